@@ -1,0 +1,205 @@
+#include "TComm.h"
+
+#include "CommEvent.h"
+#include "LineDiscipline.h"
+#include "TReadThread.h"
+#include "TWriteThread.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace morvent {
+
+namespace {
+
+// Keeps 0 free to mean "closed" and never lets a port take over standard input or output when
+// the program was started with them closed.
+int moveAboveStandardStreams(int fd) {
+    if (fd > STDERR_FILENO) {
+        return fd;
+    }
+    const int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    ::close(fd);
+    return moved;
+}
+
+void signal(int event) {
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const auto written = ::write(event, &one, sizeof one);
+}
+
+} // namespace
+
+TComm::TComm(QObject* owner, const SerialSystem& system) : QObject(owner), m_system(system) {}
+
+TComm::~TComm() {
+    // Workers hold pointers into this object; none may outlive it.
+    CloseComm();
+}
+
+std::string TComm::devicePath(const std::string& commName) {
+    if (!commName.empty() && commName.front() == '/') {
+        return commName;
+    }
+    return "/dev/" + commName;
+}
+
+void TComm::OpenComm() {
+    if (isOpen()) {
+        throw ECommsError("This serial port already opened");
+    }
+
+    const std::string path = devicePath(m_commName);
+    int fd = m_system.openDevice(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        fd = moveAboveStandardStreams(fd);
+    }
+    if (fd < 0) {
+        throw ECommsError("Error opening serial port");
+    }
+    // One user at a time: a second component, or another program that locks its ports, is
+    // refused here rather than sharing the line and stealing replies.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        throw ECommsError("Error opening serial port");
+    }
+    if (!::isatty(fd)) {
+        ::close(fd);
+        throw ECommsError("File handle is not a comm handle ");
+    }
+    termios attributes{};
+    if (m_system.getAttributes(fd, &attributes) != 0) {
+        ::close(fd);
+        throw ECommsError("Cannot setup comm buffer");
+    }
+    // Also keeps out programs that do not lock (unless they run as root).
+    ::ioctl(fd, TIOCEXCL);
+
+    m_port = fd;
+    tcflush(m_port, TCIOFLUSH);
+    // A setting the device refuses does not stop the open; the line keeps what it had.
+    ApplyTimeouts();
+    ApplyLineSettings();
+
+    m_stopEvent = m_system.createEvent();
+    if (m_stopEvent < 0) {
+        releaseAfterFailure("Unable to create event");
+    }
+
+    m_reader = std::make_unique<TReadThread>(m_port, m_stopEvent, this, m_system);
+    m_reader->setTimeouts(m_timeouts);
+    m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
+    if (!m_reader->start()) {
+        m_reader.reset();
+        releaseAfterFailure("Unable to create read thread");
+    }
+
+    m_writer = std::make_unique<TWriteThread>(m_port, m_stopEvent, this, m_system);
+    if (!m_writer->start()) {
+        stopWorkers();
+        releaseAfterFailure("Unable to create write thread");
+    }
+}
+
+void TComm::releaseAfterFailure(const char* message) {
+    m_reader.reset();
+    m_writer.reset();
+    if (m_stopEvent >= 0) {
+        ::close(m_stopEvent);
+        m_stopEvent = -1;
+    }
+    ::ioctl(m_port, TIOCNXCL);
+    ::close(m_port);
+    m_port = -1;
+    throw ECommsError(message);
+}
+
+void TComm::stopWorkers() {
+    // The stop event is never reset, so every wait in both workers sees it until they are gone.
+    signal(m_stopEvent);
+    if (m_reader) {
+        tcflush(m_port, TCIFLUSH);
+        m_reader->join();
+        m_reader.reset();
+    }
+    if (m_writer) {
+        // Drops what the writer could not send yet, so closing never waits for a stuck line.
+        tcflush(m_port, TCOFLUSH);
+        m_writer->join();
+        m_writer.reset();
+    }
+}
+
+void TComm::CloseComm() {
+    if (!isOpen()) {
+        return;
+    }
+    stopWorkers();
+    ::close(m_stopEvent);
+    m_stopEvent = -1;
+    ::ioctl(m_port, TIOCNXCL);
+    ::close(m_port);
+    m_port = -1;
+}
+
+bool TComm::SendData(const std::uint8_t* buffer, std::uint16_t size) {
+    if (!m_writer || size == 0) {
+        return false;
+    }
+    return m_writer->enqueue(std::vector<std::uint8_t>(buffer, buffer + size));
+}
+
+bool TComm::ApplyLineSettings() {
+    if (m_reader) {
+        m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
+    }
+    return applyLineSettings(m_port, m_line);
+}
+
+void TComm::ApplyTimeouts() {
+    if (m_reader) {
+        m_reader->setTimeouts(m_timeouts);
+    }
+}
+
+bool TComm::event(QEvent* event) {
+    if (event->type() != CommEvent::eventType()) {
+        return QObject::event(event);
+    }
+    const auto* notification = static_cast<const CommEvent*>(event);
+    // Handlers run from copies: a handler may replace itself (or another) while it runs.
+    switch (notification->notification()) {
+    case CommNotification::ReceiveData:
+        if (const auto handler = OnReceiveData) {
+            handler(this, notification->bytes(),
+                    static_cast<std::uint16_t>(notification->parameter() & 0xFFFF));
+        }
+        break;
+    case CommNotification::ReceiveError:
+        if (const auto handler = OnReceiveError) {
+            handler(this, notification->parameter());
+        }
+        break;
+    case CommNotification::RequestHangup:
+        if (const auto handler = OnRequestHangup) {
+            handler(this);
+        }
+        break;
+    case CommNotification::ModemStateChange:
+        if (const auto handler = OnModemStateChange) {
+            handler(this, notification->parameter());
+        }
+        break;
+    case CommNotification::SendDataEmpty:
+        if (const auto handler = OnSendDataEmpty) {
+            handler(this);
+        }
+        break;
+    }
+    return true;
+}
+
+} // namespace morvent

@@ -1,0 +1,172 @@
+#pragma once
+
+#include "CommTypes.h"
+#include "SerialSystem.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace morvent {
+
+class TReadThread;
+class TWriteThread;
+class TComm;
+
+using TReceiveDataEvent =
+    std::function<void(TComm* Sender, const std::uint8_t* Buffer, std::uint16_t BufferLength)>;
+using TReceiveErrorEvent = std::function<void(TComm* Sender, std::uint32_t EventMask)>;
+using TModemStateChangeEvent = std::function<void(TComm* Sender, std::uint32_t ModemEvent)>;
+using TNotifyEvent = std::function<void(TComm* Sender)>;
+using TSendDataEmptyEvent = std::function<void(TComm* Sender)>;
+
+// One serial port: its line settings and timeouts, a reader and a writer thread while it is
+// open, and events that run on the thread the component lives on (the main thread), in the order
+// the workers posted them. Closing the port does not discard notifications already posted; they
+// are delivered like any others, also after the port has been opened again.
+class TComm : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TComm(QObject* owner = nullptr, const SerialSystem& system = SerialSystem::real());
+    ~TComm() override;
+
+    // Opens CommName with the current settings; raises ECommsError and stays closed on failure.
+    void OpenComm();
+    // Stops both workers and closes the port; nothing happens when it is closed already.
+    void CloseComm();
+    // Queues a copy of the bytes for the writer; false when the port is closed, size is 0 or
+    // the writer has ended. Never waits for the bytes to leave.
+    bool SendData(const std::uint8_t* buffer, std::uint16_t size);
+
+    // The open port's file descriptor; 0 while closed.
+    std::uint32_t ComHandle() const { return m_port < 0 ? 0 : static_cast<std::uint32_t>(m_port); }
+    bool isOpen() const { return m_port >= 0; }
+
+    // A bare name ("ttyUSB0") is a device in /dev; a name starting with "/" is a path as typed.
+    // Takes effect at the next OpenComm.
+    const std::string& CommName() const { return m_commName; }
+    void setCommName(const std::string& name) { m_commName = name; }
+    static std::string devicePath(const std::string& commName);
+
+    // Line settings. A new value is applied to an open port at once; Parity waits for the next
+    // open or the next time another setting is applied.
+    const LineSettings& lineSettings() const { return m_line; }
+    std::uint32_t BaudRate() const { return m_line.BaudRate; }
+    void setBaudRate(std::uint32_t value) { updateLine(m_line.BaudRate, value); }
+    bool ParityCheck() const { return m_line.ParityCheck; }
+    void setParityCheck(bool value) { updateLine(m_line.ParityCheck, value); }
+    bool Outx_CtsFlow() const { return m_line.Outx_CtsFlow; }
+    void setOutx_CtsFlow(bool value) { updateLine(m_line.Outx_CtsFlow, value); }
+    bool Outx_DsrFlow() const { return m_line.Outx_DsrFlow; }
+    void setOutx_DsrFlow(bool value) { updateLine(m_line.Outx_DsrFlow, value); }
+    TDtrControl DtrControl() const { return m_line.DtrControl; }
+    void setDtrControl(TDtrControl value) { updateLine(m_line.DtrControl, value); }
+    bool DsrSensitivity() const { return m_line.DsrSensitivity; }
+    void setDsrSensitivity(bool value) { updateLine(m_line.DsrSensitivity, value); }
+    bool TxContinueOnXoff() const { return m_line.TxContinueOnXoff; }
+    void setTxContinueOnXoff(bool value) { updateLine(m_line.TxContinueOnXoff, value); }
+    bool Outx_XonXoffFlow() const { return m_line.Outx_XonXoffFlow; }
+    void setOutx_XonXoffFlow(bool value) { updateLine(m_line.Outx_XonXoffFlow, value); }
+    bool Inx_XonXoffFlow() const { return m_line.Inx_XonXoffFlow; }
+    void setInx_XonXoffFlow(bool value) { updateLine(m_line.Inx_XonXoffFlow, value); }
+    bool ReplaceWhenParityError() const { return m_line.ReplaceWhenParityError; }
+    void setReplaceWhenParityError(bool value) { updateLine(m_line.ReplaceWhenParityError, value); }
+    bool IgnoreNullChar() const { return m_line.IgnoreNullChar; }
+    void setIgnoreNullChar(bool value) { updateLine(m_line.IgnoreNullChar, value); }
+    TRtsControl RtsControl() const { return m_line.RtsControl; }
+    void setRtsControl(TRtsControl value) { updateLine(m_line.RtsControl, value); }
+    std::uint16_t XonLimit() const { return m_line.XonLimit; }
+    void setXonLimit(std::uint16_t value) { updateLine(m_line.XonLimit, value); }
+    std::uint16_t XoffLimit() const { return m_line.XoffLimit; }
+    void setXoffLimit(std::uint16_t value) { updateLine(m_line.XoffLimit, value); }
+    TByteSize ByteSize() const { return m_line.ByteSize; }
+    void setByteSize(TByteSize value) { updateLine(m_line.ByteSize, value); }
+    TParity Parity() const { return m_line.Parity; }
+    void setParity(TParity value) { m_line.Parity = value; }
+    TStopBits StopBits() const { return m_line.StopBits; }
+    void setStopBits(TStopBits value) { updateLine(m_line.StopBits, value); }
+    char XonChar() const { return m_line.XonChar; }
+    void setXonChar(char value) { updateLine(m_line.XonChar, value); }
+    char XoffChar() const { return m_line.XoffChar; }
+    void setXoffChar(char value) { updateLine(m_line.XoffChar, value); }
+    char ReplacedChar() const { return m_line.ReplacedChar; }
+    void setReplacedChar(char value) { updateLine(m_line.ReplacedChar, value); }
+
+    // Timeouts, applied to an open port at once.
+    const CommTimeouts& timeouts() const { return m_timeouts; }
+    std::uint32_t ReadIntervalTimeout() const { return m_timeouts.ReadIntervalTimeout; }
+    void setReadIntervalTimeout(std::uint32_t value) {
+        updateTimeout(m_timeouts.ReadIntervalTimeout, value);
+    }
+    std::uint32_t ReadTotalTimeoutMultiplier() const {
+        return m_timeouts.ReadTotalTimeoutMultiplier;
+    }
+    void setReadTotalTimeoutMultiplier(std::uint32_t value) {
+        updateTimeout(m_timeouts.ReadTotalTimeoutMultiplier, value);
+    }
+    std::uint32_t ReadTotalTimeoutConstant() const { return m_timeouts.ReadTotalTimeoutConstant; }
+    void setReadTotalTimeoutConstant(std::uint32_t value) {
+        updateTimeout(m_timeouts.ReadTotalTimeoutConstant, value);
+    }
+    std::uint32_t WriteTotalTimeoutMultiplier() const {
+        return m_timeouts.WriteTotalTimeoutMultiplier;
+    }
+    void setWriteTotalTimeoutMultiplier(std::uint32_t value) {
+        updateTimeout(m_timeouts.WriteTotalTimeoutMultiplier, value);
+    }
+    std::uint32_t WriteTotalTimeoutConstant() const { return m_timeouts.WriteTotalTimeoutConstant; }
+    void setWriteTotalTimeoutConstant(std::uint32_t value) {
+        updateTimeout(m_timeouts.WriteTotalTimeoutConstant, value);
+    }
+
+    // Events; an empty one means no handler. The Buffer of OnReceiveData is valid only during
+    // the call: a handler keeps the bytes by copying them.
+    TReceiveDataEvent OnReceiveData;
+    TReceiveErrorEvent OnReceiveError;
+    TModemStateChangeEvent OnModemStateChange;
+    TNotifyEvent OnRequestHangup;
+    TSendDataEmptyEvent OnSendDataEmpty;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    template <typename T> void updateLine(T& field, T value) {
+        if (field == value) {
+            return;
+        }
+        field = value;
+        if (isOpen()) {
+            ApplyLineSettings();
+        }
+    }
+    void updateTimeout(std::uint32_t& field, std::uint32_t value) {
+        if (field == value) {
+            return;
+        }
+        field = value;
+        if (isOpen()) {
+            ApplyTimeouts();
+        }
+    }
+    bool ApplyLineSettings();
+    void ApplyTimeouts();
+    void stopWorkers();
+    [[noreturn]] void releaseAfterFailure(const char* message);
+
+    SerialSystem m_system;
+    std::string m_commName = "COM2";
+    LineSettings m_line;
+    CommTimeouts m_timeouts;
+
+    int m_port = -1;
+    int m_stopEvent = -1;
+    std::unique_ptr<TReadThread> m_reader;
+    std::unique_ptr<TWriteThread> m_writer;
+};
+
+} // namespace morvent

@@ -1,0 +1,238 @@
+#include "TReadThread.h"
+
+#include "CommEvent.h"
+
+#include <linux/serial.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+namespace morvent {
+
+namespace {
+
+// Devices that count line errors and modem-line changes report them only when asked, so the
+// reader asks this often while the line is quiet (and after every read). Devices that keep no
+// counters (pseudo-terminals) are never asked again: the reader then sleeps until bytes come.
+constexpr int kLineStatusPeriodMs = 50;
+
+enum Counter { Ring, Carrier, Framing, Overrun, Parity, Break, QueueOverflow, CounterCount };
+
+void copyCounters(const serial_icounter_struct& c, std::uint32_t (&out)[CounterCount]) {
+    out[Ring] = static_cast<std::uint32_t>(c.rng);
+    out[Carrier] = static_cast<std::uint32_t>(c.dcd);
+    out[Framing] = static_cast<std::uint32_t>(c.frame);
+    out[Overrun] = static_cast<std::uint32_t>(c.overrun);
+    out[Parity] = static_cast<std::uint32_t>(c.parity);
+    out[Break] = static_cast<std::uint32_t>(c.brk);
+    out[QueueOverflow] = static_cast<std::uint32_t>(c.buf_overrun);
+}
+
+int remainingMs(std::chrono::steady_clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    // Round up so a wake-up never comes a fraction early and spins for the rest.
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, left.count() + 1));
+}
+
+} // namespace
+
+TReadThread::TReadThread(int port, int stopEvent, QObject* component, const SerialSystem& system)
+    : m_port(port), m_stopEvent(stopEvent), m_component(component), m_system(system) {}
+
+TReadThread::~TReadThread() {
+    join();
+}
+
+bool TReadThread::start() {
+    return m_system.startThread(
+        m_thread, [this] { run(); }, "comm-reader");
+}
+
+void TReadThread::join() {
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
+void TReadThread::setTimeouts(const CommTimeouts& timeouts) {
+    m_interval.store(timeouts.ReadIntervalTimeout);
+    m_totalMultiplier.store(timeouts.ReadTotalTimeoutMultiplier);
+    m_totalConstant.store(timeouts.ReadTotalTimeoutConstant);
+}
+
+void TReadThread::postHangup() {
+    postCommEvent(m_component, CommNotification::RequestHangup);
+}
+
+int TReadThread::waitMilliseconds(std::size_t count, Clock::time_point readStart,
+                                  Clock::time_point lastByte) const {
+    int wait = -1;
+    auto shorten = [&wait](int ms) { wait = wait < 0 ? ms : std::min(wait, ms); };
+
+    const std::uint32_t interval = m_interval.load();
+    if (count > 0 && interval != 0) {
+        shorten(remainingMs(lastByte + std::chrono::milliseconds(interval)));
+    }
+    const std::uint64_t total =
+        std::uint64_t{m_totalMultiplier.load()} * kChunkSize + m_totalConstant.load();
+    if (total != 0) {
+        shorten(remainingMs(readStart + std::chrono::milliseconds(total)));
+    }
+    if (m_countersKept) {
+        shorten(kLineStatusPeriodMs);
+    }
+    return wait;
+}
+
+void TReadThread::deliver(const std::uint8_t* bytes, std::size_t count) {
+    // One spare zero byte after the data, so a handler that takes the bytes as text finds an end.
+    auto block = std::make_unique<std::uint8_t[]>(count + 1);
+    std::memcpy(block.get(), bytes, count);
+    postCommEvent(m_component, CommNotification::ReceiveData, static_cast<std::uint32_t>(count),
+                  std::move(block));
+}
+
+void TReadThread::checkLineCounters() {
+    serial_icounter_struct raw{};
+    if (m_system.lineCounters(m_port, &raw) != 0) {
+        return;
+    }
+    std::uint32_t now[CounterCount];
+    copyCounters(raw, now);
+    auto changed = [&](Counter c) { return now[c] != m_lastCounters[c]; };
+
+    std::uint32_t errors = 0;
+    if (changed(QueueOverflow)) {
+        errors |= LineError::ReceiveQueueOverflow;
+    }
+    if (changed(Overrun)) {
+        errors |= LineError::Overrun;
+    }
+    if (changed(Parity)) {
+        errors |= LineError::Parity;
+    }
+    if (changed(Framing)) {
+        errors |= LineError::Framing;
+    }
+    if (changed(Break)) {
+        errors |= LineError::Break;
+    }
+    std::uint32_t modem = 0;
+    if (changed(Carrier)) {
+        modem |= ModemEvent::CarrierDetect;
+    }
+    if (changed(Ring)) {
+        modem |= ModemEvent::Ring;
+    }
+    std::copy(std::begin(now), std::end(now), std::begin(m_lastCounters));
+
+    if (errors != 0) {
+        postCommEvent(m_component, CommNotification::ReceiveError, errors);
+    }
+    if (modem != 0) {
+        postCommEvent(m_component, CommNotification::ModemStateChange, modem);
+    }
+}
+
+TReadThread::Outcome TReadThread::readAvailable(std::uint8_t* buffer, std::size_t& count,
+                                                short events) {
+    const ssize_t n = ::read(m_port, buffer + count, kChunkSize - count);
+    if (n > 0) {
+        auto got = static_cast<std::size_t>(n);
+        if (m_ignoreNullChar.load()) {
+            got = static_cast<std::size_t>(
+                std::remove(buffer + count, buffer + count + got, std::uint8_t{0}) -
+                (buffer + count));
+        }
+        count += got;
+        return Outcome::Continue;
+    }
+    const int error = n < 0 ? errno : 0;
+    if (n < 0 && (error == EAGAIN || error == EINTR) && !(events & (POLLHUP | POLLERR))) {
+        return Outcome::Continue;
+    }
+    // End of file, EIO or a hang-up with nothing left to read: the device has gone (an adapter
+    // pulled, the far end of a pseudo-terminal closed). Whatever was read still goes to the
+    // component first. A port closed under the reader (EBADF) is not a hang-up.
+    if (count > 0) {
+        deliver(buffer, count);
+        count = 0;
+    }
+    if (error != EBADF) {
+        postHangup();
+    }
+    return Outcome::Stop;
+}
+
+void TReadThread::run() {
+    serial_icounter_struct initial{};
+    m_countersKept = m_system.lineCounters(m_port, &initial) == 0;
+    if (m_countersKept) {
+        copyCounters(initial, m_lastCounters);
+    }
+
+    std::uint8_t buffer[kChunkSize];
+    std::size_t count = 0;
+    Clock::time_point readStart = Clock::now();
+    Clock::time_point lastByte = readStart;
+
+    for (;;) {
+        pollfd fds[2] = {{m_stopEvent, POLLIN, 0}, {m_port, POLLIN, 0}};
+        const int ready = ::poll(fds, 2, waitMilliseconds(count, readStart, lastByte));
+        if (ready < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            postHangup();
+            break;
+        }
+        if (fds[0].revents != 0) {
+            break;
+        }
+        if (fds[1].revents & POLLNVAL) {
+            break;
+        }
+
+        if (fds[1].revents != 0) {
+            const std::size_t before = count;
+            if (readAvailable(buffer, count, fds[1].revents) == Outcome::Stop) {
+                break;
+            }
+            if (count > before) {
+                lastByte = Clock::now();
+            }
+        }
+        if (m_countersKept) {
+            checkLineCounters();
+        }
+
+        const std::uint32_t interval = m_interval.load();
+        const std::uint64_t total =
+            std::uint64_t{m_totalMultiplier.load()} * kChunkSize + m_totalConstant.load();
+        const auto now = Clock::now();
+        const bool full = count == kChunkSize;
+        const bool immediate = interval == kMaxTimeout && total == 0;
+        const bool intervalOver =
+            interval != 0 && now - lastByte >= std::chrono::milliseconds(interval);
+        const bool totalOver = total != 0 && now - readStart >= std::chrono::milliseconds(total);
+
+        if (count > 0 && (full || immediate || intervalOver || totalOver)) {
+            deliver(buffer, count);
+            count = 0;
+            readStart = now;
+        } else if (count == 0 && totalOver) {
+            // A read that timed out empty is simply started again: an empty completion must
+            // never end the reader and leave the port open but deaf.
+            readStart = now;
+        }
+    }
+    tcflush(m_port, TCIFLUSH);
+}
+
+} // namespace morvent

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "CommTypes.h"
+#include "SerialSystem.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <thread>
+
+class QObject;
+
+namespace morvent {
+
+// Reads the port while it is open and hands what arrives to the component in chunks of up to
+// 1024 bytes: a chunk ends when the interval timeout passes without a further byte, when the
+// total timeout runs out, or when 1024 bytes are in hand. It also watches line errors and
+// modem-line changes on devices that count them. It ends when the stop event is signalled (at
+// once, ahead of anything else that is ready), when the port becomes invalid, or when the device
+// goes away, in which case it first hands over what it had and posts a hang-up.
+class TReadThread {
+public:
+    static constexpr std::size_t kChunkSize = 1024;
+
+    TReadThread(int port, int stopEvent, QObject* component, const SerialSystem& system);
+    ~TReadThread();
+    TReadThread(const TReadThread&) = delete;
+    TReadThread& operator=(const TReadThread&) = delete;
+
+    bool start();
+    void join();
+
+    // May be called from the component's thread while the reader runs; the next wait uses them.
+    void setTimeouts(const CommTimeouts& timeouts);
+    void setIgnoreNullChar(bool ignore) { m_ignoreNullChar.store(ignore); }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    enum class Outcome { Continue, Stop };
+
+    void run();
+    int waitMilliseconds(std::size_t count, Clock::time_point readStart,
+                         Clock::time_point lastByte) const;
+    Outcome readAvailable(std::uint8_t* buffer, std::size_t& count, short events);
+    void deliver(const std::uint8_t* bytes, std::size_t count);
+    void checkLineCounters();
+    void postHangup();
+
+    const int m_port;
+    const int m_stopEvent;
+    QObject* const m_component;
+    const SerialSystem& m_system;
+    std::thread m_thread;
+
+    std::atomic<std::uint32_t> m_interval{10};
+    std::atomic<std::uint32_t> m_totalMultiplier{0};
+    std::atomic<std::uint32_t> m_totalConstant{0};
+    std::atomic<bool> m_ignoreNullChar{false};
+
+    // Only the reader thread touches these.
+    bool m_countersKept = false;
+    std::uint32_t m_lastCounters[7] = {};
+};
+
+} // namespace morvent

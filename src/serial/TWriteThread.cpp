@@ -1,0 +1,144 @@
+#include "TWriteThread.h"
+
+#include "CommEvent.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace morvent {
+
+TWriteThread::TWriteThread(int port, int stopEvent, QObject* component, const SerialSystem& system)
+    : m_port(port), m_stopEvent(stopEvent), m_component(component), m_system(system) {}
+
+TWriteThread::~TWriteThread() {
+    join();
+    if (m_queueEvent >= 0) {
+        ::close(m_queueEvent);
+    }
+}
+
+bool TWriteThread::start() {
+    m_queueEvent = m_system.createEvent();
+    if (m_queueEvent < 0) {
+        return false;
+    }
+    return m_system.startThread(
+        m_thread, [this] { run(); }, "comm-writer");
+}
+
+void TWriteThread::join() {
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
+bool TWriteThread::enqueue(std::vector<std::uint8_t> bytes) {
+    if (m_ended.load()) {
+        return false;
+    }
+    {
+        const std::lock_guard lock(m_mutex);
+        m_queue.push_back(std::move(bytes));
+    }
+    const std::uint64_t one = 1;
+    return ::write(m_queueEvent, &one, sizeof one) == sizeof one;
+}
+
+bool TWriteThread::takeNext(std::vector<std::uint8_t>& bytes) {
+    const std::lock_guard lock(m_mutex);
+    if (m_queue.empty()) {
+        return false;
+    }
+    bytes = std::move(m_queue.front());
+    m_queue.pop_front();
+    return true;
+}
+
+void TWriteThread::postHangup() {
+    postCommEvent(m_component, CommNotification::RequestHangup);
+}
+
+bool TWriteThread::writeWhole(const std::vector<std::uint8_t>& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(m_port, bytes.data() + written, bytes.size() - written);
+        if (n > 0) {
+            written += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 && errno == EBADF) {
+            return false;
+        }
+        if (n < 0 && errno != EAGAIN) {
+            postHangup();
+            return false;
+        }
+        // The output queue is full: wait for room, or for the port to close.
+        pollfd fds[2] = {{m_stopEvent, POLLIN, 0}, {m_port, POLLOUT, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            postHangup();
+            return false;
+        }
+        if (fds[0].revents != 0) {
+            return false;
+        }
+        if (fds[1].revents & POLLNVAL) {
+            return false;
+        }
+        if (fds[1].revents & (POLLHUP | POLLERR)) {
+            postHangup();
+            return false;
+        }
+    }
+    return true;
+}
+
+void TWriteThread::run() {
+    bool announceEmpty = true;
+    std::vector<std::uint8_t> bytes;
+    for (;;) {
+        if (takeNext(bytes)) {
+            pollfd stop{m_stopEvent, POLLIN, 0};
+            if (::poll(&stop, 1, 0) > 0 || !writeWhole(bytes)) {
+                break;
+            }
+            announceEmpty = true;
+            continue;
+        }
+        if (announceEmpty) {
+            postCommEvent(m_component, CommNotification::SendDataEmpty);
+        }
+        announceEmpty = false;
+
+        pollfd fds[2] = {{m_stopEvent, POLLIN, 0}, {m_queueEvent, POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            postHangup();
+            break;
+        }
+        if (fds[0].revents != 0) {
+            break;
+        }
+        std::uint64_t drained = 0;
+        if (::read(m_queueEvent, &drained, sizeof drained) < 0 && errno != EAGAIN) {
+            postHangup();
+            break;
+        }
+    }
+    m_ended.store(true);
+    tcflush(m_port, TCOFLUSH);
+}
+
+} // namespace morvent
