@@ -1,6 +1,5 @@
 #include "TComm.h"
 
-#include "CommEvent.h"
 #include "LineDiscipline.h"
 #include "TReadThread.h"
 #include "TWriteThread.h"
@@ -33,7 +32,10 @@ void signal(int event) {
 
 } // namespace
 
-TComm::TComm(QObject* owner, const SerialSystem& system) : QObject(owner), m_system(system) {}
+TComm::TComm(QObject* owner, const SerialSystem& system)
+    : QObject(owner), m_system(system),
+      m_notifications(new NotificationQueue(
+          [this](const Notification& notification) { deliver(notification); }, this)) {}
 
 TComm::~TComm() {
     // Workers hold pointers into this object; none may outlive it.
@@ -89,7 +91,7 @@ void TComm::OpenComm() {
         releaseAfterFailure("Unable to create event");
     }
 
-    m_reader = std::make_unique<TReadThread>(m_port, m_stopEvent, this, m_system);
+    m_reader = std::make_unique<TReadThread>(m_port, m_stopEvent, *m_notifications, m_system);
     m_reader->setTimeouts(m_timeouts);
     m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
     if (!m_reader->start()) {
@@ -97,7 +99,7 @@ void TComm::OpenComm() {
         releaseAfterFailure("Unable to create read thread");
     }
 
-    m_writer = std::make_unique<TWriteThread>(m_port, m_stopEvent, this, m_system);
+    m_writer = std::make_unique<TWriteThread>(m_port, m_stopEvent, *m_notifications, m_system);
     if (!m_writer->start()) {
         stopWorkers();
         releaseAfterFailure("Unable to create write thread");
@@ -165,22 +167,18 @@ void TComm::ApplyTimeouts() {
     }
 }
 
-bool TComm::event(QEvent* event) {
-    if (event->type() != CommEvent::eventType()) {
-        return QObject::event(event);
-    }
-    const auto* notification = static_cast<const CommEvent*>(event);
+void TComm::deliver(const Notification& notification) {
     // Handlers run from copies: a handler may replace itself (or another) while it runs.
-    switch (notification->notification()) {
+    switch (notification.kind) {
     case CommNotification::ReceiveData:
         if (const auto handler = OnReceiveData) {
-            handler(this, notification->bytes(),
-                    static_cast<std::uint16_t>(notification->parameter() & 0xFFFF));
+            handler(this, notification.bytes.get(),
+                    static_cast<std::uint16_t>(notification.parameter & 0xFFFF));
         }
         break;
     case CommNotification::ReceiveError:
         if (const auto handler = OnReceiveError) {
-            handler(this, notification->parameter());
+            handler(this, notification.parameter);
         }
         break;
     case CommNotification::RequestHangup:
@@ -190,7 +188,7 @@ bool TComm::event(QEvent* event) {
         break;
     case CommNotification::ModemStateChange:
         if (const auto handler = OnModemStateChange) {
-            handler(this, notification->parameter());
+            handler(this, notification.parameter);
         }
         break;
     case CommNotification::SendDataEmpty:
@@ -199,7 +197,6 @@ bool TComm::event(QEvent* event) {
         }
         break;
     }
-    return true;
 }
 
 } // namespace morvent

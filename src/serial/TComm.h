@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommTypes.h"
+#include "NotificationQueue.h"
 #include "SerialSystem.h"
 
 #include <QObject>
@@ -131,9 +132,6 @@ public:
     TNotifyEvent OnRequestHangup;
     TSendDataEmptyEvent OnSendDataEmpty;
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
     template <typename T> void updateLine(T& field, T value) {
         if (field == value) {
@@ -157,11 +155,13 @@ private:
     void ApplyTimeouts();
     void stopWorkers();
     [[noreturn]] void releaseAfterFailure(const char* message);
+    void deliver(const Notification& notification);
 
     SerialSystem m_system;
     std::string m_commName = "COM2";
     LineSettings m_line;
     CommTimeouts m_timeouts;
+    NotificationQueue* m_notifications;
 
     int m_port = -1;
     int m_stopEvent = -1;

@@ -1,7 +1,5 @@
 #include "TReadThread.h"
 
-#include "CommEvent.h"
-
 #include <linux/serial.h>
 #include <poll.h>
 #include <termios.h>
@@ -42,8 +40,9 @@ int remainingMs(std::chrono::steady_clock::time_point deadline) {
 
 } // namespace
 
-TReadThread::TReadThread(int port, int stopEvent, QObject* component, const SerialSystem& system)
-    : m_port(port), m_stopEvent(stopEvent), m_component(component), m_system(system) {}
+TReadThread::TReadThread(int port, int stopEvent, NotificationQueue& notifications,
+                         const SerialSystem& system)
+    : m_port(port), m_stopEvent(stopEvent), m_notifications(notifications), m_system(system) {}
 
 TReadThread::~TReadThread() {
     join();
@@ -67,7 +66,7 @@ void TReadThread::setTimeouts(const CommTimeouts& timeouts) {
 }
 
 void TReadThread::postHangup() {
-    postCommEvent(m_component, CommNotification::RequestHangup);
+    m_notifications.post(CommNotification::RequestHangup);
 }
 
 int TReadThread::waitMilliseconds(std::size_t count, Clock::time_point readStart,
@@ -94,8 +93,8 @@ void TReadThread::deliver(const std::uint8_t* bytes, std::size_t count) {
     // One spare zero byte after the data, so a handler that takes the bytes as text finds an end.
     auto block = std::make_unique<std::uint8_t[]>(count + 1);
     std::memcpy(block.get(), bytes, count);
-    postCommEvent(m_component, CommNotification::ReceiveData, static_cast<std::uint32_t>(count),
-                  std::move(block));
+    m_notifications.post(CommNotification::ReceiveData, static_cast<std::uint32_t>(count),
+                         std::move(block));
 }
 
 void TReadThread::checkLineCounters() {
@@ -133,10 +132,10 @@ void TReadThread::checkLineCounters() {
     std::copy(std::begin(now), std::end(now), std::begin(m_lastCounters));
 
     if (errors != 0) {
-        postCommEvent(m_component, CommNotification::ReceiveError, errors);
+        m_notifications.post(CommNotification::ReceiveError, errors);
     }
     if (modem != 0) {
-        postCommEvent(m_component, CommNotification::ModemStateChange, modem);
+        m_notifications.post(CommNotification::ModemStateChange, modem);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommTypes.h"
+#include "NotificationQueue.h"
 #include "SerialSystem.h"
 
 #include <atomic>
@@ -8,8 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <thread>
-
-class QObject;
 
 namespace morvent {
 
@@ -23,7 +22,8 @@ class TReadThread {
 public:
     static constexpr std::size_t kChunkSize = 1024;
 
-    TReadThread(int port, int stopEvent, QObject* component, const SerialSystem& system);
+    TReadThread(int port, int stopEvent, NotificationQueue& notifications,
+                const SerialSystem& system);
     ~TReadThread();
     TReadThread(const TReadThread&) = delete;
     TReadThread& operator=(const TReadThread&) = delete;
@@ -49,7 +49,7 @@ private:
 
     const int m_port;
     const int m_stopEvent;
-    QObject* const m_component;
+    NotificationQueue& m_notifications;
     const SerialSystem& m_system;
     std::thread m_thread;
 

@@ -1,7 +1,5 @@
 #include "TWriteThread.h"
 
-#include "CommEvent.h"
-
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <termios.h>
@@ -11,8 +9,9 @@
 
 namespace morvent {
 
-TWriteThread::TWriteThread(int port, int stopEvent, QObject* component, const SerialSystem& system)
-    : m_port(port), m_stopEvent(stopEvent), m_component(component), m_system(system) {}
+TWriteThread::TWriteThread(int port, int stopEvent, NotificationQueue& notifications,
+                           const SerialSystem& system)
+    : m_port(port), m_stopEvent(stopEvent), m_notifications(notifications), m_system(system) {}
 
 TWriteThread::~TWriteThread() {
     join();
@@ -59,7 +58,7 @@ bool TWriteThread::takeNext(std::vector<std::uint8_t>& bytes) {
 }
 
 void TWriteThread::postHangup() {
-    postCommEvent(m_component, CommNotification::RequestHangup);
+    m_notifications.post(CommNotification::RequestHangup);
 }
 
 bool TWriteThread::writeWhole(const std::vector<std::uint8_t>& bytes) {
@@ -116,7 +115,7 @@ void TWriteThread::run() {
             continue;
         }
         if (announceEmpty) {
-            postCommEvent(m_component, CommNotification::SendDataEmpty);
+            m_notifications.post(CommNotification::SendDataEmpty);
         }
         announceEmpty = false;
 

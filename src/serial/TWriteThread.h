@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NotificationQueue.h"
 #include "SerialSystem.h"
 
 #include <atomic>
@@ -10,8 +11,6 @@
 #include <thread>
 #include <vector>
 
-class QObject;
-
 namespace morvent {
 
 // Writes queued buffers to the port, each one whole and in the order queued, and tells the
@@ -19,7 +18,8 @@ namespace morvent {
 // write is abandoned, and the rest of the queue dropped, as soon as the stop event is signalled.
 class TWriteThread {
 public:
-    TWriteThread(int port, int stopEvent, QObject* component, const SerialSystem& system);
+    TWriteThread(int port, int stopEvent, NotificationQueue& notifications,
+                 const SerialSystem& system);
     ~TWriteThread();
     TWriteThread(const TWriteThread&) = delete;
     TWriteThread& operator=(const TWriteThread&) = delete;
@@ -39,7 +39,7 @@ private:
 
     const int m_port;
     const int m_stopEvent;
-    QObject* const m_component;
+    NotificationQueue& m_notifications;
     const SerialSystem& m_system;
     int m_queueEvent = -1;
     std::thread m_thread;

@@ -156,6 +156,25 @@ TEST_F(ReadThread, AHandlerMayReopenThePortAndStillReadItsBuffer) {
     EXPECT_EQ(seen, std::vector<std::uint8_t>{1});
 }
 
+TEST_F(ReadThread, ChunksKeepComingWhileAHandlerRunsANestedEventLoop) {
+    open(20);
+    std::vector<std::vector<std::uint8_t>> order;
+    comm.OnReceiveData = [&](TComm*, const std::uint8_t* buffer, std::uint16_t length) {
+        const std::vector<std::uint8_t> chunk(buffer, buffer + length);
+        order.push_back(chunk);
+        if (chunk.front() == 1) {
+            // As a message box does: the second chunk is handled before this handler returns,
+            // and this handler's bytes are still its own afterwards.
+            peer.write({2});
+            EXPECT_TRUE(waitFor([&] { return order.size() == 2; }));
+            EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + length), chunk);
+        }
+    };
+    peer.write({1});
+    ASSERT_TRUE(waitFor([&] { return order.size() == 2; }));
+    EXPECT_EQ(order, (std::vector<std::vector<std::uint8_t>>{{1}, {2}}));
+}
+
 TEST_F(ReadThread, APseudoTerminalReportsNoLineEvents) {
     open(20);
     peer.write({1, 2, 3});

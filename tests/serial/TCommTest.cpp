@@ -118,10 +118,10 @@ TEST_P(TCommOpenFailure, LeavesItClosedAndReusable) {
                        : system.startThread(t, std::move(body), name);
     };
 
-    const int descriptors = test::openDescriptorCount();
-    const int threads = test::threadCount();
     {
         TComm comm(nullptr, switchable);
+        const int descriptors = test::openDescriptorCount();
+        const int threads = test::threadCount();
         comm.setCommName(failure.target(peer));
         EXPECT_EQ(openFailure(comm), failure.message);
         EXPECT_EQ(comm.ComHandle(), 0u);
@@ -133,8 +133,9 @@ TEST_P(TCommOpenFailure, LeavesItClosedAndReusable) {
         comm.setCommName(peer.path());
         comm.OpenComm();
         EXPECT_NE(comm.ComHandle(), 0u);
+        comm.CloseComm();
+        EXPECT_EQ(test::openDescriptorCount(), descriptors);
     }
-    EXPECT_EQ(test::openDescriptorCount(), descriptors);
 }
 
 std::string pty(const PtyPeer& peer) {
