@@ -1,5 +1,6 @@
 #include "Frames.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace morvent {
@@ -8,7 +9,9 @@ std::uint8_t checksum(std::span<const std::uint8_t> bytes) {
     return static_cast<std::uint8_t>(std::accumulate(bytes.begin(), bytes.end(), 0u));
 }
 
-Bytes readRequest(Command command) { return {kRequestLead, code(command)}; }
+Bytes readRequest(Command command) {
+    return {kRequestLead, code(command)};
+}
 
 Bytes connectRequest() {
     Bytes frame{kRequestLead, code(Command::Identity), 0x25, 0x80};
@@ -34,6 +37,38 @@ Bytes writeAcknowledgement(Command command, std::uint8_t status) {
     Bytes frame{code(command), status};
     frame.push_back(checksum(frame));
     return frame;
+}
+
+std::uint8_t replyByte(std::span<const std::uint8_t> reply, std::size_t k) {
+    return k < reply.size() ? reply[k] : 0;
+}
+
+namespace {
+
+// The sum of bytes 0 .. 1 + N of a read reply, N being its length byte.
+unsigned readReplySum(std::span<const std::uint8_t> reply) {
+    const auto covered = reply.first(std::min(2 + std::size_t{replyByte(reply, 1)}, reply.size()));
+    return std::accumulate(covered.begin(), covered.end(), 0u);
+}
+
+} // namespace
+
+bool readReplyChecksumValid(std::span<const std::uint8_t> reply) {
+    const std::size_t at = 2 + std::size_t{replyByte(reply, 1)};
+    return static_cast<std::uint8_t>(readReplySum(reply)) == replyByte(reply, at);
+}
+
+bool identityChecksumValid(std::span<const std::uint8_t> reply) {
+    const std::size_t at = 2 + std::size_t{replyByte(reply, 1)};
+    const unsigned sum = readReplySum(reply);
+    const std::uint8_t received = replyByte(reply, at);
+    return static_cast<std::uint8_t>(sum) == received ||
+           static_cast<std::uint8_t>(sum - 14u) == received;
+}
+
+bool acknowledgementChecksumValid(std::span<const std::uint8_t> reply) {
+    return static_cast<std::uint8_t>(replyByte(reply, 0) + replyByte(reply, 1)) ==
+           replyByte(reply, 2);
 }
 
 } // namespace morvent

@@ -32,7 +32,9 @@ constexpr std::size_t kThrottleHandleLength = 6;
 constexpr std::size_t kTorqueLength = 71;
 constexpr std::size_t kLiveReadingsLength = 9;
 
-constexpr std::uint8_t code(Command c) { return static_cast<std::uint8_t>(c); }
+constexpr std::uint8_t code(Command c) {
+    return static_cast<std::uint8_t>(c);
+}
 
 // The low 8 bits of the plain sum: no seed, no complement.
 std::uint8_t checksum(std::span<const std::uint8_t> bytes);
@@ -51,5 +53,20 @@ Bytes readReply(Command command, std::span<const std::uint8_t> payload);
 
 // A write acknowledgement: code, status, checksum of the two.
 Bytes writeAcknowledgement(Command command, std::uint8_t status);
+
+// Byte k of a received reply. A reply is whatever one receive event delivered, whole or not;
+// positions beyond the bytes that arrived read as 0, so a short or cut reply is still decoded
+// at its fixed offsets and simply fails its checksum.
+std::uint8_t replyByte(std::span<const std::uint8_t> reply, std::size_t k);
+
+// A read reply's checksum: byte 2 + N against the sum of bytes 0 .. 1 + N, N taken from byte 1.
+bool readReplyChecksumValid(std::span<const std::uint8_t> reply);
+
+// The identity reply's checksum also comes 14 below the sum from some controllers; both forms
+// are accepted.
+bool identityChecksumValid(std::span<const std::uint8_t> reply);
+
+// A write acknowledgement's checksum: byte 2 against byte 0 plus byte 1.
+bool acknowledgementChecksumValid(std::span<const std::uint8_t> reply);
 
 } // namespace morvent

@@ -39,5 +39,35 @@ TEST(Frames, ReadReplyChecksumCoversCodeLengthAndPayload) {
     EXPECT_EQ(readReply(Command::Identity, payload), expected);
 }
 
+struct ReplyCheck {
+    const char* name;
+    Bytes reply;
+    bool readReply;
+    bool acknowledgement;
+};
+
+class FramesReplyChecksum : public testing::TestWithParam<ReplyCheck> {};
+
+TEST_P(FramesReplyChecksum, Verdict) {
+    EXPECT_EQ(readReplyChecksumValid(GetParam().reply), GetParam().readReply);
+    EXPECT_EQ(acknowledgementChecksumValid(GetParam().reply), GetParam().acknowledgement);
+}
+
+// An acknowledgement taken for a read reply places the checksum by its status byte and finds 0
+// there; a reply cut short reads the missing bytes as 0.
+INSTANTIATE_TEST_SUITE_P(
+    Replies, FramesReplyChecksum,
+    testing::Values(ReplyCheck{"PedalAssistAccepted", {0x53, 0x0B, 0x5E}, false, true},
+                    ReplyCheck{"TorqueStatus72", {0x55, 0x48, 0x9D}, false, true},
+                    ReplyCheck{"WrongAcknowledgement", {0x52, 0x18, 0x6B}, false, false},
+                    ReplyCheck{"EmptyPayload", {0x50, 0x00, 0x50}, true, true},
+                    ReplyCheck{"ThrottleRead",
+                               {0x54, 0x06, 0x0B, 0x2A, 0x00, 0x03, 0xFF, 0x14, 0xA5},
+                               true,
+                               false},
+                    ReplyCheck{"ThrottleReadCut", {0x54, 0x06, 0x0B, 0x2A, 0x00}, false, false},
+                    ReplyCheck{"Nothing", {}, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace morvent

@@ -1,0 +1,162 @@
+#include "BlockCodec.h"
+
+#include "NumberConversion.h"
+
+#include <string>
+
+namespace morvent {
+
+namespace {
+
+std::uint8_t low8(std::uint32_t v) {
+    return static_cast<std::uint8_t>(v & 0xFFu);
+}
+
+// Unsigned arithmetic: a typed value may be anything a 32-bit integer holds, and only its low
+// bits travel.
+std::uint32_t bits(std::int32_t v) {
+    return static_cast<std::uint32_t>(v);
+}
+
+void encode(const FieldSpec& spec, const Fields& fields, Bytes& payload) {
+    switch (spec.encoding) {
+    case Encoding::Number: {
+        const std::uint32_t v = bits(toInteger(fields.text(spec.control)));
+        if (spec.width == 2) {
+            payload[spec.index] = low8(v >> 8);
+            payload[spec.index + 1] = low8(v);
+        } else {
+            payload[spec.index] = low8(v);
+        }
+        break;
+    }
+    case Encoding::ComboIndex: {
+        const int index = fields.selectedIndex(spec.control);
+        payload[spec.index] = spec.displayCommandAtZero && index == 0
+                                  ? std::uint8_t{0xFF}
+                                  : low8(bits(index + spec.offset));
+        break;
+    }
+    case Encoding::WheelSize:
+        payload[spec.index] = fields.selectedIndex(spec.control) == k700CIndex
+                                  ? k700CCode
+                                  : low8(bits(toInteger(fields.text(spec.control))) * 2u);
+        break;
+    case Encoding::SpeedMeter: {
+        // With no model selected the model bits come out as "By Motor Phase", as the
+        // controller has always received them.
+        const int model = fields.selectedIndex(spec.partner);
+        const std::uint32_t m = model == 2 ? 192u : bits(model * 64);
+        payload[spec.index] = low8(m + bits(toInteger(fields.text(spec.control))));
+        break;
+    }
+    }
+}
+
+void decode(const FieldSpec& spec, std::span<const std::uint8_t> reply, Fields& fields) {
+    const std::uint8_t b = replyByte(reply, 2 + spec.index);
+    switch (spec.encoding) {
+    case Encoding::Number: {
+        const unsigned v = spec.width == 2 ? 256u * b + replyByte(reply, 3 + spec.index) : b;
+        fields.setText(spec.control, std::to_string(v));
+        break;
+    }
+    case Encoding::ComboIndex:
+        fields.setSelectedIndex(spec.control,
+                                spec.displayCommandAtZero && b == 0xFF ? 0 : int{b} - spec.offset);
+        break;
+    case Encoding::WheelSize: {
+        // Sizes travel doubled; an odd code rounds up, except 0x37, which is "700C".
+        const int h = b / 2 + b % 2;
+        int index = h - 15;
+        if (h <= 27) {
+            index = h - 16;
+        } else if (h == 28 && b % 2 == 1) {
+            index = k700CIndex;
+        }
+        fields.setSelectedIndex(spec.control, index);
+        break;
+    }
+    case Encoding::SpeedMeter: {
+        // Model code 2 is never sent; a controller that holds it is shown as "By Motor Phase".
+        const int m = b >> 6;
+        fields.setSelectedIndex(spec.partner, m == 3 ? 2 : m);
+        fields.setText(spec.control, std::to_string(b & 0x3F));
+        break;
+    }
+    }
+}
+
+std::optional<Refusal> firstTooWide(const BlockLayout& block, const Fields& fields) {
+    for (const FieldSpec& spec : block.fields) {
+        const auto range = typedRange(spec);
+        if (!range) {
+            continue;
+        }
+        if (spec.encoding == Encoding::WheelSize &&
+            fields.selectedIndex(spec.control) == k700CIndex) {
+            continue;
+        }
+        const std::int64_t v = toInteger(fields.text(spec.control));
+        if (v < range->lowest || v > range->highest) {
+            return Refusal{"The " + spec.name + " is out of range,Please input again.",
+                           spec.control, block.page};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Bytes buildPayload(Block block, const Fields& fields) {
+    const BlockLayout& b = layout(block);
+    Bytes payload(b.length, 0);
+    for (const FieldSpec& spec : b.fields) {
+        encode(spec, fields, payload);
+    }
+    return payload;
+}
+
+Bytes buildWriteFrame(Block block, const Fields& fields) {
+    return writeFrame(layout(block).command, buildPayload(block, fields));
+}
+
+void applyReplyFields(std::span<const FieldSpec> specs, std::span<const std::uint8_t> reply,
+                      Fields& fields) {
+    for (const FieldSpec& spec : specs) {
+        decode(spec, reply, fields);
+    }
+}
+
+void applyReadReply(Block block, std::span<const std::uint8_t> reply, Fields& fields) {
+    applyReplyFields(layout(block).fields, reply, fields);
+}
+
+std::optional<TypedRange> typedRange(const FieldSpec& spec) {
+    switch (spec.encoding) {
+    case Encoding::Number:
+        return TypedRange{0, spec.width == 2 ? 0xFFFF : 0xFF};
+    case Encoding::WheelSize:
+        return TypedRange{0, 0xFF / 2};
+    case Encoding::SpeedMeter:
+        return TypedRange{0, 0x3F};
+    case Encoding::ComboIndex:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<Refusal> checkFieldWidths(Block block, const Fields& fields) {
+    return firstTooWide(layout(block), fields);
+}
+
+std::optional<Refusal> checkFieldWidthsForFlash(const Fields& fields) {
+    for (const Block block : kAllBlocks) {
+        if (auto refusal = firstTooWide(layout(block), fields)) {
+            return refusal;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace morvent

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace morvent {
+
+// The controller's texts are single bytes, one character each. Read as Latin-1 they give the
+// same characters, and encoded as UTF-8 they stay valid text in any front end, whatever bytes a
+// controller sends.
+std::string latin1ToUtf8(std::span<const std::uint8_t> bytes);
+
+} // namespace morvent

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace morvent {
+
+// Why a write does not go ahead, or which field the controller refused: the information box's
+// text, the control that should get the focus and the notebook page that holds it.
+struct Refusal {
+    std::string message;
+    std::string control;
+    int page = 0;
+
+    bool operator==(const Refusal&) const = default;
+};
+
+} // namespace morvent
