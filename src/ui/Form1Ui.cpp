@@ -1,0 +1,579 @@
+#include "Form1Ui.h"
+
+#include "ClickableLabel.h"
+#include "ComboItems.h"
+#include "DigitsOnlyFilter.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+#include <string>
+
+namespace morvent {
+
+namespace {
+
+constexpr int kContentPixels = 13;
+constexpr int kTabPixels = 19;
+constexpr int kPanel1Width = 609;
+
+// Wide enough for five digits, the largest value a 16-bit field holds.
+constexpr int kNumberWidth = 64;
+// A combo of short numbers ("18", "700C") and one of worded choices ("By Display's Command").
+constexpr int kShortComboWidth = 96;
+constexpr int kWideComboWidth = 200;
+constexpr int kButtonWidth = 96;
+
+QStringList toQt(const std::vector<std::string>& items) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) {
+        list.append(QString::fromStdString(item));
+    }
+    return list;
+}
+
+QFont pixelFont(const QFont& base, int pixels, bool bold = false) {
+    QFont font = base;
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// Captions and identity values are shown as they are; a '<' from the controller is not markup.
+QLabel* makeLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* makeHead(const QString& text, QWidget* parent) {
+    QLabel* head = makeLabel(text, parent);
+    head->setAlignment(Qt::AlignCenter);
+    return head;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setMinimumWidth(kButtonWidth);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A combo box that accepts typed text keeps its item list as the protocol knows it: pressing
+// Enter must not append what was typed, which would shift the indices the codecs rely on.
+QComboBox* makeCombo(const char* name, bool editable, const QStringList& items, int width,
+                     QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setFixedWidth(width);
+    combo->setMaxVisibleItems(16);
+    return combo;
+}
+
+QGridLayout* makeFormGrid() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+    return grid;
+}
+
+// Two buttons side by side at the right of their row, the way a dialog sets its buttons.
+QHBoxLayout* makeButtonRow(QPushButton* first, QPushButton* second) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(10);
+    row->addStretch(1);
+    row->addWidget(first);
+    row->addWidget(second);
+    return row;
+}
+
+// Labels set flush against their fields, for a form whose captions differ much in length: the
+// eye then pairs caption and field without crossing a gap.
+void alignLabelsRight(QGridLayout* grid) {
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        if (QLayoutItem* item = grid->itemAtPosition(row, 0)) {
+            item->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+}
+
+QVBoxLayout* makePageLayout(QWidget* page) {
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(10);
+    return layout;
+}
+
+} // namespace
+
+QString Form1Ui::editName(int n) {
+    return n == 2 ? QStringLiteral("edit2") : QStringLiteral("Edit%1").arg(n);
+}
+
+QStringList Form1Ui::wheelSizeItems() {
+    return toQt(comboItems("ComboBox4"));
+}
+
+QStringList Form1Ui::speedMeterItems() {
+    return toQt(comboItems("ComboBox5"));
+}
+
+QString Form1Ui::webAddress() {
+    return QStringLiteral("https://example.com/controllers");
+}
+
+QLineEdit* Form1Ui::edit(int n) const {
+    if (n < 1 || n > kEditCount) {
+        throw std::out_of_range("no edit field " + std::to_string(n));
+    }
+    return m_edits[static_cast<std::size_t>(n - 1)];
+}
+
+QLineEdit* Form1Ui::makeEdit(int n, QWidget* parent) {
+    auto* field = new QLineEdit(QStringLiteral("0"), parent);
+    field->setObjectName(editName(n));
+    field->setFixedWidth(kNumberWidth);
+    digitsOnly->attach(field);
+    m_edits[static_cast<std::size_t>(n - 1)] = field;
+    return field;
+}
+
+QLineEdit* Form1Ui::addEditRow(QGridLayout* grid, int row, const QString& caption, int n) {
+    QWidget* parent = grid->parentWidget();
+    QLabel* label = makeLabel(caption, parent);
+    QLineEdit* field = makeEdit(n, parent);
+    label->setBuddy(field);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1, Qt::AlignLeft);
+    return field;
+}
+
+QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, const QString& caption,
+                                QComboBox* combo) {
+    QLabel* label = makeLabel(caption, grid->parentWidget());
+    label->setBuddy(combo);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(combo, row, 1, Qt::AlignLeft);
+    return combo;
+}
+
+void Form1Ui::setupUi(QMainWindow* window) {
+    window->setObjectName(QStringLiteral("Form1"));
+    window->setWindowTitle(QStringLiteral("Controller System"));
+    // A system menu and a minimise box, but no maximise box.
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
+    window->setFont(pixelFont(window->font(), kContentPixels));
+    window->resize(kWidth, kHeight);
+
+    digitsOnly = new DigitsOnlyFilter(window);
+
+    auto* central = new QWidget(window);
+    central->setObjectName(QStringLiteral("CentralWidget"));
+    auto* split = new QHBoxLayout(central);
+    split->setContentsMargins(0, 0, 0, 0);
+    split->setSpacing(0);
+
+    Panel1 = new QWidget(central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedWidth(kPanel1Width);
+    auto* left = new QVBoxLayout(Panel1);
+    left->setContentsMargins(6, 6, 3, 6);
+
+    TabbedNotebook1 = new QTabWidget(Panel1);
+    TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
+    TabbedNotebook1->tabBar()->setFont(pixelFont(window->font(), kTabPixels));
+    TabbedNotebook1->setUsesScrollButtons(false);
+    TabSheetBasic = setupBasicPage();
+    TabSheetPedalAssist = setupPedalAssistPage();
+    TabSheetThrottleHandle = setupThrottleHandlePage();
+    TabSheetTorque = setupTorquePage();
+    TabbedNotebook1->addTab(TabSheetBasic, QStringLiteral("Basic"));
+    TabbedNotebook1->addTab(TabSheetPedalAssist, QStringLiteral("Pedal Assist"));
+    TabbedNotebook1->addTab(TabSheetThrottleHandle, QStringLiteral("Throttle Handle"));
+    TabbedNotebook1->addTab(TabSheetTorque, QStringLiteral("Torque"));
+    TabbedNotebook1->setCurrentIndex(TorquePage);
+    left->addWidget(TabbedNotebook1);
+
+    Panel2 = setupRightPanel(central);
+
+    split->addWidget(Panel1);
+    split->addWidget(Panel2, 1);
+    window->setCentralWidget(central);
+
+    setupMenu(window);
+}
+
+QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QStringLiteral("Panel2"));
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(12, 14, 14, 12);
+    layout->setSpacing(10);
+
+    Label1 = makeLabel(QStringLiteral("Quillon Motor"), panel);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(pixelFont(panel->font(), 28, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label2 = makeLabel(QStringLiteral("Morvent V2.0"), panel);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(pixelFont(panel->font(), kTabPixels, true));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label3 = new ClickableLabel(webAddress(), panel);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setTextFormat(Qt::PlainText);
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setCursor(Qt::PointingHandCursor);
+    QFont linkFont = Label3->font();
+    linkFont.setUnderline(true);
+    Label3->setFont(linkFont);
+    QPalette linkColours = Label3->palette();
+    linkColours.setColor(QPalette::WindowText, linkColours.color(QPalette::Link));
+    Label3->setPalette(linkColours);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    layout->addWidget(Label3);
+    layout->addSpacing(6);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Network"), panel);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto* network = makeFormGrid();
+    GroupBox1->setLayout(network);
+    // Wide enough for a device path or the simulated controller's name, which it must not cut.
+    ComboBox1 = makeCombo("ComboBox1", true, {}, 230, GroupBox1);
+    ComboBox2 = makeCombo("ComboBox2", true,
+                          {QStringLiteral("1200"), QStringLiteral("9600"), QStringLiteral("19200"),
+                           QStringLiteral("38400"), QStringLiteral("115200")},
+                          150, GroupBox1);
+    Label4 = makeLabel(QStringLiteral("Port:"), GroupBox1);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setBuddy(ComboBox1);
+    Label5 = makeLabel(QStringLiteral("Bandrate:"), GroupBox1);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setBuddy(ComboBox2);
+    network->addWidget(Label4, 0, 0);
+    network->addWidget(ComboBox1, 0, 1, Qt::AlignLeft);
+    network->addWidget(Label5, 1, 0);
+    network->addWidget(ComboBox2, 1, 1, Qt::AlignLeft);
+    BitBtn1 = makeButton("BitBtn1", QStringLiteral("Connect"), GroupBox1);
+    BitBtn11 = makeButton("BitBtn11", QStringLiteral("Close"), GroupBox1);
+    network->addLayout(makeButtonRow(BitBtn1, BitBtn11), 2, 0, 1, 2);
+    network->setColumnStretch(1, 1);
+    layout->addWidget(GroupBox1);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Controller Info"), panel);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* info = new QVBoxLayout(GroupBox2);
+    info->setSpacing(8);
+    const auto infoLabel = [&](const char* name, const QString& caption) {
+        QLabel* label = makeLabel(caption, GroupBox2);
+        label->setObjectName(QLatin1String(name));
+        // The captions are rewritten with whatever the controller reports, firmware texts of any
+        // length included; a long one wraps or is cut rather than widening the window.
+        QSizePolicy wraps(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        wraps.setHeightForWidth(true);
+        label->setSizePolicy(wraps);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        info->addWidget(label);
+        return label;
+    };
+    Label6 = infoLabel("Label6", QStringLiteral("Manufacturer:"));
+    Label7 = infoLabel("Label7", QStringLiteral("Model:"));
+    Label8 = infoLabel("Label8", QStringLiteral("Harware Ver:"));
+    Label9 = infoLabel("Label9", QStringLiteral("Firmware Ver:"));
+    Label10 = infoLabel("Label10", QStringLiteral("Nominal Voltage:"));
+    Label11 = infoLabel("Label11", QStringLiteral("Max.Current:"));
+    layout->addWidget(GroupBox2);
+
+    BitBtn2 = makeButton("BitBtn2", QStringLiteral("Read Flash"), panel);
+    BitBtn3 = makeButton("BitBtn3", QStringLiteral("Write Flash"), panel);
+    auto* flash = makeButtonRow(BitBtn2, BitBtn3);
+    flash->insertStretch(-1, 1);
+    layout->addLayout(flash);
+    layout->addStretch(1);
+    return panel;
+}
+
+QWidget* Form1Ui::setupBasicPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheetBasic"));
+    QVBoxLayout* layout = makePageLayout(page);
+
+    auto* top = makeFormGrid();
+    layout->addLayout(top);
+    ComboBox3 = makeCombo("ComboBox3", true, toQt(comboItems("ComboBox3")), kShortComboWidth, page);
+    // The voltage stays blank until a controller reports it or the technician picks one.
+    ComboBox3->setCurrentIndex(-1);
+    addComboRow(top, 0, QStringLiteral("Low Battery Protect(V):"), ComboBox3);
+    addEditRow(top, 1, QStringLiteral("Limited Current(A):"), 1);
+    top->setColumnMinimumWidth(0, 170);
+    top->setColumnStretch(2, 1);
+
+    // One row per assist level, the two limits side by side.
+    auto* assist = makeFormGrid();
+    assist->setVerticalSpacing(5);
+    layout->addLayout(assist);
+    assist->addWidget(makeLabel(QStringLiteral("Limit Current(%)"), page), 0, 1);
+    assist->addWidget(makeLabel(QStringLiteral("Limit Spd(%)"), page), 0, 2);
+    for (int row = 0; row < 10; ++row) {
+        QLabel* label = makeLabel(QStringLiteral("Assit%1:").arg(row), page);
+        QLineEdit* current = makeEdit(row == 0 ? 2 : 2 + row, page);
+        QLineEdit* speed = makeEdit(12 + row, page);
+        label->setBuddy(current);
+        assist->addWidget(label, row + 1, 0);
+        assist->addWidget(current, row + 1, 1, Qt::AlignLeft);
+        assist->addWidget(speed, row + 1, 2, Qt::AlignLeft);
+    }
+    assist->setColumnMinimumWidth(0, 170);
+    assist->setColumnMinimumWidth(1, 120);
+    assist->setColumnMinimumWidth(2, 120);
+    assist->setColumnStretch(3, 1);
+
+    auto* meter = makeFormGrid();
+    layout->addLayout(meter);
+    // Both lists are filled when the window is first shown (wheelSizeItems, speedMeterItems).
+    ComboBox4 = makeCombo("ComboBox4", true, {}, kShortComboWidth, page);
+    addComboRow(meter, 0, QStringLiteral("Wheel Diameler(Inch): "), ComboBox4);
+    ComboBox5 = makeCombo("ComboBox5", false, {}, kWideComboWidth, page);
+    addComboRow(meter, 1, QStringLiteral("Speed Meter Model: "), ComboBox5);
+    addEditRow(meter, 2, QStringLiteral("SpdMeter Signal: "), 22);
+    meter->setColumnMinimumWidth(0, 170);
+    meter->setColumnStretch(2, 1);
+
+    layout->addStretch(1);
+    BitBtn5 = makeButton("BitBtn5", QStringLiteral("Read"), page);
+    BitBtn4 = makeButton("BitBtn4", QStringLiteral("Write"), page);
+    layout->addLayout(makeButtonRow(BitBtn5, BitBtn4));
+    return page;
+}
+
+QWidget* Form1Ui::setupPedalAssistPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheetPedalAssist"));
+    QVBoxLayout* layout = makePageLayout(page);
+    auto* grid = makeFormGrid();
+    layout->addLayout(grid);
+
+    ComboBox6 = makeCombo("ComboBox6", true, toQt(comboItems("ComboBox6")), kWideComboWidth, page);
+    addComboRow(grid, 0, QStringLiteral("Pedal Type: "), ComboBox6);
+    ComboBox7 = makeCombo("ComboBox7", true, toQt(comboItems("ComboBox7")), kWideComboWidth, page);
+    // The assist level reads "By Display's Command" with no item selected: a write made before
+    // a read or a choice sends the code of no selection, not that of the first item.
+    ComboBox7->setCurrentIndex(-1);
+    ComboBox7->setEditText(QStringLiteral("By Display's Command"));
+    addComboRow(grid, 1, QStringLiteral("Disignated Assist: "), ComboBox7);
+    ComboBox8 = makeCombo("ComboBox8", true, toQt(comboItems("ComboBox8")), kWideComboWidth, page);
+    addComboRow(grid, 2, QStringLiteral("Speed Limited: "), ComboBox8);
+    addEditRow(grid, 3, QStringLiteral("Start Current(%): "), 23);
+    ComboBox9 = makeCombo("ComboBox9", true, toQt(comboItems("ComboBox9")), kShortComboWidth, page);
+    addComboRow(grid, 4, QStringLiteral("Slow-Start Mode(1-8): "), ComboBox9);
+    addEditRow(grid, 5, QStringLiteral("Startup Dgree(Signal No.): "), 24);
+    ComboBox10 =
+        makeCombo("ComboBox10", true, toQt(comboItems("ComboBox10")), kWideComboWidth, page);
+    addComboRow(grid, 6, QStringLiteral("Work Mode(Angular Speed of pedal/wheel*10): "),
+                ComboBox10);
+    addEditRow(grid, 7, QStringLiteral("Time of stop(x10ms): "), 25);
+    addEditRow(grid, 8, QStringLiteral("Current Decay(1-8): "), 26);
+    addEditRow(grid, 9, QStringLiteral("Stop Decay(x10ms): "), 27);
+    addEditRow(grid, 10, QStringLiteral("Keep Current(%)"), 31);
+    alignLabelsRight(grid);
+    grid->setColumnStretch(2, 1);
+
+    layout->addStretch(1);
+    BitBtn6 = makeButton("BitBtn6", QStringLiteral("Read"), page);
+    BitBtn7 = makeButton("BitBtn7", QStringLiteral("Write"), page);
+    layout->addLayout(makeButtonRow(BitBtn6, BitBtn7));
+    return page;
+}
+
+QWidget* Form1Ui::setupThrottleHandlePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheetThrottleHandle"));
+    QVBoxLayout* layout = makePageLayout(page);
+    auto* grid = makeFormGrid();
+    layout->addLayout(grid);
+
+    addEditRow(grid, 0, QStringLiteral("Start Voltage(x100mv): "), 28);
+    addEditRow(grid, 1, QStringLiteral("End Voltage(x100mV): "), 29);
+    ComboBox11 =
+        makeCombo("ComboBox11", true, toQt(comboItems("ComboBox11")), kWideComboWidth, page);
+    addComboRow(grid, 2, QStringLiteral("Mode: "), ComboBox11);
+    ComboBox12 =
+        makeCombo("ComboBox12", true, toQt(comboItems("ComboBox12")), kWideComboWidth, page);
+    addComboRow(grid, 3, QStringLiteral("Designated Assist: "), ComboBox12);
+    ComboBox13 =
+        makeCombo("ComboBox13", true, toQt(comboItems("ComboBox13")), kWideComboWidth, page);
+    addComboRow(grid, 4, QStringLiteral("Speed Limited: "), ComboBox13);
+    addEditRow(grid, 5, QStringLiteral("Start Current(%): "), 30);
+    alignLabelsRight(grid);
+    grid->setColumnStretch(2, 1);
+
+    layout->addStretch(1);
+    BitBtn8 = makeButton("BitBtn8", QStringLiteral("Read"), page);
+    BitBtn9 = makeButton("BitBtn9", QStringLiteral("Write"), page);
+    layout->addLayout(makeButtonRow(BitBtn8, BitBtn9));
+    return page;
+}
+
+QWidget* Form1Ui::setupTorquePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheetTorque"));
+    QVBoxLayout* layout = makePageLayout(page);
+    layout->addWidget(setupTorqueCalibration(page));
+    layout->addWidget(setupTorqueGrid(page));
+
+    layout->addWidget(setupAboutTq(page), 0, Qt::AlignLeft);
+    // Under the readings it repeats, outside the group: unlike "Get" it keeps asking until it is
+    // pressed again.
+    BitBtn13 = makeButton("BitBtn13", QStringLiteral("Continuous Get"), page);
+    BitBtn13->setMinimumWidth(140);
+    layout->addWidget(BitBtn13, 0, Qt::AlignLeft);
+
+    layout->addStretch(1);
+    BitBtn14 = makeButton("BitBtn14", QStringLiteral("Read"), page);
+    BitBtn15 = makeButton("BitBtn15", QStringLiteral("Write"), page);
+    layout->addLayout(makeButtonRow(BitBtn14, BitBtn15));
+    return page;
+}
+
+// Base and error voltages, the delta voltage of each load band, and the boost time. The bands
+// stand in two columns, lighter loads on the left, each with its unit beside the field.
+QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
+    auto* box = new QWidget(page);
+    box->setObjectName(QStringLiteral("TorqueCalibration"));
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+
+    // Columns: caption, band or bound, field, unit, gap, then band or bound, field, unit again.
+    const QString mV = QStringLiteral("mV");
+    const auto field = [&](int row, int column, int span, const QString& caption, int n,
+                           const QString& unit) {
+        QLabel* label = makeLabel(caption, box);
+        QLineEdit* f = makeEdit(n, box);
+        label->setBuddy(f);
+        grid->addWidget(label, row, column, 1, span);
+        grid->addWidget(f, row, column + span);
+        grid->addWidget(makeLabel(unit, box), row, column + span + 1);
+    };
+    const auto caption = [&](int row, const QString& text) {
+        grid->addWidget(makeLabel(text, box), row, 0);
+    };
+
+    field(0, 0, 2, QStringLiteral("Base Voltage:"), 32, mV);
+    caption(1, QStringLiteral("Error Voltage:"));
+    field(1, 1, 1, QStringLiteral("Min"), 33, mV);
+    field(1, 5, 1, QStringLiteral("Max"), 34, mV);
+    caption(2, QStringLiteral("Delta Voltage:"));
+    field(2, 1, 1, QStringLiteral("0 - 5 Kg:"), 35, mV);
+    field(3, 1, 1, QStringLiteral("10 - 15 Kg:"), 36, mV);
+    field(4, 1, 1, QStringLiteral("20 - 30 Kg:"), 37, mV);
+    field(5, 1, 1, QStringLiteral("40 - 50 Kg:"), 38, mV);
+    field(2, 5, 1, QStringLiteral("5 - 10 Kg:"), 39, mV);
+    field(3, 5, 1, QStringLiteral("15 - 20 Kg:"), 40, mV);
+    field(4, 5, 1, QStringLiteral("30 - 40 Kg:"), 41, mV);
+    field(5, 5, 1, QStringLiteral("50 - 60 Kg:"), 42, mV);
+    field(6, 0, 2, QStringLiteral("0 Speed Boost Time:"), 43, QStringLiteral("×10mS"));
+
+    grid->setColumnMinimumWidth(4, 24);
+    grid->setColumnStretch(8, 1);
+    return box;
+}
+
+// Rows are the quantities, columns the speed points; edit 44 + 6 * row + column sits in each cell.
+QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
+    auto* box = new QWidget(page);
+    box->setObjectName(QStringLiteral("TorqueGrid"));
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 6, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+
+    const char* const columns[] = {"Spd0", "Spd20", "Spd40", "Spd60", "Spd80", "Spd100"};
+    const char* const rows[] = {"Start(Kg):", "Full(Kg):",   "Return(Kg):", "MinCur(%):",
+                                "MaxCur(%):", "KeepCur(%):", "CurDecy:",    "StarDegree:"};
+    for (int c = 0; c < 6; ++c) {
+        grid->addWidget(makeHead(QLatin1String(columns[c]), box), 0, c + 1);
+    }
+    for (int r = 0; r < 8; ++r) {
+        QLabel* head = makeLabel(QLatin1String(rows[r]), box);
+        grid->addWidget(head, r + 1, 0);
+        for (int c = 0; c < 6; ++c) {
+            QLineEdit* cell = makeEdit(44 + 6 * r + c, box);
+            if (c == 0) {
+                head->setBuddy(cell);
+            }
+            grid->addWidget(cell, r + 1, c + 1, Qt::AlignHCenter);
+        }
+    }
+    grid->setColumnStretch(7, 1);
+    return box;
+}
+
+QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
+    GroupBoxAboutTq = new QGroupBox(QStringLiteral("About Tq"), page);
+    GroupBoxAboutTq->setObjectName(QStringLiteral("GroupBoxAboutTq"));
+    auto* grid = new QGridLayout(GroupBoxAboutTq);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+
+    // Measurements, not settings: shown, never typed.
+    const auto reading = [&](int row, int column, const QString& caption, int n) {
+        QLabel* label = makeLabel(caption, GroupBoxAboutTq);
+        QLineEdit* f = makeEdit(n, GroupBoxAboutTq);
+        f->setReadOnly(true);
+        QPalette shown = f->palette();
+        shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+        f->setPalette(shown);
+        label->setBuddy(f);
+        grid->addWidget(label, row, column);
+        grid->addWidget(f, row, column + 1);
+    };
+    // The high and low times of the speed signal side by side.
+    reading(0, 0, QStringLiteral("SpeedSignalACC:"), 92);
+    reading(0, 3, QStringLiteral("SpeedSigLevel:"), 93);
+    reading(1, 0, QStringLiteral("LevelHTime(ms):"), 94);
+    reading(1, 3, QStringLiteral("LevelLTime(ms):"), 95);
+    reading(2, 0, QStringLiteral("TqVoltate(mV):"), 96);
+    grid->setColumnMinimumWidth(2, 24);
+    BitBtn12 = makeButton("BitBtn12", QStringLiteral("Get"), GroupBoxAboutTq);
+    grid->addWidget(BitBtn12, 2, 3, 1, 2, Qt::AlignRight);
+    return GroupBoxAboutTq;
+}
+
+void Form1Ui::setupMenu(QMainWindow* window) {
+    MainMenu1 = window->menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    File1 = MainMenu1->addMenu(QStringLiteral("File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    Save1 = File1->addAction(QStringLiteral("Save"));
+    Save1->setObjectName(QStringLiteral("Save1"));
+    Load1 = File1->addAction(QStringLiteral("Load"));
+    Load1->setObjectName(QStringLiteral("Load1"));
+    // A command of its own on the bar, triggered by a click, with no menu to open.
+    Help1 = MainMenu1->addAction(QStringLiteral("Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+}
+
+} // namespace morvent

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace morvent {
+
+class ClickableLabel;
+class DigitsOnlyFilter;
+
+// The main window's layout, built into a QMainWindow the way a generated setupUi would: every
+// control is created, captioned, filled with its starting items and named by its component name,
+// but nothing is connected. The window's behaviour lives in control/, which reaches the controls
+// through the members below or by objectName.
+class Form1Ui {
+public:
+    // Pages of TabbedNotebook1, by index.
+    enum Page { BasicPage = 0, PedalAssistPage = 1, ThrottleHandlePage = 2, TorquePage = 3 };
+
+    static constexpr int kEditCount = 96;
+    static constexpr int kWidth = 978;
+    static constexpr int kHeight = 757;
+
+    void setupUi(QMainWindow* window);
+
+    // Edit n (1 .. 96) of the parameter pages; throws std::out_of_range for any other n.
+    QLineEdit* edit(int n) const;
+    // "Edit23" for 23; the second edit is spelled "edit2".
+    static QString editName(int n);
+
+    // The items the window puts into ComboBox4 ("Wheel Diameler(Inch): ") and ComboBox5
+    // ("Speed Meter Model: ") when it is first shown; the layout leaves both empty.
+    static QStringList wheelSizeItems();
+    static QStringList speedMeterItems();
+
+    // The address that Label3 shows and that a click on it opens.
+    static QString webAddress();
+
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
+
+    QTabWidget* TabbedNotebook1 = nullptr;
+    QWidget* TabSheetBasic = nullptr;
+    QWidget* TabSheetPedalAssist = nullptr;
+    QWidget* TabSheetThrottleHandle = nullptr;
+    QWidget* TabSheetTorque = nullptr;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    ClickableLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr; // "Port:"
+    QLabel* Label5 = nullptr; // "Bandrate:"
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBoxAboutTq = nullptr;
+
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QComboBox* ComboBox5 = nullptr;
+    QComboBox* ComboBox6 = nullptr;
+    QComboBox* ComboBox7 = nullptr;
+    QComboBox* ComboBox8 = nullptr;
+    QComboBox* ComboBox9 = nullptr;
+    QComboBox* ComboBox10 = nullptr;
+    QComboBox* ComboBox11 = nullptr;
+    QComboBox* ComboBox12 = nullptr;
+    QComboBox* ComboBox13 = nullptr;
+
+    QPushButton* BitBtn1 = nullptr;  // "Connect"
+    QPushButton* BitBtn2 = nullptr;  // "Read Flash"
+    QPushButton* BitBtn3 = nullptr;  // "Write Flash"
+    QPushButton* BitBtn4 = nullptr;  // Basic "Write"
+    QPushButton* BitBtn5 = nullptr;  // Basic "Read"
+    QPushButton* BitBtn6 = nullptr;  // Pedal Assist "Read"
+    QPushButton* BitBtn7 = nullptr;  // Pedal Assist "Write"
+    QPushButton* BitBtn8 = nullptr;  // Throttle Handle "Read"
+    QPushButton* BitBtn9 = nullptr;  // Throttle Handle "Write"
+    QPushButton* BitBtn11 = nullptr; // "Close"
+    QPushButton* BitBtn12 = nullptr; // "Get"
+    QPushButton* BitBtn13 = nullptr; // "Continuous Get"
+    QPushButton* BitBtn14 = nullptr; // Torque "Read"
+    QPushButton* BitBtn15 = nullptr; // Torque "Write"
+
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* Load1 = nullptr;
+    QAction* Help1 = nullptr;
+
+    // Installed on all 96 edits.
+    DigitsOnlyFilter* digitsOnly = nullptr;
+
+private:
+    QWidget* setupRightPanel(QWidget* parent);
+    QWidget* setupBasicPage();
+    QWidget* setupPedalAssistPage();
+    QWidget* setupThrottleHandlePage();
+    QWidget* setupTorquePage();
+    QWidget* setupTorqueCalibration(QWidget* page);
+    QWidget* setupTorqueGrid(QWidget* page);
+    QGroupBox* setupAboutTq(QWidget* page);
+    void setupMenu(QMainWindow* window);
+
+    QLineEdit* makeEdit(int n, QWidget* parent);
+    // A labelled field on a row of a grid: the label in column 0, the field in column 1.
+    QLineEdit* addEditRow(QGridLayout* grid, int row, const QString& caption, int n);
+    QComboBox* addComboRow(QGridLayout* grid, int row, const QString& caption, QComboBox* combo);
+
+    std::array<QLineEdit*, kEditCount> m_edits{};
+};
+
+} // namespace morvent
