@@ -361,18 +361,21 @@ TEST(SimControllerModel, CountsAndLogsWhatItSees) {
     model.feed(readRequest(Command::Torque), 1200);
 
     EXPECT_EQ(model.requestCount(Command::Identity), 2u);
-    EXPECT_EQ(model.requestCount(Command::Torque), 1u);
+    EXPECT_EQ(model.requestCount(Command::Torque), 2u);
     EXPECT_EQ(model.requestCount(Command::Basic), 0u);
     EXPECT_EQ(model.bytesReceived(), 16u);
     EXPECT_EQ(model.bytesDiscarded(), 4u);
 
     const auto frames = model.receivedRequests();
-    ASSERT_EQ(frames.size(), 3u);
+    ASSERT_EQ(frames.size(), 4u);
     EXPECT_EQ(frames[0].request.raw, connectRequest());
     EXPECT_EQ(frames[0].lineBaud, 19200u);
     EXPECT_TRUE(frames[0].understood);
     EXPECT_FALSE(frames[1].understood);
     EXPECT_TRUE(frames[2].understood);
+    // Sent at a speed nobody listens at: logged as it was sent, never answered.
+    EXPECT_EQ(frames[3].lineBaud, 1200u);
+    EXPECT_FALSE(frames[3].understood);
 
     for (std::size_t i = 0; i < ControllerModel::kRequestLogCapacity + 5; ++i) {
         model.feed(readRequest(Command::LiveReadings));

@@ -1,0 +1,25 @@
+#include "PortList.h"
+
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+namespace morvent {
+
+std::vector<PortEntry> systemSerialPorts() {
+    std::vector<PortEntry> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        ports.push_back({info.portName(), info.systemLocation(), info.description()});
+    }
+    std::sort(ports.begin(), ports.end(),
+              [](const PortEntry& a, const PortEntry& b) { return a.name < b.name; });
+    return ports;
+}
+
+PortEntry simulatedPort(const QString& devicePath) {
+    return {QStringLiteral("Simulated controller"), devicePath,
+            QStringLiteral("The built-in simulated controller (%1), not a real adapter")
+                .arg(devicePath)};
+}
+
+} // namespace morvent

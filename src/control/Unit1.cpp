@@ -1,0 +1,436 @@
+#include "Unit1.h"
+
+#include "AboutBox.h"
+#include "BlockCodec.h"
+#include "ClickableLabel.h"
+#include "Frames.h"
+#include "IdentityReply.h"
+#include "LiveReadingsReply.h"
+#include "LoadWindow.h"
+#include "MessageBoxes.h"
+#include "SaveWindow.h"
+#include "StatusTable.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <array>
+#include <chrono>
+#include <thread>
+
+namespace morvent {
+
+namespace {
+
+// The connect request goes out at each of these in turn; the index is the Bandrate list's.
+constexpr std::array<std::uint32_t, 5> kProbeRates{1200, 9600, 19200, 38400, 115200};
+constexpr std::uint32_t kLineRate = 9600;
+
+// A reply is never longer than 74 bytes; a chunk is cut to this before anything looks at it.
+constexpr std::size_t kReplyBufferSize = 291;
+
+// The controller needs the line quiet before a request; the connect request also needs time to
+// leave at the probed rate before the line is switched back to 9600.
+constexpr auto kRequestPause = std::chrono::milliseconds(50);
+constexpr auto kConnectPause = std::chrono::milliseconds(80);
+
+void blockingWait(std::chrono::milliseconds pause) {
+    std::this_thread::sleep_for(pause);
+}
+
+} // namespace
+
+TForm1::TForm1(MessageBoxes& boxes, Options options)
+    : m_boxes(boxes), m_options(std::move(options)), m_fields(*this) {
+    setObjectName(QStringLiteral("Form1"));
+    m_ui.setupUi(this);
+
+    // The line as the controller wants it: 8N1 without hardware flow control. XON/XOFF is on in
+    // the stored settings but "Connect" switches it off before every open, because 0x11, the
+    // lead byte of every request, is the XON character.
+    Comm1 = new TComm(this);
+    Comm1->setObjectName(QStringLiteral("Comm1"));
+    Comm1->setOutx_CtsFlow(false);
+    Comm1->setOutx_DsrFlow(false);
+    Comm1->setOutx_XonXoffFlow(true);
+    Comm1->setInx_XonXoffFlow(true);
+    Comm1->setXonLimit(500);
+    Comm1->setXoffLimit(500);
+    // A reply arrives whole when no pause inside it exceeds this.
+    Comm1->setReadIntervalTimeout(100);
+    Comm1->OnReceiveData = [this](TComm* sender, const std::uint8_t* buffer, std::uint16_t length) {
+        guarded([&] { Comm1ReceiveData(sender, buffer, length); });
+    };
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(500);
+
+    // Windows of their own, beside the main window rather than inside its object tree, so the
+    // About box's labels do not shadow the main window's of the same names.
+    m_form3 = std::make_unique<TForm3>();
+    m_form4 = std::make_unique<TForm4>();
+    m_form5 = std::make_unique<TForm5>();
+
+    connectHandlers();
+}
+
+TForm1::~TForm1() = default;
+
+template <typename Handler> void TForm1::guarded(Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        showGeneralError(m_boxes, error);
+    }
+}
+
+void TForm1::connectHandlers() {
+    auto on = [this](QPushButton* button, void (TForm1::*handler)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { guarded([&] { (this->*handler)(); }); });
+    };
+    on(m_ui.BitBtn1, &TForm1::BitBtn1Click);
+    on(m_ui.BitBtn11, &TForm1::BitBtn11Click);
+    connect(Timer1, &QTimer::timeout, this, [this] { guarded([&] { Timer1Timer(); }); });
+    connect(m_ui.TabbedNotebook1, &QTabWidget::tabBarClicked, this,
+            [this] { TabbedNotebook1Click(); });
+    connect(m_ui.Help1, &QAction::triggered, this, [this] { Help1Click(); });
+    connect(m_ui.Save1, &QAction::triggered, this, [this] { Save1Click(); });
+    connect(m_ui.Load1, &QAction::triggered, this, [this] { Load1Click(); });
+    connect(m_ui.Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
+}
+
+QList<QPushButton*> TForm1::controllerButtons() const {
+    return {m_ui.BitBtn11, m_ui.BitBtn9,  m_ui.BitBtn8, m_ui.BitBtn7, m_ui.BitBtn6,
+            m_ui.BitBtn5,  m_ui.BitBtn4,  m_ui.BitBtn3, m_ui.BitBtn2, m_ui.BitBtn12,
+            m_ui.BitBtn13, m_ui.BitBtn14, m_ui.BitBtn15};
+}
+
+void TForm1::setControllerButtonsEnabled(bool enabled) {
+    for (QPushButton* button : controllerButtons()) {
+        button->setEnabled(enabled);
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        guarded([this] { FormShow(); });
+    }
+}
+
+void TForm1::FormShow() {
+    Searchcomm();
+    m_ui.ComboBox1->setCurrentIndex(m_ui.ComboBox1->count() > 0 ? 0 : -1);
+    m_ui.ComboBox2->setCurrentIndex(0);
+    m_ui.ComboBox4->clear();
+    m_ui.ComboBox4->addItems(Form1Ui::wheelSizeItems());
+    m_ui.ComboBox4->setCurrentIndex(-1);
+    m_ui.ComboBox5->clear();
+    m_ui.ComboBox5->addItems(Form1Ui::speedMeterItems());
+    m_ui.ComboBox5->setCurrentIndex(-1);
+    setControllerButtonsEnabled(false);
+    m_ui.BitBtn1->setEnabled(true);
+    Timer1->stop();
+    Timer2->stop();
+    ConnectFlag = 0;
+}
+
+void TForm1::Searchcomm() {
+    m_ports.clear();
+    if (!m_options.simulatedDevice.isEmpty()) {
+        m_ports.push_back(simulatedPort(m_options.simulatedDevice));
+    }
+    if (m_options.ports) {
+        for (PortEntry& port : m_options.ports()) {
+            m_ports.push_back(std::move(port));
+        }
+    }
+    m_ui.ComboBox1->clear();
+    for (const PortEntry& port : m_ports) {
+        m_ui.ComboBox1->addItem(port.name);
+        m_ui.ComboBox1->setItemData(m_ui.ComboBox1->count() - 1, port.description, Qt::ToolTipRole);
+    }
+}
+
+QString TForm1::deviceFor(const QString& portName) const {
+    for (const PortEntry& port : m_ports) {
+        if (port.name == portName) {
+            return port.device;
+        }
+    }
+    // A name typed by hand: a bare name is a device in /dev, a path is opened as typed.
+    return portName;
+}
+
+void TForm1::BitBtn1Click() {
+    Comm1->setInx_XonXoffFlow(false);
+    Comm1->setOutx_XonXoffFlow(false);
+    if (ConnectFlag == 1) {
+        Comm1->CloseComm();
+    }
+    Comm1->setCommName(deviceFor(m_ui.ComboBox1->currentText()).toStdString());
+    m_ui.ComboBox2->setCurrentIndex(0);
+    Comm1->setBaudRate(kProbeRates[0]);
+    Comm1->OpenComm();
+    ConnectFlag = 1;
+    Timer1->stop();
+    m_ui.BitBtn11->setEnabled(true);
+    SendConnectCommand();
+}
+
+void TForm1::BitBtn11Click() {
+    Timer1->stop();
+    Comm1->CloseComm();
+    ConnectFlag = 0;
+    setControllerButtonsEnabled(false);
+}
+
+void TForm1::Timer1Timer() {
+    const int next = (m_ui.ComboBox2->currentIndex() + 1) % static_cast<int>(kProbeRates.size());
+    m_ui.ComboBox2->setCurrentIndex(next);
+    Comm1->setBaudRate(kProbeRates[static_cast<std::size_t>(next)]);
+    Timer1->stop();
+    SendConnectCommand();
+}
+
+void TForm1::TabbedNotebook1Click() {
+    PendingRequest = NothingAwaited;
+}
+
+void TForm1::Help1Click() {
+    m_form3->show();
+    m_form3->raise();
+    m_form3->activateWindow();
+}
+
+void TForm1::Label3Click() {
+    const QUrl address(Form1Ui::webAddress());
+    if (m_options.openUrl) {
+        m_options.openUrl(address);
+    } else {
+        QDesktopServices::openUrl(address);
+    }
+}
+
+void TForm1::Save1Click() {
+    m_form4->show();
+    m_form4->raise();
+}
+
+void TForm1::Load1Click() {
+    m_form5->show();
+    m_form5->raise();
+}
+
+bool TForm1::send(const Bytes& frame) {
+    if (Comm1->SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
+        return true;
+    }
+    m_boxes.plain(QStringLiteral("Error sending!"));
+    return false;
+}
+
+void TForm1::SendReadCommand(std::uint8_t code) {
+    blockingWait(kRequestPause);
+    send(Bytes{kRequestLead, code});
+}
+
+void TForm1::SendConnectCommand() {
+    blockingWait(kConnectPause);
+    if (!send(connectRequest())) {
+        return;
+    }
+    blockingWait(kConnectPause);
+    Comm1->setBaudRate(kLineRate);
+    Timer1->start();
+}
+
+void TForm1::sendWrite(Block block) {
+    // Built before the pause: a field that is not a number stops the write before anything waits.
+    const Bytes frame = buildWriteFrame(block, m_fields);
+    blockingWait(kRequestPause);
+    send(frame);
+}
+
+void TForm1::SendBasicWrite() {
+    sendWrite(Block::Basic);
+}
+void TForm1::SendPedalAssistWrite() {
+    sendWrite(Block::PedalAssist);
+}
+void TForm1::SendThrottleWrite() {
+    sendWrite(Block::ThrottleHandle);
+}
+void TForm1::SendTorqueWrite() {
+    sendWrite(Block::Torque);
+}
+
+void TForm1::reopenPort() {
+    Comm1->CloseComm();
+    Comm1->OpenComm();
+}
+
+void TForm1::information(std::string_view text) {
+    m_boxes.information(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TForm1::Comm1ReceiveData(TComm*, const std::uint8_t* Buffer, std::uint16_t BufferLength) {
+    // A private copy per event, zero beyond what arrived; a longer chunk is cut, and one event is
+    // one reply: nothing is carried over to the next.
+    std::array<std::uint8_t, kReplyBufferSize> reply{};
+    std::copy_n(Buffer, std::min<std::size_t>(BufferLength, reply.size()), reply.begin());
+    const std::span<const std::uint8_t> bytes(reply);
+
+    const std::uint8_t code = reply[0];
+    if (code == morvent::code(Command::Identity)) {
+        handleIdentity(bytes);
+    } else if (code == morvent::code(Command::FirmwareText)) {
+        handleFirmwareText(bytes);
+    } else if (const auto block = blockForCode(code)) {
+        handleBlockReply(*block, bytes);
+    } else if (code == morvent::code(Command::LiveReadings)) {
+        handleLiveReadings(bytes);
+    }
+}
+
+void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
+    // Probing ends with any identity reply, valid or not.
+    Timer1->stop();
+    if (!identityChecksumValid(reply)) {
+        information(kIdentityChecksumMessage);
+        return;
+    }
+    MaxCurrent = applyIdentity(reply, m_fields);
+    m_ui.ComboBox2->setCurrentIndex(1);
+    setControllerButtonsEnabled(true);
+    PendingRequest = NothingAwaited;
+    reopenPort();
+    SendReadCommand(morvent::code(Command::FirmwareText));
+}
+
+void TForm1::handleFirmwareText(std::span<const std::uint8_t> reply) {
+    // The text is shown even when its checksum fails: it is only for reading.
+    if (!readReplyChecksumValid(reply)) {
+        information(kFirmwareTextChecksumMessage);
+    }
+    applyFirmwareText(reply, m_fields);
+}
+
+void TForm1::handleBlockReply(Block block, std::span<const std::uint8_t> reply) {
+    // A read reply and a write acknowledgement start with the same code; what is awaited tells
+    // them apart, and a read never leaves a write awaited, so at most one of these runs.
+    if (PendingRequest == SingleRead || PendingRequest == FlashReadChain) {
+        handleBlockReadReply(block, reply);
+    }
+    if (PendingRequest == SingleWrite || PendingRequest == FlashWriteChain) {
+        handleWriteAcknowledgement(block, reply);
+    }
+}
+
+void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> reply) {
+    if (!readReplyChecksumValid(reply)) {
+        information(morvent::layout(block).readChecksumMessage);
+        return;
+    }
+    applyReadReply(block, reply, m_fields);
+    reopenPort();
+    if (PendingRequest == FlashReadChain) {
+        SendReadCommand(
+            static_cast<std::uint8_t>(morvent::code(morvent::layout(block).command) + 1));
+    } else {
+        PendingRequest = NothingAwaited;
+    }
+}
+
+void TForm1::handleWriteAcknowledgement(Block block, std::span<const std::uint8_t> reply) {
+    const BlockLayout& blockLayout = morvent::layout(block);
+    if (!acknowledgementChecksumValid(reply)) {
+        information(blockLayout.writeChecksumMessage);
+        return;
+    }
+    const std::uint8_t status = reply[1];
+    const StatusOutcome outcome = interpretStatus(block, status);
+    if (outcome.kind == StatusKind::FieldRefused) {
+        information(outcome.refusal.message);
+        m_ui.TabbedNotebook1->setCurrentIndex(outcome.refusal.page);
+        if (auto* control = findChild<QWidget*>(QString::fromStdString(outcome.refusal.control))) {
+            control->setFocus();
+        }
+    }
+    const bool accepted = outcome.kind == StatusKind::Accepted;
+    const bool chain = PendingRequest == FlashWriteChain;
+
+    switch (block) {
+    case Block::Basic:
+        if (accepted && chain) {
+            reopenPort();
+            SendPedalAssistWrite();
+        } else if (accepted) {
+            information(blockLayout.successMessage);
+        }
+        if (PendingRequest == SingleWrite) {
+            PendingRequest = NothingAwaited;
+            reopenPort();
+        }
+        break;
+    case Block::PedalAssist:
+        if (accepted && chain) {
+            reopenPort();
+            SendThrottleWrite();
+        }
+        if (PendingRequest == SingleWrite) {
+            PendingRequest = NothingAwaited;
+            reopenPort();
+            if (accepted) {
+                information(blockLayout.successMessage);
+            }
+        }
+        break;
+    case Block::ThrottleHandle:
+        if (accepted && chain) {
+            reopenPort();
+            SendTorqueWrite();
+        } else if (accepted) {
+            reopenPort();
+            information(blockLayout.successMessage);
+            PendingRequest = NothingAwaited;
+        }
+        break;
+    case Block::Torque:
+        if (accepted) {
+            reopenPort();
+            information(chain ? kWriteFlashSucceeded : blockLayout.successMessage);
+            PendingRequest = NothingAwaited;
+        }
+        break;
+    }
+}
+
+void TForm1::handleLiveReadings(std::span<const std::uint8_t> reply) {
+    if (PendingRequest != SingleRead && PendingRequest != FlashReadChain) {
+        return;
+    }
+    if (!readReplyChecksumValid(reply)) {
+        information(kLiveReadingsChecksumMessage);
+        return;
+    }
+    applyLiveReadings(reply, m_fields);
+    // Only the end of Read Flash reopens the port; continuous readings every 500 ms leave it be.
+    if (PendingRequest == FlashReadChain) {
+        reopenPort();
+        information(kReadFlashSucceeded);
+    }
+    PendingRequest = NothingAwaited;
+}
+
+} // namespace morvent

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "BlockLayout.h"
+#include "Form1Ui.h"
+#include "PortList.h"
+#include "TComm.h"
+#include "WidgetFields.h"
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+
+class QTimer;
+
+namespace morvent {
+
+class MessageBoxes;
+class TForm3;
+class TForm4;
+class TForm5;
+
+// What the main window awaits from the controller; only matching replies are taken.
+enum PendingRequestKind : int {
+    NothingAwaited = 0,
+    SingleRead = 1,
+    SingleWrite = 2,
+    FlashReadChain = 3,
+    FlashWriteChain = 4,
+};
+
+// What the main window takes from outside: where its ports come from, the simulated controller
+// to list first (demo mode), and how a web address is opened.
+struct Form1Options {
+    PortSource ports = systemSerialPorts;
+    // Listed first in the Port list when set: the built-in simulated controller's device.
+    QString simulatedDevice;
+    std::function<void(const QUrl&)> openUrl;
+};
+
+// The main window and its behaviour: connecting and baud probing, the frame senders, and the
+// response dispatcher through which every reply passes. The widgets are the only store of
+// parameter values; frames are built from them and replies written into them.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    using Options = Form1Options;
+
+    explicit TForm1(MessageBoxes& boxes, Options options = {});
+    ~TForm1() override;
+
+    Form1Ui& ui() { return m_ui; }
+    Fields& fields() { return m_fields; }
+    TComm* Comm1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    TForm3* Form3() const { return m_form3.get(); }
+    TForm4* Form4() const { return m_form4.get(); }
+    TForm5* Form5() const { return m_form5.get(); }
+
+    int PendingRequest = NothingAwaited;
+    // 1 from a successful "Connect" until "Close": connected or probing.
+    int ConnectFlag = 0;
+    // The controller's maximum current from its identity, 0 until one arrives.
+    int MaxCurrent = 0;
+
+    // Handlers, named after their controls and events.
+    void FormShow();
+    void Searchcomm();
+    void BitBtn1Click();
+    void BitBtn11Click();
+    void Timer1Timer();
+    void Comm1ReceiveData(TComm* Sender, const std::uint8_t* Buffer, std::uint16_t BufferLength);
+    void TabbedNotebook1Click();
+    void Help1Click();
+    void Label3Click();
+    void Save1Click();
+    void Load1Click();
+
+    // Frame senders: each waits first, as the controller needs a quiet line between frames.
+    void SendReadCommand(std::uint8_t code);
+    void SendConnectCommand();
+    // The write frames carry the block's full length, as every caller needs.
+    void SendBasicWrite();
+    void SendPedalAssistWrite();
+    void SendThrottleWrite();
+    void SendTorqueWrite();
+
+    // The buttons that need a connected controller, in the order they are switched.
+    QList<QPushButton*> controllerButtons() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Runs a handler; an error nobody caught ends it and goes to the general error display.
+    template <typename Handler> void guarded(Handler&& handler);
+    void connectHandlers();
+    void sendWrite(Block block);
+    bool send(const Bytes& frame);
+    void reopenPort();
+    void setControllerButtonsEnabled(bool enabled);
+    void information(std::string_view text);
+    void handleIdentity(std::span<const std::uint8_t> reply);
+    void handleFirmwareText(std::span<const std::uint8_t> reply);
+    void handleBlockReply(Block block, std::span<const std::uint8_t> reply);
+    void handleBlockReadReply(Block block, std::span<const std::uint8_t> reply);
+    void handleWriteAcknowledgement(Block block, std::span<const std::uint8_t> reply);
+    void handleLiveReadings(std::span<const std::uint8_t> reply);
+    QString deviceFor(const QString& portName) const;
+
+    MessageBoxes& m_boxes;
+    Options m_options;
+    Form1Ui m_ui;
+    WidgetFields m_fields;
+    std::unique_ptr<TForm3> m_form3;
+    std::unique_ptr<TForm4> m_form4;
+    std::unique_ptr<TForm5> m_form5;
+    std::vector<PortEntry> m_ports;
+    bool m_shown = false;
+};
+
+} // namespace morvent

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "MessageBoxes.h"
+#include "SimulatedController.h"
+#include "Unit1.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace morvent::test {
+
+// Message boxes as texts, in the order shown; the general error display's text is recorded as
+// the box would show it, full stop included.
+class RecordedBoxes final : public MessageBoxes {
+public:
+    void information(const QString& text) override { shown.push_back("info: " + text); }
+    void plain(const QString& text) override { shown.push_back("plain: " + text); }
+    void generalError(const QString& text) override {
+        shown.push_back("error: " + withFullStop(text));
+    }
+    std::vector<QString> shown;
+};
+
+// The real main window, offscreen, with the simulated controller as its only port.
+class Form1Test : public testing::Test {
+protected:
+    void SetUp() override {
+        sim.start();
+        TForm1::Options options;
+        options.ports = [this] { return extraPorts; };
+        options.simulatedDevice = QString::fromStdString(sim.devicePath());
+        options.openUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
+        form = std::make_unique<TForm1>(boxes, options);
+        form->show();
+    }
+    void TearDown() override {
+        form.reset();
+        sim.stop();
+    }
+
+    template <typename T = QWidget> T* find(const char* name) const {
+        auto* widget = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+    QString caption(const char* label) const { return find<QLabel>(label)->text(); }
+
+    bool waitFor(const std::function<bool()>& done, int timeoutMs = 10000) {
+        return QTest::qWaitFor(done, timeoutMs);
+    }
+    void connectController() {
+        button("BitBtn1")->click();
+        ASSERT_TRUE(waitFor([this] { return button("BitBtn2")->isEnabled(); }));
+        ASSERT_TRUE(waitFor([this] {
+            return caption("Label9").startsWith("Firmware Ver:") &&
+                   !caption("Label9").startsWith("Firmware Ver: V");
+        }));
+        boxes.shown.clear();
+    }
+    std::size_t requests(Command command) const { return sim.requestCount(command); }
+
+    SimulatedController sim;
+    RecordedBoxes boxes;
+    std::vector<PortEntry> extraPorts;
+    std::vector<QUrl> openedUrls;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace morvent::test

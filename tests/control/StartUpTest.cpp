@@ -1,0 +1,102 @@
+#include "Form1Fixture.h"
+
+#include "AboutBox.h"
+#include "ClickableLabel.h"
+#include "LoadWindow.h"
+#include "SaveWindow.h"
+
+#include <QMenuBar>
+
+namespace morvent {
+namespace {
+
+using test::Form1Test;
+
+TEST_F(Form1Test, StartsDisconnectedWithEveryControllerButtonDisabled) {
+    EXPECT_TRUE(button("BitBtn1")->isEnabled());
+    for (const char* name :
+         {"BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", "BitBtn9",
+          "BitBtn11", "BitBtn12", "BitBtn13", "BitBtn14", "BitBtn15"}) {
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    }
+    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_FALSE(form->Timer2->isActive());
+    EXPECT_EQ(form->Timer1->interval(), 200);
+    EXPECT_EQ(form->Timer2->interval(), 500);
+    EXPECT_EQ(form->ConnectFlag, 0);
+    EXPECT_EQ(form->PendingRequest, 0);
+    EXPECT_EQ(form->MaxCurrent, 0);
+    EXPECT_EQ(form->Comm1->ComHandle(), 0u);
+    EXPECT_EQ(find<QTabWidget>("TabbedNotebook1")->currentIndex(), 3);
+    for (int n = 1; n <= 96; ++n) {
+        EXPECT_EQ(form->ui().edit(n)->text(), "0") << n;
+    }
+}
+
+TEST_F(Form1Test, FillsTheListsWhenFirstShown) {
+    auto* ports = find<QComboBox>("ComboBox1");
+    ASSERT_EQ(ports->count(), 1);
+    EXPECT_EQ(ports->currentText(), "Simulated controller");
+    EXPECT_TRUE(ports->itemData(0, Qt::ToolTipRole)
+                    .toString()
+                    .contains(QString::fromStdString(sim.devicePath())));
+
+    auto* rates = find<QComboBox>("ComboBox2");
+    EXPECT_EQ(rates->currentIndex(), 0);
+    EXPECT_EQ(rates->currentText(), "1200");
+
+    auto* wheel = find<QComboBox>("ComboBox4");
+    ASSERT_EQ(wheel->count(), 16);
+    EXPECT_EQ(wheel->itemText(0), "16");
+    EXPECT_EQ(wheel->itemText(11), "27");
+    EXPECT_EQ(wheel->itemText(12), "700C");
+    EXPECT_EQ(wheel->itemText(13), "28");
+    EXPECT_EQ(wheel->itemText(15), "30");
+    EXPECT_EQ(wheel->currentIndex(), -1);
+
+    auto* meter = find<QComboBox>("ComboBox5");
+    ASSERT_EQ(meter->count(), 3);
+    EXPECT_EQ(meter->itemText(2), "By Motor Phase");
+    EXPECT_EQ(meter->currentIndex(), -1);
+}
+
+TEST_F(Form1Test, ListsTheSimulatedControllerBeforeTheSystemsPorts) {
+    extraPorts = {{"ttyS0", "/dev/ttyS0", ""}, {"ttyUSB0", "/dev/ttyUSB0", "USB serial adapter"}};
+    form->Searchcomm();
+    auto* ports = find<QComboBox>("ComboBox1");
+    ASSERT_EQ(ports->count(), 3);
+    EXPECT_EQ(ports->itemText(0), "Simulated controller");
+    EXPECT_EQ(ports->itemText(1), "ttyS0");
+    EXPECT_EQ(ports->itemText(2), "ttyUSB0");
+    EXPECT_EQ(ports->itemData(2, Qt::ToolTipRole).toString(), "USB serial adapter");
+}
+
+TEST_F(Form1Test, HelpShowsTheAboutBoxBesideTheMainWindow) {
+    form->ui().Help1->trigger();
+    ASSERT_NE(form->Form3(), nullptr);
+    EXPECT_TRUE(form->Form3()->isVisible());
+    EXPECT_FALSE(form->Form3()->isModal());
+    form->ui().Save1->trigger();
+    form->ui().Load1->trigger();
+    EXPECT_TRUE(form->Form4()->isVisible());
+    EXPECT_TRUE(form->Form5()->isVisible());
+    EXPECT_TRUE(form->Form3()->isVisible());
+}
+
+TEST_F(Form1Test, TheWebLinkOpensTheAddressItShows) {
+    form->Label3Click();
+    ASSERT_EQ(openedUrls.size(), 1u);
+    EXPECT_EQ(openedUrls[0].toString(), form->ui().Label3->text());
+}
+
+TEST_F(Form1Test, ClickingATabForgetsTheAwaitedReply) {
+    form->PendingRequest = SingleRead;
+    auto* notebook = find<QTabWidget>("TabbedNotebook1");
+    QTabBar* tabs = notebook->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    EXPECT_EQ(notebook->currentIndex(), 0);
+    EXPECT_EQ(form->PendingRequest, NothingAwaited);
+}
+
+} // namespace
+} // namespace morvent
