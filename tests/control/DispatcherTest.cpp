@@ -2,6 +2,7 @@
 
 #include "BlockCodec.h"
 #include "Frames.h"
+#include "NumberConversion.h"
 #include "StatusTable.h"
 
 #include <random>
@@ -283,6 +284,14 @@ TEST_F(Dispatcher, NoiseChangesNothing) {
             EXPECT_NE(form->Comm1->ComHandle(), 0u);
         }
     }
+}
+
+TEST_F(Dispatcher, AFieldThatIsNotANumberStopsAWriteBeforeAnythingIsSent) {
+    const std::size_t before = sim.receivedRequests().size();
+    form->ui().edit(2)->setText("12 ");
+    EXPECT_THROW(form->SendBasicWrite(), ConversionError);
+    QTest::qWait(200);
+    EXPECT_EQ(sim.receivedRequests().size(), before);
 }
 
 } // namespace

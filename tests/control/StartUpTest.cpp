@@ -98,5 +98,35 @@ TEST_F(Form1Test, ClickingATabForgetsTheAwaitedReply) {
     EXPECT_EQ(form->PendingRequest, NothingAwaited);
 }
 
+TEST_F(Form1Test, FramesSentWhileThePortIsClosedShowErrorSendingAndChangeNothing) {
+    form->SendReadCommand(0x52);
+    EXPECT_EQ(boxes.shown, std::vector<QString>{"plain: Error sending!"});
+    boxes.shown.clear();
+    form->Comm1->setBaudRate(1200);
+    form->SendConnectCommand();
+    EXPECT_EQ(boxes.shown, std::vector<QString>{"plain: Error sending!"});
+    EXPECT_EQ(form->Comm1->BaudRate(), 1200u);
+    EXPECT_FALSE(form->Timer1->isActive());
+    boxes.shown.clear();
+    form->SendTorqueWrite();
+    EXPECT_EQ(boxes.shown, std::vector<QString>{"plain: Error sending!"});
+}
+
+TEST(GeneralErrorDisplay, AppendsAFullStopOnlyAfterCharactersThatSortAfterIt) {
+    struct Case {
+        const char* text;
+        const char* shown;
+    };
+    for (const Case c :
+         {Case{"Error opening serial port", "Error opening serial port."},
+          Case{"'12a' is not a valid integer value", "'12a' is not a valid integer value."},
+          Case{"Already ends.", "Already ends."},
+          Case{"File handle is not a comm handle ", "File handle is not a comm handle "},
+          Case{"Ends in a dash -", "Ends in a dash -"}, Case{"", ""},
+          Case{"Ends in a slash/", "Ends in a slash/."}}) {
+        EXPECT_EQ(withFullStop(QString::fromUtf8(c.text)), QString::fromUtf8(c.shown)) << c.text;
+    }
+}
+
 } // namespace
 } // namespace morvent
