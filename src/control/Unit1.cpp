@@ -10,6 +10,7 @@
 #include "MessageBoxes.h"
 #include "SaveWindow.h"
 #include "StatusTable.h"
+#include "WriteChecks.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -99,7 +100,20 @@ void TForm1::connectHandlers() {
     };
     on(m_ui.BitBtn1, &TForm1::BitBtn1Click);
     on(m_ui.BitBtn11, &TForm1::BitBtn11Click);
+    on(m_ui.BitBtn2, &TForm1::BitBtn2Click);
+    on(m_ui.BitBtn3, &TForm1::BitBtn3Click);
+    on(m_ui.BitBtn4, &TForm1::BitBtn4Click);
+    on(m_ui.BitBtn5, &TForm1::BitBtn5Click);
+    on(m_ui.BitBtn6, &TForm1::BitBtn6Click);
+    on(m_ui.BitBtn7, &TForm1::BitBtn7Click);
+    on(m_ui.BitBtn8, &TForm1::BitBtn8Click);
+    on(m_ui.BitBtn9, &TForm1::BitBtn9Click);
+    on(m_ui.BitBtn12, &TForm1::BitBtn12Click);
+    on(m_ui.BitBtn13, &TForm1::BitBtn13Click);
+    on(m_ui.BitBtn14, &TForm1::BitBtn14Click);
+    on(m_ui.BitBtn15, &TForm1::BitBtn15Click);
     connect(Timer1, &QTimer::timeout, this, [this] { guarded([&] { Timer1Timer(); }); });
+    connect(Timer2, &QTimer::timeout, this, [this] { guarded([&] { Timer2Timer(); }); });
     connect(m_ui.TabbedNotebook1, &QTabWidget::tabBarClicked, this,
             [this] { TabbedNotebook1Click(); });
     connect(m_ui.Help1, &QAction::triggered, this, [this] { Help1Click(); });
@@ -112,6 +126,12 @@ QList<QPushButton*> TForm1::controllerButtons() const {
     return {m_ui.BitBtn11, m_ui.BitBtn9,  m_ui.BitBtn8, m_ui.BitBtn7, m_ui.BitBtn6,
             m_ui.BitBtn5,  m_ui.BitBtn4,  m_ui.BitBtn3, m_ui.BitBtn2, m_ui.BitBtn12,
             m_ui.BitBtn13, m_ui.BitBtn14, m_ui.BitBtn15};
+}
+
+QList<QPushButton*> TForm1::pollingLockedButtons() const {
+    return {m_ui.BitBtn11, m_ui.BitBtn9, m_ui.BitBtn8, m_ui.BitBtn7, m_ui.BitBtn6,
+            m_ui.BitBtn5,  m_ui.BitBtn4, m_ui.BitBtn3, m_ui.BitBtn2, m_ui.BitBtn14,
+            m_ui.BitBtn15, m_ui.BitBtn1, m_ui.BitBtn12};
 }
 
 void TForm1::setControllerButtonsEnabled(bool enabled) {
@@ -205,6 +225,128 @@ void TForm1::Timer1Timer() {
 
 void TForm1::TabbedNotebook1Click() {
     PendingRequest = NothingAwaited;
+}
+
+void TForm1::readBlock(Block block) {
+    PendingRequest = SingleRead;
+    SendReadCommand(morvent::code(morvent::layout(block).command));
+}
+
+void TForm1::showRefusedField(const Refusal& refusal) {
+    information(refusal.message);
+    m_ui.TabbedNotebook1->setCurrentIndex(refusal.page);
+    if (auto* control = findChild<QWidget*>(QString::fromStdString(refusal.control))) {
+        control->setFocus();
+    }
+}
+
+bool TForm1::writeAllowed(Block block, const std::optional<Refusal>& pageCheck) {
+    if (pageCheck) {
+        information(pageCheck->message);
+        return false;
+    }
+    // A value wider than its byte would reach the controller as a different number than the
+    // one typed; it is refused here like a value out of range, and the field is shown.
+    if (const auto tooWide = checkFieldWidths(block, m_fields)) {
+        showRefusedField(*tooWide);
+        return false;
+    }
+    return true;
+}
+
+void TForm1::BitBtn5Click() {
+    readBlock(Block::Basic);
+}
+void TForm1::BitBtn6Click() {
+    readBlock(Block::PedalAssist);
+}
+void TForm1::BitBtn8Click() {
+    readBlock(Block::ThrottleHandle);
+}
+void TForm1::BitBtn14Click() {
+    readBlock(Block::Torque);
+}
+
+void TForm1::BitBtn4Click() {
+    if (writeAllowed(Block::Basic, checkBasicWrite(m_fields, MaxCurrent))) {
+        PendingRequest = SingleWrite;
+        SendBasicWrite();
+    }
+}
+
+void TForm1::BitBtn7Click() {
+    if (writeAllowed(Block::PedalAssist, checkPedalAssistWrite(m_fields))) {
+        PendingRequest = SingleWrite;
+        SendPedalAssistWrite();
+    }
+}
+
+void TForm1::BitBtn9Click() {
+    const bool allowed = writeAllowed(Block::ThrottleHandle, checkThrottleHandleWrite(m_fields));
+    // This page awaits an acknowledgement even when its checks refused the write and nothing
+    // went out; only a field that is not a number (raised above) leaves the state alone.
+    PendingRequest = SingleWrite;
+    if (allowed) {
+        SendThrottleWrite();
+    }
+}
+
+void TForm1::BitBtn15Click() {
+    if (writeAllowed(Block::Torque, checkTorqueWrite(m_fields))) {
+        PendingRequest = SingleWrite;
+        SendTorqueWrite();
+    }
+}
+
+void TForm1::BitBtn12Click() {
+    PendingRequest = SingleRead;
+    SendReadCommand(morvent::code(Command::LiveReadings));
+    Timer2->stop();
+}
+
+void TForm1::BitBtn13Click() {
+    if (!Timer2->isActive()) {
+        // The first request goes out with the first tick, 500 ms from now.
+        Timer2->start();
+        for (QPushButton* button : pollingLockedButtons()) {
+            button->setEnabled(false);
+        }
+        return;
+    }
+    Timer2->stop();
+    m_ui.BitBtn13->setText(QStringLiteral("Continuous Get"));
+    for (QPushButton* button : pollingLockedButtons()) {
+        button->setEnabled(true);
+    }
+}
+
+void TForm1::Timer2Timer() {
+    // One request a tick, whether or not the last one was answered.
+    PendingRequest = SingleRead;
+    SendReadCommand(morvent::code(Command::LiveReadings));
+    ContinuousBlink = ContinuousBlink == 0 ? 1 : 0;
+    m_ui.BitBtn13->setText(ContinuousBlink == 1 ? QStringLiteral("Continuous Get") : QString());
+}
+
+void TForm1::BitBtn2Click() {
+    PendingRequest = FlashReadChain;
+    SendReadCommand(morvent::code(Command::Basic));
+}
+
+void TForm1::BitBtn3Click() {
+    // Write Flash names a field out of range without leaving the page the user is on.
+    if (const auto refusal = checkWriteFlash(m_fields, MaxCurrent)) {
+        information(refusal->message);
+        return;
+    }
+    // Every block is checked for width before the first frame, so the chain never stops half
+    // written because a later block could not be sent as typed.
+    if (const auto tooWide = checkFieldWidthsForFlash(m_fields)) {
+        showRefusedField(*tooWide);
+        return;
+    }
+    PendingRequest = FlashWriteChain;
+    SendBasicWrite();
 }
 
 void TForm1::Help1Click() {
@@ -361,11 +503,7 @@ void TForm1::handleWriteAcknowledgement(Block block, std::span<const std::uint8_
     const std::uint8_t status = reply[1];
     const StatusOutcome outcome = interpretStatus(block, status);
     if (outcome.kind == StatusKind::FieldRefused) {
-        information(outcome.refusal.message);
-        m_ui.TabbedNotebook1->setCurrentIndex(outcome.refusal.page);
-        if (auto* control = findChild<QWidget*>(QString::fromStdString(outcome.refusal.control))) {
-            control->setFocus();
-        }
+        showRefusedField(outcome.refusal);
     }
     const bool accepted = outcome.kind == StatusKind::Accepted;
     const bool chain = PendingRequest == FlashWriteChain;

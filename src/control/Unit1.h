@@ -3,6 +3,7 @@
 #include "BlockLayout.h"
 #include "Form1Ui.h"
 #include "PortList.h"
+#include "Refusal.h"
 #include "TComm.h"
 #include "WidgetFields.h"
 
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 class QTimer;
@@ -67,6 +69,8 @@ public:
     int ConnectFlag = 0;
     // The controller's maximum current from its identity, 0 until one arrives.
     int MaxCurrent = 0;
+    // Flips with every tick of continuous reading, to blink the "Continuous Get" caption.
+    int ContinuousBlink = 0;
 
     // Handlers, named after their controls and events.
     void FormShow();
@@ -74,6 +78,19 @@ public:
     void BitBtn1Click();
     void BitBtn11Click();
     void Timer1Timer();
+    void BitBtn5Click();  // Basic "Read"
+    void BitBtn4Click();  // Basic "Write"
+    void BitBtn6Click();  // Pedal Assist "Read"
+    void BitBtn7Click();  // Pedal Assist "Write"
+    void BitBtn8Click();  // Throttle Handle "Read"
+    void BitBtn9Click();  // Throttle Handle "Write"
+    void BitBtn14Click(); // Torque "Read"
+    void BitBtn15Click(); // Torque "Write"
+    void BitBtn12Click(); // "Get"
+    void BitBtn13Click(); // "Continuous Get"
+    void Timer2Timer();
+    void BitBtn2Click(); // "Read Flash"
+    void BitBtn3Click(); // "Write Flash"
     void Comm1ReceiveData(TComm* Sender, const std::uint8_t* Buffer, std::uint16_t BufferLength);
     void TabbedNotebook1Click();
     void Help1Click();
@@ -92,6 +109,8 @@ public:
 
     // The buttons that need a connected controller, in the order they are switched.
     QList<QPushButton*> controllerButtons() const;
+    // The buttons continuous reading locks while it runs, in the order they are switched.
+    QList<QPushButton*> pollingLockedButtons() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,6 +120,11 @@ private:
     template <typename Handler> void guarded(Handler&& handler);
     void connectHandlers();
     void sendWrite(Block block);
+    void readBlock(Block block);
+    // A page's own range checks, then the check that every value fits its byte on the wire.
+    // Returns false, after telling the user, when the block may not be written.
+    bool writeAllowed(Block block, const std::optional<Refusal>& pageCheck);
+    void showRefusedField(const Refusal& refusal);
     bool send(const Bytes& frame);
     void reopenPort();
     void setControllerButtonsEnabled(bool enabled);

@@ -204,6 +204,15 @@ void SimulatedController::answer(std::span<const std::uint8_t> chunk) {
     // The speed is taken when the bytes are read, which is as close as a pty lets us get to the
     // speed they were sent at: the tool switches to 9600 baud only 80 ms after a connect request.
     const unsigned baud = lineBaud();
+    if (m_pacing && baud > 0) {
+        // A pty hands the tool's bytes over at once; on a wire the request's last byte comes in
+        // its wire time after the first, and only then can the controller answer.
+        const auto wireTime =
+            std::chrono::microseconds(chunk.size() * kBitsPerByte * 1'000'000 / baud);
+        if (pauseUntil(Clock::now() + wireTime) == Wait::Interrupted) {
+            return;
+        }
+    }
     const std::vector<ControllerReply> replies =
         withModel([&](ControllerModel& model) { return model.feed(chunk, baud); });
     for (const ControllerReply& reply : replies) {

@@ -44,7 +44,8 @@ public:
     // The device end the tool opens, such as "/dev/pts/7"; empty when not running.
     std::string devicePath() const;
 
-    // Puts reply bytes on the line one at a time at the line's wire speed (10 bits a byte).
+    // Takes the tool's requests, and puts reply bytes on the line one at a time, at the line's
+    // wire speed (10 bits a byte).
     void setPacing(bool paced) { m_pacing = paced; }
     bool pacing() const { return m_pacing; }
 
