@@ -1,0 +1,131 @@
+// Wall time of "Connect" (up to the firmware text), "Read Flash" and "Write Flash" in the real
+// main window (offscreen) against the simulated controller pacing bytes at 9600 baud, each
+// against its floor: the waits the tool must make before each request, the wire time of every
+// request and reply, and the 100 ms of silence that ends each reply.
+// Usage: flash_bench [--runs N]
+#include "Frames.h"
+#include "MessageBoxes.h"
+#include "SimulatedController.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace morvent;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // 8N1: ten bits a byte
+constexpr double kIntervalMs = 100.0;
+constexpr double kRequestWaitMs = 50.0;
+constexpr double kConnectWaitMs = 80.0;
+constexpr double kProbeTickMs = 200.0;
+
+class QuietBoxes final : public MessageBoxes {
+public:
+    void information(const QString& text) override { last = text; }
+    void plain(const QString& text) override { last = text; }
+    void generalError(const QString& text) override { last = withFullStop(text); }
+    QString last;
+};
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// One request and its reply: the wait before it, both on the wire, the silence after.
+double exchangeMs(double waitMs, std::size_t requestBytes, std::size_t replyBytes) {
+    return waitMs + static_cast<double>(requestBytes + replyBytes) * kByteMs + kIntervalMs;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int runs = 5;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--runs") == 0) {
+            runs = std::max(1, std::stoi(argv[i + 1]));
+        }
+    }
+    QApplication app(argc, argv);
+
+    SimulatedController sim;
+    sim.start();
+    sim.setPacing(true);
+    const std::string firmware =
+        sim.withModel([](const ControllerModel& m) { return m.firmwareText(); });
+
+    QuietBoxes boxes;
+    TForm1::Options options;
+    options.ports = [] { return std::vector<PortEntry>{}; };
+    options.simulatedDevice = QString::fromStdString(sim.devicePath());
+    TForm1 form(boxes, options);
+    form.show();
+
+    auto timed = [&](QPushButton* button, const std::function<bool()>& done) {
+        boxes.last.clear();
+        const auto start = Clock::now();
+        button->click();
+        if (!QTest::qWaitFor(done, 20000)) {
+            std::fprintf(stderr, "no answer: %s\n", qPrintable(boxes.last));
+            std::exit(1);
+        }
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
+
+    // The simulated controller listens at 9600: the first attempt, at 1200, goes unheard and
+    // probing tries again at 9600 one tick later.
+    const double connectFloor = kConnectWaitMs * 2 + kProbeTickMs +
+                                exchangeMs(kConnectWaitMs, 5, 3 + kIdentityLength) +
+                                exchangeMs(kRequestWaitMs, 2, 3 + firmware.size());
+    const double readFloor = exchangeMs(kRequestWaitMs, 2, 3 + kBasicLength) +
+                             exchangeMs(kRequestWaitMs, 2, 3 + kPedalAssistLength) +
+                             exchangeMs(kRequestWaitMs, 2, 3 + kThrottleHandleLength) +
+                             exchangeMs(kRequestWaitMs, 2, 3 + kTorqueLength) +
+                             exchangeMs(kRequestWaitMs, 2, 3 + kLiveReadingsLength);
+    const double writeFloor = exchangeMs(kRequestWaitMs, 4 + kBasicLength, 3) +
+                              exchangeMs(kRequestWaitMs, 4 + kPedalAssistLength, 3) +
+                              exchangeMs(kRequestWaitMs, 4 + kThrottleHandleLength, 3) +
+                              exchangeMs(kRequestWaitMs, 4 + kTorqueLength, 3);
+
+    std::vector<double> connect, read, write;
+    auto* label9 = form.findChild<QLabel*>(QStringLiteral("Label9"));
+    const QString firmwareCaption = "Firmware Ver:" + QString::fromStdString(firmware);
+    for (int i = 0; i < runs; ++i) {
+        label9->setText(QStringLiteral("Firmware Ver:"));
+        connect.push_back(
+            timed(form.ui().BitBtn1, [&] { return label9->text() == firmwareCaption; }));
+        read.push_back(timed(form.ui().BitBtn2, [&] { return !boxes.last.isEmpty(); }));
+        write.push_back(timed(form.ui().BitBtn3, [&] { return !boxes.last.isEmpty(); }));
+        if (boxes.last != QStringLiteral("Write Flash successfully.")) {
+            std::fprintf(stderr, "write flash: %s\n", qPrintable(boxes.last));
+            return 1;
+        }
+    }
+
+    std::printf("%-40s %10s %10s %8s\n", "against the simulator at 9600 baud", "median ms",
+                "floor ms", "ratio");
+    auto row = [](const char* what, const std::vector<double>& times, double floor) {
+        const double m = median(times);
+        std::printf("%-40s %10.1f %10.1f %8.3f\n", what, m, floor, m / floor);
+    };
+    row("Connect, up to the firmware text", connect, connectFloor);
+    row("Read Flash", read, readFloor);
+    row("Write Flash", write, writeFloor);
+    std::printf("(%d runs each)\n", runs);
+    return 0;
+}
