@@ -3,19 +3,29 @@
 #include "AboutBox.h"
 #include "BlockCodec.h"
 #include "ClickableLabel.h"
+#include "ConnectionHelp.h"
 #include "Frames.h"
 #include "IdentityReply.h"
+#include "Latin1.h"
 #include "LiveReadingsReply.h"
 #include "LoadWindow.h"
 #include "MessageBoxes.h"
+#include "PortComboBox.h"
 #include "SaveWindow.h"
+#include "StatusReporter.h"
 #include "StatusTable.h"
+#include "TrafficDescription.h"
+#include "TrafficLog.h"
 #include "WriteChecks.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -64,7 +74,15 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     // A reply arrives whole when no pause inside it exceeds this.
     Comm1->setReadIntervalTimeout(100);
     Comm1->OnReceiveData = [this](TComm* sender, const std::uint8_t* buffer, std::uint16_t length) {
+        logReceived(std::span(buffer, length));
         guarded([&] { Comm1ReceiveData(sender, buffer, length); });
+    };
+    // The device went away under the open port (an adapter pulled): say so, since nothing
+    // else will answer from now on.
+    Comm1->OnRequestHangup = [this](TComm*) {
+        m_status->setConnectionState(QStringLiteral("Connection lost"));
+        m_status->clearAwaiting();
+        m_trafficLog->addNote(QStringLiteral("the device went away (hang-up)"));
     };
 
     Timer1 = new QTimer(this);
@@ -84,6 +102,22 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_form4 = std::make_unique<TForm4>();
     m_form5 = std::make_unique<TForm5>();
 
+    m_settings = m_options.settingsFile.isEmpty()
+                     ? std::make_unique<QSettings>()
+                     : std::make_unique<QSettings>(m_options.settingsFile, QSettings::IniFormat);
+    m_status = new StatusReporter(statusBar());
+
+    // The log floats beside the window when shown, so the pages keep their room.
+    m_trafficLog = new TrafficLog(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_trafficLog);
+    m_trafficLog->setFloating(true);
+    m_trafficLog->resize(760, 320);
+    m_trafficLog->hide();
+    auto* view = new QMenu(QStringLiteral("View"), this);
+    view->setObjectName(QStringLiteral("View1"));
+    view->addAction(m_trafficLog->toggleViewAction());
+    m_ui.MainMenu1->insertMenu(m_ui.Help1, view);
+
     connectHandlers();
 }
 
@@ -93,8 +127,25 @@ template <typename Handler> void TForm1::guarded(Handler&& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        showGeneralError(m_boxes, error);
+        showError(error);
     }
+}
+
+void TForm1::showError(const std::exception& error) {
+    QString text = withFullStop(QString::fromUtf8(error.what()));
+    // A port that would not open: the cause and the fix in plain words after the message.
+    if (const auto* comms = dynamic_cast<const ECommsError*>(&error)) {
+        const QString help =
+            openFailureHelp(TComm::devicePath(Comm1->CommName()), comms->systemError());
+        if (!help.isEmpty()) {
+            text += QStringLiteral("\n\n") + help;
+        }
+        if (!Comm1->isOpen()) {
+            m_status->clearAwaiting();
+            m_status->setConnectionState(QStringLiteral("Disconnected"));
+        }
+    }
+    m_boxes.generalError(text);
 }
 
 void TForm1::connectHandlers() {
@@ -124,6 +175,7 @@ void TForm1::connectHandlers() {
     connect(m_ui.Save1, &QAction::triggered, this, [this] { Save1Click(); });
     connect(m_ui.Load1, &QAction::triggered, this, [this] { Load1Click(); });
     connect(m_ui.Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
+    connect(m_ui.ComboBox1, &PortComboBox::aboutToShowPopup, this, [this] { refreshPorts(); });
 }
 
 QList<QPushButton*> TForm1::controllerButtons() const {
@@ -154,7 +206,10 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::FormShow() {
     Searchcomm();
-    m_ui.ComboBox1->setCurrentIndex(m_ui.ComboBox1->count() > 0 ? 0 : -1);
+    // The port that last worked, if it is still there; else the first.
+    const int last =
+        m_ui.ComboBox1->findText(m_settings->value(QStringLiteral("lastPort")).toString());
+    m_ui.ComboBox1->setCurrentIndex(last >= 0 ? last : (m_ui.ComboBox1->count() > 0 ? 0 : -1));
     m_ui.ComboBox2->setCurrentIndex(0);
     m_ui.ComboBox4->clear();
     m_ui.ComboBox4->addItems(Form1Ui::wheelSizeItems());
@@ -183,6 +238,16 @@ void TForm1::Searchcomm() {
     for (const PortEntry& port : m_ports) {
         m_ui.ComboBox1->addItem(port.name);
         m_ui.ComboBox1->setItemData(m_ui.ComboBox1->count() - 1, port.description, Qt::ToolTipRole);
+    }
+}
+
+void TForm1::refreshPorts() {
+    const QString chosen = m_ui.ComboBox1->currentText();
+    Searchcomm();
+    const int index = m_ui.ComboBox1->findText(chosen);
+    m_ui.ComboBox1->setCurrentIndex(index);
+    if (index < 0) {
+        m_ui.ComboBox1->setEditText(chosen);
     }
 }
 
@@ -217,6 +282,8 @@ void TForm1::BitBtn11Click() {
     Comm1->CloseComm();
     ConnectFlag = 0;
     setControllerButtonsEnabled(false);
+    m_status->clearAwaiting();
+    m_status->setConnectionState(QStringLiteral("Disconnected"));
 }
 
 void TForm1::Timer1Timer() {
@@ -229,6 +296,7 @@ void TForm1::Timer1Timer() {
 
 void TForm1::TabbedNotebook1Click() {
     PendingRequest = NothingAwaited;
+    m_status->clearAwaiting();
 }
 
 void TForm1::readBlock(Block block) {
@@ -379,19 +447,60 @@ void TForm1::Load1Click() {
 }
 
 bool TForm1::send(const Bytes& frame) {
+    const QString meaning = QString::fromStdString(describeRequest(frame));
     if (Comm1->SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
+        m_trafficLog->addSent(frame, meaning);
         return true;
     }
+    m_trafficLog->addSent(frame, meaning + QStringLiteral(": not sent, the port is closed"));
     m_boxes.plain(QStringLiteral("Error sending!"));
     return false;
 }
 
+void TForm1::awaitReply(std::uint8_t code) {
+    QString what;
+    if (code == morvent::code(Command::FirmwareText)) {
+        what = QStringLiteral("the firmware text");
+    } else if (code == morvent::code(Command::LiveReadings)) {
+        what = QStringLiteral("the live readings");
+    } else if (const auto block = blockForCode(code)) {
+        what = QStringLiteral("the %1 block")
+                   .arg(QString::fromUtf8(
+                       morvent::layout(*block).title.data(),
+                       static_cast<qsizetype>(morvent::layout(*block).title.size())));
+    }
+    switch (PendingRequest) {
+    case FlashReadChain:
+        m_status->awaiting(QStringLiteral("Read Flash: ") + what);
+        break;
+    case FlashWriteChain:
+        m_status->awaiting(QStringLiteral("Write Flash: ") + what);
+        break;
+    case SingleWrite:
+        m_status->awaiting(QStringLiteral("Waiting for %1 to be stored").arg(what));
+        break;
+    default:
+        m_status->awaiting(QStringLiteral("Waiting for ") + what);
+        break;
+    }
+}
+
+void TForm1::logReceived(std::span<const std::uint8_t> chunk) {
+    // Described before the dispatcher acts on it, with what was awaited when it came.
+    m_trafficLog->addReceived(chunk, QString::fromStdString(describeReply(chunk, PendingRequest)));
+    m_status->clearAwaiting();
+}
+
 void TForm1::SendReadCommand(std::uint8_t code) {
     blockingWait(kRequestPause);
-    send(Bytes{kRequestLead, code});
+    if (send(Bytes{kRequestLead, code})) {
+        awaitReply(code);
+    }
 }
 
 void TForm1::SendConnectCommand() {
+    m_status->clearAwaiting();
+    m_status->setConnectionState(QStringLiteral("Probing at %1 baud").arg(Comm1->BaudRate()));
     blockingWait(kConnectPause);
     if (!send(connectRequest())) {
         return;
@@ -405,7 +514,9 @@ void TForm1::sendWrite(Block block) {
     // Built before the pause: a field that is not a number stops the write before anything waits.
     const Bytes frame = buildWriteFrame(block, m_fields);
     blockingWait(kRequestPause);
-    send(frame);
+    if (send(frame)) {
+        awaitReply(morvent::code(morvent::layout(block).command));
+    }
 }
 
 void TForm1::SendBasicWrite() {
@@ -453,10 +564,16 @@ void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
     // Probing ends with any identity reply, valid or not.
     Timer1->stop();
     if (!identityChecksumValid(reply)) {
+        m_status->setConnectionState(QStringLiteral("Probing stopped: identity checksum error"));
         information(kIdentityChecksumMessage);
         return;
     }
     MaxCurrent = applyIdentity(reply, m_fields);
+    m_status->setConnectionState(
+        QStringLiteral("Connected: %1 %2")
+            .arg(QString::fromStdString(latin1ToUtf8(reply.subspan(2, 4))),
+                 QString::fromStdString(latin1ToUtf8(reply.subspan(6, 4)))));
+    m_settings->setValue(QStringLiteral("lastPort"), m_ui.ComboBox1->currentText());
     m_ui.ComboBox2->setCurrentIndex(1);
     setControllerButtonsEnabled(true);
     PendingRequest = NothingAwaited;

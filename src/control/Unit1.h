@@ -16,11 +16,14 @@
 #include <optional>
 #include <span>
 
+class QSettings;
 class QTimer;
 
 namespace morvent {
 
 class MessageBoxes;
+class StatusReporter;
+class TrafficLog;
 class TForm3;
 class TForm4;
 class TForm5;
@@ -41,6 +44,8 @@ struct Form1Options {
     // Listed first in the Port list when set: the built-in simulated controller's device.
     QString simulatedDevice;
     std::function<void(const QUrl&)> openUrl;
+    // Where the last port used successfully is remembered; empty: the user's settings.
+    QString settingsFile;
 };
 
 // The main window and its behaviour: connecting and baud probing, the frame senders, and the
@@ -63,6 +68,8 @@ public:
     TForm3* Form3() const { return m_form3.get(); }
     TForm4* Form4() const { return m_form4.get(); }
     TForm5* Form5() const { return m_form5.get(); }
+    StatusReporter* status() const { return m_status; }
+    TrafficLog* trafficLog() const { return m_trafficLog; }
 
     int PendingRequest = NothingAwaited;
     // 1 from a successful "Connect" until "Close": connected or probing.
@@ -136,6 +143,11 @@ private:
     void handleWriteAcknowledgement(Block block, std::span<const std::uint8_t> reply);
     void handleLiveReadings(std::span<const std::uint8_t> reply);
     QString deviceFor(const QString& portName) const;
+    // Reads the Port list afresh, keeping what the user picked or typed.
+    void refreshPorts();
+    void showError(const std::exception& error);
+    void awaitReply(std::uint8_t code);
+    void logReceived(std::span<const std::uint8_t> chunk);
 
     MessageBoxes& m_boxes;
     Options m_options;
@@ -145,6 +157,9 @@ private:
     std::unique_ptr<TForm4> m_form4;
     std::unique_ptr<TForm5> m_form5;
     std::vector<PortEntry> m_ports;
+    std::unique_ptr<QSettings> m_settings;
+    StatusReporter* m_status = nullptr;
+    TrafficLog* m_trafficLog = nullptr;
     bool m_shown = false;
 };
 

@@ -7,9 +7,16 @@
 namespace morvent {
 
 // The serial component's own error: every way OpenComm can fail raises one with a fixed text.
+// Where the system said why (no permission, in use, no such device), its error number comes
+// along, so the user can be told the cause and the fix as well.
 class ECommsError : public std::runtime_error {
 public:
-    explicit ECommsError(const std::string& message) : std::runtime_error(message) {}
+    explicit ECommsError(const std::string& message, int systemError = 0)
+        : std::runtime_error(message), m_systemError(systemError) {}
+    int systemError() const { return m_systemError; }
+
+private:
+    int m_systemError;
 };
 
 // Line setting types; their order is their ordinal, which is what a stored layout keeps.

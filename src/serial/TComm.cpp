@@ -10,6 +10,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 namespace morvent {
 
 namespace {
@@ -60,22 +62,24 @@ void TComm::OpenComm() {
         fd = moveAboveStandardStreams(fd);
     }
     if (fd < 0) {
-        throw ECommsError("Error opening serial port");
+        throw ECommsError("Error opening serial port", errno);
     }
     // One user at a time: a second component, or another program that locks its ports, is
     // refused here rather than sharing the line and stealing replies.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
         ::close(fd);
-        throw ECommsError("Error opening serial port");
+        throw ECommsError("Error opening serial port", error);
     }
     if (!::isatty(fd)) {
         ::close(fd);
-        throw ECommsError("File handle is not a comm handle ");
+        throw ECommsError("File handle is not a comm handle ", ENOTTY);
     }
     termios attributes{};
     if (m_system.getAttributes(fd, &attributes) != 0) {
+        const int error = errno;
         ::close(fd);
-        throw ECommsError("Cannot setup comm buffer");
+        throw ECommsError("Cannot setup comm buffer", error);
     }
     // Also keeps out programs that do not lock (unless they run as root).
     ::ioctl(fd, TIOCEXCL);

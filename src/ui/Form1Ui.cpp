@@ -3,6 +3,7 @@
 #include "ClickableLabel.h"
 #include "ComboItems.h"
 #include "DigitsOnlyFilter.h"
+#include "PortComboBox.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -76,15 +77,20 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
 
 // A combo box that accepts typed text keeps its item list as the protocol knows it: pressing
 // Enter must not append what was typed, which would shift the indices the codecs rely on.
-QComboBox* makeCombo(const char* name, bool editable, const QStringList& items, int width,
-                     QWidget* parent) {
-    auto* combo = new QComboBox(parent);
+void configureCombo(QComboBox* combo, const char* name, bool editable, const QStringList& items,
+                    int width) {
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setFixedWidth(width);
     combo->setMaxVisibleItems(16);
+}
+
+QComboBox* makeCombo(const char* name, bool editable, const QStringList& items, int width,
+                     QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    configureCombo(combo, name, editable, items, width);
     return combo;
 }
 
@@ -117,8 +123,9 @@ void alignLabelsRight(QGridLayout* grid) {
 
 QVBoxLayout* makePageLayout(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(16, 14, 16, 12);
-    layout->setSpacing(10);
+    // Tight enough that the Torque page, the fullest, fits above the status bar.
+    layout->setContentsMargins(16, 10, 16, 8);
+    layout->setSpacing(8);
     return layout;
 }
 
@@ -259,7 +266,8 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
     auto* network = makeFormGrid();
     GroupBox1->setLayout(network);
     // Wide enough for a device path or the simulated controller's name, which it must not cut.
-    ComboBox1 = makeCombo("ComboBox1", true, {}, 230, GroupBox1);
+    ComboBox1 = new PortComboBox(GroupBox1);
+    configureCombo(ComboBox1, "ComboBox1", true, {}, 230);
     ComboBox2 = makeCombo("ComboBox2", true,
                           {QStringLiteral("1200"), QStringLiteral("9600"), QStringLiteral("19200"),
                            QStringLiteral("38400"), QStringLiteral("115200")},
@@ -464,7 +472,7 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
+    grid->setVerticalSpacing(4);
 
     // Columns: caption, band or bound, field, unit, gap, then band or bound, field, unit again.
     const QString mV = QStringLiteral("mV");

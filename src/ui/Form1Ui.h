@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PortComboBox.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -76,7 +78,7 @@ public:
     QGroupBox* GroupBox2 = nullptr;
     QGroupBox* GroupBoxAboutTq = nullptr;
 
-    QComboBox* ComboBox1 = nullptr;
+    PortComboBox* ComboBox1 = nullptr; // the Port list, read afresh each time it opens
     QComboBox* ComboBox2 = nullptr;
     QComboBox* ComboBox3 = nullptr;
     QComboBox* ComboBox4 = nullptr;

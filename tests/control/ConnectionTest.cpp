@@ -131,7 +131,12 @@ TEST_P(Form1ConnectFailure, ShowsTheOpenErrorAndStaysDisconnected) {
         holder.OpenComm();
     }
     button("BitBtn1")->click();
-    EXPECT_EQ(boxes.shown, std::vector<QString>{"error: Error opening serial port."});
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    // The message of old first, then the cause and the fix.
+    EXPECT_TRUE(boxes.shown[0].startsWith("error: Error opening serial port.\n\n"))
+        << boxes.shown[0].toStdString();
+    EXPECT_TRUE(boxes.shown[0].contains(which == "missing" ? "No such device" : "in use by"))
+        << boxes.shown[0].toStdString();
     EXPECT_EQ(form->ConnectFlag, 0);
     EXPECT_EQ(form->Comm1->ComHandle(), 0u);
     EXPECT_FALSE(form->Timer1->isActive());
@@ -144,7 +149,9 @@ TEST_F(Form1Test, AnOpenErrorMessageKeepsItsOwnEnding) {
     find<QComboBox>("ComboBox1")->setEditText("/dev/null");
     button("BitBtn1")->click();
     // The text ends in a blank, which sorts before the full stop: nothing is appended.
-    EXPECT_EQ(boxes.shown, std::vector<QString>{"error: File handle is not a comm handle "});
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].startsWith("error: File handle is not a comm handle \n\n"));
+    EXPECT_TRUE(boxes.shown[0].contains("/dev/null is not a serial port"));
 }
 
 } // namespace

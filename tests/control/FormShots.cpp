@@ -2,11 +2,13 @@
 // Flash, one PNG per page, for a person to look at:   form_shots /tmp/shots
 #include "MessageBoxes.h"
 #include "SimulatedController.h"
+#include "TrafficLog.h"
 #include "Unit1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -43,15 +45,28 @@ int main(int argc, char** argv) {
     form.show();
     form.grab().save(folder + "/main-start.png");
 
+    auto statusShot = [&](const char* name) {
+        form.statusBar()->grab().save(folder + "/status-" + name + ".png");
+    };
+    statusShot("disconnected");
+    form.trafficLog()->show();
+
     form.ui().BitBtn1->click();
+    statusShot("probing");
     if (!QTest::qWaitFor([&] { return form.ui().BitBtn2->isEnabled(); }, 10000)) {
         std::printf("the simulated controller did not answer\n");
         return 1;
     }
     QTest::qWait(300);
-    form.PendingRequest = FlashReadChain;
-    form.SendReadCommand(0x52);
+    statusShot("connected");
+    form.ui().BitBtn2->click();
+    statusShot("read-flash");
     QTest::qWait(1500);
+    form.trafficLog()->grab().save(folder + "/traffic-log.png");
+    sim.withModel([](ControllerModel& m) { m.dropNextReplies(1); });
+    form.ui().BitBtn5->click();
+    QTest::qWait(1700);
+    statusShot("no-reply");
 
     const char* names[] = {"basic", "pedal-assist", "throttle-handle", "torque"};
     for (int page = 0; page < 4; ++page) {
@@ -59,6 +74,10 @@ int main(int argc, char** argv) {
         QTest::qWait(50);
         form.grab().save(folder + "/main-" + names[page] + ".png");
     }
+    sim.hangUp();
+    QTest::qWait(300);
+    statusShot("connection-lost");
+    form.grab().save(folder + "/main-connection-lost.png");
     std::printf("saved to %s\n", qPrintable(folder));
     return 0;
 }

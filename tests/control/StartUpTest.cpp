@@ -33,6 +33,22 @@ TEST_F(Form1Test, StartsDisconnectedWithEveryControllerButtonDisabled) {
     }
 }
 
+TEST_F(Form1Test, KeepsItsSizeWithTheStatusBarAndNothingIsCut) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    for (int i = 0; i < 8; ++i) {
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(form->size(), QSize(978, 757));
+    // Every page's fullest column still ends above the status bar.
+    auto* notebook = find<QTabWidget>("TabbedNotebook1");
+    for (int page = 0; page < notebook->count(); ++page) {
+        notebook->setCurrentIndex(page);
+        QApplication::processEvents();
+        QWidget* sheet = notebook->widget(page);
+        EXPECT_GE(sheet->height(), sheet->minimumSizeHint().height()) << page;
+    }
+}
+
 TEST_F(Form1Test, FillsTheListsWhenFirstShown) {
     auto* ports = find<QComboBox>("ComboBox1");
     ASSERT_EQ(ports->count(), 1);

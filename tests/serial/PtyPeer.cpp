@@ -4,10 +4,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <fstream>
 #include <stdexcept>
 #include <thread>
 
@@ -44,6 +46,11 @@ void PtyPeer::write(const std::vector<std::uint8_t>& bytes) {
             ::poll(&p, 1, 100);
         }
     }
+}
+
+int PtyPeer::unread() const {
+    int count = 0;
+    return ::ioctl(m_slave, FIONREAD, &count) == 0 ? count : -1;
 }
 
 std::vector<std::uint8_t> PtyPeer::read(std::size_t count, int timeoutMs) {
@@ -117,6 +124,24 @@ int countEntries(const char* directory) {
 int openDescriptorCount() {
     return countEntries("/proc/self/fd");
 }
+
+int threadsNamed(const std::string& name) {
+    int count = 0;
+    if (DIR* dir = opendir("/proc/self/task")) {
+        while (const dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.') {
+                continue;
+            }
+            std::ifstream comm(std::string("/proc/self/task/") + entry->d_name + "/comm");
+            std::string threadName;
+            std::getline(comm, threadName);
+            count += threadName == name ? 1 : 0;
+        }
+        closedir(dir);
+    }
+    return count;
+}
+
 int threadCount() {
     // Sanitizer runtimes start a thread of their own along with the first thread the program
     // starts; start one first, so that it is not taken for a thread the component left behind.

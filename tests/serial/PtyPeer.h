@@ -21,6 +21,8 @@ public:
 
     const std::string& path() const { return m_path; }
     void write(const std::vector<std::uint8_t>& bytes);
+    // Bytes written by the peer that nobody on the device side has read yet.
+    int unread() const;
     // Reads what arrives until `count` bytes are in or `timeoutMs` passes.
     std::vector<std::uint8_t> read(std::size_t count, int timeoutMs = 2000);
     // Reads whatever is there now, without waiting.
@@ -41,5 +43,7 @@ private:
 // Open descriptors and threads of this process, to show that nothing is left behind.
 int openDescriptorCount();
 int threadCount();
+// Threads of this process with the given name ("comm-reader").
+int threadsNamed(const std::string& name);
 
 } // namespace morvent::test

@@ -109,15 +109,16 @@ TEST_F(ReadThread, NullBytesAreDroppedWhenAskedTo) {
 
 TEST_F(ReadThread, TheFarEndClosingIsAHangup) {
     open(30);
-    const int threads = test::threadCount();
+    EXPECT_EQ(test::threadsNamed("comm-reader"), 1);
     peer.write({5, 6});
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    // A hang-up makes the kernel drop what the device side has not read yet.
+    ASSERT_TRUE(waitFor([&] { return peer.unread() == 0; }));
     peer.hangUp();
     ASSERT_TRUE(waitFor([&] { return events.hangups > 0; }));
     // Bytes that came before the hang-up are still handed over, ahead of it.
     EXPECT_EQ(events.received(), (std::vector<std::uint8_t>{5, 6}));
     // The reader has ended rather than spinning on a dead descriptor.
-    EXPECT_TRUE(waitFor([&] { return test::threadCount() == threads - 1; }));
+    EXPECT_TRUE(waitFor([&] { return test::threadsNamed("comm-reader") == 0; }));
     // The port stays open, without its reader, until the owner closes it.
     EXPECT_NE(comm.ComHandle(), 0u);
     comm.CloseComm();

@@ -1,0 +1,59 @@
+#include "StatusReporter.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace morvent {
+
+StatusReporter::StatusReporter(QStatusBar* bar)
+    : QObject(bar), m_state(new QLabel(bar)), m_awaiting(new QLabel(bar)),
+      m_tick(new QTimer(this)) {
+    m_state->setObjectName(QStringLiteral("ConnectionState"));
+    m_awaiting->setObjectName(QStringLiteral("AwaitedReply"));
+    m_state->setMinimumWidth(260);
+    bar->addWidget(m_state);
+    bar->addWidget(m_awaiting, 1);
+    // Ticks only while a reply is awaited, so an idle window costs nothing.
+    m_tick->setInterval(100);
+    connect(m_tick, &QTimer::timeout, this, [this] { refreshAwaiting(); });
+    setConnectionState(QStringLiteral("Disconnected"));
+}
+
+void StatusReporter::setConnectionState(const QString& state) {
+    m_state->setText(state);
+}
+
+QString StatusReporter::connectionState() const {
+    return m_state->text();
+}
+
+void StatusReporter::awaiting(const QString& what) {
+    m_what = what;
+    m_since.start();
+    m_tick->start();
+    refreshAwaiting();
+}
+
+void StatusReporter::clearAwaiting() {
+    m_what.clear();
+    m_tick->stop();
+    m_awaiting->clear();
+}
+
+QString StatusReporter::awaitingText() const {
+    return m_awaiting->text();
+}
+
+void StatusReporter::refreshAwaiting() {
+    const qint64 elapsed = m_since.elapsed();
+    const QString seconds = QString::number(static_cast<double>(elapsed) / 1000.0, 'f', 1);
+    if (elapsed < kNoReplyAfterMs) {
+        m_awaiting->setText(QStringLiteral("%1, %2 s").arg(m_what, seconds));
+    } else {
+        m_awaiting->setText(
+            QStringLiteral("No reply from the controller (%1, %2 s)").arg(m_what, seconds));
+    }
+}
+
+} // namespace morvent

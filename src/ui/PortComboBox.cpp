@@ -1,0 +1,10 @@
+#include "PortComboBox.h"
+
+namespace morvent {
+
+void PortComboBox::showPopup() {
+    emit aboutToShowPopup();
+    QComboBox::showPopup();
+}
+
+} // namespace morvent

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace morvent {
+
+// The Port list: it says when it is about to open, so the list can be read afresh and show an
+// adapter plugged in since the last look (and drop one that was pulled).
+class PortComboBox final : public QComboBox {
+    Q_OBJECT
+
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override;
+
+signals:
+    void aboutToShowPopup();
+};
+
+} // namespace morvent
