@@ -108,10 +108,13 @@ TEST_F(ReadThread, NullBytesAreDroppedWhenAskedTo) {
 }
 
 TEST_F(ReadThread, TheFarEndClosingIsAHangup) {
-    open(30);
+    // A long interval: what the reader holds goes out only because of the hang-up.
+    open(10000);
     EXPECT_EQ(test::threadsNamed("comm-reader"), 1);
     peer.write({5, 6});
-    // A hang-up makes the kernel drop what the device side has not read yet.
+    // A hang-up makes the kernel drop input the device side has not read yet, so the test waits
+    // until the reader has it (the pseudo-terminal passes written bytes on within a moment).
+    test::settle(50);
     ASSERT_TRUE(waitFor([&] { return peer.unread() == 0; }));
     peer.hangUp();
     ASSERT_TRUE(waitFor([&] { return events.hangups > 0; }));
