@@ -16,6 +16,8 @@
 #include "StatusTable.h"
 #include "TrafficDescription.h"
 #include "TrafficLog.h"
+#include "Unit4.h"
+#include "Unit5.h"
 #include "WriteChecks.h"
 
 #include <QComboBox>
@@ -101,6 +103,9 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_form3 = std::make_unique<TForm3>();
     m_form4 = std::make_unique<TForm4>();
     m_form5 = std::make_unique<TForm5>();
+    // Their behaviour: saving and loading the pages' values; each window owns its dialog.
+    new SaveDialog(*m_form4, m_fields, m_boxes);
+    new LoadDialog(*m_form5, m_fields, m_boxes);
 
     m_settings = m_options.settingsFile.isEmpty()
                      ? std::make_unique<QSettings>()

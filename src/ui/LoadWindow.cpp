@@ -1,11 +1,13 @@
 #include "LoadWindow.h"
 
+#include <QLineEdit>
+
 namespace morvent {
 
-TForm5::TForm5(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Load"));
-    resize(kWidth, kHeight);
+TForm5::TForm5(QWidget* parent)
+    : FileChoiceWindow(QStringLiteral("Form5"), QStringLiteral("Load"), QStringLiteral("Load"),
+                       kWidth, kHeight, parent) {
+    Edit1->setReadOnly(true);
 }
 
 } // namespace morvent

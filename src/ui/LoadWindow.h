@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "FileChoiceWindow.h"
 
 namespace morvent {
 
-// The window in which a parameter file is chosen for loading; the Save window's twin, a few
-// pixels taller.
-class TForm5 final : public QWidget {
+// The Load window: the Save window's twin, a few pixels taller. Its name field only shows the
+// file chosen in the list; a file is picked by double-clicking it.
+class TForm5 final : public FileChoiceWindow {
     Q_OBJECT
 public:
     static constexpr int kWidth = 540;

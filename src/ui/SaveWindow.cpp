@@ -2,10 +2,8 @@
 
 namespace morvent {
 
-TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Save"));
-    resize(kWidth, kHeight);
-}
+TForm4::TForm4(QWidget* parent)
+    : FileChoiceWindow(QStringLiteral("Form4"), QStringLiteral("Save"), QStringLiteral("Save"),
+                       kWidth, kHeight, parent) {}
 
 } // namespace morvent

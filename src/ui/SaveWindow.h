@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "FileChoiceWindow.h"
 
 namespace morvent {
 
-// The window in which a parameter file is chosen for saving. Like the About box it stands on
-// its own, beside the main window, and keeps its state between showings because it is created
-// once and only hidden when closed.
-class TForm4 final : public QWidget {
+// The Save window: a name typed or picked in Edit1 is saved in the directory shown.
+class TForm4 final : public FileChoiceWindow {
     Q_OBJECT
 public:
     static constexpr int kWidth = 540;

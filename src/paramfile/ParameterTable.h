@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace morvent {
+
+// How a control's value is kept in a parameter file. The file stores what the control shows,
+// not the byte that goes to the controller.
+enum class ParameterKind {
+    // The control's text as a whole number, written back in decimal.
+    Number,
+    // The combo box's selected index, -1 when nothing is selected.
+    SelectedIndex,
+};
+
+struct ParameterRow {
+    std::string_view section;
+    std::string key;
+    std::string control;
+    ParameterKind kind;
+};
+
+inline constexpr std::string_view kBasicSection = "Basic";
+inline constexpr std::string_view kPedalAssistSection = "Pedal Assist";
+inline constexpr std::string_view kThrottleHandleSection = "Throttle Handle";
+inline constexpr std::string_view kTorqueSection = "Torque";
+
+// The 102 values of a parameter file, in the order they are written and read. A new file
+// receives its sections in this order too. Keys are unique within a section only: "DA", "SL"
+// and "SC" are in both "Pedal Assist" and "Throttle Handle".
+const std::vector<ParameterRow>& parameterRows();
+
+} // namespace morvent

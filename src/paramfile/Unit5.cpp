@@ -1,0 +1,15 @@
+#include "Unit5.h"
+
+#include "LoadWindow.h"
+#include "ParameterFile.h"
+
+namespace morvent {
+
+LoadDialog::LoadDialog(TForm5& window, Fields& parameters, MessageBoxes& boxes)
+    : ParameterFileDialog(window, parameters, boxes) {}
+
+void LoadDialog::transfer(Fields& parameters, const std::string& path) {
+    LoadParameterFile(parameters, path);
+}
+
+} // namespace morvent

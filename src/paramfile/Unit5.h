@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ParameterFileDialog.h"
+
+namespace morvent {
+
+class TForm5;
+
+// The Load dialog: its button fills the four parameter pages from the file chosen in the window.
+// Nothing reaches the controller until the pages are written.
+class LoadDialog final : public ParameterFileDialog {
+    Q_OBJECT
+public:
+    LoadDialog(TForm5& window, Fields& parameters, MessageBoxes& boxes);
+
+private:
+    void transfer(Fields& parameters, const std::string& path) override;
+};
+
+} // namespace morvent
