@@ -119,7 +119,7 @@ Bytes ControllerModel::acknowledgeWrite(const ControllerRequest& request) {
 }
 
 std::optional<ControllerReply> ControllerModel::sendOut(Command command, Bytes bytes) {
-    if (m_dropAll) {
+    if (m_dropAll || m_droppedCodes.contains(command)) {
         return std::nullopt;
     }
     if (m_dropNext > 0) {

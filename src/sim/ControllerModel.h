@@ -87,6 +87,10 @@ public:
     // Requests are still acted on (a write is stored), but their replies are lost.
     void dropNextReplies(unsigned count) { m_dropNext = count; }
     void setDropAllReplies(bool drop) { m_dropAll = drop; }
+    // Replies with this code are never sent: a controller that answers everything but that.
+    void setRepliesDropped(Command code, bool drop) {
+        drop ? void(m_droppedCodes.insert(code)) : void(m_droppedCodes.erase(code));
+    }
 
     void setReplyDelay(std::chrono::milliseconds delay);
     std::chrono::milliseconds replyDelay() const { return m_delay; }
@@ -130,6 +134,7 @@ private:
     std::set<Command> m_corrupted;
     unsigned m_dropNext = 0;
     bool m_dropAll = false;
+    std::set<Command> m_droppedCodes;
     std::chrono::milliseconds m_delay{0};
     std::map<Command, Split> m_splits;
 

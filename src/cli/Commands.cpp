@@ -1,0 +1,408 @@
+#include "Commands.h"
+
+#include "BlockCodec.h"
+#include "ComboItems.h"
+#include "FieldStore.h"
+#include "IdentityReply.h"
+#include "Latin1.h"
+#include "LiveReadingsReply.h"
+#include "NumberConversion.h"
+#include "ParameterFile.h"
+#include "PortList.h"
+#include "SimulatedController.h"
+#include "StatusTable.h"
+#include "WriteChecks.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <memory>
+
+namespace morvent {
+
+namespace {
+
+const char* const kExitCodes = "Exit codes: 0 success; 2 invalid input (arguments, file or a value "
+                               "out of range); 3 a field refused by the controller; 4 no reply "
+                               "from the controller; 5 the port cannot be opened.";
+
+struct Common {
+    QCommandLineOption port{
+        {"p", "port"}, "The serial port: a name in /dev (ttyUSB0) or a path.", "PORT"};
+    QCommandLineOption simulate{"simulate",
+                                "Use the built-in simulated controller instead of a port."};
+    QCommandLineOption timeout{"timeout", "How long to wait for each reply (default 1000).", "MS",
+                               "1000"};
+    QCommandLineOption json{"json", "Print the result as JSON."};
+    QCommandLineOption help{{"h", "help"}, "Show this help."};
+};
+
+void print(std::FILE* to, const QString& text) {
+    std::fputs(qPrintable(text), to);
+    std::fputc('\n', to);
+    std::fflush(to);
+}
+
+// The parameter controls as the window holds them before anything is read: every list filled.
+FieldStore parameterStore() {
+    FieldStore fields;
+    fillParameterCombos(fields);
+    return fields;
+}
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A running session: the simulated controller when asked for, and the identity once connected.
+class Connection {
+public:
+    Connection(const QCommandLineParser& parser, const Common& common, const CommandStreams& io)
+        : m_io(io) {
+        bool ok = false;
+        const int timeout = parser.value(common.timeout).toInt(&ok);
+        if (!ok || timeout <= 0) {
+            throw SessionError(Outcome::InvalidInput, "--timeout takes a number of milliseconds.");
+        }
+        std::string device = parser.value(common.port).toStdString();
+        if (parser.isSet(common.simulate)) {
+            m_simulator = std::make_unique<SimulatedController>();
+            m_simulator->start();
+            device = m_simulator->devicePath();
+        } else if (device.empty()) {
+            throw SessionError(Outcome::InvalidInput,
+                               "Name the port with -p PORT, or use --simulate.");
+        }
+        m_session = std::make_unique<ControllerSession>(TComm::devicePath(device),
+                                                        std::chrono::milliseconds(timeout));
+        identity = m_session->connect([this](std::uint32_t baud) {
+            print(m_io.err, QStringLiteral("Probing at %1 baud").arg(baud));
+        });
+        firmwareText = m_session->read(Command::FirmwareText);
+    }
+
+    ControllerSession& session() { return *m_session; }
+    SimulatedController* simulator() { return m_simulator.get(); }
+
+    Bytes identity;
+    Bytes firmwareText;
+
+private:
+    const CommandStreams& m_io;
+    std::unique_ptr<SimulatedController> m_simulator;
+    std::unique_ptr<ControllerSession> m_session;
+};
+
+QJsonObject identityJson(const Bytes& identity, const Bytes& firmware) {
+    const std::span<const std::uint8_t> reply(identity);
+    const std::string hardware =
+        latin1ToUtf8(reply.subspan(10, 1)) + "." + latin1ToUtf8(reply.subspan(11, 1));
+    // Four characters shown with points between them, as the window shows them.
+    std::string version;
+    for (std::size_t i = 12; i < 16; ++i) {
+        version += (version.empty() ? "" : ".") + latin1ToUtf8(reply.subspan(i, 1));
+    }
+    const std::string firmwareCaption = firmwareTextCaption(firmware);
+    return QJsonObject{
+        {"manufacturer", QString::fromStdString(latin1ToUtf8(reply.subspan(2, 4)))},
+        {"model", QString::fromStdString(latin1ToUtf8(reply.subspan(6, 4)))},
+        {"hardwareVersion", QString::fromStdString(hardware)},
+        {"firmwareVersion", QString::fromStdString(version)},
+        {"nominalVoltage", text(nominalVoltageCaption(reply[16])).section(' ', 2)},
+        {"maxCurrent", reply[17]},
+        {"firmwareText",
+         QString::fromStdString(firmwareCaption.substr(std::string("Firmware Ver:").size()))},
+    };
+}
+
+// Reads the four blocks into fields, as Read Flash does.
+void readBlocks(ControllerSession& session, Fields& fields, const CommandStreams& io) {
+    for (const Block block : kAllBlocks) {
+        print(io.err, QStringLiteral("Reading the %1 block").arg(text(layout(block).title)));
+        applyReadReply(block, session.read(layout(block).command), fields);
+    }
+}
+
+// What the controller holds differently from what was written: one line per field.
+QStringList differences(const Fields& wanted, const Fields& held) {
+    QStringList lines;
+    for (const Block block : kAllBlocks) {
+        const Bytes a = buildPayload(block, wanted);
+        const Bytes b = buildPayload(block, held);
+        const FieldSpec* last = nullptr;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const FieldSpec* field = fieldAtByte(block, i);
+            if (a[i] == b[i] || field == last) {
+                continue;
+            }
+            last = field;
+            const auto value = [&](const Fields& f) {
+                return field->encoding == Encoding::ComboIndex
+                           ? QString::number(f.selectedIndex(field->control))
+                           : QString::fromStdString(f.text(field->control));
+            };
+            lines << QStringLiteral("%1 %2 (%3): file %4, controller %5")
+                         .arg(text(layout(block).title), QString::fromStdString(field->control),
+                              QString::fromStdString(field->name), value(wanted), value(held));
+        }
+    }
+    return lines;
+}
+
+Outcome info(Connection& connection, bool json, const CommandStreams& io) {
+    if (json) {
+        print(io.out, QString::fromUtf8(
+                          QJsonDocument(identityJson(connection.identity, connection.firmwareText))
+                              .toJson(QJsonDocument::Indented))
+                          .trimmed());
+        return Outcome::Success;
+    }
+    FieldStore fields;
+    applyIdentity(connection.identity, fields);
+    for (const char* label : {"Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
+        print(io.out, QString::fromStdString(fields.text(label)));
+    }
+    print(io.out, QString::fromStdString(firmwareTextCaption(connection.firmwareText)));
+    return Outcome::Success;
+}
+
+Outcome read(Connection& connection, const QString& path, bool json, const CommandStreams& io) {
+    FieldStore fields = parameterStore();
+    applyIdentity(connection.identity, fields);
+    readBlocks(connection.session(), fields, io);
+    SaveParameterFile(fields, path.toStdString());
+    if (json) {
+        print(io.out, QString::fromUtf8(QJsonDocument(QJsonObject{{"file", path}, {"saved", true}})
+                                            .toJson(QJsonDocument::Compact)));
+    } else {
+        print(io.out, QStringLiteral("Saved %1").arg(path));
+    }
+    return Outcome::Success;
+}
+
+Outcome write(Connection& connection, const QString& path, bool verify, bool json,
+              const CommandStreams& io) {
+    FieldStore fields = parameterStore();
+    const int maxCurrent = applyIdentity(connection.identity, fields);
+    LoadParameterFile(fields, path.toStdString());
+    for (const auto& check :
+         {checkWriteFlash(fields, maxCurrent), checkFieldWidthsForFlash(fields)}) {
+        if (check) {
+            throw SessionError(Outcome::InvalidInput, check->message);
+        }
+    }
+    for (const Block block : kAllBlocks) {
+        print(io.err, QStringLiteral("Writing the %1 block").arg(text(layout(block).title)));
+        const std::uint8_t status =
+            connection.session().write(layout(block).command, buildWriteFrame(block, fields));
+        const StatusOutcome outcome = interpretStatus(block, status);
+        if (outcome.kind != StatusKind::Accepted) {
+            throw SessionError(
+                Outcome::FieldRefused,
+                outcome.kind == StatusKind::FieldRefused
+                    ? outcome.refusal.message + " (" + outcome.refusal.control + ")"
+                    : "The controller answered the " + std::string(layout(block).title) +
+                          " block with the unknown status " + std::to_string(status));
+        }
+    }
+    QStringList differing;
+    if (verify) {
+        FieldStore held = parameterStore();
+        applyIdentity(connection.identity, held);
+        readBlocks(connection.session(), held, io);
+        differing = differences(fields, held);
+    }
+    if (json) {
+        print(io.out,
+              QString::fromUtf8(
+                  QJsonDocument(QJsonObject{{"file", path},
+                                            {"written", true},
+                                            {"verified", verify},
+                                            {"differences", QJsonArray::fromStringList(differing)}})
+                      .toJson(QJsonDocument::Compact)));
+    } else {
+        print(io.out, QStringLiteral("Wrote %1").arg(path));
+        for (const QString& line : differing) {
+            print(io.out, line);
+        }
+    }
+    return differing.isEmpty() ? Outcome::Success : Outcome::FieldRefused;
+}
+
+Outcome watch(Connection& connection, int intervalMs, int count, const QString& csvPath,
+              const CommandStreams& io) {
+    std::unique_ptr<QFile> csv;
+    if (!csvPath.isEmpty()) {
+        csv = std::make_unique<QFile>(csvPath);
+        if (!csv->open(QIODevice::WriteOnly | QIODevice::Text)) {
+            throw SessionError(Outcome::InvalidInput,
+                               "Unable to write to " + csvPath.toStdString());
+        }
+        csv->write(
+            "time,SpeedSignalACC,SpeedSigLevel,LevelHTime(ms),LevelLTime(ms),TqVoltate(mV)\n");
+        csv->flush();
+    }
+    FieldStore fields;
+    QElapsedTimer clock;
+    clock.start();
+    for (int n = 0; count <= 0 || n < count; ++n) {
+        applyLiveReadings(connection.session().read(Command::LiveReadings), fields);
+        const QString time = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
+        QStringList values;
+        for (int e = 92; e <= 96; ++e) {
+            values << QString::fromStdString(fields.text("Edit" + std::to_string(e)));
+        }
+        print(io.out, QStringLiteral("%1 SpeedSignalACC=%2 SpeedSigLevel=%3 LevelHTime=%4ms "
+                                     "LevelLTime=%5ms TqVoltate=%6mV")
+                          .arg(time, values[0], values[1], values[2], values[3], values[4]));
+        if (csv) {
+            csv->write((time + ',' + values.join(',') + '\n').toUtf8());
+            csv->flush();
+        }
+        // Readings come at a steady interval, however long each exchange took.
+        const qint64 next = static_cast<qint64>(n + 1) * intervalMs;
+        if (count <= 0 || n + 1 < count) {
+            QThread::msleep(
+                static_cast<unsigned long>(std::max<qint64>(0, next - clock.elapsed())));
+        }
+    }
+    return Outcome::Success;
+}
+
+} // namespace
+
+Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
+    const QString usage =
+        QStringLiteral("Usage: morvent-cli COMMAND [options]\n"
+                       "Commands:\n"
+                       "  ports   list the serial ports\n"
+                       "  info    identify the controller\n"
+                       "  read    read the four parameter blocks into a parameter file\n"
+                       "  write   write a parameter file's values to the controller\n"
+                       "  watch   show the torque sensor's live readings\n"
+                       "Run morvent-cli COMMAND --help for a command's options.\n");
+    if (arguments.isEmpty() || arguments[0] == "--help" || arguments[0] == "-h") {
+        print(arguments.isEmpty() ? io.err : io.out, usage + kExitCodes);
+        return arguments.isEmpty() ? Outcome::InvalidInput : Outcome::Success;
+    }
+    if (arguments[0] == "--version") {
+        print(io.out, QStringLiteral("morvent-cli %1").arg(QStringLiteral(PROJECT_VERSION)));
+        return Outcome::Success;
+    }
+
+    const QString command = arguments[0];
+    Common common;
+    QCommandLineParser parser;
+    parser.addOption(common.help);
+    QCommandLineOption output{{"o", "output"}, "The parameter file to write.", "FILE"};
+    QCommandLineOption input{
+        {"i", "input"}, "The parameter file to write to the controller.", "FILE"};
+    QCommandLineOption noVerify{"no-verify", "Do not read the blocks back to compare them."};
+    QCommandLineOption interval{"interval", "Time between readings (default 500).", "MS", "500"};
+    QCommandLineOption count{"count", "Stop after N readings (default: until interrupted).", "N",
+                             "0"};
+    QCommandLineOption csv{"csv", "Also record the readings to a CSV file.", "FILE"};
+    if (command == "ports") {
+        parser.setApplicationDescription("List the serial ports, with the adapter's description.");
+    } else if (command == "info") {
+        parser.setApplicationDescription(
+            "Probe the baud rate as Connect does and identify the controller.");
+        parser.addOptions({common.port, common.simulate, common.timeout, common.json});
+    } else if (command == "read") {
+        parser.setApplicationDescription("Read the four blocks into a parameter file (.el).");
+        parser.addOptions({common.port, common.simulate, common.timeout, common.json, output});
+    } else if (command == "write") {
+        parser.setApplicationDescription(
+            "Write a parameter file's values with the checks and in the order of Write Flash, "
+            "then read them back and report every value the controller holds differently.");
+        parser.addOptions(
+            {common.port, common.simulate, common.timeout, common.json, input, noVerify});
+    } else if (command == "watch") {
+        parser.setApplicationDescription("Show the torque sensor's live readings, one line each.");
+        parser.addOptions({common.port, common.simulate, common.timeout, interval, count, csv});
+    } else {
+        print(io.err, QStringLiteral("morvent-cli: unknown command '%1'\n").arg(command) + usage);
+        return Outcome::InvalidInput;
+    }
+
+    QStringList withName = arguments;
+    withName[0] = QStringLiteral("morvent-cli ") + command;
+    if (!parser.parse(withName)) {
+        print(io.err, QStringLiteral("morvent-cli %1: %2").arg(command, parser.errorText()));
+        return Outcome::InvalidInput;
+    }
+    if (parser.isSet(common.help)) {
+        QString help = parser.helpText();
+        help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                     QStringLiteral("Usage: morvent-cli ") + command);
+        print(io.out, help + '\n' + kExitCodes);
+        return Outcome::Success;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        print(io.err, QStringLiteral("morvent-cli %1: unexpected '%2'")
+                          .arg(command, parser.positionalArguments().first()));
+        return Outcome::InvalidInput;
+    }
+
+    try {
+        if (command == "ports") {
+            for (const PortEntry& port : systemSerialPorts()) {
+                print(io.out,
+                      port.description.isEmpty() ? port.name : port.name + '\t' + port.description);
+            }
+            return Outcome::Success;
+        }
+        if (command == "read" && !parser.isSet(output)) {
+            throw SessionError(Outcome::InvalidInput, "Name the file to write with -o FILE.el.");
+        }
+        if (command == "write" && !parser.isSet(input)) {
+            throw SessionError(Outcome::InvalidInput,
+                               "Name the file to write from with -i FILE.el.");
+        }
+        int intervalMs = 500;
+        int readings = 0;
+        if (command == "watch") {
+            bool ok1 = false;
+            bool ok2 = false;
+            intervalMs = parser.value(interval).toInt(&ok1);
+            readings = parser.value(count).toInt(&ok2);
+            if (!ok1 || !ok2 || intervalMs <= 0 || readings < 0) {
+                throw SessionError(Outcome::InvalidInput,
+                                   "--interval and --count take whole numbers above 0.");
+            }
+        }
+        Connection connection(parser, common, io);
+        const bool json = parser.isSet(common.json);
+        if (command == "info") {
+            return info(connection, json, io);
+        }
+        if (command == "read") {
+            return read(connection, parser.value(output), json, io);
+        }
+        if (command == "write") {
+            return write(connection, parser.value(input), !parser.isSet(noVerify), json, io);
+        }
+        return watch(connection, intervalMs, readings, parser.value(csv), io);
+    } catch (const SessionError& error) {
+        print(io.err,
+              QStringLiteral("morvent-cli %1: %2").arg(command, QString::fromUtf8(error.what())));
+        return error.outcome();
+    } catch (const ConversionError& error) {
+        print(io.err,
+              QStringLiteral("morvent-cli %1: %2.").arg(command, QString::fromUtf8(error.what())));
+        return Outcome::InvalidInput;
+    } catch (const ParameterFileError& error) {
+        print(io.err,
+              QStringLiteral("morvent-cli %1: %2.").arg(command, QString::fromUtf8(error.what())));
+        return Outcome::InvalidInput;
+    }
+}
+
+} // namespace morvent

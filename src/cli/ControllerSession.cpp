@@ -1,0 +1,145 @@
+#include "ControllerSession.h"
+
+#include "ConnectionHelp.h"
+#include "TrafficDescription.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <array>
+#include <thread>
+
+namespace morvent {
+
+namespace {
+
+constexpr std::array<std::uint32_t, 5> kProbeRates{1200, 9600, 19200, 38400, 115200};
+constexpr std::uint32_t kLineRate = 9600;
+constexpr auto kRequestPause = std::chrono::milliseconds(50);
+constexpr auto kConnectPause = std::chrono::milliseconds(80);
+// How long each probing attempt listens at 9600 baud, as the window's probing timer does.
+constexpr auto kProbeListen = std::chrono::milliseconds(200);
+
+} // namespace
+
+ControllerSession::ControllerSession(const std::string& device, std::chrono::milliseconds timeout)
+    : m_timeout(timeout) {
+    m_comm.setCommName(device);
+    m_comm.setOutx_CtsFlow(false);
+    m_comm.setOutx_DsrFlow(false);
+    m_comm.setReadIntervalTimeout(100);
+    m_comm.OnReceiveData = [this](TComm*, const std::uint8_t* buffer, std::uint16_t length) {
+        // One event is one reply, as in the window.
+        m_chunk = Bytes(buffer, buffer + length);
+        if (m_waiting) {
+            m_waiting->quit();
+        }
+    };
+}
+
+void ControllerSession::reopen() {
+    m_comm.CloseComm();
+    m_comm.OpenComm();
+}
+
+void ControllerSession::send(const Bytes& frame) {
+    if (!m_comm.SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
+        throw SessionError(Outcome::PortUnavailable, "Error sending! The port is closed.");
+    }
+}
+
+std::optional<Bytes> ControllerSession::awaitChunk(std::chrono::milliseconds timeout) {
+    if (!m_chunk) {
+        QEventLoop loop;
+        m_waiting = &loop;
+        QTimer::singleShot(timeout, &loop, &QEventLoop::quit);
+        loop.exec();
+        m_waiting = nullptr;
+    }
+    return std::exchange(m_chunk, std::nullopt);
+}
+
+void ControllerSession::noReply(const std::string& what) const {
+    throw SessionError(Outcome::NoReply, "No reply from the controller to the " + what +
+                                             " within " + std::to_string(m_timeout.count()) +
+                                             " ms.");
+}
+
+Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probing) {
+    m_comm.setBaudRate(kProbeRates[0]);
+    try {
+        m_comm.OpenComm();
+    } catch (const ECommsError& error) {
+        std::string message = error.what();
+        const QString help =
+            openFailureHelp(TComm::devicePath(m_comm.CommName()), error.systemError());
+        if (!help.isEmpty()) {
+            message += ". " + help.toStdString();
+        }
+        throw SessionError(Outcome::PortUnavailable, message);
+    }
+    for (const std::uint32_t rate : kProbeRates) {
+        if (probing) {
+            probing(rate);
+        }
+        m_comm.setBaudRate(rate);
+        std::this_thread::sleep_for(kConnectPause);
+        m_chunk.reset();
+        send(connectRequest());
+        std::this_thread::sleep_for(kConnectPause);
+        m_comm.setBaudRate(kLineRate);
+        // The window listens one timer interval, but a reply that has begun is let finish.
+        auto chunk = awaitChunk(kProbeListen);
+        if (!chunk) {
+            continue;
+        }
+        if (chunk->empty() || (*chunk)[0] != code(Command::Identity)) {
+            continue;
+        }
+        if (!identityChecksumValid(*chunk)) {
+            throw SessionError(Outcome::NoReply, "Read The Controller Info CheckSum Error");
+        }
+        reopen();
+        return *chunk;
+    }
+    throw SessionError(Outcome::NoReply,
+                       "No controller answered the connect request at any rate (1200, 9600, "
+                       "19200, 38400, 115200 baud).");
+}
+
+Bytes ControllerSession::read(Command command) {
+    std::this_thread::sleep_for(kRequestPause);
+    m_chunk.reset();
+    send(readRequest(command));
+    auto chunk = awaitChunk(m_timeout);
+    if (!chunk) {
+        noReply(describeRequest(readRequest(command)));
+    }
+    if (chunk->empty() || (*chunk)[0] != code(command) || !readReplyChecksumValid(*chunk)) {
+        throw SessionError(Outcome::NoReply,
+                           "Unexpected reply to the " + describeRequest(readRequest(command)) +
+                               ": " + describeReply(*chunk, 1) + " (" + hexBytes(*chunk) + ").");
+    }
+    reopen();
+    return *chunk;
+}
+
+std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
+    std::this_thread::sleep_for(kRequestPause);
+    m_chunk.reset();
+    send(frame);
+    auto chunk = awaitChunk(m_timeout);
+    if (!chunk) {
+        noReply(describeRequest(frame));
+    }
+    if (chunk->size() < 3 || (*chunk)[0] != code(command) ||
+        !acknowledgementChecksumValid(*chunk)) {
+        throw SessionError(Outcome::NoReply, "Unexpected answer to the " + describeRequest(frame) +
+                                                 ": " + describeReply(*chunk, 2) + " (" +
+                                                 hexBytes(*chunk) + ").");
+    }
+    reopen();
+    return (*chunk)[1];
+}
+
+} // namespace morvent

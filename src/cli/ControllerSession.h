@@ -1,0 +1,65 @@
+#pragma once
+
+#include "Frames.h"
+#include "TComm.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+class QEventLoop;
+
+namespace morvent {
+
+// How a command-line run ends; the numbers are the program's exit codes.
+enum class Outcome : int {
+    Success = 0,
+    InvalidInput = 2,    // bad arguments, an unreadable or invalid file, a value out of range
+    FieldRefused = 3,    // the controller refused a field of a block
+    NoReply = 4,         // the controller did not answer in time, or answered garbage
+    PortUnavailable = 5, // the port could not be opened
+};
+
+class SessionError : public std::runtime_error {
+public:
+    SessionError(Outcome outcome, const std::string& message)
+        : std::runtime_error(message), m_outcome(outcome) {}
+    Outcome outcome() const { return m_outcome; }
+
+private:
+    Outcome m_outcome;
+};
+
+// One controller on one port, driven the way the window drives it (the same frames, the same
+// waits before each request, the port reopened after each reply) but without widgets and, unlike
+// the window, never waiting for ever: a reply that does not come within the timeout ends the
+// session with NoReply.
+class ControllerSession {
+public:
+    ControllerSession(const std::string& device, std::chrono::milliseconds timeout);
+
+    // Opens the port and probes the rates as "Connect" does, once through the list; returns the
+    // identity reply.
+    Bytes connect(const std::function<void(std::uint32_t baud)>& probing = {});
+
+    // Sends a read request and returns the reply, its checksum tested.
+    Bytes read(Command command);
+    // Sends a write frame and returns the acknowledgement's status byte, its checksum tested.
+    std::uint8_t write(Command command, const Bytes& frame);
+
+private:
+    void send(const Bytes& frame);
+    std::optional<Bytes> awaitChunk(std::chrono::milliseconds timeout);
+    void reopen();
+    [[noreturn]] void noReply(const std::string& what) const;
+
+    TComm m_comm;
+    std::chrono::milliseconds m_timeout;
+    std::optional<Bytes> m_chunk;
+    QEventLoop* m_waiting = nullptr;
+};
+
+} // namespace morvent
