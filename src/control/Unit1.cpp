@@ -146,8 +146,11 @@ void TForm1::showError(const std::exception& error) {
             text += QStringLiteral("\n\n") + help;
         }
         if (!Comm1->isOpen()) {
+            // A port that will not open again after a reply (the adapter went away while the
+            // port was being reopened) is a lost connection, not a choice of the user's.
             m_status->clearAwaiting();
-            m_status->setConnectionState(QStringLiteral("Disconnected"));
+            m_status->setConnectionState(ConnectFlag == 1 ? QStringLiteral("Connection lost")
+                                                          : QStringLiteral("Disconnected"));
         }
     }
     m_boxes.generalError(text);

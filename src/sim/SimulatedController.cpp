@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <system_error>
 #include <termios.h>
 #include <unistd.h>
@@ -97,7 +98,8 @@ void SimulatedController::start() {
         }
         m_stopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
         m_hangUpFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-        if (m_stopFd < 0 || m_hangUpFd < 0) {
+        m_noiseFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        if (m_stopFd < 0 || m_hangUpFd < 0 || m_noiseFd < 0) {
             throwErrno("eventfd");
         }
         {
@@ -170,9 +172,11 @@ void SimulatedController::serve() {
 void SimulatedController::serveRequests() {
     std::array<std::uint8_t, 512> buffer{};
     for (;;) {
-        std::array<pollfd, 3> fds{
-            {{m_stopFd, POLLIN, 0}, {m_hangUpFd, POLLIN, 0}, {m_masterFd, POLLIN, 0}}};
-        const nfds_t count = m_masterFd >= 0 ? 3 : 2;
+        std::array<pollfd, 4> fds{{{m_stopFd, POLLIN, 0},
+                                   {m_hangUpFd, POLLIN, 0},
+                                   {m_noiseFd, POLLIN, 0},
+                                   {m_masterFd, POLLIN, 0}}};
+        const nfds_t count = m_masterFd >= 0 ? 4 : 3;
         if (::poll(fds.data(), count, -1) < 0) {
             if (errno == EINTR) {
                 continue;
@@ -188,7 +192,10 @@ void SimulatedController::serveRequests() {
             closeMaster();
             continue;
         }
-        if (count < 3 || fds[2].revents == 0) {
+        if (fds[2].revents != 0) {
+            sendNoise();
+        }
+        if (count < 4 || fds[3].revents == 0) {
             continue;
         }
         const ssize_t got = ::read(m_masterFd, buffer.data(), buffer.size());
@@ -247,7 +254,41 @@ bool SimulatedController::deliver(const ControllerReply& reply) {
         }
     }
     ++m_repliesSent;
+    if (m_vanishAfter == static_cast<int>(reply.command)) {
+        m_vanishAfter = -1;
+        // Only once the tool has read the reply: a hang-up makes the kernel drop unread input,
+        // and the point is a tool that holds its reply when the device is gone.
+        for (int waited = 0; waited < 1000 && unreadByTool() > 0; waited += 2) {
+            if (pauseFor(std::chrono::milliseconds(2)) == Wait::Interrupted) {
+                return false;
+            }
+        }
+        closeFd(m_slaveFd);
+        closeMaster();
+        return false;
+    }
     return true;
+}
+
+void SimulatedController::injectNoise(Bytes bytes) {
+    {
+        std::lock_guard lock(m_noiseMutex);
+        m_noise.insert(m_noise.end(), bytes.begin(), bytes.end());
+    }
+    notify(m_noiseFd);
+}
+
+void SimulatedController::sendNoise() {
+    std::uint64_t drained = 0;
+    [[maybe_unused]] const ssize_t got = ::read(m_noiseFd, &drained, sizeof drained);
+    Bytes noise;
+    {
+        std::lock_guard lock(m_noiseMutex);
+        noise.swap(m_noise);
+    }
+    if (m_masterFd >= 0 && !noise.empty()) {
+        send(noise, ControllerModel::kReplyBaud);
+    }
 }
 
 bool SimulatedController::send(std::span<const std::uint8_t> bytes, unsigned baud) {
@@ -367,6 +408,11 @@ unsigned SimulatedController::lineBaud() const {
     return 0;
 }
 
+int SimulatedController::unreadByTool() const {
+    int count = 0;
+    return m_slaveFd >= 0 && ::ioctl(m_slaveFd, FIONREAD, &count) == 0 ? count : 0;
+}
+
 void SimulatedController::closeMaster() {
     closeFd(m_masterFd);
     std::lock_guard lock(m_stateMutex);
@@ -379,6 +425,7 @@ void SimulatedController::closeDescriptors() {
     closeFd(m_slaveFd);
     closeFd(m_stopFd);
     closeFd(m_hangUpFd);
+    closeFd(m_noiseFd);
     std::lock_guard lock(m_stateMutex);
     m_devicePath.clear();
     m_serving = false;

@@ -54,6 +54,14 @@ public:
     // Closes the master end, as when the cable is pulled: the tool's end then reports a hang-up.
     // Returns once it is closed. The server stays hung up until stop().
     void hangUp();
+    // Vanishes right after the next reply with this code has gone out, as an adapter pulled at
+    // the worst moment: both ends of the pseudo-terminal close, so its device node goes away
+    // once the tool lets go of it, while the tool has the reply and is about to reopen the port.
+    void setVanishAfterReply(std::optional<Command> code) {
+        m_vanishAfter = code ? static_cast<int>(*code) : -1;
+    }
+    // Puts bytes on the line towards the tool that no request asked for (line noise).
+    void injectNoise(Bytes bytes);
     bool hungUp() const;
 
     // Runs `use` on the model under the server's lock; the way to turn the model's knobs and to
@@ -90,6 +98,8 @@ private:
     LineState awaitLineBaud(unsigned baud);
     unsigned lineBaud() const;
     void closeMaster();
+    void sendNoise();
+    int unreadByTool() const;
     void closeDescriptors();
 
     mutable std::mutex m_modelMutex;
@@ -102,6 +112,9 @@ private:
     int m_slaveFd = -1;
     int m_stopFd = -1;   // signalled once, never reset
     int m_hangUpFd = -1; // signalled by hangUp(), drained by the worker
+    int m_noiseFd = -1;  // signalled by injectNoise()
+    std::mutex m_noiseMutex;
+    Bytes m_noise;
     std::thread m_worker;
 
     mutable std::mutex m_stateMutex;
@@ -115,6 +128,7 @@ private:
     std::atomic<std::chrono::milliseconds::rep> m_switchWaitMs{kDefaultSwitchWait.count()};
     std::atomic<std::size_t> m_repliesSent{0};
     std::atomic<std::size_t> m_repliesLost{0};
+    std::atomic<int> m_vanishAfter{-1};
 };
 
 } // namespace morvent
