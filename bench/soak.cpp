@@ -1,0 +1,109 @@
+// Many Read Flash and Write Flash chains in a row against the simulated controller (no wire
+// pacing), printing the process's open descriptors, threads and resident memory before and
+// after: none of them may grow with the number of chains.
+// Usage: soak [--chains N]      N of each, 300 by default
+#include "MessageBoxes.h"
+#include "SimulatedController.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+using namespace morvent;
+
+namespace {
+
+class LastBox final : public MessageBoxes {
+public:
+    void information(const QString& text) override { last = text; }
+    void plain(const QString& text) override { last = text; }
+    void generalError(const QString& text) override { last = withFullStop(text); }
+    QString last;
+};
+
+struct Usage {
+    long descriptors;
+    long threads;
+    long residentKiB;
+};
+
+Usage usage() {
+    Usage u{0, 0, 0};
+    u.descriptors =
+        static_cast<long>(QDir(QStringLiteral("/proc/self/fd"))
+                              .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
+                              .size());
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Threads:", 0) == 0) {
+            u.threads = std::stol(line.substr(8));
+        } else if (line.rfind("VmRSS:", 0) == 0) {
+            u.residentKiB = std::stol(line.substr(6));
+        }
+    }
+    return u;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int chains = 300;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--chains") == 0) {
+            chains = std::max(1, std::stoi(argv[i + 1]));
+        }
+    }
+    QApplication app(argc, argv);
+    SimulatedController sim;
+    sim.start();
+    LastBox boxes;
+    TForm1::Options options;
+    options.ports = [] { return std::vector<PortEntry>{}; };
+    options.simulatedDevice = QString::fromStdString(sim.devicePath());
+    TForm1 form(boxes, options);
+    form.show();
+
+    auto chain = [&](QPushButton* button, const char* expected) {
+        boxes.last.clear();
+        button->click();
+        if (!QTest::qWaitFor([&] { return !boxes.last.isEmpty(); }, 20000) ||
+            boxes.last != QLatin1String(expected)) {
+            std::fprintf(stderr, "chain ended with: %s\n", qPrintable(boxes.last));
+            std::exit(1);
+        }
+    };
+    form.ui().BitBtn1->click();
+    if (!QTest::qWaitFor([&] { return form.ui().Label9->text().contains("FW"); }, 10000)) {
+        std::fprintf(stderr, "the simulated controller did not answer\n");
+        return 1;
+    }
+    // One of each first, so that what is made once (fonts, buffers) is not counted as growth.
+    chain(form.ui().BitBtn2, "Read Flash successfully.");
+    chain(form.ui().BitBtn3, "Write Flash successfully.");
+
+    const Usage before = usage();
+    for (int i = 0; i < chains; ++i) {
+        chain(form.ui().BitBtn2, "Read Flash successfully.");
+        chain(form.ui().BitBtn3, "Write Flash successfully.");
+    }
+    const Usage after = usage();
+    std::printf("%-24s %10s %10s\n", "after warming up", "start", "end");
+    std::printf("%-24s %10ld %10ld\n", "open descriptors", before.descriptors, after.descriptors);
+    std::printf("%-24s %10ld %10ld\n", "threads", before.threads, after.threads);
+    std::printf("%-24s %10ld %10ld\n", "resident memory (KiB)", before.residentKiB,
+                after.residentKiB);
+    std::printf("(%d Read Flash and %d Write Flash chains)\n", chains, chains);
+    return after.descriptors > before.descriptors || after.threads > before.threads ? 1 : 0;
+}
