@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageBoxes.h"
+#include "RecordedBoxes.h"
 #include "SimulatedController.h"
 #include "Unit1.h"
 
@@ -18,18 +19,6 @@
 #include <vector>
 
 namespace morvent::test {
-
-// Message boxes as texts, in the order shown; the general error display's text is recorded as
-// the box would show it, full stop included.
-class RecordedBoxes final : public MessageBoxes {
-public:
-    void information(const QString& text) override { shown.push_back("info: " + text); }
-    void plain(const QString& text) override { shown.push_back("plain: " + text); }
-    void generalError(const QString& text) override {
-        shown.push_back("error: " + withFullStop(text));
-    }
-    std::vector<QString> shown;
-};
 
 // The real main window, offscreen, with the simulated controller as its only port.
 class Form1Test : public testing::Test {

@@ -4,6 +4,7 @@
 #include "LoadWindow.h"
 #include "MessageBoxes.h"
 #include "ParameterFileFixture.h"
+#include "RecordedBoxes.h"
 #include "SaveWindow.h"
 #include "Unit4.h"
 #include "Unit5.h"
@@ -23,18 +24,6 @@
 #include <vector>
 
 namespace morvent::test {
-
-// Message boxes as texts, in the order shown; the general error display's text is recorded as
-// the box would show it, full stop included.
-class RecordedBoxes final : public MessageBoxes {
-public:
-    void information(const QString& text) override { shown.push_back("info: " + text); }
-    void plain(const QString& text) override { shown.push_back("plain: " + text); }
-    void generalError(const QString& text) override {
-        shown.push_back("error: " + withFullStop(text));
-    }
-    std::vector<QString> shown;
-};
 
 // The main window's parameter pages and the two file windows with their dialogs, as the program
 // wires them, offscreen, both windows in a directory of the test's own.
