@@ -297,7 +297,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         return Outcome::Success;
     }
 
-    const QString command = arguments[0];
+    const QString& command = arguments[0];
     Common common;
     QCommandLineParser parser;
     parser.addOption(common.help);

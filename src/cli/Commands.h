@@ -9,12 +9,12 @@
 namespace morvent {
 
 // The subcommands of morvent-cli. Each takes its own arguments (without the subcommand's name)
-// and returns how the run ended; results go to out, progress and errors to err.
+// and returns how the run ended; results go to io.out, progress and errors to io.err.
 struct CommandStreams {
     std::FILE* out = stdout;
     std::FILE* err = stderr;
 };
 
-Outcome runCommand(const QStringList& arguments, const CommandStreams& streams);
+Outcome runCommand(const QStringList& arguments, const CommandStreams& io);
 
 } // namespace morvent
