@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -72,6 +73,9 @@ int main(int argc, char** argv) {
     TForm1::Options options;
     options.ports = [] { return std::vector<PortEntry>{}; };
     options.simulatedDevice = QString::fromStdString(sim.devicePath());
+    // Backups of these runs go with the process, not into the user's data folder.
+    QTemporaryDir backups;
+    options.backupsDirectory = backups.path();
     TForm1 form(boxes, options);
     form.show();
 

@@ -5,6 +5,7 @@
 #include "TWriteThread.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -70,6 +71,13 @@ void TComm::OpenComm() {
         const int error = errno;
         ::close(fd);
         throw ECommsError("Error opening serial port", error);
+    }
+    // A device that went away can linger a moment after its last user let go (an adapter
+    // pulled, the far end of a pseudo-terminal closed); it opens, but is hung up already.
+    pollfd state{fd, 0, 0};
+    if (::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR)) != 0) {
+        ::close(fd);
+        throw ECommsError("Error opening serial port", EIO);
     }
     if (!::isatty(fd)) {
         ::close(fd);

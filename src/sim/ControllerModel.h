@@ -71,6 +71,9 @@ public:
     // Some controllers send the identity's checksum 14 below the plain sum; the tool takes both.
     void setIdentityChecksumLowered(bool lowered) { m_identityChecksumLowered = lowered; }
 
+    // From now on the live readings follow a rider pressing the pedals (see PedalPush).
+    void startPedalPush(const PedalPush& push) { m_liveReadings.startPedalPush(push); }
+
     // The speed at which the connect request is understood (one of kListenRates).
     unsigned listenBaud() const { return m_listenBaud; }
     void setListenBaud(unsigned baud);

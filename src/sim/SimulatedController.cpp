@@ -258,8 +258,16 @@ bool SimulatedController::deliver(const ControllerReply& reply) {
         m_vanishAfter = -1;
         // Only once the tool has read the reply: a hang-up makes the kernel drop unread input,
         // and the point is a tool that holds its reply when the device is gone.
-        for (int waited = 0; waited < 1000 && unreadByTool() > 0; waited += 2) {
-            if (pauseFor(std::chrono::milliseconds(2)) == Wait::Interrupted) {
+        // The bytes reach the tool's side a moment after they are written; wait for them to be
+        // there, then for the tool to have taken them.
+        int waited = 0;
+        for (; waited < 200 && unreadByTool() == 0; waited += 1) {
+            if (pauseFor(std::chrono::milliseconds(1)) == Wait::Interrupted) {
+                return false;
+            }
+        }
+        for (waited = 0; waited < 1000 && unreadByTool() > 0; waited += 1) {
+            if (pauseFor(std::chrono::milliseconds(1)) == Wait::Interrupted) {
                 return false;
             }
         }

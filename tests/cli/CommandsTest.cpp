@@ -109,6 +109,7 @@ TEST_F(Cli, ReadWritesTheSameFileAsTheWindowsSaveAfterReadFlash) {
         TForm1::Options options;
         options.ports = [] { return std::vector<PortEntry>{}; };
         options.simulatedDevice = QString::fromStdString(sim.devicePath());
+        options.backupsDirectory = path("backups");
         TForm1 form(boxes, options);
         form.show();
         form.ui().BitBtn1->click();
