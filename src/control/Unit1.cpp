@@ -1,17 +1,23 @@
 #include "Unit1.h"
 
 #include "AboutBox.h"
+#include "BackupKeeper.h"
 #include "BlockCodec.h"
 #include "ClickableLabel.h"
+#include "ComparisonMarks.h"
 #include "ConnectionHelp.h"
 #include "Frames.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
+#include "LiveReadingsMonitor.h"
 #include "LiveReadingsReply.h"
 #include "LoadWindow.h"
 #include "MessageBoxes.h"
+#include "NoticingFields.h"
+#include "PageUndo.h"
 #include "PortComboBox.h"
 #include "SaveWindow.h"
+#include "StatusNote.h"
 #include "StatusReporter.h"
 #include "StatusTable.h"
 #include "TrafficDescription.h"
@@ -22,11 +28,15 @@
 
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -58,7 +68,8 @@ void blockingWait(std::chrono::milliseconds pause) {
 } // namespace
 
 TForm1::TForm1(MessageBoxes& boxes, Options options)
-    : m_boxes(boxes), m_options(std::move(options)), m_fields(*this) {
+    : m_boxes(boxes), m_options(std::move(options)), m_fields(*this),
+      m_loadFields(std::make_unique<NoticingFields>(m_fields)) {
     setObjectName(QStringLiteral("Form1"));
     m_ui.setupUi(this);
 
@@ -105,7 +116,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_form5 = std::make_unique<TForm5>();
     // Their behaviour: saving and loading the pages' values; each window owns its dialog.
     new SaveDialog(*m_form4, m_fields, m_boxes);
-    new LoadDialog(*m_form5, m_fields, m_boxes);
+    new LoadDialog(*m_form5, *m_loadFields, m_boxes);
 
     m_settings = m_options.settingsFile.isEmpty()
                      ? std::make_unique<QSettings>()
@@ -123,7 +134,37 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     view->addAction(m_trafficLog->toggleViewAction());
     m_ui.MainMenu1->insertMenu(m_ui.Help1, view);
 
+    setupKeeping();
     connectHandlers();
+}
+
+void TForm1::setupKeeping() {
+    m_extras.setupUi(m_ui);
+    m_liveReadings = std::make_unique<LiveReadingsMonitor>(m_boxes, m_options.chooseRecordingFile);
+    m_backups = std::make_unique<BackupKeeper>(
+        m_options.backupsDirectory.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                  QStringLiteral("/backups")
+            : m_options.backupsDirectory);
+    m_backupNote = new StatusNote(QStringLiteral("BackupNote"), statusBar());
+    auto* comparisonNote = new StatusNote(QStringLiteral("ComparisonNote"), statusBar());
+    m_comparison = new ComparisonMarks(*this, *m_ui.TabbedNotebook1, *comparisonNote,
+                                       *m_extras.ClearComparison1);
+    m_undo = new PageUndo(m_fields, m_extras.UndoButtons, this);
+    // After the Load window's own handler: values put into the pages mean the load went through.
+    connect(m_form5->BitBtn1, &QPushButton::clicked, this, [this] {
+        if (m_loadFields->takeWritten()) {
+            m_undo->rememberAll();
+        }
+    });
+    connect(m_extras.PlotButton, &QPushButton::clicked, this,
+            [this] { m_liveReadings->showWindow(); });
+    connect(m_extras.CompareWithFile1, &QAction::triggered, this,
+            [this] { guarded([&] { CompareWithFile1Click(); }); });
+    connect(m_extras.ClearComparison1, &QAction::triggered, this,
+            [this] { m_comparison->clear(); });
+    connect(m_extras.OpenBackupsFolder1, &QAction::triggered, this,
+            [this] { OpenBackupsFolder1Click(); });
 }
 
 TForm1::~TForm1() = default;
@@ -454,6 +495,44 @@ void TForm1::Load1Click() {
     m_form5->raise();
 }
 
+void TForm1::CompareWithFile1Click() {
+    // Most comparisons are with an earlier backup of the controller on the bench.
+    QString folder = m_backups->controllerFolder();
+    if (!QFileInfo(folder).isDir()) {
+        folder =
+            QFileInfo(m_backups->directory()).isDir() ? m_backups->directory() : QDir::homePath();
+    }
+    const QString path =
+        m_options.chooseComparisonFile
+            ? m_options.chooseComparisonFile(folder)
+            : QFileDialog::getOpenFileName(this, QStringLiteral("Compare With File"), folder,
+                                           QStringLiteral("Parameter files (*.el);;All files (*)"));
+    if (!path.isEmpty()) {
+        m_comparison->compareWith(path, m_fields);
+    }
+}
+
+void TForm1::OpenBackupsFolder1Click() {
+    // Opened even before the first backup, so the user sees where they will go.
+    QDir().mkpath(m_backups->directory());
+    const QUrl folder = QUrl::fromLocalFile(m_backups->directory());
+    if (m_options.openUrl) {
+        m_options.openUrl(folder);
+    } else {
+        QDesktopServices::openUrl(folder);
+    }
+}
+
+void TForm1::keepBackup() {
+    const BackupKeeper::Outcome outcome = m_backups->keep(m_fields);
+    if (outcome.kept) {
+        m_backupNote->say(QStringLiteral("Backup kept: %1").arg(QFileInfo(outcome.path).fileName()),
+                          outcome.path);
+    } else {
+        m_backupNote->warn(QStringLiteral("No backup kept"), outcome.error);
+    }
+}
+
 bool TForm1::send(const Bytes& frame) {
     const QString meaning = QString::fromStdString(describeRequest(frame));
     if (Comm1->SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
@@ -577,10 +656,12 @@ void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
         return;
     }
     MaxCurrent = applyIdentity(reply, m_fields);
+    const std::string manufacturer = latin1ToUtf8(reply.subspan(2, 4));
+    const std::string model = latin1ToUtf8(reply.subspan(6, 4));
+    m_backups->setController(manufacturer, model);
     m_status->setConnectionState(
         QStringLiteral("Connected: %1 %2")
-            .arg(QString::fromStdString(latin1ToUtf8(reply.subspan(2, 4))),
-                 QString::fromStdString(latin1ToUtf8(reply.subspan(6, 4)))));
+            .arg(QString::fromStdString(manufacturer), QString::fromStdString(model)));
     m_settings->setValue(QStringLiteral("lastPort"), m_ui.ComboBox1->currentText());
     m_ui.ComboBox2->setCurrentIndex(1);
     setControllerButtonsEnabled(true);
@@ -614,6 +695,8 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
         return;
     }
     applyReadReply(block, reply, m_fields);
+    m_undo->remember(block);
+    m_comparison->clearPage(block);
     reopenPort();
     if (PendingRequest == FlashReadChain) {
         SendReadCommand(
@@ -692,9 +775,12 @@ void TForm1::handleLiveReadings(std::span<const std::uint8_t> reply) {
         return;
     }
     applyLiveReadings(reply, m_fields);
+    m_liveReadings->add(readingsShown(m_fields));
     // Only the end of Read Flash reopens the port; continuous readings every 500 ms leave it be.
     if (PendingRequest == FlashReadChain) {
         reopenPort();
+        // Kept before the box, which may stay open a while; a failure only goes to the status bar.
+        keepBackup();
         information(kReadFlashSucceeded);
     }
     PendingRequest = NothingAwaited;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BlockLayout.h"
+#include "Form1Extras.h"
 #include "Form1Ui.h"
 #include "PortList.h"
 #include "Refusal.h"
@@ -21,7 +22,13 @@ class QTimer;
 
 namespace morvent {
 
+class BackupKeeper;
+class ComparisonMarks;
+class LiveReadingsMonitor;
 class MessageBoxes;
+class NoticingFields;
+class PageUndo;
+class StatusNote;
 class StatusReporter;
 class TrafficLog;
 class TForm3;
@@ -46,6 +53,13 @@ struct Form1Options {
     std::function<void(const QUrl&)> openUrl;
     // Where the last port used successfully is remembered; empty: the user's settings.
     QString settingsFile;
+    // Where every Read Flash keeps a backup; empty: "backups" in the user's data directory.
+    QString backupsDirectory;
+    // Ask for the file to compare with (starting in the folder given) and for the file to record
+    // live readings to; an empty answer means the user thought better of it. Empty functions:
+    // file dialogs.
+    std::function<QString(const QString& folder)> chooseComparisonFile;
+    std::function<QString()> chooseRecordingFile;
 };
 
 // The main window and its behaviour: connecting and baud probing, the frame senders, and the
@@ -70,6 +84,10 @@ public:
     TForm5* Form5() const { return m_form5.get(); }
     StatusReporter* status() const { return m_status; }
     TrafficLog* trafficLog() const { return m_trafficLog; }
+    const Form1Extras& extras() const { return m_extras; }
+    LiveReadingsMonitor& liveReadings() const { return *m_liveReadings; }
+    BackupKeeper& backups() const { return *m_backups; }
+    ComparisonMarks& comparison() const { return *m_comparison; }
 
     int PendingRequest = NothingAwaited;
     // 1 from a successful "Connect" until "Close": connected or probing.
@@ -104,6 +122,8 @@ public:
     void Label3Click();
     void Save1Click();
     void Load1Click();
+    void CompareWithFile1Click();
+    void OpenBackupsFolder1Click();
 
     // Frame senders: each waits first, as the controller needs a quiet line between frames.
     void SendReadCommand(std::uint8_t code);
@@ -148,6 +168,9 @@ private:
     void showError(const std::exception& error);
     void awaitReply(std::uint8_t code);
     void logReceived(std::span<const std::uint8_t> chunk);
+    // The plot, the backups, the comparison and the pages' undo: set up and hooked in.
+    void setupKeeping();
+    void keepBackup();
 
     MessageBoxes& m_boxes;
     Options m_options;
@@ -161,6 +184,14 @@ private:
     StatusReporter* m_status = nullptr;
     TrafficLog* m_trafficLog = nullptr;
     bool m_shown = false;
+    Form1Extras m_extras;
+    // What the Load window puts into the pages passes through here, so a load is noticed.
+    std::unique_ptr<NoticingFields> m_loadFields;
+    std::unique_ptr<LiveReadingsMonitor> m_liveReadings;
+    std::unique_ptr<BackupKeeper> m_backups;
+    StatusNote* m_backupNote = nullptr;
+    ComparisonMarks* m_comparison = nullptr;
+    PageUndo* m_undo = nullptr;
 };
 
 } // namespace morvent

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
     TForm1::Options options;
     options.ports = [] { return std::vector<PortEntry>{}; };
     options.simulatedDevice = QString::fromStdString(sim.devicePath());
+    // Read Flash keeps a backup; not in the user's own folder for a picture.
+    QTemporaryDir backups;
+    options.backupsDirectory = backups.path();
     TForm1 form(boxes, options);
     form.show();
     form.grab().save(folder + "/main-start.png");

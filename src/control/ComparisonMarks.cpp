@@ -1,0 +1,238 @@
+#include "ComparisonMarks.h"
+
+#include "PageRows.h"
+#include "StatusNote.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QWidget>
+
+namespace morvent {
+
+namespace {
+
+const QColor kMarkColour(0xe6, 0x51, 0x00);
+
+// Shown on the tab of a page that holds a mark, so marks on pages out of sight are not missed.
+QIcon markedPageIcon() {
+    QPixmap dot(12, 12);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kMarkColour);
+    painter.drawEllipse(QRectF(1, 1, 10, 10));
+    return QIcon(dot);
+}
+
+// The page a control is on (the notebook's page holding it), or its parent outside a notebook.
+// The frame belongs to the page, so a container drawn tight around its controls does not cut it.
+QWidget& pageHolding(QWidget& control) {
+    for (QWidget* w = control.parentWidget(); w && w->parentWidget(); w = w->parentWidget()) {
+        if (qobject_cast<QStackedWidget*>(w->parentWidget())) {
+            return *w;
+        }
+    }
+    return *control.parentWidget();
+}
+
+// A frame drawn around a control rather than a style put on it: the control keeps its size and
+// its look (a list its arrow), and the page does not shift when marks come and go.
+class MarkFrame final : public QWidget {
+public:
+    static constexpr int kWidth = 2;
+
+    explicit MarkFrame(QWidget& target) : QWidget(&pageHolding(target)), m_target(&target) {
+        setObjectName(target.objectName() + QStringLiteral("Mark"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The control moves when it or any container between it and the page does.
+        for (QWidget* w = &target; w && w != parentWidget(); w = w->parentWidget()) {
+            w->installEventFilter(this);
+        }
+        follow();
+        setVisible(!target.isHidden());
+        raise();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            follow();
+            break;
+        case QEvent::Show:
+            if (watched == m_target) {
+                show();
+                raise();
+            }
+            break;
+        case QEvent::Hide:
+            if (watched == m_target) {
+                hide();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPen pen(kMarkColour);
+        pen.setWidth(kWidth);
+        painter.setPen(pen);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
+
+private:
+    void follow() {
+        if (m_target) {
+            const QRect target(m_target->mapTo(parentWidget(), QPoint(0, 0)), m_target->size());
+            setGeometry(target.adjusted(-kWidth - 1, -kWidth - 1, kWidth + 1, kWidth + 1));
+        }
+    }
+
+    QPointer<QWidget> m_target;
+};
+
+QString fileValueText(const FieldDifference& difference, const QWidget& field) {
+    if (difference.kind == ParameterKind::Number) {
+        return QString::number(difference.fileValue);
+    }
+    if (difference.fileValue < 0) {
+        return QStringLiteral("nothing selected (-1)");
+    }
+    const auto* list = qobject_cast<const QComboBox*>(&field);
+    const QString item = list ? list->itemText(difference.fileValue) : QString();
+    return QStringLiteral("%1 (item %2)").arg(item).arg(difference.fileValue);
+}
+
+} // namespace
+
+ComparisonMarks::ComparisonMarks(QWidget& window, QTabWidget& notebook, StatusNote& note,
+                                 QAction& clearAction)
+    : QObject(&window), m_window(window), m_notebook(notebook), m_note(note),
+      m_clearAction(clearAction) {
+    m_clearAction.setEnabled(false);
+}
+
+void ComparisonMarks::compareWith(const QString& path, const Fields& window) {
+    const auto differences =
+        differingFields(window, readParameterValues(QFile::encodeName(path).toStdString()));
+    clear();
+    m_fileName = QFileInfo(path).fileName();
+    m_differences = static_cast<int>(differences.size());
+    for (const FieldDifference& difference : differences) {
+        mark(difference);
+    }
+    report();
+}
+
+void ComparisonMarks::mark(const FieldDifference& difference) {
+    auto* field = m_window.findChild<QWidget*>(QString::fromStdString(difference.control));
+    if (!field) {
+        return;
+    }
+    Mark mark;
+    mark.field = field;
+    if (const auto block = blockOfControl(difference.control)) {
+        mark.page = layout(*block).page;
+    }
+    mark.frame = new MarkFrame(*field);
+    mark.toolTip = field->toolTip();
+    field->setToolTip(
+        QStringLiteral("In %1: %2").arg(m_fileName, fileValueText(difference, *field)));
+    const std::string control = difference.control;
+    const auto changed = [this, control] { unmark(control); };
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+        mark.changes.push_back(connect(edit, &QLineEdit::textChanged, this, changed));
+    } else if (auto* list = qobject_cast<QComboBox*>(field)) {
+        mark.changes.push_back(connect(list, &QComboBox::currentIndexChanged, this, changed));
+        mark.changes.push_back(connect(list, &QComboBox::editTextChanged, this, changed));
+    }
+    m_marks.insert_or_assign(control, std::move(mark));
+}
+
+void ComparisonMarks::unmark(const std::string& control) {
+    const auto it = m_marks.find(control);
+    if (it == m_marks.end()) {
+        return;
+    }
+    Mark& mark = it->second;
+    for (const QMetaObject::Connection& change : mark.changes) {
+        disconnect(change);
+    }
+    delete mark.frame.data();
+    if (mark.field) {
+        mark.field->setToolTip(mark.toolTip);
+    }
+    m_marks.erase(it);
+    report();
+}
+
+void ComparisonMarks::clearPage(Block block) {
+    for (const ParameterRow& row : pageRows(block)) {
+        unmark(row.control);
+    }
+}
+
+void ComparisonMarks::clear() {
+    while (!m_marks.empty()) {
+        unmark(m_marks.begin()->first);
+    }
+    m_fileName.clear();
+    m_differences = 0;
+    report();
+}
+
+QStringList ComparisonMarks::markedControls() const {
+    QStringList controls;
+    for (const ParameterRow& row : parameterRows()) {
+        if (m_marks.contains(row.control)) {
+            controls << QString::fromStdString(row.control);
+        }
+    }
+    return controls;
+}
+
+void ComparisonMarks::report() {
+    m_clearAction.setEnabled(!m_marks.empty());
+    std::map<int, int> perPage;
+    for (const auto& [control, mark] : m_marks) {
+        ++perPage[mark.page];
+    }
+    for (int page = 0; page < m_notebook.count(); ++page) {
+        const int marks = perPage.contains(page) ? perPage[page] : 0;
+        m_notebook.setTabIcon(page, marks > 0 ? markedPageIcon() : QIcon());
+        m_notebook.setTabToolTip(
+            page, marks == 0   ? QString()
+                  : marks == 1 ? QStringLiteral("1 field differs from %1").arg(m_fileName)
+                               : QStringLiteral("%1 fields differ from %2")
+                                     .arg(QString::number(marks), m_fileName));
+    }
+    if (m_fileName.isEmpty()) {
+        m_note.clearNote();
+    } else if (m_differences == 0) {
+        m_note.say(QStringLiteral("No field differs from %1").arg(m_fileName));
+    } else if (m_marks.empty()) {
+        m_note.clearNote();
+    } else {
+        m_note.say(count() == 1 ? QStringLiteral("1 field differs from %1").arg(m_fileName)
+                                : QStringLiteral("%1 fields differ from %2")
+                                      .arg(QString::number(count()), m_fileName));
+    }
+}
+
+} // namespace morvent

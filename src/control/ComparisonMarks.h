@@ -1,0 +1,71 @@
+#pragma once
+
+#include "BlockLayout.h"
+#include "Fields.h"
+#include "ParameterComparison.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class QAction;
+class QTabWidget;
+
+namespace morvent {
+
+class StatusNote;
+
+// "Compare With File...": every parameter control whose value differs from a chosen ".el" file
+// gets a coloured frame, with the file's value in its tooltip, the tab of each page holding one
+// a dot of the same colour, and the status bar counts them.
+// A mark lasts until its control's value changes (typed, read, loaded or undone), its page is
+// read from the controller, or the comparison is cleared; the count follows, and "Clear
+// Comparison" is offered only while a mark is left.
+class ComparisonMarks : public QObject {
+    Q_OBJECT
+public:
+    // The controls are found by name under window, on the pages of notebook; note and
+    // clearAction are kept up to date.
+    ComparisonMarks(QWidget& window, QTabWidget& notebook, StatusNote& note, QAction& clearAction);
+
+    // Compares the window's values with the file at path and marks the differences, replacing
+    // an earlier comparison. Throws ParameterFileError, marking nothing and keeping the earlier
+    // marks, when the file cannot be read.
+    void compareWith(const QString& path, const Fields& window);
+
+    void clearPage(Block block);
+    void clear();
+
+    int count() const { return static_cast<int>(m_marks.size()); }
+    // In table order.
+    QStringList markedControls() const;
+
+private:
+    struct Mark {
+        QPointer<QWidget> field;
+        QPointer<QWidget> frame;
+        int page = -1;
+        QString toolTip; // the control's own, put back when the mark goes
+        std::vector<QMetaObject::Connection> changes;
+    };
+
+    void mark(const FieldDifference& difference);
+    void unmark(const std::string& control);
+    void report();
+
+    QWidget& m_window;
+    QTabWidget& m_notebook;
+    StatusNote& m_note;
+    QAction& m_clearAction;
+    QString m_fileName;
+    int m_differences = 0;
+    std::map<std::string, Mark, std::less<>> m_marks;
+};
+
+} // namespace morvent

@@ -1,0 +1,223 @@
+#include "LiveReadingsMonitor.h"
+
+#include "LiveReadingsWindow.h"
+#include "MessageBoxes.h"
+
+#include <QChart>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace morvent {
+
+namespace {
+
+QString toQt(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The legend names each reading with its unit, and its latest value so the number can be read
+// off without leaving the plot.
+QString legendText(const ReadingChannel& channel, std::optional<int> latest) {
+    QString text = toQt(channel.name);
+    if (!channel.unit.empty()) {
+        text += QStringLiteral(" (%1)").arg(toQt(channel.unit));
+    }
+    if (latest) {
+        text += QStringLiteral(": %1").arg(*latest);
+    }
+    return text;
+}
+
+// The level is 0 or 1 and holds between readings, so it is drawn as steps; the others are
+// measurements and are joined straight.
+constexpr std::size_t kLevelChannel = 1;
+
+// Room above and below the values, so a line never runs along a strip's edge.
+void fitValueAxis(QValueAxis& axis, int lowest, int highest, bool level) {
+    if (level) {
+        axis.setRange(-0.25, 1.25);
+        axis.setTickType(QValueAxis::TicksDynamic);
+        axis.setTickAnchor(0);
+        axis.setTickInterval(1);
+        return;
+    }
+    const double span = std::max(highest - lowest, 10);
+    axis.setRange(lowest - span * 0.1, highest + span * 0.1);
+    axis.applyNiceNumbers();
+}
+
+} // namespace
+
+LiveReadingsMonitor::LiveReadingsMonitor(MessageBoxes& boxes, std::function<QString()> chooseFile)
+    : m_boxes(boxes), m_chooseFile(std::move(chooseFile)),
+      m_window(std::make_unique<LiveReadingsWindow>()) {
+    m_clock.start();
+    // Beside the main window, like the About box, but never what keeps the tool running.
+    m_window->setAttribute(Qt::WA_QuitOnClose, false);
+    connect(m_window->PauseButton, &QPushButton::toggled, this,
+            [this](bool paused) { setPaused(paused); });
+    connect(m_window->RecordButton, &QPushButton::clicked, this, [this] {
+        if (m_recorder.isRecording()) {
+            stopRecording();
+        } else {
+            startRecording();
+        }
+    });
+    redraw();
+    showRecording();
+}
+
+LiveReadingsMonitor::~LiveReadingsMonitor() = default;
+
+void LiveReadingsMonitor::add(const ReadingValues& values) {
+    add(std::chrono::milliseconds(m_clock.elapsed()), QDateTime::currentDateTime(), values);
+}
+
+void LiveReadingsMonitor::add(std::chrono::milliseconds at, const QDateTime& time,
+                              const ReadingValues& values) {
+    m_history.add(at, values);
+    if (m_recorder.isRecording()) {
+        m_recorder.record(time, values);
+        showRecording();
+    }
+    if (!m_paused) {
+        redraw();
+    }
+}
+
+void LiveReadingsMonitor::showWindow() {
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void LiveReadingsMonitor::setPaused(bool paused) {
+    m_paused = paused;
+    {
+        const QSignalBlocker quiet(m_window->PauseButton);
+        m_window->PauseButton->setChecked(paused);
+    }
+    m_window->PauseButton->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    if (paused) {
+        showHint();
+    } else {
+        redraw();
+    }
+}
+
+void LiveReadingsMonitor::showHint() {
+    QLabel* hint = m_window->HintLabel;
+    if (m_paused) {
+        hint->setText(QStringLiteral("Paused: the plot stands still while readings go on being "
+                                     "kept for the last minute and recorded."));
+    } else if (m_history.empty()) {
+        hint->setText(QStringLiteral("Readings appear here as \"Get\" or \"Continuous Get\" on "
+                                     "the Torque page brings them in."));
+    } else {
+        hint->clear();
+    }
+}
+
+void LiveReadingsMonitor::startRecording() {
+    QString path;
+    if (m_chooseFile) {
+        path = m_chooseFile();
+    } else {
+        const QString suggested = QDir::home().filePath(QDateTime::currentDateTime().toString(
+            QStringLiteral("'torque-'yyyy-MM-dd_HH-mm'.csv'")));
+        path = QFileDialog::getSaveFileName(m_window.get(), QStringLiteral("Record to CSV"),
+                                            suggested, QStringLiteral("CSV files (*.csv)"));
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!m_recorder.start(path)) {
+        m_boxes.generalError(m_recorder.error());
+    }
+    showRecording();
+}
+
+void LiveReadingsMonitor::stopRecording() {
+    m_recorder.stop();
+    showRecording();
+}
+
+void LiveReadingsMonitor::showRecording() {
+    LiveReadingsWindow& w = *m_window;
+    w.RecordButton->setText(m_recorder.isRecording() ? QStringLiteral("Stop Recording")
+                                                     : QStringLiteral("Record to CSV..."));
+    const QString name = QFileInfo(m_recorder.path()).fileName();
+    const QString count = m_recorder.lineCount() == 1
+                              ? QStringLiteral("1 reading")
+                              : QStringLiteral("%1 readings").arg(m_recorder.lineCount());
+    QPalette colours = w.palette();
+    if (m_recorder.isRecording()) {
+        w.RecordingLabel->setText(QStringLiteral("Recording to %1: %2").arg(name, count));
+    } else if (!m_recorder.error().isEmpty()) {
+        w.RecordingLabel->setText(
+            QStringLiteral("Recording stopped: %1 (%2 kept)").arg(m_recorder.error(), count));
+        colours.setColor(QPalette::WindowText, QColor(0xb7, 0x1c, 0x1c));
+    } else if (!m_recorder.path().isEmpty()) {
+        w.RecordingLabel->setText(QStringLiteral("Recorded %1 to %2").arg(count, name));
+    } else {
+        w.RecordingLabel->clear();
+    }
+    w.RecordingLabel->setPalette(colours);
+    w.RecordingLabel->setToolTip(m_recorder.path());
+}
+
+void LiveReadingsMonitor::redraw() {
+    LiveReadingsWindow& w = *m_window;
+    const auto& points = m_history.points();
+    showHint();
+    const std::chrono::milliseconds latest =
+        points.empty() ? std::chrono::milliseconds(0) : points.back().at;
+
+    for (std::size_t n = 0; n < kReadingChannelCount; ++n) {
+        QList<QPointF> line;
+        line.reserve(static_cast<qsizetype>(points.size() * 2));
+        for (const ReadingHistory::Point& point : points) {
+            const double x = static_cast<double>((point.at - latest).count()) / 1000.0;
+            const double y = point.values[n];
+            if (n == kLevelChannel && !line.isEmpty()) {
+                line.append(QPointF(x, line.back().y()));
+            }
+            line.append(QPointF(x, y));
+        }
+        w.series[n]->replace(line);
+        w.series[n]->setName(legendText(
+            kReadingChannels[n],
+            points.empty() ? std::nullopt : std::optional<int>(points.back().values[n])));
+    }
+
+    for (int strip = 0; strip < LiveReadingsWindow::kStripCount; ++strip) {
+        int lowest = 0;
+        int highest = 0;
+        bool any = false;
+        bool level = false;
+        for (std::size_t n = 0; n < kReadingChannelCount; ++n) {
+            if (LiveReadingsWindow::kStripOf[n] != strip) {
+                continue;
+            }
+            level = n == kLevelChannel;
+            for (const ReadingHistory::Point& point : points) {
+                lowest = any ? std::min(lowest, point.values[n]) : point.values[n];
+                highest = any ? std::max(highest, point.values[n]) : point.values[n];
+                any = true;
+            }
+        }
+        fitValueAxis(*w.valueAxes[static_cast<std::size_t>(strip)], lowest, highest, level);
+    }
+    w.alignStrips();
+}
+
+} // namespace morvent

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QValueAxis;
+
+namespace morvent {
+
+// The live torque readings plotted over the last minute, in a window of its own opened from the
+// "About Tq" group. The five readings differ in unit and in size (a voltage in the thousands,
+// pulse times in tens of milliseconds, a level of 0 or 1), so each kind has a strip of its own,
+// stacked over one time scale: seconds before the latest reading. Above them, the buttons that
+// pause the plot and record the readings to a file, and a line on the recording.
+//
+// Only the layout: the series are filled, the axes ranged and the buttons answered by the
+// window's behaviour (control/).
+class LiveReadingsWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 880;
+    static constexpr int kHeight = 760;
+    static constexpr int kStripCount = 4;
+
+    explicit LiveReadingsWindow(QWidget* parent = nullptr);
+
+    // The strip of each reading, in the order of the fields Edit92 .. Edit96.
+    static constexpr std::array<int, 5> kStripOf{2, 3, 1, 1, 0};
+
+    QPushButton* PauseButton = nullptr;  // checkable: "Pause", "Resume" while paused
+    QPushButton* RecordButton = nullptr; // "Record to CSV...", "Stop Recording" while recording
+    QLabel* RecordingLabel = nullptr;
+    // What to do for readings to come, until they do; that the plot is paused. Its line is
+    // kept when empty, so the strips do not jump as it comes and goes.
+    QLabel* HintLabel = nullptr;
+
+    // By reading, Edit92 .. Edit96.
+    std::array<QLineSeries*, 5> series{};
+    // By strip, top to bottom: the torque voltage, the pulse times, the counter, the level.
+    std::array<QChart*, kStripCount> charts{};
+    std::array<QChartView*, kStripCount> views{};
+    std::array<QValueAxis*, kStripCount> valueAxes{};
+    std::array<QValueAxis*, kStripCount> timeAxes{};
+
+    // Values of different sizes have labels of different widths: once the value axes are
+    // ranged, each strip's left margin takes up the difference to the widest, so the plot
+    // areas line up over the one time scale.
+    void alignStrips();
+};
+
+} // namespace morvent
