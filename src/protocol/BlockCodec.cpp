@@ -18,52 +18,54 @@ std::uint32_t bits(std::int32_t v) {
     return static_cast<std::uint32_t>(v);
 }
 
-void encode(const FieldSpec& spec, const Fields& fields, Bytes& payload) {
-    switch (spec.encoding) {
+void encode(const FieldSpec& fieldSpec, const Fields& fields, Bytes& payload) {
+    switch (fieldSpec.encoding) {
     case Encoding::Number: {
-        const std::uint32_t v = bits(toInteger(fields.text(spec.control)));
-        if (spec.width == 2) {
-            payload[spec.index] = low8(v >> 8);
-            payload[spec.index + 1] = low8(v);
+        const std::uint32_t v = bits(toInteger(fields.text(fieldSpec.control)));
+        if (fieldSpec.width == 2) {
+            payload[fieldSpec.index] = low8(v >> 8);
+            payload[fieldSpec.index + 1] = low8(v);
         } else {
-            payload[spec.index] = low8(v);
+            payload[fieldSpec.index] = low8(v);
         }
         break;
     }
     case Encoding::ComboIndex: {
-        const int index = fields.selectedIndex(spec.control);
-        payload[spec.index] = spec.displayCommandAtZero && index == 0
-                                  ? std::uint8_t{0xFF}
-                                  : low8(bits(index + spec.offset));
+        const int index = fields.selectedIndex(fieldSpec.control);
+        payload[fieldSpec.index] = fieldSpec.displayCommandAtZero && index == 0
+                                       ? std::uint8_t{0xFF}
+                                       : low8(bits(index + fieldSpec.offset));
         break;
     }
     case Encoding::WheelSize:
-        payload[spec.index] = fields.selectedIndex(spec.control) == k700CIndex
-                                  ? k700CCode
-                                  : low8(bits(toInteger(fields.text(spec.control))) * 2u);
+        payload[fieldSpec.index] = fields.selectedIndex(fieldSpec.control) == k700CIndex
+                                       ? k700CCode
+                                       : low8(bits(toInteger(fields.text(fieldSpec.control))) * 2u);
         break;
     case Encoding::SpeedMeter: {
         // With no model selected the model bits come out as "By Motor Phase", as the
         // controller has always received them.
-        const int model = fields.selectedIndex(spec.partner);
+        const int model = fields.selectedIndex(fieldSpec.partner);
         const std::uint32_t m = model == 2 ? 192u : bits(model * 64);
-        payload[spec.index] = low8(m + bits(toInteger(fields.text(spec.control))));
+        payload[fieldSpec.index] = low8(m + bits(toInteger(fields.text(fieldSpec.control))));
         break;
     }
     }
 }
 
-void decode(const FieldSpec& spec, std::span<const std::uint8_t> reply, Fields& fields) {
-    const std::uint8_t b = replyByte(reply, 2 + spec.index);
-    switch (spec.encoding) {
+void decode(const FieldSpec& fieldSpec, std::span<const std::uint8_t> reply, Fields& fields) {
+    const std::uint8_t b = replyByte(reply, 2 + fieldSpec.index);
+    switch (fieldSpec.encoding) {
     case Encoding::Number: {
-        const unsigned v = spec.width == 2 ? 256u * b + replyByte(reply, 3 + spec.index) : b;
-        fields.setText(spec.control, std::to_string(v));
+        const unsigned v =
+            fieldSpec.width == 2 ? 256u * b + replyByte(reply, 3 + fieldSpec.index) : b;
+        fields.setText(fieldSpec.control, std::to_string(v));
         break;
     }
     case Encoding::ComboIndex:
-        fields.setSelectedIndex(spec.control,
-                                spec.displayCommandAtZero && b == 0xFF ? 0 : int{b} - spec.offset);
+        fields.setSelectedIndex(fieldSpec.control, fieldSpec.displayCommandAtZero && b == 0xFF
+                                                       ? 0
+                                                       : int{b} - fieldSpec.offset);
         break;
     case Encoding::WheelSize: {
         // Sizes travel doubled; an odd code rounds up, except 0x37, which is "700C".
@@ -74,33 +76,33 @@ void decode(const FieldSpec& spec, std::span<const std::uint8_t> reply, Fields& 
         } else if (h == 28 && b % 2 == 1) {
             index = k700CIndex;
         }
-        fields.setSelectedIndex(spec.control, index);
+        fields.setSelectedIndex(fieldSpec.control, index);
         break;
     }
     case Encoding::SpeedMeter: {
         // Model code 2 is never sent; a controller that holds it is shown as "By Motor Phase".
         const int m = b >> 6;
-        fields.setSelectedIndex(spec.partner, m == 3 ? 2 : m);
-        fields.setText(spec.control, std::to_string(b & 0x3F));
+        fields.setSelectedIndex(fieldSpec.partner, m == 3 ? 2 : m);
+        fields.setText(fieldSpec.control, std::to_string(b & 0x3F));
         break;
     }
     }
 }
 
 std::optional<Refusal> firstTooWide(const BlockLayout& block, const Fields& fields) {
-    for (const FieldSpec& spec : block.fields) {
-        const auto range = typedRange(spec);
+    for (const FieldSpec& fieldSpec : block.fields) {
+        const auto range = typedRange(fieldSpec);
         if (!range) {
             continue;
         }
-        if (spec.encoding == Encoding::WheelSize &&
-            fields.selectedIndex(spec.control) == k700CIndex) {
+        if (fieldSpec.encoding == Encoding::WheelSize &&
+            fields.selectedIndex(fieldSpec.control) == k700CIndex) {
             continue;
         }
-        const std::int64_t v = toInteger(fields.text(spec.control));
+        const std::int64_t v = toInteger(fields.text(fieldSpec.control));
         if (v < range->lowest || v > range->highest) {
-            return Refusal{"The " + spec.name + " is out of range,Please input again.",
-                           spec.control, block.page};
+            return Refusal{"The " + fieldSpec.name + " is out of range,Please input again.",
+                           fieldSpec.control, block.page};
         }
     }
     return std::nullopt;
@@ -111,8 +113,8 @@ std::optional<Refusal> firstTooWide(const BlockLayout& block, const Fields& fiel
 Bytes buildPayload(Block block, const Fields& fields) {
     const BlockLayout& b = layout(block);
     Bytes payload(b.length, 0);
-    for (const FieldSpec& spec : b.fields) {
-        encode(spec, fields, payload);
+    for (const FieldSpec& fieldSpec : b.fields) {
+        encode(fieldSpec, fields, payload);
     }
     return payload;
 }
@@ -123,8 +125,8 @@ Bytes buildWriteFrame(Block block, const Fields& fields) {
 
 void applyReplyFields(std::span<const FieldSpec> specs, std::span<const std::uint8_t> reply,
                       Fields& fields) {
-    for (const FieldSpec& spec : specs) {
-        decode(spec, reply, fields);
+    for (const FieldSpec& fieldSpec : specs) {
+        decode(fieldSpec, reply, fields);
     }
 }
 
@@ -132,10 +134,10 @@ void applyReadReply(Block block, std::span<const std::uint8_t> reply, Fields& fi
     applyReplyFields(layout(block).fields, reply, fields);
 }
 
-std::optional<TypedRange> typedRange(const FieldSpec& spec) {
-    switch (spec.encoding) {
+std::optional<TypedRange> typedRange(const FieldSpec& fieldSpec) {
+    switch (fieldSpec.encoding) {
     case Encoding::Number:
-        return TypedRange{0, spec.width == 2 ? 0xFFFF : 0xFF};
+        return TypedRange{0, fieldSpec.width == 2 ? 0xFFFF : 0xFF};
     case Encoding::WheelSize:
         return TypedRange{0, 0xFF / 2};
     case Encoding::SpeedMeter:

@@ -46,7 +46,7 @@ struct TypedRange {
     std::int64_t lowest;
     std::int64_t highest;
 };
-std::optional<TypedRange> typedRange(const FieldSpec& spec);
+std::optional<TypedRange> typedRange(const FieldSpec& fieldSpec);
 
 // "700C" is the 13th wheel size and has a code of its own.
 inline constexpr int k700CIndex = 12;

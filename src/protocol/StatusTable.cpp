@@ -5,21 +5,21 @@
 namespace morvent {
 
 std::string refusedByteMessage(Block block, std::size_t payloadByte) {
-    const FieldSpec* spec = fieldAtByte(block, payloadByte);
-    if (spec == nullptr) {
+    const FieldSpec* fieldSpec = fieldAtByte(block, payloadByte);
+    if (fieldSpec == nullptr) {
         return {};
     }
-    std::string name = spec->name;
-    if (spec->width == 2) {
+    std::string name = fieldSpec->name;
+    if (fieldSpec->width == 2) {
         // The controller names the high and the low byte of a 16-bit value apart.
-        const char half = payloadByte == spec->index ? 'H' : 'L';
+        const char half = payloadByte == fieldSpec->index ? 'H' : 'L';
         name.insert(std::min(name.find(' '), name.size()), 1, half);
     }
-    if (spec->quirk == MessageQuirk::BlankBeforeSetting) {
+    if (fieldSpec->quirk == MessageQuirk::BlankBeforeSetting) {
         name += ' ';
     }
     std::string message = "The " + name + " setting error,Please reset";
-    if (spec->quirk != MessageQuirk::NoFullStop) {
+    if (fieldSpec->quirk != MessageQuirk::NoFullStop) {
         message += '.';
     }
     return message;

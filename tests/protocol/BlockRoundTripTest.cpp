@@ -14,21 +14,24 @@ namespace morvent {
 namespace {
 
 // Any value the field's controls can carry to the wire.
-void randomise(const FieldSpec& spec, std::mt19937& rng, Fields& fields) {
+void randomise(const FieldSpec& fieldSpec, std::mt19937& rng, Fields& fields) {
     const auto pick = [&rng](int lowest, int highest) {
         return std::uniform_int_distribution<int>(lowest, highest)(rng);
     };
-    switch (spec.encoding) {
+    switch (fieldSpec.encoding) {
     case Encoding::Number:
-        fields.setText(spec.control, std::to_string(pick(0, spec.width == 2 ? 0xFFFF : 0xFF)));
+        fields.setText(fieldSpec.control,
+                       std::to_string(pick(0, fieldSpec.width == 2 ? 0xFFFF : 0xFF)));
         break;
     case Encoding::ComboIndex:
     case Encoding::WheelSize:
-        fields.setSelectedIndex(spec.control, pick(0, fields.itemCount(spec.control) - 1));
+        fields.setSelectedIndex(fieldSpec.control,
+                                pick(0, fields.itemCount(fieldSpec.control) - 1));
         break;
     case Encoding::SpeedMeter:
-        fields.setSelectedIndex(spec.partner, pick(0, fields.itemCount(spec.partner) - 1));
-        fields.setText(spec.control, std::to_string(pick(0, 0x3F)));
+        fields.setSelectedIndex(fieldSpec.partner,
+                                pick(0, fields.itemCount(fieldSpec.partner) - 1));
+        fields.setText(fieldSpec.control, std::to_string(pick(0, 0x3F)));
         break;
     }
 }
@@ -42,8 +45,8 @@ TEST_P(BlockRoundTrip, ValuesTheControllerAcceptsReadBackEqual) {
         std::mt19937 rng(seed);
         ControllerModel controller(seed);
         FieldStore written = test::windowFields();
-        for (const FieldSpec& spec : block.fields) {
-            randomise(spec, rng, written);
+        for (const FieldSpec& fieldSpec : block.fields) {
+            randomise(fieldSpec, rng, written);
         }
 
         // Draw again whatever the controller refuses until it takes the whole block, so the
@@ -71,8 +74,8 @@ TEST_P(BlockRoundTrip, ValuesTheControllerAcceptsReadBackEqual) {
         ASSERT_TRUE(readReplyChecksumValid(replies.front().bytes));
         FieldStore read = test::windowFields();
         applyReadReply(block.block, replies.front().bytes, read);
-        for (const FieldSpec& spec : block.fields) {
-            for (const std::string& control : {spec.control, spec.partner}) {
+        for (const FieldSpec& fieldSpec : block.fields) {
+            for (const std::string& control : {fieldSpec.control, fieldSpec.partner}) {
                 if (!control.empty()) {
                     EXPECT_EQ(read.text(control), written.text(control)) << control;
                     EXPECT_EQ(read.selectedIndex(control), written.selectedIndex(control))

@@ -56,8 +56,8 @@ inline void set(Fields& fields, const std::vector<Value>& values) {
 }
 
 // "Edit1=25 ComboBox5#1": texts after "=", selected indices after "#".
-inline std::vector<Value> values(std::string_view spec) {
-    std::istringstream in{std::string(spec)};
+inline std::vector<Value> values(std::string_view fieldSpec) {
+    std::istringstream in{std::string(fieldSpec)};
     std::vector<Value> result;
     std::string token;
     while (in >> token) {
