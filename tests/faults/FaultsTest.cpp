@@ -205,9 +205,13 @@ TEST_F(Faults, AStormOfNoiseDuringContinuousGet) {
     const long residentAfter = residentKiB();
 
     EXPECT_EQ(openDescriptors(), descriptors);
+#if !defined(__SANITIZE_ADDRESS__)
     // Recorded message texts and the traffic log (bounded) account for what growth there is.
+    // (AddressSanitizer keeps freed memory in quarantine, so the figure means nothing there; its
+    // leak check stands in for this one.)
     EXPECT_LT(residentAfter - residentBefore, 32 * 1024)
         << residentBefore << " -> " << residentAfter;
+#endif
     std::printf("resident memory %ld KiB -> %ld KiB, %zu messages during the storm\n",
                 residentBefore, residentAfter, boxes.shown.size());
 
