@@ -8,7 +8,6 @@
 #include <ctime>
 #include <exception>
 #include <iostream>
-#include <optional>
 #include <pthread.h>
 #include <string_view>
 #include <vector>
@@ -61,19 +60,20 @@ int main(int argc, char** argv) {
     }
     std::cout << controller.devicePath() << std::endl;
 
-    std::optional<std::chrono::steady_clock::time_point> hangUpAt;
-    if (options.hangUpAfter) {
-        hangUpAt = std::chrono::steady_clock::now() + *options.hangUpAfter;
-    }
+    // A plain time point rather than an optional: g++ -O1 reads the optional's value as
+    // possibly uninitialised.
+    constexpr auto noHangUp = std::chrono::steady_clock::time_point::max();
+    auto hangUpAt =
+        options.hangUpAfter ? std::chrono::steady_clock::now() + *options.hangUpAfter : noHangUp;
     for (;;) {
         int received = 0;
-        if (hangUpAt) {
-            const timespec timeout = remainingUntil(*hangUpAt);
+        if (hangUpAt != noHangUp) {
+            const timespec timeout = remainingUntil(hangUpAt);
             received = sigtimedwait(&signals, nullptr, &timeout);
             if (received < 0) {
                 if (errno == EAGAIN) {
                     controller.hangUp();
-                    hangUpAt.reset();
+                    hangUpAt = noHangUp;
                 }
                 continue;
             }
