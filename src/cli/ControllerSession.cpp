@@ -1,26 +1,15 @@
 #include "ControllerSession.h"
 
 #include "ConnectionHelp.h"
+#include "LineTiming.h"
 #include "TrafficDescription.h"
 
 #include <QEventLoop>
 #include <QTimer>
 
-#include <array>
 #include <thread>
 
 namespace morvent {
-
-namespace {
-
-constexpr std::array<std::uint32_t, 5> kProbeRates{1200, 9600, 19200, 38400, 115200};
-constexpr std::uint32_t kLineRate = 9600;
-constexpr auto kRequestPause = std::chrono::milliseconds(50);
-constexpr auto kConnectPause = std::chrono::milliseconds(80);
-// How long each probing attempt listens at 9600 baud, as the window's probing timer does.
-constexpr auto kProbeListen = std::chrono::milliseconds(200);
-
-} // namespace
 
 ControllerSession::ControllerSession(const std::string& device, std::chrono::milliseconds timeout)
     : m_timeout(timeout) {
@@ -102,9 +91,13 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
         reopen();
         return *chunk;
     }
+    std::string rates;
+    for (const std::uint32_t rate : kProbeRates) {
+        rates += (rates.empty() ? "" : ", ") + std::to_string(rate);
+    }
     throw SessionError(Outcome::NoReply,
-                       "No controller answered the connect request at any rate (1200, 9600, "
-                       "19200, 38400, 115200 baud).");
+                       "No controller answered the connect request at any rate (" + rates +
+                           " baud).");
 }
 
 Bytes ControllerSession::read(Command command) {

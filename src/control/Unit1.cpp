@@ -9,6 +9,7 @@
 #include "Frames.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
+#include "LineTiming.h"
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsReply.h"
 #include "LoadWindow.h"
@@ -49,17 +50,8 @@ namespace morvent {
 
 namespace {
 
-// The connect request goes out at each of these in turn; the index is the Bandrate list's.
-constexpr std::array<std::uint32_t, 5> kProbeRates{1200, 9600, 19200, 38400, 115200};
-constexpr std::uint32_t kLineRate = 9600;
-
 // A reply is never longer than 74 bytes; a chunk is cut to this before anything looks at it.
 constexpr std::size_t kReplyBufferSize = 291;
-
-// The controller needs the line quiet before a request; the connect request also needs time to
-// leave at the probed rate before the line is switched back to 9600.
-constexpr auto kRequestPause = std::chrono::milliseconds(50);
-constexpr auto kConnectPause = std::chrono::milliseconds(80);
 
 void blockingWait(std::chrono::milliseconds pause) {
     std::this_thread::sleep_for(pause);
@@ -100,7 +92,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(200);
+    Timer1->setInterval(kProbeListen);
     // Precise timers: a coarse one may fire 5 % late, which every probing step and every
     // continuous reading would add up.
     Timer1->setTimerType(Qt::PreciseTimer);
