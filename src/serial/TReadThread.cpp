@@ -42,31 +42,20 @@ int remainingMs(std::chrono::steady_clock::time_point deadline) {
 
 TReadThread::TReadThread(int port, int stopEvent, NotificationQueue& notifications,
                          const SerialSystem& system)
-    : m_port(port), m_stopEvent(stopEvent), m_notifications(notifications), m_system(system) {}
+    : CommWorker(port, stopEvent, notifications, system) {}
 
 TReadThread::~TReadThread() {
     join();
 }
 
 bool TReadThread::start() {
-    return m_system.startThread(
-        m_thread, [this] { run(); }, "comm-reader");
-}
-
-void TReadThread::join() {
-    if (m_thread.joinable()) {
-        m_thread.join();
-    }
+    return startThread([this] { run(); }, "comm-reader");
 }
 
 void TReadThread::setTimeouts(const CommTimeouts& timeouts) {
     m_interval.store(timeouts.ReadIntervalTimeout);
     m_totalMultiplier.store(timeouts.ReadTotalTimeoutMultiplier);
     m_totalConstant.store(timeouts.ReadTotalTimeoutConstant);
-}
-
-void TReadThread::postHangup() {
-    m_notifications.post(CommNotification::RequestHangup);
 }
 
 int TReadThread::waitMilliseconds(std::size_t count, Clock::time_point readStart,

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "CommTypes.h"
-#include "NotificationQueue.h"
-#include "SerialSystem.h"
+#include "CommWorker.h"
 
 #include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <thread>
 
 namespace morvent {
 
@@ -18,18 +16,15 @@ namespace morvent {
 // modem-line changes on devices that count them. It ends when the stop event is signalled (at
 // once, ahead of anything else that is ready), when the port becomes invalid, or when the device
 // goes away, in which case it first hands over what it had and posts a hang-up.
-class TReadThread {
+class TReadThread : public CommWorker {
 public:
     static constexpr std::size_t kChunkSize = 1024;
 
     TReadThread(int port, int stopEvent, NotificationQueue& notifications,
                 const SerialSystem& system);
     ~TReadThread();
-    TReadThread(const TReadThread&) = delete;
-    TReadThread& operator=(const TReadThread&) = delete;
 
     bool start();
-    void join();
 
     // May be called from the component's thread while the reader runs; the next wait uses them.
     void setTimeouts(const CommTimeouts& timeouts);
@@ -45,13 +40,6 @@ private:
     Outcome readAvailable(std::uint8_t* buffer, std::size_t& count, short events);
     void deliver(const std::uint8_t* bytes, std::size_t count);
     void checkLineCounters();
-    void postHangup();
-
-    const int m_port;
-    const int m_stopEvent;
-    NotificationQueue& m_notifications;
-    const SerialSystem& m_system;
-    std::thread m_thread;
 
     std::atomic<std::uint32_t> m_interval{10};
     std::atomic<std::uint32_t> m_totalMultiplier{0};

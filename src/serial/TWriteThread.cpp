@@ -11,7 +11,7 @@ namespace morvent {
 
 TWriteThread::TWriteThread(int port, int stopEvent, NotificationQueue& notifications,
                            const SerialSystem& system)
-    : m_port(port), m_stopEvent(stopEvent), m_notifications(notifications), m_system(system) {}
+    : CommWorker(port, stopEvent, notifications, system) {}
 
 TWriteThread::~TWriteThread() {
     join();
@@ -25,14 +25,7 @@ bool TWriteThread::start() {
     if (m_queueEvent < 0) {
         return false;
     }
-    return m_system.startThread(
-        m_thread, [this] { run(); }, "comm-writer");
-}
-
-void TWriteThread::join() {
-    if (m_thread.joinable()) {
-        m_thread.join();
-    }
+    return startThread([this] { run(); }, "comm-writer");
 }
 
 bool TWriteThread::enqueue(std::vector<std::uint8_t> bytes) {
@@ -55,10 +48,6 @@ bool TWriteThread::takeNext(std::vector<std::uint8_t>& bytes) {
     bytes = std::move(m_queue.front());
     m_queue.pop_front();
     return true;
-}
-
-void TWriteThread::postHangup() {
-    m_notifications.post(CommNotification::RequestHangup);
 }
 
 bool TWriteThread::writeWhole(const std::vector<std::uint8_t>& bytes) {
