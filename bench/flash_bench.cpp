@@ -6,14 +6,12 @@
 // once it has read everything.
 // Usage: flash_bench [--runs N]
 #include "Frames.h"
-#include "MessageBoxes.h"
-#include "SimulatedController.h"
-#include "Unit1.h"
+#include "LineTiming.h"
+#include "SimulatedWindow.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -29,23 +27,17 @@
 #include <unistd.h>
 
 using namespace morvent;
+using morvent::test::ProgramBoxes;
+using morvent::test::SimulatedWindow;
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
 constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // 8N1: ten bits a byte
 constexpr double kIntervalMs = 100.0;
-constexpr double kRequestWaitMs = 50.0;
-constexpr double kConnectWaitMs = 80.0;
-constexpr double kProbeTickMs = 200.0;
-
-class QuietBoxes final : public MessageBoxes {
-public:
-    void information(const QString& text) override { last = text; }
-    void plain(const QString& text) override { last = text; }
-    void generalError(const QString& text) override { last = withFullStop(text); }
-    QString last;
-};
+constexpr auto kRequestWaitMs = static_cast<double>(kRequestPause.count());
+constexpr auto kConnectWaitMs = static_cast<double>(kConnectPause.count());
+constexpr auto kProbeTickMs = static_cast<double>(kProbeListen.count());
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -88,9 +80,7 @@ long residentKiB() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    morvent::test::drawOffscreenUnlessAsked();
     int runs = 5;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0) {
@@ -100,21 +90,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const double startedMs = msSinceProcessStart();
 
-    SimulatedController sim;
-    sim.start();
+    ProgramBoxes boxes;
+    SimulatedWindow window(boxes);
+    SimulatedController& sim = window.sim;
+    TForm1& form = *window.form;
     sim.setPacing(true);
     const std::string firmware =
         sim.withModel([](const ControllerModel& m) { return m.firmwareText(); });
-
-    QuietBoxes boxes;
-    TForm1::Options options;
-    options.ports = [] { return std::vector<PortEntry>{}; };
-    options.simulatedDevice = QString::fromStdString(sim.devicePath());
-    // Backups of these runs go with the process, not into the user's data folder.
-    QTemporaryDir backups;
-    options.backupsDirectory = backups.path();
-    TForm1 form(boxes, options);
-    form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "the window was not shown\n");
         return 1;

@@ -2,15 +2,11 @@
 // pacing), printing the process's open descriptors, threads and resident memory before and
 // after: none of them may grow with the number of chains.
 // Usage: soak [--chains N]      N of each, 300 by default
-#include "MessageBoxes.h"
-#include "SimulatedController.h"
-#include "Unit1.h"
+#include "SimulatedWindow.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -19,16 +15,10 @@
 #include <string>
 
 using namespace morvent;
+using morvent::test::ProgramBoxes;
+using morvent::test::SimulatedWindow;
 
 namespace {
-
-class LastBox final : public MessageBoxes {
-public:
-    void information(const QString& text) override { last = text; }
-    void plain(const QString& text) override { last = text; }
-    void generalError(const QString& text) override { last = withFullStop(text); }
-    QString last;
-};
 
 struct Usage {
     long descriptors;
@@ -57,9 +47,7 @@ Usage usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    morvent::test::drawOffscreenUnlessAsked();
     int chains = 300;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--chains") == 0) {
@@ -67,17 +55,9 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
-    SimulatedController sim;
-    sim.start();
-    LastBox boxes;
-    TForm1::Options options;
-    options.ports = [] { return std::vector<PortEntry>{}; };
-    options.simulatedDevice = QString::fromStdString(sim.devicePath());
-    // Backups of these runs go with the process, not into the user's data folder.
-    QTemporaryDir backups;
-    options.backupsDirectory = backups.path();
-    TForm1 form(boxes, options);
-    form.show();
+    ProgramBoxes boxes;
+    SimulatedWindow window(boxes);
+    TForm1& form = *window.form;
 
     auto chain = [&](QPushButton* button, const char* expected) {
         boxes.last.clear();
@@ -88,9 +68,7 @@ int main(int argc, char** argv) {
             std::exit(1);
         }
     };
-    form.ui().BitBtn1->click();
-    if (!QTest::qWaitFor([&] { return form.ui().Label9->text().contains("FW"); }, 10000)) {
-        std::fprintf(stderr, "the simulated controller did not answer\n");
+    if (!window.connect()) {
         return 1;
     }
     // One of each first, so that what is made once (fonts, buffers) is not counted as growth.

@@ -1,52 +1,31 @@
 // Renders the real main window against the simulated controller, connected and after a Read
 // Flash, one PNG per page, for a person to look at:   form_shots /tmp/shots
-#include "MessageBoxes.h"
-#include "SimulatedController.h"
+#include "SimulatedWindow.h"
 #include "TrafficLog.h"
-#include "Unit1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
 
 using namespace morvent;
-
-namespace {
-class PrintedBoxes final : public MessageBoxes {
-public:
-    void information(const QString& text) override { std::printf("info: %s\n", qPrintable(text)); }
-    void plain(const QString& text) override { std::printf("plain: %s\n", qPrintable(text)); }
-    void generalError(const QString& text) override {
-        std::printf("error: %s\n", qPrintable(withFullStop(text)));
-    }
-};
-} // namespace
+using morvent::test::ProgramBoxes;
+using morvent::test::SimulatedWindow;
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(folder);
 
-    SimulatedController sim;
-    sim.start();
-    PrintedBoxes boxes;
-    TForm1::Options options;
-    options.ports = [] { return std::vector<PortEntry>{}; };
-    options.simulatedDevice = QString::fromStdString(sim.devicePath());
-    // Read Flash keeps a backup; not in the user's own folder for a picture.
-    QTemporaryDir backups;
-    options.backupsDirectory = backups.path();
-    TForm1 form(boxes, options);
-    form.show();
+    ProgramBoxes boxes(true);
+    SimulatedWindow window(boxes);
+    SimulatedController& sim = window.sim;
+    TForm1& form = *window.form;
     form.grab().save(folder + "/main-start.png");
 
     auto statusShot = [&](const char* name) {

@@ -7,10 +7,8 @@
 #include "IniDocument.h"
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
-#include "MessageBoxes.h"
 #include "ParameterFile.h"
-#include "SimulatedController.h"
-#include "Unit1.h"
+#include "SimulatedWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,19 +27,10 @@
 
 using namespace morvent;
 
+using morvent::test::ProgramBoxes;
+using morvent::test::SimulatedWindow;
+
 namespace {
-class PrintedBoxes final : public MessageBoxes {
-public:
-    void information(const QString& text) override {
-        std::printf("info: %s\n", qPrintable(text));
-        ++count;
-    }
-    void plain(const QString& text) override { std::printf("plain: %s\n", qPrintable(text)); }
-    void generalError(const QString& text) override {
-        std::printf("error: %s\n", qPrintable(withFullStop(text)));
-    }
-    int count = 0;
-};
 
 bool writeText(const QString& path, const std::string& text) {
     QFile file(path);
@@ -52,37 +41,27 @@ bool writeText(const QString& path, const std::string& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     // Seconds of pedalling to show; the plot holds the last minute.
     const int seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 30;
     QDir().mkpath(folder);
     QTemporaryDir scratch;
-
-    SimulatedController sim;
-    sim.start();
-    PrintedBoxes boxes;
-    TForm1::Options options;
-    options.ports = [] { return std::vector<PortEntry>{}; };
-    options.simulatedDevice = QString::fromStdString(sim.devicePath());
-    options.backupsDirectory = scratch.filePath(QStringLiteral("backups"));
-    options.settingsFile = scratch.filePath(QStringLiteral("settings.ini"));
     const QString shopFile = scratch.filePath(QStringLiteral("shop-default.el"));
-    options.chooseComparisonFile = [&](const QString&) { return shopFile; };
-    options.chooseRecordingFile = [&] { return scratch.filePath(QStringLiteral("pedal.csv")); };
-    TForm1 form(boxes, options);
-    form.show();
 
-    form.ui().BitBtn1->click();
-    if (!QTest::qWaitFor([&] { return form.ui().Label9->text().contains("FW"); }, 10000)) {
-        std::printf("the simulated controller did not answer\n");
+    ProgramBoxes boxes(true);
+    SimulatedWindow window(boxes, [&](TForm1::Options& options) {
+        options.chooseComparisonFile = [&](const QString&) { return shopFile; };
+        options.chooseRecordingFile = [&] { return scratch.filePath(QStringLiteral("pedal.csv")); };
+    });
+    SimulatedController& sim = window.sim;
+    TForm1& form = *window.form;
+    if (!window.connect()) {
         return 1;
     }
     form.ui().BitBtn2->click();
-    if (!QTest::qWaitFor([&] { return boxes.count > 0; }, 10000)) {
+    if (!QTest::qWaitFor([&] { return boxes.informationCount > 0; }, 10000)) {
         std::printf("Read Flash did not finish\n");
         return 1;
     }

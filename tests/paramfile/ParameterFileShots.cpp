@@ -1,4 +1,5 @@
 #include "LoadWindow.h"
+#include "Offscreen.h"
 #include "SaveWindow.h"
 
 #include <QApplication>
@@ -38,9 +39,7 @@ bool shoot(QWidget& window, const QString& path) {
 // Saves the Save and Load windows, in a directory holding a few parameter files, as PNG files
 // in the folder given (default /tmp/shots-paramfile), for checking the layouts by eye.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots-paramfile");

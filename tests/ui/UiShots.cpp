@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 #include "Form1Ui.h"
+#include "Offscreen.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,9 +25,7 @@ void settle() {
 // Saves the main window with each page in front, and the About box, as PNG files in the folder
 // given (default /tmp/shots), for checking the layouts by eye.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");

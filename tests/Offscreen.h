@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace morvent::test {
+
+// Widgets draw offscreen unless the environment names a platform. Called before the
+// application object exists, which is when Qt chooses its platform.
+inline void drawOffscreenUnlessAsked() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+} // namespace morvent::test

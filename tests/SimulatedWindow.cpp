@@ -1,0 +1,55 @@
+#include "SimulatedWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+namespace morvent::test {
+
+SimulatedWindow::SimulatedWindow(MessageBoxes& boxes,
+                                 const std::function<void(TForm1::Options&)>& adjust) {
+    sim.start();
+    TForm1::Options options;
+    options.ports = [] { return std::vector<PortEntry>{}; };
+    options.simulatedDevice = QString::fromStdString(sim.devicePath());
+    options.backupsDirectory = scratch.filePath(QStringLiteral("backups"));
+    options.settingsFile = scratch.filePath(QStringLiteral("settings.ini"));
+    if (adjust) {
+        adjust(options);
+    }
+    form = std::make_unique<TForm1>(boxes, options);
+    form->show();
+}
+
+bool SimulatedWindow::connect() {
+    form->ui().BitBtn1->click();
+    if (!QTest::qWaitFor([this] { return form->ui().Label9->text().contains("FW"); }, 10000)) {
+        std::fprintf(stderr, "the simulated controller did not answer\n");
+        return false;
+    }
+    return true;
+}
+
+void ProgramBoxes::information(const QString& text) {
+    keep("info", text);
+    ++informationCount;
+}
+
+void ProgramBoxes::plain(const QString& text) {
+    keep("plain", text);
+}
+
+void ProgramBoxes::generalError(const QString& text) {
+    keep("error", withFullStop(text));
+}
+
+void ProgramBoxes::keep(const char* kind, const QString& text) {
+    last = text;
+    if (m_print) {
+        std::printf("%s: %s\n", kind, qPrintable(text));
+    }
+}
+
+} // namespace morvent::test
