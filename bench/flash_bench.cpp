@@ -27,8 +27,8 @@
 #include <unistd.h>
 
 using namespace morvent;
-using morvent::test::ProgramBoxes;
-using morvent::test::SimulatedWindow;
+using morvent::tools::ProgramBoxes;
+using morvent::tools::SimulatedWindow;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -80,7 +80,7 @@ long residentKiB() {
 } // namespace
 
 int main(int argc, char** argv) {
-    morvent::test::drawOffscreenUnlessAsked();
+    morvent::tools::drawOffscreenUnlessAsked();
     int runs = 5;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0) {

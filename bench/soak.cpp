@@ -15,8 +15,8 @@
 #include <string>
 
 using namespace morvent;
-using morvent::test::ProgramBoxes;
-using morvent::test::SimulatedWindow;
+using morvent::tools::ProgramBoxes;
+using morvent::tools::SimulatedWindow;
 
 namespace {
 
@@ -47,7 +47,7 @@ Usage usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    morvent::test::drawOffscreenUnlessAsked();
+    morvent::tools::drawOffscreenUnlessAsked();
     int chains = 300;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--chains") == 0) {

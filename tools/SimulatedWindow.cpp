@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-namespace morvent::test {
+namespace morvent::tools {
 
 SimulatedWindow::SimulatedWindow(MessageBoxes& boxes,
                                  const std::function<void(TForm1::Options&)>& adjust) {
@@ -52,4 +52,4 @@ void ProgramBoxes::keep(const char* kind, const QString& text) {
     }
 }
 
-} // namespace morvent::test
+} // namespace morvent::tools

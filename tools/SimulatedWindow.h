@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-namespace morvent::test {
+namespace morvent::tools {
 
 // What the benchmark and picture programs start from: the real main window, shown offscreen,
 // with the simulated controller as its only port. Backups and the remembered port go to a
@@ -49,4 +49,4 @@ private:
     bool m_print;
 };
 
-} // namespace morvent::test
+} // namespace morvent::tools

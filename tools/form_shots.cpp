@@ -13,11 +13,11 @@
 #include <cstdio>
 
 using namespace morvent;
-using morvent::test::ProgramBoxes;
-using morvent::test::SimulatedWindow;
+using morvent::tools::ProgramBoxes;
+using morvent::tools::SimulatedWindow;
 
 int main(int argc, char** argv) {
-    morvent::test::drawOffscreenUnlessAsked();
+    morvent::tools::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(folder);

@@ -27,8 +27,8 @@
 
 using namespace morvent;
 
-using morvent::test::ProgramBoxes;
-using morvent::test::SimulatedWindow;
+using morvent::tools::ProgramBoxes;
+using morvent::tools::SimulatedWindow;
 
 namespace {
 
@@ -41,7 +41,7 @@ bool writeText(const QString& path, const std::string& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    morvent::test::drawOffscreenUnlessAsked();
+    morvent::tools::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     // Seconds of pedalling to show; the plot holds the last minute.

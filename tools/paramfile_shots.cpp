@@ -39,7 +39,7 @@ bool shoot(QWidget& window, const QString& path) {
 // Saves the Save and Load windows, in a directory holding a few parameter files, as PNG files
 // in the folder given (default /tmp/shots-paramfile), for checking the layouts by eye.
 int main(int argc, char** argv) {
-    morvent::test::drawOffscreenUnlessAsked();
+    morvent::tools::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots-paramfile");

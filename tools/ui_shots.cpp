@@ -25,7 +25,7 @@ void settle() {
 // Saves the main window with each page in front, and the About box, as PNG files in the folder
 // given (default /tmp/shots), for checking the layouts by eye.
 int main(int argc, char** argv) {
-    morvent::test::drawOffscreenUnlessAsked();
+    morvent::tools::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");

@@ -27,10 +27,6 @@ TEST_F(Form1Test, StartsDisconnectedWithEveryControllerButtonDisabled) {
     EXPECT_EQ(form->PendingRequest, 0);
     EXPECT_EQ(form->MaxCurrent, 0);
     EXPECT_EQ(form->Comm1->ComHandle(), 0u);
-    EXPECT_EQ(find<QTabWidget>("TabbedNotebook1")->currentIndex(), 3);
-    for (int n = 1; n <= 96; ++n) {
-        EXPECT_EQ(form->ui().edit(n)->text(), "0") << n;
-    }
 }
 
 TEST_F(Form1Test, KeepsItsSizeWithTheStatusBarAndNothingIsCut) {
@@ -61,19 +57,12 @@ TEST_F(Form1Test, FillsTheListsWhenFirstShown) {
     EXPECT_EQ(rates->currentIndex(), 0);
     EXPECT_EQ(rates->currentText(), "1200");
 
-    auto* wheel = find<QComboBox>("ComboBox4");
-    ASSERT_EQ(wheel->count(), 16);
-    EXPECT_EQ(wheel->itemText(0), "16");
-    EXPECT_EQ(wheel->itemText(11), "27");
-    EXPECT_EQ(wheel->itemText(12), "700C");
-    EXPECT_EQ(wheel->itemText(13), "28");
-    EXPECT_EQ(wheel->itemText(15), "30");
-    EXPECT_EQ(wheel->currentIndex(), -1);
-
-    auto* meter = find<QComboBox>("ComboBox5");
-    ASSERT_EQ(meter->count(), 3);
-    EXPECT_EQ(meter->itemText(2), "By Motor Phase");
-    EXPECT_EQ(meter->currentIndex(), -1);
+    // The items themselves are checked with the layout; here: the lists are in, none chosen.
+    for (const auto& [name, count] : {std::pair{"ComboBox4", 16}, std::pair{"ComboBox5", 3}}) {
+        auto* list = find<QComboBox>(name);
+        EXPECT_EQ(list->count(), count) << name;
+        EXPECT_EQ(list->currentIndex(), -1) << name;
+    }
 }
 
 TEST_F(Form1Test, ListsTheSimulatedControllerBeforeTheSystemsPorts) {
