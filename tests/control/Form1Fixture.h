@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BlockCodec.h"
 #include "MessageBoxes.h"
 #include "RecordedBoxes.h"
 #include "SimulatedController.h"
@@ -57,6 +58,16 @@ protected:
         }));
         boxes.shown.clear();
     }
+    // Runs Read Flash to its end and forgets the box that ends it.
+    void readFlash() {
+        boxes.shown.clear();
+        button("BitBtn2")->click();
+        ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
+        ASSERT_EQ(boxes.shown, std::vector<QString>{"info: Read Flash successfully."});
+        boxes.shown.clear();
+    }
+    // The payload the window would send for a block now.
+    Bytes shown(Block block) { return buildPayload(block, form->fields()); }
     std::size_t requests(Command command) const { return sim.requestCount(command); }
 
     SimulatedController sim;

@@ -35,15 +35,6 @@ protected:
         return made;
     }
 
-    // Connects, runs Read Flash to its end and forgets the box that ends it.
-    void readFlash() {
-        boxes.shown.clear();
-        button("BitBtn2")->click();
-        ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
-        ASSERT_EQ(boxes.shown, std::vector<QString>{"info: Read Flash successfully."});
-        boxes.shown.clear();
-    }
-
     // Waits for the reply to a single request to be taken.
     void awaitReply() {
         ASSERT_TRUE(waitFor([this] { return form->PendingRequest == NothingAwaited; }));

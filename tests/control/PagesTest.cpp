@@ -42,16 +42,12 @@ protected:
     void SetUp() override {
         Form1Test::SetUp();
         connectController();
-        button("BitBtn2")->click();
-        ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
-        ASSERT_EQ(boxes.shown, std::vector<QString>{"info: Read Flash successfully."});
-        boxes.shown.clear();
+        readFlash();
     }
     Bytes image(Block block) const {
         return sim.withModel(
             [block](const ControllerModel& m) { return m.image(layout(block).command); });
     }
-    Bytes shown(Block block) { return buildPayload(block, form->fields()); }
     std::size_t requestsSent() const { return sim.receivedRequests().size(); }
     void setText(const char* control, const char* text) {
         find<QLineEdit>(control)->setText(QString::fromUtf8(text));

@@ -64,11 +64,8 @@ protected:
         Form1Test::SetUp();
         connectController();
         // Every page holds the controller's values, as after a day's work.
-        button("BitBtn2")->click();
-        ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
-        boxes.shown.clear();
+        readFlash();
     }
-    Bytes shown(Block block) { return buildPayload(block, form->fields()); }
     // Starts the simulated controller again on a new device and connects to it by name.
     void reconnectToANewDevice() {
         sim.stop();
