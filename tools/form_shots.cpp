@@ -1,10 +1,10 @@
 // Renders the real main window against the simulated controller, connected and after a Read
 // Flash, one PNG per page, for a person to look at:   form_shots /tmp/shots
+#include "PictureFolder.h"
 #include "SimulatedWindow.h"
 #include "TrafficLog.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -19,8 +19,10 @@ using morvent::tools::SimulatedWindow;
 int main(int argc, char** argv) {
     morvent::tools::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
-    QDir().mkpath(folder);
+    const QString folder = morvent::tools::pictureFolder(argc, argv, "/tmp/shots");
+    if (folder.isEmpty()) {
+        return 1;
+    }
 
     ProgramBoxes boxes(true);
     SimulatedWindow window(boxes);

@@ -8,6 +8,7 @@
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
 #include "ParameterFile.h"
+#include "PictureFolder.h"
 #include "SimulatedWindow.h"
 
 #include <QApplication>
@@ -43,10 +44,12 @@ bool writeText(const QString& path, const std::string& text) {
 int main(int argc, char** argv) {
     morvent::tools::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    const QString folder = morvent::tools::pictureFolder(argc, argv, "/tmp/shots");
+    if (folder.isEmpty()) {
+        return 1;
+    }
     // Seconds of pedalling to show; the plot holds the last minute.
     const int seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 30;
-    QDir().mkpath(folder);
     QTemporaryDir scratch;
     const QString shopFile = scratch.filePath(QStringLiteral("shop-default.el"));
 

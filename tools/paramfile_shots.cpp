@@ -1,5 +1,6 @@
 #include "LoadWindow.h"
 #include "Offscreen.h"
+#include "PictureFolder.h"
 #include "SaveWindow.h"
 
 #include <QApplication>
@@ -41,11 +42,9 @@ bool shoot(QWidget& window, const QString& path) {
 int main(int argc, char** argv) {
     morvent::tools::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
-    const QString folder =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots-paramfile");
+    const QString folder = morvent::tools::pictureFolder(argc, argv, "/tmp/shots-paramfile");
     QTemporaryDir sample;
-    if (!QDir().mkpath(folder) || !sample.isValid()) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
+    if (folder.isEmpty() || !sample.isValid()) {
         return 1;
     }
     const QDir root(sample.path());

@@ -1,10 +1,10 @@
 #include "AboutBox.h"
 #include "Form1Ui.h"
 #include "Offscreen.h"
+#include "PictureFolder.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTabWidget>
@@ -27,10 +27,8 @@ void settle() {
 int main(int argc, char** argv) {
     morvent::tools::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
-    const QString folder =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/shots");
-    if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
+    const QString folder = morvent::tools::pictureFolder(argc, argv, "/tmp/shots");
+    if (folder.isEmpty()) {
         return 1;
     }
 
