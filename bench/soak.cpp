@@ -1,8 +1,10 @@
 // Many Read Flash and Write Flash chains in a row against the simulated controller (no wire
 // pacing), printing the process's open descriptors, threads and resident memory before and
-// after: none of them may grow with the number of chains.
+// after: none of them may grow with the number of chains. What is bounded by design (the traffic
+// log's 10 000 lines) is filled to its bound before the first figures are taken.
 // Usage: soak [--chains N]      N of each, 300 by default
 #include "SimulatedWindow.h"
+#include "TrafficLog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,12 +76,31 @@ int main(int argc, char** argv) {
     // One of each first, so that what is made once (fonts, buffers) is not counted as growth.
     chain(form.ui().BitBtn2, "Read Flash successfully.");
     chain(form.ui().BitBtn3, "Write Flash successfully.");
+    // The traffic log keeps its last 10 000 lines and would grow toward them during the run.
+    // Filled to that bound first, with copies of the warm-up's own lines (less their time, which
+    // the log puts back), every line the chains add replaces one as long.
+    TrafficLog* log = form.trafficLog();
+    const QStringList warmUp = log->text().split(QLatin1Char('\n'));
+    const qsizetype timeWidth = QStringLiteral("HH:mm:ss.zzz  ").size();
+    while (log->lineCount() < TrafficLog::kMaxLines) {
+        for (const QString& line : warmUp) {
+            log->addNote(line.mid(timeWidth));
+        }
+    }
 
     const Usage before = usage();
-    for (int i = 0; i < chains; ++i) {
+    // Resident memory along the way: a steady climb is a leak, a climb that levels off is the
+    // allocator settling.
+    std::printf("%-24s", "resident memory (KiB)");
+    for (int i = 1; i <= chains; ++i) {
         chain(form.ui().BitBtn2, "Read Flash successfully.");
         chain(form.ui().BitBtn3, "Write Flash successfully.");
+        if (i % 50 == 0) {
+            std::printf(" %d: %ld", i, usage().residentKiB);
+            std::fflush(stdout);
+        }
     }
+    std::printf("\n");
     const Usage after = usage();
     std::printf("%-24s %10s %10s\n", "after warming up", "start", "end");
     std::printf("%-24s %10ld %10ld\n", "open descriptors", before.descriptors, after.descriptors);
