@@ -24,8 +24,11 @@ SimulatedWindow::SimulatedWindow(MessageBoxes& boxes,
 }
 
 bool SimulatedWindow::connect() {
+    // The caption ends with whatever firmware text the simulated controller was given.
+    const QString firmware = QString::fromStdString(
+        sim.withModel([](const ControllerModel& m) { return m.firmwareText(); }));
     form->ui().BitBtn1->click();
-    if (!QTest::qWaitFor([this] { return form->ui().Label9->text().contains("FW"); }, 10000)) {
+    if (!QTest::qWaitFor([&] { return form->ui().Label9->text().endsWith(firmware); }, 10000)) {
         std::fprintf(stderr, "the simulated controller did not answer\n");
         return false;
     }
