@@ -85,7 +85,7 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
         if (chunk->empty() || (*chunk)[0] != code(Command::Identity)) {
             continue;
         }
-        if (!identityChecksumValid(*chunk)) {
+        if (readReplyFlaw(Command::Identity, *chunk) != ReplyFlaw::None) {
             throw SessionError(Outcome::NoReply, "Read The Controller Info CheckSum Error");
         }
         reopen();
@@ -108,7 +108,7 @@ Bytes ControllerSession::read(Command command) {
     if (!chunk) {
         noReply(describeRequest(readRequest(command)));
     }
-    if (chunk->empty() || (*chunk)[0] != code(command) || !readReplyChecksumValid(*chunk)) {
+    if (readReplyFlaw(command, *chunk) != ReplyFlaw::None) {
         throw SessionError(Outcome::NoReply,
                            "Unexpected reply to the " + describeRequest(readRequest(command)) +
                                ": " + describeReply(*chunk, 1) + " (" + hexBytes(*chunk) + ").");
@@ -125,8 +125,7 @@ std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
     if (!chunk) {
         noReply(describeRequest(frame));
     }
-    if (chunk->size() < 3 || (*chunk)[0] != code(command) ||
-        !acknowledgementChecksumValid(*chunk)) {
+    if (acknowledgementFlaw(command, *chunk) != ReplyFlaw::None) {
         throw SessionError(Outcome::NoReply, "Unexpected answer to the " + describeRequest(frame) +
                                                  ": " + describeReply(*chunk, 2) + " (" +
                                                  hexBytes(*chunk) + ").");

@@ -42,12 +42,14 @@ public:
     ControllerSession(const std::string& device, std::chrono::milliseconds timeout);
 
     // Opens the port and probes the rates as "Connect" does, once through the list; returns the
-    // identity reply.
+    // identity reply, tested as read does.
     Bytes connect(const std::function<void(std::uint32_t baud)>& probing = {});
 
-    // Sends a read request and returns the reply, its checksum tested.
+    // Sends a read request and returns the reply, whole and with the command's length and a good
+    // checksum (readReplyFlaw); any other answer ends the session with NoReply.
     Bytes read(Command command);
-    // Sends a write frame and returns the acknowledgement's status byte, its checksum tested.
+    // Sends a write frame and returns the acknowledgement's status byte, the acknowledgement
+    // tested as read does.
     std::uint8_t write(Command command, const Bytes& frame);
 
 private:

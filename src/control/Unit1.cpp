@@ -624,8 +624,11 @@ void TForm1::Comm1ReceiveData(TComm*, const std::uint8_t* Buffer, std::uint16_t 
     // A private copy per event, zero beyond what arrived; a longer chunk is cut, and one event is
     // one reply: nothing is carried over to the next.
     std::array<std::uint8_t, kReplyBufferSize> reply{};
-    std::copy_n(Buffer, std::min<std::size_t>(BufferLength, reply.size()), reply.begin());
-    const std::span<const std::uint8_t> bytes(reply);
+    const std::size_t received = std::min<std::size_t>(BufferLength, reply.size());
+    std::copy_n(Buffer, received, reply.begin());
+    // Only what arrived is looked at: a reply shorter than its code's is refused, never read on
+    // into the zeros after it.
+    const std::span<const std::uint8_t> bytes(reply.data(), received);
 
     const std::uint8_t code = reply[0];
     if (code == morvent::code(Command::Identity)) {
@@ -642,7 +645,7 @@ void TForm1::Comm1ReceiveData(TComm*, const std::uint8_t* Buffer, std::uint16_t 
 void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
     // Probing ends with any identity reply, valid or not.
     Timer1->stop();
-    if (!identityChecksumValid(reply)) {
+    if (readReplyFlaw(Command::Identity, reply) != ReplyFlaw::None) {
         m_status->setConnectionState(QStringLiteral("Probing stopped: identity checksum error"));
         information(kIdentityChecksumMessage);
         return;
@@ -682,7 +685,7 @@ void TForm1::handleBlockReply(Block block, std::span<const std::uint8_t> reply) 
 }
 
 void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> reply) {
-    if (!readReplyChecksumValid(reply)) {
+    if (readReplyFlaw(morvent::layout(block).command, reply) != ReplyFlaw::None) {
         information(morvent::layout(block).readChecksumMessage);
         return;
     }
@@ -700,7 +703,7 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
 
 void TForm1::handleWriteAcknowledgement(Block block, std::span<const std::uint8_t> reply) {
     const BlockLayout& blockLayout = morvent::layout(block);
-    if (!acknowledgementChecksumValid(reply)) {
+    if (acknowledgementFlaw(blockLayout.command, reply) != ReplyFlaw::None) {
         information(blockLayout.writeChecksumMessage);
         return;
     }
@@ -762,7 +765,7 @@ void TForm1::handleLiveReadings(std::span<const std::uint8_t> reply) {
     if (PendingRequest != SingleRead && PendingRequest != FlashReadChain) {
         return;
     }
-    if (!readReplyChecksumValid(reply)) {
+    if (readReplyFlaw(Command::LiveReadings, reply) != ReplyFlaw::None) {
         information(kLiveReadingsChecksumMessage);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 namespace morvent {
 
@@ -69,6 +70,59 @@ bool identityChecksumValid(std::span<const std::uint8_t> reply) {
 bool acknowledgementChecksumValid(std::span<const std::uint8_t> reply) {
     return static_cast<std::uint8_t>(replyByte(reply, 0) + replyByte(reply, 1)) ==
            replyByte(reply, 2);
+}
+
+namespace {
+
+std::optional<std::size_t> payloadLength(Command command) {
+    switch (command) {
+    case Command::FirmwareText:
+        break;
+    case Command::Identity:
+        return kIdentityLength;
+    case Command::Basic:
+        return kBasicLength;
+    case Command::PedalAssist:
+        return kPedalAssistLength;
+    case Command::ThrottleHandle:
+        return kThrottleHandleLength;
+    case Command::Torque:
+        return kTorqueLength;
+    case Command::LiveReadings:
+        return kLiveReadingsLength;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ReplyFlaw readReplyFlaw(Command command, std::span<const std::uint8_t> received) {
+    if (received.empty() || received[0] != code(command)) {
+        return ReplyFlaw::WrongCode;
+    }
+    if (received.size() < 2) {
+        return ReplyFlaw::Cut;
+    }
+    const std::size_t length = received[1];
+    if (const auto expected = payloadLength(command); expected && length != *expected) {
+        return ReplyFlaw::WrongLength;
+    }
+    if (received.size() < 3 + length) {
+        return ReplyFlaw::Cut;
+    }
+    const bool valid = command == Command::Identity ? identityChecksumValid(received)
+                                                    : readReplyChecksumValid(received);
+    return valid ? ReplyFlaw::None : ReplyFlaw::Checksum;
+}
+
+ReplyFlaw acknowledgementFlaw(Command command, std::span<const std::uint8_t> received) {
+    if (received.empty() || received[0] != code(command)) {
+        return ReplyFlaw::WrongCode;
+    }
+    if (received.size() < 3) {
+        return ReplyFlaw::Cut;
+    }
+    return acknowledgementChecksumValid(received) ? ReplyFlaw::None : ReplyFlaw::Checksum;
 }
 
 } // namespace morvent

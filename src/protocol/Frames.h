@@ -69,4 +69,23 @@ bool identityChecksumValid(std::span<const std::uint8_t> reply);
 // A write acknowledgement's checksum: byte 2 against byte 0 plus byte 1.
 bool acknowledgementChecksumValid(std::span<const std::uint8_t> reply);
 
+// What keeps a received reply from being taken, if anything.
+enum class ReplyFlaw {
+    None,
+    WrongCode,   // it is not a reply to this command
+    WrongLength, // its length byte is not the command's payload length
+    Cut,         // fewer bytes arrived than its length byte announces
+    Checksum,
+};
+
+// A reply to a read request (the identity, the firmware text, a block, the live readings) as
+// received, and nothing beyond: its code, its length byte equal to the command's payload length
+// (the firmware text may have any), every byte up to its checksum, and the checksum (for the
+// identity either of its two forms). A reply with a flaw is not to be used at all: a length byte
+// that only places the checksum lets three bytes such as 52 00 52 pass as a whole block of zeros.
+ReplyFlaw readReplyFlaw(Command command, std::span<const std::uint8_t> received);
+
+// A write acknowledgement as received: its code, its three bytes and its checksum.
+ReplyFlaw acknowledgementFlaw(Command command, std::span<const std::uint8_t> received);
+
 } // namespace morvent

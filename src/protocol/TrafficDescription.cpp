@@ -13,14 +13,25 @@ std::string title(Block block) {
 }
 
 bool awaitsRead(int awaiting) {
-    return awaiting == 1 || awaiting == 3;
+    return awaiting == 1 || awaiting == 3 || awaiting == 5;
 }
 bool awaitsWrite(int awaiting) {
     return awaiting == 2 || awaiting == 4;
 }
 
-std::string withChecksum(std::string what, bool valid) {
-    return valid ? what : what + ": checksum error";
+std::string withFlaw(std::string what, ReplyFlaw flaw) {
+    switch (flaw) {
+    case ReplyFlaw::None:
+    case ReplyFlaw::WrongCode:
+        break;
+    case ReplyFlaw::WrongLength:
+        return what + ": wrong length";
+    case ReplyFlaw::Cut:
+        return what + ": cut short";
+    case ReplyFlaw::Checksum:
+        return what + ": checksum error";
+    }
+    return what;
 }
 
 } // namespace
@@ -68,29 +79,30 @@ std::string describeReply(std::span<const std::uint8_t> chunk, int awaiting) {
     }
     const std::uint8_t first = chunk[0];
     if (first == code(Command::Identity)) {
-        return withChecksum("identity reply", identityChecksumValid(chunk));
+        return withFlaw("identity reply", readReplyFlaw(Command::Identity, chunk));
     }
     if (first == code(Command::FirmwareText)) {
-        return withChecksum("firmware text reply", readReplyChecksumValid(chunk));
+        return withFlaw("firmware text reply", readReplyFlaw(Command::FirmwareText, chunk));
     }
     if (first == code(Command::LiveReadings)) {
         if (!awaitsRead(awaiting)) {
             return "live readings reply, not awaited: ignored";
         }
-        return withChecksum("live readings reply", readReplyChecksumValid(chunk));
+        return withFlaw("live readings reply", readReplyFlaw(Command::LiveReadings, chunk));
     }
     const auto block = blockForCode(first);
     if (!block) {
         return "unrecognised chunk";
     }
     if (awaitsRead(awaiting)) {
-        return withChecksum(title(*block) + " reply", readReplyChecksumValid(chunk));
+        return withFlaw(title(*block) + " reply", readReplyFlaw(layout(*block).command, chunk));
     }
     if (!awaitsWrite(awaiting)) {
         return title(*block) + " reply, not awaited: ignored";
     }
-    if (!acknowledgementChecksumValid(chunk)) {
-        return title(*block) + " write: checksum error";
+    if (const ReplyFlaw flaw = acknowledgementFlaw(layout(*block).command, chunk);
+        flaw != ReplyFlaw::None) {
+        return withFlaw(title(*block) + " write", flaw);
     }
     const std::uint8_t status = replyByte(chunk, 1);
     const StatusOutcome outcome = interpretStatus(*block, status);

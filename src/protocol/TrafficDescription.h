@@ -14,8 +14,9 @@ namespace morvent {
 std::string describeRequest(std::span<const std::uint8_t> frame);
 
 // A chunk the tool receives, as the tool will take it given what it awaits (0 nothing, 1 a
-// single read, 2 a single write, 3 the flash read chain, 4 the flash write chain): a block's
-// reply and its write acknowledgement begin with the same code.
+// single read, 2 a single write, 3 the flash read chain, 4 the flash write chain, 5 the reads of
+// a comparison with the controller): a block's reply and its write acknowledgement begin with
+// the same code.
 std::string describeReply(std::span<const std::uint8_t> chunk, int awaiting);
 
 // "11 52": two upper-case hexadecimal digits a byte, separated by blanks.

@@ -80,6 +80,10 @@ bool ControllerModel::understands(const ControllerRequest& request, unsigned lin
 }
 
 Bytes ControllerModel::answer(const ControllerRequest& request) {
+    if (request.kind != ControllerRequest::Kind::Write &&
+        m_emptiedCodes.contains(request.command)) {
+        return readReply(request.command, {});
+    }
     switch (request.kind) {
     case ControllerRequest::Kind::Connect: {
         Bytes reply = readReply(Command::Identity, m_identity);

@@ -95,6 +95,12 @@ public:
         drop ? void(m_droppedCodes.insert(code)) : void(m_droppedCodes.erase(code));
     }
 
+    // Replies to reads with this code come without their payload, as code, 0 and checksum: the
+    // checksum is right, yet nothing of the block, identity or readings is in them.
+    void setRepliesEmptied(Command code, bool emptied) {
+        emptied ? void(m_emptiedCodes.insert(code)) : void(m_emptiedCodes.erase(code));
+    }
+
     void setReplyDelay(std::chrono::milliseconds delay);
     std::chrono::milliseconds replyDelay() const { return m_delay; }
 
@@ -138,6 +144,7 @@ private:
     unsigned m_dropNext = 0;
     bool m_dropAll = false;
     std::set<Command> m_droppedCodes;
+    std::set<Command> m_emptiedCodes;
     std::chrono::milliseconds m_delay{0};
     std::map<Command, Split> m_splits;
 

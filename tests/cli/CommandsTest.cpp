@@ -208,6 +208,18 @@ TEST_F(Cli, ASilentControllerEndsWithTheNoReplyCodeAfterTheTimeout) {
     EXPECT_EQ(run(with({"info"})).outcome, Outcome::NoReply);
 }
 
+TEST_F(Cli, AReplyWithoutItsPayloadEndsWithTheNoReplyCode) {
+    for (const auto& [code, arguments] :
+         {std::pair{Command::Identity, QStringList{"info", "--json"}},
+          std::pair{Command::Basic, QStringList{"read", "-o", path("x.el")}}}) {
+        sim.withModel([code](ControllerModel& m) { m.setRepliesEmptied(code, true); });
+        const CliRun result = run(with(arguments));
+        EXPECT_EQ(result.outcome, Outcome::NoReply) << result.err;
+        EXPECT_EQ(result.out, "");
+        sim.withModel([code](ControllerModel& m) { m.setRepliesEmptied(code, false); });
+    }
+}
+
 TEST_F(Cli, WatchPrintsAndRecordsOneLinePerReading) {
     const CliRun result =
         run(with({"watch", "--count", "3", "--interval", "100", "--csv", path("live.csv")}));
