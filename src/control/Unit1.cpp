@@ -45,6 +45,7 @@
 #include <array>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace morvent {
 
@@ -571,6 +572,9 @@ void TForm1::logReceived(std::span<const std::uint8_t> chunk) {
 }
 
 void TForm1::SendReadCommand(std::uint8_t code) {
+    if (code == morvent::code(Command::FirmwareText)) {
+        m_firmwareTextAwaited = true;
+    }
     blockingWait(kRequestPause);
     if (send(Bytes{kRequestLead, code})) {
         awaitReply(code);
@@ -666,11 +670,17 @@ void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
 }
 
 void TForm1::handleFirmwareText(std::span<const std::uint8_t> reply) {
-    // The text is shown even when its checksum fails: it is only for reading.
-    if (!readReplyChecksumValid(reply)) {
+    const bool awaited = std::exchange(m_firmwareTextAwaited, false);
+    const ReplyFlaw flaw = readReplyFlaw(Command::FirmwareText, reply);
+    if (flaw != ReplyFlaw::None) {
         information(kFirmwareTextChecksumMessage);
     }
-    applyFirmwareText(reply, m_fields);
+    // The text is shown even when its checksum fails, as it is only for reading; but only the
+    // answer to the request, whole: a chunk that merely starts with 0x50 (the tail of a reply
+    // cut in two) is no firmware text.
+    if (awaited && flaw != ReplyFlaw::Cut) {
+        applyFirmwareText(reply, m_fields);
+    }
 }
 
 void TForm1::handleBlockReply(Block block, std::span<const std::uint8_t> reply) {

@@ -24,6 +24,7 @@ namespace morvent {
 
 class BackupKeeper;
 class ComparisonMarks;
+class FieldStore;
 class LiveReadingsMonitor;
 class MessageBoxes;
 class NoticingFields;
@@ -192,6 +193,10 @@ private:
     StatusNote* m_backupNote = nullptr;
     ComparisonMarks* m_comparison = nullptr;
     PageUndo* m_undo = nullptr;
+    // What Compare With Controller reads, kept aside from the pages.
+    std::unique_ptr<FieldStore> m_controllerCopy;
+    // Set when the firmware text is asked for, so only its answer can change the caption.
+    bool m_firmwareTextAwaited = false;
 };
 
 } // namespace morvent

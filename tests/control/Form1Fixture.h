@@ -66,9 +66,34 @@ protected:
         ASSERT_EQ(boxes.shown, std::vector<QString>{"info: Read Flash successfully."});
         boxes.shown.clear();
     }
+    // Every text the codecs can write, to show that a reply changed nothing.
+    std::vector<QString> snapshot() const {
+        std::vector<QString> all;
+        for (int n = 1; n <= 96; ++n) {
+            all.push_back(form->ui().edit(n)->text());
+        }
+        for (int n = 3; n <= 13; ++n) {
+            const auto* combo = find<QComboBox>(("ComboBox" + std::to_string(n)).c_str());
+            all.push_back(combo->currentText() + "#" + QString::number(combo->currentIndex()));
+        }
+        for (int n = 6; n <= 11; ++n) {
+            all.push_back(caption(("Label" + std::to_string(n)).c_str()));
+        }
+        return all;
+    }
     // The payload the window would send for a block now.
     Bytes shown(Block block) { return buildPayload(block, form->fields()); }
     std::size_t requests(Command command) const { return sim.requestCount(command); }
+    // The payloads of the block's write frames the controller received, oldest first.
+    std::vector<Bytes> writes(Command block) const {
+        std::vector<Bytes> payloads;
+        for (const ReceivedRequest& r : sim.receivedRequests()) {
+            if (r.request.kind == ControllerRequest::Kind::Write && r.request.command == block) {
+                payloads.push_back(r.request.payload);
+            }
+        }
+        return payloads;
+    }
 
     SimulatedController sim;
     RecordedBoxes boxes;
