@@ -1,19 +1,12 @@
 #pragma once
 
+#include "ParameterSpecs.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace morvent {
-
-// How a control's value is kept in a parameter file. The file stores what the control shows,
-// not the byte that goes to the controller.
-enum class ParameterKind {
-    // The control's text as a whole number, written back in decimal.
-    Number,
-    // The combo box's selected index, -1 when nothing is selected.
-    SelectedIndex,
-};
 
 struct ParameterRow {
     std::string_view section;
@@ -27,9 +20,10 @@ inline constexpr std::string_view kPedalAssistSection = "Pedal Assist";
 inline constexpr std::string_view kThrottleHandleSection = "Throttle Handle";
 inline constexpr std::string_view kTorqueSection = "Torque";
 
-// The 102 values of a parameter file, in the order they are written and read. A new file
-// receives its sections in this order too. Keys are unique within a section only: "DA", "SL"
-// and "SC" are in both "Pedal Assist" and "Throttle Handle".
+// The 102 values of a parameter file, in the order they are written and read, taken from the
+// parameter table (ParameterSpecs.h). A new file receives its sections in this order too. Keys
+// are unique within a section only: "DA", "SL" and "SC" are in both "Pedal Assist" and
+// "Throttle Handle".
 const std::vector<ParameterRow>& parameterRows();
 
 } // namespace morvent

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BlockLayout.h"
 #include "Fields.h"
 #include "Refusal.h"
 
@@ -9,7 +10,8 @@ namespace morvent {
 
 // The range checks a Write button makes before anything is sent, in their fixed order; the
 // first field out of range is refused with "The NAME is out of range,Please input again.", the
-// field's control and its page. Every other value is left to the controller, which refuses a
+// field's control and its page. The bounds and names are those of the parameter table
+// (ParameterSpecs.h). Every other value is left to the controller, which refuses a
 // field through the status byte. A field's text that is not a whole number raises
 // ConversionError when its check is reached.
 //
@@ -29,5 +31,9 @@ std::optional<Refusal> checkTorqueWrite(const Fields& fields);
 // Write Flash checks the Basic, Pedal Assist and Throttle Handle fields in an order of its own
 // (the Pedal Assist keep current comes last) and none of the Torque page.
 std::optional<Refusal> checkWriteFlash(const Fields& fields, int maxCurrent);
+
+// Those of Write Flash's checks that concern one block, in the same order: the chain makes them
+// again as it builds that block's frame, since the pages stay open to typing while it runs.
+std::optional<Refusal> checkWriteFlashBlock(Block block, const Fields& fields, int maxCurrent);
 
 } // namespace morvent

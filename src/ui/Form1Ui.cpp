@@ -3,6 +3,8 @@
 #include "ClickableLabel.h"
 #include "ComboItems.h"
 #include "DigitsOnlyFilter.h"
+#include "LiveReadingsReply.h"
+#include "ParameterSpecs.h"
 #include "PortComboBox.h"
 
 #include <QComboBox>
@@ -228,6 +230,7 @@ void Form1Ui::setupUi(QMainWindow* window) {
     window->setCentralWidget(central);
 
     setupMenu(window);
+    setupHelp(window);
 }
 
 QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
@@ -582,6 +585,27 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     // A command of its own on the bar, triggered by a click, with no menu to open.
     Help1 = MainMenu1->addAction(QStringLiteral("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
+}
+
+void Form1Ui::setupHelp(QMainWindow* window) {
+    for (const ParameterSpec& spec : parameterSpecs()) {
+        const QString name = QString::fromStdString(spec.control);
+        if (auto* control = window->findChild<QWidget*>(name)) {
+            control->setToolTip(QString::fromStdString(parameterHelp(spec.control)));
+        }
+    }
+    for (const FieldSpec& reading : liveReadingFields()) {
+        window->findChild<QWidget*>(QString::fromStdString(reading.control))
+            ->setToolTip(QStringLiteral(
+                "A live reading of the torque sensor, as the controller measured it when last "
+                "asked "
+                "(Get, Continuous Get, Read Flash).\nRead only; not kept in parameter files."));
+    }
+    ComboBox1->setToolTip(
+        QStringLiteral("The serial port the controller is on; a device path may be typed."));
+    ComboBox2->setToolTip(QStringLiteral(
+        "The line speed. Connect finds the controller's own by trying each in turn from the "
+        "first; once it answers, the line runs at 9600."));
 }
 
 } // namespace morvent

@@ -126,6 +126,8 @@ private:
     QWidget* setupTorqueGrid(QWidget* page);
     QGroupBox* setupAboutTq(QWidget* page);
     void setupMenu(QMainWindow* window);
+    // Tooltips: for every parameter control from the parameter table, and for the rest in words.
+    void setupHelp(QMainWindow* window);
 
     QLineEdit* makeEdit(int n, QWidget* parent);
     // A labelled field on a row of a grid: the label in column 0, the field in column 1.

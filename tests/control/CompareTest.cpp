@@ -5,6 +5,7 @@
 #include "IniDocument.h"
 #include "ParameterComparison.h"
 #include "ParameterFile.h"
+#include "ParameterSpecs.h"
 #include "StatusNote.h"
 
 #include <QAction>
@@ -110,7 +111,8 @@ TEST_F(Compare, AMarkGoesWhenItsFieldIsEditedItsPageReadOrTheComparisonCleared) 
     QTest::keyClick(form->ui().edit(1), Qt::Key_Backspace);
     form->ui().ComboBox4->setCurrentIndex(2);
     EXPECT_EQ(marked(), QStringList({"Edit23", "Edit32", "Edit50"}));
-    EXPECT_EQ(form->ui().edit(1)->toolTip(), "");
+    // The field's own help comes back.
+    EXPECT_EQ(form->ui().edit(1)->toolTip().toStdString(), parameterHelp("Edit1"));
     EXPECT_EQ(form->findChild<QWidget*>("Edit1Mark"), nullptr);
     EXPECT_EQ(note(), "3 fields differ from shop.el");
     EXPECT_FALSE(tabMarked(0));
@@ -126,7 +128,7 @@ TEST_F(Compare, AMarkGoesWhenItsFieldIsEditedItsPageReadOrTheComparisonCleared) 
     EXPECT_EQ(note(), "");
     EXPECT_FALSE(clearAction()->isEnabled());
     EXPECT_FALSE(tabMarked(1));
-    EXPECT_EQ(form->ui().edit(23)->toolTip(), "");
+    EXPECT_EQ(form->ui().edit(23)->toolTip().toStdString(), parameterHelp("Edit23"));
 }
 
 TEST_F(Compare, AFileLikeTheWindowMarksNothingAndSaysSo) {

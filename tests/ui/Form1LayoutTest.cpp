@@ -1,4 +1,5 @@
 #include "ClickableLabel.h"
+#include "ParameterSpecs.h"
 #include "UiFixture.h"
 
 #include <QAction>
@@ -41,6 +42,30 @@ TEST_F(Form1LayoutTest, EveryEditIsNamedAndStartsAtZero) {
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("Edit2")), nullptr);
     EXPECT_THROW(ui.edit(0), std::out_of_range);
     EXPECT_THROW(ui.edit(97), std::out_of_range);
+}
+
+// The help of a parameter control is the parameter table's: its key in parameter files, and the
+// range its Write button tests it against.
+TEST_F(Form1LayoutTest, EveryFieldExplainsItselfFromTheParameterTable) {
+    for (const ParameterSpec& spec : parameterSpecs()) {
+        const QString tip = find<QWidget>(QString::fromStdString(spec.control))->toolTip();
+        SCOPED_TRACE(spec.control);
+        EXPECT_EQ(tip.toStdString(), parameterHelp(spec.control));
+        EXPECT_TRUE(tip.contains(QString::fromStdString(spec.key + " in [") +
+                                 QString::fromUtf8(spec.section().data(),
+                                                   static_cast<qsizetype>(spec.section().size()))));
+        if (spec.check && !spec.check->upToMaxCurrent) {
+            EXPECT_TRUE(tip.contains(
+                QStringLiteral("%1 to %2").arg(spec.check->lowest).arg(spec.check->highest)));
+        }
+    }
+    EXPECT_TRUE(ui.edit(1)->toolTip().contains(QStringLiteral("maximum current")));
+    for (int n = 1; n <= Form1Ui::kEditCount; ++n) {
+        EXPECT_FALSE(ui.edit(n)->toolTip().isEmpty()) << n;
+    }
+    for (const QComboBox* combo : window.findChildren<QComboBox*>()) {
+        EXPECT_FALSE(combo->toolTip().isEmpty()) << combo->objectName().toStdString();
+    }
 }
 
 TEST_F(Form1LayoutTest, EachEditSitsOnItsBlocksPage) {
