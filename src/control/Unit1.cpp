@@ -4,8 +4,10 @@
 #include "BackupKeeper.h"
 #include "BlockCodec.h"
 #include "ClickableLabel.h"
+#include "ComboItems.h"
 #include "ComparisonMarks.h"
 #include "ConnectionHelp.h"
+#include "FieldStore.h"
 #include "Frames.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
@@ -218,6 +220,15 @@ void TForm1::connectHandlers() {
     connect(m_ui.Load1, &QAction::triggered, this, [this] { Load1Click(); });
     connect(m_ui.Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
     connect(m_ui.ComboBox1, &PortComboBox::aboutToShowPopup, this, [this] { refreshPorts(); });
+    // A combo box shows what it will be sent as once the user leaves it.
+    for (const std::string_view name : kParameterCombos) {
+        auto* combo = findChild<QComboBox*>(
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        if (combo && combo->lineEdit()) {
+            connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
+                    [this, name] { settleCombo(name, m_fields); });
+        }
+    }
 }
 
 QList<QPushButton*> TForm1::controllerButtons() const {
@@ -594,6 +605,21 @@ void TForm1::SendConnectCommand() {
 }
 
 void TForm1::sendWrite(Block block) {
+    settleCombos(block, m_fields);
+    // The pages stay open to typing while Write Flash runs, so each block is checked again as its
+    // frame is built; a value refused here ends the chain before anything of it is sent.
+    if (PendingRequest == FlashWriteChain) {
+        if (const auto refusal = checkWriteFlashBlock(block, m_fields, MaxCurrent)) {
+            PendingRequest = NothingAwaited;
+            information(refusal->message);
+            return;
+        }
+        if (const auto tooWide = checkFieldWidths(block, m_fields)) {
+            PendingRequest = NothingAwaited;
+            showRefusedField(*tooWide);
+            return;
+        }
+    }
     // Built before the pause: a field that is not a number stops the write before anything waits.
     const Bytes frame = buildWriteFrame(block, m_fields);
     blockingWait(kRequestPause);

@@ -1,6 +1,9 @@
 #include "BlockCodec.h"
 
+#include "ComboItems.h"
 #include "NumberConversion.h"
+
+#include <algorithm>
 
 #include <string>
 
@@ -31,17 +34,18 @@ void encode(const FieldSpec& fieldSpec, const Fields& fields, Bytes& payload) {
         break;
     }
     case Encoding::ComboIndex: {
-        const int index = fields.selectedIndex(fieldSpec.control);
+        const int index = shownItem(fields, fieldSpec.control);
         payload[fieldSpec.index] = fieldSpec.displayCommandAtZero && index == 0
                                        ? std::uint8_t{0xFF}
                                        : low8(bits(index + fieldSpec.offset));
         break;
     }
-    case Encoding::WheelSize:
-        payload[fieldSpec.index] = fields.selectedIndex(fieldSpec.control) == k700CIndex
-                                       ? k700CCode
-                                       : low8(bits(toInteger(fields.text(fieldSpec.control))) * 2u);
+    case Encoding::WheelSize: {
+        // By the text shown, not by the item selected: a size typed over "700C" is that size.
+        const std::string size = fields.text(fieldSpec.control);
+        payload[fieldSpec.index] = size == k700C ? k700CCode : low8(bits(toInteger(size)) * 2u);
         break;
+    }
     case Encoding::SpeedMeter: {
         // With no model selected the model bits come out as "By Motor Phase", as the
         // controller has always received them.
@@ -95,8 +99,7 @@ std::optional<Refusal> firstTooWide(const BlockLayout& block, const Fields& fiel
         if (!range) {
             continue;
         }
-        if (fieldSpec.encoding == Encoding::WheelSize &&
-            fields.selectedIndex(fieldSpec.control) == k700CIndex) {
+        if (fieldSpec.encoding == Encoding::WheelSize && fields.text(fieldSpec.control) == k700C) {
             continue;
         }
         const std::int64_t v = toInteger(fields.text(fieldSpec.control));
@@ -146,6 +149,34 @@ std::optional<TypedRange> typedRange(const FieldSpec& fieldSpec) {
         break;
     }
     return std::nullopt;
+}
+
+void settleCombo(std::string_view control, Fields& fields) {
+    const std::string shown = fields.text(control);
+    if (control == "ComboBox3" || control == "ComboBox4") {
+        // Setting the text selects the item it names, or none, and keeps it as it is.
+        fields.setText(control, shown);
+        return;
+    }
+    const std::vector<std::string> items = comboItems(control);
+    const int item = shownItem(fields, control);
+    const std::string itemText = item >= 0 && item < static_cast<int>(items.size())
+                                     ? items[static_cast<std::size_t>(item)]
+                                     : std::string();
+    if (shown != itemText || fields.selectedIndex(control) != item) {
+        fields.setText(control, itemText);
+    }
+}
+
+void settleCombos(Block block, Fields& fields) {
+    for (const FieldSpec& fieldSpec : layout(block).fields) {
+        for (const std::string& control : {fieldSpec.control, fieldSpec.partner}) {
+            if (std::find(kParameterCombos.begin(), kParameterCombos.end(), control) !=
+                kParameterCombos.end()) {
+                settleCombo(control, fields);
+            }
+        }
+    }
 }
 
 std::optional<Refusal> checkFieldWidths(Block block, const Fields& fields) {

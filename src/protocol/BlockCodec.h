@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 namespace morvent {
 
@@ -48,7 +49,17 @@ struct TypedRange {
 };
 std::optional<TypedRange> typedRange(const FieldSpec& fieldSpec);
 
-// "700C" is the 13th wheel size and has a code of its own.
+// Makes a combo box show what it will be sent as, when the user leaves it and before a write
+// reads it. One used by its selected item (a fixed list) selects the item its text names, or
+// else shows its selected item's text again (nothing, with none selected). One used by its text
+// (the low-battery voltage, the wheel size) selects the item its text names, or none, and keeps
+// the text.
+void settleCombo(std::string_view control, Fields& fields);
+// settleCombo for every combo box of the block.
+void settleCombos(Block block, Fields& fields);
+
+// "700C" is the 13th wheel size and has a code of its own; it is sent so only when shown.
+inline constexpr std::string_view k700C = "700C";
 inline constexpr int k700CIndex = 12;
 inline constexpr std::uint8_t k700CCode = 0x37;
 

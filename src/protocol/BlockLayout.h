@@ -23,11 +23,12 @@ enum class Encoding : std::uint8_t {
     // The control's text as a whole number, one byte or two (high byte first). The only kind a
     // controller reply can fill with any value.
     Number,
-    // The combo box's selected index plus an offset; where index 0 means "leave it to the
-    // display" (or "Undeterminated"), that index travels as 0xFF instead.
+    // The position of the item the combo box shows (shownItem: the one its text names, else
+    // the one selected) plus an offset; where index 0 means "leave it to the display" (or
+    // "Undeterminated"), that index travels as 0xFF instead.
     ComboIndex,
-    // Wheel diameter: "700C" has a code of its own between 27 and 28 inch; every other size,
-    // listed or typed, travels doubled.
+    // Wheel diameter, by the text shown: "700C" has a code of its own between 27 and 28 inch;
+    // every other size, listed or typed, travels doubled.
     WheelSize,
     // One byte shared by two controls: the speed meter model in bits 7..6 (from the partner
     // combo box) and the signal count in bits 5..0 (from the control's text).

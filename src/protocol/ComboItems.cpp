@@ -85,6 +85,13 @@ void fillParameterCombos(Fields& fields) {
     }
 }
 
+int shownItem(const Fields& fields, std::string_view control) {
+    const std::vector<std::string> items = comboItems(control);
+    const auto named = std::find(items.begin(), items.end(), fields.text(control));
+    return named != items.end() ? static_cast<int>(named - items.begin())
+                                : fields.selectedIndex(control);
+}
+
 std::vector<std::string> lowBatteryItems(std::uint8_t voltageClass) {
     const VoltageClass& c = voltageClassOf(voltageClass);
     return numbers(c.lowest, c.highest);

@@ -23,6 +23,11 @@ inline constexpr std::array<std::string_view, 11> kParameterCombos{
 // Fills every parameter combo box with its list (selecting nothing).
 void fillParameterCombos(Fields& fields);
 
+// The item a combo box with a fixed list stands for: the one its text names, as typed over it,
+// or else its selected item; -1 when its text names none and nothing is selected. What a page
+// shows is what goes out, so a typed item counts before a selection it was typed over.
+int shownItem(const Fields& fields, std::string_view control);
+
 // The choices of "Low Battery Protect(V):" for a nominal voltage class from the identity reply:
 // every volt of the class's range, ascending.
 std::vector<std::string> lowBatteryItems(std::uint8_t voltageClass);

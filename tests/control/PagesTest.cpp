@@ -214,18 +214,6 @@ TEST_F(Pages, WriteFlashChecksItsFieldsInOrderWithoutMovingTheFocus) {
     EXPECT_EQ(requestsSent(), before);
 }
 
-TEST_F(Pages, WriteFlashRefusesAValueTooWideBeforeTheFirstFrame) {
-    setText("Edit44", "70000"); // a Torque grid cell, the last block of the chain
-    const Bytes basicBefore = image(Block::Basic);
-    setText("Edit12", "45");
-    button("BitBtn3")->click();
-    EXPECT_EQ(boxes.shown,
-              std::vector<QString>{"info: The StartKgS0 is out of range,Please input again."});
-    QTest::qWait(200);
-    EXPECT_EQ(image(Block::Basic), basicBefore);
-    EXPECT_EQ(find<QTabWidget>("TabbedNotebook1")->currentIndex(), 3);
-}
-
 TEST_F(Pages, ARefusedPedalAssistByteStopsWriteFlashAfterBasic) {
     sim.withModel([](ControllerModel& m) { m.refuseByte(Command::PedalAssist, 3); });
     setText("Edit12", "45");
@@ -258,15 +246,114 @@ TEST_F(Pages, ATabClickDuringReadFlashDropsTheReplyInFlight) {
     EXPECT_EQ(requests(Command::PedalAssist), pedalReads);
 }
 
-TEST_F(Pages, AReplySplitByALongPauseFailsItsChecksum) {
-    sim.withModel([](ControllerModel& m) { m.setSplit(Command::Basic, 10); });
-    const auto before = shown(Block::Basic);
-    clickForAnswer("BitBtn5");
-    QTest::qWait(300); // the second half arrives as a reply of its own and is ignored
-    EXPECT_EQ(boxes.shown, std::vector<QString>{"info: Read The Basic Info CheckSum Error"});
-    EXPECT_EQ(shown(Block::Basic), before);
-    EXPECT_EQ(form->PendingRequest, SingleRead);
+// Write Flash checks every block before its first frame, and each block again as its frame is
+// built, since the pages stay open to typing while the chain runs: a value out of range stops
+// the chain there with its message, and that block and those after it are not sent.
+struct FlashCase {
+    const char* name;
+    bool typedDuringChain;
+    const char* field;
+    const char* value;
+    const char* message;
+    Command firstNotWritten;
+};
+
+void PrintTo(const FlashCase& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class WriteFlashValues : public Pages, public testing::WithParamInterface<FlashCase> {};
+
+TEST_P(WriteFlashValues, StopTheChainAtTheBlockOfAValueOutOfRange) {
+    const FlashCase& c = GetParam();
+    if (!c.typedDuringChain) {
+        setText(c.field, c.value);
+    }
+    // The Basic frame is out when the click returns; its acknowledgement comes after the typing.
+    button("BitBtn3")->click();
+    setText(c.field, c.value);
+    ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
+    QTest::qWait(300);
+    EXPECT_EQ(boxes.shown, std::vector<QString>{QString("info: ") + c.message});
+    EXPECT_EQ(writes(Command::Basic).size(), c.typedDuringChain ? 1u : 0u);
+    EXPECT_TRUE(writes(c.firstNotWritten).empty());
+    EXPECT_EQ(form->PendingRequest, NothingAwaited);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, WriteFlashValues,
+    testing::Values(FlashCase{"TooWideBeforehand", false, "Edit44", "70000",
+                              "The StartKgS0 is out of range,Please input again.", Command::Basic},
+                    FlashCase{"TooWideDuring", true, "Edit32", "70000",
+                              "The BaseV Voltage is out of range,Please input again.",
+                              Command::Torque},
+                    FlashCase{"OutOfRangeDuring", true, "Edit23", "150",
+                              "The Start Current is out of range,Please input again.",
+                              Command::PedalAssist}),
+    [](const testing::TestParamInfo<FlashCase>& info) { return info.param.name; });
+
+// Every combo box is sent as the item or the number it shows, and shows it again after a write.
+struct ComboCase {
+    const char* name;
+    const char* combo;
+    int selected;      // chosen first from the list; kNoChoice: left as the window starts
+    const char* typed; // typed over it then; nullptr: nothing typed
+    const char* writeButton;
+    Command block;
+    std::size_t payloadByte;
+    std::uint8_t sent;
+    const char* shownAfter;
+};
+constexpr int kNoChoice = -2;
+
+void PrintTo(const ComboCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CombosSend : public Form1Test, public testing::WithParamInterface<ComboCase> {
+protected:
+    void typeOver(QComboBox& combo, const char* text) {
+        combo.clearEditText();
+        QTest::keyClicks(combo.lineEdit(), QString::fromUtf8(text));
+    }
+};
+
+TEST_P(CombosSend, WhatTheyShow) {
+    const ComboCase& c = GetParam();
+    connectController();
+    // Nothing read: every list is as the window starts; the page checks are satisfied by hand.
+    for (const auto& [edit, value] :
+         {std::pair{22, "6"}, {23, "30"}, {24, "2"}, {26, "4"}, {30, "20"}, {31, "50"}}) {
+        form->ui().edit(edit)->setText(QString::fromUtf8(value));
+    }
+    typeOver(*form->ui().ComboBox3, "42");
+    typeOver(*form->ui().ComboBox4, "26");
+    auto* combo = find<QComboBox>(c.combo);
+    if (c.selected != kNoChoice) {
+        combo->setCurrentIndex(c.selected);
+    }
+    if (c.typed) {
+        typeOver(*combo, c.typed);
+    }
+    button(c.writeButton)->click();
+    ASSERT_TRUE(waitFor([&] { return !writes(c.block).empty(); }));
+    EXPECT_EQ(writes(c.block).back().at(c.payloadByte), c.sent);
+    EXPECT_EQ(combo->currentText(), c.shownAfter);
+    EXPECT_EQ(combo->currentIndex(), combo->findText(c.shownAfter));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Combos, CombosSend,
+    testing::Values(
+        ComboCase{"SizeOver700C", "ComboBox4", 12, "31", "BitBtn4", Command::Basic, 22, 62, "31"},
+        ComboCase{"Cleared", "ComboBox8", 11, "", "BitBtn7", Command::PedalAssist, 2, 25, "25Km/H"},
+        ComboCase{"TypedItem", "ComboBox9", kNoChoice, "5", "BitBtn7", Command::PedalAssist, 4, 5,
+                  "5"},
+        ComboCase{"TypedNoItem", "ComboBox11", kNoChoice, "Fast", "BitBtn9",
+                  Command::ThrottleHandle, 2, 0, "Speed"},
+        ComboCase{"AsTheWindowStarts", "ComboBox7", kNoChoice, nullptr, "BitBtn7",
+                  Command::PedalAssist, 1, 0xFF, "By Display's Command"}),
+    [](const testing::TestParamInfo<ComboCase>& info) { return info.param.name; });
 
 TEST_F(Pages, GetAsksOnceAndLeavesPollingOff) {
     const std::size_t before = requests(Command::LiveReadings);
