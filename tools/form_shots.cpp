@@ -5,10 +5,13 @@
 #include "TrafficLog.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <cstdio>
 
@@ -59,6 +62,28 @@ int main(int argc, char** argv) {
         QTest::qWait(50);
         form.grab().save(folder + "/main-" + names[page] + ".png");
     }
+    // A field's help as pointing at it shows it, and the File menu with its comparisons after
+    // the page and the controller were compared.
+    QToolTip::showText(form.ui().edit(23)->mapToGlobal(QPoint(10, 10)),
+                       form.ui().edit(23)->toolTip(), form.ui().edit(23));
+    QTest::qWait(100);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) {
+            top->grab().save(folder + "/tooltip-start-current.png");
+        }
+    }
+    QToolTip::hideText();
+    form.ui().TabbedNotebook1->setCurrentIndex(1);
+    form.ui().edit(23)->setText("55");
+    emit form.ui().File1->aboutToShow();
+    form.extras().CompareWithController1->trigger();
+    QTest::qWait(1500);
+    form.grab().save(folder + "/main-compared-with-controller.png");
+    form.ui().File1->popup(form.mapToGlobal(QPoint(10, 30)));
+    QTest::qWait(100);
+    form.ui().File1->grab().save(folder + "/menu-file.png");
+    form.ui().File1->hide();
+
     sim.hangUp();
     QTest::qWait(300);
     statusShot("connection-lost");

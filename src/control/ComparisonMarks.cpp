@@ -129,10 +129,16 @@ ComparisonMarks::ComparisonMarks(QWidget& window, QTabWidget& notebook, StatusNo
 }
 
 void ComparisonMarks::compareWith(const QString& path, const Fields& window) {
-    const auto differences =
-        differingFields(window, readParameterValues(QFile::encodeName(path).toStdString()));
+    compareWithValues(QFileInfo(path).fileName(),
+                      readParameterValues(QFile::encodeName(path).toStdString()), window);
+}
+
+void ComparisonMarks::compareWithValues(
+    const QString& source, const std::map<std::string, std::int32_t, std::less<>>& values,
+    const Fields& window) {
+    const auto differences = differingFields(window, values);
     clear();
-    m_fileName = QFileInfo(path).fileName();
+    m_source = source;
     m_differences = static_cast<int>(differences.size());
     for (const FieldDifference& difference : differences) {
         mark(difference);
@@ -152,8 +158,7 @@ void ComparisonMarks::mark(const FieldDifference& difference) {
     }
     mark.frame = new MarkFrame(*field);
     mark.toolTip = field->toolTip();
-    field->setToolTip(
-        QStringLiteral("In %1: %2").arg(m_fileName, fileValueText(difference, *field)));
+    field->setToolTip(QStringLiteral("In %1: %2").arg(m_source, fileValueText(difference, *field)));
     const std::string control = difference.control;
     const auto changed = [this, control] { unmark(control); };
     if (auto* edit = qobject_cast<QLineEdit*>(field)) {
@@ -192,7 +197,7 @@ void ComparisonMarks::clear() {
     while (!m_marks.empty()) {
         unmark(m_marks.begin()->first);
     }
-    m_fileName.clear();
+    m_source.clear();
     m_differences = 0;
     report();
 }
@@ -217,21 +222,22 @@ void ComparisonMarks::report() {
         const int marks = perPage.contains(page) ? perPage[page] : 0;
         m_notebook.setTabIcon(page, marks > 0 ? markedPageIcon() : QIcon());
         m_notebook.setTabToolTip(
-            page, marks == 0   ? QString()
-                  : marks == 1 ? QStringLiteral("1 field differs from %1").arg(m_fileName)
-                               : QStringLiteral("%1 fields differ from %2")
-                                     .arg(QString::number(marks), m_fileName));
+            page,
+            marks == 0 ? QString()
+            : marks == 1
+                ? QStringLiteral("1 field differs from %1").arg(m_source)
+                : QStringLiteral("%1 fields differ from %2").arg(QString::number(marks), m_source));
     }
-    if (m_fileName.isEmpty()) {
+    if (m_source.isEmpty()) {
         m_note.clearNote();
     } else if (m_differences == 0) {
-        m_note.say(QStringLiteral("No field differs from %1").arg(m_fileName));
+        m_note.say(QStringLiteral("No field differs from %1").arg(m_source));
     } else if (m_marks.empty()) {
         m_note.clearNote();
     } else {
-        m_note.say(count() == 1 ? QStringLiteral("1 field differs from %1").arg(m_fileName)
+        m_note.say(count() == 1 ? QStringLiteral("1 field differs from %1").arg(m_source)
                                 : QStringLiteral("%1 fields differ from %2")
-                                      .arg(QString::number(count()), m_fileName));
+                                      .arg(QString::number(count()), m_source));
     }
 }
 

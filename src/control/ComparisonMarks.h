@@ -21,9 +21,10 @@ namespace morvent {
 
 class StatusNote;
 
-// "Compare With File...": every parameter control whose value differs from a chosen ".el" file
-// gets a coloured frame, with the file's value in its tooltip, the tab of each page holding one
-// a dot of the same colour, and the status bar counts them.
+// "Compare With File..." and "Compare With Controller": every parameter control whose value
+// differs from a chosen ".el" file, or from what the controller holds, gets a coloured frame,
+// with the other value in its tooltip, the tab of each page holding one a dot of the same colour,
+// and the status bar counts them.
 // A mark lasts until its control's value changes (typed, read, loaded or undone), its page is
 // read from the controller, or the comparison is cleared; the count follows, and "Clear
 // Comparison" is offered only while a mark is left.
@@ -38,6 +39,11 @@ public:
     // an earlier comparison. Throws ParameterFileError, marking nothing and keeping the earlier
     // marks, when the file cannot be read.
     void compareWith(const QString& path, const Fields& window);
+    // The same with values as a parameter file would hold them, from the source named ("the
+    // controller").
+    void compareWithValues(const QString& source,
+                           const std::map<std::string, std::int32_t, std::less<>>& values,
+                           const Fields& window);
 
     void clearPage(Block block);
     void clear();
@@ -63,7 +69,7 @@ private:
     QTabWidget& m_notebook;
     StatusNote& m_note;
     QAction& m_clearAction;
-    QString m_fileName;
+    QString m_source; // the file's name, or what else the window was compared with
     int m_differences = 0;
     std::map<std::string, Mark, std::less<>> m_marks;
 };

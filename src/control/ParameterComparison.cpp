@@ -1,5 +1,6 @@
 #include "ParameterComparison.h"
 
+#include "ComboItems.h"
 #include "NumberConversion.h"
 #include "ParameterFile.h"
 
@@ -40,6 +41,17 @@ std::map<std::string, std::int32_t, std::less<>> readParameterValues(const std::
     return std::move(loaded.values);
 }
 
+std::map<std::string, std::int32_t, std::less<>> parameterValues(const Fields& fields) {
+    std::map<std::string, std::int32_t, std::less<>> values;
+    for (const ParameterRow& row : parameterRows()) {
+        values.insert_or_assign(row.control,
+                                row.kind == ParameterKind::Number
+                                    ? parseInteger(fields.text(row.control)).value_or(0)
+                                    : fields.selectedIndex(row.control));
+    }
+    return values;
+}
+
 std::vector<FieldDifference>
 differingFields(const Fields& window,
                 const std::map<std::string, std::int32_t, std::less<>>& file) {
@@ -55,7 +67,7 @@ differingFields(const Fields& window,
             if (fileValue < 0 || fileValue >= window.itemCount(row.control)) {
                 fileValue = -1;
             }
-            differs = window.selectedIndex(row.control) != fileValue;
+            differs = shownItem(window, row.control) != fileValue;
         }
         if (differs) {
             differences.push_back({row.control, row.kind, fileValue});

@@ -16,6 +16,10 @@ namespace morvent {
 // file cannot be read.
 std::map<std::string, std::int32_t, std::less<>> readParameterValues(const std::string& path);
 
+// The values a parameter file saved from these controls would hold; a text that is no number
+// gives 0.
+std::map<std::string, std::int32_t, std::less<>> parameterValues(const Fields& fields);
+
 struct FieldDifference {
     std::string control;
     ParameterKind kind;
@@ -26,7 +30,8 @@ struct FieldDifference {
 
 // The controls, in table order, whose value differs from the file's. A text is compared as the
 // number it stands for ("007" equals 7), and a text that is no number differs from every value;
-// a list is compared by its selected index, -1 when nothing is selected.
+// a list is compared by the item it shows (the one its text names, else its selected one), -1
+// when it shows none.
 std::vector<FieldDifference>
 differingFields(const Fields& window, const std::map<std::string, std::int32_t, std::less<>>& file);
 

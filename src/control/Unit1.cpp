@@ -18,6 +18,7 @@
 #include "MessageBoxes.h"
 #include "NoticingFields.h"
 #include "PageUndo.h"
+#include "ParameterComparison.h"
 #include "PortComboBox.h"
 #include "SaveWindow.h"
 #include "StatusNote.h"
@@ -156,6 +157,12 @@ void TForm1::setupKeeping() {
             [this] { m_liveReadings->showWindow(); });
     connect(m_extras.CompareWithFile1, &QAction::triggered, this,
             [this] { guarded([&] { CompareWithFile1Click(); }); });
+    connect(m_extras.CompareWithController1, &QAction::triggered, this,
+            [this] { guarded([&] { CompareWithController1Click(); }); });
+    // Offered as the File menu opens, which is the only way to it: connected, and nothing else
+    // running that it would cut into.
+    connect(m_ui.File1, &QMenu::aboutToShow, this,
+            [this] { m_extras.CompareWithController1->setEnabled(controllerComparisonAllowed()); });
     connect(m_extras.ClearComparison1, &QAction::triggered, this,
             [this] { m_comparison->clear(); });
     connect(m_extras.OpenBackupsFolder1, &QAction::triggered, this,
@@ -516,6 +523,22 @@ void TForm1::CompareWithFile1Click() {
     }
 }
 
+bool TForm1::controllerComparisonAllowed() const {
+    // Connected, not polling (both as Read Flash), and no chain of any kind running.
+    return m_ui.BitBtn2->isEnabled() && PendingRequest != FlashReadChain &&
+           PendingRequest != FlashWriteChain && PendingRequest != ControllerComparison;
+}
+
+void TForm1::CompareWithController1Click() {
+    if (!controllerComparisonAllowed()) {
+        return;
+    }
+    m_controllerCopy = std::make_unique<FieldStore>();
+    fillParameterCombos(*m_controllerCopy);
+    PendingRequest = ControllerComparison;
+    SendReadCommand(morvent::code(Command::Basic));
+}
+
 void TForm1::OpenBackupsFolder1Click() {
     // Opened even before the first backup, so the user sees where they will go.
     QDir().mkpath(m_backups->directory());
@@ -566,6 +589,9 @@ void TForm1::awaitReply(std::uint8_t code) {
         break;
     case FlashWriteChain:
         m_status->awaiting(QStringLiteral("Write Flash: ") + what);
+        break;
+    case ControllerComparison:
+        m_status->awaiting(QStringLiteral("Compare With Controller: ") + what);
         break;
     case SingleWrite:
         m_status->awaiting(QStringLiteral("Waiting for %1 to be stored").arg(what));
@@ -712,7 +738,8 @@ void TForm1::handleFirmwareText(std::span<const std::uint8_t> reply) {
 void TForm1::handleBlockReply(Block block, std::span<const std::uint8_t> reply) {
     // A read reply and a write acknowledgement start with the same code; what is awaited tells
     // them apart, and a read never leaves a write awaited, so at most one of these runs.
-    if (PendingRequest == SingleRead || PendingRequest == FlashReadChain) {
+    if (PendingRequest == SingleRead || PendingRequest == FlashReadChain ||
+        PendingRequest == ControllerComparison) {
         handleBlockReadReply(block, reply);
     }
     if (PendingRequest == SingleWrite || PendingRequest == FlashWriteChain) {
@@ -725,13 +752,26 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
         information(morvent::layout(block).readChecksumMessage);
         return;
     }
-    applyReadReply(block, reply, m_fields);
-    m_undo->remember(block);
-    m_comparison->clearPage(block);
+    // Compare With Controller is a read chain of its own through this same path, so it has the
+    // waits, the port handling and the checksum messages of Read Flash; only its replies go into
+    // the copy kept aside instead of the pages, and it ends with the last block, the live
+    // readings being no parameter.
+    const bool comparing = PendingRequest == ControllerComparison;
+    if (comparing) {
+        applyReadReply(block, reply, *m_controllerCopy);
+    } else {
+        applyReadReply(block, reply, m_fields);
+        m_undo->remember(block);
+        m_comparison->clearPage(block);
+    }
     reopenPort();
-    if (PendingRequest == FlashReadChain) {
+    if (PendingRequest == FlashReadChain || (comparing && block != kAllBlocks.back())) {
         SendReadCommand(
             static_cast<std::uint8_t>(morvent::code(morvent::layout(block).command) + 1));
+    } else if (comparing) {
+        PendingRequest = NothingAwaited;
+        m_comparison->compareWithValues(QStringLiteral("the controller"),
+                                        parameterValues(*m_controllerCopy), m_fields);
     } else {
         PendingRequest = NothingAwaited;
     }

@@ -43,6 +43,8 @@ enum PendingRequestKind : int {
     SingleWrite = 2,
     FlashReadChain = 3,
     FlashWriteChain = 4,
+    // "Compare With Controller": the four blocks read in turn into a copy kept aside.
+    ControllerComparison = 5,
 };
 
 // What the main window takes from outside: where its ports come from, the simulated controller
@@ -124,6 +126,7 @@ public:
     void Save1Click();
     void Load1Click();
     void CompareWithFile1Click();
+    void CompareWithController1Click();
     void OpenBackupsFolder1Click();
 
     // Frame senders: each waits first, as the controller needs a quiet line between frames.
@@ -172,6 +175,8 @@ private:
     // The plot, the backups, the comparison and the pages' undo: set up and hooked in.
     void setupKeeping();
     void keepBackup();
+    // Connected, not polling and no chain running.
+    bool controllerComparisonAllowed() const;
 
     MessageBoxes& m_boxes;
     Options m_options;

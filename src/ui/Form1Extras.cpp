@@ -76,6 +76,10 @@ void Form1Extras::setupUi(Form1Ui& ui) {
     ui.File1->addSeparator();
     CompareWithFile1 = ui.File1->addAction(QStringLiteral("Compare With File..."));
     CompareWithFile1->setObjectName(QStringLiteral("CompareWithFile1"));
+    CompareWithController1 = ui.File1->addAction(QStringLiteral("Compare With Controller"));
+    CompareWithController1->setObjectName(QStringLiteral("CompareWithController1"));
+    // Until the File menu opens on a connected window.
+    CompareWithController1->setEnabled(false);
     ClearComparison1 = ui.File1->addAction(QStringLiteral("Clear Comparison"));
     ClearComparison1->setObjectName(QStringLiteral("ClearComparison1"));
     ui.File1->addSeparator();

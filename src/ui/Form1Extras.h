@@ -14,7 +14,7 @@ class Form1Ui;
 // - "Plot..." in the "About Tq" group, beside "Get";
 // - "Undo Changes" at the left of each page's button row, away from "Read" and "Write";
 // - in the File menu, under "Save" and "Load": "Compare With File...", "Clear Comparison" and
-//   "Open Backups Folder".
+//   "Open Backups Folder"; "Compare With Controller" after "Compare With File...".
 class Form1Extras {
 public:
     // Call after Form1Ui::setupUi.
@@ -24,6 +24,7 @@ public:
     // By page index (Form1Ui::Page).
     std::array<QPushButton*, 4> UndoButtons{};
     QAction* CompareWithFile1 = nullptr;
+    QAction* CompareWithController1 = nullptr;
     QAction* ClearComparison1 = nullptr;
     QAction* OpenBackupsFolder1 = nullptr;
 };

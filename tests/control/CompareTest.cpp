@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 
 namespace morvent {
 namespace {
@@ -155,6 +156,37 @@ TEST_F(Compare, AFileThatCannotBeReadKeepsTheMarksAndCancellingDoesNothing) {
     comparisonFile.clear();
     compare();
     EXPECT_EQ(marked(), QStringList({"Edit1"}));
+}
+
+TEST_F(Compare, WithTheControllerMarksWhatChangedSinceTheReadAndLeavesThePagesAlone) {
+    QAction* action = form->extras().CompareWithController1;
+    const auto openFileMenu = [this] { emit form->ui().File1->aboutToShow(); };
+    const QString limitRead = form->ui().edit(5)->text();
+    form->ui().edit(5)->setText("77");
+    form->ui().ComboBox8->setCurrentIndex(form->ui().ComboBox8->currentIndex() + 1);
+    form->ui().edit(32)->setText("1234");
+    Bytes torque = sim.withModel([](ControllerModel& m) { return m.image(Command::Torque); });
+    ++torque[13]; // the controller's own change: the 15 - 20 Kg delta voltage
+    sim.withModel([&](ControllerModel& m) { m.setImage(Command::Torque, torque); });
+    const auto pages = snapshot();
+
+    openFileMenu();
+    ASSERT_TRUE(action->isEnabled());
+    action->trigger();
+    openFileMenu();
+    EXPECT_FALSE(action->isEnabled()); // while its reads run
+    ASSERT_TRUE(waitFor([this] { return !note().isEmpty(); }));
+    EXPECT_EQ(marked(), QStringList({"Edit5", "ComboBox8", "Edit32", "Edit40"}));
+    EXPECT_EQ(note(), "4 fields differ from the controller");
+    EXPECT_EQ(form->ui().edit(5)->toolTip(), "In the controller: " + limitRead);
+    EXPECT_EQ(snapshot(), pages);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(form->PendingRequest, NothingAwaited);
+    EXPECT_EQ(requests(Command::LiveReadings), 1u); // only Read Flash's
+
+    button("BitBtn11")->click();
+    openFileMenu();
+    EXPECT_FALSE(action->isEnabled());
 }
 
 TEST(ParameterComparison, ComparesNumbersByValueAndListsByIndex) {
