@@ -23,7 +23,7 @@ Bytes buildWriteFrame(Block block, const Fields& fields);
 
 // Puts a block read reply into the block's controls, in payload order. The payload is read at
 // its fixed offsets whatever the length byte says, and bytes that did not arrive read as 0. The
-// checksum is not looked at: the caller tests it first (readReplyChecksumValid).
+// checksum is not looked at: the caller tests the reply first (readReplyFlaw).
 void applyReadReply(Block block, std::span<const std::uint8_t> reply, Fields& fields);
 
 // The same for any list of fields laid out from reply offset 2 on.

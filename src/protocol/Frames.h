@@ -55,8 +55,8 @@ Bytes readReply(Command command, std::span<const std::uint8_t> payload);
 Bytes writeAcknowledgement(Command command, std::uint8_t status);
 
 // Byte k of a received reply. A reply is whatever one receive event delivered, whole or not;
-// positions beyond the bytes that arrived read as 0, so a short or cut reply is still decoded
-// at its fixed offsets and simply fails its checksum.
+// positions beyond the bytes that arrived read as 0, so nothing reads past them (readReplyFlaw
+// refuses such a reply before anything is decoded from it).
 std::uint8_t replyByte(std::span<const std::uint8_t> reply, std::size_t k);
 
 // A read reply's checksum: byte 2 + N against the sum of bytes 0 .. 1 + N, N taken from byte 1.

@@ -24,7 +24,7 @@ struct Identity {
 };
 
 // Reads the fixed offsets of the reply whatever its length byte says; bytes that did not
-// arrive read as 0. The checksum is the caller's to test first (identityChecksumValid).
+// arrive read as 0. The caller tests the reply first (readReplyFlaw).
 Identity decodeIdentity(std::span<const std::uint8_t> reply);
 
 // Shows the identity in Label6 .. Label11 and refills ComboBox3, in that order; returns the

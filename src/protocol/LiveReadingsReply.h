@@ -15,7 +15,7 @@ namespace morvent {
 const std::vector<FieldSpec>& liveReadingFields();
 
 // Fills Edit92 .. Edit96 from the reply's fixed offsets whatever its length byte says; bytes
-// that did not arrive read as 0. The caller tests the checksum first (readReplyChecksumValid).
+// that did not arrive read as 0. The caller tests the reply first (readReplyFlaw).
 void applyLiveReadings(std::span<const std::uint8_t> reply, Fields& fields);
 
 inline constexpr std::string_view kLiveReadingsChecksumMessage = "Read The Tq Info CheckSum Error";
