@@ -20,7 +20,7 @@ void SaveParameterFile(const Fields& fields, const std::string& path) {
     }
 
     IniDocument document;
-    if (const std::optional<std::string> existing = readFile(path)) {
+    if (const std::optional<std::string> existing = readFile(path, kParameterFileLimit)) {
         document = IniDocument(*existing);
     } else if (!isMissing(path)) {
         // There is a file that cannot be read, so its other lines could not be kept.
@@ -35,7 +35,7 @@ void SaveParameterFile(const Fields& fields, const std::string& path) {
 }
 
 void LoadParameterFile(Fields& fields, const std::string& path) {
-    const std::optional<std::string> content = readFile(path);
+    const std::optional<std::string> content = readFile(path, kParameterFileLimit);
     if (!content) {
         throw ParameterFileError("Unable to read " + path);
     }
