@@ -3,6 +3,7 @@
 #include "BlockLayout.h"
 #include "Fields.h"
 #include "ParameterComparison.h"
+#include "ParameterFile.h"
 
 #include <QObject>
 #include <QPointer>
@@ -39,6 +40,12 @@ public:
     // marks, when the file cannot be read.
     void compareWith(const QString& path, const Fields& window);
 
+    // After a load: marks the fields the file gave no value, so they hold 0, each tooltip saying
+    // why, and the status bar counts them, so nobody writes those zeros unawares. Replaces an
+    // earlier load's marks, and with problems a comparison's; a mark goes as a comparison's
+    // does.
+    void markNotInFile(const QString& fileName, const std::vector<ParameterFileProblem>& problems);
+
     void clearPage(Block block);
     void clear();
 
@@ -56,6 +63,7 @@ private:
     };
 
     void mark(const FieldDifference& difference);
+    void place(QWidget& field, const std::string& control, const QString& toolTip);
     void unmark(const std::string& control);
     void report();
 
@@ -65,6 +73,8 @@ private:
     QAction& m_clearAction;
     QString m_fileName;
     int m_differences = 0;
+    // The marks are of fields a load did not find, not of differences.
+    bool m_notInFile = false;
     std::map<std::string, Mark, std::less<>> m_marks;
 };
 
