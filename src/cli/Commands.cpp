@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "ArgumentText.h"
 #include "BlockCodec.h"
 #include "ComboItems.h"
 #include "FieldStore.h"
@@ -16,14 +17,19 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QThread>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <optional>
+#include <unistd.h>
 
 namespace morvent {
 
@@ -45,7 +51,7 @@ struct Common {
 };
 
 void print(std::FILE* to, const QString& text) {
-    std::fputs(qPrintable(text), to);
+    std::fputs(localBytes(text).c_str(), to);
     std::fputc('\n', to);
     std::fflush(to);
 }
@@ -61,6 +67,56 @@ QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// A name as JSON text, which has no room for bytes that are not UTF-8.
+QString jsonName(const QString& path) {
+    return QString::fromUtf8(localBytes(path));
+}
+
+// The CSV file watch records to. Opened before connecting, so a name that cannot be written
+// costs no probing, and not blocking, so a named pipe nobody reads is refused rather than
+// waited on; written with write(2), so a failed write (a full disk, a reader gone) ends the run.
+class CsvFile {
+public:
+    explicit CsvFile(std::string path) : m_path(std::move(path)) {
+        m_fd = ::open(m_path.c_str(),
+                      O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+        const int flags = m_fd < 0 ? -1 : ::fcntl(m_fd, F_GETFL);
+        if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            fail();
+        }
+        // A reader that goes away is a failed write, reported as such, not a silent end.
+        std::signal(SIGPIPE, SIG_IGN);
+        write("time,SpeedSignalACC,SpeedSigLevel,LevelHTime(ms),LevelLTime(ms),TqVoltate(mV)\n");
+    }
+    CsvFile(const CsvFile&) = delete;
+    CsvFile& operator=(const CsvFile&) = delete;
+    ~CsvFile() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+
+    void write(std::string_view line) {
+        while (!line.empty()) {
+            const ssize_t written = ::write(m_fd, line.data(), line.size());
+            if (written < 0 && errno != EINTR) {
+                fail();
+            }
+            line.remove_prefix(static_cast<std::size_t>(std::max<ssize_t>(written, 0)));
+        }
+    }
+
+private:
+    [[noreturn]] void fail() const {
+        const std::string why =
+            errno == ENXIO ? "a named pipe that nobody reads" : std::strerror(errno);
+        throw SessionError(Outcome::InvalidInput, "Unable to write to " + m_path + ": " + why);
+    }
+
+    std::string m_path;
+    int m_fd = -1;
+};
+
 // A running session: the simulated controller when asked for, and the identity once connected.
 class Connection {
 public:
@@ -71,7 +127,7 @@ public:
         if (!ok || timeout <= 0) {
             throw SessionError(Outcome::InvalidInput, "--timeout takes a number of milliseconds.");
         }
-        std::string device = parser.value(common.port).toStdString();
+        std::string device = localBytes(parser.value(common.port));
         if (parser.isSet(common.simulate)) {
             m_simulator = std::make_unique<SimulatedController>();
             m_simulator->start();
@@ -177,21 +233,22 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
     FieldStore fields = parameterStore();
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
-    SaveParameterFile(fields, path.toStdString());
+    SaveParameterFile(fields, localBytes(path));
     if (json) {
-        print(io.out, QString::fromUtf8(QJsonDocument(QJsonObject{{"file", path}, {"saved", true}})
-                                            .toJson(QJsonDocument::Compact)));
+        print(io.out, QString::fromUtf8(
+                          QJsonDocument(QJsonObject{{"file", jsonName(path)}, {"saved", true}})
+                              .toJson(QJsonDocument::Compact)));
     } else {
         print(io.out, QStringLiteral("Saved %1").arg(path));
     }
     return Outcome::Success;
 }
 
-Outcome write(Connection& connection, const QString& path, bool verify, bool json,
-              const CommandStreams& io) {
+Outcome write(Connection& connection, const QString& path, const ParameterFileContent& file,
+              bool verify, bool json, const CommandStreams& io) {
     FieldStore fields = parameterStore();
     const int maxCurrent = applyIdentity(connection.identity, fields);
-    LoadParameterFile(fields, path.toStdString());
+    applyParameterFile(file, fields);
     for (const auto& check :
          {checkWriteFlash(fields, maxCurrent), checkFieldWidthsForFlash(fields)}) {
         if (check) {
@@ -222,7 +279,7 @@ Outcome write(Connection& connection, const QString& path, bool verify, bool jso
     if (json) {
         print(io.out,
               QString::fromUtf8(
-                  QJsonDocument(QJsonObject{{"file", path},
+                  QJsonDocument(QJsonObject{{"file", jsonName(path)},
                                             {"written", true},
                                             {"verified", verify},
                                             {"differences", QJsonArray::fromStringList(differing)}})
@@ -236,19 +293,8 @@ Outcome write(Connection& connection, const QString& path, bool verify, bool jso
     return differing.isEmpty() ? Outcome::Success : Outcome::FieldRefused;
 }
 
-Outcome watch(Connection& connection, int intervalMs, int count, const QString& csvPath,
+Outcome watch(Connection& connection, int intervalMs, int count, CsvFile* csv,
               const CommandStreams& io) {
-    std::unique_ptr<QFile> csv;
-    if (!csvPath.isEmpty()) {
-        csv = std::make_unique<QFile>(csvPath);
-        if (!csv->open(QIODevice::WriteOnly | QIODevice::Text)) {
-            throw SessionError(Outcome::InvalidInput,
-                               "Unable to write to " + csvPath.toStdString());
-        }
-        csv->write(
-            "time,SpeedSignalACC,SpeedSigLevel,LevelHTime(ms),LevelLTime(ms),TqVoltate(mV)\n");
-        csv->flush();
-    }
     FieldStore fields;
     QElapsedTimer clock;
     clock.start();
@@ -262,9 +308,11 @@ Outcome watch(Connection& connection, int intervalMs, int count, const QString& 
         print(io.out, QStringLiteral("%1 SpeedSignalACC=%2 SpeedSigLevel=%3 LevelHTime=%4ms "
                                      "LevelLTime=%5ms TqVoltate=%6mV")
                           .arg(time, values[0], values[1], values[2], values[3], values[4]));
+        if (std::ferror(io.out)) {
+            throw SessionError(Outcome::InvalidInput, "Unable to write to the standard output");
+        }
         if (csv) {
-            csv->write((time + ',' + values.join(',') + '\n').toUtf8());
-            csv->flush();
+            csv->write((time + ',' + values.join(',') + '\n').toStdString());
         }
         // Readings come at a steady interval, however long each exchange took.
         const qint64 next = static_cast<qint64>(n + 1) * intervalMs;
@@ -378,6 +426,24 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                                    "--interval and --count take whole numbers above 0.");
             }
         }
+        // The file is checked whole, and the CSV file opened, before anything goes on the line.
+        std::optional<ParameterFileContent> file;
+        if (command == "write") {
+            const FieldStore lists = parameterStore();
+            file = readParameterFile(localBytes(parser.value(input)), &lists);
+            if (!file->problems.empty()) {
+                std::string message = "Nothing was sent: " + localBytes(parser.value(input)) +
+                                      " is not a complete, valid parameter file:";
+                for (const std::string& line : describeProblems(file->problems)) {
+                    message += "\n  " + line;
+                }
+                throw SessionError(Outcome::InvalidInput, message);
+            }
+        }
+        std::optional<CsvFile> csvFile;
+        if (command == "watch" && parser.isSet(csv)) {
+            csvFile.emplace(localBytes(parser.value(csv)));
+        }
         Connection connection(parser, common, io);
         const bool json = parser.isSet(common.json);
         if (command == "info") {
@@ -387,20 +453,20 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             return read(connection, parser.value(output), json, io);
         }
         if (command == "write") {
-            return write(connection, parser.value(input), !parser.isSet(noVerify), json, io);
+            return write(connection, parser.value(input), *file, !parser.isSet(noVerify), json, io);
         }
-        return watch(connection, intervalMs, readings, parser.value(csv), io);
+        return watch(connection, intervalMs, readings, csvFile ? &*csvFile : nullptr, io);
     } catch (const SessionError& error) {
         print(io.err,
-              QStringLiteral("morvent-cli %1: %2").arg(command, QString::fromUtf8(error.what())));
+              QStringLiteral("morvent-cli %1: %2").arg(command, argumentText(error.what())));
         return error.outcome();
     } catch (const ConversionError& error) {
         print(io.err,
-              QStringLiteral("morvent-cli %1: %2.").arg(command, QString::fromUtf8(error.what())));
+              QStringLiteral("morvent-cli %1: %2.").arg(command, argumentText(error.what())));
         return Outcome::InvalidInput;
     } catch (const ParameterFileError& error) {
         print(io.err,
-              QStringLiteral("morvent-cli %1: %2.").arg(command, QString::fromUtf8(error.what())));
+              QStringLiteral("morvent-cli %1: %2.").arg(command, argumentText(error.what())));
         return Outcome::InvalidInput;
     }
 }

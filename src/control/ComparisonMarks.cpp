@@ -146,24 +146,53 @@ void ComparisonMarks::compareWithValues(
     report();
 }
 
+void ComparisonMarks::markNotInFile(const QString& fileName,
+                                    const std::vector<ParameterFileProblem>& problems) {
+    // A complete file leaves a comparison's marks, which still hold, but not those of an
+    // earlier load.
+    if (problems.empty() && !m_notInFile) {
+        return;
+    }
+    clear();
+    if (problems.empty()) {
+        return;
+    }
+    m_source = fileName;
+    m_notInFile = true;
+    m_differences = static_cast<int>(problems.size());
+    for (const ParameterFileProblem& problem : problems) {
+        const std::string& control = parameterRows()[problem.row].control;
+        if (auto* field = m_window.findChild<QWidget*>(QString::fromStdString(control))) {
+            place(*field, control,
+                  QStringLiteral("Not loaded from %1, so 0: %2")
+                      .arg(m_source, QString::fromUtf8(describe(problem).c_str())));
+        }
+    }
+    report();
+}
+
 void ComparisonMarks::mark(const FieldDifference& difference) {
     auto* field = m_window.findChild<QWidget*>(QString::fromStdString(difference.control));
     if (!field) {
         return;
     }
+    place(*field, difference.control,
+          QStringLiteral("In %1: %2").arg(m_source, fileValueText(difference, *field)));
+}
+
+void ComparisonMarks::place(QWidget& field, const std::string& control, const QString& toolTip) {
     Mark mark;
-    mark.field = field;
-    if (const auto block = blockOfControl(difference.control)) {
+    mark.field = &field;
+    if (const auto block = blockOfControl(control)) {
         mark.page = layout(*block).page;
     }
-    mark.frame = new MarkFrame(*field);
-    mark.toolTip = field->toolTip();
-    field->setToolTip(QStringLiteral("In %1: %2").arg(m_source, fileValueText(difference, *field)));
-    const std::string control = difference.control;
+    mark.frame = new MarkFrame(field);
+    mark.toolTip = field.toolTip();
+    field.setToolTip(toolTip);
     const auto changed = [this, control] { unmark(control); };
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(&field)) {
         mark.changes.push_back(connect(edit, &QLineEdit::textChanged, this, changed));
-    } else if (auto* list = qobject_cast<QComboBox*>(field)) {
+    } else if (auto* list = qobject_cast<QComboBox*>(&field)) {
         mark.changes.push_back(connect(list, &QComboBox::currentIndexChanged, this, changed));
         mark.changes.push_back(connect(list, &QComboBox::editTextChanged, this, changed));
     }
@@ -199,6 +228,7 @@ void ComparisonMarks::clear() {
     }
     m_source.clear();
     m_differences = 0;
+    m_notInFile = false;
     report();
 }
 
@@ -213,6 +243,16 @@ QStringList ComparisonMarks::markedControls() const {
 }
 
 void ComparisonMarks::report() {
+    const auto counted = [this](int fields) {
+        if (m_notInFile) {
+            return fields == 1 ? QStringLiteral("1 field was not in %1: set to 0").arg(m_source)
+                               : QStringLiteral("%1 fields were not in %2: set to 0")
+                                     .arg(QString::number(fields), m_source);
+        }
+        return fields == 1 ? QStringLiteral("1 field differs from %1").arg(m_source)
+                           : QStringLiteral("%1 fields differ from %2")
+                                 .arg(QString::number(fields), m_source);
+    };
     m_clearAction.setEnabled(!m_marks.empty());
     std::map<int, int> perPage;
     for (const auto& [control, mark] : m_marks) {
@@ -221,12 +261,7 @@ void ComparisonMarks::report() {
     for (int page = 0; page < m_notebook.count(); ++page) {
         const int marks = perPage.contains(page) ? perPage[page] : 0;
         m_notebook.setTabIcon(page, marks > 0 ? markedPageIcon() : QIcon());
-        m_notebook.setTabToolTip(
-            page,
-            marks == 0 ? QString()
-            : marks == 1
-                ? QStringLiteral("1 field differs from %1").arg(m_source)
-                : QStringLiteral("%1 fields differ from %2").arg(QString::number(marks), m_source));
+        m_notebook.setTabToolTip(page, marks == 0 ? QString() : counted(marks));
     }
     if (m_source.isEmpty()) {
         m_note.clearNote();
@@ -235,9 +270,7 @@ void ComparisonMarks::report() {
     } else if (m_marks.empty()) {
         m_note.clearNote();
     } else {
-        m_note.say(count() == 1 ? QStringLiteral("1 field differs from %1").arg(m_source)
-                                : QStringLiteral("%1 fields differ from %2")
-                                      .arg(QString::number(count()), m_source));
+        m_note.say(counted(count()));
     }
 }
 

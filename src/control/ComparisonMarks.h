@@ -3,6 +3,7 @@
 #include "BlockLayout.h"
 #include "Fields.h"
 #include "ParameterComparison.h"
+#include "ParameterFile.h"
 
 #include <QObject>
 #include <QPointer>
@@ -45,6 +46,12 @@ public:
                            const std::map<std::string, std::int32_t, std::less<>>& values,
                            const Fields& window);
 
+    // After a load: marks the fields the file gave no value, so they hold 0, each tooltip saying
+    // why, and the status bar counts them, so nobody writes those zeros unawares. Replaces an
+    // earlier load's marks, and with problems a comparison's; a mark goes as a comparison's
+    // does.
+    void markNotInFile(const QString& fileName, const std::vector<ParameterFileProblem>& problems);
+
     void clearPage(Block block);
     void clear();
 
@@ -62,6 +69,7 @@ private:
     };
 
     void mark(const FieldDifference& difference);
+    void place(QWidget& field, const std::string& control, const QString& toolTip);
     void unmark(const std::string& control);
     void report();
 
@@ -71,6 +79,8 @@ private:
     QAction& m_clearAction;
     QString m_source; // the file's name, or what else the window was compared with
     int m_differences = 0;
+    // The marks are of fields a load did not find, not of differences.
+    bool m_notInFile = false;
     std::map<std::string, Mark, std::less<>> m_marks;
 };
 

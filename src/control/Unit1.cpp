@@ -33,6 +33,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -112,7 +113,13 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_form5 = std::make_unique<TForm5>();
     // Their behaviour: saving and loading the pages' values; each window owns its dialog.
     new SaveDialog(*m_form4, m_fields, m_boxes);
-    new LoadDialog(*m_form5, *m_loadFields, m_boxes);
+    auto* loadDialog = new LoadDialog(*m_form5, *m_loadFields, m_boxes);
+    // Fields a loaded file did not give are 0 now: marked, so nobody writes them unawares.
+    loadDialog->loaded = [this](const std::string& path,
+                                const std::vector<ParameterFileProblem>& problems) {
+        m_comparison->markNotInFile(QFileInfo(QFile::decodeName(path.c_str())).fileName(),
+                                    problems);
+    };
 
     m_settings = m_options.settingsFile.isEmpty()
                      ? std::make_unique<QSettings>()

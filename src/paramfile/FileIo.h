@@ -1,25 +1,44 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace morvent {
 
-// The whole content of the regular file at path, or nullopt when it cannot be opened or read
-// (missing, a directory, no permission, an I/O error).
-std::optional<std::string> readFile(const std::string& path);
+// Why readFile gave nothing.
+enum class ReadRefusal {
+    Unreadable, // missing, not a regular file, no permission, an I/O error
+    TooLarge,   // more bytes than the caller takes
+};
+
+// The whole content of the regular file at path, or nullopt when it cannot be opened or read or
+// holds more than limit bytes. A file over the limit is refused by its size before anything is
+// read, and reading stops one byte past the limit should it grow meanwhile, so a huge file never
+// costs its size in memory. why, when given, says which.
+std::optional<std::string> readFile(const std::string& path, std::size_t limit,
+                                    ReadRefusal* why = nullptr);
 
 // Whether a path names nothing at all, so that a file there would be a new one. A path whose
 // directory part names a regular file names nothing either.
 bool isMissing(const std::string& path);
 
-// Replaces the file at path by one holding exactly content, or creates it. The content goes to a
-// new file beside the old one, reaches the disk, and only then takes the old one's name, so the
-// file is never seen half written: after a failure, a crash or a full disk it is either the old
-// file or the new one. A replaced file keeps its permissions (and, where allowed, its owner);
-// a link is followed, so the file it names is replaced and the link stays. Returns false, with
-// the file as it was, when any step fails.
+// Replaces the file at path by one holding exactly content, or creates it. A link is followed,
+// so the file it names is written and the link stays.
+//
+// The content goes to a temporary file beside the old one, reaches the disk, and only then takes
+// the old one's name, so after a failure, a crash or a full disk the file is either the old one
+// or the new one. The temporary is removed on every failure, and by the undo steps of
+// SignalUndo when SIGINT, SIGTERM or SIGHUP end the process; one left by a process that was
+// killed outright is removed by the next save of the same file.
+//
+// An existing file keeps its owner, group, mode and hard links: where the new file could not
+// have them (another user's file in a shared folder, a group the user is not in, a second link)
+// or the folder takes no new file, the content is written into the existing file instead, its
+// room reserved first so a full disk fails before a byte changes. A file the user could not
+// have written in place (read-only, another user's) is never replaced. Returns false, with the
+// file as it was, when any step fails.
 bool replaceFile(const std::string& path, std::string_view content);
 
 } // namespace morvent

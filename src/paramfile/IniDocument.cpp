@@ -131,6 +131,17 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     return std::string(v);
 }
 
+std::size_t IniDocument::lineOf(std::string_view section) const {
+    const std::size_t header = findSection(section);
+    return header == npos ? 0 : header + 1;
+}
+
+std::size_t IniDocument::lineOf(std::string_view section, std::string_view key) const {
+    const std::size_t header = findSection(section);
+    const std::size_t at = header == npos ? npos : findKey(header, key);
+    return at == npos ? 0 : at + 1;
+}
+
 void IniDocument::insertLine(std::size_t at, std::string text) {
     // The line before gains a line end if it was the last line and lacked one.
     if (at > 0 && m_lines[at - 1].end.empty()) {

@@ -27,6 +27,11 @@ public:
     // quotes; nullopt when the section or the key is missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
 
+    // The line, counted from 1, of the section's header, or of the key's entry that value()
+    // reads; 0 when there is none.
+    std::size_t lineOf(std::string_view section) const;
+    std::size_t lineOf(std::string_view section, std::string_view key) const;
+
     // Replaces the value of the key's line, keeping everything up to it; a missing key is added
     // after the last entry of its section, a missing section at the end of the text.
     void setValue(std::string_view section, std::string_view key, std::string_view value);

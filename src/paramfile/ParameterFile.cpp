@@ -5,10 +5,124 @@
 #include "NumberConversion.h"
 #include "ParameterTable.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 namespace morvent {
+
+namespace {
+
+constexpr std::array<std::string_view, 4> kSections{kBasicSection, kPedalAssistSection,
+                                                    kThrottleHandleSection, kTorqueSection};
+
+std::string onLine(std::size_t line) {
+    return " on line " + std::to_string(line);
+}
+
+// A value as the file has it, cut short: it is shown to name the line, not to be read whole.
+std::string shown(const std::string& value) {
+    return value.size() <= 40 ? value : value.substr(0, 40) + "...";
+}
+
+} // namespace
+
+std::string describe(const ParameterFileProblem& problem) {
+    const ParameterRow& row = parameterRows()[problem.row];
+    const std::string section = "[" + std::string(row.section) + "]";
+    switch (problem.kind) {
+    case ParameterFileProblem::Kind::MissingSection:
+        return section + " is missing, and " + row.key + " with it";
+    case ParameterFileProblem::Kind::MissingKey:
+        return row.key + " is missing from " + section + onLine(problem.line);
+    case ParameterFileProblem::Kind::NotANumber:
+        return row.key + "=" + shown(problem.value) + onLine(problem.line) +
+               " is not a whole number";
+    case ParameterFileProblem::Kind::OutsideList:
+        return row.key + "=" + shown(problem.value) + onLine(problem.line) +
+               " is no item of its list (0 to " + std::to_string(problem.items - 1) + ")";
+    }
+    return {};
+}
+
+std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem>& problems) {
+    std::vector<std::string> lines;
+    std::string_view missing;
+    for (const ParameterFileProblem& problem : problems) {
+        const std::string_view section = parameterRows()[problem.row].section;
+        if (problem.kind != ParameterFileProblem::Kind::MissingSection) {
+            lines.push_back(describe(problem));
+        } else if (section != missing) {
+            lines.push_back("[" + std::string(section) + "] is missing");
+            missing = section;
+        }
+    }
+    return lines;
+}
+
+ParameterFileContent readParameterFile(const std::string& path, const Fields* lists) {
+    ReadRefusal why = ReadRefusal::Unreadable;
+    const std::optional<std::string> text = readFile(path, kParameterFileLimit, &why);
+    if (!text) {
+        throw ParameterFileError(why == ReadRefusal::TooLarge
+                                     ? "Unable to read " + path +
+                                           ". At more than 1 MiB it is not a parameter file"
+                                     : "Unable to read " + path);
+    }
+    // A parameter file is 8-bit text: UTF-16 has NUL bytes beside every ASCII character.
+    if (text->find('\0') != std::string::npos || text->starts_with("\xFF\xFE") ||
+        text->starts_with("\xFE\xFF")) {
+        throw ParameterFileError(path + " is not a parameter file: it is UTF-16 or binary, not "
+                                        "8-bit text");
+    }
+    const IniDocument document(*text);
+    bool anySection = false;
+    for (const std::string_view section : kSections) {
+        anySection = anySection || document.lineOf(section) != 0;
+    }
+    if (!anySection) {
+        throw ParameterFileError(path + " is not a parameter file: it has none of the sections "
+                                        "[Basic], [Pedal Assist], [Throttle Handle] and [Torque]");
+    }
+
+    using Kind = ParameterFileProblem::Kind;
+    const std::vector<ParameterRow>& rows = parameterRows();
+    ParameterFileContent content;
+    content.values.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ParameterRow& row = rows[i];
+        const std::optional<std::string> value = document.value(row.section, row.key);
+        const std::optional<std::int32_t> number =
+            value ? parseInteger(*value) : std::optional<std::int32_t>();
+        const std::int32_t read = number.value_or(0);
+        content.values.push_back(read);
+        const int items =
+            lists && row.kind == ParameterKind::SelectedIndex ? lists->itemCount(row.control) : 0;
+        if (!value) {
+            const std::size_t header = document.lineOf(row.section);
+            content.problems.push_back(
+                {header == 0 ? Kind::MissingSection : Kind::MissingKey, i, header, {}});
+        } else if (!number) {
+            content.problems.push_back(
+                {Kind::NotANumber, i, document.lineOf(row.section, row.key), *value});
+        } else if (items > 0 && (read < 0 || read >= items)) {
+            content.problems.push_back(
+                {Kind::OutsideList, i, document.lineOf(row.section, row.key), *value, items});
+        }
+    }
+    return content;
+}
+
+void applyParameterFile(const ParameterFileContent& content, Fields& fields) {
+    const std::vector<ParameterRow>& rows = parameterRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].kind == ParameterKind::Number) {
+            fields.setText(rows[i].control, std::to_string(content.values[i]));
+        } else {
+            fields.setSelectedIndex(rows[i].control, content.values[i]);
+        }
+    }
+}
 
 void SaveParameterFile(const Fields& fields, const std::string& path) {
     const std::vector<ParameterRow>& rows = parameterRows();
@@ -20,7 +134,7 @@ void SaveParameterFile(const Fields& fields, const std::string& path) {
     }
 
     IniDocument document;
-    if (const std::optional<std::string> existing = readFile(path)) {
+    if (const std::optional<std::string> existing = readFile(path, kParameterFileLimit)) {
         document = IniDocument(*existing);
     } else if (!isMissing(path)) {
         // There is a file that cannot be read, so its other lines could not be kept.
@@ -34,21 +148,10 @@ void SaveParameterFile(const Fields& fields, const std::string& path) {
     }
 }
 
-void LoadParameterFile(Fields& fields, const std::string& path) {
-    const std::optional<std::string> content = readFile(path);
-    if (!content) {
-        throw ParameterFileError("Unable to read " + path);
-    }
-    const IniDocument document(*content);
-    for (const ParameterRow& row : parameterRows()) {
-        const std::optional<std::string> text = document.value(row.section, row.key);
-        const std::int32_t value = text ? parseInteger(*text).value_or(0) : 0;
-        if (row.kind == ParameterKind::Number) {
-            fields.setText(row.control, std::to_string(value));
-        } else {
-            fields.setSelectedIndex(row.control, value);
-        }
-    }
+std::vector<ParameterFileProblem> LoadParameterFile(Fields& fields, const std::string& path) {
+    ParameterFileContent content = readParameterFile(path);
+    applyParameterFile(content, fields);
+    return std::move(content.problems);
 }
 
 } // namespace morvent

@@ -2,8 +2,11 @@
 
 #include "Fields.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace morvent {
 
@@ -13,20 +16,62 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// No parameter file comes near this; anything larger is refused unread.
+inline constexpr std::size_t kParameterFileLimit = std::size_t{1} << 20;
+
+// What keeps a parameter file from giving a row its value.
+struct ParameterFileProblem {
+    enum class Kind {
+        MissingSection, // the row's section is not in the file
+        MissingKey,     // the section is, the key is not
+        NotANumber,     // the value is not a whole number by the conversion rule
+        OutsideList,    // a list's index that names none of its items
+    };
+    Kind kind;
+    std::size_t row; // into parameterRows()
+    // The value's line; for a missing key its section's header line; 0 for a missing section.
+    std::size_t line = 0;
+    std::string value; // as the file has it
+    int items = 0;     // the list's length, for OutsideList
+};
+
+// "SS0=abc on line 57 is not a whole number", "LC is missing from [Basic] on line 1", ...
+std::string describe(const ParameterFileProblem& problem);
+// One line per problem, and one only for a whole section missing.
+std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem>& problems);
+
+// The 102 values of a parameter file in table order, read and checked before any control
+// changes: 0 wherever the file gives none, and the problems that made it so, in table order.
+struct ParameterFileContent {
+    std::vector<std::int32_t> values;
+    std::vector<ParameterFileProblem> problems;
+};
+
+// Reads the file at path. Throws ParameterFileError when it cannot be read ("Unable to read
+// <path>", also for one larger than kParameterFileLimit) or is no parameter file at all: text
+// that is not 8-bit (UTF-16) or holds none of the four sections. Given lists, a list's index
+// that names none of the items there (-1, "nothing selected", included) is a problem too; a
+// load leaves that list with nothing selected, but nothing can be sent from it.
+ParameterFileContent readParameterFile(const std::string& path, const Fields* lists = nullptr);
+
+// Puts the values into the controls: a number as its decimal text, a list's index as its
+// selection (an index outside the list selects nothing).
+void applyParameterFile(const ParameterFileContent& content, Fields& fields);
+
 // Writes the 102 values of the four parameter pages into the file at path (a full path, taken
 // as it is), creating it if need be. In an existing file each value replaces the one under its
 // key in place, a missing key is added to its section and a missing section at the end; every
 // other line stays byte for byte, line ends included. A new file has CR LF line ends.
 //
-// Every value is converted before the file is touched, and the file is replaced as a whole, so
-// it ends up holding either the complete new set or exactly what it held before. Throws
-// ConversionError for the first control, in file order, whose text is not a whole number, and
-// ParameterFileError "Unable to write to <path>" when the file cannot be written.
+// Every value is converted before the file is touched, and the file is written as replaceFile
+// says, so it ends up holding either the complete new set or exactly what it held before.
+// Throws ConversionError for the first control, in file order, whose text is not a whole
+// number, and ParameterFileError "Unable to write to <path>" when the file cannot be written.
 void SaveParameterFile(const Fields& fields, const std::string& path);
 
-// Reads the 102 values from the file at path into the controls. A missing section or key, or a
-// value that is not a whole number by the conversion rule, gives 0. A file that cannot be opened
-// or read throws ParameterFileError "Unable to read <path>" and changes no control.
-void LoadParameterFile(Fields& fields, const std::string& path);
+// readParameterFile, then applyParameterFile: a missing section or key, or a value that is not
+// a whole number, gives 0. Returns the problems, so the user can be shown which fields the file
+// did not give. Throws as readParameterFile does, and then changes no control.
+std::vector<ParameterFileProblem> LoadParameterFile(Fields& fields, const std::string& path);
 
 } // namespace morvent

@@ -9,7 +9,10 @@ LoadDialog::LoadDialog(TForm5& window, Fields& parameters, MessageBoxes& boxes)
     : ParameterFileDialog(window, parameters, boxes) {}
 
 void LoadDialog::transfer(Fields& parameters, const std::string& path) {
-    LoadParameterFile(parameters, path);
+    const std::vector<ParameterFileProblem> problems = LoadParameterFile(parameters, path);
+    if (loaded) {
+        loaded(path, problems);
+    }
 }
 
 } // namespace morvent

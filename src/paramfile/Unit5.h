@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ParameterFile.h"
 #include "ParameterFileDialog.h"
+
+#include <functional>
+#include <vector>
 
 namespace morvent {
 
@@ -12,6 +16,10 @@ class LoadDialog final : public ParameterFileDialog {
     Q_OBJECT
 public:
     LoadDialog(TForm5& window, Fields& parameters, MessageBoxes& boxes);
+
+    // Told of each load that went through, with the fields the file gave no value.
+    std::function<void(const std::string& path, const std::vector<ParameterFileProblem>& problems)>
+        loaded;
 
 private:
     void transfer(Fields& parameters, const std::string& path) override;

@@ -83,7 +83,12 @@ void installSignalUndo() {
         sigaddset(&action.sa_mask, blocked);
     }
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        sigaction(signal, &action, nullptr);
+        // A signal the process was started ignoring (SIGHUP under nohup, SIGINT for a job in
+        // the background of a script) stays ignored: it would not have ended the process.
+        struct sigaction before {};
+        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN) {
+            sigaction(signal, &action, nullptr);
+        }
     }
 }
 

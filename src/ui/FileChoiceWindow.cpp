@@ -154,7 +154,11 @@ QStringList drivesFromMountTable(const QByteArray& table) {
 
 QStringList mountedDrives() {
     QFile table(QStringLiteral("/proc/self/mounts"));
-    return drivesFromMountTable(table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray());
+    // Capped like every file read: a machine with thousands of mounts (containers) lists the
+    // first ones, which hold the user's drives.
+    constexpr qint64 kLimit = qint64{4} << 20;
+    return drivesFromMountTable(table.open(QIODevice::ReadOnly) ? table.read(kLimit)
+                                                                : QByteArray());
 }
 
 FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,

@@ -1,10 +1,14 @@
 #include "Commands.h"
 
+#include "ArgumentText.h"
+#include "ComparisonMarks.h"
 #include "FieldStore.h"
 #include "IniDocument.h"
+#include "LoadWindow.h"
 #include "MessageBoxes.h"
 #include "ParameterFile.h"
 #include "ParameterTable.h"
+#include "RecordedBoxes.h"
 #include "SimulatedController.h"
 #include "Unit1.h"
 
@@ -18,6 +22,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sys/stat.h>
 
 namespace morvent {
 namespace {
@@ -134,14 +142,15 @@ TEST_F(Cli, WriteThenReadGivesBackTheFile) {
     IniDocument document(fileText(path("before.el")));
     document.setValue("Basic", keyOf("Edit12"), "45");
     document.setValue("Torque", keyOf("Edit32"), "1234");
-    QFile changed(path("changed.el"));
-    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
-    changed.write(QByteArray::fromStdString(document.text()));
-    changed.close();
+    // Names are bytes: neither the file's nor the port's need be UTF-8.
+    const std::string changed = path("changed").toStdString() + "\xFF.el";
+    std::ofstream(changed, std::ios::binary) << document.text();
+    const std::string port = path("tty").toStdString() + "\xFE";
+    std::filesystem::create_symlink(sim.devicePath(), port);
 
-    const CliRun write = run(with({"write", "-i", path("changed.el")}));
+    const CliRun write = run({"write", "-i", argumentText(changed), "-p", argumentText(port)});
     ASSERT_EQ(write.outcome, Outcome::Success) << write.err << write.out;
-    EXPECT_EQ(write.out, "Wrote " + path("changed.el").toStdString() + "\n");
+    EXPECT_EQ(write.out, "Wrote " + changed + "\n");
     ASSERT_EQ(run(with({"read", "-o", path("after.el")})).outcome, Outcome::Success);
     EXPECT_EQ(fileText(path("after.el")), document.text());
 }
@@ -160,34 +169,106 @@ TEST_F(Cli, ARefusedFieldStopsTheWriteWithItsMessage) {
     EXPECT_EQ(writesOf(Command::Torque), 0u);
 }
 
-TEST_F(Cli, AFileFailingTheChecksIsRefusedBeforeAnythingIsWritten) {
+// Each bad file through the window's Load and through write: the window refuses what is no
+// parameter file and marks the fields a file did not give; write sends nothing of either.
+TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
     ASSERT_EQ(run(with({"read", "-o", path("set.el")})).outcome, Outcome::Success);
-    struct Case {
-        const char* section;
-        const char* control;
-        const char* value;
-        const char* message;
+    const std::string good = fileText(path("set.el"));
+    const auto changed = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), text.find('\n', text.find(from)) + 1 - text.find(from), to);
+        return text;
     };
-    for (const Case c :
-         {Case{"Basic", "Edit22", "37", "The SpdMeter Signal is out of range,Please input again."},
-          Case{"Basic", "Edit1", "26", "The Limited Current is out of range,Please input again."},
-          Case{"Torque", "Edit44", "300", "The StartKgS0 is out of range,Please input again."}}) {
-        IniDocument document(fileText(path("set.el")));
-        document.setValue(c.section, keyOf(c.control), c.value);
-        QFile bad(path("bad.el"));
-        ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        bad.write(QByteArray::fromStdString(document.text()));
-        bad.close();
-        const CliRun result = run(with({"write", "-i", path("bad.el")}));
-        EXPECT_EQ(result.outcome, Outcome::InvalidInput) << c.control;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : good) {
+        utf16 += {c, '\0'};
     }
-    EXPECT_EQ(writesOf(Command::Basic), 0u);
+    struct Case {
+        const char* name;
+        std::optional<std::string> text; // none: the file is set up below
+        std::string message;             // in write's errors; the window's box when it refuses
+        bool refused;                    // by the window; else it loads and marks fields
+        QString note = {};               // then says so
+        int marked = 0;
+        const char* firstMarked = nullptr;
+    };
+    const std::string bad = path("bad.el").toStdString();
+    const std::vector<Case> cases{
+        {"not a parameter file", "hello world\n",
+         bad + " is not a parameter file: it has none of the sections [Basic], [Pedal Assist], "
+               "[Throttle Handle] and [Torque]",
+         true},
+        {"UTF-16", utf16, bad + " is not a parameter file: it is UTF-16", true},
+        {"1 GiB, sparse", {}, "Unable to read " + bad + ". At more than 1 MiB it is not", true},
+        {"missing", {}, "Unable to read " + bad, true},
+        {"a directory", {}, "Unable to read " + bad, true},
+        {"value not a number", changed("SS0=", "SS0=garbage\r\n"),
+         "SS0=garbage on line 59 is not a whole number", false,
+         "1 field was not in bad.el: set to 0", 1, "Edit44"},
+        {"key missing", changed("LC=", ""), "LC is missing from [Basic] on line 1", false,
+         "1 field was not in bad.el: set to 0", 1, "Edit1"},
+        {"section missing", good.substr(0, good.find("[Torque]")), "[Torque] is missing", false,
+         "60 fields were not in bad.el: set to 0", 60, "Edit32"},
+        {"choice outside its list", changed("WD=", "WD=99\r\n"),
+         "WD=99 on line 24 is no item of its list", false},
+        {"speed meter signal out of range", changed("SMS=", "SMS=37\r\n"),
+         "The SpdMeter Signal is out of range,Please input again.", false},
+        {"limited current out of range", changed("LC=", "LC=26\r\n"),
+         "The Limited Current is out of range,Please input again.", false},
+        {"torque start out of range", changed("SS0=", "SS0=300\r\n"),
+         "The StartKgS0 is out of range,Please input again.", false},
+    };
+    test::RecordedBoxes boxes;
+    TForm1::Options options;
+    options.ports = [] { return std::vector<PortEntry>{}; };
+    options.backupsDirectory = path("backups");
+    TForm1 form(boxes, options);
+    TForm5& load = *form.Form5();
+    load.setDirectory(folder.path());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(bad);
+        if (c.text) {
+            std::ofstream(bad, std::ios::binary) << *c.text;
+        } else if (c.name == std::string("1 GiB, sparse")) {
+            std::ofstream(bad, std::ios::binary).close();
+            std::filesystem::resize_file(bad, std::uintmax_t{1} << 30);
+        } else if (c.name == std::string("a directory")) {
+            std::filesystem::create_directory(bad);
+        }
+        const std::size_t requestsBefore = sim.receivedRequests().size();
+        const CliRun result = run(with({"write", "-i", path("bad.el")}));
+        EXPECT_EQ(result.outcome, Outcome::InvalidInput);
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        for (const Block block : kAllBlocks) {
+            EXPECT_EQ(writesOf(layout(block).command), 0u);
+        }
+        // A file is checked before the first frame; the controller is needed for the ranges.
+        const bool rangeCheck = c.message.ends_with("Please input again.");
+        EXPECT_EQ(sim.receivedRequests().size() == requestsBefore, !rangeCheck);
 
-    const CliRun missing = run(with({"write", "-i", path("missing.el")}));
-    EXPECT_EQ(missing.outcome, Outcome::InvalidInput);
-    EXPECT_NE(missing.err.find("Unable to read " + path("missing.el").toStdString()),
-              std::string::npos);
+        form.ui().edit(1)->setText("5");
+        form.ui().edit(44)->setText("6");
+        boxes.shown.clear();
+        load.show();
+        load.Edit1->setText("bad.el");
+        load.BitBtn1->click();
+        EXPECT_EQ(load.isVisible(), c.refused);
+        if (c.refused) {
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_TRUE(boxes.shown[0].startsWith(QString::fromStdString("error: " + c.message)))
+                << boxes.shown[0].toStdString();
+            EXPECT_EQ(form.ui().edit(1)->text() + form.ui().edit(44)->text(), "56");
+            continue;
+        }
+        EXPECT_TRUE(boxes.shown.empty());
+        const QStringList marked = form.comparison().markedControls();
+        EXPECT_EQ(form.findChild<QLabel*>("ComparisonNote")->text(), c.note);
+        ASSERT_EQ(marked.size(), c.marked);
+        if (c.firstMarked) {
+            EXPECT_EQ(marked[0], c.firstMarked);
+        }
+    }
 }
 
 TEST_F(Cli, ASilentControllerEndsWithTheNoReplyCodeAfterTheTimeout) {
@@ -232,6 +313,17 @@ TEST_F(Cli, WatchPrintsAndRecordsOneLinePerReading) {
                         0),
               0u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
+
+    // A file that takes nothing, and a pipe nobody reads: refused before connecting.
+    ASSERT_EQ(::mkfifo(path("fifo").toStdString().c_str(), 0600), 0);
+    for (const QString& target : {QStringLiteral("/dev/full"), path("fifo")}) {
+        const CliRun failed = run(with({"watch", "--count", "1", "--csv", target}));
+        EXPECT_EQ(failed.outcome, Outcome::InvalidInput);
+        EXPECT_EQ(
+            failed.err.rfind("morvent-cli watch: Unable to write to " + target.toStdString(), 0),
+            0u)
+            << failed.err;
+    }
 }
 
 TEST(CliArguments, AreCheckedBeforeAnyPortIsTouched) {

@@ -64,34 +64,6 @@ TEST_F(DialogTest, AFieldThatIsNoNumberStopsTheSaveWithTheFileUnchanged) {
     EXPECT_EQ(dir.contents(), before);
 }
 
-TEST_F(DialogTest, AnUnwritableDirectoryKeepsTheSaveWindowOpen) {
-    fs::create_directory(dir.path("gone"));
-    fillWithDistinctValues(fields, 1);
-    save.setDirectory(qpath("gone"));
-    show(save);
-    QTest::keyClicks(save.Edit1, "x.el");
-    fs::remove(dir.path("gone"));
-    click(save.BitBtn1);
-    EXPECT_EQ(boxes.shown,
-              std::vector<QString>{"error: Unable to write to " + qpath("gone/x.el") + "."});
-    EXPECT_TRUE(save.isVisible());
-    EXPECT_EQ(save.Edit1->text(), "x.el");
-}
-
-TEST_F(DialogTest, AFileThatCannotBeReadChangesNoControl) {
-    writeText(dir.path("a.el"), "[Basic]\r\nLC=5\r\n");
-    fillWithDistinctValues(fields, 1);
-    const std::vector<std::string> before = snapshot(fields);
-    load.setDirectory(root());
-    show(load);
-    ASSERT_EQ(load.Edit1->text(), "a.el");
-    fs::remove(dir.path("a.el"));
-    click(load.BitBtn1);
-    EXPECT_EQ(boxes.shown, std::vector<QString>{"error: Unable to read " + qpath("a.el") + "."});
-    EXPECT_TRUE(load.isVisible());
-    EXPECT_EQ(snapshot(fields), before);
-}
-
 TEST_F(DialogTest, TheNameFieldFollowsShowingDoubleClicksAndDirectories) {
     for (const char* file : {"a.el", "b.el", "sub/c.el"}) {
         fs::create_directories(fs::path(dir.path(file)).parent_path());
