@@ -83,6 +83,12 @@ void installSignalUndo() {
         sigaddset(&action.sa_mask, blocked);
     }
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        // A signal the program was started to ignore (SIGHUP under nohup, SIGINT in a background
+        // job of a shell without job control) must not end it now.
+        struct sigaction inherited {};
+        if (sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) {
+            continue;
+        }
         sigaction(signal, &action, nullptr);
     }
 }

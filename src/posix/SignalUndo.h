@@ -30,8 +30,8 @@ private:
 };
 
 // Installs handlers for SIGINT, SIGTERM and SIGHUP that run every registered step and then end
-// the process as the signal would have. For programs without an event loop that would end them
-// in order (the command-line tool).
+// the process as the signal would have. A signal ignored when the program started stays ignored.
+// For programs without an event loop that would end them in order (the command-line tool).
 void installSignalUndo();
 
 } // namespace morvent
