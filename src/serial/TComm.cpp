@@ -106,9 +106,9 @@ void TComm::OpenComm() {
         ::close(fd);
         throw ECommsError("Cannot setup comm buffer", error);
     }
+    m_restoreOnSignal = SignalUndo(restoreDevice, &m_device);
     // Also keeps out programs that do not lock (unless they run as root).
     ::ioctl(fd, TIOCEXCL);
-    m_restoreOnSignal = SignalUndo(restoreDevice, &m_device);
 
     m_port = fd;
     // A setting the device refuses does not stop the open; the line keeps what it had.
