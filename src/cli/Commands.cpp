@@ -35,9 +35,12 @@ namespace morvent {
 
 namespace {
 
-const char* const kExitCodes = "Exit codes: 0 success; 2 invalid input (arguments, file or a value "
-                               "out of range); 3 a field refused by the controller; 4 no reply "
-                               "from the controller; 5 the port cannot be opened.";
+const char* const kExitCodes = "Exit codes: 0 success; 1 any other failure (out of memory, an "
+                               "error of the system), with its message; 2 invalid input "
+                               "(arguments, file or a value out of range); 3 a field refused by "
+                               "the controller; 4 no reply from the controller; 5 the port cannot "
+                               "be opened or reopened, or the line hung up (a write names the "
+                               "blocks already written).";
 
 struct Common {
     QCommandLineOption port{
@@ -50,7 +53,16 @@ struct Common {
     QCommandLineOption help{{"h", "help"}, "Show this help."};
 };
 
-void print(std::FILE* to, const QString& text) {
+void print(std::FILE* to, QString text) {
+    // Texts from the controller (its identity, its firmware text) reach the terminal here: a
+    // control character, an escape sequence's first among them, is shown as '?' instead. The
+    // bytes of a file or port name that is not UTF-8 are kept apart as lone surrogates and
+    // written back as they came.
+    for (QChar& c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t') {
+            c = u'?';
+        }
+    }
     std::fputs(localBytes(text).c_str(), to);
     std::fputc('\n', to);
     std::fflush(to);
@@ -255,10 +267,24 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
             throw SessionError(Outcome::InvalidInput, check->message);
         }
     }
+    QStringList written;
+    // A write that ends half way says how far it came, whatever ended it.
+    const auto sayWritten = [&](const SessionError& error) {
+        return SessionError(error.outcome(),
+                            error.what() + (written.isEmpty()
+                                                ? std::string(" No block was written.")
+                                                : " Blocks already written: " +
+                                                      written.join(", ").toStdString() + "."));
+    };
     for (const Block block : kAllBlocks) {
         print(io.err, QStringLiteral("Writing the %1 block").arg(text(layout(block).title)));
-        const std::uint8_t status =
-            connection.session().write(layout(block).command, buildWriteFrame(block, fields));
+        std::uint8_t status = 0;
+        try {
+            status =
+                connection.session().write(layout(block).command, buildWriteFrame(block, fields));
+        } catch (const SessionError& error) {
+            throw sayWritten(error);
+        }
         const StatusOutcome outcome = interpretStatus(block, status);
         if (outcome.kind != StatusKind::Accepted) {
             throw SessionError(
@@ -268,12 +294,17 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
                     : "The controller answered the " + std::string(layout(block).title) +
                           " block with the unknown status " + std::to_string(status));
         }
+        written << text(layout(block).title);
     }
     QStringList differing;
     if (verify) {
         FieldStore held = parameterStore();
         applyIdentity(connection.identity, held);
-        readBlocks(connection.session(), held, io);
+        try {
+            readBlocks(connection.session(), held, io);
+        } catch (const SessionError& error) {
+            throw sayWritten(error);
+        }
         differing = differences(fields, held);
     }
     if (json) {
@@ -399,6 +430,18 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         return Outcome::InvalidInput;
     }
 
+    // Only the commands that know --json have it; asking the parser for it elsewhere warns.
+    const bool json = parser.optionNames().contains(QStringLiteral("json"));
+    const auto fail = [&](Outcome outcome, const QString& message) {
+        if (json) {
+            print(io.out, QString::fromUtf8(QJsonDocument(QJsonObject{{"error", message},
+                                                                      {"exitCode", int(outcome)}})
+                                                .toJson(QJsonDocument::Compact)));
+        } else {
+            print(io.err, QStringLiteral("morvent-cli %1: %2").arg(command, message));
+        }
+        return outcome;
+    };
     try {
         if (command == "ports") {
             for (const PortEntry& port : systemSerialPorts()) {
@@ -445,7 +488,6 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             csvFile.emplace(localBytes(parser.value(csv)));
         }
         Connection connection(parser, common, io);
-        const bool json = parser.isSet(common.json);
         if (command == "info") {
             return info(connection, json, io);
         }
@@ -457,17 +499,17 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         }
         return watch(connection, intervalMs, readings, csvFile ? &*csvFile : nullptr, io);
     } catch (const SessionError& error) {
-        print(io.err,
-              QStringLiteral("morvent-cli %1: %2").arg(command, argumentText(error.what())));
-        return error.outcome();
+        return fail(error.outcome(), argumentText(error.what()));
     } catch (const ConversionError& error) {
-        print(io.err,
-              QStringLiteral("morvent-cli %1: %2.").arg(command, argumentText(error.what())));
-        return Outcome::InvalidInput;
+        return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
     } catch (const ParameterFileError& error) {
-        print(io.err,
-              QStringLiteral("morvent-cli %1: %2.").arg(command, argumentText(error.what())));
-        return Outcome::InvalidInput;
+        return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
+    } catch (const std::bad_alloc&) {
+        return fail(Outcome::Failure, QStringLiteral("Out of memory."));
+    } catch (const std::exception& error) {
+        return fail(Outcome::Failure, argumentText(error.what()));
+    } catch (...) {
+        return fail(Outcome::Failure, QStringLiteral("An unknown error ended the run."));
     }
 }
 

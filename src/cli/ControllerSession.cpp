@@ -24,21 +24,72 @@ ControllerSession::ControllerSession(const std::string& device, std::chrono::mil
             m_waiting->quit();
         }
     };
+    // The device went away (an adapter pulled, the controller's power cut): no reply can come,
+    // so waiting out the timeout would only hide why.
+    m_comm.OnRequestHangup = [this](TComm*) {
+        m_hungUp = true;
+        if (m_waiting) {
+            m_waiting->quit();
+        }
+    };
+}
+
+void ControllerSession::portLost(const ECommsError& error) const {
+    std::string message = error.what();
+    const QString help = openFailureHelp(TComm::devicePath(m_comm.CommName()), error.systemError());
+    if (!help.isEmpty()) {
+        message += ". " + help.toStdString();
+    }
+    throw SessionError(Outcome::PortUnavailable, message);
+}
+
+void ControllerSession::hungUp(const std::string& what) const {
+    throw SessionError(Outcome::PortUnavailable,
+                       "The line hung up while awaiting the reply to the " + what +
+                           ": the adapter was pulled or the controller lost power.");
 }
 
 void ControllerSession::reopen() {
     m_comm.CloseComm();
-    m_comm.OpenComm();
+    // Nothing of the closed session is wanted any more, a hang-up included.
+    m_comm.discardNotifications();
+    try {
+        m_comm.OpenComm();
+    } catch (const ECommsError& error) {
+        portLost(error);
+    }
+    m_hungUp = false;
 }
 
 void ControllerSession::send(const Bytes& frame) {
+    if (m_hungUp) {
+        hungUp(describeRequest(frame));
+    }
     if (!m_comm.SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
         throw SessionError(Outcome::PortUnavailable, "Error sending! The port is closed.");
     }
 }
 
+std::optional<Bytes> ControllerSession::exchange(const Bytes& frame) {
+    if (m_reopenDue) {
+        m_reopenDue = false;
+        reopen();
+    }
+    std::this_thread::sleep_for(kRequestPause);
+    m_chunk.reset();
+    send(frame);
+    auto chunk = awaitChunk(m_timeout);
+    if (!chunk && m_hungUp) {
+        hungUp(describeRequest(frame));
+    }
+    if (chunk) {
+        m_reopenDue = true;
+    }
+    return chunk;
+}
+
 std::optional<Bytes> ControllerSession::awaitChunk(std::chrono::milliseconds timeout) {
-    if (!m_chunk) {
+    if (!m_chunk && !m_hungUp) {
         QEventLoop loop;
         m_waiting = &loop;
         QTimer::singleShot(timeout, &loop, &QEventLoop::quit);
@@ -57,15 +108,9 @@ void ControllerSession::noReply(const std::string& what) const {
 Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probing) {
     m_comm.setBaudRate(kProbeRates[0]);
     try {
-        m_comm.OpenComm();
+        m_comm.OpenCommAlone();
     } catch (const ECommsError& error) {
-        std::string message = error.what();
-        const QString help =
-            openFailureHelp(TComm::devicePath(m_comm.CommName()), error.systemError());
-        if (!help.isEmpty()) {
-            message += ". " + help.toStdString();
-        }
-        throw SessionError(Outcome::PortUnavailable, message);
+        portLost(error);
     }
     for (const std::uint32_t rate : kProbeRates) {
         if (probing) {
@@ -79,6 +124,9 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
         m_comm.setBaudRate(kLineRate);
         // The window listens one timer interval, but a reply that has begun is let finish.
         auto chunk = awaitChunk(kProbeListen);
+        if (!chunk && m_hungUp) {
+            hungUp(describeRequest(connectRequest()));
+        }
         if (!chunk) {
             continue;
         }
@@ -88,7 +136,7 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
         if (readReplyFlaw(Command::Identity, *chunk) != ReplyFlaw::None) {
             throw SessionError(Outcome::NoReply, "Read The Controller Info CheckSum Error");
         }
-        reopen();
+        m_reopenDue = true;
         return *chunk;
     }
     std::string rates;
@@ -101,10 +149,7 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
 }
 
 Bytes ControllerSession::read(Command command) {
-    std::this_thread::sleep_for(kRequestPause);
-    m_chunk.reset();
-    send(readRequest(command));
-    auto chunk = awaitChunk(m_timeout);
+    auto chunk = exchange(readRequest(command));
     if (!chunk) {
         noReply(describeRequest(readRequest(command)));
     }
@@ -113,15 +158,11 @@ Bytes ControllerSession::read(Command command) {
                            "Unexpected reply to the " + describeRequest(readRequest(command)) +
                                ": " + describeReply(*chunk, 1) + " (" + hexBytes(*chunk) + ").");
     }
-    reopen();
     return *chunk;
 }
 
 std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
-    std::this_thread::sleep_for(kRequestPause);
-    m_chunk.reset();
-    send(frame);
-    auto chunk = awaitChunk(m_timeout);
+    auto chunk = exchange(frame);
     if (!chunk) {
         noReply(describeRequest(frame));
     }
@@ -130,7 +171,6 @@ std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
                                                  ": " + describeReply(*chunk, 2) + " (" +
                                                  hexBytes(*chunk) + ").");
     }
-    reopen();
     return (*chunk)[1];
 }
 

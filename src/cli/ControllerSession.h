@@ -17,10 +17,11 @@ namespace morvent {
 // How a command-line run ends; the numbers are the program's exit codes.
 enum class Outcome : int {
     Success = 0,
+    Failure = 1,         // anything else: out of memory, an error of the system
     InvalidInput = 2,    // bad arguments, an unreadable or invalid file, a value out of range
     FieldRefused = 3,    // the controller refused a field of a block
     NoReply = 4,         // the controller did not answer in time, or answered garbage
-    PortUnavailable = 5, // the port could not be opened
+    PortUnavailable = 5, // the port could not be opened or reopened, or the line hung up
 };
 
 class SessionError : public std::runtime_error {
@@ -34,9 +35,10 @@ private:
 };
 
 // One controller on one port, driven the way the window drives it (the same frames, the same
-// waits before each request, the port reopened after each reply) but without widgets and, unlike
-// the window, never waiting for ever: a reply that does not come within the timeout ends the
-// session with NoReply.
+// waits before each request, the port reopened after each reply, here just before the next
+// request) but without widgets and, unlike the window, never waiting for ever: a reply that does
+// not come within the timeout ends the session with NoReply, a line that hangs up or a port that
+// will not open again with PortUnavailable.
 class ControllerSession {
 public:
     ControllerSession(const std::string& device, std::chrono::milliseconds timeout);
@@ -54,13 +56,21 @@ public:
 
 private:
     void send(const Bytes& frame);
+    // Sends a request or write frame, after the reopen and the pause before it, and waits for
+    // the reply; none after the timeout.
+    std::optional<Bytes> exchange(const Bytes& frame);
+    // Returns early when the line hangs up.
     std::optional<Bytes> awaitChunk(std::chrono::milliseconds timeout);
     void reopen();
+    [[noreturn]] void portLost(const ECommsError& error) const;
+    [[noreturn]] void hungUp(const std::string& what) const;
     [[noreturn]] void noReply(const std::string& what) const;
 
     TComm m_comm;
     std::chrono::milliseconds m_timeout;
     std::optional<Bytes> m_chunk;
+    bool m_hungUp = false;
+    bool m_reopenDue = false;
     QEventLoop* m_waiting = nullptr;
 };
 

@@ -4,14 +4,26 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
+#include <exception>
+
 int main(int argc, char* argv[]) {
-    // Taken as the bytes they are, before the application object may rearrange them.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments.append(morvent::argumentText(argv[i]));
-    }
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("morvent-cli"));
+    // An interrupted run puts the port's own settings back, lets other users open it, and
+    // removes a half-written parameter file.
     morvent::installSignalUndo();
-    return static_cast<int>(morvent::runCommand(arguments, {}));
+    try {
+        // Taken as the bytes they are, before the application object may rearrange them.
+        QStringList arguments;
+        for (int i = 1; i < argc; ++i) {
+            arguments.append(morvent::argumentText(argv[i]));
+        }
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("morvent-cli"));
+        return static_cast<int>(morvent::runCommand(arguments, {}));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "morvent-cli: %s\n", error.what());
+    } catch (...) {
+        std::fputs("morvent-cli: an unknown error ended the run.\n", stderr);
+    }
+    return static_cast<int>(morvent::Outcome::Failure);
 }

@@ -14,6 +14,7 @@
 #include "LineTiming.h"
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsReply.h"
+#include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
 #include "MessageBoxes.h"
 #include "NoticingFields.h"
@@ -58,6 +59,8 @@ namespace {
 // A reply is never longer than 74 bytes; a chunk is cut to this before anything looks at it.
 constexpr std::size_t kReplyBufferSize = 291;
 
+const QString kConnectionLost = QStringLiteral("Connection lost: press Connect to start again");
+
 void blockingWait(std::chrono::milliseconds pause) {
     std::this_thread::sleep_for(pause);
 }
@@ -84,15 +87,21 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     // A reply arrives whole when no pause inside it exceeds this.
     Comm1->setReadIntervalTimeout(100);
     Comm1->OnReceiveData = [this](TComm* sender, const std::uint8_t* buffer, std::uint16_t length) {
+        // Read before the port was closed and not wanted since: handled, a reply would reopen
+        // the port behind the user's back.
+        if (!Comm1->isOpen()) {
+            m_trafficLog->addNote(
+                QStringLiteral("%1 bytes ignored: the port was closed").arg(length));
+            return;
+        }
         logReceived(std::span(buffer, length));
         guarded([&] { Comm1ReceiveData(sender, buffer, length); });
     };
     // The device went away under the open port (an adapter pulled): say so, since nothing
     // else will answer from now on.
     Comm1->OnRequestHangup = [this](TComm*) {
-        m_status->setConnectionState(QStringLiteral("Connection lost"));
-        m_status->clearAwaiting();
         m_trafficLog->addNote(QStringLiteral("the device went away (hang-up)"));
+        connectionLost();
     };
 
     Timer1 = new QTimer(this);
@@ -111,6 +120,11 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_form3 = std::make_unique<TForm3>();
     m_form4 = std::make_unique<TForm4>();
     m_form5 = std::make_unique<TForm5>();
+    // The program ends with the main window, whichever of these is still open.
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{m_form3.get(), m_form4.get(), m_form5.get()}) {
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+    }
     // Their behaviour: saving and loading the pages' values; each window owns its dialog.
     new SaveDialog(*m_form4, m_fields, m_boxes);
     auto* loadDialog = new LoadDialog(*m_form5, *m_loadFields, m_boxes);
@@ -199,7 +213,7 @@ void TForm1::showError(const std::exception& error) {
             // A port that will not open again after a reply (the adapter went away while the
             // port was being reopened) is a lost connection, not a choice of the user's.
             m_status->clearAwaiting();
-            m_status->setConnectionState(ConnectFlag == 1 ? QStringLiteral("Connection lost")
+            m_status->setConnectionState(ConnectFlag == 1 ? kConnectionLost
                                                           : QStringLiteral("Disconnected"));
         }
     }
@@ -261,6 +275,21 @@ void TForm1::setControllerButtonsEnabled(bool enabled) {
     for (QPushButton* button : controllerButtons()) {
         button->setEnabled(enabled);
     }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Polling stops before the port closes under it, and the port is let go at once, so the next
+    // program finds it free.
+    stopContinuousGet();
+    Timer1->stop();
+    Comm1->CloseComm();
+    Comm1->discardNotifications();
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{m_form3.get(), m_form4.get(), m_form5.get(),
+                                         &m_liveReadings->window(), m_trafficLog}) {
+        window->close();
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -331,14 +360,19 @@ QString TForm1::deviceFor(const QString& portName) const {
 void TForm1::BitBtn1Click() {
     Comm1->setInx_XonXoffFlow(false);
     Comm1->setOutx_XonXoffFlow(false);
-    if (ConnectFlag == 1) {
+    // Whenever it is open, whatever the flag says: a port left open must never make every later
+    // "Connect" fail as opened already.
+    if (Comm1->isOpen()) {
         Comm1->CloseComm();
     }
+    // What the ended session still had on its way is not for the new one.
+    Comm1->discardNotifications();
     Comm1->setCommName(deviceFor(m_ui.ComboBox1->currentText()).toStdString());
     m_ui.ComboBox2->setCurrentIndex(0);
     Comm1->setBaudRate(kProbeRates[0]);
-    Comm1->OpenComm();
+    Comm1->OpenCommAlone();
     ConnectFlag = 1;
+    m_probeRounds = 0;
     Timer1->stop();
     m_ui.BitBtn11->setEnabled(true);
     SendConnectCommand();
@@ -347,6 +381,8 @@ void TForm1::BitBtn1Click() {
 void TForm1::BitBtn11Click() {
     Timer1->stop();
     Comm1->CloseComm();
+    // A reply already read is not handled after "Close": it would reopen the port.
+    Comm1->discardNotifications();
     ConnectFlag = 0;
     setControllerButtonsEnabled(false);
     m_status->clearAwaiting();
@@ -355,6 +391,9 @@ void TForm1::BitBtn11Click() {
 
 void TForm1::Timer1Timer() {
     const int next = (m_ui.ComboBox2->currentIndex() + 1) % static_cast<int>(kProbeRates.size());
+    if (next == 0) {
+        ++m_probeRounds;
+    }
     m_ui.ComboBox2->setCurrentIndex(next);
     Comm1->setBaudRate(kProbeRates[static_cast<std::size_t>(next)]);
     Timer1->stop();
@@ -452,6 +491,13 @@ void TForm1::BitBtn13Click() {
         }
         return;
     }
+    stopContinuousGet();
+}
+
+void TForm1::stopContinuousGet() {
+    if (!Timer2->isActive()) {
+        return;
+    }
     Timer2->stop();
     m_ui.BitBtn13->setText(QStringLiteral("Continuous Get"));
     for (QPushButton* button : pollingLockedButtons()) {
@@ -459,10 +505,26 @@ void TForm1::BitBtn13Click() {
     }
 }
 
+void TForm1::connectionLost() {
+    // Nothing answers any more. The device is let go too, so that an adapter plugged in again
+    // gets its old name back rather than a new one.
+    Timer1->stop();
+    stopContinuousGet();
+    Comm1->CloseComm();
+    Comm1->discardNotifications();
+    m_status->clearAwaiting();
+    m_status->setConnectionState(kConnectionLost);
+}
+
 void TForm1::Timer2Timer() {
     // One request a tick, whether or not the last one was answered.
     PendingRequest = SingleRead;
     SendReadCommand(morvent::code(Command::LiveReadings));
+    // A send that failed, or a hang-up while its box was open, has ended polling and put the
+    // caption back; blinking on would blank it.
+    if (!Timer2->isActive()) {
+        return;
+    }
     ContinuousBlink = ContinuousBlink == 0 ? 1 : 0;
     m_ui.BitBtn13->setText(ContinuousBlink == 1 ? QStringLiteral("Continuous Get") : QString());
 }
@@ -574,6 +636,11 @@ bool TForm1::send(const Bytes& frame) {
         return true;
     }
     m_trafficLog->addSent(frame, meaning + QStringLiteral(": not sent, the port is closed"));
+    // Continuous Get would fail again with every tick, one box over the other and over the very
+    // button that stops it: it ends here, before the one box.
+    if (Timer2->isActive()) {
+        connectionLost();
+    }
     m_boxes.plain(QStringLiteral("Error sending!"));
     return false;
 }
@@ -627,7 +694,13 @@ void TForm1::SendReadCommand(std::uint8_t code) {
 
 void TForm1::SendConnectCommand() {
     m_status->clearAwaiting();
-    m_status->setConnectionState(QStringLiteral("Probing at %1 baud").arg(Comm1->BaudRate()));
+    QString state = QStringLiteral("Probing at %1 baud").arg(Comm1->BaudRate());
+    if (m_probeRounds > 0) {
+        // Probing goes on, but after a whole round the likely causes are worth a look.
+        state += QStringLiteral(": no controller answered at any rate. Check its power and key "
+                                "switch, the TX/RX wiring and the port");
+    }
+    m_status->setConnectionState(state);
     blockingWait(kConnectPause);
     if (!send(connectRequest())) {
         return;

@@ -145,6 +145,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Runs a handler; an error nobody caught ends it and goes to the general error display.
@@ -170,6 +171,11 @@ private:
     // Reads the Port list afresh, keeping what the user picked or typed.
     void refreshPorts();
     void showError(const std::exception& error);
+    // Ends continuous reading when it runs: its caption comes back and the buttons it locked
+    // are enabled again.
+    void stopContinuousGet();
+    // The line hung up or can no longer be written: probing and polling end, the port is let go.
+    void connectionLost();
     void awaitReply(std::uint8_t code);
     void logReceived(std::span<const std::uint8_t> chunk);
     // The plot, the backups, the comparison and the pages' undo: set up and hooked in.
@@ -190,6 +196,8 @@ private:
     StatusReporter* m_status = nullptr;
     TrafficLog* m_trafficLog = nullptr;
     bool m_shown = false;
+    // Full rounds through the five rates since "Connect" without an answer.
+    int m_probeRounds = 0;
     Form1Extras m_extras;
     // What the Load window puts into the pages passes through here, so a load is noticed.
     std::unique_ptr<NoticingFields> m_loadFields;

@@ -1,7 +1,11 @@
 #include "ConnectionHelp.h"
 
+#include <QStringList>
+
 #include <dirent.h>
+#include <fcntl.h>
 #include <grp.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,94 +31,180 @@ std::string linkTarget(const std::string& link) {
                       : std::string();
 }
 
-std::string commandName(pid_t pid) {
-    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
-    std::string name;
-    std::getline(comm, name);
-    return name;
+std::string firstLine(const std::string& path) {
+    std::ifstream file(path);
+    std::string line;
+    std::getline(file, line);
+    return line;
 }
 
-QString groupOf(const std::string& devicePath) {
+// The index of the pseudo-terminal whose master end an open descriptor is, or -1.
+int masterIndex(const std::string& fdInfo) {
+    std::ifstream info(fdInfo);
+    for (std::string line; std::getline(info, line);) {
+        if (line.starts_with("tty-index:")) {
+            return std::atoi(line.c_str() + std::strlen("tty-index:"));
+        }
+    }
+    return -1;
+}
+
+QString holderList(const std::vector<DeviceHolder>& holders) {
+    QStringList names;
+    for (const DeviceHolder& holder : holders) {
+        names << QStringLiteral("%1 (process %2)")
+                     .arg(QString::fromStdString(holder.name))
+                     .arg(holder.pid);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+// A udev rule matches the adapter under any number, since it may come back as another one.
+QString kernelPattern(const std::string& devicePath) {
+    QString name = QString::fromStdString(canonical(devicePath)).section(QLatin1Char('/'), -1);
+    qsizetype digits = name.size();
+    while (digits > 0 && name[digits - 1].isDigit()) {
+        --digits;
+    }
+    return digits < name.size() && digits > 0 ? name.left(digits) + QStringLiteral("[0-9]*") : name;
+}
+
+QString permissionHelp(const std::string& devicePath) {
+    const QString path = QString::fromStdString(devicePath);
     struct stat info {};
-    if (::stat(devicePath.c_str(), &info) != 0) {
-        return QStringLiteral("dialout");
+    const group* owner = ::stat(devicePath.c_str(), &info) == 0 ? ::getgrgid(info.st_gid) : nullptr;
+    const mode_t readWrite = S_IRGRP | S_IWGRP;
+    if (owner && info.st_gid != 0 && (info.st_mode & readWrite) == readWrite) {
+        const QString name = QString::fromLocal8Bit(owner->gr_name);
+        return QStringLiteral("Permission denied: your user may not open %1. It belongs to the "
+                              "group \"%2\"; add yourself to that group with\n"
+                              "    sudo usermod -aG %2 $USER\n"
+                              "then log out and log in again: a new group counts only from a new "
+                              "login.")
+            .arg(path, name);
     }
-    if (const group* g = ::getgrgid(info.st_gid)) {
-        return QString::fromLocal8Bit(g->gr_name);
+    // No group may use the device, so joining one would not help: the device must be given to
+    // one first, the serial group the system keeps for this, made where it is missing.
+    const QString serialGroup = QStringLiteral("dialout");
+    const QString create = ::getgrnam("dialout") ? QString()
+                                                 : QStringLiteral("Create the group first with\n"
+                                                                  "    sudo groupadd %1\n")
+                                                       .arg(serialGroup);
+    return QStringLiteral("Permission denied: your user may not open %1, and no group other than "
+                          "root may read and write it. %2Give the group \"%3\" access with a udev "
+                          "rule: the line\n"
+                          "    KERNEL==\"%4\", GROUP=\"%3\", MODE=\"0660\"\n"
+                          "in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the "
+                          "adapter in again. Add yourself to the group with\n"
+                          "    sudo usermod -aG %3 $USER\n"
+                          "then log out and log in again: a new group counts only from a new "
+                          "login.")
+        .arg(path, create, serialGroup, kernelPattern(devicePath));
+}
+
+bool isOwnTerminalPath(const std::string& devicePath) {
+    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
     }
-    return QString::number(info.st_gid);
+    const bool own = isOwnTerminal(fd);
+    ::close(fd);
+    return own;
+}
+
+QString inUseHelp(const std::string& devicePath) {
+    const QString path = QString::fromStdString(devicePath);
+    if (isOwnTerminalPath(devicePath)) {
+        return QStringLiteral("%1 is the terminal this program runs in, not a controller's port. "
+                              "Name the adapter's port instead.")
+            .arg(path);
+    }
+    const std::vector<DeviceHolder> holders = findDeviceHolders(devicePath);
+    if (holders.empty()) {
+        return QStringLiteral("The port is in use: another program is using it. Close that "
+                              "program, then connect again.");
+    }
+    QString help =
+        QStringLiteral("The port is in use by %1. Close %2, then connect again.")
+            .arg(holderList(holders), holders.size() == 1 ? QStringLiteral("that program")
+                                                          : QStringLiteral("those programs"));
+    for (const DeviceHolder& holder : holders) {
+        if (holder.name == "ModemManager") {
+            help += QStringLiteral("\nModemManager probes new serial adapters as if they were "
+                                   "modems. Stop it with\n"
+                                   "    sudo systemctl stop ModemManager\n"
+                                   "or wait until it lets go of the adapter.");
+            break;
+        }
+    }
+    return help;
 }
 
 } // namespace
 
-std::optional<DeviceHolder> findDeviceHolder(const std::string& devicePath) {
+std::vector<DeviceHolder> findDeviceHolders(const std::string& devicePath) {
     const std::string wanted = canonical(devicePath);
+    // The master end of /dev/pts/N is a descriptor of /dev/ptmx whose tty-index is N.
+    int ptyIndex = -1;
+    if (wanted.starts_with("/dev/pts/")) {
+        char* end = nullptr;
+        const long index = std::strtol(wanted.c_str() + std::strlen("/dev/pts/"), &end, 10);
+        ptyIndex = *end == '\0' ? static_cast<int>(index) : -1;
+    }
+    std::vector<DeviceHolder> holders;
     DIR* proc = ::opendir("/proc");
     if (!proc) {
-        return std::nullopt;
+        return holders;
     }
-    std::optional<DeviceHolder> holder;
     while (const dirent* process = ::readdir(proc)) {
         char* end = nullptr;
         const long pid = std::strtol(process->d_name, &end, 10);
-        if (pid <= 0 || *end != '\0') {
+        if (pid <= 0 || *end != '\0' || pid == ::getpid()) {
             continue;
         }
-        const std::string fdDirectory = "/proc/" + std::string(process->d_name) + "/fd";
+        const std::string directory = "/proc/" + std::string(process->d_name);
         // Other users' processes cannot be looked into without privileges; they are skipped.
-        DIR* fds = ::opendir(fdDirectory.c_str());
+        DIR* fds = ::opendir((directory + "/fd").c_str());
         if (!fds) {
             continue;
         }
+        bool holds = false;
+        bool farEnd = false;
         while (const dirent* fd = ::readdir(fds)) {
-            if (fd->d_name[0] != '.' && linkTarget(fdDirectory + "/" + fd->d_name) == wanted) {
-                holder =
-                    DeviceHolder{static_cast<pid_t>(pid), commandName(static_cast<pid_t>(pid))};
-                break;
+            if (fd->d_name[0] == '.') {
+                continue;
+            }
+            const std::string target = linkTarget(directory + "/fd/" + fd->d_name);
+            holds = holds || target == wanted;
+            if (ptyIndex >= 0 && (target == "/dev/ptmx" || target == "/dev/pts/ptmx")) {
+                farEnd = farEnd || masterIndex(directory + "/fdinfo/" + fd->d_name) == ptyIndex;
             }
         }
         ::closedir(fds);
-        if (holder) {
-            break;
+        if (holds && !farEnd) {
+            holders.push_back({static_cast<pid_t>(pid), firstLine(directory + "/comm")});
         }
     }
     ::closedir(proc);
-    return holder;
+    return holders;
+}
+
+bool isOwnTerminal(int fd) {
+    // The kernel gives a terminal's session only to a process of which it is the controlling
+    // terminal.
+    pid_t session = 0;
+    return ::ioctl(fd, TIOCGSID, &session) == 0 && session == ::getsid(0);
 }
 
 QString openFailureHelp(const std::string& devicePath, int systemError) {
     const QString path = QString::fromStdString(devicePath);
     switch (systemError) {
     case EACCES:
-    case EPERM: {
-        const QString group = groupOf(devicePath);
-        return QStringLiteral("Permission denied: your user may not open %1. It belongs to the "
-                              "group \"%2\"; add yourself to that group with\n"
-                              "    sudo usermod -aG %2 $USER\n"
-                              "then log out and log in again: a new group counts only from a new "
-                              "login.")
-            .arg(path, group);
-    }
+    case EPERM:
+        return permissionHelp(devicePath);
     case EBUSY:
-    case EWOULDBLOCK: {
-        const auto holder = findDeviceHolder(devicePath);
-        if (!holder) {
-            return QStringLiteral("The port is in use: another program is using it. Close that "
-                                  "program, then connect again.");
-        }
-        const QString name = QString::fromStdString(holder->name);
-        if (holder->name == "ModemManager") {
-            return QStringLiteral("The port is in use by ModemManager (process %1), which probes "
-                                  "new serial adapters as if they were modems. Stop it with\n"
-                                  "    sudo systemctl stop ModemManager\n"
-                                  "or wait until it lets go of the adapter, then connect again.")
-                .arg(holder->pid);
-        }
-        return QStringLiteral("The port is in use by %1 (process %2). Close that program, then "
-                              "connect again.")
-            .arg(name)
-            .arg(holder->pid);
-    }
+    case EWOULDBLOCK:
+        return inUseHelp(devicePath);
     case ENOENT:
     case ENODEV:
     case ENXIO:

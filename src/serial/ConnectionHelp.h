@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include <optional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace morvent {
 
@@ -14,13 +14,20 @@ struct DeviceHolder {
     std::string name; // the process's command name, as /proc shows it
 };
 
-// The first process found that has the device open, if any can be seen.
-std::optional<DeviceHolder> findDeviceHolder(const std::string& devicePath);
+// Every other process that has the device open, lock or no lock, in the order /proc lists them.
+// This process is left out, and so is the process that holds the master end of a
+// pseudo-terminal: that is the far end of the line (a simulated controller), not a second user.
+// Other users' processes are seen only with privileges.
+std::vector<DeviceHolder> findDeviceHolders(const std::string& devicePath);
+
+// Whether the open descriptor is this process's own controlling terminal.
+bool isOwnTerminal(int fd);
 
 // Why a port could not be opened, and what to do about it, in plain words for a technician:
-// permission (the device's group and how to join it), in use (by whom, if it can be found;
-// ModemManager named as the usual suspect), or no such device. Empty where there is nothing
-// useful to add.
+// permission (the group that may use the device and how to join it, or how to give access where
+// no such group exists), in use (by whom, every process that can be found; ModemManager named
+// as the usual suspect), the program's own terminal, or no such device. Empty where there is
+// nothing useful to add.
 QString openFailureHelp(const std::string& devicePath, int systemError);
 
 } // namespace morvent

@@ -27,18 +27,18 @@ speed_t speedConstant(std::uint32_t baudRate) {
 }
 
 termios lineAttributes(const LineSettings& s, const termios& current) {
-    termios t = current;
-    cfmakeraw(&t);
-    t.c_cflag |= CLOCAL | CREAD;
+    // From nothing: whatever the previous program left on the line (input flow control, parity
+    // marking, a line discipline of its own) must not survive into ours.
+    termios t{};
+    t.c_cflag = CLOCAL | CREAD;
     t.c_cc[VMIN] = 1;
     t.c_cc[VTIME] = 0;
 
     // A rate the kernel does not know keeps the line's present speed rather than hanging it up
     // (B0 would drop DTR).
-    if (const speed_t speed = speedConstant(s.BaudRate); speed != B0) {
-        cfsetispeed(&t, speed);
-        cfsetospeed(&t, speed);
-    }
+    const speed_t known = speedConstant(s.BaudRate);
+    cfsetispeed(&t, known != B0 ? known : cfgetispeed(&current));
+    cfsetospeed(&t, known != B0 ? known : cfgetospeed(&current));
 
     t.c_cflag &= ~static_cast<tcflag_t>(CSIZE);
     static constexpr std::array<tcflag_t, 4> sizes{CS5, CS6, CS7, CS8};

@@ -34,6 +34,12 @@ void NotificationQueue::post(CommNotification kind, std::uint32_t parameter,
     [[maybe_unused]] const auto written = ::write(m_wakeUp, &one, sizeof one);
 }
 
+void NotificationQueue::discard() {
+    std::deque<Notification> dropped;
+    const std::lock_guard lock(m_mutex);
+    dropped.swap(m_pending);
+}
+
 void NotificationQueue::deliverPending() {
     for (;;) {
         Notification next;

@@ -38,6 +38,8 @@ public:
     // Safe from any thread.
     void post(CommNotification kind, std::uint32_t parameter = 0,
               std::unique_ptr<std::uint8_t[]> bytes = nullptr);
+    // Drops everything not delivered yet.
+    void discard();
 
 private:
     void deliverPending();

@@ -1,5 +1,6 @@
 #include "TComm.h"
 
+#include "ConnectionHelp.h"
 #include "LineDiscipline.h"
 #include "TReadThread.h"
 #include "TWriteThread.h"
@@ -31,6 +32,14 @@ int moveAboveStandardStreams(int fd) {
 void signal(int event) {
     const std::uint64_t one = 1;
     [[maybe_unused]] const auto written = ::write(event, &one, sizeof one);
+}
+
+// Puts the device back as it was before this program opened it and lets others open it again.
+// Runs also inside a signal handler, so it makes only async-signal-safe calls.
+void restoreDevice(const void* data) {
+    const auto* line = static_cast<const TComm::DeviceLine*>(data);
+    ::tcsetattr(line->fd, TCSANOW, &line->attributes);
+    ::ioctl(line->fd, TIOCNXCL);
 }
 
 } // namespace
@@ -83,20 +92,30 @@ void TComm::OpenComm() {
         ::close(fd);
         throw ECommsError("File handle is not a comm handle ", ENOTTY);
     }
-    termios attributes{};
-    if (m_system.getAttributes(fd, &attributes) != 0) {
+    // The terminal the program runs in ("tty" typed for a port): raw mode at another speed would
+    // leave the user without a usable terminal, and the bytes typed would go to the controller.
+    if (isOwnTerminal(fd)) {
+        ::close(fd);
+        throw ECommsError("Error opening serial port", EBUSY);
+    }
+    // The device's own settings, put back when the port closes, also when a signal ends the
+    // program while it is open.
+    m_device.fd = fd;
+    if (m_system.getAttributes(fd, &m_device.attributes) != 0) {
         const int error = errno;
         ::close(fd);
         throw ECommsError("Cannot setup comm buffer", error);
     }
+    m_restoreOnSignal = SignalUndo(restoreDevice, &m_device);
     // Also keeps out programs that do not lock (unless they run as root).
     ::ioctl(fd, TIOCEXCL);
 
     m_port = fd;
-    tcflush(m_port, TCIOFLUSH);
     // A setting the device refuses does not stop the open; the line keeps what it had.
     ApplyTimeouts();
     ApplyLineSettings();
+    // After the settings: what arrived under the device's own ones is not the controller's.
+    tcflush(m_port, TCIOFLUSH);
 
     m_stopEvent = m_system.createEvent();
     if (m_stopEvent < 0) {
@@ -118,6 +137,16 @@ void TComm::OpenComm() {
     }
 }
 
+void TComm::OpenCommAlone() {
+    OpenComm();
+    // Held now, so nobody else can open it any more; whoever has it open already would take the
+    // controller's replies.
+    if (!findDeviceHolders(devicePath(m_commName)).empty()) {
+        CloseComm();
+        throw ECommsError("Error opening serial port", EBUSY);
+    }
+}
+
 void TComm::releaseAfterFailure(const char* message) {
     m_reader.reset();
     m_writer.reset();
@@ -125,10 +154,15 @@ void TComm::releaseAfterFailure(const char* message) {
         ::close(m_stopEvent);
         m_stopEvent = -1;
     }
-    ::ioctl(m_port, TIOCNXCL);
+    releasePort();
+    throw ECommsError(message);
+}
+
+void TComm::releasePort() {
+    restoreDevice(&m_device);
+    m_restoreOnSignal.reset();
     ::close(m_port);
     m_port = -1;
-    throw ECommsError(message);
 }
 
 void TComm::stopWorkers() {
@@ -154,9 +188,11 @@ void TComm::CloseComm() {
     stopWorkers();
     ::close(m_stopEvent);
     m_stopEvent = -1;
-    ::ioctl(m_port, TIOCNXCL);
-    ::close(m_port);
-    m_port = -1;
+    releasePort();
+}
+
+void TComm::discardNotifications() {
+    m_notifications->discard();
 }
 
 bool TComm::SendData(const std::uint8_t* buffer, std::uint16_t size) {

@@ -3,8 +3,11 @@
 #include "CommTypes.h"
 #include "NotificationQueue.h"
 #include "SerialSystem.h"
+#include "SignalUndo.h"
 
 #include <QObject>
+
+#include <termios.h>
 
 #include <cstdint>
 #include <functional>
@@ -36,9 +39,18 @@ public:
     ~TComm() override;
 
     // Opens CommName with the current settings; raises ECommsError and stays closed on failure.
+    // The program's own terminal is refused with the open error.
     void OpenComm();
-    // Stops both workers and closes the port; nothing happens when it is closed already.
+    // OpenComm for a new connection: also refuses with the open error a device that another
+    // process has open without a lock (a terminal program, a logger). That takes a look at every
+    // process, too slow for each reopen after a reply.
+    void OpenCommAlone();
+    // Stops both workers, puts back the device's own terminal settings and lets other programs
+    // open it again; nothing happens when it is closed already.
     void CloseComm();
+    // Forgets every notification the workers posted and the component has not delivered yet:
+    // for a user who closed the port, replies to the session he ended are no longer wanted.
+    void discardNotifications();
     // Queues a copy of the bytes for the writer; false when the port is closed, size is 0 or
     // the writer has ended. Never waits for the bytes to leave.
     bool SendData(const std::uint8_t* buffer, std::uint16_t size);
@@ -132,6 +144,12 @@ public:
     TNotifyEvent OnRequestHangup;
     TSendDataEmptyEvent OnSendDataEmpty;
 
+    // An open device and its terminal settings from before this component opened it.
+    struct DeviceLine {
+        int fd = -1;
+        termios attributes{};
+    };
+
 private:
     template <typename T> void updateLine(T& field, T value) {
         if (field == value) {
@@ -155,6 +173,7 @@ private:
     void ApplyTimeouts();
     void stopWorkers();
     [[noreturn]] void releaseAfterFailure(const char* message);
+    void releasePort();
     void deliver(const Notification& notification);
 
     SerialSystem m_system;
@@ -164,6 +183,8 @@ private:
     NotificationQueue* m_notifications;
 
     int m_port = -1;
+    DeviceLine m_device;
+    SignalUndo m_restoreOnSignal;
     int m_stopEvent = -1;
     std::unique_ptr<TReadThread> m_reader;
     std::unique_ptr<TWriteThread> m_writer;

@@ -185,6 +185,8 @@ SimOptions parseSimOptions(std::span<const std::string_view> arguments) {
             options.identityChecksumLowered = true;
         } else if (option == "--hang-up-after") {
             options.hangUpAfter = milliseconds(value(), "--hang-up-after");
+        } else if (option == "--hang-up-on") {
+            options.hangUpOn = commandCode(value());
         } else if (option == "--seed") {
             options.seed = static_cast<std::uint32_t>(
                 number(value(), std::numeric_limits<std::uint32_t>::max(), "--seed"));
@@ -222,6 +224,8 @@ answers requests on it until SIGINT or SIGTERM. SIGUSR1 hangs up the line, as a 
                             send the identity's checksum 14 below the plain sum
   --firmware TEXT           the firmware text, at most 255 characters
   --hang-up-after MS        hang up the line MS milliseconds after start
+  --hang-up-on CODE         hang up the line instead of sending the first reply that starts with
+                            CODE (the request is still acted on)
   --seed N                  seed of the live torque readings (default 1)
   -h, --help                show this help and exit
 

@@ -38,6 +38,7 @@ struct SimOptions {
     std::optional<std::string> firmwareText;
     bool identityChecksumLowered = false;
     std::optional<std::chrono::milliseconds> hangUpAfter;
+    std::optional<Command> hangUpOn;
 
     bool operator==(const SimOptions&) const = default;
 };
@@ -48,7 +49,7 @@ SimOptions parseSimOptions(std::span<const std::string_view> arguments);
 
 std::string simUsage();
 
-// Everything in the options that belongs to the model (not pacing, seed or hang-up).
+// Everything in the options that belongs to the model (not pacing, seed or hanging up).
 void applySimOptions(const SimOptions& options, ControllerModel& model);
 
 } // namespace morvent

@@ -230,6 +230,11 @@ void SimulatedController::answer(std::span<const std::uint8_t> chunk) {
 }
 
 bool SimulatedController::deliver(const ControllerReply& reply) {
+    if (m_hangUpOn == static_cast<int>(reply.command)) {
+        m_hangUpOn = -1;
+        closeMaster();
+        return false;
+    }
     if (pauseFor(reply.delay) == Wait::Interrupted) {
         return false;
     }

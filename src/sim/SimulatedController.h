@@ -60,6 +60,11 @@ public:
     void setVanishAfterReply(std::optional<Command> code) {
         m_vanishAfter = code ? static_cast<int>(*code) : -1;
     }
+    // Hangs up instead of sending the next reply with this code, as a cable pulled while the tool
+    // awaits it; the request itself is acted on (a write is stored).
+    void setHangUpOnReply(std::optional<Command> code) {
+        m_hangUpOn = code ? static_cast<int>(*code) : -1;
+    }
     // Puts bytes on the line towards the tool that no request asked for (line noise).
     void injectNoise(Bytes bytes);
     bool hungUp() const;
@@ -129,6 +134,7 @@ private:
     std::atomic<std::size_t> m_repliesSent{0};
     std::atomic<std::size_t> m_repliesLost{0};
     std::atomic<int> m_vanishAfter{-1};
+    std::atomic<int> m_hangUpOn{-1};
 };
 
 } // namespace morvent

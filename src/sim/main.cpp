@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     try {
         controller.withModel([&](ControllerModel& model) { applySimOptions(options, model); });
         controller.setPacing(options.pace);
+        controller.setHangUpOnReply(options.hangUpOn);
         controller.start();
     } catch (const std::exception& error) {
         std::cerr << "morvent-sim: " << error.what() << '\n';

@@ -135,7 +135,7 @@ TEST_P(Form1ConnectFailure, ShowsTheOpenErrorAndStaysDisconnected) {
     // The message of old first, then the cause and the fix.
     EXPECT_TRUE(boxes.shown[0].startsWith("error: Error opening serial port.\n\n"))
         << boxes.shown[0].toStdString();
-    EXPECT_TRUE(boxes.shown[0].contains(which == "missing" ? "No such device" : "in use by"))
+    EXPECT_TRUE(boxes.shown[0].contains(which == "missing" ? "No such device" : "in use"))
         << boxes.shown[0].toStdString();
     EXPECT_EQ(form->ConnectFlag, 0);
     EXPECT_EQ(form->Comm1->ComHandle(), 0u);

@@ -12,80 +12,12 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <grp.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 namespace morvent {
 namespace {
 
 using test::Form1Test;
 
 // --- Why a port would not open ---
-
-TEST(ConnectionHelp, ANonRootUserWithoutTheDevicesGroupIsToldHowToJoinIt) {
-    // A pseudo-terminal's device end gives others no access, as a serial adapter that belongs to
-    // root and the group "dialout" does.
-    SimulatedController sim;
-    sim.start();
-    const std::string path = sim.devicePath();
-    int pipeEnds[2];
-    ASSERT_EQ(pipe(pipeEnds), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        int error = 0;
-        if (setgid(65534) != 0 || setuid(65534) != 0) {
-            error = -1;
-        } else if (::open(path.c_str(), O_RDWR | O_NOCTTY) < 0) {
-            error = errno;
-        }
-        [[maybe_unused]] const auto n = write(pipeEnds[1], &error, sizeof error);
-        _exit(0);
-    }
-    int error = 0;
-    ASSERT_EQ(read(pipeEnds[0], &error, sizeof error), static_cast<ssize_t>(sizeof error));
-    waitpid(child, nullptr, 0);
-    close(pipeEnds[0]);
-    close(pipeEnds[1]);
-    ASSERT_EQ(error, EACCES);
-
-    const QString help = openFailureHelp(path, error);
-    EXPECT_TRUE(help.contains("Permission denied")) << help.toStdString();
-    struct stat info {};
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    const QString group = QString::fromLocal8Bit(getgrgid(info.st_gid)->gr_name);
-    EXPECT_TRUE(help.contains("\"" + group + "\"")) << help.toStdString();
-    EXPECT_TRUE(help.contains("sudo usermod -aG " + group + " $USER")) << help.toStdString();
-    EXPECT_TRUE(help.contains("log in again")) << help.toStdString();
-}
-
-TEST(ConnectionHelp, APortInUseNamesTheProcessThatHoldsIt) {
-    SimulatedController sim;
-    sim.start();
-    TComm holder;
-    holder.setCommName(sim.devicePath());
-    holder.OpenComm();
-    TComm second;
-    second.setCommName(sim.devicePath());
-    try {
-        second.OpenComm();
-        FAIL() << "opened a port in use";
-    } catch (const ECommsError& e) {
-        const QString help = openFailureHelp(sim.devicePath(), e.systemError());
-        const auto found = findDeviceHolder(sim.devicePath());
-        ASSERT_TRUE(found);
-        EXPECT_EQ(found->pid, getpid());
-        EXPECT_TRUE(help.contains(QStringLiteral("in use by %1 (process %2)")
-                                      .arg(QString::fromStdString(found->name))
-                                      .arg(getpid())))
-            << help.toStdString();
-    }
-}
 
 TEST(ConnectionHelp, AMissingDeviceIsUnpluggedOrMisnamed) {
     TComm comm;
@@ -162,7 +94,7 @@ TEST_F(Form1Test, TheStatusBarFollowsTheConnection) {
     ASSERT_TRUE(waitFor([&] { return status->connectionState() == "Connected: KLMN PQRS"; }));
 
     sim.hangUp();
-    ASSERT_TRUE(waitFor([&] { return status->connectionState() == "Connection lost"; }));
+    ASSERT_TRUE(waitFor([&] { return status->connectionState().startsWith("Connection lost"); }));
     EXPECT_TRUE(form->trafficLog()->text().contains("hang-up"));
 
     button("BitBtn11")->click();

@@ -14,9 +14,10 @@ LineSettings controllerLine() {
 
 termios cookedLine() {
     termios t{};
-    t.c_iflag = ICRNL | IXON | BRKINT;
+    // As a previous program may leave it, with input flow control and parity marking on.
+    t.c_iflag = ICRNL | IXON | BRKINT | IXOFF | INPCK | IGNPAR | IXANY;
     t.c_oflag = OPOST | ONLCR;
-    t.c_lflag = ECHO | ICANON | ISIG | IEXTEN;
+    t.c_lflag = ECHO | ICANON | ISIG | IEXTEN | ECHOE | NOFLSH;
     t.c_cflag = CS7 | PARENB | HUPCL;
     cfsetispeed(&t, B38400);
     cfsetospeed(&t, B38400);
@@ -26,11 +27,11 @@ termios cookedLine() {
 TEST(LineDiscipline, TheControllerLineIsRaw8N1WithoutFlowControl) {
     const termios t = lineAttributes(controllerLine(), cookedLine());
     EXPECT_EQ(t.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
-    EXPECT_EQ(t.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+    EXPECT_EQ(t.c_cflag & (PARENB | CSTOPB | CRTSCTS | HUPCL), 0u);
     EXPECT_EQ(t.c_cflag & (CLOCAL | CREAD), static_cast<tcflag_t>(CLOCAL | CREAD));
-    EXPECT_EQ(t.c_lflag & (ECHO | ICANON | ISIG | IEXTEN), 0u);
-    EXPECT_EQ(t.c_iflag & (ICRNL | IXON | IXOFF | INPCK), 0u);
-    EXPECT_EQ(t.c_oflag & OPOST, 0u);
+    EXPECT_EQ(t.c_lflag, 0u);
+    EXPECT_EQ(t.c_iflag, 0u);
+    EXPECT_EQ(t.c_oflag, 0u);
     EXPECT_EQ(cfgetospeed(&t), B9600);
     EXPECT_EQ(cfgetispeed(&t), B9600);
 }

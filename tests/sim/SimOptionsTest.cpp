@@ -33,6 +33,7 @@ TEST(SimOptions, ParsesEveryKnob) {
     expected.firmwareText = "FW 2.0";
     expected.identityChecksumLowered = true;
     expected.hangUpAfter = milliseconds(5000);
+    expected.hangUpOn = Command::Torque;
 
     EXPECT_EQ(parse({"--seed",
                      "42",
@@ -60,7 +61,8 @@ TEST(SimOptions, ParsesEveryKnob) {
                      "FW 2.0",
                      "--identity-checksum-lowered",
                      "--hang-up-after",
-                     "5000"}),
+                     "5000",
+                     "--hang-up-on=torque"}),
               expected);
     EXPECT_EQ(parse({}), SimOptions{});
     EXPECT_TRUE(parse({"--help"}).help);
