@@ -5,8 +5,10 @@
 // Also: the time from process start until the main window is shown, and the resident memory
 // once it has read everything.
 // Usage: flash_bench [--runs N]
+#include "Boxes.h"
 #include "Frames.h"
 #include "LineTiming.h"
+#include "Offscreen.h"
 #include "SimulatedWindow.h"
 
 #include <QApplication>
@@ -27,8 +29,8 @@
 #include <unistd.h>
 
 using namespace morvent;
-using morvent::tools::ProgramBoxes;
-using morvent::tools::SimulatedWindow;
+using morvent::test::ProgramBoxes;
+using morvent::test::SimulatedWindow;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -80,7 +82,7 @@ long residentKiB() {
 } // namespace
 
 int main(int argc, char** argv) {
-    morvent::tools::drawOffscreenUnlessAsked();
+    morvent::test::drawOffscreenUnlessAsked();
     int runs = 5;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0) {

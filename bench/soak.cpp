@@ -3,22 +3,23 @@
 // after: none of them may grow with the number of chains. What is bounded by design (the traffic
 // log's 10 000 lines) is filled to its bound before the first figures are taken.
 // Usage: soak [--chains N]      N of each, 300 by default
+#include "Boxes.h"
+#include "Offscreen.h"
+#include "ProcessProbes.h"
 #include "SimulatedWindow.h"
 #include "TrafficLog.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPushButton>
 #include <QTest>
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 using namespace morvent;
-using morvent::tools::ProgramBoxes;
-using morvent::tools::SimulatedWindow;
+using morvent::test::ProgramBoxes;
+using morvent::test::SimulatedWindow;
 
 namespace {
 
@@ -29,27 +30,13 @@ struct Usage {
 };
 
 Usage usage() {
-    Usage u{0, 0, 0};
-    u.descriptors =
-        static_cast<long>(QDir(QStringLiteral("/proc/self/fd"))
-                              .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
-                              .size());
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("Threads:", 0) == 0) {
-            u.threads = std::stol(line.substr(8));
-        } else if (line.rfind("VmRSS:", 0) == 0) {
-            u.residentKiB = std::stol(line.substr(6));
-        }
-    }
-    return u;
+    return {test::openDescriptorCount(), test::threadCount(), test::residentKiB()};
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    morvent::tools::drawOffscreenUnlessAsked();
+    morvent::test::drawOffscreenUnlessAsked();
     int chains = 300;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--chains") == 0) {

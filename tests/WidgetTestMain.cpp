@@ -6,7 +6,7 @@
 // Widgets need a QApplication; without a display the tests draw offscreen.
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    morvent::tools::drawOffscreenUnlessAsked();
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

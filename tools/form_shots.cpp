@@ -1,5 +1,7 @@
 // Renders the real main window against the simulated controller, connected and after a Read
 // Flash, one PNG per page, for a person to look at:   form_shots /tmp/shots
+#include "Boxes.h"
+#include "Offscreen.h"
 #include "PictureFolder.h"
 #include "SimulatedWindow.h"
 #include "TrafficLog.h"
@@ -16,11 +18,11 @@
 #include <cstdio>
 
 using namespace morvent;
-using morvent::tools::ProgramBoxes;
-using morvent::tools::SimulatedWindow;
+using morvent::test::ProgramBoxes;
+using morvent::test::SimulatedWindow;
 
 int main(int argc, char** argv) {
-    morvent::tools::drawOffscreenUnlessAsked();
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder = morvent::tools::pictureFolder(argc, argv, "/tmp/shots");
     if (folder.isEmpty()) {

@@ -3,10 +3,12 @@
 // - plot-pedal-push.png: the live plot while a rider presses the pedals, Continuous Get running;
 // - compare-<page>.png and compare-status.png: the main window compared with a file in which
 //   several values differ.
+#include "Boxes.h"
 #include "ComparisonMarks.h"
 #include "IniDocument.h"
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
+#include "Offscreen.h"
 #include "ParameterFile.h"
 #include "PictureFolder.h"
 #include "SimulatedWindow.h"
@@ -27,8 +29,8 @@
 
 using namespace morvent;
 
-using morvent::tools::ProgramBoxes;
-using morvent::tools::SimulatedWindow;
+using morvent::test::ProgramBoxes;
+using morvent::test::SimulatedWindow;
 
 namespace {
 
@@ -41,7 +43,7 @@ bool writeText(const QString& path, const std::string& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    morvent::tools::drawOffscreenUnlessAsked();
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder = morvent::tools::pictureFolder(argc, argv, "/tmp/shots");
     if (folder.isEmpty()) {

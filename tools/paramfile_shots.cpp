@@ -40,7 +40,7 @@ bool shoot(QWidget& window, const QString& path) {
 // Saves the Save and Load windows, in a directory holding a few parameter files, as PNG files
 // in the folder given (default /tmp/shots-paramfile), for checking the layouts by eye.
 int main(int argc, char** argv) {
-    morvent::tools::drawOffscreenUnlessAsked();
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder = morvent::tools::pictureFolder(argc, argv, "/tmp/shots-paramfile");
     QTemporaryDir sample;

@@ -25,7 +25,7 @@ void settle() {
 // Saves the main window with each page in front, and the About box, as PNG files in the folder
 // given (default /tmp/shots), for checking the layouts by eye.
 int main(int argc, char** argv) {
-    morvent::tools::drawOffscreenUnlessAsked();
+    morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
     const QString folder = morvent::tools::pictureFolder(argc, argv, "/tmp/shots");
     if (folder.isEmpty()) {

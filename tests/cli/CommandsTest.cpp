@@ -8,7 +8,7 @@
 #include "MessageBoxes.h"
 #include "ParameterFile.h"
 #include "ParameterTable.h"
-#include "RecordedBoxes.h"
+#include "Boxes.h"
 #include "SimulatedController.h"
 #include "Unit1.h"
 

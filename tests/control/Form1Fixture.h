@@ -2,7 +2,7 @@
 
 #include "BlockCodec.h"
 #include "MessageBoxes.h"
-#include "RecordedBoxes.h"
+#include "Boxes.h"
 #include "SimulatedController.h"
 #include "Unit1.h"
 

@@ -1,4 +1,5 @@
 #include "Form1Fixture.h"
+#include "ProcessProbes.h"
 
 #include "BlockCodec.h"
 #include "ConnectionHelp.h"
@@ -31,30 +32,6 @@ namespace morvent {
 namespace {
 
 using test::Form1Test;
-
-int openDescriptors() {
-    int count = 0;
-    if (DIR* dir = opendir("/proc/self/fd")) {
-        while (readdir(dir)) {
-            ++count;
-        }
-        closedir(dir);
-    }
-    return count;
-}
-
-long residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toLong();
-        }
-    }
-    return 0;
-}
 
 class Faults : public Form1Test {
 protected:
@@ -168,10 +145,10 @@ TEST_F(Faults, ADroppedReplyStallsAChainButTheNextActionWorks) {
 // Ten seconds of random bytes on the line while the readings are polled: nothing crashes, no
 // descriptor or memory is left behind, and the window still works afterwards.
 TEST_F(Faults, AStormOfNoiseDuringContinuousGet) {
-    const int descriptors = openDescriptors();
+    const int descriptors = test::openDescriptorCount();
     button("BitBtn13")->click();
     QTest::qWait(600);
-    const long residentBefore = residentKiB();
+    const long residentBefore = test::residentKiB();
 
     std::mt19937 random(7);
     std::uniform_int_distribution<int> byte(0, 255);
@@ -188,9 +165,9 @@ TEST_F(Faults, AStormOfNoiseDuringContinuousGet) {
     }
     button("BitBtn13")->click();
     QTest::qWait(600);
-    const long residentAfter = residentKiB();
+    const long residentAfter = test::residentKiB();
 
-    EXPECT_EQ(openDescriptors(), descriptors);
+    EXPECT_EQ(test::openDescriptorCount(), descriptors);
 #if !defined(__SANITIZE_ADDRESS__)
     // Recorded message texts and the traffic log (bounded) account for what growth there is.
     // (AddressSanitizer keeps freed memory in quarantine, so the figure means nothing there; its

@@ -4,7 +4,7 @@
 #include "LoadWindow.h"
 #include "MessageBoxes.h"
 #include "ParameterFileFixture.h"
-#include "RecordedBoxes.h"
+#include "Boxes.h"
 #include "SaveWindow.h"
 #include "Unit4.h"
 #include "Unit5.h"

@@ -1,4 +1,5 @@
 #include "CommRecorder.h"
+#include "ProcessProbes.h"
 #include "PtyPeer.h"
 #include "TComm.h"
 #include "TReadThread.h"

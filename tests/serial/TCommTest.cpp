@@ -1,5 +1,6 @@
 #include "TComm.h"
 #include "CommRecorder.h"
+#include "ProcessProbes.h"
 #include "PtyPeer.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
 #include "PtyPeer.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
@@ -9,7 +8,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <stdexcept>
 #include <thread>
 
@@ -104,53 +102,6 @@ termios PtyPeer::lineSettings() const {
     termios t{};
     tcgetattr(m_slave, &t);
     return t;
-}
-
-namespace {
-int countEntries(const char* directory) {
-    int count = 0;
-    if (DIR* dir = opendir(directory)) {
-        while (const dirent* entry = readdir(dir)) {
-            if (entry->d_name[0] != '.') {
-                ++count;
-            }
-        }
-        closedir(dir);
-    }
-    return count;
-}
-} // namespace
-
-int openDescriptorCount() {
-    return countEntries("/proc/self/fd");
-}
-
-int threadsNamed(const std::string& name) {
-    int count = 0;
-    if (DIR* dir = opendir("/proc/self/task")) {
-        while (const dirent* entry = readdir(dir)) {
-            if (entry->d_name[0] == '.') {
-                continue;
-            }
-            std::ifstream comm(std::string("/proc/self/task/") + entry->d_name + "/comm");
-            std::string threadName;
-            std::getline(comm, threadName);
-            count += threadName == name ? 1 : 0;
-        }
-        closedir(dir);
-    }
-    return count;
-}
-
-int threadCount() {
-    // Sanitizer runtimes start a thread of their own along with the first thread the program
-    // starts; start one first, so that it is not taken for a thread the component left behind.
-    static const bool warmedUp = [] {
-        std::thread([] {}).join();
-        return true;
-    }();
-    (void)warmedUp;
-    return countEntries("/proc/self/task");
 }
 
 } // namespace morvent::test

@@ -40,10 +40,4 @@ private:
     std::string m_path;
 };
 
-// Open descriptors and threads of this process, to show that nothing is left behind.
-int openDescriptorCount();
-int threadCount();
-// Threads of this process with the given name ("comm-reader").
-int threadsNamed(const std::string& name);
-
 } // namespace morvent::test

@@ -20,4 +20,22 @@ public:
     std::vector<QString> shown;
 };
 
+// Message boxes for programs that run unattended (benchmarks, picture programs): the last text
+// is kept (general errors as the box would show them), information boxes are counted, and every
+// text is printed when asked.
+class ProgramBoxes final : public MessageBoxes {
+public:
+    explicit ProgramBoxes(bool print = false) : m_print(print) {}
+    void information(const QString& text) override;
+    void plain(const QString& text) override;
+    void generalError(const QString& text) override;
+
+    QString last;
+    int informationCount = 0;
+
+private:
+    void keep(const char* kind, const QString& text);
+    bool m_print;
+};
+
 } // namespace morvent::test

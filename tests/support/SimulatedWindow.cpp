@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-namespace morvent::tools {
+namespace morvent::test {
 
 SimulatedWindow::SimulatedWindow(MessageBoxes& boxes,
                                  const std::function<void(TForm1::Options&)>& adjust) {
@@ -35,24 +35,4 @@ bool SimulatedWindow::connect() {
     return true;
 }
 
-void ProgramBoxes::information(const QString& text) {
-    keep("info", text);
-    ++informationCount;
-}
-
-void ProgramBoxes::plain(const QString& text) {
-    keep("plain", text);
-}
-
-void ProgramBoxes::generalError(const QString& text) {
-    keep("error", withFullStop(text));
-}
-
-void ProgramBoxes::keep(const char* kind, const QString& text) {
-    last = text;
-    if (m_print) {
-        std::printf("%s: %s\n", kind, qPrintable(text));
-    }
-}
-
-} // namespace morvent::tools
+} // namespace morvent::test

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-namespace morvent::tools {
+namespace morvent::test {
 
 // Widgets draw offscreen unless the environment names a platform. Called before the
 // application object exists, which is when Qt chooses its platform.
@@ -13,4 +13,4 @@ inline void drawOffscreenUnlessAsked() {
     }
 }
 
-} // namespace morvent::tools
+} // namespace morvent::test

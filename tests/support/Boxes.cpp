@@ -1,0 +1,27 @@
+#include "Boxes.h"
+
+#include <cstdio>
+
+namespace morvent::test {
+
+void ProgramBoxes::information(const QString& text) {
+    keep("info", text);
+    ++informationCount;
+}
+
+void ProgramBoxes::plain(const QString& text) {
+    keep("plain", text);
+}
+
+void ProgramBoxes::generalError(const QString& text) {
+    keep("error", withFullStop(text));
+}
+
+void ProgramBoxes::keep(const char* kind, const QString& text) {
+    last = text;
+    if (m_print) {
+        std::printf("%s: %s\n", kind, qPrintable(text));
+    }
+}
+
+} // namespace morvent::test
