@@ -133,10 +133,6 @@ QVBoxLayout* makePageLayout(QWidget* page) {
 
 } // namespace
 
-QString Form1Ui::editName(int n) {
-    return n == 2 ? QStringLiteral("edit2") : QStringLiteral("Edit%1").arg(n);
-}
-
 QStringList Form1Ui::wheelSizeItems() {
     return toQt(comboItems("ComboBox4"));
 }
@@ -158,7 +154,7 @@ QLineEdit* Form1Ui::edit(int n) const {
 
 QLineEdit* Form1Ui::makeEdit(int n, QWidget* parent) {
     auto* field = new QLineEdit(QStringLiteral("0"), parent);
-    field->setObjectName(editName(n));
+    field->setObjectName(QString::fromStdString(editName(n)));
     field->setFixedWidth(kNumberWidth);
     digitsOnly->attach(field);
     m_edits[static_cast<std::size_t>(n - 1)] = field;
@@ -512,7 +508,7 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
     return box;
 }
 
-// Rows are the quantities, columns the speed points; edit 44 + 6 * row + column sits in each cell.
+// Rows are the quantities, columns the speed points.
 QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
     auto* box = new QWidget(page);
     box->setObjectName(QStringLiteral("TorqueGrid"));
@@ -521,17 +517,19 @@ QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
 
-    const char* const columns[] = {"Spd0", "Spd20", "Spd40", "Spd60", "Spd80", "Spd100"};
-    const char* const rows[] = {"Start(Kg):", "Full(Kg):",   "Return(Kg):", "MinCur(%):",
-                                "MaxCur(%):", "KeepCur(%):", "CurDecy:",    "StarDegree:"};
-    for (int c = 0; c < 6; ++c) {
+    const char* const columns[kTorqueGridColumns] = {"Spd0",  "Spd20", "Spd40",
+                                                     "Spd60", "Spd80", "Spd100"};
+    const char* const rows[kTorqueGridRows] = {
+        "Start(Kg):", "Full(Kg):",   "Return(Kg):", "MinCur(%):",
+        "MaxCur(%):", "KeepCur(%):", "CurDecy:",    "StarDegree:"};
+    for (int c = 0; c < kTorqueGridColumns; ++c) {
         grid->addWidget(makeHead(QLatin1String(columns[c]), box), 0, c + 1);
     }
-    for (int r = 0; r < 8; ++r) {
+    for (int r = 0; r < kTorqueGridRows; ++r) {
         QLabel* head = makeLabel(QLatin1String(rows[r]), box);
         grid->addWidget(head, r + 1, 0);
-        for (int c = 0; c < 6; ++c) {
-            QLineEdit* cell = makeEdit(44 + 6 * r + c, box);
+        for (int c = 0; c < kTorqueGridColumns; ++c) {
+            QLineEdit* cell = makeEdit(torqueGridEdit(r, c), box);
             if (c == 0) {
                 head->setBuddy(cell);
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditNames.h"
 #include "PortComboBox.h"
 
 #include <QString>
@@ -34,7 +35,6 @@ public:
     // Pages of TabbedNotebook1, by index.
     enum Page { BasicPage = 0, PedalAssistPage = 1, ThrottleHandlePage = 2, TorquePage = 3 };
 
-    static constexpr int kEditCount = 96;
     static constexpr int kWidth = 978;
     static constexpr int kHeight = 757;
 
@@ -42,8 +42,6 @@ public:
 
     // Edit n (1 .. 96) of the parameter pages; throws std::out_of_range for any other n.
     QLineEdit* edit(int n) const;
-    // "Edit23" for 23; the second edit is spelled "edit2".
-    static QString editName(int n);
 
     // The items the window puts into ComboBox4 ("Wheel Diameler(Inch): ") and ComboBox5
     // ("Speed Meter Model: ") when it is first shown; the layout leaves both empty.

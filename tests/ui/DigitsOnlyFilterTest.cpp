@@ -70,14 +70,14 @@ protected:
 
 // Whatever is typed, only the digits arrive; the fields start at "0" with the cursor after it.
 TEST_F(DigitsOnlyTypingTest, EveryEditKeepsOnlyTypedDigits) {
-    for (int n = 1; n <= Form1Ui::kEditCount; ++n) {
+    for (int n = 1; n <= kEditCount; ++n) {
         QLineEdit* edit = ui.edit(n);
         // The live readings are read-only; typing into them is tried with that lifted, to show
         // the rule stands behind them too.
         edit->setReadOnly(false);
         edit->setCursorPosition(edit->text().size());
         QTest::keyClicks(edit, QStringLiteral("1a-2. x+3$"));
-        EXPECT_EQ(edit->text(), QStringLiteral("0123")) << Form1Ui::editName(n).toStdString();
+        EXPECT_EQ(edit->text(), QStringLiteral("0123")) << editName(n);
     }
 }
 

@@ -28,7 +28,7 @@ QString expectedEditName(int n) {
 }
 
 TEST_F(Form1LayoutTest, EveryEditIsNamedAndStartsAtZero) {
-    for (int n = 1; n <= Form1Ui::kEditCount; ++n) {
+    for (int n = 1; n <= kEditCount; ++n) {
         const QString name = expectedEditName(n);
         SCOPED_TRACE(name.toStdString());
         auto* edit = find<QLineEdit>(name);
@@ -60,7 +60,7 @@ TEST_F(Form1LayoutTest, EveryFieldExplainsItselfFromTheParameterTable) {
         }
     }
     EXPECT_TRUE(ui.edit(1)->toolTip().contains(QStringLiteral("maximum current")));
-    for (int n = 1; n <= Form1Ui::kEditCount; ++n) {
+    for (int n = 1; n <= kEditCount; ++n) {
         EXPECT_FALSE(ui.edit(n)->toolTip().isEmpty()) << n;
     }
     for (const QComboBox* combo : window.findChildren<QComboBox*>()) {
@@ -81,7 +81,7 @@ TEST_F(Form1LayoutTest, EachEditSitsOnItsBlocksPage) {
         }
         return Form1Ui::TorquePage;
     };
-    for (int n = 1; n <= Form1Ui::kEditCount; ++n) {
+    for (int n = 1; n <= kEditCount; ++n) {
         const int page = pageOf(n);
         for (int p = 0; p < 4; ++p) {
             EXPECT_EQ(ui.TabbedNotebook1->widget(p)->isAncestorOf(ui.edit(n)), p == page)

@@ -26,8 +26,8 @@ protected:
 
 // Every control the codecs, the identity display and the parameter file reach by name is there.
 TEST_F(WidgetFieldsTest, FindsEveryNamedControlOfTheWindow) {
-    for (int n = 1; n <= Form1Ui::kEditCount; ++n) {
-        EXPECT_EQ(fields.text(Form1Ui::editName(n).toStdString()), "0") << n;
+    for (int n = 1; n <= kEditCount; ++n) {
+        EXPECT_EQ(fields.text(editName(n)), "0") << n;
     }
     for (const std::string_view combo : kParameterCombos) {
         EXPECT_NO_THROW(fields.selectedIndex(combo)) << combo;
