@@ -104,11 +104,19 @@ public:
     QPushButton* BitBtn13 = nullptr; // "Continuous Get"
     QPushButton* BitBtn14 = nullptr; // Torque "Read"
     QPushButton* BitBtn15 = nullptr; // Torque "Write"
+    // "Plot...": the live readings of the last minute, beside "Get".
+    QPushButton* PlotButton = nullptr;
+    // "Undo Changes" at the left of each page's button row, by page index.
+    std::array<QPushButton*, 4> UndoButtons{};
 
     QMenuBar* MainMenu1 = nullptr;
     QMenu* File1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* Load1 = nullptr;
+    QAction* CompareWithFile1 = nullptr;
+    QAction* CompareWithController1 = nullptr;
+    QAction* ClearComparison1 = nullptr;
+    QAction* OpenBackupsFolder1 = nullptr;
     QAction* Help1 = nullptr;
 
     // Installed on all 96 edits.
@@ -123,6 +131,7 @@ private:
     QWidget* setupTorqueCalibration(QWidget* page);
     QWidget* setupTorqueGrid(QWidget* page);
     QGroupBox* setupAboutTq(QWidget* page);
+    QPushButton* makeUndoButton(Page page, QWidget* sheet);
     void setupMenu(QMainWindow* window);
     // Tooltips: for every parameter control from the parameter table, and for the rest in words.
     void setupHelp(QMainWindow* window);
