@@ -157,6 +157,7 @@ TEST_F(Form1UiTest, TypingAndClickingDoOnlyWhatTheyShould) {
         EXPECT_EQ(edit->text(), QStringLiteral("0123")) << n;
     }
     for (QComboBox* combo : window.findChildren<QComboBox*>()) {
+        EXPECT_EQ(combo->isEditable(), combo != ui.ComboBox5) << "only the meter model is a list";
         if (combo->isEditable() && combo->isVisible()) {
             const int count = combo->count();
             combo->setFocus();
@@ -244,7 +245,6 @@ TEST_F(Form1UiTest, ControlsKeepWhatTheCodecsPutInAsThePlainStoreDoes) {
         EXPECT_EQ(store.text(step.control), step.text);
         EXPECT_EQ(store.selectedIndex(step.control), step.index);
     }
-    EXPECT_EQ(fields.itemCount("ComboBox5"), 6);
     // A fixed list, unlike the plain store, takes only an item's text, matched in case.
     fields.setText("ComboBox5", "internal,motor meter");
     EXPECT_EQ(fields.text("ComboBox5"), "");
