@@ -47,15 +47,15 @@ INSTANTIATE_TEST_SUITE_P(
                       "16 52 18 2A 19 1E 28 32 3C 46 50 5A 64 64 00 32 37 3C 41 46 4B 50 55 5A FF "
                       "37 46 0B"},
         WorkedExample{"PedalAssist", Block::PedalAssist,
-                      "ComboBox6#-1 ComboBox7#0 ComboBox8#26 Edit23=100 ComboBox9#7 Edit24=20 "
+                      "ComboBox6#-1 ComboBox7#0 ComboBox8#0 Edit23=100 ComboBox9#7 Edit24=20 "
                       "ComboBox10#0 Edit25=0 Edit26=8 Edit27=255 Edit31=100",
-                      "16 53 0B FF FF 28 64 08 14 FF 00 08 FF 64 6E"},
+                      "16 53 0B FF FF FF 64 08 14 FF 00 08 FF 64 45"},
         WorkedExample{"ThrottleHandle", Block::ThrottleHandle,
                       "Edit28=11 Edit29=42 ComboBox11#0 ComboBox12#-1 ComboBox13#26 Edit30=20",
                       "16 54 06 0B 2A 00 FE 28 14 C9"},
         WorkedExample{"ThrottleHandleEdges", Block::ThrottleHandle,
-                      "Edit28=0 Edit29=50 ComboBox11#1 ComboBox12#0 ComboBox13#-1 Edit30=255",
-                      "16 54 06 00 32 01 FF 0D FF 98"},
+                      "Edit28=0 Edit29=50 ComboBox11#1 ComboBox12#0 ComboBox13#0 Edit30=255",
+                      "16 54 06 00 32 01 FF FF FF 8A"},
         WorkedExample{
             "Torque", Block::Torque,
             "Edit32=1500 Edit33=0 Edit34=65535 Edit35=1 Edit39=258 Edit36=3 Edit40=4 Edit37=5 "

@@ -21,6 +21,9 @@ TEST(Frames, AreByteForByteTheControllersOwn) {
     // The low byte of the plain sum, no seed, no complement.
     EXPECT_EQ(checksum(Bytes(3, 0xFF)), 0xFD);
     EXPECT_EQ(checksum(Bytes{}), 0x00);
+    // Positions beyond what arrived read as 0, whatever lies behind them.
+    const Bytes arrived = hex("52 02 77");
+    EXPECT_EQ(replyByte(std::span(arrived).first(2), 2), 0);
 }
 
 // How the tool takes what one receive event delivered, in the traffic log's words: whether it
@@ -82,11 +85,17 @@ TEST(ReceivedChunk, OfAnotherCommandIsNoReplyToThisOne) {
 
 TEST(SentFrame, IsNamedInTheLog) {
     const std::pair<Bytes, const char*> frames[] = {
-        {connectRequest(), "connect request"},          {hex("11 52"), "Basic read request"},
-        {hex("11 54"), "Throttle Handle read request"}, {hex("11 50"), "firmware text request"},
-        {hex("11 56"), "live readings request"},        {hex("11 51"), "unrecognised frame"},
-        {hex("16 53 01 00 54"), "Pedal Assist write"},  {hex("16 56 00 56"), "unrecognised frame"},
-        {hex("42 00"), "unrecognised frame"},           {hex("11"), "unrecognised frame"},
+        {connectRequest(), "connect request"},
+        {hex("11 52"), "Basic read request"},
+        {hex("11 54"), "Throttle Handle read request"},
+        {hex("11 50"), "firmware text request"},
+        {hex("11 56"), "live readings request"},
+        {hex("11 51"), "unrecognised frame"},
+        {hex("16 53 01 00 54"), "Pedal Assist write"},
+        {hex("16 56 00 56"), "unrecognised frame"},
+        {hex("42 00"), "unrecognised frame"},
+        {hex("11"), "unrecognised frame"},
+        {hex(""), "unrecognised frame"},
     };
     for (const auto& [frame, words] : frames) {
         EXPECT_EQ(describeRequest(frame), words) << hexBytes(frame);

@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{widths, "ComboBox4=128", 0, "ComboBox4", "SpdMT"},
                     Case{widths, "ComboBox4=-1", 0, "ComboBox4", "SpdMT"},
                     Case{widths, "Edit22=64", 0, "Edit22", "SpdMeter Signal"},
+                    Case{widths, "Edit22=-1", 0, "Edit22", "SpdMeter Signal"},
                     Case{widths, "Edit34=65536", 0, "Edit34", "ErrorVhigh Voltage"},
                     Case{widths, "Edit34=-1", 0, "Edit34", "ErrorVhigh Voltage"},
                     Case{widths, "Edit91=256 Edit30=256 Edit21=256", 0, "Edit21", "Limit SPD9"}));
