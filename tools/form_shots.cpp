@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     form.ui().TabbedNotebook1->setCurrentIndex(1);
     form.ui().edit(23)->setText("55");
     emit form.ui().File1->aboutToShow();
-    form.extras().CompareWithController1->trigger();
+    form.ui().CompareWithController1->trigger();
     QTest::qWait(1500);
     form.grab().save(folder + "/main-compared-with-controller.png");
     form.ui().File1->popup(form.mapToGlobal(QPoint(10, 30)));

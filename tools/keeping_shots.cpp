@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     // The plot: the window opened from the Torque page, a push of the pedals during Continuous
     // Get, the shot taken as the push fades.
     form.ui().TabbedNotebook1->setCurrentIndex(Form1Ui::TorquePage);
-    form.extras().PlotButton->click();
+    form.ui().PlotButton->click();
     LiveReadingsWindow& plot = form.liveReadings().window();
     plot.RecordButton->click();
     form.ui().BitBtn13->click();
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     form.ui().File1->grab().save(folder + "/menu-file.png");
-    form.extras().CompareWithFile1->trigger();
+    form.ui().CompareWithFile1->trigger();
     QTest::qWait(100);
     std::printf("marked: %s\n", qPrintable(form.comparison().markedControls().join(' ')));
     const char* names[] = {"basic", "pedal-assist", "throttle-handle", "torque"};

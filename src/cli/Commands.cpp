@@ -3,6 +3,7 @@
 #include "ArgumentText.h"
 #include "BlockCodec.h"
 #include "ComboItems.h"
+#include "EditNames.h"
 #include "FieldStore.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
@@ -334,7 +335,7 @@ Outcome watch(Connection& connection, int intervalMs, int count, CsvFile* csv,
         const QString time = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
         QStringList values;
         for (int e = 92; e <= 96; ++e) {
-            values << QString::fromStdString(fields.text("Edit" + std::to_string(e)));
+            values << QString::fromStdString(fields.text(editName(e)));
         }
         print(io.out, QStringLiteral("%1 SpeedSignalACC=%2 SpeedSigLevel=%3 LevelHTime=%4ms "
                                      "LevelLTime=%5ms TqVoltate=%6mV")

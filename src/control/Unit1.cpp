@@ -156,7 +156,6 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 }
 
 void TForm1::setupKeeping() {
-    m_extras.setupUi(m_ui);
     m_liveReadings = std::make_unique<LiveReadingsMonitor>(m_boxes, m_options.chooseRecordingFile);
     m_backups = std::make_unique<BackupKeeper>(
         m_options.backupsDirectory.isEmpty()
@@ -165,28 +164,26 @@ void TForm1::setupKeeping() {
             : m_options.backupsDirectory);
     m_backupNote = new StatusNote(QStringLiteral("BackupNote"), statusBar());
     auto* comparisonNote = new StatusNote(QStringLiteral("ComparisonNote"), statusBar());
-    m_comparison = new ComparisonMarks(*this, *m_ui.TabbedNotebook1, *comparisonNote,
-                                       *m_extras.ClearComparison1);
-    m_undo = new PageUndo(m_fields, m_extras.UndoButtons, this);
+    m_comparison =
+        new ComparisonMarks(*this, *m_ui.TabbedNotebook1, *comparisonNote, *m_ui.ClearComparison1);
+    m_undo = new PageUndo(m_fields, m_ui.UndoButtons, this);
     // After the Load window's own handler: values put into the pages mean the load went through.
     connect(m_form5->BitBtn1, &QPushButton::clicked, this, [this] {
         if (m_loadFields->takeWritten()) {
             m_undo->rememberAll();
         }
     });
-    connect(m_extras.PlotButton, &QPushButton::clicked, this,
-            [this] { m_liveReadings->showWindow(); });
-    connect(m_extras.CompareWithFile1, &QAction::triggered, this,
+    connect(m_ui.PlotButton, &QPushButton::clicked, this, [this] { m_liveReadings->showWindow(); });
+    connect(m_ui.CompareWithFile1, &QAction::triggered, this,
             [this] { guarded([&] { CompareWithFile1Click(); }); });
-    connect(m_extras.CompareWithController1, &QAction::triggered, this,
+    connect(m_ui.CompareWithController1, &QAction::triggered, this,
             [this] { guarded([&] { CompareWithController1Click(); }); });
     // Offered as the File menu opens, which is the only way to it: connected, and nothing else
     // running that it would cut into.
     connect(m_ui.File1, &QMenu::aboutToShow, this,
-            [this] { m_extras.CompareWithController1->setEnabled(controllerComparisonAllowed()); });
-    connect(m_extras.ClearComparison1, &QAction::triggered, this,
-            [this] { m_comparison->clear(); });
-    connect(m_extras.OpenBackupsFolder1, &QAction::triggered, this,
+            [this] { m_ui.CompareWithController1->setEnabled(controllerComparisonAllowed()); });
+    connect(m_ui.ClearComparison1, &QAction::triggered, this, [this] { m_comparison->clear(); });
+    connect(m_ui.OpenBackupsFolder1, &QAction::triggered, this,
             [this] { OpenBackupsFolder1Click(); });
 }
 

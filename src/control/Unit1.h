@@ -1,7 +1,6 @@
 #pragma once
 
 #include "BlockLayout.h"
-#include "Form1Extras.h"
 #include "Form1Ui.h"
 #include "PortList.h"
 #include "Refusal.h"
@@ -87,7 +86,6 @@ public:
     TForm5* Form5() const { return m_form5.get(); }
     StatusReporter* status() const { return m_status; }
     TrafficLog* trafficLog() const { return m_trafficLog; }
-    const Form1Extras& extras() const { return m_extras; }
     LiveReadingsMonitor& liveReadings() const { return *m_liveReadings; }
     BackupKeeper& backups() const { return *m_backups; }
     ComparisonMarks& comparison() const { return *m_comparison; }
@@ -198,7 +196,6 @@ private:
     bool m_shown = false;
     // Full rounds through the five rates since "Connect" without an answer.
     int m_probeRounds = 0;
-    Form1Extras m_extras;
     // What the Load window puts into the pages passes through here, so a load is noticed.
     std::unique_ptr<NoticingFields> m_loadFields;
     std::unique_ptr<LiveReadingsMonitor> m_liveReadings;

@@ -1,5 +1,7 @@
 #include "BlockLayout.h"
 
+#include "EditNames.h"
+
 namespace morvent {
 
 namespace {
@@ -44,16 +46,14 @@ BlockLayout basic() {
     b.fields.push_back(number(0, "ComboBox3", "Limit Volt"));
     b.fields.push_back(number(1, "Edit1", "Limited Current"));
     for (int row = 0; row < 10; ++row) {
-        const std::string control = row == 0 ? "edit2" : "Edit" + std::to_string(row + 2);
-        b.fields.push_back(number(2 + static_cast<std::size_t>(row), control,
+        b.fields.push_back(number(2 + static_cast<std::size_t>(row), editName(row + 2),
                                   "Limit Current" + std::to_string(row),
                                   row == 2 ? MessageQuirk::NoFullStop : MessageQuirk::None));
     }
     for (int row = 0; row < 10; ++row) {
         // The firmware calls row 2 "SPDt2".
         const std::string name = row == 2 ? "Limit SPDt2" : "Limit SPD" + std::to_string(row);
-        b.fields.push_back(
-            number(12 + static_cast<std::size_t>(row), "Edit" + std::to_string(12 + row), name));
+        b.fields.push_back(number(12 + static_cast<std::size_t>(row), editName(12 + row), name));
     }
     FieldSpec wheel = number(22, "ComboBox4", "SpdMT");
     wheel.encoding = Encoding::WheelSize;
@@ -136,18 +136,19 @@ BlockLayout torque() {
     };
     // The page shows the grid row by row (a quantity per row, a speed point per column), but
     // the controller takes it column by column. Its messages name the speed points S0 .. S25.
-    static constexpr std::array<std::string_view, 8> kRows{
+    static constexpr std::array<std::string_view, kTorqueGridRows> kRows{
         "StartKg", "FullKg", "ReturnKg", "minCur", "maxCur", "KeepCur", "CurDecay", "StartDegree"};
-    static constexpr std::array<std::string_view, 6> kSpeedPoints{"S0",  "S5",  "S10",
-                                                                  "S15", "S20", "S25"};
-    for (std::size_t column = 0; column < kSpeedPoints.size(); ++column) {
-        for (std::size_t row = 0; row < kRows.size(); ++row) {
-            const std::size_t index = 23 + 8 * column + row;
+    static constexpr std::array<std::string_view, kTorqueGridColumns> kSpeedPoints{
+        "S0", "S5", "S10", "S15", "S20", "S25"};
+    for (int column = 0; column < kTorqueGridColumns; ++column) {
+        for (int row = 0; row < kTorqueGridRows; ++row) {
+            const auto index = static_cast<std::size_t>(23 + kTorqueGridRows * column + row);
             // Three of the firmware's grid messages carry a second blank before "setting".
             const bool blank = index == 31 || index == 35 || index == 59;
             b.fields.push_back(
-                number(index, "Edit" + std::to_string(44 + 6 * row + column),
-                       std::string(kRows[row]) + std::string(kSpeedPoints[column]),
+                number(index, editName(torqueGridEdit(row, column)),
+                       std::string(kRows[static_cast<std::size_t>(row)]) +
+                           std::string(kSpeedPoints[static_cast<std::size_t>(column)]),
                        blank ? MessageQuirk::BlankBeforeSetting : MessageQuirk::None));
         }
     }

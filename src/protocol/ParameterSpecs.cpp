@@ -2,6 +2,7 @@
 
 #include "BlockCodec.h"
 #include "ComboItems.h"
+#include "EditNames.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +14,7 @@ namespace {
 
 constexpr std::int64_t kNoLowerBound = std::numeric_limits<std::int64_t>::min();
 
-std::string number(std::size_t n) {
+std::string number(int n) {
     return std::to_string(n);
 }
 
@@ -33,13 +34,12 @@ std::vector<ParameterSpec> buildSpecs() {
          RangeCheck{kNoLowerBound, 0, "Limited Current", true}},
     };
     // Limit current per assist level (edit2 .. Edit11), then limit speed (Edit12 .. Edit21).
-    for (std::size_t level = 0; level < 10; ++level) {
-        specs.push_back({Block::Basic, "ALC" + number(level),
-                         level == 0 ? "edit2" : "Edit" + number(2 + level), Number,
+    for (int level = 0; level < 10; ++level) {
+        specs.push_back({Block::Basic, "ALC" + number(level), editName(2 + level), Number,
                          "Current limit at assist level " + number(level), "%", std::nullopt});
     }
-    for (std::size_t level = 0; level < 10; ++level) {
-        specs.push_back({Block::Basic, "ALBP" + number(level), "Edit" + number(12 + level), Number,
+    for (int level = 0; level < 10; ++level) {
+        specs.push_back({Block::Basic, "ALBP" + number(level), editName(12 + level), Number,
                          "Speed limit at assist level " + number(level), "%", std::nullopt});
     }
 
@@ -104,22 +104,21 @@ std::vector<ParameterSpec> buildSpecs() {
     // The delta voltages by band as the page lists them: its left column, then its right.
     static constexpr std::array<std::string_view, 8> kBands{
         "0 - 5", "10 - 15", "20 - 30", "40 - 50", "5 - 10", "15 - 20", "30 - 40", "50 - 60"};
-    for (std::size_t band = 0; band < kBands.size(); ++band) {
-        specs.push_back({Block::Torque, "DV" + number(band), "Edit" + number(35 + band), Number,
-                         "Delta voltage of the " + std::string(kBands[band]) + " Kg band", "mV",
-                         std::nullopt});
+    for (int band = 0; band < std::ssize(kBands); ++band) {
+        const std::string weights(kBands[static_cast<std::size_t>(band)]);
+        specs.push_back({Block::Torque, "DV" + number(band), editName(35 + band), Number,
+                         "Delta voltage of the " + weights + " Kg band", "mV", std::nullopt});
     }
     specs.push_back({Block::Torque, "SBT", "Edit43", Number, "Boost time at zero speed", times10ms,
                      std::nullopt});
 
-    // The calibration grid, a quantity at a time and within it from the lowest speed point up:
-    // the page's row r and column c is Edit 44 + 6r + c.
+    // The calibration grid, a quantity at a time and within it from the lowest speed point up.
     struct Quantity {
         std::string_view prefix;
         std::string_view meaning;
         std::string_view unit;
     };
-    static constexpr std::array<Quantity, 8> kQuantities{{
+    static constexpr std::array<Quantity, kTorqueGridRows> kQuantities{{
         {"SS", "Start weight", "Kg"},
         {"FS", "Full weight", "Kg"},
         {"RS", "Return weight", "Kg"},
@@ -129,14 +128,15 @@ std::vector<ParameterSpec> buildSpecs() {
         {"CS", "Current decay", ""},
         {"SDS", "Start degree", ""},
     }};
-    static constexpr std::array<int, 6> kSpeeds{0, 20, 40, 60, 80, 100};
-    for (std::size_t r = 0; r < kQuantities.size(); ++r) {
-        for (std::size_t c = 0; c < kSpeeds.size(); ++c) {
-            const std::string speed = std::to_string(kSpeeds[c]);
-            specs.push_back({Block::Torque, std::string(kQuantities[r].prefix) + speed,
-                             "Edit" + number(44 + 6 * r + c), Number,
-                             std::string(kQuantities[r].meaning) + " at speed point Spd" + speed,
-                             std::string(kQuantities[r].unit), std::nullopt});
+    static constexpr std::array<int, kTorqueGridColumns> kSpeeds{0, 20, 40, 60, 80, 100};
+    for (int r = 0; r < kTorqueGridRows; ++r) {
+        const Quantity& quantity = kQuantities[static_cast<std::size_t>(r)];
+        for (int c = 0; c < kTorqueGridColumns; ++c) {
+            const std::string speed = number(kSpeeds[static_cast<std::size_t>(c)]);
+            specs.push_back({Block::Torque, std::string(quantity.prefix) + speed,
+                             editName(torqueGridEdit(r, c)), Number,
+                             std::string(quantity.meaning) + " at speed point Spd" + speed,
+                             std::string(quantity.unit), std::nullopt});
         }
     }
     return specs;

@@ -7,6 +7,7 @@
 #include "ParameterSpecs.h"
 #include "PortComboBox.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFont>
 #include <QGridLayout>
@@ -103,10 +104,15 @@ QGridLayout* makeFormGrid() {
     return grid;
 }
 
-// Two buttons side by side at the right of their row, the way a dialog sets its buttons.
-QHBoxLayout* makeButtonRow(QPushButton* first, QPushButton* second) {
+// Two buttons side by side at the right of their row, the way a dialog sets its buttons; a
+// leading one stands apart at the left.
+QHBoxLayout* makeButtonRow(QPushButton* first, QPushButton* second,
+                           QPushButton* leading = nullptr) {
     auto* row = new QHBoxLayout;
     row->setSpacing(10);
+    if (leading) {
+        row->addWidget(leading);
+    }
     row->addStretch(1);
     row->addWidget(first);
     row->addWidget(second);
@@ -133,10 +139,6 @@ QVBoxLayout* makePageLayout(QWidget* page) {
 
 } // namespace
 
-QString Form1Ui::editName(int n) {
-    return n == 2 ? QStringLiteral("edit2") : QStringLiteral("Edit%1").arg(n);
-}
-
 QStringList Form1Ui::wheelSizeItems() {
     return toQt(comboItems("ComboBox4"));
 }
@@ -158,11 +160,21 @@ QLineEdit* Form1Ui::edit(int n) const {
 
 QLineEdit* Form1Ui::makeEdit(int n, QWidget* parent) {
     auto* field = new QLineEdit(QStringLiteral("0"), parent);
-    field->setObjectName(editName(n));
+    field->setObjectName(QString::fromStdString(editName(n)));
     field->setFixedWidth(kNumberWidth);
     digitsOnly->attach(field);
     m_edits[static_cast<std::size_t>(n - 1)] = field;
     return field;
+}
+
+// "Undo Changes" sits at the left of a page's button row, away from "Read" and "Write".
+QPushButton* Form1Ui::makeUndoButton(Page page, QWidget* sheet) {
+    static constexpr std::array<const char*, 4> kNames{"UndoBasic", "UndoPedalAssist",
+                                                       "UndoThrottleHandle", "UndoTorque"};
+    QPushButton* undo = makeButton(kNames[page], QStringLiteral("Undo Changes"), sheet);
+    undo->setMinimumWidth(120);
+    UndoButtons[page] = undo;
+    return undo;
 }
 
 QLineEdit* Form1Ui::addEditRow(QGridLayout* grid, int row, const QString& caption, int n) {
@@ -372,9 +384,10 @@ QWidget* Form1Ui::setupBasicPage() {
     meter->setColumnStretch(2, 1);
 
     layout->addStretch(1);
+    QPushButton* undo = makeUndoButton(BasicPage, page);
     BitBtn5 = makeButton("BitBtn5", QStringLiteral("Read"), page);
     BitBtn4 = makeButton("BitBtn4", QStringLiteral("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn5, BitBtn4));
+    layout->addLayout(makeButtonRow(BitBtn5, BitBtn4, undo));
     return page;
 }
 
@@ -411,9 +424,10 @@ QWidget* Form1Ui::setupPedalAssistPage() {
     grid->setColumnStretch(2, 1);
 
     layout->addStretch(1);
+    QPushButton* undo = makeUndoButton(PedalAssistPage, page);
     BitBtn6 = makeButton("BitBtn6", QStringLiteral("Read"), page);
     BitBtn7 = makeButton("BitBtn7", QStringLiteral("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn6, BitBtn7));
+    layout->addLayout(makeButtonRow(BitBtn6, BitBtn7, undo));
     return page;
 }
 
@@ -440,9 +454,10 @@ QWidget* Form1Ui::setupThrottleHandlePage() {
     grid->setColumnStretch(2, 1);
 
     layout->addStretch(1);
+    QPushButton* undo = makeUndoButton(ThrottleHandlePage, page);
     BitBtn8 = makeButton("BitBtn8", QStringLiteral("Read"), page);
     BitBtn9 = makeButton("BitBtn9", QStringLiteral("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn8, BitBtn9));
+    layout->addLayout(makeButtonRow(BitBtn8, BitBtn9, undo));
     return page;
 }
 
@@ -461,9 +476,10 @@ QWidget* Form1Ui::setupTorquePage() {
     layout->addWidget(BitBtn13, 0, Qt::AlignLeft);
 
     layout->addStretch(1);
+    QPushButton* undo = makeUndoButton(TorquePage, page);
     BitBtn14 = makeButton("BitBtn14", QStringLiteral("Read"), page);
     BitBtn15 = makeButton("BitBtn15", QStringLiteral("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn14, BitBtn15));
+    layout->addLayout(makeButtonRow(BitBtn14, BitBtn15, undo));
     return page;
 }
 
@@ -512,7 +528,7 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
     return box;
 }
 
-// Rows are the quantities, columns the speed points; edit 44 + 6 * row + column sits in each cell.
+// Rows are the quantities, columns the speed points.
 QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
     auto* box = new QWidget(page);
     box->setObjectName(QStringLiteral("TorqueGrid"));
@@ -521,17 +537,19 @@ QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
 
-    const char* const columns[] = {"Spd0", "Spd20", "Spd40", "Spd60", "Spd80", "Spd100"};
-    const char* const rows[] = {"Start(Kg):", "Full(Kg):",   "Return(Kg):", "MinCur(%):",
-                                "MaxCur(%):", "KeepCur(%):", "CurDecy:",    "StarDegree:"};
-    for (int c = 0; c < 6; ++c) {
+    const char* const columns[kTorqueGridColumns] = {"Spd0",  "Spd20", "Spd40",
+                                                     "Spd60", "Spd80", "Spd100"};
+    const char* const rows[kTorqueGridRows] = {
+        "Start(Kg):", "Full(Kg):",   "Return(Kg):", "MinCur(%):",
+        "MaxCur(%):", "KeepCur(%):", "CurDecy:",    "StarDegree:"};
+    for (int c = 0; c < kTorqueGridColumns; ++c) {
         grid->addWidget(makeHead(QLatin1String(columns[c]), box), 0, c + 1);
     }
-    for (int r = 0; r < 8; ++r) {
+    for (int r = 0; r < kTorqueGridRows; ++r) {
         QLabel* head = makeLabel(QLatin1String(rows[r]), box);
         grid->addWidget(head, r + 1, 0);
-        for (int c = 0; c < 6; ++c) {
-            QLineEdit* cell = makeEdit(44 + 6 * r + c, box);
+        for (int c = 0; c < kTorqueGridColumns; ++c) {
+            QLineEdit* cell = makeEdit(torqueGridEdit(r, c), box);
             if (c == 0) {
                 head->setBuddy(cell);
             }
@@ -568,8 +586,17 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
     reading(1, 3, QStringLiteral("LevelLTime(ms):"), 95);
     reading(2, 0, QStringLiteral("TqVoltate(mV):"), 96);
     grid->setColumnMinimumWidth(2, 24);
+    // "Get" sits under the right-hand column of readings with "Plot..." to its left, in the gap
+    // between the columns, so the group gains no row and the Torque page no height.
+    PlotButton = makeButton("PlotButton", QStringLiteral("Plot..."), GroupBoxAboutTq);
+    PlotButton->setToolTip(QStringLiteral("Plot the readings of the last minute"));
+    PlotButton->setMinimumWidth(80);
     BitBtn12 = makeButton("BitBtn12", QStringLiteral("Get"), GroupBoxAboutTq);
-    grid->addWidget(BitBtn12, 2, 3, 1, 2, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(PlotButton);
+    buttons->addWidget(BitBtn12);
+    grid->addLayout(buttons, 2, 2, 1, 3, Qt::AlignRight);
     return GroupBoxAboutTq;
 }
 
@@ -582,6 +609,18 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     Save1->setObjectName(QStringLiteral("Save1"));
     Load1 = File1->addAction(QStringLiteral("Load"));
     Load1->setObjectName(QStringLiteral("Load1"));
+    File1->addSeparator();
+    CompareWithFile1 = File1->addAction(QStringLiteral("Compare With File..."));
+    CompareWithFile1->setObjectName(QStringLiteral("CompareWithFile1"));
+    CompareWithController1 = File1->addAction(QStringLiteral("Compare With Controller"));
+    CompareWithController1->setObjectName(QStringLiteral("CompareWithController1"));
+    // Until the File menu opens on a connected window.
+    CompareWithController1->setEnabled(false);
+    ClearComparison1 = File1->addAction(QStringLiteral("Clear Comparison"));
+    ClearComparison1->setObjectName(QStringLiteral("ClearComparison1"));
+    File1->addSeparator();
+    OpenBackupsFolder1 = File1->addAction(QStringLiteral("Open Backups Folder"));
+    OpenBackupsFolder1->setObjectName(QStringLiteral("OpenBackupsFolder1"));
     // A command of its own on the bar, triggered by a click, with no menu to open.
     Help1 = MainMenu1->addAction(QStringLiteral("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));

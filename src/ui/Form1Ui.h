@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditNames.h"
 #include "PortComboBox.h"
 
 #include <QString>
@@ -34,7 +35,6 @@ public:
     // Pages of TabbedNotebook1, by index.
     enum Page { BasicPage = 0, PedalAssistPage = 1, ThrottleHandlePage = 2, TorquePage = 3 };
 
-    static constexpr int kEditCount = 96;
     static constexpr int kWidth = 978;
     static constexpr int kHeight = 757;
 
@@ -42,8 +42,6 @@ public:
 
     // Edit n (1 .. 96) of the parameter pages; throws std::out_of_range for any other n.
     QLineEdit* edit(int n) const;
-    // "Edit23" for 23; the second edit is spelled "edit2".
-    static QString editName(int n);
 
     // The items the window puts into ComboBox4 ("Wheel Diameler(Inch): ") and ComboBox5
     // ("Speed Meter Model: ") when it is first shown; the layout leaves both empty.
@@ -106,11 +104,19 @@ public:
     QPushButton* BitBtn13 = nullptr; // "Continuous Get"
     QPushButton* BitBtn14 = nullptr; // Torque "Read"
     QPushButton* BitBtn15 = nullptr; // Torque "Write"
+    // "Plot...": the live readings of the last minute, beside "Get".
+    QPushButton* PlotButton = nullptr;
+    // "Undo Changes" at the left of each page's button row, by page index.
+    std::array<QPushButton*, 4> UndoButtons{};
 
     QMenuBar* MainMenu1 = nullptr;
     QMenu* File1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* Load1 = nullptr;
+    QAction* CompareWithFile1 = nullptr;
+    QAction* CompareWithController1 = nullptr;
+    QAction* ClearComparison1 = nullptr;
+    QAction* OpenBackupsFolder1 = nullptr;
     QAction* Help1 = nullptr;
 
     // Installed on all 96 edits.
@@ -125,6 +131,7 @@ private:
     QWidget* setupTorqueCalibration(QWidget* page);
     QWidget* setupTorqueGrid(QWidget* page);
     QGroupBox* setupAboutTq(QWidget* page);
+    QPushButton* makeUndoButton(Page page, QWidget* sheet);
     void setupMenu(QMainWindow* window);
     // Tooltips: for every parameter control from the parameter table, and for the rest in words.
     void setupHelp(QMainWindow* window);

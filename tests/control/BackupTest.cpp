@@ -159,7 +159,7 @@ TEST_F(Backups, ABackupThatCannotBeWrittenIsShownInTheStatusBarAndTheChainEndsAs
 }
 
 TEST_F(Backups, OpenBackupsFolderOpensTheFolderEvenBeforeTheFirstBackup) {
-    form->extras().OpenBackupsFolder1->trigger();
+    form->ui().OpenBackupsFolder1->trigger();
     ASSERT_EQ(openedUrls.size(), 1u);
     EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(backups));
     EXPECT_TRUE(QFileInfo(backups).isDir());

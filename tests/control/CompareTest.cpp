@@ -47,10 +47,10 @@ protected:
     std::string plusOne(int edit) const {
         return std::to_string(form->ui().edit(edit)->text().toInt() + 1);
     }
-    void compare() { form->extras().CompareWithFile1->trigger(); }
+    void compare() { form->ui().CompareWithFile1->trigger(); }
     QStringList marked() const { return form->comparison().markedControls(); }
     QString note() { return find<StatusNote>("ComparisonNote")->text(); }
-    QAction* clearAction() const { return form->extras().ClearComparison1; }
+    QAction* clearAction() const { return form->ui().ClearComparison1; }
     bool tabMarked(int page) const { return !form->ui().TabbedNotebook1->tabIcon(page).isNull(); }
 };
 
@@ -159,7 +159,7 @@ TEST_F(Compare, AFileThatCannotBeReadKeepsTheMarksAndCancellingDoesNothing) {
 }
 
 TEST_F(Compare, WithTheControllerMarksWhatChangedSinceTheReadAndLeavesThePagesAlone) {
-    QAction* action = form->extras().CompareWithController1;
+    QAction* action = form->ui().CompareWithController1;
     const auto openFileMenu = [this] { emit form->ui().File1->aboutToShow(); };
     const QString limitRead = form->ui().edit(5)->text();
     form->ui().edit(5)->setText("77");

@@ -113,7 +113,7 @@ protected:
 };
 
 TEST_F(LiveReadings, ThePlotButtonInTheAboutTqGroupOpensThePlot) {
-    QPushButton* plotButton = form->extras().PlotButton;
+    QPushButton* plotButton = form->ui().PlotButton;
     EXPECT_TRUE(form->ui().GroupBoxAboutTq->isAncestorOf(plotButton));
     EXPECT_TRUE(plotButton->isEnabled()); // nothing to do with the controller
     plotButton->click();

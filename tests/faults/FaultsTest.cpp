@@ -274,6 +274,13 @@ public:
             ::_exit(127);
         }
         ::close(fd);
+        // Until it has become `sleep`, the child still holds the simulator's end of the line, as
+        // this process does, and would be taken for the controller rather than another user.
+        const QString comm = QStringLiteral("/proc/%1/comm").arg(pid);
+        EXPECT_TRUE(waitFor([&] {
+            QFile name(comm);
+            return name.open(QIODevice::ReadOnly) && name.readAll().trimmed() == "sleep";
+        }));
         return pid;
     }
     QProcess& startCli(const QStringList& arguments, std::function<void()> inChild = {}) {

@@ -1,73 +1,107 @@
 #include "Frames.h"
+#include "TestFields.h"
+#include "TrafficDescription.h"
 
 #include <gtest/gtest.h>
 
 namespace morvent {
 namespace {
 
-TEST(Frames, ReadRequestIsLeadAndCode) {
-    EXPECT_EQ(readRequest(Command::Basic), (Bytes{0x11, 0x52}));
-    EXPECT_EQ(readRequest(Command::LiveReadings), (Bytes{0x11, 0x56}));
-}
+using test::hex;
 
-TEST(Frames, ConnectRequestIsFixed) {
-    EXPECT_EQ(connectRequest(), (Bytes{0x11, 0x51, 0x25, 0x80, 0xF6}));
-}
+const Bytes kIdentity = hex("51 10 4B 4C 4D 4E 50 51 52 53 31 30 31 32 33 34 02 19 1F");
 
-TEST(Frames, ChecksumIsTheLowByteOfThePlainSum) {
-    const Bytes wraps{0x51, 0x25, 0x80};
-    EXPECT_EQ(checksum(wraps), 0xF6);
+TEST(Frames, AreByteForByteTheControllersOwn) {
+    EXPECT_EQ(readRequest(Command::Basic), hex("11 52"));
+    EXPECT_EQ(readRequest(Command::LiveReadings), hex("11 56"));
+    EXPECT_EQ(connectRequest(), hex("11 51 25 80 F6"));
+    EXPECT_EQ(writeAcknowledgement(Command::Basic, 0x18), hex("52 18 6A"));
+    EXPECT_EQ(readReply(Command::Identity, Bytes(kIdentity.begin() + 2, kIdentity.end() - 1)),
+              kIdentity);
+    // The low byte of the plain sum, no seed, no complement.
+    EXPECT_EQ(checksum(Bytes(3, 0xFF)), 0xFD);
     EXPECT_EQ(checksum(Bytes{}), 0x00);
-    EXPECT_EQ(checksum(Bytes(3, 0xFF)), 0xFD); // 0x2FD
+    // Positions beyond what arrived read as 0, whatever lies behind them.
+    const Bytes arrived = hex("52 02 77");
+    EXPECT_EQ(replyByte(std::span(arrived).first(2), 2), 0);
 }
 
-TEST(Frames, BasicWriteOfZeroesAndItsAcknowledgement) {
-    const Bytes payload(kBasicLength, 0);
-    Bytes expected{0x16, 0x52, 0x18};
-    expected.insert(expected.end(), kBasicLength, 0);
-    expected.push_back(0x6A);
-    EXPECT_EQ(writeFrame(Command::Basic, payload), expected);
-    EXPECT_EQ(writeAcknowledgement(Command::Basic, 0x18), (Bytes{0x52, 0x18, 0x6A}));
-}
-
-TEST(Frames, ReadReplyChecksumCoversCodeLengthAndPayload) {
-    const Bytes payload{0x4B, 0x4C, 0x4D, 0x4E, 0x50, 0x51, 0x52, 0x53,
-                        0x31, 0x30, 0x31, 0x32, 0x33, 0x34, 0x02, 0x19};
-    Bytes expected{0x51, 0x10};
-    expected.insert(expected.end(), payload.begin(), payload.end());
-    expected.push_back(0x1F);
-    EXPECT_EQ(readReply(Command::Identity, payload), expected);
-}
-
-struct ReplyCheck {
-    const char* name;
-    Bytes reply;
-    bool readReply;
-    bool acknowledgement;
+// How the tool takes what one receive event delivered, in the traffic log's words: whether it
+// awaits it, and whether its code, length, bytes and checksum make it a whole reply.
+struct Chunk {
+    const char* bytes;
+    int awaiting; // 0 nothing, 1 a read, 2 a write, 3 and 4 the flash chains, 5 a comparison
+    const char* words;
 };
 
-class FramesReplyChecksum : public testing::TestWithParam<ReplyCheck> {};
+class ReceivedChunk : public testing::TestWithParam<Chunk> {};
 
-TEST_P(FramesReplyChecksum, Verdict) {
-    EXPECT_EQ(readReplyChecksumValid(GetParam().reply), GetParam().readReply);
-    EXPECT_EQ(acknowledgementChecksumValid(GetParam().reply), GetParam().acknowledgement);
+TEST_P(ReceivedChunk, IsTakenAsTheLogSays) {
+    EXPECT_EQ(describeReply(hex(GetParam().bytes), GetParam().awaiting), GetParam().words)
+        << GetParam().bytes;
 }
 
-// An acknowledgement taken for a read reply places the checksum by its status byte and finds 0
-// there; a reply cut short reads the missing bytes as 0.
 INSTANTIATE_TEST_SUITE_P(
-    Replies, FramesReplyChecksum,
-    testing::Values(ReplyCheck{"PedalAssistAccepted", {0x53, 0x0B, 0x5E}, false, true},
-                    ReplyCheck{"TorqueStatus72", {0x55, 0x48, 0x9D}, false, true},
-                    ReplyCheck{"WrongAcknowledgement", {0x52, 0x18, 0x6B}, false, false},
-                    ReplyCheck{"EmptyPayload", {0x50, 0x00, 0x50}, true, true},
-                    ReplyCheck{"ThrottleRead",
-                               {0x54, 0x06, 0x0B, 0x2A, 0x00, 0x03, 0xFF, 0x14, 0xA5},
-                               true,
-                               false},
-                    ReplyCheck{"ThrottleReadCut", {0x54, 0x06, 0x0B, 0x2A, 0x00}, false, false},
-                    ReplyCheck{"Nothing", {}, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Replies, ReceivedChunk,
+    testing::Values(
+        Chunk{"54 06 0B 2A 00 03 FF 14 A5", 1, "Throttle Handle reply"},
+        Chunk{"54 06 0B 2A 00 03 FF 14 A6", 3, "Throttle Handle reply: checksum error"},
+        Chunk{"54 06 0B 2A 00 03 FF 14", 1, "Throttle Handle reply: cut short"},
+        Chunk{"54", 1, "Throttle Handle reply: cut short"},
+        // A length byte that only placed the checksum would take this for a block of zeros.
+        Chunk{"54 00 54", 1, "Throttle Handle reply: wrong length"},
+        Chunk{"54 07 0B 2A 00 03 FF 14 A5 00 00", 5, "Throttle Handle reply: wrong length"},
+        Chunk{"54 06 0B 2A 00 03 FF 14 A5", 0, "Throttle Handle reply, not awaited: ignored"},
+        Chunk{"51 10 4B 4C 4D 4E 50 51 52 53 31 30 31 32 33 34 02 19 1F", 0, "identity reply"},
+        // Some controllers send the identity's checksum 14 below the sum.
+        Chunk{"51 10 4B 4C 4D 4E 50 51 52 53 31 30 31 32 33 34 02 19 11", 0, "identity reply"},
+        Chunk{"51 10 4B 4C 4D 4E 50 51 52 53 31 30 31 32 33 34 02 19 1E", 0,
+              "identity reply: checksum error"},
+        Chunk{"51 10", 0, "identity reply: cut short"}, Chunk{"50 00 50", 0, "firmware text reply"},
+        Chunk{"50 02 41 42 D5", 0, "firmware text reply"},
+        Chunk{"50 02 41 42 00", 0, "firmware text reply: checksum error"},
+        Chunk{"56 09 00 00 00 00 00 00 00 00 00 5F", 1, "live readings reply"},
+        Chunk{"56 09 00 00 00 00 00 00 00 00 00 5F", 2,
+              "live readings reply, not awaited: ignored"},
+        // The block's length means accepted; a status below it names the byte refused.
+        Chunk{"53 0B 5E", 2, "Pedal Assist write accepted"},
+        Chunk{"55 46 9B", 2, "Torque write refused at byte 70 (Edit91)"},
+        Chunk{"53 FF 52", 4, "Pedal Assist write: unknown status 255"},
+        Chunk{"53 03 56", 4, "Pedal Assist write refused at byte 3 (Edit23)"},
+        Chunk{"53 1E 71", 2, "Pedal Assist write: unknown status 30"},
+        Chunk{"55 48 9D", 2, "Torque write: unknown status 72"},
+        Chunk{"55 47 00", 2, "Torque write: checksum error"},
+        Chunk{"55 47", 4, "Torque write: cut short"},
+        Chunk{"55 47 9C", 1, "Torque reply: cut short"}, Chunk{"11 52", 1, "unrecognised chunk"},
+        Chunk{"", 1, "unrecognised chunk"}));
+
+TEST(ReceivedChunk, OfAnotherCommandIsNoReplyToThisOne) {
+    EXPECT_EQ(readReplyFlaw(Command::PedalAssist, hex("54 06 0B 2A 00 03 FF 14 A5")),
+              ReplyFlaw::WrongCode);
+    EXPECT_EQ(readReplyFlaw(Command::PedalAssist, Bytes{}), ReplyFlaw::WrongCode);
+    EXPECT_EQ(acknowledgementFlaw(Command::PedalAssist, hex("52 18 6A")), ReplyFlaw::WrongCode);
+    EXPECT_EQ(acknowledgementFlaw(Command::PedalAssist, Bytes{}), ReplyFlaw::WrongCode);
+}
+
+TEST(SentFrame, IsNamedInTheLog) {
+    const std::pair<Bytes, const char*> frames[] = {
+        {connectRequest(), "connect request"},
+        {hex("11 52"), "Basic read request"},
+        {hex("11 54"), "Throttle Handle read request"},
+        {hex("11 50"), "firmware text request"},
+        {hex("11 56"), "live readings request"},
+        {hex("11 51"), "unrecognised frame"},
+        {hex("16 53 01 00 54"), "Pedal Assist write"},
+        {hex("16 56 00 56"), "unrecognised frame"},
+        {hex("42 00"), "unrecognised frame"},
+        {hex("11"), "unrecognised frame"},
+        {hex(""), "unrecognised frame"},
+    };
+    for (const auto& [frame, words] : frames) {
+        EXPECT_EQ(describeRequest(frame), words) << hexBytes(frame);
+    }
+    EXPECT_EQ(hexBytes(hex("00 AB FF")), "00 AB FF");
+}
 
 } // namespace
 } // namespace morvent

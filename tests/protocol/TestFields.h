@@ -1,82 +1,71 @@
 #pragma once
 
 #include "ComboItems.h"
+#include "EditNames.h"
 #include "FieldStore.h"
 #include "Frames.h"
+
+#include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace morvent::test {
 
-// A control's value: a text, or, for a combo box used by its index, the selected index.
-struct Value {
-    std::string control;
-    std::string text;
-    int index = kTextOnly;
+// "Edit1=25 ComboBox5#1": texts after "=", selected indices after "#"; as {control, mark, value}.
+inline std::vector<std::tuple<std::string, char, std::string>> parse(std::string_view values) {
+    std::istringstream in{std::string(values)};
+    std::vector<std::tuple<std::string, char, std::string>> parsed;
+    for (std::string token; in >> token;) {
+        const auto mark = token.find_first_of("=#");
+        parsed.emplace_back(token.substr(0, mark), token[mark], token.substr(mark + 1));
+    }
+    return parsed;
+}
 
-    static constexpr int kTextOnly = -2;
-};
+inline void set(Fields& fields, std::string_view values) {
+    for (const auto& [control, mark, value] : parse(values)) {
+        mark == '#' ? fields.setSelectedIndex(control, std::stoi(value))
+                    : fields.setText(control, value);
+    }
+}
 
-// Controls as the main window holds them: every parameter combo box filled with its list.
-inline FieldStore windowFields() {
+// The same notation as a check.
+inline void expectHolds(const Fields& fields, std::string_view values) {
+    for (const auto& [control, mark, value] : parse(values)) {
+        if (mark == '#') {
+            EXPECT_EQ(fields.selectedIndex(control), std::stoi(value)) << control;
+        } else {
+            EXPECT_EQ(fields.text(control), value) << control;
+        }
+    }
+}
+
+// Controls as the main window holds them: every parameter combo box filled with its list, and,
+// with `valid`, a value every check takes in each parameter field.
+inline FieldStore windowFields(bool valid = false) {
     FieldStore fields;
     fillParameterCombos(fields);
-    return fields;
-}
-
-// The window's controls with a valid value in every parameter field.
-inline FieldStore validFields() {
-    FieldStore fields = windowFields();
-    fields.setText("edit2", "1");
-    for (int n = 1; n <= 96; ++n) {
-        if (n != 2) {
-            fields.setText("Edit" + std::to_string(n), "1");
+    if (valid) {
+        for (int n = 1; n <= kEditCount; ++n) {
+            fields.setText(editName(n), "1");
         }
-    }
-    fields.setText("ComboBox3", "20");
-    for (const std::string_view combo : kParameterCombos) {
-        if (combo != "ComboBox3") {
+        for (const std::string_view combo : kParameterCombos) {
             fields.setSelectedIndex(combo, 0);
         }
+        fields.setText("ComboBox3", "20");
     }
     return fields;
-}
-
-inline void set(Fields& fields, const std::vector<Value>& values) {
-    for (const Value& v : values) {
-        if (v.index == Value::kTextOnly) {
-            fields.setText(v.control, v.text);
-        } else {
-            fields.setSelectedIndex(v.control, v.index);
-        }
-    }
-}
-
-// "Edit1=25 ComboBox5#1": texts after "=", selected indices after "#".
-inline std::vector<Value> values(std::string_view fieldSpec) {
-    std::istringstream in{std::string(fieldSpec)};
-    std::vector<Value> result;
-    std::string token;
-    while (in >> token) {
-        if (const auto hash = token.find('#'); hash != std::string::npos) {
-            result.push_back({token.substr(0, hash), "", std::stoi(token.substr(hash + 1))});
-        } else {
-            const auto equals = token.find('=');
-            result.push_back({token.substr(0, equals), token.substr(equals + 1)});
-        }
-    }
-    return result;
 }
 
 // "16 52 18" -> {0x16, 0x52, 0x18}
 inline Bytes hex(std::string_view text) {
     std::istringstream in{std::string(text)};
     Bytes bytes;
-    unsigned b = 0;
-    while (in >> std::hex >> b) {
+    for (unsigned b = 0; in >> std::hex >> b;) {
         bytes.push_back(static_cast<std::uint8_t>(b));
     }
     return bytes;

@@ -1,0 +1,294 @@
+// The main window's controls: names and pages, typing, the codecs' access, nothing cut off.
+
+#include "Form1Ui.h"
+#include "AboutBox.h"
+#include "ClickableLabel.h"
+#include "ComboItems.h"
+#include "DigitsOnlyFilter.h"
+#include "FieldStore.h"
+#include "Layout.h"
+#include "LoadWindow.h"
+#include "ParameterSpecs.h"
+#include "SaveWindow.h"
+#include "WidgetFields.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+namespace morvent {
+namespace {
+
+// The main window's layout as the program builds it, shown.
+class Form1UiTest : public testing::Test {
+protected:
+    Form1UiTest() { ui.setupUi(&window); }
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QMainWindow window;
+    Form1Ui ui;
+    WidgetFields fields{window};
+};
+
+// Codecs, parameter files and status messages find every control by its component name, so each
+// name must be carried by exactly one control, on the page of the block it belongs to; each
+// parameter control explains itself with the parameter table's help.
+TEST_F(Form1UiTest, EveryControlCarriesItsNameOnItsPage) {
+    const auto pageOf = [](int n) {
+        if (n <= 22) {
+            return Form1Ui::BasicPage;
+        }
+        if (n <= 27 || n == 31) {
+            return Form1Ui::PedalAssistPage;
+        }
+        return n <= 30 ? Form1Ui::ThrottleHandlePage : Form1Ui::TorquePage;
+    };
+    std::vector<std::pair<QString, QWidget*>> controls;
+    for (int n = 1; n <= kEditCount; ++n) {
+        const QString name = QString::fromStdString(editName(n));
+        EXPECT_EQ(window.findChild<QLineEdit*>(name), ui.edit(n)) << n;
+        controls.emplace_back(name, ui.TabbedNotebook1->widget(pageOf(n)));
+        EXPECT_EQ(ui.edit(n)->isReadOnly(), n >= 92) << "only the live readings are read-only";
+    }
+    EXPECT_NE(window.findChild<QLineEdit*>("edit2"), nullptr);
+    EXPECT_EQ(window.findChild<QLineEdit*>("Edit2"), nullptr);
+    EXPECT_THROW(ui.edit(0), std::out_of_range);
+    EXPECT_THROW(ui.edit(kEditCount + 1), std::out_of_range);
+
+    for (const auto& [prefix, last] : {std::pair{"ComboBox", 13}, {"BitBtn", 15}, {"Label", 11}}) {
+        for (int n = 1; n <= last; ++n) {
+            if (n != 10 || prefix != std::string_view("BitBtn")) { // there is no BitBtn10
+                controls.emplace_back(prefix + QString::number(n), &window);
+            }
+        }
+    }
+    controls.emplace_back(QStringLiteral("PlotButton"), ui.GroupBoxAboutTq);
+    for (const auto& [name, holder] : controls) {
+        const QList<QWidget*> carriers = window.findChildren<QWidget*>(name);
+        ASSERT_EQ(carriers.size(), 1) << name.toStdString();
+        EXPECT_TRUE(holder->isAncestorOf(carriers.front())) << name.toStdString();
+    }
+    for (int page = 0; page < 4; ++page) {
+        EXPECT_TRUE(ui.TabbedNotebook1->widget(page)->isAncestorOf(ui.UndoButtons[page]));
+    }
+
+    // The help of a parameter control is the parameter table's: its key, and a checked range.
+    for (const ParameterSpec& spec : parameterSpecs()) {
+        const QString tip = window.findChild<QWidget*>(spec.control.c_str())->toolTip();
+        EXPECT_EQ(tip.toStdString(), parameterHelp(spec.control));
+        EXPECT_TRUE(tip.endsWith((spec.key + " in [" + std::string(spec.section()) + "]").c_str()));
+        if (spec.check && !spec.check->upToMaxCurrent) {
+            EXPECT_TRUE(
+                tip.contains(QString("%1 to %2").arg(spec.check->lowest).arg(spec.check->highest)));
+        }
+    }
+}
+
+struct KeyCase {
+    const char* what;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    bool passes;
+};
+
+// A key that would type something other than a digit is swallowed; keys that edit, move or
+// make a shortcut (paste among them) pass.
+TEST(DigitsOnlyFilterTest, DecidesEachKeyPressByWhatItWouldType) {
+    const std::vector<KeyCase> cases{
+        {"digit 0", Qt::Key_0, {}, "0", true},
+        {"digit 9", Qt::Key_9, {}, "9", true},
+        {"slash, below 0", Qt::Key_Slash, {}, "/", false},
+        {"colon, above 9", Qt::Key_Colon, Qt::ShiftModifier, ":", false},
+        {"letter", Qt::Key_A, {}, "a", false},
+        {"enter", Qt::Key_Return, {}, "\r", false},
+        {"non-Latin digit", Qt::Key_unknown, {}, QString(QChar(0x0663)), false},
+        {"third-level character", Qt::Key_2, Qt::ControlModifier | Qt::AltModifier,
+         QString(QChar(0x00B2)), false},
+        {"left arrow", Qt::Key_Left, {}, "", true},
+        {"backspace", Qt::Key_Backspace, {}, "\b", true},
+        {"delete", Qt::Key_Delete, {}, "\x7f", true},
+        {"tab", Qt::Key_Tab, {}, "\t", true},
+        {"back tab", Qt::Key_Backtab, Qt::ShiftModifier, "\t", true},
+        {"paste", Qt::Key_V, Qt::ControlModifier, "\x16", true},
+        {"select all", Qt::Key_A, Qt::ControlModifier, "a", true},
+        {"meta chord", Qt::Key_A, Qt::MetaModifier, "a", true},
+    };
+    for (const KeyCase& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);
+        EXPECT_EQ(DigitsOnlyFilter::passes(event), c.passes) << c.what;
+    }
+}
+
+// Whatever is typed into a field, only the digits arrive; Enter in a combo's line does not add
+// the typed text to the list, whose positions are what travels to the controller; the web link
+// answers a left click only.
+TEST_F(Form1UiTest, TypingAndClickingDoOnlyWhatTheyShould) {
+    for (int n = 1; n <= kEditCount; ++n) {
+        QLineEdit* edit = ui.edit(n);
+        // The live readings' fields are read-only; lifted, the rule stands behind them too.
+        edit->setReadOnly(false);
+        QTest::keyClicks(edit, QStringLiteral("1a-2. x+3$"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(edit->text(), QStringLiteral("0123")) << n;
+    }
+    for (QComboBox* combo : window.findChildren<QComboBox*>()) {
+        EXPECT_EQ(combo->isEditable(), combo != ui.ComboBox5) << "only the meter model is a list";
+        if (combo->isEditable() && combo->isVisible()) {
+            const int count = combo->count();
+            combo->setFocus();
+            combo->lineEdit()->clear();
+            QTest::keyClicks(combo->lineEdit(), QStringLiteral("42"));
+            QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+            EXPECT_EQ(combo->count(), count) << combo->objectName().toStdString();
+        }
+    }
+    QSignalSpy clicked(ui.Label3, &ClickableLabel::clicked);
+    QTest::mouseClick(ui.Label3, Qt::LeftButton);
+    QTest::mouseClick(ui.Label3, Qt::RightButton);
+    EXPECT_EQ(clicked.count(), 1);
+}
+
+// A controller may report a firmware text of any length; it must not push the window wider or
+// squeeze the notebook, and one with blanks wraps instead of being cut.
+TEST_F(Form1UiTest, ALongIdentityCaptionDoesNotWidenTheWindow) {
+    const int notebook = ui.Panel1->width();
+    // One line too many for the panel, yet not so long that the label breaks it anyway.
+    const QString words = QStringLiteral("Firmware Ver:FW-2.31 build 0042 for 36V/48V hub motors");
+    for (const QString& caption : {QStringLiteral("Firmware Ver:") + QString(200, 'W'), words}) {
+        ui.Label9->setText(caption);
+        test::settle();
+        EXPECT_LE(window.minimumSizeHint().width(), Form1Ui::kWidth);
+        EXPECT_EQ(window.width(), Form1Ui::kWidth);
+        EXPECT_EQ(ui.Panel1->width(), notebook);
+        EXPECT_LE(ui.Label9->geometry().right(), ui.GroupBox2->contentsRect().right());
+    }
+    EXPECT_GE(ui.Label9->height(), ui.Label9->heightForWidth(ui.Label9->width()));
+    EXPECT_GT(ui.Label9->height(), ui.Label8->height());
+}
+
+enum Op { SetText, Select, Refill };
+
+struct Step {
+    const char* control;
+    Op op;
+    const char* argument;
+    const char* text; // then shown
+    int index;        // then selected, for a combo box
+};
+
+void apply(Fields& fields, const Step& step) {
+    if (step.op == SetText) {
+        fields.setText(step.control, step.argument);
+    } else if (step.op == Select) {
+        fields.setSelectedIndex(step.control, std::stoi(step.argument));
+    } else {
+        fields.setItems(step.control, lowBatteryItems(2));
+    }
+}
+
+// One script over the window's controls and over the plain store the codecs are tested with:
+// an index outside the list selects nothing, a combo used by its text keeps any text, and new
+// items select nothing.
+TEST_F(Form1UiTest, ControlsKeepWhatTheCodecsPutInAsThePlainStoreDoes) {
+    FieldStore store;
+    fillParameterCombos(fields);
+    fillParameterCombos(store);
+    const Step script[]{
+        {"ComboBox8", Select, "0", "By Display's Command", 0},
+        {"ComboBox8", Select, "26", "40Km/H", 26},
+        {"ComboBox8", Select, "27", "", -1},
+        {"ComboBox8", Select, "-1", "", -1},
+        {"ComboBox3", SetText, "42", "42", -1},
+        {"ComboBox3", SetText, "20", "20", 2},
+        {"ComboBox3", Refill, "", "", -1},
+        {"ComboBox3", Select, "5", "43", 5},
+        {"ComboBox4", SetText, "31", "31", -1},
+        {"ComboBox5", SetText, "Internal,Motor Meter", "Internal,Motor Meter", 1},
+        {"ComboBox5", Refill, "", "", -1},
+        {"Edit40", SetText, " -$1F", " -$1F", -1},
+        // Bytes above 0x7F from the controller arrive as UTF-8 of their Latin-1 characters.
+        {"Label7", SetText, "Model:\xC3\x84\xC2\xB5<b>", "Model:\xC3\x84\xC2\xB5<b>", -1},
+    };
+    for (const Step& step : script) {
+        SCOPED_TRACE(std::string(step.control) + " " + step.argument);
+        apply(fields, step);
+        apply(store, step);
+        EXPECT_EQ(fields.text(step.control), step.text);
+        if (std::string_view(step.control).starts_with("ComboBox")) {
+            EXPECT_EQ(fields.selectedIndex(step.control), step.index);
+        }
+        EXPECT_EQ(store.text(step.control), step.text);
+        EXPECT_EQ(store.selectedIndex(step.control), step.index);
+    }
+    // A fixed list, unlike the plain store, takes only an item's text, matched in case.
+    fields.setText("ComboBox5", "internal,motor meter");
+    EXPECT_EQ(fields.text("ComboBox5"), "");
+    EXPECT_EQ(ui.Label7->text(), QStringLiteral("Model:\u00C4\u00B5<b>"));
+    EXPECT_EQ(ui.Label7->textFormat(), Qt::PlainText);
+}
+
+// A wrong name or kind, a name two controls carry, or a control gone since it was found, is
+// refused with the name, not guessed at.
+TEST_F(Form1UiTest, MistakenLookupsAreProgrammingErrors) {
+    ASSERT_EQ(fields.text("Edit23"), "0");
+    delete ui.edit(23);
+    (new QLineEdit(&window))->setObjectName(QStringLiteral("Edit1"));
+    const std::vector<std::pair<std::string, std::function<void()>>> misuses{
+        {"Edit2", [&] { (void)fields.text("Edit2"); }},
+        {"Edit5", [&] { (void)fields.selectedIndex("Edit5"); }},
+        {"Label6", [&] { (void)fields.itemCount("Label6"); }},
+        {"Edit9", [&] { fields.setItems("Edit9", {"1"}); }},
+        {"Edit23", [&] { (void)fields.text("Edit23"); }},
+        {"Edit1", [&] { (void)fields.text("Edit1"); }},
+    };
+    for (const auto& [name, call] : misuses) {
+        try {
+            call();
+            ADD_FAILURE() << name << " was accepted";
+        } catch (const std::logic_error& e) {
+            EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+        }
+    }
+}
+
+// At each window's own size, on every page: no control is squeezed below the size it needs to
+// show its text, and none reaches past its page or window.
+void expectNothingClipped(QWidget* area) {
+    test::settle();
+    EXPECT_EQ(test::clippedWidgets(*area), std::vector<std::string>{})
+        << area->objectName().toStdString();
+}
+
+TEST_F(Form1UiTest, NothingIsClippedOnAnyPageOrWindow) {
+    for (int p = 0; p < 4; ++p) {
+        ui.TabbedNotebook1->setCurrentIndex(p);
+        expectNothingClipped(ui.TabbedNotebook1->widget(p));
+    }
+    TForm3 about;
+    TForm4 save;
+    TForm5 load;
+    for (QWidget* other : std::initializer_list<QWidget*>{&about, &save, &load}) {
+        other->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(other));
+        expectNothingClipped(other);
+    }
+}
+
+} // namespace
+} // namespace morvent
