@@ -169,6 +169,9 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
     writeText(path("plain"), "not a directory");
     fs::create_directory(path("sub"));
     writeText(path("old.el"), "[Basic]\r\nLC=1\r\n");
+    // Too large to be read whole, so its other lines could not be kept.
+    writeText(path("big.el"), "");
+    fs::resize_file(path("big.el"), kParameterFileLimit + 1);
     const struct {
         const char* control; // given a text that is no number
         const char* text;
@@ -181,6 +184,7 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         {nullptr, nullptr, "none/x.el", "Unable to write to " + path("none/x.el")},
         {nullptr, nullptr, "plain/x.el", "Unable to write to " + path("plain/x.el")},
         {nullptr, nullptr, "sub", "Unable to write to " + path("sub")},
+        {nullptr, nullptr, "big.el", "Unable to write to " + path("big.el")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
