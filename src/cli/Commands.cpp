@@ -36,20 +36,31 @@ namespace morvent {
 
 namespace {
 
-const char* const kExitCodes = "Exit codes: 0 success; 1 any other failure (out of memory, an "
-                               "error of the system), with its message; 2 invalid input "
-                               "(arguments, file or a value out of range); 3 a field refused by "
-                               "the controller; 4 no reply from the controller; 5 the port cannot "
-                               "be opened or reopened, or the line hung up (a write names the "
-                               "blocks already written).";
+// "Exit codes: 0 success; 1 ...; 5 ....", for the help texts.
+QString exitCodes() {
+    QStringList codes;
+    for (const auto& [outcome, meaning] : kOutcomeMeanings) {
+        codes << QString::number(static_cast<int>(outcome)) + ' ' +
+                     QString::fromUtf8(meaning.data(), static_cast<qsizetype>(meaning.size()));
+    }
+    return QStringLiteral("Exit codes: ") + codes.join(QStringLiteral("; ")) + '.';
+}
+
+constexpr int kDefaultTimeoutMs = 1000;
+constexpr int kDefaultIntervalMs = 500;
+
+QCommandLineOption withDefault(const QString& name, const QString& help, const QString& value,
+                               int byDefault) {
+    return {name, help.arg(byDefault), value, QString::number(byDefault)};
+}
 
 struct Common {
     QCommandLineOption port{
         {"p", "port"}, "The serial port: a name in /dev (ttyUSB0) or a path.", "PORT"};
     QCommandLineOption simulate{"simulate",
                                 "Use the built-in simulated controller instead of a port."};
-    QCommandLineOption timeout{"timeout", "How long to wait for each reply (default 1000).", "MS",
-                               "1000"};
+    QCommandLineOption timeout = withDefault(
+        "timeout", "How long to wait for each reply (default %1).", "MS", kDefaultTimeoutMs);
     QCommandLineOption json{"json", "Print the result as JSON."};
     QCommandLineOption help{{"h", "help"}, "Show this help."};
 };
@@ -78,6 +89,11 @@ FieldStore parameterStore() {
 
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString jsonText(const QJsonObject& object,
+                 QJsonDocument::JsonFormat format = QJsonDocument::Compact) {
+    return QString::fromUtf8(QJsonDocument(object).toJson(format)).trimmed();
 }
 
 // A name as JSON text, which has no room for bytes that are not UTF-8.
@@ -227,10 +243,8 @@ QStringList differences(const Fields& wanted, const Fields& held) {
 
 Outcome info(Connection& connection, bool json, const CommandStreams& io) {
     if (json) {
-        print(io.out, QString::fromUtf8(
-                          QJsonDocument(identityJson(connection.identity, connection.firmwareText))
-                              .toJson(QJsonDocument::Indented))
-                          .trimmed());
+        print(io.out, jsonText(identityJson(connection.identity, connection.firmwareText),
+                               QJsonDocument::Indented));
         return Outcome::Success;
     }
     FieldStore fields;
@@ -248,9 +262,7 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
     readBlocks(connection.session(), fields, io);
     SaveParameterFile(fields, localBytes(path));
     if (json) {
-        print(io.out, QString::fromUtf8(
-                          QJsonDocument(QJsonObject{{"file", jsonName(path)}, {"saved", true}})
-                              .toJson(QJsonDocument::Compact)));
+        print(io.out, jsonText({{"file", jsonName(path)}, {"saved", true}}));
     } else {
         print(io.out, QStringLiteral("Saved %1").arg(path));
     }
@@ -309,13 +321,10 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
         differing = differences(fields, held);
     }
     if (json) {
-        print(io.out,
-              QString::fromUtf8(
-                  QJsonDocument(QJsonObject{{"file", jsonName(path)},
-                                            {"written", true},
-                                            {"verified", verify},
-                                            {"differences", QJsonArray::fromStringList(differing)}})
-                      .toJson(QJsonDocument::Compact)));
+        print(io.out, jsonText({{"file", jsonName(path)},
+                                {"written", true},
+                                {"verified", verify},
+                                {"differences", QJsonArray::fromStringList(differing)}}));
     } else {
         print(io.out, QStringLiteral("Wrote %1").arg(path));
         for (const QString& line : differing) {
@@ -369,7 +378,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                        "  watch   show the torque sensor's live readings\n"
                        "Run morvent-cli COMMAND --help for a command's options.\n");
     if (arguments.isEmpty() || arguments[0] == "--help" || arguments[0] == "-h") {
-        print(arguments.isEmpty() ? io.err : io.out, usage + kExitCodes);
+        print(arguments.isEmpty() ? io.err : io.out, usage + exitCodes());
         return arguments.isEmpty() ? Outcome::InvalidInput : Outcome::Success;
     }
     if (arguments[0] == "--version") {
@@ -385,7 +394,8 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     QCommandLineOption input{
         {"i", "input"}, "The parameter file to write to the controller.", "FILE"};
     QCommandLineOption noVerify{"no-verify", "Do not read the blocks back to compare them."};
-    QCommandLineOption interval{"interval", "Time between readings (default 500).", "MS", "500"};
+    QCommandLineOption interval =
+        withDefault("interval", "Time between readings (default %1).", "MS", kDefaultIntervalMs);
     QCommandLineOption count{"count", "Stop after N readings (default: until interrupted).", "N",
                              "0"};
     QCommandLineOption csv{"csv", "Also record the readings to a CSV file.", "FILE"};
@@ -422,7 +432,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         QString help = parser.helpText();
         help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                      QStringLiteral("Usage: morvent-cli ") + command);
-        print(io.out, help + '\n' + kExitCodes);
+        print(io.out, help + '\n' + exitCodes());
         return Outcome::Success;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -435,9 +445,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     const bool json = parser.optionNames().contains(QStringLiteral("json"));
     const auto fail = [&](Outcome outcome, const QString& message) {
         if (json) {
-            print(io.out, QString::fromUtf8(QJsonDocument(QJsonObject{{"error", message},
-                                                                      {"exitCode", int(outcome)}})
-                                                .toJson(QJsonDocument::Compact)));
+            print(io.out, jsonText({{"error", message}, {"exitCode", int(outcome)}}));
         } else {
             print(io.err, QStringLiteral("morvent-cli %1: %2").arg(command, message));
         }
@@ -458,7 +466,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             throw SessionError(Outcome::InvalidInput,
                                "Name the file to write from with -i FILE.el.");
         }
-        int intervalMs = 500;
+        int intervalMs = kDefaultIntervalMs;
         int readings = 0;
         if (command == "watch") {
             bool ok1 = false;

@@ -1,6 +1,7 @@
 #include "ControllerSession.h"
 
 #include "ConnectionHelp.h"
+#include "IdentityReply.h"
 #include "LineTiming.h"
 #include "TrafficDescription.h"
 
@@ -134,7 +135,7 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
             continue;
         }
         if (readReplyFlaw(Command::Identity, *chunk) != ReplyFlaw::None) {
-            throw SessionError(Outcome::NoReply, "Read The Controller Info CheckSum Error");
+            throw SessionError(Outcome::NoReply, std::string(kIdentityChecksumMessage));
         }
         m_reopenDue = true;
         return *chunk;

@@ -9,19 +9,34 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 
 class QEventLoop;
 
 namespace morvent {
 
-// How a command-line run ends; the numbers are the program's exit codes.
+// How a command-line run ends; the numbers are the program's exit codes, and kOutcomeMeanings
+// says what each one means.
 enum class Outcome : int {
     Success = 0,
-    Failure = 1,         // anything else: out of memory, an error of the system
-    InvalidInput = 2,    // bad arguments, an unreadable or invalid file, a value out of range
-    FieldRefused = 3,    // the controller refused a field of a block
-    NoReply = 4,         // the controller did not answer in time, or answered garbage
-    PortUnavailable = 5, // the port could not be opened or reopened, or the line hung up
+    Failure = 1,
+    InvalidInput = 2,
+    FieldRefused = 3,
+    NoReply = 4,
+    PortUnavailable = 5,
+};
+
+// Every exit code with its meaning, as the help text lists them.
+inline constexpr std::pair<Outcome, std::string_view> kOutcomeMeanings[] = {
+    {Outcome::Success, "success"},
+    {Outcome::Failure,
+     "any other failure (out of memory, an error of the system), with its message"},
+    {Outcome::InvalidInput, "invalid input (arguments, file or a value out of range)"},
+    {Outcome::FieldRefused, "a field refused by the controller"},
+    {Outcome::NoReply, "no reply from the controller"},
+    {Outcome::PortUnavailable, "the port cannot be opened or reopened, or the line hung up (a "
+                               "write names the blocks already written)"},
 };
 
 class SessionError : public std::runtime_error {

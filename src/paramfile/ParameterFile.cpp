@@ -1,11 +1,11 @@
 #include "ParameterFile.h"
 
+#include "BlockLayout.h"
 #include "FileIo.h"
 #include "IniDocument.h"
 #include "NumberConversion.h"
 #include "ParameterTable.h"
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -13,8 +13,25 @@ namespace morvent {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kSections{kBasicSection, kPedalAssistSection,
-                                                    kThrottleHandleSection, kTorqueSection};
+std::string bracketed(std::string_view section) {
+    return "[" + std::string(section) + "]";
+}
+
+// "[Basic], [Pedal Assist], [Throttle Handle] and [Torque]": the sections are the blocks' pages.
+std::string allSections() {
+    std::string list;
+    for (std::size_t i = 0; i < kAllBlocks.size(); ++i) {
+        list += (i == 0                       ? ""
+                 : i + 1 == kAllBlocks.size() ? " and "
+                                              : ", ") +
+                bracketed(layout(kAllBlocks[i]).title);
+    }
+    return list;
+}
+
+ParameterFileError unableToWrite(const std::string& path) {
+    return ParameterFileError("Unable to write to " + path);
+}
 
 std::string onLine(std::size_t line) {
     return " on line " + std::to_string(line);
@@ -29,7 +46,7 @@ std::string shown(const std::string& value) {
 
 std::string describe(const ParameterFileProblem& problem) {
     const ParameterRow& row = parameterRows()[problem.row];
-    const std::string section = "[" + std::string(row.section) + "]";
+    const std::string section = bracketed(row.section);
     switch (problem.kind) {
     case ParameterFileProblem::Kind::MissingSection:
         return section + " is missing, and " + row.key + " with it";
@@ -53,7 +70,7 @@ std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem
         if (problem.kind != ParameterFileProblem::Kind::MissingSection) {
             lines.push_back(describe(problem));
         } else if (section != missing) {
-            lines.push_back("[" + std::string(section) + "] is missing");
+            lines.push_back(bracketed(section) + " is missing");
             missing = section;
         }
     }
@@ -77,12 +94,12 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
     }
     const IniDocument document(*text);
     bool anySection = false;
-    for (const std::string_view section : kSections) {
-        anySection = anySection || document.lineOf(section) != 0;
+    for (const Block block : kAllBlocks) {
+        anySection = anySection || document.lineOf(layout(block).title) != 0;
     }
     if (!anySection) {
-        throw ParameterFileError(path + " is not a parameter file: it has none of the sections "
-                                        "[Basic], [Pedal Assist], [Throttle Handle] and [Torque]");
+        throw ParameterFileError(path + " is not a parameter file: it has none of the sections " +
+                                 allSections());
     }
 
     using Kind = ParameterFileProblem::Kind;
@@ -138,13 +155,13 @@ void SaveParameterFile(const Fields& fields, const std::string& path) {
         document = IniDocument(*existing);
     } else if (!isMissing(path)) {
         // There is a file that cannot be read, so its other lines could not be kept.
-        throw ParameterFileError("Unable to write to " + path);
+        throw unableToWrite(path);
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         document.setValue(rows[i].section, rows[i].key, std::to_string(values[i]));
     }
     if (!replaceFile(path, document.text())) {
-        throw ParameterFileError("Unable to write to " + path);
+        throw unableToWrite(path);
     }
 }
 

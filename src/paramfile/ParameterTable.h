@@ -15,15 +15,10 @@ struct ParameterRow {
     ParameterKind kind;
 };
 
-inline constexpr std::string_view kBasicSection = "Basic";
-inline constexpr std::string_view kPedalAssistSection = "Pedal Assist";
-inline constexpr std::string_view kThrottleHandleSection = "Throttle Handle";
-inline constexpr std::string_view kTorqueSection = "Torque";
-
 // The 102 values of a parameter file, in the order they are written and read, taken from the
-// parameter table (ParameterSpecs.h). A new file receives its sections in this order too. Keys
-// are unique within a section only: "DA", "SL" and "SC" are in both "Pedal Assist" and
-// "Throttle Handle".
+// parameter table (ParameterSpecs.h). A row's section is named after its block's page, so a new
+// file receives its sections in page order. Keys are unique within a section only: "DA", "SL"
+// and "SC" are in both "Pedal Assist" and "Throttle Handle".
 const std::vector<ParameterRow>& parameterRows();
 
 } // namespace morvent

@@ -1,83 +1,131 @@
-#include "DialogFixture.h"
+#include "Boxes.h"
+#include "Layout.h"
+#include "LoadWindow.h"
+#include "ParameterFileFixture.h"
+#include "SaveWindow.h"
+#include "Unit4.h"
+#include "Unit5.h"
 
-#include <filesystem>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
 
 namespace morvent::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST_F(DialogTest, SaveUnderATypedNameThenLoadItBack) {
-    fillWithDistinctValues(fields, 1);
-    const std::vector<std::string> saved = snapshot(fields);
-    save.setDirectory(root());
-    show(save);
-    EXPECT_EQ(save.Edit1->text(), "");
-    QTest::keyClicks(save.Edit1, "abc");
-    click(save.BitBtn1);
-    EXPECT_FALSE(save.isVisible());
-    EXPECT_TRUE(boxes.shown.empty());
-    // Exactly the name typed: no extension added.
-    EXPECT_TRUE(fs::is_regular_file(dir.path("abc")));
-
-    load.setDirectory(root());
-    show(load);
-    // Not an ".el" file, so not offered until all files are.
-    EXPECT_EQ(load.Edit1->text(), "");
-    load.FilterComboBox1->setCurrentIndex(1);
-    clickFile(load, "abc", true);
-    EXPECT_EQ(load.Edit1->text(), "abc");
-    fillWithDistinctValues(fields, 2);
-    click(load.BitBtn1);
-    EXPECT_FALSE(load.isVisible());
-    EXPECT_EQ(snapshot(fields), saved);
-    EXPECT_EQ(ui.ComboBox3->currentText(), "1001");
-    EXPECT_EQ(ui.ComboBox7->currentIndex(), -1);
-}
-
-TEST_F(DialogTest, AnEmptyNameDoesNothing) {
-    writeText(dir.path("notes.txt"), "");
-    for (FileChoiceWindow* window :
-         {static_cast<FileChoiceWindow*>(&save), static_cast<FileChoiceWindow*>(&load)}) {
-        window->setDirectory(root());
-        show(*window);
-        ASSERT_EQ(window->Edit1->text(), "");
-        click(window->BitBtn1);
-        EXPECT_TRUE(window->isVisible());
+// The two file windows with their dialogs over the parameter controls, offscreen, both in a
+// folder of the test's own.
+class DialogTest : public testing::Test {
+protected:
+    DialogTest() {
+        new SaveDialog(save, fields, boxes);
+        new LoadDialog(load, fields, boxes);
+        save.setDirectory(dir.path());
+        load.setDirectory(dir.path());
     }
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(dir.contents().size(), 1u);
-}
 
-TEST_F(DialogTest, AFieldThatIsNoNumberStopsTheSaveWithTheFileUnchanged) {
-    writeText(dir.path("old.el"), "[Basic]\r\nLC=1\r\n");
-    fillWithDistinctValues(fields, 1);
-    ui.edit(60)->clear();
-    save.setDirectory(root());
+    static void show(FileChoiceWindow& window) {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    static void clickFile(FileChoiceWindow& window, const QString& name, bool twice) {
+        const QList<QListWidgetItem*> items =
+            window.FileListBox1->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        const QPoint at = window.FileListBox1->visualItemRect(items.front()).center();
+        // A double click reaches a widget as a click and then a second press that is a double
+        // click; the list takes it only on the entry the first press was on.
+        QTest::mouseClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, at);
+        if (twice) {
+            QTest::mouseDClick(window.FileListBox1->viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+    static QStringList listed(const FileChoiceWindow& window) {
+        QStringList names;
+        for (int i = 0; i < window.FileListBox1->count(); ++i) {
+            names.append(window.FileListBox1->item(i)->text());
+        }
+        return names;
+    }
+    std::string path(const std::string& name) const { return pathIn(dir, name); }
+    QString qpath(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+    RecordedBoxes boxes;
+    FieldStore fields = distinctSet(1);
+    TForm4 save;
+    TForm5 load;
+};
+
+TEST_F(DialogTest, SaveUnderATypedNameThenLoadItBack) {
+    const std::vector<std::string> saved = snapshot(fields);
     show(save);
-    ASSERT_EQ(save.Edit1->text(), "old.el");
-    const auto before = dir.contents();
+    // An empty name does nothing, and neither does Enter: only the button saves.
+    click(save.BitBtn1);
+    QTest::keyClicks(save.Edit1, "abc");
+    QTest::keyClick(save.Edit1, Qt::Key_Return);
+    // A field that is no number stops the save, and the window stays as it was.
+    fields.setText("Edit60", "");
     click(save.BitBtn1);
     EXPECT_EQ(boxes.shown, std::vector<QString>{"error: '' is not a valid integer value."});
     EXPECT_TRUE(save.isVisible());
-    EXPECT_EQ(save.Edit1->text(), "old.el");
-    EXPECT_EQ(dir.contents(), before);
+    EXPECT_EQ(save.Edit1->text(), "abc");
+    EXPECT_TRUE(contents(dir).empty());
+    fields = distinctSet(1);
+    click(save.BitBtn1);
+    EXPECT_FALSE(save.isVisible());
+    // Exactly the name typed: no extension added.
+    EXPECT_EQ(contents(dir).size(), 1u);
+    EXPECT_TRUE(fs::is_regular_file(path("abc")));
+
+    show(load);
+    // Not an ".el" file, so not offered until all files are, and an empty name loads nothing.
+    ASSERT_EQ(load.Edit1->text(), "");
+    EXPECT_TRUE(load.Edit1->isReadOnly());
+    click(load.BitBtn1);
+    EXPECT_TRUE(load.isVisible());
+    load.FilterComboBox1->setCurrentIndex(1);
+    clickFile(load, "abc", true);
+    EXPECT_EQ(load.Edit1->text(), "abc");
+    fields = distinctSet(2);
+    click(load.BitBtn1);
+    EXPECT_FALSE(load.isVisible());
+    EXPECT_EQ(snapshot(fields), saved);
+    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
-TEST_F(DialogTest, TheNameFieldFollowsShowingDoubleClicksAndDirectories) {
-    for (const char* file : {"a.el", "b.el", "sub/c.el"}) {
-        fs::create_directories(fs::path(dir.path(file)).parent_path());
-        writeText(dir.path(file), "");
+TEST_F(DialogTest, TheNameFieldFollowsTheFileListWhicheverFolderFilterOrDriveIsChosen) {
+    for (const char* file : {"a.el", "B.EL", "x.txt", ".hidden.el", "sub/c.el"}) {
+        fs::create_directories(fs::path(path(file)).parent_path());
+        writeText(path(file), "");
     }
-    load.setDirectory(root());
     show(load);
+    EXPECT_EQ(listed(load), (QStringList{"a.el", "B.EL"}));
     EXPECT_EQ(load.Edit1->text(), "a.el");
-    clickFile(load, "b.el", false);
+    clickFile(load, "B.EL", false);
     EXPECT_EQ(load.Edit1->text(), "a.el");
-    clickFile(load, "b.el", true);
-    EXPECT_EQ(load.Edit1->text(), "b.el");
+    clickFile(load, "B.EL", true);
+    EXPECT_EQ(load.Edit1->text(), "B.EL");
+    load.FilterComboBox1->setCurrentIndex(1);
+    EXPECT_EQ(listed(load), (QStringList{"a.el", "B.EL", "x.txt"}));
 
-    clickDirectory(load, qpath("sub"));
+    // A folder clicked in the tree, as a user picks it.
+    QTreeView* tree = load.DirectoryListBox1;
+    auto* model = qobject_cast<QSortFilterProxyModel*>(tree->model());
+    const QModelIndex sub = model->mapFromSource(
+        qobject_cast<QFileSystemModel*>(model->sourceModel())->index(qpath("sub")));
+    ASSERT_TRUE(sub.isValid());
+    tree->scrollTo(sub);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(sub).center());
     EXPECT_EQ(load.directory(), qpath("sub"));
     EXPECT_EQ(listed(load), QStringList{"c.el"});
     EXPECT_EQ(load.Edit1->text(), "c.el");
@@ -89,29 +137,9 @@ TEST_F(DialogTest, TheNameFieldFollowsShowingDoubleClicksAndDirectories) {
     show(load);
     EXPECT_EQ(load.directory(), qpath("sub"));
     EXPECT_EQ(load.Edit1->text(), "c.el");
-    EXPECT_TRUE(load.Edit1->isReadOnly());
-    EXPECT_FALSE(save.Edit1->isReadOnly());
-}
 
-TEST_F(DialogTest, TheFilterSetsTheFileListsMask) {
-    for (const char* file : {"b.el", "A.EL", "abc", "x.txt", ".hidden.el"}) {
-        writeText(dir.path(file), "");
-    }
-    save.setDirectory(root());
-    EXPECT_EQ(save.FilterComboBox1->currentText(), "*.el");
-    EXPECT_EQ(listed(save), (QStringList{"A.EL", "b.el"}));
-    save.FilterComboBox1->setCurrentIndex(1);
-    EXPECT_EQ(save.FilterComboBox1->currentText(), "All files (*.*)");
-    EXPECT_EQ(listed(save), (QStringList{"A.EL", "abc", "b.el", "x.txt"}));
-}
-
-// A drive's own directory becomes the tree's only top item and the current directory; a drive
-// that cannot be opened is reported and not chosen.
-TEST_F(DialogTest, ChoosingADriveMovesTheTreeToIt) {
-    fs::create_directory(dir.path("sub"));
-    writeText(dir.path("top.el"), "");
-    load.setDirectory(qpath("sub"));
-    show(load);
+    // A drive that cannot be opened is reported and not chosen; one that can becomes the tree's
+    // only top item and the current folder.
     const auto choose = [this](const QString& drive) {
         load.DriveComboBox1->addItem(drive);
         emit load.DriveComboBox1->activated(load.DriveComboBox1->count() - 1);
@@ -121,47 +149,20 @@ TEST_F(DialogTest, ChoosingADriveMovesTheTreeToIt) {
     EXPECT_EQ(boxes.shown, std::vector<QString>{"plain: Open the Disk Error!"});
     EXPECT_EQ(load.DriveComboBox1->currentText(), drive);
     EXPECT_EQ(load.directory(), qpath("sub"));
-
-    choose(root());
-    EXPECT_EQ(load.directory(), root());
-    EXPECT_EQ(load.Edit1->text(), "top.el");
-    QTreeView* tree = load.DirectoryListBox1;
+    choose(dir.path());
+    EXPECT_EQ(load.directory(), dir.path());
+    EXPECT_EQ(load.Edit1->text(), "a.el");
     ASSERT_EQ(tree->model()->rowCount(tree->rootIndex()), 1);
     EXPECT_EQ(tree->currentIndex(), tree->model()->index(0, 0, tree->rootIndex()));
-    EXPECT_EQ(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), root());
+    EXPECT_EQ(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), dir.path());
 }
 
-// Every control is there under its name, with its text, and none is squeezed below the size
-// its content needs or pushed out of the window.
-TEST_F(DialogTest, LayoutsHoldEveryControlUnclipped) {
-    for (FileChoiceWindow* window :
-         {static_cast<FileChoiceWindow*>(&save), static_cast<FileChoiceWindow*>(&load)}) {
+TEST_F(DialogTest, NothingInEitherWindowIsClipped) {
+    for (FileChoiceWindow* window : std::initializer_list<FileChoiceWindow*>{&save, &load}) {
         show(*window);
-        SCOPED_TRACE(window->objectName().toStdString());
-        const std::vector<std::pair<const char*, QString>> captions{
-            {"Label1", "Drives: "},
-            {"Label2", "Directory Name: "},
-            {"Label3", "Directories: "},
-            {"Label4", "Files: "},
-            {"BitBtn1", window == &save ? "Save" : "Load"},
-            {"BitBtn2", "Cancel"}};
-        for (const auto& [name, text] : captions) {
-            QWidget* w = window->findChild<QWidget*>(name);
-            ASSERT_NE(w, nullptr) << name;
-            EXPECT_EQ(w->property("text").toString(), text) << name;
-        }
-        for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (w->objectName().isEmpty() || !w->isVisible()) {
-                continue;
-            }
-            SCOPED_TRACE(w->objectName().toStdString());
-            EXPECT_TRUE(window->rect().contains(w->geometry()));
-            EXPECT_GE(w->width(), w->minimumSizeHint().width());
-            EXPECT_GE(w->height(), w->minimumSizeHint().height());
-        }
-        EXPECT_EQ(window->DirectoryListBox1->y(), window->FileListBox1->y());
-        EXPECT_EQ(window->DirectoryListBox1->geometry().bottom(),
-                  window->DriveComboBox1->geometry().bottom());
+        settle();
+        EXPECT_EQ(clippedWidgets(*window), std::vector<std::string>{})
+            << window->objectName().toStdString();
     }
 }
 
