@@ -5,6 +5,8 @@
 #include "ReadingHistory.h"
 #include "ReadingRecorder.h"
 
+#include <chrono>
+
 #include <QDateTime>
 #include <QFile>
 #include <QGroupBox>
@@ -16,7 +18,7 @@ namespace {
 using namespace std::chrono_literals;
 using test::KeepingTest;
 
-ReadingValues valuesFor(int n) {
+LiveReadingValues valuesFor(int n) {
     return {n, n % 2, 40 + n, 38 + n, 1100 + n};
 }
 
@@ -55,12 +57,14 @@ TEST(ReadingHistory, AClockStartedAfreshDropsWhatCameBefore) {
 }
 
 TEST(ReadingRecorder, WritesTheSameColumnsAsTheCommandLineTool) {
-    EXPECT_EQ(ReadingRecorder::headerLine(),
+    EXPECT_EQ(liveReadingsCsvHeader(),
               "time,SpeedSignalACC,SpeedSigLevel,LevelHTime(ms),LevelLTime(ms),TqVoltate(mV)\n");
-    const QDateTime time(QDate(2024, 5, 1), QTime(14, 3, 22, 7));
-    EXPECT_EQ(ReadingRecorder::line(time, {300, 1, 100, 200, 1000}),
+    const auto time = std::chrono::system_clock::from_time_t(
+                          QDateTime(QDate(2024, 5, 1), QTime(14, 3, 22)).toSecsSinceEpoch()) +
+                      std::chrono::milliseconds(7);
+    EXPECT_EQ(liveReadingsCsvLine(time, {300, 1, 100, 200, 1000}),
               "2024-05-01T14:03:22.007,300,1,100,200,1000\n");
-    EXPECT_EQ(ReadingRecorder::line(time, {65535, 0, 0, 0, 0}),
+    EXPECT_EQ(liveReadingsCsvLine(time, {65535, 0, 0, 0, 0}),
               "2024-05-01T14:03:22.007,65535,0,0,0,0\n");
 }
 
@@ -74,13 +78,14 @@ TEST(ReadingRecorder, EveryLineIsInTheFileAsSoonAsItIsRecorded) {
     const QString path = dir.filePath("pedal.csv");
     ReadingRecorder recorder;
     ASSERT_TRUE(recorder.start(path));
-    const QDateTime time(QDate(2024, 5, 1), QTime(9, 0));
+    const auto time = std::chrono::system_clock::now();
     ASSERT_TRUE(recorder.record(time, valuesFor(1)));
     // Read by another handle while the recording still runs, as after a crash.
-    EXPECT_EQ(contentOf(path),
-              ReadingRecorder::headerLine() + ReadingRecorder::line(time, valuesFor(1)));
+    EXPECT_EQ(contentOf(path), QString::fromStdString(liveReadingsCsvHeader() +
+                                                      liveReadingsCsvLine(time, valuesFor(1))));
     ASSERT_TRUE(recorder.record(time, valuesFor(2)));
-    EXPECT_TRUE(contentOf(path).endsWith(ReadingRecorder::line(time, valuesFor(2))));
+    EXPECT_TRUE(
+        contentOf(path).endsWith(QString::fromStdString(liveReadingsCsvLine(time, valuesFor(2)))));
     EXPECT_EQ(recorder.lineCount(), 2);
 }
 
@@ -92,7 +97,7 @@ TEST(ReadingRecorder, AFileThatCannotBeWrittenRecordsNothing) {
         EXPECT_FALSE(recorder.start(path));
         EXPECT_FALSE(recorder.isRecording());
         EXPECT_EQ(recorder.error(), "Unable to write to " + path);
-        EXPECT_FALSE(recorder.record(QDateTime::currentDateTime(), valuesFor(1)));
+        EXPECT_FALSE(recorder.record(std::chrono::system_clock::now(), valuesFor(1)));
     }
 }
 
@@ -127,14 +132,14 @@ TEST_F(LiveReadings, EachReadingIsOnePointOfEveryLine) {
     for (int n = 1; n <= 3; ++n) {
         const QStringList shown = get();
         ASSERT_EQ(monitor().history().points().size(), static_cast<std::size_t>(n));
-        const ReadingValues& latest = monitor().history().points().back().values;
-        for (std::size_t c = 0; c < kReadingChannelCount; ++c) {
+        const LiveReadingValues& latest = monitor().history().points().back().values;
+        for (std::size_t c = 0; c < kLiveReadingCount; ++c) {
             EXPECT_EQ(QString::number(latest[c]), shown[static_cast<int>(c)]);
         }
     }
     // The level is drawn in steps: a point more for each reading after the first.
     const std::array<int, 5> drawn{3, 5, 3, 3, 3};
-    for (std::size_t c = 0; c < kReadingChannelCount; ++c) {
+    for (std::size_t c = 0; c < kLiveReadingCount; ++c) {
         EXPECT_EQ(plot().series[c]->count(), drawn[c]) << c;
         EXPECT_EQ(plot().series[c]->points().back().x(), 0.0);
     }
@@ -190,7 +195,7 @@ TEST_F(LiveReadings, TheRecordingHoldsExactlyTheReadingsShownWhileItRan) {
 
     const QStringList lines = contentOf(recordingFile).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0] + '\n', ReadingRecorder::headerLine());
+    EXPECT_EQ(lines[0] + '\n', QString::fromStdString(liveReadingsCsvHeader()));
     for (int n = 0; n < 3; ++n) {
         QStringList columns = lines[n + 1].split(',');
         ASSERT_EQ(columns.size(), 6) << lines[n + 1].toStdString();
