@@ -1,5 +1,4 @@
-// What the window keeps for the user beside the controller's values: a backup of every Read
-// Flash, the comparison with a file or with the controller, and the pages' undo.
+// What the window keeps beside the pages: backups, comparisons and the pages' undo.
 #include "Form1Fixture.h"
 
 #include "BackupKeeper.h"

@@ -124,7 +124,8 @@ TEST_F(LiveReadings, TheRecordingHoldsExactlyTheReadingsTakenWhileItRan) {
     for (int n = 0; n < 3; ++n) {
         QStringList columns = lines[n + 1].split(',');
         ASSERT_EQ(columns.size(), 6) << lines[n + 1].toStdString();
-        EXPECT_TRUE(QDateTime::fromString(columns.takeFirst(), Qt::ISODateWithMs).isValid());
+        const QString time = columns.takeFirst(); // local time, to the millisecond
+        EXPECT_EQ(QDateTime::fromString(time, Qt::ISODateWithMs).toString(Qt::ISODateWithMs), time);
         EXPECT_EQ(columns, shown[static_cast<std::size_t>(n)]);
     }
 }

@@ -298,6 +298,8 @@ const ArrivalCase kArrivals[] = {
     {"BlockReplyUnawaited", NothingAwaited, readReply(Command::Basic, Bytes(24, 11)), nullptr, 0},
     {"ReadingsUnawaited", NothingAwaited, readReply(Command::LiveReadings, Bytes(9, 0x44)), nullptr,
      0},
+    {"UnrequestedFirmwareText", NothingAwaited, readReply(Command::FirmwareText, Bytes{'X', 'Y'}),
+     nullptr, 0},
     {"OnlyTheFirstOfTwoReplies", SingleRead,
      joined(readReply(Command::Basic, Bytes(24, 11)),
             readReply(Command::PedalAssist, Bytes(11, 77))),
