@@ -288,6 +288,7 @@ TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
     const std::vector<QString> loaded = snapshot();
     form->ui().edit(12)->setText("1");
     find<QComboBox>("ComboBox7")->setCurrentIndex(0);
+    load("missing.el"); // a load that fails leaves what undo puts back as it was
     button("UndoBasic")->click();
     button("UndoPedalAssist")->click();
     EXPECT_EQ(snapshot(), loaded);
