@@ -286,8 +286,8 @@ TEST_P(Dispatcher, TakesOnlyWhatIsAwaited) {
     EXPECT_EQ(boxes.shown, c.shown ? std::vector<QString>{c.shown} : std::vector<QString>{});
     EXPECT_EQ(form->PendingRequest, c.pendingAfter);
     if (c.pending == SingleRead && c.pendingAfter == NothingAwaited) {
-        EXPECT_EQ(form->ui().edit(1)->text(), "11");
-        EXPECT_EQ(form->ui().edit(23)->text(), before[22]);
+        EXPECT_EQ(form->ui().edit(1)->text(), "11");        // the first reply, Basic, taken
+        EXPECT_EQ(form->ui().edit(23)->text(), before[22]); // the second left
     } else {
         EXPECT_EQ(snapshot(), before);
     }
