@@ -2,7 +2,9 @@
 // pacing), printing the process's open descriptors, threads and resident memory before and
 // after: none of them may grow with the number of chains. What is bounded by design (the traffic
 // log's 10 000 lines) is filled to its bound before the first figures are taken.
-// Usage: soak [--chains N]      N of each, 300 by default
+// Then a storm of random bytes on the line while Continuous Get polls, with the same figures
+// before and after it and the messages it caused, and a Read Flash to show the window still works.
+// Usage: soak [--chains N] [--noise-seconds S]      N of each, 300 by default; S 10 by default
 #include "Boxes.h"
 #include "Offscreen.h"
 #include "ProcessProbes.h"
@@ -10,11 +12,13 @@
 #include "TrafficLog.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 
 #include <cstdio>
 #include <cstring>
+#include <random>
 #include <string>
 
 using namespace morvent;
@@ -38,9 +42,12 @@ Usage usage() {
 int main(int argc, char** argv) {
     morvent::test::drawOffscreenUnlessAsked();
     int chains = 300;
+    int noiseSeconds = 10;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--chains") == 0) {
             chains = std::max(1, std::stoi(argv[i + 1]));
+        } else if (std::strcmp(argv[i], "--noise-seconds") == 0) {
+            noiseSeconds = std::max(0, std::stoi(argv[i + 1]));
         }
     }
     QApplication app(argc, argv);
@@ -95,5 +102,41 @@ int main(int argc, char** argv) {
     std::printf("%-24s %10ld %10ld\n", "resident memory (KiB)", before.residentKiB,
                 after.residentKiB);
     std::printf("(%d Read Flash and %d Write Flash chains)\n", chains, chains);
-    return after.descriptors > before.descriptors || after.threads > before.threads ? 1 : 0;
+    const bool grew = after.descriptors > before.descriptors || after.threads > before.threads;
+    if (noiseSeconds == 0) {
+        return grew ? 1 : 0;
+    }
+
+    // Random bytes on the line, in bursts of up to 120 every 15 ms, while the readings are polled.
+    form.ui().BitBtn13->click();
+    QTest::qWait(600);
+    const Usage calm = usage();
+    const int messagesBefore = boxes.informationCount;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> length(1, 120);
+    QElapsedTimer storm;
+    storm.start();
+    while (storm.elapsed() < noiseSeconds * 1000) {
+        Bytes noise(static_cast<std::size_t>(length(random)));
+        for (auto& b : noise) {
+            b = static_cast<std::uint8_t>(byte(random));
+        }
+        window.sim.injectNoise(noise);
+        QTest::qWait(15);
+    }
+    form.ui().BitBtn13->click();
+    QTest::qWait(600);
+    const Usage stormed = usage();
+    std::printf("\n%-24s %10s %10s\n", "noise during polling", "before", "after");
+    std::printf("%-24s %10ld %10ld\n", "open descriptors", calm.descriptors, stormed.descriptors);
+    std::printf("%-24s %10ld %10ld\n", "threads", calm.threads, stormed.threads);
+    std::printf("%-24s %10ld %10ld\n", "resident memory (KiB)", calm.residentKiB,
+                stormed.residentKiB);
+    std::printf("(%d s of noise, %d information boxes shown)\n", noiseSeconds,
+                boxes.informationCount - messagesBefore);
+    form.PendingRequest = NothingAwaited;
+    chain(form.ui().BitBtn2, "Read Flash successfully.");
+    std::printf("Read Flash after the noise: successful\n");
+    return grew ? 1 : 0;
 }

@@ -3,7 +3,6 @@
 #include "ArgumentText.h"
 #include "BlockCodec.h"
 #include "ComboItems.h"
-#include "EditNames.h"
 #include "FieldStore.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
@@ -16,7 +15,6 @@
 #include "WriteChecks.h"
 
 #include <QCommandLineParser>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -115,7 +113,7 @@ public:
         }
         // A reader that goes away is a failed write, reported as such, not a silent end.
         std::signal(SIGPIPE, SIG_IGN);
-        write("time,SpeedSignalACC,SpeedSigLevel,LevelHTime(ms),LevelLTime(ms),TqVoltate(mV)\n");
+        write(liveReadingsCsvHeader());
     }
     CsvFile(const CsvFile&) = delete;
     CsvFile& operator=(const CsvFile&) = delete;
@@ -341,19 +339,19 @@ Outcome watch(Connection& connection, int intervalMs, int count, CsvFile* csv,
     clock.start();
     for (int n = 0; count <= 0 || n < count; ++n) {
         applyLiveReadings(connection.session().read(Command::LiveReadings), fields);
-        const QString time = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
-        QStringList values;
-        for (int e = 92; e <= 96; ++e) {
-            values << QString::fromStdString(fields.text(editName(e)));
+        const auto now = std::chrono::system_clock::now();
+        const LiveReadingValues values = liveReadingsShown(fields);
+        std::string line = localTimeText(now);
+        for (std::size_t r = 0; r < kLiveReadingCount; ++r) {
+            line += ' ' + std::string(kLiveReadings[r].name) + '=' + std::to_string(values[r]) +
+                    std::string(kLiveReadings[r].unit);
         }
-        print(io.out, QStringLiteral("%1 SpeedSignalACC=%2 SpeedSigLevel=%3 LevelHTime=%4ms "
-                                     "LevelLTime=%5ms TqVoltate=%6mV")
-                          .arg(time, values[0], values[1], values[2], values[3], values[4]));
+        print(io.out, QString::fromStdString(line));
         if (std::ferror(io.out)) {
             throw SessionError(Outcome::InvalidInput, "Unable to write to the standard output");
         }
         if (csv) {
-            csv->write((time + ',' + values.join(',') + '\n').toStdString());
+            csv->write(liveReadingsCsvLine(now, values));
         }
         // Readings come at a steady interval, however long each exchange took.
         const qint64 next = static_cast<qint64>(n + 1) * intervalMs;

@@ -26,10 +26,10 @@ QString toQt(std::string_view text) {
 
 // The legend names each reading with its unit, and its latest value so the number can be read
 // off without leaving the plot.
-QString legendText(const ReadingChannel& channel, std::optional<int> latest) {
-    QString text = toQt(channel.name);
-    if (!channel.unit.empty()) {
-        text += QStringLiteral(" (%1)").arg(toQt(channel.unit));
+QString legendText(const LiveReading& reading, std::optional<int> latest) {
+    QString text = toQt(reading.name);
+    if (!reading.unit.empty()) {
+        text += QStringLiteral(" (%1)").arg(toQt(reading.unit));
     }
     if (latest) {
         text += QStringLiteral(": %1").arg(*latest);
@@ -78,12 +78,13 @@ LiveReadingsMonitor::LiveReadingsMonitor(MessageBoxes& boxes, std::function<QStr
 
 LiveReadingsMonitor::~LiveReadingsMonitor() = default;
 
-void LiveReadingsMonitor::add(const ReadingValues& values) {
-    add(std::chrono::milliseconds(m_clock.elapsed()), QDateTime::currentDateTime(), values);
+void LiveReadingsMonitor::add(const LiveReadingValues& values) {
+    add(std::chrono::milliseconds(m_clock.elapsed()), std::chrono::system_clock::now(), values);
 }
 
-void LiveReadingsMonitor::add(std::chrono::milliseconds at, const QDateTime& time,
-                              const ReadingValues& values) {
+void LiveReadingsMonitor::add(std::chrono::milliseconds at,
+                              std::chrono::system_clock::time_point time,
+                              const LiveReadingValues& values) {
     m_history.add(at, values);
     if (m_recorder.isRecording()) {
         m_recorder.record(time, values);
@@ -182,7 +183,7 @@ void LiveReadingsMonitor::redraw() {
     const std::chrono::milliseconds latest =
         points.empty() ? std::chrono::milliseconds(0) : points.back().at;
 
-    for (std::size_t n = 0; n < kReadingChannelCount; ++n) {
+    for (std::size_t n = 0; n < kLiveReadingCount; ++n) {
         QList<QPointF> line;
         line.reserve(static_cast<qsizetype>(points.size() * 2));
         for (const ReadingHistory::Point& point : points) {
@@ -195,7 +196,7 @@ void LiveReadingsMonitor::redraw() {
         }
         w.series[n]->replace(line);
         w.series[n]->setName(legendText(
-            kReadingChannels[n],
+            kLiveReadings[n],
             points.empty() ? std::nullopt : std::optional<int>(points.back().values[n])));
     }
 
@@ -204,7 +205,7 @@ void LiveReadingsMonitor::redraw() {
         int highest = 0;
         bool any = false;
         bool level = false;
-        for (std::size_t n = 0; n < kReadingChannelCount; ++n) {
+        for (std::size_t n = 0; n < kLiveReadingCount; ++n) {
             if (LiveReadingsWindow::kStripOf[n] != strip) {
                 continue;
             }

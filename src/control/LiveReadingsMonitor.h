@@ -11,8 +11,6 @@
 #include <functional>
 #include <memory>
 
-class QDateTime;
-
 namespace morvent {
 
 class LiveReadingsWindow;
@@ -31,9 +29,10 @@ public:
     ~LiveReadingsMonitor() override;
 
     // A reading, taken now.
-    void add(const ReadingValues& values);
+    void add(const LiveReadingValues& values);
     // A reading taken at `at` on a clock that never goes back, and at `time` by the wall clock.
-    void add(std::chrono::milliseconds at, const QDateTime& time, const ReadingValues& values);
+    void add(std::chrono::milliseconds at, std::chrono::system_clock::time_point time,
+             const LiveReadingValues& values);
 
     void showWindow();
     LiveReadingsWindow& window() const { return *m_window; }

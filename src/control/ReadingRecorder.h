@@ -1,21 +1,21 @@
 #pragma once
 
-#include "ReadingHistory.h"
+#include "LiveReadingsReply.h"
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
+#include <string>
 
-class QDateTime;
 class QFile;
 
 namespace morvent {
 
-// Records live readings to a CSV file the user chose: a header with the readings' names and
-// units, then a line per reading with its time (ISO 8601, local time, milliseconds) and the five
-// values as the fields showed them. The columns are those of the command-line tool's recording,
-// so both kinds of file open the same way. Every line reaches the file as one write the moment
-// it is recorded, so a crash of the tool loses no more than the line being written.
+// Records live readings to a CSV file the user chose, in the columns the command-line tool's
+// recording has (liveReadingsCsvHeader), so both kinds of file open the same way. Every line
+// reaches the file as one write the moment it is recorded, so a crash of the tool loses no more
+// than the line being written.
 class ReadingRecorder {
 public:
     ReadingRecorder();
@@ -23,15 +23,12 @@ public:
     ReadingRecorder(const ReadingRecorder&) = delete;
     ReadingRecorder& operator=(const ReadingRecorder&) = delete;
 
-    static QString headerLine();
-    static QString line(const QDateTime& time, const ReadingValues& values);
-
     // Starts a new recording into path, replacing what the file held, and writes the header.
     // Returns false, recording nothing, when the file cannot be written; error() says why.
     bool start(const QString& path);
     // Appends one line. A line that cannot be written ends the recording (error() says why) and
     // returns false; the lines before it stay in the file.
-    bool record(const QDateTime& time, const ReadingValues& values);
+    bool record(std::chrono::system_clock::time_point time, const LiveReadingValues& values);
     void stop();
 
     bool isRecording() const { return m_file != nullptr; }
@@ -42,7 +39,7 @@ public:
     QString error() const { return m_error; }
 
 private:
-    bool write(const QString& text);
+    bool write(const std::string& text);
 
     std::unique_ptr<QFile> m_file;
     QString m_path;

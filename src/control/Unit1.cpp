@@ -923,7 +923,7 @@ void TForm1::handleLiveReadings(std::span<const std::uint8_t> reply) {
         return;
     }
     applyLiveReadings(reply, m_fields);
-    m_liveReadings->add(readingsShown(m_fields));
+    m_liveReadings->add(liveReadingsShown(m_fields));
     // Only the end of Read Flash reopens the port; continuous readings every 500 ms leave it be.
     if (PendingRequest == FlashReadChain) {
         reopenPort();

@@ -1,33 +1,76 @@
 #include "LiveReadingsReply.h"
 
 #include "BlockCodec.h"
+#include "NumberConversion.h"
+
+#include <cstdio>
+#include <ctime>
 
 namespace morvent {
 
-namespace {
-
-FieldSpec reading(std::size_t index, std::size_t width, std::string control, std::string name) {
-    FieldSpec f;
-    f.index = index;
-    f.width = width;
-    f.control = std::move(control);
-    f.name = std::move(name);
-    return f;
-}
-
-} // namespace
-
 const std::vector<FieldSpec>& liveReadingFields() {
-    static const std::vector<FieldSpec> fields{
-        reading(0, 2, "Edit92", "SpeedSignalACC"), reading(2, 1, "Edit93", "SpeedSigLevel"),
-        reading(3, 2, "Edit94", "LevelHTime"),     reading(5, 2, "Edit95", "LevelLTime"),
-        reading(7, 2, "Edit96", "TqVoltate"),
-    };
+    static const std::vector<FieldSpec> fields = [] {
+        std::vector<FieldSpec> specs;
+        for (const LiveReading& reading : kLiveReadings) {
+            FieldSpec f;
+            f.index = reading.index;
+            f.width = reading.width;
+            f.control = std::string(reading.control);
+            f.name = std::string(reading.name);
+            specs.push_back(std::move(f));
+        }
+        return specs;
+    }();
     return fields;
 }
 
 void applyLiveReadings(std::span<const std::uint8_t> reply, Fields& fields) {
     applyReplyFields(liveReadingFields(), reply, fields);
+}
+
+LiveReadingValues liveReadingsShown(const Fields& fields) {
+    LiveReadingValues values{};
+    for (std::size_t n = 0; n < kLiveReadingCount; ++n) {
+        values[n] = parseInteger(fields.text(kLiveReadings[n].control)).value_or(0);
+    }
+    return values;
+}
+
+std::string liveReadingHeading(const LiveReading& reading) {
+    std::string heading(reading.name);
+    if (!reading.unit.empty()) {
+        heading += '(' + std::string(reading.unit) + ')';
+    }
+    return heading;
+}
+
+std::string liveReadingsCsvHeader() {
+    std::string line = "time";
+    for (const LiveReading& reading : kLiveReadings) {
+        line += ',' + liveReadingHeading(reading);
+    }
+    return line + '\n';
+}
+
+std::string liveReadingsCsvLine(std::chrono::system_clock::time_point time,
+                                const LiveReadingValues& values) {
+    std::string line = localTimeText(time);
+    for (const int value : values) {
+        line += ',' + std::to_string(value);
+    }
+    return line + '\n';
+}
+
+std::string localTimeText(std::chrono::system_clock::time_point time) {
+    const auto whole = std::chrono::floor<std::chrono::seconds>(time);
+    const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(time - whole);
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(whole);
+    std::tm local{};
+    ::localtime_r(&seconds, &local);
+    char text[64];
+    const std::size_t date = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    std::snprintf(text + date, sizeof text - date, ".%03d", static_cast<int>(millis.count()));
+    return text;
 }
 
 } // namespace morvent

@@ -568,9 +568,10 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
     grid->setVerticalSpacing(6);
 
     // Measurements, not settings: shown, never typed.
-    const auto reading = [&](int row, int column, const QString& caption, int n) {
+    const auto reading = [&](int row, int column, std::size_t r) {
+        const QString caption = QString::fromStdString(liveReadingHeading(kLiveReadings[r])) + ':';
         QLabel* label = makeLabel(caption, GroupBoxAboutTq);
-        QLineEdit* f = makeEdit(n, GroupBoxAboutTq);
+        QLineEdit* f = makeEdit(kFirstLiveReadingEdit + static_cast<int>(r), GroupBoxAboutTq);
         f->setReadOnly(true);
         QPalette shown = f->palette();
         shown.setColor(QPalette::Base, shown.color(QPalette::Window));
@@ -580,11 +581,11 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
         grid->addWidget(f, row, column + 1);
     };
     // The high and low times of the speed signal side by side.
-    reading(0, 0, QStringLiteral("SpeedSignalACC:"), 92);
-    reading(0, 3, QStringLiteral("SpeedSigLevel:"), 93);
-    reading(1, 0, QStringLiteral("LevelHTime(ms):"), 94);
-    reading(1, 3, QStringLiteral("LevelLTime(ms):"), 95);
-    reading(2, 0, QStringLiteral("TqVoltate(mV):"), 96);
+    reading(0, 0, 0);
+    reading(0, 3, 1);
+    reading(1, 0, 2);
+    reading(1, 3, 3);
+    reading(2, 0, 4);
     grid->setColumnMinimumWidth(2, 24);
     // "Get" sits under the right-hand column of readings with "Plot..." to its left, in the gap
     // between the columns, so the group gains no row and the Torque page no height.

@@ -21,9 +21,9 @@ namespace morvent {
 namespace {
 
 // Told apart by hue and by lightness, so that the two pulse times stay distinct in grey too.
-const std::array<QColor, 5> kColours{QColor(0x6a, 0x3d, 0x9a), QColor(0xe0, 0x7b, 0x00),
-                                     QColor(0xc6, 0x28, 0x28), QColor(0x2e, 0x7d, 0x32),
-                                     QColor(0x15, 0x65, 0xc0)};
+const std::array<QColor, kLiveReadingCount> kColours{
+    QColor(0x6a, 0x3d, 0x9a), QColor(0xe0, 0x7b, 0x00), QColor(0xc6, 0x28, 0x28),
+    QColor(0x2e, 0x7d, 0x32), QColor(0x15, 0x65, 0xc0)};
 
 // The torque voltage is what a calibration watches, so its strip is the tallest; the level's
 // strip needs little room for itself but carries the time scale's title as well.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LiveReadingsReply.h"
+
 #include <QWidget>
 
 #include <array>
@@ -31,7 +33,7 @@ public:
     explicit LiveReadingsWindow(QWidget* parent = nullptr);
 
     // The strip of each reading, in the order of the fields Edit92 .. Edit96.
-    static constexpr std::array<int, 5> kStripOf{2, 3, 1, 1, 0};
+    static constexpr std::array<int, kLiveReadingCount> kStripOf{2, 3, 1, 1, 0};
 
     QPushButton* PauseButton = nullptr;  // checkable: "Pause", "Resume" while paused
     QPushButton* RecordButton = nullptr; // "Record to CSV...", "Stop Recording" while recording
@@ -41,7 +43,7 @@ public:
     QLabel* HintLabel = nullptr;
 
     // By reading, Edit92 .. Edit96.
-    std::array<QLineSeries*, 5> series{};
+    std::array<QLineSeries*, kLiveReadingCount> series{};
     // By strip, top to bottom: the torque voltage, the pulse times, the counter, the level.
     std::array<QChart*, kStripCount> charts{};
     std::array<QChartView*, kStripCount> views{};

@@ -1,11 +1,51 @@
 #include "Form1Fixture.h"
+#include "Layout.h"
 
-#include "TComm.h"
+#include "PortComboBox.h"
+#include "StatusReporter.h"
+#include "TrafficDescription.h"
+#include "TrafficLog.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
 
 namespace morvent {
 namespace {
 
 using test::Form1Test;
+using test::waitFor;
+
+TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
+    EXPECT_TRUE(button("BitBtn1")->isEnabled());
+    EXPECT_EQ(enabledCount(form->controllerButtons()), 0);
+    EXPECT_FALSE(form->Timer1->isActive() || form->Timer2->isActive());
+    EXPECT_EQ(form->ConnectFlag + form->PendingRequest + form->MaxCurrent, 0);
+    EXPECT_FALSE(form->Comm1->isOpen());
+    // Frames sent while the port is closed show "Error sending!" and change nothing.
+    form->Comm1->setBaudRate(1200);
+    form->SendReadCommand(0x52);
+    form->SendConnectCommand();
+    form->SendTorqueWrite();
+    EXPECT_EQ(boxes.shown, std::vector<QString>(3, "plain: Error sending!"));
+    EXPECT_EQ(form->Comm1->BaudRate(), 1200u);
+    EXPECT_FALSE(form->Timer1->isActive());
+    // Every page, with the status bar below, shows all it holds.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    for (int page = 0; page < notebook()->count(); ++page) {
+        notebook()->setCurrentIndex(page);
+        test::settle();
+        EXPECT_EQ(test::clippedWidgets(*notebook()->widget(page)), std::vector<std::string>{})
+            << page;
+    }
+}
+
+// Other cases are the messages of the connection and the number rule, checked with them.
+TEST(GeneralErrorDisplay, AppendsAFullStopOnlyAfterCharactersThatSortAfterIt) {
+    for (const QString text : {"Already ends.", "Ends in a dash -", "", "Ends in a slash/"}) {
+        EXPECT_EQ(withFullStop(text), text.endsWith('/') ? text + '.' : text) << text.toStdString();
+    }
+}
 
 std::vector<unsigned> connectRates(const SimulatedController& sim) {
     std::vector<unsigned> rates;
@@ -17,73 +57,55 @@ std::vector<unsigned> connectRates(const SimulatedController& sim) {
     return rates;
 }
 
-TEST_F(Form1Test, ConnectProbesUntilTheControllerAnswersAndShowsWhoItIs) {
-    connectController();
+struct ProbeCase {
+    const char* name;
+    unsigned listenBaud;
+    unsigned unanswered; // connect requests the controller lets pass first
+    bool loweredChecksum;
+    bool firmwareTextCorrupted; // shown all the same, after its message
+    std::vector<unsigned> rates;
+};
 
-    // Sent at 1200 first, unheard by a controller listening at 9600, then again at 9600.
-    EXPECT_EQ(connectRates(sim), (std::vector<unsigned>{1200, 9600}));
+class Probing : public Form1Test, public testing::WithParamInterface<ProbeCase> {};
+
+TEST_P(Probing, FindsTheControllersRateFromTheStartOfTheListAndShowsWhoItIs) {
+    const ProbeCase& c = GetParam();
+    sim.withModel([&](ControllerModel& m) {
+        m.setListenBaud(c.listenBaud);
+        m.dropNextReplies(c.unanswered);
+        m.setIdentityChecksumLowered(c.loweredChecksum);
+        m.setChecksumCorrupted(Command::FirmwareText, c.firmwareTextCorrupted);
+    });
+    find<QComboBox>("ComboBox2")->setCurrentIndex(3); // the list's own choice does not matter
+    ASSERT_TRUE(window.connect());
+    EXPECT_EQ(boxes.shown, c.firmwareTextCorrupted
+                               ? std::vector<QString>{"info: Read The Software Version Error"}
+                               : std::vector<QString>{});
+    EXPECT_EQ(connectRates(sim), c.rates);
     EXPECT_EQ(caption("Label6"), "Manufacturer:KLMN");
-    EXPECT_EQ(caption("Label7"), "Model:PQRS");
-    EXPECT_EQ(caption("Label8"), "Harware Ver: V1.0");
-    EXPECT_EQ(caption("Label10"), "Nominal Voltage: 48V");
-    EXPECT_EQ(caption("Label11"), "Max.Current: 25A");
-    const std::string firmware = sim.withModel([](ControllerModel& m) { return m.firmwareText(); });
-    EXPECT_EQ(caption("Label9"), "Firmware Ver:" + QString::fromStdString(firmware));
-    EXPECT_EQ(requests(Command::FirmwareText), 1u);
     EXPECT_EQ(form->MaxCurrent, 25);
-
-    auto* voltages = find<QComboBox>("ComboBox3");
-    ASSERT_EQ(voltages->count(), 6);
-    EXPECT_EQ(voltages->itemText(0), "38");
-    EXPECT_EQ(voltages->itemText(5), "43");
+    EXPECT_EQ(requests(Command::FirmwareText), 1u);
     EXPECT_EQ(find<QComboBox>("ComboBox2")->currentText(), "9600");
-    for (QPushButton* b : form->controllerButtons()) {
-        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    }
+    EXPECT_EQ(enabledCount(form->controllerButtons()), form->controllerButtons().size());
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_EQ(form->ConnectFlag, 1);
-    EXPECT_EQ(form->Comm1->BaudRate(), 9600u);
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(form->status()->connectionState(), "Connected: KLMN PQRS");
 }
 
-TEST_F(Form1Test, ProbingWalksTheWholeBaudListFromTheStart) {
-    sim.withModel([](ControllerModel& m) { m.setListenBaud(115200); });
-    // The list's own selection does not matter: probing always starts at 1200.
-    find<QComboBox>("ComboBox2")->setCurrentIndex(3);
-    connectController();
-    EXPECT_EQ(connectRates(sim), (std::vector<unsigned>{1200, 9600, 19200, 38400, 115200}));
-    EXPECT_EQ(find<QComboBox>("ComboBox2")->currentIndex(), 1);
-}
+const ProbeCase kProbes[] = {
+    {"At9600", 9600, 0, false, false, {1200, 9600}},
+    {"ThroughTheWholeList", 115200, 0, false, false, {1200, 9600, 19200, 38400, 115200}},
+    // The first request at 1200 goes unanswered while the line still switches.
+    {"AroundAgain", 1200, 1, false, false, {1200, 9600, 19200, 38400, 115200, 1200}},
+    {"LoweredIdentityChecksum", 9600, 0, true, false, {1200, 9600}},
+    {"FirmwareTextChecksumWrong", 9600, 0, false, true, {1200, 9600}},
+};
 
-TEST_F(Form1Test, ProbingWrapsAroundAfterTheFastestRate) {
-    sim.withModel([](ControllerModel& m) { m.setListenBaud(1200); });
-    // The first attempt at 1200 goes unanswered while the line is still switching.
-    sim.withModel([](ControllerModel& m) { m.dropNextReplies(1); });
-    connectController();
-    EXPECT_EQ(connectRates(sim), (std::vector<unsigned>{1200, 9600, 19200, 38400, 115200, 1200}));
-}
+INSTANTIATE_TEST_SUITE_P(Rates, Probing, testing::ValuesIn(kProbes), test::rowName);
 
-TEST_F(Form1Test, CloseStopsProbingAtOnce) {
-    sim.withModel([](ControllerModel& m) { m.setDropAllReplies(true); });
-    button("BitBtn1")->click();
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_TRUE(button("BitBtn11")->isEnabled());
-    ASSERT_TRUE(waitFor([this] { return connectRates(sim).size() >= 2; }));
-
-    button("BitBtn11")->click();
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->Comm1->ComHandle(), 0u);
-    EXPECT_EQ(form->ConnectFlag, 0);
-    for (QPushButton* b : form->controllerButtons()) {
-        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    }
-    const std::size_t sent = connectRates(sim).size();
-    QTest::qWait(600);
-    EXPECT_EQ(connectRates(sim).size(), sent);
-    EXPECT_TRUE(button("BitBtn1")->isEnabled());
-}
-
-TEST_F(Form1Test, ReconnectingProbesAgainAndKeepsTheOldIdentityUntilTheNewOne) {
+// Connect while connected probes again and keeps the old identity until the new one arrives;
+// Close stops probing at once.
+TEST_F(Form1Test, ConnectProbesAgainAndCloseStopsProbingAtOnce) {
     connectController();
     sim.withModel([](ControllerModel& m) {
         Bytes identity = m.identity();
@@ -91,67 +113,113 @@ TEST_F(Form1Test, ReconnectingProbesAgainAndKeepsTheOldIdentityUntilTheNewOne) {
         m.setIdentity(identity);
     });
     button("BitBtn1")->click();
-    // Right after the click the port is probing again and the old captions still stand.
     EXPECT_EQ(caption("Label6"), "Manufacturer:KLMN");
-    EXPECT_EQ(form->Comm1->BaudRate(), 9600u);
     ASSERT_TRUE(waitFor([this] { return caption("Label6") == "Manufacturer:ALMN"; }));
     EXPECT_EQ(connectRates(sim), (std::vector<unsigned>{1200, 9600, 1200, 9600}));
     EXPECT_TRUE(waitFor([this] { return requests(Command::FirmwareText) == 2; }));
-}
 
-TEST_F(Form1Test, AnIdentityWithABadChecksumStopsProbingAndEnablesNothing) {
-    sim.withModel([](ControllerModel& m) { m.setChecksumCorrupted(Command::Identity, true); });
+    sim.withModel([](ControllerModel& m) { m.setDropAllReplies(true); });
     button("BitBtn1")->click();
-    ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
-    EXPECT_EQ(boxes.shown, std::vector<QString>{"info: Read The Controller Info CheckSum Error"});
-    EXPECT_FALSE(form->Timer1->isActive());
-    QTest::qWait(500);
-    EXPECT_EQ(connectRates(sim).size(), 2u);
-    EXPECT_EQ(requests(Command::FirmwareText), 0u);
-    EXPECT_EQ(caption("Label6"), "Manufacturer:");
-    EXPECT_TRUE(button("BitBtn11")->isEnabled());
-    EXPECT_FALSE(button("BitBtn2")->isEnabled());
+    ASSERT_TRUE(waitFor([this] { return connectRates(sim).size() >= 6; }));
+    button("BitBtn11")->click();
+    EXPECT_FALSE(form->Timer1->isActive() || form->Comm1->isOpen());
+    EXPECT_EQ(form->ConnectFlag, 0);
+    EXPECT_EQ(enabledCount(form->controllerButtons()), 0);
+    EXPECT_EQ(form->status()->connectionState(), "Disconnected");
+    const std::size_t sent = connectRates(sim).size();
+    QTest::qWait(600);
+    EXPECT_EQ(connectRates(sim).size(), sent);
 }
 
-TEST_F(Form1Test, TheLowerIdentityChecksumIsAcceptedToo) {
-    sim.withModel([](ControllerModel& m) { m.setIdentityChecksumLowered(true); });
-    connectController();
-    EXPECT_EQ(caption("Label11"), "Max.Current: 25A");
-}
+struct OpenCase {
+    const char* name;
+    const char* port; // nullptr: the controller's, held open by another component
+    const char* shown;
+    const char* help;
+};
 
-class Form1ConnectFailure : public Form1Test, public testing::WithParamInterface<const char*> {};
+class ConnectFailure : public Form1Test, public testing::WithParamInterface<OpenCase> {};
 
-TEST_P(Form1ConnectFailure, ShowsTheOpenErrorAndStaysDisconnected) {
+TEST_P(ConnectFailure, ShowsTheOpenErrorWithItsCauseAndStaysDisconnected) {
+    const OpenCase& c = GetParam();
     TComm holder;
-    const std::string which = GetParam();
-    if (which == "missing") {
-        find<QComboBox>("ComboBox1")->setEditText("/dev/morvent-no-such-port");
+    if (c.port) {
+        find<QComboBox>("ComboBox1")->setEditText(c.port);
     } else {
         holder.setCommName(sim.devicePath());
         holder.OpenComm();
     }
     button("BitBtn1")->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    // The message of old first, then the cause and the fix.
-    EXPECT_TRUE(boxes.shown[0].startsWith("error: Error opening serial port.\n\n"))
-        << boxes.shown[0].toStdString();
-    EXPECT_TRUE(boxes.shown[0].contains(which == "missing" ? "No such device" : "in use"))
-        << boxes.shown[0].toStdString();
+    // The message of old first, as the general error display shows it, then the cause and fix.
+    EXPECT_TRUE(boxes.shown[0].startsWith(QString("error: ") + c.shown + "\n\n"));
+    EXPECT_TRUE(boxes.shown[0].contains(c.help)) << boxes.shown[0].toStdString();
     EXPECT_EQ(form->ConnectFlag, 0);
-    EXPECT_EQ(form->Comm1->ComHandle(), 0u);
+    EXPECT_FALSE(form->Comm1->isOpen());
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_FALSE(button("BitBtn11")->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(Ports, Form1ConnectFailure, testing::Values("missing", "inUse"));
+const OpenCase kOpens[] = {
+    {"Missing", "/dev/morvent-no-such-port", "Error opening serial port.",
+     "No such device: /dev/morvent-no-such-port. The adapter is unplugged"},
+    {"InUse", nullptr, "Error opening serial port.", "in use"},
+    {"NotASerialPort", "/dev/null", "File handle is not a comm handle ",
+     "/dev/null is not a serial port"},
+};
 
-TEST_F(Form1Test, AnOpenErrorMessageKeepsItsOwnEnding) {
-    find<QComboBox>("ComboBox1")->setEditText("/dev/null");
+INSTANTIATE_TEST_SUITE_P(Ports, ConnectFailure, testing::ValuesIn(kOpens), test::rowName);
+
+// The simulated controller comes first, then the system's ports as they are each time the list
+// opens, each with its description; the last port that worked is chosen at the next start.
+TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatWorked) {
+    auto* ports = find<PortComboBox>("ComboBox1");
+    ASSERT_EQ(ports->count(), 1);
+    EXPECT_TRUE(ports->itemData(0, Qt::ToolTipRole).toString().contains(sim.devicePath().c_str()));
+    SimulatedController second;
+    second.start();
+    extraPorts = {{"ttyA", "/dev/morvent-none", ""},
+                  {"ttyB", QString::fromStdString(second.devicePath()), "USB serial adapter"}};
+    ports->showPopup();
+    ports->hidePopup();
+    ASSERT_EQ(ports->count(), 3);
+    EXPECT_EQ(ports->itemText(2), "ttyB");
+    EXPECT_EQ(ports->itemData(2, Qt::ToolTipRole).toString(), "USB serial adapter");
+    EXPECT_EQ(ports->currentText(), "Simulated controller"); // the choice stays
+
+    ports->setCurrentIndex(2);
     button("BitBtn1")->click();
-    // The text ends in a blank, which sorts before the full stop: nothing is appended.
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(boxes.shown[0].startsWith("error: File handle is not a comm handle \n\n"));
-    EXPECT_TRUE(boxes.shown[0].contains("/dev/null is not a serial port"));
+    ASSERT_TRUE(waitFor([this] { return button("BitBtn2")->isEnabled(); }));
+    restart();
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->currentText(), "ttyB");
+}
+
+// The traffic log shows every frame sent and received, saves what it shows, and keeps its
+// last 10 000 lines.
+TEST_F(Form1Test, TheTrafficLogShowsTheBytesOfAReadAndSavesThem) {
+    TrafficLog* log = form->trafficLog();
+    ASSERT_TRUE(find<QMenu>("View1")->actions().contains(log->toggleViewAction()));
+    log->toggleViewAction()->trigger();
+    EXPECT_TRUE(log->isVisible());
+    connectController();
+    button("BitBtn5")->click();
+    awaitReply();
+    for (const Bytes& frame : {Bytes{0x11, 0x51, 0x25, 0x80, 0xF6}, Bytes{0x11, 0x52},
+                               readReply(Command::Basic, image(Block::Basic))}) {
+        EXPECT_TRUE(log->text().contains(QString::fromStdString("  " + hexBytes(frame))));
+    }
+    const QString path = scratchFile("traffic.txt");
+    ASSERT_TRUE(log->saveTo(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(saved.readAll()), log->text() + "\n");
+
+    for (int i = 0; i < TrafficLog::kMaxLines; ++i) {
+        log->addSent(Bytes{0x11, 0x56}, QStringLiteral("request %1").arg(i));
+    }
+    EXPECT_EQ(log->lineCount(), TrafficLog::kMaxLines);
+    EXPECT_TRUE(log->text().section('\n', 0, 0).endsWith("request 0  11 56"));
+    EXPECT_FALSE(log->text().contains("11 52"));
 }
 
 } // namespace

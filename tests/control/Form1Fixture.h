@@ -1,10 +1,9 @@
 #pragma once
 
 #include "BlockCodec.h"
-#include "MessageBoxes.h"
 #include "Boxes.h"
-#include "SimulatedController.h"
-#include "Unit1.h"
+#include "SimulatedWindow.h"
+#include "Wait.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,28 +14,38 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace morvent::test {
 
-// The real main window, offscreen, with the simulated controller as its only port.
+// Names each row of a table-driven test after its `name`.
+inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
+
+// The real main window offscreen against the simulated controller, its backups and settings in
+// a scratch folder; the ports beyond the simulated one, the opened web addresses and the files
+// the window would ask for are the test's.
 class Form1Test : public testing::Test {
-protected:
-    void SetUp() override {
-        sim.start();
-        TForm1::Options options;
-        options.ports = [this] { return extraPorts; };
-        options.simulatedDevice = QString::fromStdString(sim.devicePath());
-        options.openUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
+public:
+    Form1Test()
+        : window(boxes, [this](TForm1::Options& o) {
+              o.ports = [this] { return extraPorts; };
+              o.openUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
+              o.chooseComparisonFile = [this](const QString& folder) {
+                  comparisonFolders.push_back(folder);
+                  return comparisonFile;
+              };
+              o.chooseRecordingFile = [this] { return recordingFile; };
+              options = o;
+          }) {}
+
+    // A new main window with the same options, as at the next start of the program.
+    void restart() {
+        form.reset();
         form = std::make_unique<TForm1>(boxes, options);
         form->show();
     }
-    void TearDown() override {
-        form.reset();
-        sim.stop();
-    }
+    QString scratchFile(const QString& name) const { return window.scratch.filePath(name); }
 
     template <typename T = QWidget> T* find(const char* name) const {
         auto* widget = form->findChild<T*>(QString::fromLatin1(name));
@@ -45,17 +54,17 @@ protected:
     }
     QPushButton* button(const char* name) const { return find<QPushButton>(name); }
     QString caption(const char* label) const { return find<QLabel>(label)->text(); }
-
-    bool waitFor(const std::function<bool()>& done, int timeoutMs = 10000) {
-        return QTest::qWaitFor(done, timeoutMs);
+    void setText(const char* control, const QString& text) {
+        find<QLineEdit>(control)->setText(text);
     }
+    QTabWidget* notebook() const { return form->ui().TabbedNotebook1; }
+    static int enabledCount(const QList<QPushButton*>& buttons) {
+        return static_cast<int>(std::count_if(buttons.begin(), buttons.end(),
+                                              [](const QPushButton* b) { return b->isEnabled(); }));
+    }
+
     void connectController() {
-        button("BitBtn1")->click();
-        ASSERT_TRUE(waitFor([this] { return button("BitBtn2")->isEnabled(); }));
-        ASSERT_TRUE(waitFor([this] {
-            return caption("Label9").startsWith("Firmware Ver:") &&
-                   !caption("Label9").startsWith("Firmware Ver: V");
-        }));
+        ASSERT_TRUE(window.connect());
         boxes.shown.clear();
     }
     // Runs Read Flash to its end and forgets the box that ends it.
@@ -66,7 +75,10 @@ protected:
         ASSERT_EQ(boxes.shown, std::vector<QString>{"info: Read Flash successfully."});
         boxes.shown.clear();
     }
-    // Every text the codecs can write, to show that a reply changed nothing.
+    void awaitReply() {
+        ASSERT_TRUE(waitFor([this] { return form->PendingRequest == NothingAwaited; }));
+    }
+    // Every text a reply can write, to show that one changed nothing.
     std::vector<QString> snapshot() const {
         std::vector<QString> all;
         for (int n = 1; n <= 96; ++n) {
@@ -81,8 +93,12 @@ protected:
         }
         return all;
     }
-    // The payload the window would send for a block now.
+    // The payload the window would send for a block now, and the one the controller holds.
     Bytes shown(Block block) { return buildPayload(block, form->fields()); }
+    Bytes image(Block block) const {
+        return sim.withModel(
+            [block](const ControllerModel& m) { return m.image(layout(block).command); });
+    }
     std::size_t requests(Command command) const { return sim.requestCount(command); }
     // The payloads of the block's write frames the controller received, oldest first.
     std::vector<Bytes> writes(Command block) const {
@@ -95,11 +111,16 @@ protected:
         return payloads;
     }
 
-    SimulatedController sim;
     RecordedBoxes boxes;
     std::vector<PortEntry> extraPorts;
     std::vector<QUrl> openedUrls;
-    std::unique_ptr<TForm1> form;
+    QString comparisonFile;
+    std::vector<QString> comparisonFolders;
+    QString recordingFile;
+    TForm1::Options options;
+    SimulatedWindow window;
+    SimulatedController& sim = window.sim;
+    std::unique_ptr<TForm1>& form = window.form;
 };
 
 } // namespace morvent::test

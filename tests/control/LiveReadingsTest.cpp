@@ -1,9 +1,7 @@
-#include "KeepingFixture.h"
+#include "Form1Fixture.h"
 
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
-#include "ReadingHistory.h"
-#include "ReadingRecorder.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -13,97 +11,26 @@
 namespace morvent {
 namespace {
 
-using namespace std::chrono_literals;
-using test::KeepingTest;
+using test::Form1Test;
 
-ReadingValues valuesFor(int n) {
-    return {n, n % 2, 40 + n, 38 + n, 1100 + n};
-}
-
-TEST(ReadingHistory, HoldsTheLastMinuteOfReadings) {
-    ReadingHistory history;
-    for (int n = 0; n <= 180; ++n) { // 90 s of readings every 500 ms
-        history.add(std::chrono::milliseconds(500 * n), valuesFor(n));
-    }
-    ASSERT_EQ(history.points().size(), 121u);
-    EXPECT_EQ(history.points().front().at, 30s);
-    EXPECT_EQ(history.points().back().at, 90s);
-    EXPECT_EQ(history.points().front().values, valuesFor(60));
-    EXPECT_EQ(history.points().back().values, valuesFor(180));
-}
-
-TEST(ReadingHistory, KeepsAReadingAMinuteOldAndDropsOneAMillisecondOlder) {
-    struct Case {
-        std::chrono::milliseconds first;
-        std::size_t held;
-    };
-    for (const Case& c : {Case{0ms, 2}, Case{1ms, 2}, Case{-1ms, 1}}) {
-        ReadingHistory history;
-        history.add(60s + c.first, valuesFor(1));
-        history.add(120s, valuesFor(2));
-        EXPECT_EQ(history.points().size(), c.held) << c.first.count();
-    }
-}
-
-TEST(ReadingHistory, AClockStartedAfreshDropsWhatCameBefore) {
-    ReadingHistory history;
-    history.add(5000ms, valuesFor(1));
-    history.add(5500ms, valuesFor(2));
-    history.add(100ms, valuesFor(3));
-    ASSERT_EQ(history.points().size(), 1u);
-    EXPECT_EQ(history.points().front().values, valuesFor(3));
-}
-
-TEST(ReadingRecorder, WritesTheSameColumnsAsTheCommandLineTool) {
-    EXPECT_EQ(ReadingRecorder::headerLine(),
-              "time,SpeedSignalACC,SpeedSigLevel,LevelHTime(ms),LevelLTime(ms),TqVoltate(mV)\n");
-    const QDateTime time(QDate(2024, 5, 1), QTime(14, 3, 22, 7));
-    EXPECT_EQ(ReadingRecorder::line(time, {300, 1, 100, 200, 1000}),
-              "2024-05-01T14:03:22.007,300,1,100,200,1000\n");
-    EXPECT_EQ(ReadingRecorder::line(time, {65535, 0, 0, 0, 0}),
-              "2024-05-01T14:03:22.007,65535,0,0,0,0\n");
-}
-
-QString contentOf(const QString& path) {
+QStringList linesOf(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+               : QStringList();
 }
 
-TEST(ReadingRecorder, EveryLineIsInTheFileAsSoonAsItIsRecorded) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("pedal.csv");
-    ReadingRecorder recorder;
-    ASSERT_TRUE(recorder.start(path));
-    const QDateTime time(QDate(2024, 5, 1), QTime(9, 0));
-    ASSERT_TRUE(recorder.record(time, valuesFor(1)));
-    // Read by another handle while the recording still runs, as after a crash.
-    EXPECT_EQ(contentOf(path),
-              ReadingRecorder::headerLine() + ReadingRecorder::line(time, valuesFor(1)));
-    ASSERT_TRUE(recorder.record(time, valuesFor(2)));
-    EXPECT_TRUE(contentOf(path).endsWith(ReadingRecorder::line(time, valuesFor(2))));
-    EXPECT_EQ(recorder.lineCount(), 2);
-}
-
-TEST(ReadingRecorder, AFileThatCannotBeWrittenRecordsNothing) {
-    // A folder that is not there; a device that refuses every byte, as a full disk does.
-    for (const QString& path :
-         {QStringLiteral("/nonexistent-folder/pedal.csv"), QStringLiteral("/dev/full")}) {
-        ReadingRecorder recorder;
-        EXPECT_FALSE(recorder.start(path));
-        EXPECT_FALSE(recorder.isRecording());
-        EXPECT_EQ(recorder.error(), "Unable to write to " + path);
-        EXPECT_FALSE(recorder.record(QDateTime::currentDateTime(), valuesFor(1)));
-    }
-}
-
-class LiveReadings : public KeepingTest {
+class LiveReadings : public Form1Test {
 protected:
+    void SetUp() override { connectController(); }
     LiveReadingsMonitor& monitor() { return form->liveReadings(); }
     LiveReadingsWindow& plot() { return monitor().window(); }
     // "Get", then the five fields once the reply has filled them.
     QStringList get() {
         button("BitBtn12")->click();
+        EXPECT_FALSE(form->Timer2->isActive());
         awaitReply();
+        EXPECT_EQ(sim.receivedRequests().back().request.raw, (Bytes{0x11, 0x56}));
         QStringList shown;
         for (int n = 92; n <= 96; ++n) {
             shown << form->ui().edit(n)->text();
@@ -112,105 +39,95 @@ protected:
     }
 };
 
-TEST_F(LiveReadings, ThePlotButtonInTheAboutTqGroupOpensThePlot) {
-    QPushButton* plotButton = form->ui().PlotButton;
+TEST_F(LiveReadings, GetAndContinuousGetMakeEachReadingOnePointOfEveryLineOfThePlot) {
+    auto* plotButton = find<QPushButton>("PlotButton");
     EXPECT_TRUE(form->ui().GroupBoxAboutTq->isAncestorOf(plotButton));
-    EXPECT_TRUE(plotButton->isEnabled()); // nothing to do with the controller
     plotButton->click();
     EXPECT_TRUE(plot().isVisible());
-    EXPECT_TRUE(plot().HintLabel->text().startsWith("Readings appear here"));
-}
-
-TEST_F(LiveReadings, EachReadingIsOnePointOfEveryLine) {
-    connectController();
-    EXPECT_TRUE(monitor().history().empty());
     for (int n = 1; n <= 3; ++n) {
         const QStringList shown = get();
         ASSERT_EQ(monitor().history().points().size(), static_cast<std::size_t>(n));
-        const ReadingValues& latest = monitor().history().points().back().values;
-        for (std::size_t c = 0; c < kReadingChannelCount; ++c) {
+        const LiveReadingValues& latest = monitor().history().points().back().values;
+        for (std::size_t c = 0; c < kLiveReadingCount; ++c) {
             EXPECT_EQ(QString::number(latest[c]), shown[static_cast<int>(c)]);
         }
     }
     // The level is drawn in steps: a point more for each reading after the first.
-    const std::array<int, 5> drawn{3, 5, 3, 3, 3};
-    for (std::size_t c = 0; c < kReadingChannelCount; ++c) {
+    const std::array<int, kLiveReadingCount> drawn{3, 5, 3, 3, 3};
+    for (std::size_t c = 0; c < kLiveReadingCount; ++c) {
         EXPECT_EQ(plot().series[c]->count(), drawn[c]) << c;
         EXPECT_EQ(plot().series[c]->points().back().x(), 0.0);
     }
     EXPECT_EQ(plot().series[4]->name(), "TqVoltate (mV): " + form->ui().edit(96)->text());
-    EXPECT_EQ(plot().series[2]->name(), "LevelHTime (ms): " + form->ui().edit(94)->text());
-    EXPECT_EQ(plot().series[0]->name(), "SpeedSignalACC: " + form->ui().edit(92)->text());
-    EXPECT_EQ(plot().HintLabel->text(), "");
-}
 
-TEST_F(LiveReadings, ContinuousGetAddsAPointForEveryReplyAndTheEndOfReadFlashOneMore) {
-    connectController();
+    // Continuous Get locks the other buttons and sends nothing at once; each tick asks once and
+    // flips the caption; pressed again, it gives them back at once. Each reply is a point, and
+    // the end of Read Flash one more.
+    const std::size_t before = requests(Command::LiveReadings);
     button("BitBtn13")->click();
-    ASSERT_TRUE(waitFor([this] { return monitor().history().points().size() >= 3; }));
+    EXPECT_TRUE(form->Timer2->isActive());
+    EXPECT_EQ(form->pollingLockedButtons().size(), 13);
+    EXPECT_EQ(enabledCount(form->pollingLockedButtons()), 0);
+    EXPECT_TRUE(button("BitBtn13")->isEnabled());
+    EXPECT_EQ(requests(Command::LiveReadings), before);
+    ASSERT_TRUE(test::waitFor([&] { return requests(Command::LiveReadings) == before + 1; }));
+    EXPECT_EQ(button("BitBtn13")->text(), "Continuous Get");
+    ASSERT_TRUE(test::waitFor([&] { return requests(Command::LiveReadings) == before + 2; }));
+    EXPECT_EQ(button("BitBtn13")->text(), "");
     button("BitBtn13")->click();
-    awaitReply();
-    EXPECT_EQ(monitor().history().points().size(), requests(Command::LiveReadings));
+    EXPECT_FALSE(form->Timer2->isActive());
+    EXPECT_EQ(button("BitBtn13")->text(), "Continuous Get");
+    EXPECT_EQ(enabledCount(form->pollingLockedButtons()), 13);
+    QTest::qWait(700);
+    EXPECT_EQ(requests(Command::LiveReadings), before + 2);
     readFlash();
     EXPECT_EQ(monitor().history().points().size(), requests(Command::LiveReadings));
 }
 
-TEST_F(LiveReadings, ThePausedPlotStandsStillWhileReadingsAreKeptAndRecorded) {
-    connectController();
-    recordingFile = dir.filePath("pedal.csv");
-    get();
-    plot().RecordButton->click();
-    plot().PauseButton->click();
-    EXPECT_EQ(plot().PauseButton->text(), "Resume");
-    EXPECT_TRUE(plot().HintLabel->text().startsWith("Paused"));
-    get();
-    get();
-    EXPECT_EQ(plot().series[4]->count(), 1);
-    EXPECT_EQ(monitor().history().points().size(), 3u);
-    EXPECT_EQ(monitor().recorder().lineCount(), 2);
-    plot().PauseButton->click();
-    EXPECT_EQ(plot().PauseButton->text(), "Pause");
-    EXPECT_EQ(plot().series[4]->count(), 3);
-}
+// The file holds the readings taken while the recording ran, each line in the file the moment
+// it is taken, in the columns of the command-line tool's recording; pausing the plot does not
+// pause the recording. No file chosen records nothing; one that cannot be written is reported.
+TEST_F(LiveReadings, TheRecordingHoldsExactlyTheReadingsTakenWhileItRan) {
+    plot().RecordButton->click(); // the chooser answers nothing
+    EXPECT_FALSE(monitor().recorder().isRecording());
+    // A folder that is not there; a device that refuses every byte, as a full disk does.
+    for (const QString& path : {scratchFile("no-such-folder/pedal.csv"), QString("/dev/full")}) {
+        recordingFile = path;
+        plot().RecordButton->click();
+        EXPECT_FALSE(monitor().recorder().isRecording());
+        EXPECT_EQ(boxes.shown.back(), "error: Unable to write to " + path + ".");
+    }
+    EXPECT_EQ(boxes.shown.size(), 2u);
 
-TEST_F(LiveReadings, TheRecordingHoldsExactlyTheReadingsShownWhileItRan) {
-    connectController();
-    recordingFile = dir.filePath("pedal.csv");
+    recordingFile = scratchFile("pedal.csv");
     get(); // before the recording: not in the file
     plot().RecordButton->click();
     EXPECT_EQ(plot().RecordButton->text(), "Stop Recording");
+    plot().PauseButton->click();
+    EXPECT_TRUE(plot().HintLabel->text().startsWith("Paused"));
     std::vector<QStringList> shown;
     for (int n = 0; n < 3; ++n) {
         shown.push_back(get());
+        EXPECT_EQ(linesOf(recordingFile).size(), n + 2);
     }
+    EXPECT_EQ(plot().series[4]->count(), 1);
     EXPECT_EQ(plot().RecordingLabel->text(), "Recording to pedal.csv: 3 readings");
     plot().RecordButton->click();
     EXPECT_EQ(plot().RecordButton->text(), "Record to CSV...");
+    plot().PauseButton->click();
+    EXPECT_EQ(plot().series[4]->count(), 4);
     get(); // after it: not in the file either
 
-    const QStringList lines = contentOf(recordingFile).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = linesOf(recordingFile);
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0] + '\n', ReadingRecorder::headerLine());
+    EXPECT_EQ(lines[0] + '\n', QString::fromStdString(liveReadingsCsvHeader()));
     for (int n = 0; n < 3; ++n) {
         QStringList columns = lines[n + 1].split(',');
         ASSERT_EQ(columns.size(), 6) << lines[n + 1].toStdString();
-        EXPECT_TRUE(QDateTime::fromString(columns.takeFirst(), Qt::ISODateWithMs).isValid());
+        const QString time = columns.takeFirst(); // local time, to the millisecond
+        EXPECT_EQ(QDateTime::fromString(time, Qt::ISODateWithMs).toString(Qt::ISODateWithMs), time);
         EXPECT_EQ(columns, shown[static_cast<std::size_t>(n)]);
     }
-}
-
-TEST_F(LiveReadings, NoFileChosenRecordsNothingAndAnUnwritableOneIsReported) {
-    connectController();
-    plot().RecordButton->click(); // the chooser answers nothing
-    EXPECT_FALSE(monitor().recorder().isRecording());
-    EXPECT_TRUE(boxes.shown.empty());
-
-    recordingFile = dir.filePath("no-such-folder/pedal.csv");
-    plot().RecordButton->click();
-    EXPECT_FALSE(monitor().recorder().isRecording());
-    EXPECT_EQ(boxes.shown,
-              std::vector<QString>{"error: Unable to write to " + recordingFile + "."});
-    EXPECT_EQ(plot().RecordButton->text(), "Record to CSV...");
 }
 
 } // namespace

@@ -1,0 +1,298 @@
+// What the window keeps beside the pages: backups, comparisons and the pages' undo.
+#include "Form1Fixture.h"
+
+#include "BackupKeeper.h"
+#include "ComparisonMarks.h"
+#include "FieldStore.h"
+#include "IniDocument.h"
+#include "LoadWindow.h"
+#include "ParameterFile.h"
+#include "ParameterSpecs.h"
+#include "ParameterTable.h"
+#include "StatusNote.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QRegularExpression>
+
+namespace morvent {
+namespace {
+
+using test::Form1Test;
+using test::waitFor;
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Backups : public Form1Test {
+protected:
+    QString folder() const { return options.backupsDirectory + "/KLMN-PQRS"; }
+    QStringList files() const {
+        return QDir(folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    StatusNote* note() { return find<StatusNote>("BackupNote"); }
+};
+
+TEST_F(Backups, EveryReadFlashKeepsTheValuesReadInANewFileThatLoadsBackIntoThemOrSaysWhyNot) {
+    // The folder opens even before the first backup.
+    find<QAction>("OpenBackupsFolder1")->trigger();
+    EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(options.backupsDirectory)});
+    EXPECT_TRUE(QFileInfo(options.backupsDirectory).isDir());
+    connectController();
+    readFlash();
+    ASSERT_EQ(files().size(), 1) << files().join(' ').toStdString();
+    const QString name = files()[0];
+    EXPECT_TRUE(
+        QRegularExpression(R"(^\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d\.el$)").match(name).hasMatch())
+        << name.toStdString();
+    const QString first = folder() + "/" + name;
+    EXPECT_EQ(note()->text(), "Backup kept: " + name);
+    EXPECT_FALSE(note()->isProblem());
+    EXPECT_EQ(note()->toolTip(), first);
+    // Byte for byte what "Save" writes for the same pages.
+    SaveParameterFile(form->fields(), scratchFile("saved.el").toStdString());
+    EXPECT_EQ(bytesOf(first), bytesOf(scratchFile("saved.el")));
+
+    // The controller now holds another value; the first backup keeps the old one.
+    Bytes basic = image(Block::Basic);
+    --basic[12];
+    sim.withModel([&](ControllerModel& m) { m.setImage(Command::Basic, basic); });
+    const QByteArray firstBytes = bytesOf(first);
+    readFlash();
+    ASSERT_EQ(files().size(), 2);
+    EXPECT_EQ(bytesOf(first), firstBytes);
+    EXPECT_NE(bytesOf(folder() + "/" + files()[1]), firstBytes);
+
+    // Loaded, it gives back the pages as they were read.
+    LoadParameterFile(form->fields(), first.toStdString());
+    SaveParameterFile(form->fields(), scratchFile("again.el").toStdString());
+    EXPECT_EQ(bytesOf(scratchFile("again.el")), firstBytes);
+
+    // A backup that cannot be written is shown as such, and Read Flash ends as ever.
+    ASSERT_TRUE(QDir(folder()).removeRecursively());
+    QFile blocker(folder()); // a file stands where the folder would go
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    readFlash();
+    EXPECT_EQ(note()->text(), "No backup kept");
+    EXPECT_TRUE(note()->isProblem());
+    EXPECT_TRUE(note()->toolTip().contains(folder()));
+}
+
+// A folder per controller, named safely whatever its texts hold, and a file per backup, named
+// by its second, with a number after it for a second backup in the same second.
+TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
+    const std::pair<std::string, QString> names[] = {{"AZaz09", "AZaz09"},
+                                                     {"x.y_-", "x.y_-"},
+                                                     {"A/B ", "A_B_"},
+                                                     {"..", "unknown"},
+                                                     {"", "unknown"},
+                                                     {std::string(4, '\0'), "unknown"},
+                                                     {"\xc3\xa9t\xc3\xa9", "__t__"}};
+    for (const auto& [text, name] : names) {
+        EXPECT_EQ(BackupKeeper::safeName(text), name) << text;
+    }
+    QTemporaryDir dir;
+    BackupKeeper keeper(dir.filePath("backups"));
+    keeper.setController("KLMN", "PQRS");
+    FieldStore fields;
+    for (const ParameterRow& row : parameterRows()) {
+        fields.setText(row.control, "5");
+    }
+    const QDateTime now(QDate(2024, 5, 1), QTime(14, 3, 22, 100));
+    const QString stem = dir.filePath("backups/KLMN-PQRS/2024-05-01_14-03-22");
+    for (const auto& [late, path] :
+         {std::pair{0, stem + ".el"}, {800, stem + "_2.el"}, {850, stem + "_3.el"}}) {
+        const BackupKeeper::Outcome kept = keeper.keep(fields, now.addMSecs(late));
+        EXPECT_TRUE(kept.kept) << kept.error.toStdString();
+        EXPECT_EQ(kept.path, path);
+    }
+}
+
+class Compare : public Form1Test {
+protected:
+    void SetUp() override {
+        connectController();
+        readFlash();
+        comparisonFile = scratchFile("shop.el");
+    }
+    struct Change {
+        const char* section;
+        const char* key;
+        std::string value;
+    };
+    // The file holds the window's values but for the changes.
+    void writeComparisonFile(const std::vector<Change>& changes) {
+        SaveParameterFile(form->fields(), comparisonFile.toStdString());
+        IniDocument document(bytesOf(comparisonFile).toStdString());
+        for (const Change& change : changes) {
+            document.setValue(change.section, change.key, change.value);
+        }
+        QFile file(comparisonFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray::fromStdString(document.text()));
+    }
+    std::string plusOne(int edit) const {
+        return std::to_string(form->ui().edit(edit)->text().toInt() + 1);
+    }
+    void compare() { find<QAction>("CompareWithFile1")->trigger(); }
+    QStringList marked() const { return form->comparison().markedControls(); }
+    QString note() { return find<StatusNote>("ComparisonNote")->text(); }
+    QAction* clearAction() const { return find<QAction>("ClearComparison1"); }
+    bool tabMarked(int page) const { return !notebook()->tabIcon(page).isNull(); }
+};
+
+TEST_F(Compare, MarksExactlyTheFieldsThatDifferFromTheFileUntilTheyAreEditedReadOrCleared) {
+    writeComparisonFile({}); // a file like the window
+    compare();
+    EXPECT_TRUE(marked().isEmpty());
+
+    QComboBox* wheel = form->ui().ComboBox4;
+    const int wheelInFile = (wheel->currentIndex() + 3) % wheel->count();
+    writeComparisonFile({
+        {"Basic", "LC", plusOne(1)}, // differs
+        {"Basic", "ALC3",
+         "0x" + QString::number(form->ui().edit(5)->text().toInt(), 16)
+                    .toStdString()},                  // the same number, in hex
+        {"Basic", "WD", std::to_string(wheelInFile)}, // another item
+        {"Basic", "SMM", "-1"},                       // nothing selected
+        {"Throttle Handle", "DA", "99"},              // no such item: nothing selected
+        {"Torque", "SS40", plusOne(46)},              // differs
+        {"Torque", "MAS100", " " + form->ui().edit(73)->text().toStdString()}, // the same
+    });
+    // In the window: nothing selected in two lists, and a field that is not a number.
+    form->ui().ComboBox12->setCurrentIndex(-1); // as the file's 99 loads
+    form->ui().ComboBox13->setCurrentIndex(-1); // the file holds an item
+    form->ui().edit(40)->clear();
+
+    compare();
+    EXPECT_EQ(marked(),
+              QStringList({"Edit1", "ComboBox4", "ComboBox5", "ComboBox13", "Edit40", "Edit46"}));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(note(), "6 fields differ from shop.el");
+    EXPECT_TRUE(clearAction()->isEnabled());
+    EXPECT_EQ(std::vector<bool>({tabMarked(0), tabMarked(1), tabMarked(2), tabMarked(3)}),
+              std::vector<bool>({true, false, true, true}));
+    EXPECT_EQ(form->ui().edit(1)->toolTip(), QString::fromStdString("In shop.el: " + plusOne(1)));
+    EXPECT_EQ(form->ui().ComboBox5->toolTip(), "In shop.el: nothing selected (-1)");
+    EXPECT_NE(form->findChild<QWidget*>("Edit1Mark"), nullptr);
+    // The dialog offered the controller's backups first.
+    EXPECT_EQ(comparisonFolders.back(), options.backupsDirectory + "/KLMN-PQRS");
+
+    // A mark goes when its field is edited, with the field's own help back.
+    QTest::keyClick(form->ui().edit(1), Qt::Key_Backspace);
+    form->ui().ComboBox4->setCurrentIndex(wheelInFile);
+    EXPECT_EQ(marked(), QStringList({"ComboBox5", "ComboBox13", "Edit40", "Edit46"}));
+    EXPECT_EQ(form->ui().edit(1)->toolTip().toStdString(), parameterHelp("Edit1"));
+    // ... when its page is read again, even where the value read is the one shown ...
+    button("BitBtn14")->click();
+    awaitReply();
+    EXPECT_EQ(marked(), QStringList({"ComboBox5", "ComboBox13"}));
+    EXPECT_EQ(note(), "2 fields differ from shop.el");
+    EXPECT_FALSE(tabMarked(3));
+    // ... not when a file cannot be read or none is chosen ...
+    comparisonFile = scratchFile("missing.el");
+    compare();
+    EXPECT_EQ(boxes.shown, std::vector<QString>{"error: Unable to read " + comparisonFile + "."});
+    comparisonFile.clear();
+    compare();
+    EXPECT_EQ(marked(), QStringList({"ComboBox5", "ComboBox13"}));
+    // ... and all go when the comparison is cleared.
+    clearAction()->trigger();
+    EXPECT_TRUE(marked().isEmpty());
+    EXPECT_EQ(note(), "");
+    EXPECT_FALSE(clearAction()->isEnabled());
+    EXPECT_FALSE(tabMarked(0) || tabMarked(2));
+}
+
+TEST_F(Compare, WithTheControllerMarksWhatChangedSinceTheReadAndLeavesThePagesAlone) {
+    auto* action = find<QAction>("CompareWithController1");
+    const auto openFileMenu = [this] { emit form->ui().File1->aboutToShow(); };
+    const QString limitRead = form->ui().edit(5)->text();
+    form->ui().edit(5)->setText("77");
+    form->ui().ComboBox8->setCurrentIndex(form->ui().ComboBox8->currentIndex() + 1);
+    form->ui().edit(32)->setText("1234");
+    Bytes torque = image(Block::Torque);
+    ++torque[13]; // the controller's own change: the 15 - 20 Kg delta voltage
+    sim.withModel([&](ControllerModel& m) { m.setImage(Command::Torque, torque); });
+    const auto pages = snapshot();
+
+    openFileMenu();
+    ASSERT_TRUE(action->isEnabled());
+    action->trigger();
+    openFileMenu();
+    EXPECT_FALSE(action->isEnabled()); // while its reads run
+    ASSERT_TRUE(waitFor([this] { return !note().isEmpty(); }));
+    EXPECT_EQ(marked(), QStringList({"Edit5", "ComboBox8", "Edit32", "Edit40"}));
+    EXPECT_EQ(note(), "4 fields differ from the controller");
+    EXPECT_EQ(form->ui().edit(5)->toolTip(), "In the controller: " + limitRead);
+    EXPECT_EQ(snapshot(), pages);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(form->PendingRequest, NothingAwaited);
+    EXPECT_EQ(requests(Command::LiveReadings), 1u); // only Read Flash's
+
+    button("BitBtn11")->click();
+    openFileMenu();
+    EXPECT_FALSE(action->isEnabled());
+}
+
+TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
+    const auto load = [this](const QString& name) {
+        form->Form5()->setDirectory(scratchFile(""));
+        form->Form5()->show();
+        form->Form5()->Edit1->setText(name);
+        form->Form5()->BitBtn1->click();
+    };
+    // A load that fails gives nothing to undo; a page read gives that page.
+    load("missing.el");
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    connectController();
+    button("BitBtn5")->click();
+    awaitReply();
+    EXPECT_TRUE(button("UndoBasic")->isEnabled());
+    EXPECT_EQ(enabledCount(
+                  {button("UndoPedalAssist"), button("UndoThrottleHandle"), button("UndoTorque")}),
+              0);
+
+    // Each page's undo puts back its own fields as read, and only those.
+    readFlash();
+    const std::vector<QString> read = snapshot();
+    const std::pair<const char*, int> pages[] = {
+        {"UndoBasic", 12}, {"UndoPedalAssist", 23}, {"UndoThrottleHandle", 28}, {"UndoTorque", 60}};
+    for (const auto& [undo, edit] : pages) {
+        form->ui().edit(edit)->setText("7");
+    }
+    form->ui().ComboBox4->setCurrentIndex(-1);
+    std::vector<QString> expected = snapshot();
+    for (const auto& [undo, edit] : pages) {
+        button(undo)->click();
+        expected[static_cast<std::size_t>(edit - 1)] = read[static_cast<std::size_t>(edit - 1)];
+        expected[97] = read[97]; // ComboBox4, on the Basic page
+        EXPECT_EQ(snapshot(), expected) << undo;
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(form->PendingRequest, NothingAwaited); // nothing went to the controller
+
+    // After a load, undo goes back to what was loaded.
+    form->ui().edit(12)->setText("44");
+    find<QComboBox>("ComboBox7")->setCurrentIndex(2);
+    SaveParameterFile(form->fields(), scratchFile("set.el").toStdString());
+    button("BitBtn5")->click(); // the Basic page from the controller again
+    awaitReply();
+    load("set.el");
+    ASSERT_FALSE(form->Form5()->isVisible());
+    const std::vector<QString> loaded = snapshot();
+    form->ui().edit(12)->setText("1");
+    find<QComboBox>("ComboBox7")->setCurrentIndex(0);
+    load("missing.el"); // a load that fails leaves what undo puts back as it was
+    button("UndoBasic")->click();
+    button("UndoPedalAssist")->click();
+    EXPECT_EQ(snapshot(), loaded);
+}
+
+} // namespace
+} // namespace morvent
