@@ -1,6 +1,7 @@
 #include "ControllerSession.h"
 
 #include "ConnectionHelp.h"
+#include "ControllerLine.h"
 #include "LineTiming.h"
 #include "TrafficDescription.h"
 
@@ -14,9 +15,7 @@ namespace morvent {
 ControllerSession::ControllerSession(const std::string& device, std::chrono::milliseconds timeout)
     : m_timeout(timeout) {
     m_comm.setCommName(device);
-    m_comm.setOutx_CtsFlow(false);
-    m_comm.setOutx_DsrFlow(false);
-    m_comm.setReadIntervalTimeout(100);
+    useControllerLine(m_comm);
     m_comm.OnReceiveData = [this](TComm*, const std::uint8_t* buffer, std::uint16_t length) {
         // One event is one reply, as in the window.
         m_chunk = Bytes(buffer, buffer + length);
