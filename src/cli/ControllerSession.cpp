@@ -60,6 +60,14 @@ void ControllerSession::reopen() {
     m_hungUp = false;
 }
 
+void ControllerSession::setRate(std::uint32_t baud) {
+    try {
+        m_comm.setBaudRate(baud);
+    } catch (const ECommsError& error) {
+        portLost(error);
+    }
+}
+
 void ControllerSession::send(const Bytes& frame) {
     if (m_hungUp) {
         hungUp(describeRequest(frame));
@@ -115,12 +123,12 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
         if (probing) {
             probing(rate);
         }
-        m_comm.setBaudRate(rate);
+        setRate(rate);
         std::this_thread::sleep_for(kConnectPause);
         m_chunk.reset();
         send(connectRequest());
         std::this_thread::sleep_for(kConnectPause);
-        m_comm.setBaudRate(kLineRate);
+        setRate(kLineRate);
         // The window listens one timer interval, but a reply that has begun is let finish.
         auto chunk = awaitChunk(kProbeListen);
         if (!chunk && m_hungUp) {

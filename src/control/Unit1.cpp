@@ -384,8 +384,9 @@ void TForm1::Timer1Timer() {
         ++m_probeRounds;
     }
     m_ui.ComboBox2->setCurrentIndex(next);
-    Comm1->setBaudRate(kProbeRates[static_cast<std::size_t>(next)]);
+    // Stopped first: a rate the adapter refuses is shown once, not at every tick behind the box.
     Timer1->stop();
+    Comm1->setBaudRate(kProbeRates[static_cast<std::size_t>(next)]);
     SendConnectCommand();
 }
 

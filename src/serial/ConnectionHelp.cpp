@@ -215,6 +215,10 @@ QString openFailureHelp(const std::string& devicePath, int systemError) {
         return QStringLiteral("The device %1 does not answer: the adapter was pulled or has "
                               "failed. Plug it in again and pick it from the Port list.")
             .arg(path);
+    case EINVAL:
+        return QStringLiteral("%1 does not take the line settings: its driver cannot set the rate "
+                              "or the character format asked for. Try another adapter.")
+            .arg(path);
     case ENOTTY:
         return QStringLiteral("%1 is not a serial port. Pick the adapter from the Port list.")
             .arg(path);
