@@ -1,5 +1,7 @@
 #include "ConnectionHelp.h"
 
+#include "Descriptor.h"
+
 #include <QStringList>
 
 #include <dirent.h>
@@ -103,13 +105,8 @@ QString permissionHelp(const std::string& devicePath) {
 }
 
 bool isOwnTerminalPath(const std::string& devicePath) {
-    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    const bool own = isOwnTerminal(fd);
-    ::close(fd);
-    return own;
+    const Descriptor fd(::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    return fd.valid() && isOwnTerminal(fd.get());
 }
 
 QString inUseHelp(const std::string& devicePath) {
