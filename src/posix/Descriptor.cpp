@@ -1,5 +1,6 @@
 #include "Descriptor.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace morvent {
@@ -14,6 +15,14 @@ void Descriptor::reset(int fd) noexcept {
 bool Descriptor::close() noexcept {
     const int fd = release();
     return fd >= 0 && ::close(fd) == 0;
+}
+
+int aboveStandardStreams(int fd) {
+    if (fd < 0 || fd > STDERR_FILENO) {
+        return fd;
+    }
+    const Descriptor low(fd);
+    return ::fcntl(low.get(), F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
 }
 
 } // namespace morvent

@@ -34,4 +34,9 @@ private:
     int m_fd = -1;
 };
 
+// The same open file as fd, on a descriptor above standard input, output and error when fd is one
+// of them (the program was started with them closed), so that nothing the program writes to
+// standard error ends up on a serial line or in a wake-up; -1 stays -1.
+int aboveStandardStreams(int fd);
+
 } // namespace morvent

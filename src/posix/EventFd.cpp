@@ -10,7 +10,7 @@
 
 namespace morvent {
 
-EventFd::EventFd() : m_fd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+EventFd::EventFd() : m_fd(aboveStandardStreams(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))) {}
 
 void EventFd::signal() const {
     const std::uint64_t one = 1;

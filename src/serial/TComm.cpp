@@ -19,16 +19,6 @@ namespace morvent {
 
 namespace {
 
-// Keeps 0 free to mean "closed" and never lets a port take over standard input or output when
-// the program was started with them closed.
-int moveAboveStandardStreams(int fd) {
-    if (fd < 0 || fd > STDERR_FILENO) {
-        return fd;
-    }
-    const Descriptor low(fd);
-    return ::fcntl(low.get(), F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
-}
-
 // Puts the device back as it was before this program opened it and lets others open it again.
 // Runs also inside a signal handler, so it makes only async-signal-safe calls.
 void restoreDevice(const void* data) {
@@ -62,7 +52,8 @@ void TComm::OpenComm() {
     }
 
     const std::string path = devicePath(m_commName);
-    m_port.reset(moveAboveStandardStreams(
+    // Also keeps 0 free to mean "closed".
+    m_port.reset(aboveStandardStreams(
         m_system.openDevice(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)));
     if (!m_port.valid()) {
         failOpen("Error opening serial port", errno);

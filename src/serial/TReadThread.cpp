@@ -213,9 +213,10 @@ void TReadThread::run() {
             deliver(buffer, count);
             count = 0;
             readStart = now;
-        } else if (count == 0 && totalOver) {
-            // A read that timed out empty is simply started again: an empty completion must
-            // never end the reader and leave the port open but deaf.
+        } else if (totalOver) {
+            // Only a read with nothing in hand gets here: one that timed out empty is simply
+            // started again, since an empty completion must never end the reader and leave the
+            // port open but deaf.
             readStart = now;
         }
     }

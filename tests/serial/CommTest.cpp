@@ -129,8 +129,17 @@ TEST(TComm, OpensTheControllerLineFromNothingAndPutsTheDeviceBackOnClose) {
     OpenPort port;
     useControllerLine(port.comm);
     const termios own = leaveForeignSettings(port.peer);
-    // A bare name is a device in /dev.
+    // A bare name is a device in /dev. Started with standard error closed, the program must not
+    // take the port for it, or its warnings would go to the controller.
     port.comm.setCommName(port.peer.path().substr(std::string("/dev/").size()));
+    const int standardError = ::dup(STDERR_FILENO);
+    ::close(STDERR_FILENO);
+    port.comm.OpenComm();
+    const auto handle = port.comm.ComHandle();
+    port.comm.CloseComm();
+    ::dup2(standardError, STDERR_FILENO);
+    ::close(standardError);
+    EXPECT_GT(handle, std::uint32_t{STDERR_FILENO});
     port.comm.OpenComm();
 
     EXPECT_EQ(openFailure(port.comm), "This serial port already opened");
@@ -157,7 +166,6 @@ TEST(TComm, OpensTheControllerLineFromNothingAndPutsTheDeviceBackOnClose) {
     port.comm.setBaudRate(1200);
     EXPECT_EQ(speedOf(port.peer), B1200);
     port.comm.CloseComm();
-    EXPECT_EQ(port.comm.ComHandle(), 0u);
     expectOwnSettingsBack(port.peer, own);
     port.comm.OpenComm();
     EXPECT_EQ(speedOf(port.peer), B1200);
