@@ -1,6 +1,7 @@
 #include "ControllerSession.h"
 
 #include "ConnectionHelp.h"
+#include "ControllerLine.h"
 #include "IdentityReply.h"
 #include "LineTiming.h"
 #include "TrafficDescription.h"
@@ -15,9 +16,7 @@ namespace morvent {
 ControllerSession::ControllerSession(const std::string& device, std::chrono::milliseconds timeout)
     : m_timeout(timeout) {
     m_comm.setCommName(device);
-    m_comm.setOutx_CtsFlow(false);
-    m_comm.setOutx_DsrFlow(false);
-    m_comm.setReadIntervalTimeout(100);
+    useControllerLine(m_comm);
     m_comm.OnReceiveData = [this](TComm*, const std::uint8_t* buffer, std::uint16_t length) {
         // One event is one reply, as in the window.
         m_chunk = Bytes(buffer, buffer + length);
@@ -60,6 +59,14 @@ void ControllerSession::reopen() {
         portLost(error);
     }
     m_hungUp = false;
+}
+
+void ControllerSession::setRate(std::uint32_t baud) {
+    try {
+        m_comm.setBaudRate(baud);
+    } catch (const ECommsError& error) {
+        portLost(error);
+    }
 }
 
 void ControllerSession::send(const Bytes& frame) {
@@ -117,12 +124,12 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
         if (probing) {
             probing(rate);
         }
-        m_comm.setBaudRate(rate);
+        setRate(rate);
         std::this_thread::sleep_for(kConnectPause);
         m_chunk.reset();
         send(connectRequest());
         std::this_thread::sleep_for(kConnectPause);
-        m_comm.setBaudRate(kLineRate);
+        setRate(kLineRate);
         // The window listens one timer interval, but a reply that has begun is let finish.
         auto chunk = awaitChunk(kProbeListen);
         if (!chunk && m_hungUp) {

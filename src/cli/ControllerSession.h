@@ -77,6 +77,8 @@ private:
     // Returns early when the line hangs up.
     std::optional<Bytes> awaitChunk(std::chrono::milliseconds timeout);
     void reopen();
+    // Switches the open line to another rate; a rate the adapter refuses ends the session.
+    void setRate(std::uint32_t baud);
     [[noreturn]] void portLost(const ECommsError& error) const;
     [[noreturn]] void hungUp(const std::string& what) const;
     [[noreturn]] void noReply(const std::string& what) const;

@@ -7,6 +7,7 @@
 #include "ComboItems.h"
 #include "ComparisonMarks.h"
 #include "ConnectionHelp.h"
+#include "ControllerLine.h"
 #include "FieldStore.h"
 #include "Frames.h"
 #include "IdentityReply.h"
@@ -73,19 +74,9 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     setObjectName(QStringLiteral("Form1"));
     m_ui.setupUi(this);
 
-    // The line as the controller wants it: 8N1 without hardware flow control. XON/XOFF is on in
-    // the stored settings but "Connect" switches it off before every open, because 0x11, the
-    // lead byte of every request, is the XON character.
     Comm1 = new TComm(this);
     Comm1->setObjectName(QStringLiteral("Comm1"));
-    Comm1->setOutx_CtsFlow(false);
-    Comm1->setOutx_DsrFlow(false);
-    Comm1->setOutx_XonXoffFlow(true);
-    Comm1->setInx_XonXoffFlow(true);
-    Comm1->setXonLimit(500);
-    Comm1->setXoffLimit(500);
-    // A reply arrives whole when no pause inside it exceeds this.
-    Comm1->setReadIntervalTimeout(100);
+    useControllerLine(*Comm1);
     Comm1->OnReceiveData = [this](TComm* sender, const std::uint8_t* buffer, std::uint16_t length) {
         // Read before the port was closed and not wanted since: handled, a reply would reopen
         // the port behind the user's back.
@@ -355,8 +346,6 @@ QString TForm1::deviceFor(const QString& portName) const {
 }
 
 void TForm1::BitBtn1Click() {
-    Comm1->setInx_XonXoffFlow(false);
-    Comm1->setOutx_XonXoffFlow(false);
     // Whenever it is open, whatever the flag says: a port left open must never make every later
     // "Connect" fail as opened already.
     if (Comm1->isOpen()) {
@@ -392,8 +381,9 @@ void TForm1::Timer1Timer() {
         ++m_probeRounds;
     }
     m_ui.ComboBox2->setCurrentIndex(next);
-    Comm1->setBaudRate(kProbeRates[static_cast<std::size_t>(next)]);
+    // Stopped first: a rate the adapter refuses is shown once, not at every tick behind the box.
     Timer1->stop();
+    Comm1->setBaudRate(kProbeRates[static_cast<std::size_t>(next)]);
     SendConnectCommand();
 }
 

@@ -1,5 +1,6 @@
 #include "FileIo.h"
 
+#include "Descriptor.h"
 #include "SignalUndo.h"
 
 #include <atomic>
@@ -17,29 +18,6 @@
 namespace morvent {
 
 namespace {
-
-// Closes a descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    int get() const { return m_fd; }
-    // Closes now, for the callers that need to know whether the last write-back failed.
-    bool close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
 
 bool writeAll(int fd, std::string_view content) {
     off_t at = 0;

@@ -6,8 +6,23 @@
 
 namespace morvent {
 
-// How the tool finds the controller's rate and paces its requests; the window and the
-// command-line tool both go by these.
+// The controller's line, how the tool finds its rate and how it paces its requests; the window
+// and the command-line tool both go by these.
+
+// What the controller's serial line is like besides its rate.
+struct LineFormat {
+    unsigned dataBits;
+    bool parityBit; // an even parity bit after the data bits
+    unsigned stopBits;
+    // RTS/CTS, DTR/DSR or XON/XOFF.
+    bool flowControl;
+    // A reply is taken whole once no byte has come for this long; a longer pause splits it.
+    std::chrono::milliseconds readInterval;
+};
+
+// 8N1 without flow control of any kind: the controller has no handshake lines, and 0x11, the
+// lead byte of every request, is the XON character.
+inline constexpr LineFormat kControllerLine{8, false, 1, false, std::chrono::milliseconds(100)};
 
 // The connect request goes out at each of these in turn; the index is the Bandrate list's.
 inline constexpr std::array<std::uint32_t, 5> kProbeRates{1200, 9600, 19200, 38400, 115200};

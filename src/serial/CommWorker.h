@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EventFd.h"
 #include "NotificationQueue.h"
 #include "SerialSystem.h"
 
@@ -24,7 +25,7 @@ public:
     }
 
 protected:
-    CommWorker(int port, int stopEvent, NotificationQueue& notifications,
+    CommWorker(int port, const EventFd& stopEvent, NotificationQueue& notifications,
                const SerialSystem& system)
         : m_port(port), m_stopEvent(stopEvent), m_notifications(notifications), m_system(system) {}
     // A worker joins in its own destructor, while the members its thread uses still exist.
@@ -36,7 +37,7 @@ protected:
     void postHangup() { m_notifications.post(CommNotification::RequestHangup); }
 
     const int m_port;
-    const int m_stopEvent;
+    const EventFd& m_stopEvent;
     NotificationQueue& m_notifications;
     const SerialSystem& m_system;
 

@@ -1,5 +1,7 @@
 #include "ConnectionHelp.h"
 
+#include "Descriptor.h"
+
 #include <QStringList>
 
 #include <dirent.h>
@@ -103,13 +105,8 @@ QString permissionHelp(const std::string& devicePath) {
 }
 
 bool isOwnTerminalPath(const std::string& devicePath) {
-    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    const bool own = isOwnTerminal(fd);
-    ::close(fd);
-    return own;
+    const Descriptor fd(::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    return fd.valid() && isOwnTerminal(fd.get());
 }
 
 QString inUseHelp(const std::string& devicePath) {
@@ -214,6 +211,10 @@ QString openFailureHelp(const std::string& devicePath, int systemError) {
     case EIO:
         return QStringLiteral("The device %1 does not answer: the adapter was pulled or has "
                               "failed. Plug it in again and pick it from the Port list.")
+            .arg(path);
+    case EINVAL:
+        return QStringLiteral("%1 does not take the line settings: its driver cannot set the rate "
+                              "or the character format asked for. Try another adapter.")
             .arg(path);
     case ENOTTY:
         return QStringLiteral("%1 is not a serial port. Pick the adapter from the Port list.")

@@ -26,8 +26,8 @@ bool isOwnTerminal(int fd);
 // Why a port could not be opened, and what to do about it, in plain words for a technician:
 // permission (the group that may use the device and how to join it, or how to give access where
 // no such group exists), in use (by whom, every process that can be found; ModemManager named
-// as the usual suspect), the program's own terminal, or no such device. Empty where there is
-// nothing useful to add.
+// as the usual suspect), the program's own terminal, no such device, or line settings the device
+// does not take. Empty where there is nothing useful to add.
 QString openFailureHelp(const std::string& devicePath, int systemError);
 
 } // namespace morvent

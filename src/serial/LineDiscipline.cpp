@@ -3,6 +3,7 @@
 #include <sys/ioctl.h>
 
 #include <array>
+#include <cerrno>
 #include <utility>
 
 namespace morvent {
@@ -26,19 +27,15 @@ speed_t speedConstant(std::uint32_t baudRate) {
     return B0;
 }
 
-termios lineAttributes(const LineSettings& s, const termios& current) {
+termios lineAttributes(const LineSettings& s) {
     // From nothing: whatever the previous program left on the line (input flow control, parity
     // marking, a line discipline of its own) must not survive into ours.
     termios t{};
     t.c_cflag = CLOCAL | CREAD;
     t.c_cc[VMIN] = 1;
     t.c_cc[VTIME] = 0;
-
-    // A rate the kernel does not know keeps the line's present speed rather than hanging it up
-    // (B0 would drop DTR).
-    const speed_t known = speedConstant(s.BaudRate);
-    cfsetispeed(&t, known != B0 ? known : cfgetispeed(&current));
-    cfsetospeed(&t, known != B0 ? known : cfgetospeed(&current));
+    cfsetispeed(&t, speedConstant(s.BaudRate));
+    cfsetospeed(&t, speedConstant(s.BaudRate));
 
     t.c_cflag &= ~static_cast<tcflag_t>(CSIZE);
     static constexpr std::array<tcflag_t, 4> sizes{CS5, CS6, CS7, CS8};
@@ -89,12 +86,25 @@ termios lineAttributes(const LineSettings& s, const termios& current) {
 }
 
 bool applyLineSettings(int fd, const LineSettings& settings) {
-    termios current{};
-    if (tcgetattr(fd, &current) != 0) {
+    // B0 would hang the line up (drop DTR) rather than set a speed.
+    if (speedConstant(settings.BaudRate) == B0) {
+        errno = EINVAL;
         return false;
     }
-    const termios wanted = lineAttributes(settings, current);
-    const bool applied = tcsetattr(fd, TCSANOW, &wanted) == 0;
+    const termios wanted = lineAttributes(settings);
+    // tcsetattr succeeds once the device takes any part of the attributes; a driver puts what it
+    // cannot do (a rate, five data bits, parity on a pseudo-terminal) back to what it can.
+    termios taken{};
+    if (tcsetattr(fd, TCSANOW, &wanted) != 0 || tcgetattr(fd, &taken) != 0) {
+        return false;
+    }
+    constexpr tcflag_t kFormat = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS;
+    if (cfgetospeed(&taken) != cfgetospeed(&wanted) ||
+        cfgetispeed(&taken) != cfgetispeed(&wanted) ||
+        (taken.c_cflag & kFormat) != (wanted.c_cflag & kFormat)) {
+        errno = EINVAL;
+        return false;
+    }
 
     // Devices without modem lines (pseudo-terminals) refuse these; the line works all the same.
     const int dtr = TIOCM_DTR;
@@ -103,7 +113,7 @@ bool applyLineSettings(int fd, const LineSettings& settings) {
     if (settings.RtsControl != TRtsControl::RtsHandshake) {
         ioctl(fd, settings.RtsControl == TRtsControl::RtsDisable ? TIOCMBIC : TIOCMBIS, &rts);
     }
-    return applied;
+    return true;
 }
 
 } // namespace morvent

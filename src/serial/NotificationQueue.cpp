@@ -2,26 +2,23 @@
 
 #include <QSocketNotifier>
 
-#include <sys/eventfd.h>
-#include <unistd.h>
-
+#include <cerrno>
 #include <system_error>
 
 namespace morvent {
 
 NotificationQueue::NotificationQueue(Deliver deliver, QObject* parent)
-    : QObject(parent), m_deliver(std::move(deliver)),
-      m_wakeUp(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-    if (m_wakeUp < 0) {
+    : QObject(parent), m_deliver(std::move(deliver)) {
+    if (!m_wakeUp.valid()) {
         throw std::system_error(errno, std::generic_category(), "eventfd");
     }
-    m_notifier = new QSocketNotifier(m_wakeUp, QSocketNotifier::Read, this);
+    m_notifier = new QSocketNotifier(m_wakeUp.fd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { deliverPending(); });
 }
 
 NotificationQueue::~NotificationQueue() {
+    // The notifier goes before the descriptor it watches.
     delete m_notifier;
-    ::close(m_wakeUp);
 }
 
 void NotificationQueue::post(CommNotification kind, std::uint32_t parameter,
@@ -30,8 +27,7 @@ void NotificationQueue::post(CommNotification kind, std::uint32_t parameter,
         const std::lock_guard lock(m_mutex);
         m_pending.push_back(Notification{kind, parameter, std::move(bytes)});
     }
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const auto written = ::write(m_wakeUp, &one, sizeof one);
+    m_wakeUp.signal();
 }
 
 void NotificationQueue::discard() {
@@ -49,8 +45,7 @@ void NotificationQueue::deliverPending() {
                 // Cleared only once the queue is seen empty, under the lock that posting takes
                 // first: a post after this point signals again. Should a handler throw, the
                 // signal stays set and the rest is delivered on the next pass.
-                std::uint64_t count = 0;
-                [[maybe_unused]] const auto read = ::read(m_wakeUp, &count, sizeof count);
+                m_wakeUp.drain();
                 return;
             }
             next = std::move(m_pending.front());

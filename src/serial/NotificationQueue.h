@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommTypes.h"
+#include "EventFd.h"
 
 #include <QObject>
 
@@ -45,7 +46,7 @@ private:
     void deliverPending();
 
     Deliver m_deliver;
-    int m_wakeUp = -1;
+    EventFd m_wakeUp;
     QSocketNotifier* m_notifier = nullptr;
     std::mutex m_mutex;
     std::deque<Notification> m_pending;

@@ -1,5 +1,7 @@
 #include "SerialSystem.h"
 
+#include "Descriptor.h"
+
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <pthread.h>
@@ -30,7 +32,7 @@ const SerialSystem& SerialSystem::real() {
     static const SerialSystem system{
         [](const char* path, int flags) { return ::open(path, flags); },
         [](int fd, termios* attributes) { return ::tcgetattr(fd, attributes); },
-        [] { return ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); },
+        [] { return aboveStandardStreams(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)); },
         startNamedThread,
         [](int fd, serial_icounter_struct* counters) { return ::ioctl(fd, TIOCGICOUNT, counters); },
     };

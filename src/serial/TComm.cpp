@@ -2,6 +2,7 @@
 
 #include "ConnectionHelp.h"
 #include "LineDiscipline.h"
+#include "Poll.h"
 #include "TReadThread.h"
 #include "TWriteThread.h"
 
@@ -17,22 +18,6 @@
 namespace morvent {
 
 namespace {
-
-// Keeps 0 free to mean "closed" and never lets a port take over standard input or output when
-// the program was started with them closed.
-int moveAboveStandardStreams(int fd) {
-    if (fd > STDERR_FILENO) {
-        return fd;
-    }
-    const int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
-    ::close(fd);
-    return moved;
-}
-
-void signal(int event) {
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const auto written = ::write(event, &one, sizeof one);
-}
 
 // Puts the device back as it was before this program opened it and lets others open it again.
 // Runs also inside a signal handler, so it makes only async-signal-safe calls.
@@ -67,73 +52,65 @@ void TComm::OpenComm() {
     }
 
     const std::string path = devicePath(m_commName);
-    int fd = m_system.openDevice(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
-        fd = moveAboveStandardStreams(fd);
+    // Also keeps 0 free to mean "closed".
+    m_port.reset(aboveStandardStreams(
+        m_system.openDevice(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)));
+    if (!m_port.valid()) {
+        failOpen("Error opening serial port", errno);
     }
-    if (fd < 0) {
-        throw ECommsError("Error opening serial port", errno);
-    }
+    const int fd = m_port.get();
     // One user at a time: a second component, or another program that locks its ports, is
     // refused here rather than sharing the line and stealing replies.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        throw ECommsError("Error opening serial port", error);
+        failOpen("Error opening serial port", errno);
     }
     // A device that went away can linger a moment after its last user let go (an adapter
     // pulled, the far end of a pseudo-terminal closed); it opens, but is hung up already.
     pollfd state{fd, 0, 0};
-    if (::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR)) != 0) {
-        ::close(fd);
-        throw ECommsError("Error opening serial port", EIO);
+    if (pollRetrying({&state, 1}, std::chrono::nanoseconds::zero()) > 0 &&
+        (state.revents & (POLLHUP | POLLERR)) != 0) {
+        failOpen("Error opening serial port", EIO);
     }
     if (!::isatty(fd)) {
-        ::close(fd);
-        throw ECommsError("File handle is not a comm handle ", ENOTTY);
+        failOpen("File handle is not a comm handle ", ENOTTY);
     }
     // The terminal the program runs in ("tty" typed for a port): raw mode at another speed would
     // leave the user without a usable terminal, and the bytes typed would go to the controller.
     if (isOwnTerminal(fd)) {
-        ::close(fd);
-        throw ECommsError("Error opening serial port", EBUSY);
+        failOpen("Error opening serial port", EBUSY);
     }
     // The device's own settings, put back when the port closes, also when a signal ends the
     // program while it is open.
-    m_device.fd = fd;
-    if (m_system.getAttributes(fd, &m_device.attributes) != 0) {
-        const int error = errno;
-        ::close(fd);
-        throw ECommsError("Cannot setup comm buffer", error);
+    termios own{};
+    if (m_system.getAttributes(fd, &own) != 0) {
+        failOpen("Cannot setup comm buffer", errno);
     }
+    m_device = DeviceLine{fd, own};
     m_restoreOnSignal = SignalUndo(restoreDevice, &m_device);
     // Also keeps out programs that do not lock (unless they run as root).
     ::ioctl(fd, TIOCEXCL);
 
-    m_port = fd;
-    // A setting the device refuses does not stop the open; the line keeps what it had.
     ApplyTimeouts();
-    ApplyLineSettings();
-    // After the settings: what arrived under the device's own ones is not the controller's.
-    tcflush(m_port, TCIOFLUSH);
-
-    m_stopEvent = m_system.createEvent();
-    if (m_stopEvent < 0) {
-        releaseAfterFailure("Unable to create event");
+    // A line the device will not set up as asked would only garble what goes over it.
+    if (!ApplyLineSettings()) {
+        failOpen("Cannot setup comm buffer", errno);
     }
+    // After the settings: what arrived under the device's own ones is not the controller's.
+    tcflush(fd, TCIOFLUSH);
 
-    m_reader = std::make_unique<TReadThread>(m_port, m_stopEvent, *m_notifications, m_system);
+    m_stopEvent = EventFd(Descriptor(m_system.createEvent()));
+    if (!m_stopEvent.valid()) {
+        failOpen("Unable to create event");
+    }
+    m_reader = std::make_unique<TReadThread>(fd, m_stopEvent, *m_notifications, m_system);
     m_reader->setTimeouts(m_timeouts);
     m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
     if (!m_reader->start()) {
-        m_reader.reset();
-        releaseAfterFailure("Unable to create read thread");
+        failOpen("Unable to create read thread");
     }
-
-    m_writer = std::make_unique<TWriteThread>(m_port, m_stopEvent, *m_notifications, m_system);
+    m_writer = std::make_unique<TWriteThread>(fd, m_stopEvent, *m_notifications, m_system);
     if (!m_writer->start()) {
-        stopWorkers();
-        releaseAfterFailure("Unable to create write thread");
+        failOpen("Unable to create write thread");
     }
 }
 
@@ -147,48 +124,38 @@ void TComm::OpenCommAlone() {
     }
 }
 
-void TComm::releaseAfterFailure(const char* message) {
-    m_reader.reset();
-    m_writer.reset();
-    if (m_stopEvent >= 0) {
-        ::close(m_stopEvent);
-        m_stopEvent = -1;
+void TComm::failOpen(const char* message, int systemError) {
+    release();
+    throw ECommsError(message, systemError);
+}
+
+void TComm::release() {
+    // The workers first, while the port they use is still there. The stop event is never reset,
+    // so every wait in both of them sees it until they are gone.
+    if (m_stopEvent.valid()) {
+        m_stopEvent.signal();
     }
-    releasePort();
-    throw ECommsError(message);
-}
-
-void TComm::releasePort() {
-    restoreDevice(&m_device);
-    m_restoreOnSignal.reset();
-    ::close(m_port);
-    m_port = -1;
-}
-
-void TComm::stopWorkers() {
-    // The stop event is never reset, so every wait in both workers sees it until they are gone.
-    signal(m_stopEvent);
     if (m_reader) {
-        tcflush(m_port, TCIFLUSH);
-        m_reader->join();
+        tcflush(m_port.get(), TCIFLUSH);
         m_reader.reset();
     }
     if (m_writer) {
         // Drops what the writer could not send yet, so closing never waits for a stuck line.
-        tcflush(m_port, TCOFLUSH);
-        m_writer->join();
+        tcflush(m_port.get(), TCOFLUSH);
         m_writer.reset();
     }
+    m_stopEvent = EventFd(Descriptor());
+    if (m_device.fd >= 0) {
+        restoreDevice(&m_device);
+        m_restoreOnSignal.reset();
+        m_device.fd = -1;
+    }
+    // The last descriptor of the device closing lets go of the lock.
+    m_port.reset();
 }
 
 void TComm::CloseComm() {
-    if (!isOpen()) {
-        return;
-    }
-    stopWorkers();
-    ::close(m_stopEvent);
-    m_stopEvent = -1;
-    releasePort();
+    release();
 }
 
 void TComm::discardNotifications() {
@@ -206,7 +173,7 @@ bool TComm::ApplyLineSettings() {
     if (m_reader) {
         m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
     }
-    return applyLineSettings(m_port, m_line);
+    return applyLineSettings(m_port.get(), m_line);
 }
 
 void TComm::ApplyTimeouts() {

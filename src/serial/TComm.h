@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CommTypes.h"
+#include "Descriptor.h"
+#include "EventFd.h"
 #include "NotificationQueue.h"
 #include "SerialSystem.h"
 #include "SignalUndo.h"
@@ -9,10 +11,12 @@
 
 #include <termios.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace morvent {
 
@@ -38,8 +42,9 @@ public:
     explicit TComm(QObject* owner = nullptr, const SerialSystem& system = SerialSystem::real());
     ~TComm() override;
 
-    // Opens CommName with the current settings; raises ECommsError and stays closed on failure.
-    // The program's own terminal is refused with the open error.
+    // Opens CommName with the current settings; raises ECommsError and stays closed on failure,
+    // also when the device refuses a line setting. The program's own terminal is refused with the
+    // open error.
     void OpenComm();
     // OpenComm for a new connection: also refuses with the open error a device that another
     // process has open without a lock (a terminal program, a logger). That takes a look at every
@@ -56,8 +61,10 @@ public:
     bool SendData(const std::uint8_t* buffer, std::uint16_t size);
 
     // The open port's file descriptor; 0 while closed.
-    std::uint32_t ComHandle() const { return m_port < 0 ? 0 : static_cast<std::uint32_t>(m_port); }
-    bool isOpen() const { return m_port >= 0; }
+    std::uint32_t ComHandle() const {
+        return isOpen() ? static_cast<std::uint32_t>(m_port.get()) : 0;
+    }
+    bool isOpen() const { return m_port.valid(); }
 
     // A bare name ("ttyUSB0") is a device in /dev; a name starting with "/" is a path as typed.
     // Takes effect at the next OpenComm.
@@ -66,7 +73,8 @@ public:
     static std::string devicePath(const std::string& commName);
 
     // Line settings. A new value is applied to an open port at once; Parity waits for the next
-    // open or the next time another setting is applied.
+    // open or the next time another setting is applied. A value the open device refuses raises
+    // ECommsError and leaves the setting and the line as they were.
     const LineSettings& lineSettings() const { return m_line; }
     std::uint32_t BaudRate() const { return m_line.BaudRate; }
     void setBaudRate(std::uint32_t value) { updateLine(m_line.BaudRate, value); }
@@ -155,9 +163,12 @@ private:
         if (field == value) {
             return;
         }
-        field = value;
-        if (isOpen()) {
+        const T before = std::exchange(field, value);
+        if (isOpen() && !ApplyLineSettings()) {
+            const int error = errno;
+            field = before;
             ApplyLineSettings();
+            throw ECommsError("Cannot setup comm buffer", error);
         }
     }
     void updateTimeout(std::uint32_t& field, std::uint32_t value) {
@@ -171,9 +182,8 @@ private:
     }
     bool ApplyLineSettings();
     void ApplyTimeouts();
-    void stopWorkers();
-    [[noreturn]] void releaseAfterFailure(const char* message);
-    void releasePort();
+    [[noreturn]] void failOpen(const char* message, int systemError = 0);
+    void release();
     void deliver(const Notification& notification);
 
     SerialSystem m_system;
@@ -182,10 +192,12 @@ private:
     CommTimeouts m_timeouts;
     NotificationQueue* m_notifications;
 
-    int m_port = -1;
-    DeviceLine m_device;
+    // What an open port holds; release() lets go of all of it, whether the port was open or an
+    // open failed halfway.
+    Descriptor m_port;
+    DeviceLine m_device; // fd -1 until the device's own settings are known
     SignalUndo m_restoreOnSignal;
-    int m_stopEvent = -1;
+    EventFd m_stopEvent{Descriptor()};
     std::unique_ptr<TReadThread> m_reader;
     std::unique_ptr<TWriteThread> m_writer;
 };

@@ -1,5 +1,7 @@
 #include "TReadThread.h"
 
+#include "Poll.h"
+
 #include <linux/serial.h>
 #include <poll.h>
 #include <termios.h>
@@ -40,7 +42,7 @@ int remainingMs(std::chrono::steady_clock::time_point deadline) {
 
 } // namespace
 
-TReadThread::TReadThread(int port, int stopEvent, NotificationQueue& notifications,
+TReadThread::TReadThread(int port, const EventFd& stopEvent, NotificationQueue& notifications,
                          const SerialSystem& system)
     : CommWorker(port, stopEvent, notifications, system) {}
 
@@ -58,8 +60,9 @@ void TReadThread::setTimeouts(const CommTimeouts& timeouts) {
     m_totalConstant.store(timeouts.ReadTotalTimeoutConstant);
 }
 
-int TReadThread::waitMilliseconds(std::size_t count, Clock::time_point readStart,
-                                  Clock::time_point lastByte) const {
+std::chrono::milliseconds TReadThread::waitMilliseconds(std::size_t count,
+                                                        Clock::time_point readStart,
+                                                        Clock::time_point lastByte) const {
     int wait = -1;
     auto shorten = [&wait](int ms) { wait = wait < 0 ? ms : std::min(wait, ms); };
 
@@ -75,7 +78,7 @@ int TReadThread::waitMilliseconds(std::size_t count, Clock::time_point readStart
     if (m_countersKept) {
         shorten(kLineStatusPeriodMs);
     }
-    return wait;
+    return std::chrono::milliseconds(wait);
 }
 
 void TReadThread::deliver(const std::uint8_t* bytes, std::size_t count) {
@@ -171,12 +174,8 @@ void TReadThread::run() {
     Clock::time_point lastByte = readStart;
 
     for (;;) {
-        pollfd fds[2] = {{m_stopEvent, POLLIN, 0}, {m_port, POLLIN, 0}};
-        const int ready = ::poll(fds, 2, waitMilliseconds(count, readStart, lastByte));
-        if (ready < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+        pollfd fds[2] = {{m_stopEvent.fd(), POLLIN, 0}, {m_port, POLLIN, 0}};
+        if (pollRetrying(fds, waitMilliseconds(count, readStart, lastByte)) < 0) {
             postHangup();
             break;
         }
@@ -214,9 +213,10 @@ void TReadThread::run() {
             deliver(buffer, count);
             count = 0;
             readStart = now;
-        } else if (count == 0 && totalOver) {
-            // A read that timed out empty is simply started again: an empty completion must
-            // never end the reader and leave the port open but deaf.
+        } else if (totalOver) {
+            // Only a read with nothing in hand gets here: one that timed out empty is simply
+            // started again, since an empty completion must never end the reader and leave the
+            // port open but deaf.
             readStart = now;
         }
     }

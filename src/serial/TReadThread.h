@@ -20,7 +20,7 @@ class TReadThread : public CommWorker {
 public:
     static constexpr std::size_t kChunkSize = 1024;
 
-    TReadThread(int port, int stopEvent, NotificationQueue& notifications,
+    TReadThread(int port, const EventFd& stopEvent, NotificationQueue& notifications,
                 const SerialSystem& system);
     ~TReadThread();
 
@@ -35,8 +35,9 @@ private:
     enum class Outcome { Continue, Stop };
 
     void run();
-    int waitMilliseconds(std::size_t count, Clock::time_point readStart,
-                         Clock::time_point lastByte) const;
+    // How long the next wait may last; negative: until something happens.
+    std::chrono::milliseconds waitMilliseconds(std::size_t count, Clock::time_point readStart,
+                                               Clock::time_point lastByte) const;
     Outcome readAvailable(std::uint8_t* buffer, std::size_t& count, short events);
     void deliver(const std::uint8_t* bytes, std::size_t count);
     void checkLineCounters();

@@ -1,7 +1,7 @@
 #include "TWriteThread.h"
 
-#include <poll.h>
-#include <sys/eventfd.h>
+#include "Poll.h"
+
 #include <termios.h>
 #include <unistd.h>
 
@@ -9,20 +9,17 @@
 
 namespace morvent {
 
-TWriteThread::TWriteThread(int port, int stopEvent, NotificationQueue& notifications,
+TWriteThread::TWriteThread(int port, const EventFd& stopEvent, NotificationQueue& notifications,
                            const SerialSystem& system)
     : CommWorker(port, stopEvent, notifications, system) {}
 
 TWriteThread::~TWriteThread() {
     join();
-    if (m_queueEvent >= 0) {
-        ::close(m_queueEvent);
-    }
 }
 
 bool TWriteThread::start() {
-    m_queueEvent = m_system.createEvent();
-    if (m_queueEvent < 0) {
+    m_queueEvent = EventFd(Descriptor(m_system.createEvent()));
+    if (!m_queueEvent.valid()) {
         return false;
     }
     return startThread([this] { run(); }, "comm-writer");
@@ -36,8 +33,8 @@ bool TWriteThread::enqueue(std::vector<std::uint8_t> bytes) {
         const std::lock_guard lock(m_mutex);
         m_queue.push_back(std::move(bytes));
     }
-    const std::uint64_t one = 1;
-    return ::write(m_queueEvent, &one, sizeof one) == sizeof one;
+    m_queueEvent.signal();
+    return true;
 }
 
 bool TWriteThread::takeNext(std::vector<std::uint8_t>& bytes) {
@@ -69,11 +66,8 @@ bool TWriteThread::writeWhole(const std::vector<std::uint8_t>& bytes) {
             return false;
         }
         // The output queue is full: wait for room, or for the port to close.
-        pollfd fds[2] = {{m_stopEvent, POLLIN, 0}, {m_port, POLLOUT, 0}};
-        if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+        pollfd fds[2] = {{m_stopEvent.fd(), POLLIN, 0}, {m_port, POLLOUT, 0}};
+        if (pollRetrying(fds) < 0) {
             postHangup();
             return false;
         }
@@ -96,8 +90,7 @@ void TWriteThread::run() {
     std::vector<std::uint8_t> bytes;
     for (;;) {
         if (takeNext(bytes)) {
-            pollfd stop{m_stopEvent, POLLIN, 0};
-            if (::poll(&stop, 1, 0) > 0 || !writeWhole(bytes)) {
+            if (m_stopEvent.signalled() || !writeWhole(bytes)) {
                 break;
             }
             announceEmpty = true;
@@ -108,19 +101,15 @@ void TWriteThread::run() {
         }
         announceEmpty = false;
 
-        pollfd fds[2] = {{m_stopEvent, POLLIN, 0}, {m_queueEvent, POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+        pollfd fds[2] = {{m_stopEvent.fd(), POLLIN, 0}, {m_queueEvent.fd(), POLLIN, 0}};
+        if (pollRetrying(fds) < 0) {
             postHangup();
             break;
         }
         if (fds[0].revents != 0) {
             break;
         }
-        std::uint64_t drained = 0;
-        if (::read(m_queueEvent, &drained, sizeof drained) < 0 && errno != EAGAIN) {
+        if (!m_queueEvent.drain()) {
             postHangup();
             break;
         }

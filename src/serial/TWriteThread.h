@@ -16,7 +16,7 @@ namespace morvent {
 // write is abandoned, and the rest of the queue dropped, as soon as the stop event is signalled.
 class TWriteThread : public CommWorker {
 public:
-    TWriteThread(int port, int stopEvent, NotificationQueue& notifications,
+    TWriteThread(int port, const EventFd& stopEvent, NotificationQueue& notifications,
                  const SerialSystem& system);
     ~TWriteThread();
 
@@ -31,7 +31,7 @@ private:
     bool writeWhole(const std::vector<std::uint8_t>& bytes);
     bool takeNext(std::vector<std::uint8_t>& bytes);
 
-    int m_queueEvent = -1;
+    EventFd m_queueEvent{Descriptor()};
     std::atomic<bool> m_ended{false};
 
     std::mutex m_mutex;

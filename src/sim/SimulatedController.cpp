@@ -1,12 +1,12 @@
 #include "SimulatedController.h"
 
+#include "Poll.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <poll.h>
 #include <stdexcept>
-#include <sys/eventfd.h>
 #include <sys/ioctl.h>
 #include <system_error>
 #include <termios.h>
@@ -39,19 +39,6 @@ constexpr auto kLineSpeedPoll = std::chrono::milliseconds(5);
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-void notify(int eventFd) {
-    const std::uint64_t one = 1;
-    // An eventfd counter cannot overflow from a handful of signals, so the write cannot fail.
-    [[maybe_unused]] const ssize_t written = ::write(eventFd, &one, sizeof one);
-}
-
-void closeFd(int& fd) {
-    if (fd >= 0) {
-        ::close(fd);
-        fd = -1;
-    }
-}
-
 } // namespace
 
 SimulatedController::SimulatedController(std::uint32_t seed) : m_model(seed) {}
@@ -65,41 +52,41 @@ void SimulatedController::start() {
         throw std::logic_error("the simulated controller is already running");
     }
     try {
-        m_masterFd = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (m_masterFd < 0) {
+        m_master.reset(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
+        if (!m_master.valid()) {
             throwErrno("posix_openpt");
         }
-        if (::grantpt(m_masterFd) != 0 || ::unlockpt(m_masterFd) != 0) {
+        if (::grantpt(m_master.get()) != 0 || ::unlockpt(m_master.get()) != 0) {
             throwErrno("unlockpt");
         }
         std::array<char, 128> name{};
-        if (::ptsname_r(m_masterFd, name.data(), name.size()) != 0) {
+        if (::ptsname_r(m_master.get(), name.data(), name.size()) != 0) {
             throwErrno("ptsname_r");
         }
-        m_slaveFd = ::open(name.data(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (m_slaveFd < 0) {
+        m_slave.reset(::open(name.data(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+        if (!m_slave.valid()) {
             throwErrno("open pty device end");
         }
         // Raw before anyone can open the device end: a pty starts with echo on, and an echoed
         // request would come back to the master as a reply the controller never sent.
         termios settings{};
-        if (::tcgetattr(m_slaveFd, &settings) != 0) {
+        if (::tcgetattr(m_slave.get(), &settings) != 0) {
             throwErrno("tcgetattr");
         }
         ::cfmakeraw(&settings);
         settings.c_cflag |= CLOCAL | CREAD;
         ::cfsetispeed(&settings, B9600);
         ::cfsetospeed(&settings, B9600);
-        if (::tcsetattr(m_slaveFd, TCSANOW, &settings) != 0) {
+        if (::tcsetattr(m_slave.get(), TCSANOW, &settings) != 0) {
             throwErrno("tcsetattr");
         }
-        if (::fcntl(m_masterFd, F_SETFL, O_NONBLOCK) != 0) {
+        if (::fcntl(m_master.get(), F_SETFL, O_NONBLOCK) != 0) {
             throwErrno("fcntl");
         }
-        m_stopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-        m_hangUpFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-        m_noiseFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-        if (m_stopFd < 0 || m_hangUpFd < 0 || m_noiseFd < 0) {
+        m_stop = EventFd();
+        m_hangUp = EventFd();
+        m_noise = EventFd();
+        if (!m_stop.valid() || !m_hangUp.valid() || !m_noise.valid()) {
             throwErrno("eventfd");
         }
         {
@@ -122,7 +109,7 @@ void SimulatedController::stop() {
     if (!m_worker.joinable()) {
         return;
     }
-    notify(m_stopFd);
+    m_stop.signal();
     m_worker.join();
     closeDescriptors();
     m_running = false;
@@ -137,7 +124,7 @@ void SimulatedController::hangUp() {
     if (!m_worker.joinable()) {
         return;
     }
-    notify(m_hangUpFd);
+    m_hangUp.signal();
     std::unique_lock lock(m_stateMutex);
     m_stateChanged.wait(lock, [this] { return m_hungUp || !m_serving; });
 }
@@ -172,23 +159,19 @@ void SimulatedController::serve() {
 void SimulatedController::serveRequests() {
     std::array<std::uint8_t, 512> buffer{};
     for (;;) {
-        std::array<pollfd, 4> fds{{{m_stopFd, POLLIN, 0},
-                                   {m_hangUpFd, POLLIN, 0},
-                                   {m_noiseFd, POLLIN, 0},
-                                   {m_masterFd, POLLIN, 0}}};
-        const nfds_t count = m_masterFd >= 0 ? 4 : 3;
-        if (::poll(fds.data(), count, -1) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+        std::array<pollfd, 4> fds{{{m_stop.fd(), POLLIN, 0},
+                                   {m_hangUp.fd(), POLLIN, 0},
+                                   {m_noise.fd(), POLLIN, 0},
+                                   {m_master.get(), POLLIN, 0}}};
+        const std::size_t count = m_master.valid() ? 4 : 3;
+        if (pollRetrying(std::span(fds.data(), count)) < 0) {
             throwErrno("poll");
         }
         if (fds[0].revents != 0) {
             return;
         }
         if (fds[1].revents != 0) {
-            std::uint64_t drained = 0;
-            [[maybe_unused]] const ssize_t got = ::read(m_hangUpFd, &drained, sizeof drained);
+            m_hangUp.drain();
             closeMaster();
             continue;
         }
@@ -198,7 +181,7 @@ void SimulatedController::serveRequests() {
         if (count < 4 || fds[3].revents == 0) {
             continue;
         }
-        const ssize_t got = ::read(m_masterFd, buffer.data(), buffer.size());
+        const ssize_t got = ::read(m_master.get(), buffer.data(), buffer.size());
         if (got > 0) {
             answer(std::span(buffer.data(), static_cast<std::size_t>(got)));
         } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
@@ -276,7 +259,7 @@ bool SimulatedController::deliver(const ControllerReply& reply) {
                 return false;
             }
         }
-        closeFd(m_slaveFd);
+        m_slave.reset();
         closeMaster();
         return false;
     }
@@ -286,20 +269,19 @@ bool SimulatedController::deliver(const ControllerReply& reply) {
 void SimulatedController::injectNoise(Bytes bytes) {
     {
         std::lock_guard lock(m_noiseMutex);
-        m_noise.insert(m_noise.end(), bytes.begin(), bytes.end());
+        m_noiseBytes.insert(m_noiseBytes.end(), bytes.begin(), bytes.end());
     }
-    notify(m_noiseFd);
+    m_noise.signal();
 }
 
 void SimulatedController::sendNoise() {
-    std::uint64_t drained = 0;
-    [[maybe_unused]] const ssize_t got = ::read(m_noiseFd, &drained, sizeof drained);
+    m_noise.drain();
     Bytes noise;
     {
         std::lock_guard lock(m_noiseMutex);
-        noise.swap(m_noise);
+        noise.swap(m_noiseBytes);
     }
-    if (m_masterFd >= 0 && !noise.empty()) {
+    if (m_master.valid() && !noise.empty()) {
         send(noise, ControllerModel::kReplyBaud);
     }
 }
@@ -329,7 +311,7 @@ bool SimulatedController::send(std::span<const std::uint8_t> bytes, unsigned bau
 
 std::optional<std::size_t> SimulatedController::writeSome(std::span<const std::uint8_t> bytes) {
     for (;;) {
-        const ssize_t written = ::write(m_masterFd, bytes.data(), bytes.size());
+        const ssize_t written = ::write(m_master.get(), bytes.data(), bytes.size());
         if (written > 0) {
             return static_cast<std::size_t>(written);
         }
@@ -354,16 +336,13 @@ SimulatedController::Wait SimulatedController::pauseUntil(Clock::time_point dead
         if (now >= deadline) {
             return Wait::Elapsed;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - now);
-        const timespec timeout{static_cast<time_t>(left.count() / 1'000'000'000),
-                               static_cast<long>(left.count() % 1'000'000'000)};
-        std::array<pollfd, 2> fds{{{m_stopFd, POLLIN, 0}, {m_hangUpFd, POLLIN, 0}}};
-        const int ready = ::ppoll(fds.data(), fds.size(), &timeout, nullptr);
+        std::array<pollfd, 2> fds{{{m_stop.fd(), POLLIN, 0}, {m_hangUp.fd(), POLLIN, 0}}};
+        const int ready = pollRetrying(fds, deadline - now);
         if (ready > 0) {
             return Wait::Interrupted;
         }
-        if (ready < 0 && errno != EINTR) {
-            throwErrno("ppoll");
+        if (ready < 0) {
+            throwErrno("poll");
         }
     }
 }
@@ -376,20 +355,12 @@ SimulatedController::Wait SimulatedController::pauseFor(std::chrono::millisecond
 }
 
 SimulatedController::Wait SimulatedController::awaitWritable() {
-    for (;;) {
-        std::array<pollfd, 3> fds{
-            {{m_stopFd, POLLIN, 0}, {m_hangUpFd, POLLIN, 0}, {m_masterFd, POLLOUT, 0}}};
-        if (::poll(fds.data(), fds.size(), -1) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throwErrno("poll");
-        }
-        if (fds[0].revents != 0 || fds[1].revents != 0) {
-            return Wait::Interrupted;
-        }
-        return Wait::Elapsed;
+    std::array<pollfd, 3> fds{
+        {{m_stop.fd(), POLLIN, 0}, {m_hangUp.fd(), POLLIN, 0}, {m_master.get(), POLLOUT, 0}}};
+    if (pollRetrying(fds) < 0) {
+        throwErrno("poll");
     }
+    return fds[0].revents != 0 || fds[1].revents != 0 ? Wait::Interrupted : Wait::Elapsed;
 }
 
 SimulatedController::LineState SimulatedController::awaitLineBaud(unsigned baud) {
@@ -409,7 +380,7 @@ SimulatedController::LineState SimulatedController::awaitLineBaud(unsigned baud)
 
 unsigned SimulatedController::lineBaud() const {
     termios settings{};
-    if (::tcgetattr(m_slaveFd, &settings) != 0) {
+    if (::tcgetattr(m_slave.get(), &settings) != 0) {
         throwErrno("tcgetattr");
     }
     const speed_t speed = ::cfgetospeed(&settings);
@@ -423,22 +394,22 @@ unsigned SimulatedController::lineBaud() const {
 
 int SimulatedController::unreadByTool() const {
     int count = 0;
-    return m_slaveFd >= 0 && ::ioctl(m_slaveFd, FIONREAD, &count) == 0 ? count : 0;
+    return m_slave.valid() && ::ioctl(m_slave.get(), FIONREAD, &count) == 0 ? count : 0;
 }
 
 void SimulatedController::closeMaster() {
-    closeFd(m_masterFd);
+    m_master.reset();
     std::lock_guard lock(m_stateMutex);
     m_hungUp = true;
     m_stateChanged.notify_all();
 }
 
 void SimulatedController::closeDescriptors() {
-    closeFd(m_masterFd);
-    closeFd(m_slaveFd);
-    closeFd(m_stopFd);
-    closeFd(m_hangUpFd);
-    closeFd(m_noiseFd);
+    m_master.reset();
+    m_slave.reset();
+    m_stop = EventFd(Descriptor());
+    m_hangUp = EventFd(Descriptor());
+    m_noise = EventFd(Descriptor());
     std::lock_guard lock(m_stateMutex);
     m_devicePath.clear();
     m_serving = false;

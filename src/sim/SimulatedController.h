@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ControllerModel.h"
+#include "Descriptor.h"
+#include "EventFd.h"
 
 #include <atomic>
 #include <chrono>
@@ -111,15 +113,15 @@ private:
     ControllerModel m_model;
 
     // Set by start() before the worker exists; afterwards the master end belongs to the worker.
-    int m_masterFd = -1;
+    Descriptor m_master;
     // Held open for the server's whole life, so the master never sees the line drop while the
     // tool closes and reopens its end; never read from, only asked for the line speed.
-    int m_slaveFd = -1;
-    int m_stopFd = -1;   // signalled once, never reset
-    int m_hangUpFd = -1; // signalled by hangUp(), drained by the worker
-    int m_noiseFd = -1;  // signalled by injectNoise()
+    Descriptor m_slave;
+    EventFd m_stop{Descriptor()};   // signalled once, never reset
+    EventFd m_hangUp{Descriptor()}; // signalled by hangUp(), drained by the worker
+    EventFd m_noise{Descriptor()};  // signalled by injectNoise()
     std::mutex m_noiseMutex;
-    Bytes m_noise;
+    Bytes m_noiseBytes;
     std::thread m_worker;
 
     mutable std::mutex m_stateMutex;

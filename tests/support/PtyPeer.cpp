@@ -104,4 +104,8 @@ termios PtyPeer::lineSettings() const {
     return t;
 }
 
+void PtyPeer::setLineSettings(const termios& settings) {
+    tcsetattr(m_slave, TCSANOW, &settings);
+}
+
 } // namespace morvent::test

@@ -33,6 +33,8 @@ public:
     // Closes the master: the component's side sees the device go away.
     void hangUp();
     termios lineSettings() const;
+    // As another program may leave the line before the component opens it.
+    void setLineSettings(const termios& settings);
 
 private:
     int m_master = -1;

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace morvent {
+
+class TComm;
+
+// Gives the component the controller's line format and read interval, for its next open; the
+// rate is the opener's to choose (probing starts at the first probe rate).
+void useControllerLine(TComm& comm);
+
+} // namespace morvent
