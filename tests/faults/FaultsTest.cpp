@@ -174,8 +174,6 @@ public:
     static constexpr tcflag_t kForeign = IXOFF | INPCK | IGNPAR;
 
     // Another program with the device open, without a lock: a sleep whose descriptor 3 is it.
-    // Forked by hand: ThreadSanitizer takes QProcess's vfork for a fork of this process and
-    // would end it at the next thread started.
     pid_t holdWithoutLock() {
         const int fd = ::open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY);
         const pid_t pid = ::fork();
