@@ -9,6 +9,7 @@
 #include "Frames.h"
 #include "LineTiming.h"
 #include "Offscreen.h"
+#include "ProcessProbes.h"
 #include "SimulatedWindow.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@
 
 using namespace morvent;
 using morvent::test::ProgramBoxes;
+using morvent::test::residentKiB;
 using morvent::test::SimulatedWindow;
 using Clock = std::chrono::steady_clock;
 
@@ -66,17 +68,6 @@ double msSinceProcessStart() {
     clock_gettime(CLOCK_BOOTTIME, &now);
     return (static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9 - startedS) *
            1000.0;
-}
-
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
 }
 
 } // namespace

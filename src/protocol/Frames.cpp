@@ -72,9 +72,7 @@ bool acknowledgementChecksumValid(std::span<const std::uint8_t> reply) {
            replyByte(reply, 2);
 }
 
-namespace {
-
-std::optional<std::size_t> payloadLength(Command command) {
+std::optional<std::size_t> replyPayloadLength(Command command) {
     switch (command) {
     case Command::FirmwareText:
         break;
@@ -94,8 +92,6 @@ std::optional<std::size_t> payloadLength(Command command) {
     return std::nullopt;
 }
 
-} // namespace
-
 ReplyFlaw readReplyFlaw(Command command, std::span<const std::uint8_t> received) {
     if (received.empty() || received[0] != code(command)) {
         return ReplyFlaw::WrongCode;
@@ -104,7 +100,7 @@ ReplyFlaw readReplyFlaw(Command command, std::span<const std::uint8_t> received)
         return ReplyFlaw::Cut;
     }
     const std::size_t length = received[1];
-    if (const auto expected = payloadLength(command); expected && length != *expected) {
+    if (const auto expected = replyPayloadLength(command); expected && length != *expected) {
         return ReplyFlaw::WrongLength;
     }
     if (received.size() < 3 + length) {

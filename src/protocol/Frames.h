@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -31,6 +32,10 @@ constexpr std::size_t kPedalAssistLength = 11;
 constexpr std::size_t kThrottleHandleLength = 6;
 constexpr std::size_t kTorqueLength = 71;
 constexpr std::size_t kLiveReadingsLength = 9;
+
+// The payload length of every reply to this code; nothing for the firmware text, whose length
+// varies.
+std::optional<std::size_t> replyPayloadLength(Command command);
 
 constexpr std::uint8_t code(Command c) {
     return static_cast<std::uint8_t>(c);

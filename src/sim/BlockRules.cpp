@@ -150,18 +150,11 @@ std::optional<std::size_t> blame(const AcceptanceRule& rule,
 } // namespace
 
 std::optional<std::size_t> parameterBlockLength(Command command) {
-    switch (command) {
-    case Command::Basic:
-        return kBasicLength;
-    case Command::PedalAssist:
-        return kPedalAssistLength;
-    case Command::ThrottleHandle:
-        return kThrottleHandleLength;
-    case Command::Torque:
-        return kTorqueLength;
-    default:
+    if (std::find(kParameterBlockCodes.begin(), kParameterBlockCodes.end(), command) ==
+        kParameterBlockCodes.end()) {
         return std::nullopt;
     }
+    return replyPayloadLength(command);
 }
 
 ControllerRatings ratingsFromIdentity(std::span<const std::uint8_t> identity) {
