@@ -1,7 +1,10 @@
 #include "Form1Fixture.h"
 #include "Layout.h"
 
+#include "AboutBox.h"
+#include "LoadWindow.h"
 #include "PortComboBox.h"
+#include "SaveWindow.h"
 #include "StatusReporter.h"
 #include "TrafficDescription.h"
 #include "TrafficLog.h"
@@ -30,13 +33,21 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
     EXPECT_EQ(boxes.shown, std::vector<QString>(3, "plain: Error sending!"));
     EXPECT_EQ(form->Comm1->BaudRate(), 1200u);
     EXPECT_FALSE(form->Timer1->isActive());
-    // Every page, with the status bar below, shows all it holds.
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // Every page, with the status bar below, and each window it opens, at its own size: no
+    // control is squeezed below the size its text needs or reaches past its page or window.
+    form->Help1Click();
+    form->Save1Click();
+    form->Load1Click();
+    std::vector<QWidget*> areas{form->Form3(), form->Form4(), form->Form5()};
     for (int page = 0; page < notebook()->count(); ++page) {
-        notebook()->setCurrentIndex(page);
+        areas.push_back(notebook()->widget(page));
+    }
+    for (QWidget* area : areas) {
+        notebook()->setCurrentWidget(area);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(area->window()));
         test::settle();
-        EXPECT_EQ(test::clippedWidgets(*notebook()->widget(page)), std::vector<std::string>{})
-            << page;
+        EXPECT_EQ(test::clippedWidgets(*area), std::vector<std::string>{})
+            << area->objectName().toStdString();
     }
 }
 
