@@ -198,7 +198,9 @@ TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatW
     ports->setCurrentIndex(2);
     button("BitBtn1")->click();
     ASSERT_TRUE(waitFor([this] { return button("BitBtn2")->isEnabled(); }));
-    restart();
+    form.reset(); // and a new one with the same options, as at the next start of the program
+    form = std::make_unique<TForm1>(boxes, options);
+    form->show();
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentText(), "ttyB");
 }
 
