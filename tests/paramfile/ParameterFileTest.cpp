@@ -305,9 +305,7 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
         const bool existed = ::stat(file.c_str(), &before) == 0;
         // A left temporary goes; a new file comes.
         std::set<std::string> names = namesIn(folder);
-        std::erase_if(names, [](const std::string& name) {
-            return name.find(".saving-") != std::string::npos;
-        });
+        std::erase_if(names, [](const std::string& n) { return n.find(".saving-") != n.npos; });
 
         // Through the link where there is one; a hard link split, or a symbolic one replaced,
         // would leave the file as it was or with one link less.
