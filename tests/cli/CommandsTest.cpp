@@ -264,8 +264,6 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
          "60 fields were not in bad.el: set to 0", 60, "Edit32"},
         {"choice outside its list", changed("WD=", "WD=99\r\n"),
          "WD=99 on line 24 is no item of its list", "", 0},
-        {"speed meter signal out of range", changed("SMS=", "SMS=37\r\n"),
-         "The SpdMeter Signal is out of range,Please input again.", "", 0},
         {"limited current out of range", changed("LC=", "LC=26\r\n"),
          "The Limited Current is out of range,Please input again.", "", 0},
         {"torque start out of range", changed("SS0=", "SS0=300\r\n"),

@@ -39,12 +39,6 @@ public:
               options = o;
           }) {}
 
-    // A new main window with the same options, as at the next start of the program.
-    void restart() {
-        form.reset();
-        form = std::make_unique<TForm1>(boxes, options);
-        form->show();
-    }
     QString scratchFile(const QString& name) const { return window.scratch.filePath(name); }
 
     template <typename T = QWidget> T* find(const char* name) const {

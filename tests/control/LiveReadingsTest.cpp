@@ -40,9 +40,7 @@ protected:
 };
 
 TEST_F(LiveReadings, GetAndContinuousGetMakeEachReadingOnePointOfEveryLineOfThePlot) {
-    auto* plotButton = find<QPushButton>("PlotButton");
-    EXPECT_TRUE(form->ui().GroupBoxAboutTq->isAncestorOf(plotButton));
-    plotButton->click();
+    button("PlotButton")->click();
     EXPECT_TRUE(plot().isVisible());
     for (int n = 1; n <= 3; ++n) {
         const QStringList shown = get();

@@ -1,5 +1,4 @@
 #include "Boxes.h"
-#include "Layout.h"
 #include "LoadWindow.h"
 #include "ParameterFileFixture.h"
 #include "SaveWindow.h"
@@ -155,15 +154,6 @@ TEST_F(DialogTest, TheNameFieldFollowsTheFileListWhicheverFolderFilterOrDriveIsC
     ASSERT_EQ(tree->model()->rowCount(tree->rootIndex()), 1);
     EXPECT_EQ(tree->currentIndex(), tree->model()->index(0, 0, tree->rootIndex()));
     EXPECT_EQ(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), dir.path());
-}
-
-TEST_F(DialogTest, NothingInEitherWindowIsClipped) {
-    for (FileChoiceWindow* window : std::initializer_list<FileChoiceWindow*>{&save, &load}) {
-        show(*window);
-        settle();
-        EXPECT_EQ(clippedWidgets(*window), std::vector<std::string>{})
-            << window->objectName().toStdString();
-    }
 }
 
 TEST(DriveListTest, LiftsUsersDrivesFromTheMountTable) {

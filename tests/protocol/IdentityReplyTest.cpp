@@ -42,14 +42,6 @@ TEST(IdentityReply, VoltageClassSetsCaptionAndLowBatteryChoices) {
     }
 }
 
-TEST(FirmwareText, ReplacesTheVersionWhateverTheChecksum) {
-    FieldStore fields;
-    applyFirmwareText(hex("50 05 56 32 2E 35 62 00"), fields);
-    EXPECT_EQ(fields.text("Label9"), "Firmware Ver:V2.5b");
-    applyFirmwareText(hex("50 00 50"), fields);
-    EXPECT_EQ(fields.text("Label9"), "Firmware Ver:");
-}
-
 TEST(LiveReadings, FillTheFiveReadOnlyFieldsHighByteFirst) {
     FieldStore fields;
     applyLiveReadings(hex("56 09 01 2C 01 00 64 00 C8 03 E8 A4"), fields);
