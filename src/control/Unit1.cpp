@@ -47,9 +47,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -158,7 +160,13 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
 void TForm1::fitToScreen(const QRect& available) {
     const QSize designed(Form1Ui::kWidth, Form1Ui::kHeight);
-    const QSize size = fittedSize(designed, available);
+    QSize size = fittedSize(designed, available);
+    // Pages that scroll up and down take the scroll bar's width beside them, where there is room,
+    // rather than scroll sideways as well.
+    if (size.height() < designed.height()) {
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_ui.Scroll);
+        size = fittedSize(designed + QSize(bar, 0), available);
+    }
     resize(size);
     if (size != designed) {
         move(available.topLeft());

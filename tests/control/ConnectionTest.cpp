@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabBar>
 
@@ -61,6 +63,7 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
                 << area->objectName().toStdString();
         }
         EXPECT_TRUE(form->rect().contains(form->statusBar()->geometry()));
+        EXPECT_FALSE(form->ui().Scroll->horizontalScrollBar()->isVisible());
     }
 }
 
