@@ -59,8 +59,9 @@ QString StatusReporter::connectionState() const {
     return m_state->text();
 }
 
-void StatusReporter::awaiting(const QString& what) {
+void StatusReporter::awaiting(const QString& what, bool quietUntilLate) {
     m_what = what;
+    m_quiet = quietUntilLate;
     m_since.start();
     m_tick->start();
     refreshAwaiting();
@@ -80,7 +81,7 @@ void StatusReporter::refreshAwaiting() {
     const qint64 elapsed = m_since.elapsed();
     const QString seconds = QString::number(static_cast<double>(elapsed) / 1000.0, 'f', 1);
     if (elapsed < kNoReplyAfterMs) {
-        m_awaiting->setText(QStringLiteral("%1, %2 s").arg(m_what, seconds));
+        m_awaiting->setText(m_quiet ? QString() : QStringLiteral("%1, %2 s").arg(m_what, seconds));
     } else {
         m_awaiting->setText(
             QStringLiteral("No reply from the controller (%1, %2 s)").arg(m_what, seconds));

@@ -31,7 +31,8 @@ public:
     QString activityText() const;
 
     // Starts the clock on an awaited reply, described in words ("Waiting for the Basic block").
-    void awaiting(const QString& what);
+    // Quiet until late: nothing is shown unless the reply is missing.
+    void awaiting(const QString& what, bool quietUntilLate = false);
     // A reply arrived, or nothing is awaited any more.
     void clearAwaiting();
     QString awaitingText() const;
@@ -48,6 +49,7 @@ private:
     QElapsedTimer m_since;
     QString m_what;
     bool m_alarm = false;
+    bool m_quiet = false;
 };
 
 } // namespace morvent

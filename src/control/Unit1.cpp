@@ -745,8 +745,12 @@ bool TForm1::send(const Bytes& frame) {
 
 void TForm1::awaitReply(std::uint8_t code) {
     const bool liveReadings = code == morvent::code(Command::LiveReadings);
-    // Continuous Get says it runs once; a wait shown at every tick would only flicker.
+    // Continuous Get says once that it runs; a wait shown at every tick would only flicker, so
+    // only readings that stop coming get a word, timed from the first unanswered request.
     if (liveReadings && Timer2->isActive()) {
+        if (m_status->awaitedWhat().isEmpty()) {
+            m_status->awaiting(QStringLiteral("Continuous Get: the live readings"), true);
+        }
         return;
     }
     m_status->clearActivity();
