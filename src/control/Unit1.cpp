@@ -204,7 +204,14 @@ void TForm1::setupKeeping() {
             [this] { OpenBackupsFolder1Click(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // A plot still shown is kept where it is too, and its hiding as it goes is no more watched.
+    LiveReadingsWindow& plot = m_liveReadings->window();
+    plot.removeEventFilter(this);
+    if (plot.isVisible()) {
+        m_settings->setValue(kPlotGeometry, plot.saveGeometry());
+    }
+}
 
 void TForm1::afterLoad() {
     if (m_loadFields->takeWritten()) {

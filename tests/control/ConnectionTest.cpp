@@ -87,6 +87,8 @@ TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
     form->ui().PlotButton->setFocus();
     QTest::keyClick(form->ui().PlotButton, Qt::Key_Return);
     EXPECT_TRUE(form->liveReadings().window().isVisible());
+    const QRect stopButton(button("BitBtn13")->mapToGlobal(QPoint()), button("BitBtn13")->size());
+    EXPECT_FALSE(form->liveReadings().window().frameGeometry().intersects(stopButton));
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
@@ -274,7 +276,8 @@ const OpenCase kOpens[] = {
 INSTANTIATE_TEST_SUITE_P(Ports, ConnectFailure, testing::ValuesIn(kOpens), test::rowName);
 
 // The simulated controller comes first, then the system's ports as they are each time the list
-// opens, each with its description; the last port that worked is chosen at the next start.
+// opens, each with its description; the last port that worked is chosen at the next start, and
+// the plot opens where it was left.
 TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatWorked) {
     auto* ports = find<PortComboBox>("ComboBox1");
     ASSERT_EQ(ports->count(), 1);
@@ -293,10 +296,15 @@ TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatW
     ports->setCurrentIndex(2);
     button("BitBtn1")->click();
     ASSERT_TRUE(waitFor([this] { return button("BitBtn2")->isEnabled(); }));
+    form->showPlot();
+    const QPoint left = form->liveReadings().window().pos() + QPoint(40, 30);
+    form->liveReadings().window().move(left);
     form.reset(); // and a new one with the same options, as at the next start of the program
     form = std::make_unique<TForm1>(boxes, options);
     form->show();
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentText(), "ttyB");
+    form->showPlot();
+    EXPECT_EQ(form->liveReadings().window().pos(), left);
 }
 
 // The traffic log shows every frame sent and received, saves what it shows, and keeps its
