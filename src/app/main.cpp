@@ -2,13 +2,41 @@
 #include "MessageBoxes.h"
 #include "SimulatedController.h"
 #include "Unit1.h"
+#include "WindowPlacement.h"
 
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <utility>
 
 using namespace morvent;
+
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+QStringList g_heldBack;
+
+// While the window system is reached, what Qt says is held back: when none can be reached (no
+// display, or one that does not answer) one line says what to do instead of Qt's abort, and
+// otherwise what was held back is said after all.
+void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        g_heldBack.append(qFormatLogMessage(type, context, message));
+        return;
+    }
+    if (message.contains(QLatin1String("platform plugin"))) {
+        std::fputs("morvent: no display to show the window on (DISPLAY or WAYLAND_DISPLAY is "
+                   "unset or cannot be reached); use morvent-cli instead, or set "
+                   "QT_QPA_PLATFORM=offscreen to run without one\n",
+                   stderr);
+        std::_Exit(2);
+    }
+    g_defaultHandler(type, context, message);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // The command line is read before the application object exists, so that --help and
@@ -45,10 +73,17 @@ int main(int argc, char* argv[]) {
     }
 
     QtMessageBoxes boxes;
+    g_defaultHandler = qInstallMessageHandler(startupMessages);
     Application app(argc, argv, boxes);
+    qInstallMessageHandler(g_defaultHandler);
+    for (const QString& line : std::as_const(g_heldBack)) {
+        std::fprintf(stderr, "%s\n", qPrintable(line));
+    }
+    // No display name: the window system would add it to every window's title. The boxes that
+    // carry the application's title set it themselves.
     QApplication::setApplicationName(QStringLiteral("morvent"));
-    QApplication::setApplicationDisplayName(kApplicationTitle);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QApplication::setWindowIcon(applicationIcon());
 
     TForm1::Options options;
     std::unique_ptr<SimulatedController> simulator;

@@ -11,7 +11,9 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPen>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QWidget>
@@ -33,6 +35,25 @@ QIcon markedPageIcon() {
     painter.drawEllipse(QRectF(1, 1, 10, 10));
     return QIcon(dot);
 }
+
+// A warning sign, unlike the comparison's dot: this page holds no values from the controller.
+QIcon unreadPageIcon() {
+    QPixmap sign(14, 14);
+    sign.fill(Qt::transparent);
+    QPainter painter(&sign);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xe0, 0x8a, 0x00));
+    painter.drawPolygon(QPolygonF({QPointF(7, 0.5), QPointF(13.5, 13), QPointF(0.5, 13)}));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(QPointF(7, 4.5), QPointF(7, 8.5));
+    painter.drawPoint(QPointF(7, 11));
+    return QIcon(sign);
+}
+
+const QString kUnreadTip = QStringLiteral(
+    "Not read or loaded since connecting: the fields may not hold the controller's values. "
+    "Read the page or load a file before writing it.");
 
 // The page a control is on (the notebook's page holding it), or its parent outside a notebook.
 // The frame belongs to the page, so a container drawn tight around its controls does not cut it.
@@ -232,6 +253,11 @@ void ComparisonMarks::clear() {
     report();
 }
 
+void ComparisonMarks::setUnread(int page, bool unread) {
+    m_unread.at(static_cast<std::size_t>(page)) = unread;
+    report();
+}
+
 QStringList ComparisonMarks::markedControls() const {
     QStringList controls;
     for (const ParameterRow& row : parameterRows()) {
@@ -260,8 +286,18 @@ void ComparisonMarks::report() {
     }
     for (int page = 0; page < m_notebook.count(); ++page) {
         const int marks = perPage.contains(page) ? perPage[page] : 0;
-        m_notebook.setTabIcon(page, marks > 0 ? markedPageIcon() : QIcon());
-        m_notebook.setTabToolTip(page, marks == 0 ? QString() : counted(marks));
+        const bool unread = isUnread(page);
+        m_notebook.setTabIcon(page, unread      ? unreadPageIcon()
+                                    : marks > 0 ? markedPageIcon()
+                                                : QIcon());
+        QStringList tips;
+        if (unread) {
+            tips << kUnreadTip;
+        }
+        if (marks > 0) {
+            tips << counted(marks);
+        }
+        m_notebook.setTabToolTip(page, tips.join(QLatin1Char('\n')));
     }
     if (m_source.isEmpty()) {
         m_note.clearNote();

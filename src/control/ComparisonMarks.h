@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,6 +56,11 @@ public:
     void clearPage(Block block);
     void clear();
 
+    // A page neither read nor loaded since connecting: its tab gets a warning sign and a
+    // tooltip instead of its dot (the count stays in the tooltip), the caption unchanged.
+    void setUnread(int page, bool unread);
+    bool isUnread(int page) const { return m_unread.at(static_cast<std::size_t>(page)); }
+
     int count() const { return static_cast<int>(m_marks.size()); }
     // In table order.
     QStringList markedControls() const;
@@ -82,6 +88,7 @@ private:
     // The marks are of fields a load did not find, not of differences.
     bool m_notInFile = false;
     std::map<std::string, Mark, std::less<>> m_marks;
+    std::array<bool, 4> m_unread{};
 };
 
 } // namespace morvent

@@ -6,30 +6,62 @@
 
 namespace morvent {
 
+namespace {
+
+// The colour of what a technician must not miss, as on the status notes' problems.
+void tone(QLabel& label, bool alarm) {
+    QPalette colours = label.parentWidget()->palette();
+    if (alarm) {
+        colours.setColor(QPalette::WindowText, QColor(0xb7, 0x1c, 0x1c));
+    }
+    label.setPalette(colours);
+    QFont font = label.parentWidget()->font();
+    font.setBold(alarm);
+    label.setFont(font);
+}
+
+} // namespace
+
 StatusReporter::StatusReporter(QStatusBar* bar)
-    : QObject(bar), m_state(new QLabel(bar)), m_awaiting(new QLabel(bar)),
-      m_tick(new QTimer(this)) {
+    : QObject(bar), m_state(new QLabel(bar)), m_activity(new QLabel(bar)),
+      m_awaiting(new QLabel(bar)), m_tick(new QTimer(this)) {
     m_state->setObjectName(QStringLiteral("ConnectionState"));
+    m_activity->setObjectName(QStringLiteral("Activity"));
     m_awaiting->setObjectName(QStringLiteral("AwaitedReply"));
     m_state->setMinimumWidth(260);
     bar->addWidget(m_state);
+    bar->addWidget(m_activity);
     bar->addWidget(m_awaiting, 1);
     // Ticks only while a reply is awaited, so an idle window costs nothing.
     m_tick->setInterval(100);
     connect(m_tick, &QTimer::timeout, this, [this] { refreshAwaiting(); });
     setConnectionState(QStringLiteral("Disconnected"));
+    clearActivity();
 }
 
-void StatusReporter::setConnectionState(const QString& state) {
+void StatusReporter::setConnectionState(const QString& state, bool alarm) {
     m_state->setText(state);
+    m_alarm = alarm;
+    tone(*m_state, alarm);
+}
+
+void StatusReporter::setActivity(const QString& text, bool warning) {
+    m_activity->setText(text);
+    m_activity->setVisible(!text.isEmpty());
+    tone(*m_activity, warning);
+}
+
+QString StatusReporter::activityText() const {
+    return m_activity->text();
 }
 
 QString StatusReporter::connectionState() const {
     return m_state->text();
 }
 
-void StatusReporter::awaiting(const QString& what) {
+void StatusReporter::awaiting(const QString& what, bool quietUntilLate) {
     m_what = what;
+    m_quiet = quietUntilLate;
     m_since.start();
     m_tick->start();
     refreshAwaiting();
@@ -49,7 +81,7 @@ void StatusReporter::refreshAwaiting() {
     const qint64 elapsed = m_since.elapsed();
     const QString seconds = QString::number(static_cast<double>(elapsed) / 1000.0, 'f', 1);
     if (elapsed < kNoReplyAfterMs) {
-        m_awaiting->setText(QStringLiteral("%1, %2 s").arg(m_what, seconds));
+        m_awaiting->setText(m_quiet ? QString() : QStringLiteral("%1, %2 s").arg(m_what, seconds));
     } else {
         m_awaiting->setText(
             QStringLiteral("No reply from the controller (%1, %2 s)").arg(m_what, seconds));

@@ -30,21 +30,28 @@
 #include "TrafficLog.h"
 #include "Unit4.h"
 #include "Unit5.h"
+#include "WindowPlacement.h"
 #include "WriteChecks.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -61,6 +68,8 @@ namespace {
 constexpr std::size_t kReplyBufferSize = 291;
 
 const QString kConnectionLost = QStringLiteral("Connection lost: press Connect to start again");
+const QString kParameterFiles = QStringLiteral("Parameter files (*.el);;All files (*)");
+const QString kPlotGeometry = QStringLiteral("plotWindow/geometry");
 
 void blockingWait(std::chrono::milliseconds pause) {
     std::this_thread::sleep_for(pause);
@@ -118,16 +127,18 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     }
     // Their behaviour: saving and loading the pages' values; each window owns its dialog.
     new SaveDialog(*m_form4, m_fields, m_boxes);
-    auto* loadDialog = new LoadDialog(*m_form5, *m_loadFields, m_boxes);
+    m_loadDialog = new LoadDialog(*m_form5, *m_loadFields, m_boxes);
     // Fields a loaded file did not give are 0 now: marked, so nobody writes them unawares.
-    loadDialog->loaded = [this](const std::string& path,
-                                const std::vector<ParameterFileProblem>& problems) {
+    m_loadDialog->loaded = [this](const std::string& path,
+                                  const std::vector<ParameterFileProblem>& problems) {
         m_comparison->markNotInFile(QFileInfo(QFile::decodeName(path.c_str())).fileName(),
                                     problems);
     };
 
+    // Under the program's own name, as its folder in the user's settings.
     m_settings = m_options.settingsFile.isEmpty()
-                     ? std::make_unique<QSettings>()
+                     ? std::make_unique<QSettings>(QCoreApplication::applicationName(),
+                                                   QCoreApplication::applicationName())
                      : std::make_unique<QSettings>(m_options.settingsFile, QSettings::IniFormat);
     m_status = new StatusReporter(statusBar());
 
@@ -144,6 +155,22 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
     setupKeeping();
     connectHandlers();
+    fitToScreen(screen()->availableGeometry());
+}
+
+void TForm1::fitToScreen(const QRect& available) {
+    const QSize designed(Form1Ui::kWidth, Form1Ui::kHeight);
+    QSize size = fittedSize(designed, available);
+    // Pages that scroll up and down take the scroll bar's width beside them, where there is room,
+    // rather than scroll sideways as well.
+    if (size.height() < designed.height()) {
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_ui.Scroll);
+        size = fittedSize(designed + QSize(bar, 0), available);
+    }
+    resize(size);
+    if (size != designed) {
+        move(available.topLeft());
+    }
 }
 
 void TForm1::setupKeeping() {
@@ -159,12 +186,11 @@ void TForm1::setupKeeping() {
         new ComparisonMarks(*this, *m_ui.TabbedNotebook1, *comparisonNote, *m_ui.ClearComparison1);
     m_undo = new PageUndo(m_fields, m_ui.UndoButtons, this);
     // After the Load window's own handler: values put into the pages mean the load went through.
-    connect(m_form5->BitBtn1, &QPushButton::clicked, this, [this] {
-        if (m_loadFields->takeWritten()) {
-            m_undo->rememberAll();
-        }
-    });
-    connect(m_ui.PlotButton, &QPushButton::clicked, this, [this] { m_liveReadings->showWindow(); });
+    connect(m_form5->BitBtn1, &QPushButton::clicked, this, [this] { afterLoad(); });
+    connect(m_ui.LoadBackup1, &QAction::triggered, this, [this] { LoadBackup1Click(); });
+    connect(m_ui.PlotButton, &QPushButton::clicked, this, [this] { showPlot(); });
+    // Where the user leaves the plot is where it opens next time, in this run or the next.
+    m_liveReadings->window().installEventFilter(this);
     connect(m_ui.CompareWithFile1, &QAction::triggered, this,
             [this] { guarded([&] { CompareWithFile1Click(); }); });
     connect(m_ui.CompareWithController1, &QAction::triggered, this,
@@ -178,7 +204,63 @@ void TForm1::setupKeeping() {
             [this] { OpenBackupsFolder1Click(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // A plot still shown is kept where it is too, and its hiding as it goes is no more watched.
+    LiveReadingsWindow& plot = m_liveReadings->window();
+    plot.removeEventFilter(this);
+    if (plot.isVisible()) {
+        m_settings->setValue(kPlotGeometry, plot.saveGeometry());
+    }
+}
+
+void TForm1::afterLoad() {
+    if (m_loadFields->takeWritten()) {
+        m_undo->rememberAll();
+        for (const Block block : kAllBlocks) {
+            m_comparison->setUnread(morvent::layout(block).page, false);
+        }
+    }
+}
+
+void TForm1::loadFile(const QString& path) {
+    guarded([&] { m_loadDialog->transferFile(QFile::encodeName(path).toStdString()); });
+    afterLoad();
+}
+
+void TForm1::setIdentityCurrent(bool current) {
+    for (QLabel* label :
+         {m_ui.Label6, m_ui.Label7, m_ui.Label8, m_ui.Label9, m_ui.Label10, m_ui.Label11}) {
+        label->setEnabled(current);
+    }
+}
+
+void TForm1::showPlot() {
+    LiveReadingsWindow& plot = m_liveReadings->window();
+    if (!std::exchange(m_plotPlaced, true)) {
+        const QByteArray saved = m_settings->value(kPlotGeometry).toByteArray();
+        if (saved.isEmpty() || !plot.restoreGeometry(saved)) {
+            // Beside this window, its frame taken to be as this one's; never over the button
+            // that stops Continuous Get, which is what one presses while watching the plot.
+            const QRect frame = frameGeometry();
+            const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                                   frame.right() - geometry().right(),
+                                   frame.bottom() - geometry().bottom());
+            const QRect button(m_ui.BitBtn13->mapToGlobal(QPoint(0, 0)), m_ui.BitBtn13->size());
+            const QRect place = placeBeside(frame, button, plot.size().grownBy(margins),
+                                            screen()->availableGeometry());
+            plot.move(place.topLeft());
+            plot.resize(place.size().shrunkBy(margins));
+        }
+    }
+    m_liveReadings->showWindow();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_liveReadings->window() && event->type() == QEvent::Hide) {
+        m_settings->setValue(kPlotGeometry, m_liveReadings->window().saveGeometry());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 template <typename Handler> void TForm1::guarded(Handler&& handler) {
     try {
@@ -201,8 +283,12 @@ void TForm1::showError(const std::exception& error) {
             // A port that will not open again after a reply (the adapter went away while the
             // port was being reopened) is a lost connection, not a choice of the user's.
             m_status->clearAwaiting();
-            m_status->setConnectionState(ConnectFlag == 1 ? kConnectionLost
-                                                          : QStringLiteral("Disconnected"));
+            if (ConnectFlag == 1) {
+                m_status->setConnectionState(kConnectionLost, true);
+            } else {
+                m_status->setConnectionState(QStringLiteral("Disconnected"));
+            }
+            setIdentityCurrent(false);
         }
     }
     m_boxes.generalError(text);
@@ -234,6 +320,7 @@ void TForm1::connectHandlers() {
     connect(m_ui.Help1, &QAction::triggered, this, [this] { Help1Click(); });
     connect(m_ui.Save1, &QAction::triggered, this, [this] { Save1Click(); });
     connect(m_ui.Load1, &QAction::triggered, this, [this] { Load1Click(); });
+    connect(m_ui.Quit1, &QAction::triggered, this, &QWidget::close);
     connect(m_ui.Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
     connect(m_ui.ComboBox1, &PortComboBox::aboutToShowPopup, this, [this] { refreshPorts(); });
     // A combo box shows what it will be sent as once the user leaves it.
@@ -353,6 +440,9 @@ void TForm1::BitBtn1Click() {
     }
     // What the ended session still had on its way is not for the new one.
     Comm1->discardNotifications();
+    // The last controller's until this one names itself.
+    setIdentityCurrent(false);
+    m_status->clearActivity();
     Comm1->setCommName(deviceFor(m_ui.ComboBox1->currentText()).toStdString());
     m_ui.ComboBox2->setCurrentIndex(0);
     Comm1->setBaudRate(kProbeRates[0]);
@@ -372,7 +462,9 @@ void TForm1::BitBtn11Click() {
     ConnectFlag = 0;
     setControllerButtonsEnabled(false);
     m_status->clearAwaiting();
+    m_status->clearActivity();
     m_status->setConnectionState(QStringLiteral("Disconnected"));
+    setIdentityCurrent(false);
 }
 
 void TForm1::Timer1Timer() {
@@ -388,6 +480,13 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::TabbedNotebook1Click() {
+    // The chain's awaited reply will be dropped when it comes; the chain ends here, and says so.
+    if (PendingRequest == FlashReadChain || PendingRequest == FlashWriteChain ||
+        PendingRequest == ControllerComparison) {
+        m_status->setActivity(m_status->awaitedWhat() +
+                                  QStringLiteral(": ended by a tab click, its reply not taken"),
+                              true);
+    }
     PendingRequest = NothingAwaited;
     m_status->clearAwaiting();
 }
@@ -476,6 +575,8 @@ void TForm1::BitBtn13Click() {
         for (QPushButton* button : pollingLockedButtons()) {
             button->setEnabled(false);
         }
+        m_status->setActivity(
+            QStringLiteral("Continuous Get running: press Continuous Get again to stop"));
         return;
     }
     stopContinuousGet();
@@ -486,6 +587,7 @@ void TForm1::stopContinuousGet() {
         return;
     }
     Timer2->stop();
+    m_status->clearActivity();
     m_ui.BitBtn13->setText(QStringLiteral("Continuous Get"));
     for (QPushButton* button : pollingLockedButtons()) {
         button->setEnabled(true);
@@ -500,7 +602,8 @@ void TForm1::connectionLost() {
     Comm1->CloseComm();
     Comm1->discardNotifications();
     m_status->clearAwaiting();
-    m_status->setConnectionState(kConnectionLost);
+    m_status->setConnectionState(kConnectionLost, true);
+    setIdentityCurrent(false);
 }
 
 void TForm1::Timer2Timer() {
@@ -562,20 +665,35 @@ void TForm1::Load1Click() {
     m_form5->raise();
 }
 
+QString TForm1::backupFolder() const {
+    const QString folder = m_backups->controllerFolder();
+    if (QFileInfo(folder).isDir()) {
+        return folder;
+    }
+    return QFileInfo(m_backups->directory()).isDir() ? m_backups->directory() : QDir::homePath();
+}
+
 void TForm1::CompareWithFile1Click() {
     // Most comparisons are with an earlier backup of the controller on the bench.
-    QString folder = m_backups->controllerFolder();
-    if (!QFileInfo(folder).isDir()) {
-        folder =
-            QFileInfo(m_backups->directory()).isDir() ? m_backups->directory() : QDir::homePath();
-    }
+    const QString folder = backupFolder();
     const QString path =
         m_options.chooseComparisonFile
             ? m_options.chooseComparisonFile(folder)
             : QFileDialog::getOpenFileName(this, QStringLiteral("Compare With File"), folder,
-                                           QStringLiteral("Parameter files (*.el);;All files (*)"));
+                                           kParameterFiles);
     if (!path.isEmpty()) {
         m_comparison->compareWith(path, m_fields);
+    }
+}
+
+void TForm1::LoadBackup1Click() {
+    const QString folder = backupFolder();
+    const QString path = m_options.chooseBackupFile
+                             ? m_options.chooseBackupFile(folder)
+                             : QFileDialog::getOpenFileName(this, QStringLiteral("Load Backup"),
+                                                            folder, kParameterFiles);
+    if (!path.isEmpty()) {
+        loadFile(path);
     }
 }
 
@@ -633,26 +751,45 @@ bool TForm1::send(const Bytes& frame) {
 }
 
 void TForm1::awaitReply(std::uint8_t code) {
+    const bool liveReadings = code == morvent::code(Command::LiveReadings);
+    // Continuous Get says once that it runs; a wait shown at every tick would only flicker, so
+    // only readings that stop coming get a word, timed from the first unanswered request.
+    if (liveReadings && Timer2->isActive()) {
+        if (m_status->awaitedWhat().isEmpty()) {
+            m_status->awaiting(QStringLiteral("Continuous Get: the live readings"), true);
+        }
+        return;
+    }
+    m_status->clearActivity();
     QString what;
+    // A chain's step: its name and place, the live readings ending Read Flash.
+    QString step = QStringLiteral("Live Readings");
+    int place = static_cast<int>(kAllBlocks.size()) + 1;
     if (code == morvent::code(Command::FirmwareText)) {
         what = QStringLiteral("the firmware text");
-    } else if (code == morvent::code(Command::LiveReadings)) {
+    } else if (liveReadings) {
         what = QStringLiteral("the live readings");
     } else if (const auto block = blockForCode(code)) {
-        what = QStringLiteral("the %1 block")
-                   .arg(QString::fromUtf8(
-                       morvent::layout(*block).title.data(),
-                       static_cast<qsizetype>(morvent::layout(*block).title.size())));
+        const std::string_view title = morvent::layout(*block).title;
+        step = QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+        what = QStringLiteral("the %1 block").arg(step);
+        place = static_cast<int>(*block) + 1;
     }
+    const auto chainStep = [&](const char* chain, std::size_t steps) {
+        return QStringLiteral("%1: %2, %3 of %4")
+            .arg(QLatin1String(chain), step)
+            .arg(place)
+            .arg(steps);
+    };
     switch (PendingRequest) {
     case FlashReadChain:
-        m_status->awaiting(QStringLiteral("Read Flash: ") + what);
+        m_status->awaiting(chainStep("Read Flash", kAllBlocks.size() + 1));
         break;
     case FlashWriteChain:
-        m_status->awaiting(QStringLiteral("Write Flash: ") + what);
+        m_status->awaiting(chainStep("Write Flash", kAllBlocks.size()));
         break;
     case ControllerComparison:
-        m_status->awaiting(QStringLiteral("Compare With Controller: ") + what);
+        m_status->awaiting(chainStep("Compare With Controller", kAllBlocks.size()));
         break;
     case SingleWrite:
         m_status->awaiting(QStringLiteral("Waiting for %1 to be stored").arg(what));
@@ -780,6 +917,11 @@ void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
     m_status->setConnectionState(
         QStringLiteral("Connected: %1 %2")
             .arg(QString::fromStdString(manufacturer), QString::fromStdString(model)));
+    setIdentityCurrent(true);
+    // Until read or loaded, a page shows what it held before: not this controller's values.
+    for (const Block block : kAllBlocks) {
+        m_comparison->setUnread(morvent::layout(block).page, true);
+    }
     m_settings->setValue(QStringLiteral("lastPort"), m_ui.ComboBox1->currentText());
     m_ui.ComboBox2->setCurrentIndex(1);
     setControllerButtonsEnabled(true);
@@ -830,6 +972,7 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
         applyReadReply(block, reply, m_fields);
         m_undo->remember(block);
         m_comparison->clearPage(block);
+        m_comparison->setUnread(morvent::layout(block).page, false);
     }
     reopenPort();
     if (PendingRequest == FlashReadChain || (comparing && block != kAllBlocks.back())) {

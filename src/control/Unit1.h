@@ -25,6 +25,7 @@ class BackupKeeper;
 class ComparisonMarks;
 class FieldStore;
 class LiveReadingsMonitor;
+class LoadDialog;
 class MessageBoxes;
 class NoticingFields;
 class PageUndo;
@@ -62,6 +63,9 @@ struct Form1Options {
     // file dialogs.
     std::function<QString(const QString& folder)> chooseComparisonFile;
     std::function<QString()> chooseRecordingFile;
+    // Ask for the backup to load, starting in the folder given; empty answer or function: as
+    // above.
+    std::function<QString(const QString& folder)> chooseBackupFile;
 };
 
 // The main window and its behaviour: connecting and baud probing, the frame senders, and the
@@ -126,6 +130,13 @@ public:
     void CompareWithFile1Click();
     void CompareWithController1Click();
     void OpenBackupsFolder1Click();
+    void LoadBackup1Click();
+
+    // Sizes the window for a screen whose free area is `available`: as designed when it fits,
+    // else the room there is, at its top left, the pages scrolling.
+    void fitToScreen(const QRect& available);
+    // "Plot...": the plot window, where it was last, or first beside this window.
+    void showPlot();
 
     // Frame senders: each waits first, as the controller needs a quiet line between frames.
     void SendReadCommand(std::uint8_t code);
@@ -144,6 +155,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Runs a handler; an error nobody caught ends it and goes to the general error display.
@@ -181,6 +193,13 @@ private:
     void keepBackup();
     // Connected, not polling and no chain running.
     bool controllerComparisonAllowed() const;
+    // Where a backup is looked for: this controller's folder, else the backups' root, else home.
+    QString backupFolder() const;
+    // Loads a parameter file into the pages as the Load window does, and what follows a load.
+    void loadFile(const QString& path);
+    void afterLoad();
+    // The identity shown is this controller's, or greyed as the last one's.
+    void setIdentityCurrent(bool current);
 
     MessageBoxes& m_boxes;
     Options m_options;
@@ -198,6 +217,8 @@ private:
     int m_probeRounds = 0;
     // What the Load window puts into the pages passes through here, so a load is noticed.
     std::unique_ptr<NoticingFields> m_loadFields;
+    LoadDialog* m_loadDialog = nullptr;
+    bool m_plotPlaced = false;
     std::unique_ptr<LiveReadingsMonitor> m_liveReadings;
     std::unique_ptr<BackupKeeper> m_backups;
     StatusNote* m_backupNote = nullptr;

@@ -27,6 +27,10 @@ public:
     void BitBtn1Click();
     void BitBtn2Click();
 
+    // Saves or loads the file at path as the button does, from elsewhere than the window, which
+    // stays as it is; throws as the button's action does.
+    void transferFile(const std::string& path) { transfer(m_parameters, path); }
+
 protected:
     ParameterFileDialog(FileChoiceWindow& window, Fields& parameters, MessageBoxes& boxes);
 

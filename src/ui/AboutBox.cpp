@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace morvent {
@@ -9,6 +10,7 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("About"));
     resize(kWidth, kHeight);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     QFont large = font();
     large.setPixelSize(19);

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
@@ -104,7 +105,8 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
     button->setMinimumWidth(80);
     return button;
 }
@@ -206,6 +208,10 @@ FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
     BitBtn2 = makeButton("BitBtn2", QStringLiteral("Cancel"), this);
 
     buildLayout();
+
+    // Enter in the name field presses Save or Load, and Esc closes the window as Cancel does.
+    connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     connect(DriveComboBox1, &QComboBox::activated, this, &FileChoiceWindow::chooseDrive);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,

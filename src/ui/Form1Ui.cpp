@@ -13,12 +13,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -74,7 +76,8 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setMinimumWidth(kButtonWidth);
-    button->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -199,10 +202,11 @@ QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, const QString& capti
 void Form1Ui::setupUi(QMainWindow* window) {
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(QStringLiteral("Controller System"));
-    // A system menu and a minimise box, but no maximise box.
+    // A system menu, a minimise box and a maximise box: on a small screen the window opens at
+    // the room there is, and may be given the whole screen.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint);
+                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     window->setFont(pixelFont(window->font(), kContentPixels));
     window->resize(kWidth, kHeight);
 
@@ -239,7 +243,14 @@ void Form1Ui::setupUi(QMainWindow* window) {
 
     split->addWidget(Panel1);
     split->addWidget(Panel2, 1);
-    window->setCentralWidget(central);
+    // Below its designed size the window scrolls its pages and panel rather than cut them, and
+    // the status bar stays in view under them.
+    Scroll = new QScrollArea(window);
+    Scroll->setObjectName(QStringLiteral("CentralScroll"));
+    Scroll->setFrameShape(QFrame::NoFrame);
+    Scroll->setWidgetResizable(true);
+    Scroll->setWidget(central);
+    window->setCentralWidget(Scroll);
 
     setupMenu(window);
     setupHelp(window);
@@ -608,8 +619,12 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     File1->setObjectName(QStringLiteral("File1"));
     Save1 = File1->addAction(QStringLiteral("Save"));
     Save1->setObjectName(QStringLiteral("Save1"));
+    Save1->setShortcut(QKeySequence::Save);
     Load1 = File1->addAction(QStringLiteral("Load"));
     Load1->setObjectName(QStringLiteral("Load1"));
+    Load1->setShortcut(QKeySequence::Open);
+    LoadBackup1 = File1->addAction(QStringLiteral("Load Backup..."));
+    LoadBackup1->setObjectName(QStringLiteral("LoadBackup1"));
     File1->addSeparator();
     CompareWithFile1 = File1->addAction(QStringLiteral("Compare With File..."));
     CompareWithFile1->setObjectName(QStringLiteral("CompareWithFile1"));
@@ -622,9 +637,15 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     File1->addSeparator();
     OpenBackupsFolder1 = File1->addAction(QStringLiteral("Open Backups Folder"));
     OpenBackupsFolder1->setObjectName(QStringLiteral("OpenBackupsFolder1"));
+    File1->addSeparator();
+    Quit1 = File1->addAction(QStringLiteral("Quit"));
+    Quit1->setObjectName(QStringLiteral("Quit1"));
+    // Spelled out: some desktops' key schemes bind no quitting key.
+    Quit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // A command of its own on the bar, triggered by a click, with no menu to open.
     Help1 = MainMenu1->addAction(QStringLiteral("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
+    Help1->setShortcut(QKeySequence::HelpContents);
 }
 
 void Form1Ui::setupHelp(QMainWindow* window) {

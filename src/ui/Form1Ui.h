@@ -18,6 +18,7 @@ class QMainWindow;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 class QWidget;
 
@@ -51,6 +52,8 @@ public:
     // The address that Label3 shows and that a click on it opens.
     static QString webAddress();
 
+    // Holds both panels; scrolls them when the window is smaller than designed.
+    QScrollArea* Scroll = nullptr;
     QWidget* Panel1 = nullptr;
     QWidget* Panel2 = nullptr;
 
@@ -113,10 +116,12 @@ public:
     QMenu* File1 = nullptr;
     QAction* Save1 = nullptr;
     QAction* Load1 = nullptr;
+    QAction* LoadBackup1 = nullptr; // "Load Backup...": a kept backup, through Load's path
     QAction* CompareWithFile1 = nullptr;
     QAction* CompareWithController1 = nullptr;
     QAction* ClearComparison1 = nullptr;
     QAction* OpenBackupsFolder1 = nullptr;
+    QAction* Quit1 = nullptr;
     QAction* Help1 = nullptr;
 
     // Installed on all 96 edits.

@@ -2,6 +2,8 @@
 #include "Layout.h"
 
 #include "AboutBox.h"
+#include "LiveReadingsMonitor.h"
+#include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
 #include "PortComboBox.h"
 #include "SaveWindow.h"
@@ -12,6 +14,10 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabBar>
 
 namespace morvent {
 namespace {
@@ -42,13 +48,104 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
     for (int page = 0; page < notebook()->count(); ++page) {
         areas.push_back(notebook()->widget(page));
     }
-    for (QWidget* area : areas) {
-        notebook()->setCurrentWidget(area);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(area->window()));
-        test::settle();
-        EXPECT_EQ(test::clippedWidgets(*area), std::vector<std::string>{})
-            << area->objectName().toStdString();
+    // On a screen with room, one of 1366x768, and one of 1920x1080 at 150 %: the window is at its
+    // designed size only where it fits, and the pages scroll above a status bar in view.
+    for (const QRect screen :
+         {QRect(0, 0, 1920, 1080), QRect(0, 0, 1366, 768), QRect(0, 0, 1280, 720)}) {
+        form->fitToScreen(screen);
+        EXPECT_EQ(form->size() == QSize(Form1Ui::kWidth, Form1Ui::kHeight), screen.height() > 768);
+        EXPECT_TRUE(screen.contains(form->frameGeometry()));
+        for (QWidget* area : areas) {
+            notebook()->setCurrentWidget(area);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(area->window()));
+            test::settle();
+            EXPECT_EQ(test::clippedWidgets(*area), std::vector<std::string>{})
+                << area->objectName().toStdString();
+        }
+        EXPECT_TRUE(form->rect().contains(form->statusBar()->geometry()));
+        EXPECT_FALSE(form->ui().Scroll->horizontalScrollBar()->isVisible());
     }
+}
+
+// Every window and button within reach of the keyboard (Enter in the Save and Load windows' name
+// field with their other steps); Ctrl+Q last, as it ends the program.
+TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const std::pair<QKeySequence::StandardKey, QWidget*> windows[] = {
+        {QKeySequence::HelpContents, form->Form3()},
+        {QKeySequence::Save, form->Form4()},
+        {QKeySequence::Open, form->Form5()}};
+    for (const auto& [keys, shown] : windows) {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        QTest::keySequence(form.get(), keys);
+        ASSERT_TRUE(shown->isVisible()) << shown->windowTitle().toStdString();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+        QTest::keyClick(shown, Qt::Key_Escape);
+        EXPECT_FALSE(shown->isVisible()) << shown->windowTitle().toStdString();
+    }
+    form->ui().PlotButton->setFocus();
+    QTest::keyClick(form->ui().PlotButton, Qt::Key_Return);
+    EXPECT_TRUE(form->liveReadings().window().isVisible());
+    const QRect stopButton(button("BitBtn13")->mapToGlobal(QPoint()), button("BitBtn13")->size());
+    EXPECT_FALSE(form->liveReadings().window().frameGeometry().intersects(stopButton));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(form->isVisible());
+}
+
+// What runs, what a tab click cut short, whose identity is shown, which pages hold no values from
+// this controller, and a lost line: all in the status bar and on the tabs, no box.
+TEST_F(Form1Test, TheStatusBarAndTabsShowWhatATechnicianMustNotMiss) {
+    StatusReporter& status = *form->status();
+    const auto unreadTabs = [this] {
+        int unread = 0;
+        for (int page = 0; page < notebook()->count(); ++page) {
+            unread +=
+                notebook()->tabToolTip(page).startsWith("Not read or loaded since connecting");
+        }
+        return unread;
+    };
+    const auto identityCurrent = [this] { return find<QLabel>("Label6")->isEnabled(); };
+    connectController();
+    EXPECT_EQ(unreadTabs(), 4);
+    EXPECT_FALSE(notebook()->tabIcon(0).isNull());
+    EXPECT_EQ(notebook()->tabText(0), "Basic");
+    button("BitBtn5")->click();
+    awaitReply();
+    EXPECT_EQ(unreadTabs(), 3);
+    EXPECT_TRUE(notebook()->tabIcon(0).isNull());
+
+    button("BitBtn2")->click();
+    EXPECT_TRUE(status.awaitingText().startsWith("Read Flash: Basic, 1 of 5, "));
+    ASSERT_TRUE(waitFor(
+        [&] { return status.awaitingText().startsWith("Read Flash: Pedal Assist, 2 of 5, "); }));
+    QTest::mouseClick(notebook()->tabBar(), Qt::LeftButton, {},
+                      notebook()->tabBar()->tabRect(0).center());
+    EXPECT_EQ(status.activityText(),
+              "Read Flash: Pedal Assist, 2 of 5: ended by a tab click, its reply not taken");
+    QTest::qWait(400);
+    EXPECT_EQ(unreadTabs(), 3);
+
+    button("BitBtn13")->click();
+    EXPECT_EQ(status.activityText(), "Continuous Get running: press Continuous Get again to stop");
+    button("BitBtn13")->click();
+    EXPECT_EQ(status.activityText(), "");
+    button("BitBtn11")->click();
+    EXPECT_FALSE(identityCurrent());
+    connectController();
+    EXPECT_TRUE(identityCurrent());
+    EXPECT_EQ(unreadTabs(), 4);
+    chosenFile = scratchFile("pages.el");
+    QFile file(chosenFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Torque]\n") > 0);
+    file.close();
+    find<QAction>("LoadBackup1")->trigger();
+    EXPECT_EQ(unreadTabs(), 0);
+    sim.hangUp();
+    ASSERT_TRUE(waitFor([&] { return status.connectionAlarm(); }));
+    EXPECT_FALSE(identityCurrent());
 }
 
 // Other cases are the messages of the connection and the number rule, checked with them.
@@ -179,7 +276,8 @@ const OpenCase kOpens[] = {
 INSTANTIATE_TEST_SUITE_P(Ports, ConnectFailure, testing::ValuesIn(kOpens), test::rowName);
 
 // The simulated controller comes first, then the system's ports as they are each time the list
-// opens, each with its description; the last port that worked is chosen at the next start.
+// opens, each with its description; the last port that worked is chosen at the next start, and
+// the plot opens where it was left.
 TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatWorked) {
     auto* ports = find<PortComboBox>("ComboBox1");
     ASSERT_EQ(ports->count(), 1);
@@ -198,10 +296,15 @@ TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatW
     ports->setCurrentIndex(2);
     button("BitBtn1")->click();
     ASSERT_TRUE(waitFor([this] { return button("BitBtn2")->isEnabled(); }));
+    form->showPlot();
+    const QPoint left = form->liveReadings().window().pos() + QPoint(40, 30);
+    form->liveReadings().window().move(left);
     form.reset(); // and a new one with the same options, as at the next start of the program
     form = std::make_unique<TForm1>(boxes, options);
     form->show();
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentText(), "ttyB");
+    form->showPlot();
+    EXPECT_EQ(form->liveReadings().window().pos(), left);
 }
 
 // The traffic log shows every frame sent and received, saves what it shows, and keeps its

@@ -24,16 +24,16 @@ inline constexpr auto rowName = [](const auto& info) { return std::string(info.p
 
 // The real main window offscreen against the simulated controller, its backups and settings in
 // a scratch folder; the ports beyond the simulated one, the opened web addresses and the files
-// the window would ask for are the test's.
+// the window would ask for (to compare with, to load as a backup, to record to) are the test's.
 class Form1Test : public testing::Test {
 public:
     Form1Test()
         : window(boxes, [this](TForm1::Options& o) {
               o.ports = [this] { return extraPorts; };
               o.openUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
-              o.chooseComparisonFile = [this](const QString& folder) {
-                  comparisonFolders.push_back(folder);
-                  return comparisonFile;
+              o.chooseComparisonFile = o.chooseBackupFile = [this](const QString& folder) {
+                  offeredFolders.push_back(folder);
+                  return chosenFile;
               };
               o.chooseRecordingFile = [this] { return recordingFile; };
               options = o;
@@ -108,8 +108,8 @@ public:
     RecordedBoxes boxes;
     std::vector<PortEntry> extraPorts;
     std::vector<QUrl> openedUrls;
-    QString comparisonFile;
-    std::vector<QString> comparisonFolders;
+    QString chosenFile;
+    std::vector<QString> offeredFolders;
     QString recordingFile;
     TForm1::Options options;
     SimulatedWindow window;

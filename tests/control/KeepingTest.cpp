@@ -62,6 +62,12 @@ TEST_F(Backups, EveryReadFlashKeepsTheValuesReadInANewSavedFileOrSaysWhyNot) {
     ASSERT_EQ(files().size(), 2);
     EXPECT_EQ(bytesOf(first), firstBytes);
     EXPECT_NE(bytesOf(folder() + "/" + files()[1]), firstBytes);
+    // "Load Backup..." starts in this controller's folder and loads through Load's own path.
+    chosenFile = first;
+    find<QAction>("LoadBackup1")->trigger();
+    EXPECT_EQ(offeredFolders, std::vector<QString>{folder()});
+    SaveParameterFile(form->fields(), scratchFile("loaded.el").toStdString());
+    EXPECT_EQ(bytesOf(scratchFile("loaded.el")), firstBytes);
 
     // A backup that cannot be written is shown as such, and Read Flash ends as ever.
     ASSERT_TRUE(QDir(folder()).removeRecursively());
@@ -109,7 +115,7 @@ protected:
     void SetUp() override {
         connectController();
         readFlash();
-        comparisonFile = scratchFile("shop.el");
+        chosenFile = scratchFile("shop.el");
     }
     struct Change {
         const char* section;
@@ -118,12 +124,12 @@ protected:
     };
     // The file holds the window's values but for the changes.
     void writeComparisonFile(const std::vector<Change>& changes) {
-        SaveParameterFile(form->fields(), comparisonFile.toStdString());
-        IniDocument document(bytesOf(comparisonFile).toStdString());
+        SaveParameterFile(form->fields(), chosenFile.toStdString());
+        IniDocument document(bytesOf(chosenFile).toStdString());
         for (const Change& change : changes) {
             document.setValue(change.section, change.key, change.value);
         }
-        QFile file(comparisonFile);
+        QFile file(chosenFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(QByteArray::fromStdString(document.text()));
     }
@@ -172,7 +178,7 @@ TEST_F(Compare, MarksExactlyTheFieldsThatDifferFromTheFileUntilTheyAreEditedRead
     EXPECT_EQ(form->ui().ComboBox5->toolTip(), "In shop.el: nothing selected (-1)");
     EXPECT_NE(form->findChild<QWidget*>("Edit1Mark"), nullptr);
     // The dialog offered the controller's backups first.
-    EXPECT_EQ(comparisonFolders.back(), options.backupsDirectory + "/KLMN-PQRS");
+    EXPECT_EQ(offeredFolders.back(), options.backupsDirectory + "/KLMN-PQRS");
 
     // A mark goes when its field is edited, with the field's own help back.
     QTest::keyClick(form->ui().edit(1), Qt::Key_Backspace);
@@ -186,10 +192,10 @@ TEST_F(Compare, MarksExactlyTheFieldsThatDifferFromTheFileUntilTheyAreEditedRead
     EXPECT_EQ(note(), "2 fields differ from shop.el");
     EXPECT_FALSE(tabMarked(3));
     // ... not when a file cannot be read or none is chosen ...
-    comparisonFile = scratchFile("missing.el");
+    chosenFile = scratchFile("missing.el");
     compare();
-    EXPECT_EQ(boxes.shown, std::vector<QString>{"error: Unable to read " + comparisonFile + "."});
-    comparisonFile.clear();
+    EXPECT_EQ(boxes.shown, std::vector<QString>{"error: Unable to read " + chosenFile + "."});
+    chosenFile.clear();
     compare();
     EXPECT_EQ(marked(), QStringList({"ComboBox5", "ComboBox13"}));
     // ... and all go when the comparison is cleared.

@@ -396,6 +396,21 @@ const FaultRow kFaultRows[] = {
              t.expectForeignSettingsBack();
          }
      }},
+    {"TheWindowWithoutADisplaySaysSoInOneLineAndEndsWith2",
+     [](FaultTable& t) {
+         QProcess& window = *t.processes.emplace_back(std::make_unique<QProcess>());
+         QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+             bare.remove(name);
+         }
+         window.setProcessEnvironment(bare);
+         window.start(QStringLiteral(MORVENT_EXECUTABLE), {});
+         const CliRun run = FaultTable::finish(window);
+         EXPECT_EQ(run.exitCode, 2);
+         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+         EXPECT_TRUE(run.err.contains("morvent-cli") &&
+                     run.err.contains("QT_QPA_PLATFORM=offscreen"));
+     }},
     {"CliRefusesItsOwnTerminalAndEndsAnyOtherFailureWithOneMessage",
      [](FaultTable& t) {
          const std::string path = t.sim.devicePath();

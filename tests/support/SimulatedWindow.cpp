@@ -1,5 +1,7 @@
 #include "SimulatedWindow.h"
 
+#include "StatusReporter.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -24,11 +26,18 @@ SimulatedWindow::SimulatedWindow(MessageBoxes& boxes,
 }
 
 bool SimulatedWindow::connect() {
-    // The caption ends with whatever firmware text the simulated controller was given.
+    // The caption ends with whatever firmware text the simulated controller was given, shown as
+    // this controller's (not greyed as the last one's), and its reply is in.
     const QString firmware = QString::fromStdString(
         sim.withModel([](const ControllerModel& m) { return m.firmwareText(); }));
     form->ui().BitBtn1->click();
-    if (!QTest::qWaitFor([&] { return form->ui().Label9->text().endsWith(firmware); }, 10000)) {
+    const QLabel* caption = form->ui().Label9;
+    if (!QTest::qWaitFor(
+            [&] {
+                return caption->isEnabled() && caption->text().endsWith(firmware) &&
+                       form->status()->awaitingText().isEmpty();
+            },
+            10000)) {
         std::fprintf(stderr, "the simulated controller did not answer\n");
         return false;
     }

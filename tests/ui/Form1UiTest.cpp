@@ -8,6 +8,7 @@
 #include "Layout.h"
 #include "ParameterSpecs.h"
 #include "WidgetFields.h"
+#include "WindowPlacement.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -79,6 +80,30 @@ TEST_F(Form1UiTest, EveryControlCarriesItsNameOnItsPage) {
     }
     for (int page = 0; page < 4; ++page) {
         EXPECT_TRUE(ui.TabbedNotebook1->widget(page)->isAncestorOf(ui.UndoButtons[page]));
+    }
+}
+
+// The main window takes its designed size where that fits with a frame, else the room there is;
+// the plot goes beside it, else where it leaves "Continuous Get" uncovered, else narrower.
+TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
+    const QSize designed(Form1Ui::kWidth, Form1Ui::kHeight);
+    const std::pair<QSize, QSize> fits[] = {{{1920, 1080}, designed},
+                                            {{1366, 768}, {978, 732}},
+                                            {{1280, 720}, {978, 684}},
+                                            {{800, 600}, {792, 564}}};
+    for (const auto& [screen, size] : fits) {
+        EXPECT_EQ(fittedSize(designed, QRect(QPoint(), screen)), size);
+    }
+    const struct {
+        QRect main, keepClear, screen, placed;
+    } places[] = {
+        {{0, 0, 986, 793}, {20, 560, 140, 30}, {0, 0, 1920, 1080}, {994, 0, 888, 796}},
+        {{934, 0, 986, 793}, {954, 560, 140, 30}, {0, 0, 1920, 1080}, {38, 0, 888, 796}},
+        {{0, 0, 1366, 768}, {25, 560, 140, 30}, {0, 0, 1366, 768}, {478, 0, 888, 768}},
+        {{0, 0, 1280, 720}, {500, 560, 140, 30}, {0, 0, 1280, 720}, {648, 0, 632, 720}},
+    };
+    for (const auto& p : places) {
+        EXPECT_EQ(placeBeside(p.main, p.keepClear, QSize(888, 796), p.screen), p.placed);
     }
 }
 

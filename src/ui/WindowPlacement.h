@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QIcon>
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+namespace morvent {
+
+// What the window system adds around a window before it is shown and its frame is known: a title
+// bar and thin borders.
+inline constexpr QMargins kFrameAllowance{4, 32, 4, 4};
+
+// The size a window designed at `designed` opens at on a screen whose free area is `available`:
+// the designed size where it fits with its frame, else whatever fits.
+QSize fittedSize(QSize designed, const QRect& available, const QMargins& frame = kFrameAllowance);
+
+// Where a window of `size` (frame included) goes beside `main` (frame included) on `available`:
+// to the right of it, else to its left, else against the right or left edge of the screen, the
+// first that fits and keeps `keepClear` uncovered; with no such place, narrower, beside
+// `keepClear`. Top-aligned with `main` as far as the screen lets it.
+QRect placeBeside(const QRect& main, const QRect& keepClear, QSize size, const QRect& available);
+
+// The program's icon, drawn: a wheel with its motor hub, and the serial plug that talks to it.
+QIcon applicationIcon();
+
+} // namespace morvent
