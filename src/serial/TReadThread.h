@@ -29,6 +29,8 @@ public:
     // May be called from the component's thread while the reader runs; the next wait uses them.
     void setTimeouts(const CommTimeouts& timeouts);
     void setIgnoreNullChar(bool ignore) { m_ignoreNullChar.store(ignore); }
+    // Only before start(): the reader then ends a chunk also as soon as it holds a whole reply.
+    void setReplyComplete(ReplyComplete complete) { m_replyComplete = std::move(complete); }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -46,6 +48,8 @@ private:
     std::atomic<std::uint32_t> m_totalMultiplier{0};
     std::atomic<std::uint32_t> m_totalConstant{0};
     std::atomic<bool> m_ignoreNullChar{false};
+
+    ReplyComplete m_replyComplete;
 
     // Only the reader thread touches these.
     bool m_countersKept = false;
