@@ -17,6 +17,7 @@
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,6 +33,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <unistd.h>
 
 namespace morvent {
@@ -629,17 +631,21 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         worst = runOn(0, io);
     } else {
         // One session a port, each in a thread of its own with its own event loop, so a slow or
-        // failing controller holds up nobody else.
+        // failing controller holds up nobody else. std::thread rather than QThread, so that
+        // ThreadSanitizer judges the sessions too.
         std::vector<Outcome> outcomes(answered.size(), Outcome::Failure);
         std::vector<CommandStreams> streams(answered.size(), io);
-        std::vector<std::unique_ptr<QThread>> sessions;
+        std::vector<std::thread> sessions;
         for (std::size_t i = 0; i < answered.size(); ++i) {
             streams[i].port = ports[static_cast<qsizetype>(i)];
-            sessions.emplace_back(QThread::create([&, i] { outcomes[i] = runOn(i, streams[i]); }));
-            sessions.back()->start();
+            sessions.emplace_back([&, i] {
+                // Gives the thread its event dispatcher before the port's notifier needs one.
+                { QEventLoop dispatcher; }
+                outcomes[i] = runOn(i, streams[i]);
+            });
         }
-        for (const auto& session : sessions) {
-            session->wait();
+        for (std::thread& session : sessions) {
+            session.join();
         }
         std::size_t succeeded = 0;
         for (const Outcome outcome : outcomes) {

@@ -84,11 +84,13 @@ std::optional<Bytes> ControllerSession::exchange(const Bytes& frame, ReplyComple
     // Every reply is followed by a reopen before the next request, so the reader that awaits
     // this reply is always one opened knowing its shape.
     m_comm.setReplyComplete(std::move(complete));
+    // The line is quiet while the port reopens, so that time counts towards the pause.
+    const auto sendAt = std::chrono::steady_clock::now() + kRequestPause;
     if (m_reopenDue) {
         m_reopenDue = false;
         reopen();
     }
-    std::this_thread::sleep_for(kRequestPause);
+    std::this_thread::sleep_until(sendAt);
     m_chunk.reset();
     send(frame);
     auto chunk = awaitChunk(m_timeout);
