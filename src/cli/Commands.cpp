@@ -606,6 +606,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                                             : rates.rateOf(TComm::devicePath(localBytes(port))));
     }
     std::vector<std::uint32_t> answered(static_cast<std::size_t>(ports.size()), 0);
+    // Taken here, so the sessions share only values they read.
+    const QString outputPath = parser.value(output);
+    const QString inputPath = parser.value(input);
+    const bool verify = !parser.isSet(noVerify);
     const auto runOn = [&](std::size_t i, const CommandStreams& streams) {
         return guarded(streams, [&] {
             const QString& port = ports[static_cast<qsizetype>(i)];
@@ -615,12 +619,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                 return info(connection, json, streams);
             }
             if (command == "read") {
-                return read(connection, filePerPort(parser.value(output), port, ports), json,
-                            streams);
+                return read(connection, filePerPort(outputPath, port, ports), json, streams);
             }
             if (command == "write") {
-                return write(connection, parser.value(input), *file, !parser.isSet(noVerify), json,
-                             streams);
+                return write(connection, inputPath, *file, verify, json, streams);
             }
             return watch(connection, intervalMs, readings, csvFiles[i].get(), streams);
         });
