@@ -606,10 +606,11 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                                             : rates.rateOf(TComm::devicePath(localBytes(port))));
     }
     std::vector<std::uint32_t> answered(static_cast<std::size_t>(ports.size()), 0);
-    // Taken here, so the sessions share only values they read.
-    const QString outputPath = parser.value(output);
-    const QString inputPath = parser.value(input);
-    const bool verify = !parser.isSet(noVerify);
+    // Taken here, so the sessions share only values they read, and only for the commands that
+    // know them: asking the parser for others warns.
+    const QString outputPath = command == "read" ? parser.value(output) : QString();
+    const QString inputPath = command == "write" ? parser.value(input) : QString();
+    const bool verify = command == "write" && !parser.isSet(noVerify);
     const auto runOn = [&](std::size_t i, const CommandStreams& streams) {
         return guarded(streams, [&] {
             const QString& port = ports[static_cast<qsizetype>(i)];
