@@ -62,7 +62,8 @@ struct Common {
     QCommandLineOption port{
         {"p", "port"},
         "The serial port: a name in /dev (ttyUSB0) or a path. Given several times, the "
-        "controllers on all of them are served at once; all takes every adapter found.",
+        "controllers on all of them are served at once and the run ends with the highest exit "
+        "code of all; all takes every adapter found.",
         "PORT"};
     QCommandLineOption simulate{"simulate",
                                 "Use the built-in simulated controller instead of a port."};

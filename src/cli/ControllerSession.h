@@ -51,9 +51,10 @@ private:
 
 // One controller on one port, driven the way the window drives it (the same frames, the same
 // waits before each request, the port reopened after each reply, here just before the next
-// request) but without widgets and, unlike the window, never waiting for ever: a reply that does
-// not come within the timeout ends the session with NoReply, a line that hangs up or a port that
-// will not open again with PortUnavailable.
+// request) but without widgets and, unlike the window, at the speed of the line and never
+// waiting for ever: a reply is taken the moment its last byte arrives rather than after the
+// interval's silence, a reply that does not come within the timeout ends the session with
+// NoReply, a line that hangs up or a port that will not open again with PortUnavailable.
 class ControllerSession {
 public:
     ControllerSession(const std::string& device, std::chrono::milliseconds timeout);

@@ -12,7 +12,8 @@ namespace morvent {
 
 // Reads the port while it is open and hands what arrives to the component in chunks of up to
 // 1024 bytes: a chunk ends when the interval timeout passes without a further byte, when the
-// total timeout runs out, or when 1024 bytes are in hand. It also watches line errors and
+// total timeout runs out, when 1024 bytes are in hand, or, given a test of whole replies, as soon
+// as the bytes in hand make one. It also watches line errors and
 // modem-line changes on devices that count them. It ends when the stop event is signalled (at
 // once, ahead of anything else that is ready), when the port becomes invalid, or when the device
 // goes away, in which case it first hands over what it had and posts a hang-up.
