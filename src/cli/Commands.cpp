@@ -10,24 +10,30 @@
 #include "NumberConversion.h"
 #include "ParameterFile.h"
 #include "PortList.h"
+#include "ProbeRateMemory.h"
 #include "SimulatedController.h"
 #include "StatusTable.h"
 #include "WriteChecks.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <unistd.h>
 
 namespace morvent {
@@ -54,7 +60,11 @@ QCommandLineOption withDefault(const QString& name, const QString& help, const Q
 
 struct Common {
     QCommandLineOption port{
-        {"p", "port"}, "The serial port: a name in /dev (ttyUSB0) or a path.", "PORT"};
+        {"p", "port"},
+        "The serial port: a name in /dev (ttyUSB0) or a path. Given several times, the "
+        "controllers on all of them are served at once and the run ends with the highest exit "
+        "code of all; all takes every adapter found.",
+        "PORT"};
     QCommandLineOption simulate{"simulate",
                                 "Use the built-in simulated controller instead of a port."};
     QCommandLineOption timeout = withDefault(
@@ -73,9 +83,23 @@ void print(std::FILE* to, QString text) {
             c = u'?';
         }
     }
+    // Whole lines, also while several ports' sessions print at once.
+    ::flockfile(to);
     std::fputs(localBytes(text).c_str(), to);
     std::fputc('\n', to);
     std::fflush(to);
+    ::funlockfile(to);
+}
+
+// A line of one port's session: with several ports, each of its lines starts with the port's
+// name.
+void say(const CommandStreams& io, std::FILE* to, const QString& text) {
+    if (io.port.isEmpty()) {
+        print(to, text);
+        return;
+    }
+    const QString label = io.port + QStringLiteral(": ");
+    print(to, label + QString(text).replace('\n', '\n' + label));
 }
 
 // The parameter controls as the window holds them before anything is read: every list filled.
@@ -97,6 +121,16 @@ QString jsonText(const QJsonObject& object,
 // A name as JSON text, which has no room for bytes that are not UTF-8.
 QString jsonName(const QString& path) {
     return QString::fromUtf8(localBytes(path));
+}
+
+// One port's result as JSON: with several ports, one object a line for each, naming its port.
+void sayJson(const CommandStreams& io, QJsonObject object,
+             QJsonDocument::JsonFormat format = QJsonDocument::Compact) {
+    if (!io.port.isEmpty()) {
+        object.insert(QStringLiteral("port"), jsonName(io.port));
+        format = QJsonDocument::Compact;
+    }
+    print(io.out, jsonText(object, format));
 }
 
 // The CSV file watch records to. Opened before connecting, so a name that cannot be written
@@ -147,27 +181,22 @@ private:
 // A running session: the simulated controller when asked for, and the identity once connected.
 class Connection {
 public:
-    Connection(const QCommandLineParser& parser, const Common& common, const CommandStreams& io)
+    // An empty device means the simulated controller.
+    Connection(const std::string& device, std::chrono::milliseconds timeout,
+               std::optional<std::uint32_t> firstRate, const CommandStreams& io)
         : m_io(io) {
-        bool ok = false;
-        const int timeout = parser.value(common.timeout).toInt(&ok);
-        if (!ok || timeout <= 0) {
-            throw SessionError(Outcome::InvalidInput, "--timeout takes a number of milliseconds.");
-        }
-        std::string device = localBytes(parser.value(common.port));
-        if (parser.isSet(common.simulate)) {
+        std::string path = device;
+        if (path.empty()) {
             m_simulator = std::make_unique<SimulatedController>();
             m_simulator->start();
-            device = m_simulator->devicePath();
-        } else if (device.empty()) {
-            throw SessionError(Outcome::InvalidInput,
-                               "Name the port with -p PORT, or use --simulate.");
+            path = m_simulator->devicePath();
         }
-        m_session = std::make_unique<ControllerSession>(TComm::devicePath(device),
-                                                        std::chrono::milliseconds(timeout));
-        identity = m_session->connect([this](std::uint32_t baud) {
-            print(m_io.err, QStringLiteral("Probing at %1 baud").arg(baud));
-        });
+        m_session = std::make_unique<ControllerSession>(TComm::devicePath(path), timeout);
+        identity = m_session->connect(
+            [this](std::uint32_t baud) {
+                say(m_io, m_io.err, QStringLiteral("Probing at %1 baud").arg(baud));
+            },
+            firstRate);
         firmwareText = m_session->read(Command::FirmwareText);
     }
 
@@ -208,7 +237,7 @@ QJsonObject identityJson(const Bytes& identity, const Bytes& firmware) {
 // Reads the four blocks into fields, as Read Flash does.
 void readBlocks(ControllerSession& session, Fields& fields, const CommandStreams& io) {
     for (const Block block : kAllBlocks) {
-        print(io.err, QStringLiteral("Reading the %1 block").arg(text(layout(block).title)));
+        say(io, io.err, QStringLiteral("Reading the %1 block").arg(text(layout(block).title)));
         applyReadReply(block, session.read(layout(block).command), fields);
     }
 }
@@ -241,16 +270,16 @@ QStringList differences(const Fields& wanted, const Fields& held) {
 
 Outcome info(Connection& connection, bool json, const CommandStreams& io) {
     if (json) {
-        print(io.out, jsonText(identityJson(connection.identity, connection.firmwareText),
-                               QJsonDocument::Indented));
+        sayJson(io, identityJson(connection.identity, connection.firmwareText),
+                QJsonDocument::Indented);
         return Outcome::Success;
     }
     FieldStore fields;
     applyIdentity(connection.identity, fields);
     for (const char* label : {"Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
-        print(io.out, QString::fromStdString(fields.text(label)));
+        say(io, io.out, QString::fromStdString(fields.text(label)));
     }
-    print(io.out, QString::fromStdString(firmwareTextCaption(connection.firmwareText)));
+    say(io, io.out, QString::fromStdString(firmwareTextCaption(connection.firmwareText)));
     return Outcome::Success;
 }
 
@@ -260,9 +289,9 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
     readBlocks(connection.session(), fields, io);
     SaveParameterFile(fields, localBytes(path));
     if (json) {
-        print(io.out, jsonText({{"file", jsonName(path)}, {"saved", true}}));
+        sayJson(io, {{"file", jsonName(path)}, {"saved", true}});
     } else {
-        print(io.out, QStringLiteral("Saved %1").arg(path));
+        say(io, io.out, QStringLiteral("Saved %1").arg(path));
     }
     return Outcome::Success;
 }
@@ -288,7 +317,7 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
                                                       written.join(", ").toStdString() + "."));
     };
     for (const Block block : kAllBlocks) {
-        print(io.err, QStringLiteral("Writing the %1 block").arg(text(layout(block).title)));
+        say(io, io.err, QStringLiteral("Writing the %1 block").arg(text(layout(block).title)));
         std::uint8_t status = 0;
         try {
             status =
@@ -319,14 +348,14 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
         differing = differences(fields, held);
     }
     if (json) {
-        print(io.out, jsonText({{"file", jsonName(path)},
-                                {"written", true},
-                                {"verified", verify},
-                                {"differences", QJsonArray::fromStringList(differing)}}));
+        sayJson(io, {{"file", jsonName(path)},
+                     {"written", true},
+                     {"verified", verify},
+                     {"differences", QJsonArray::fromStringList(differing)}});
     } else {
-        print(io.out, QStringLiteral("Wrote %1").arg(path));
+        say(io, io.out, QStringLiteral("Wrote %1").arg(path));
         for (const QString& line : differing) {
-            print(io.out, line);
+            say(io, io.out, line);
         }
     }
     return differing.isEmpty() ? Outcome::Success : Outcome::FieldRefused;
@@ -346,7 +375,7 @@ Outcome watch(Connection& connection, int intervalMs, int count, CsvFile* csv,
             line += ' ' + std::string(kLiveReadings[r].name) + '=' + std::to_string(values[r]) +
                     std::string(kLiveReadings[r].unit);
         }
-        print(io.out, QString::fromStdString(line));
+        say(io, io.out, QString::fromStdString(line));
         if (std::ferror(io.out)) {
             throw SessionError(Outcome::InvalidInput, "Unable to write to the standard output");
         }
@@ -361,6 +390,20 @@ Outcome watch(Connection& connection, int intervalMs, int count, CsvFile* csv,
         }
     }
     return Outcome::Success;
+}
+
+// With several ports, each port's file of a kind: "set.el" for ttyUSB0 becomes
+// "set-ttyUSB0.el". With one port, the file as named.
+QString filePerPort(const QString& path, const QString& port, const QStringList& ports) {
+    if (ports.size() < 2) {
+        return path;
+    }
+    QString name = port.startsWith(QStringLiteral("/dev/")) ? port.mid(5) : port;
+    name.replace('/', '-');
+    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype dot = path.lastIndexOf('.');
+    const qsizetype at = dot > slash + 1 ? dot : path.size();
+    return path.left(at) + '-' + name + path.mid(at);
 }
 
 } // namespace
@@ -441,22 +484,53 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
 
     // Only the commands that know --json have it; asking the parser for it elsewhere warns.
     const bool json = parser.optionNames().contains(QStringLiteral("json"));
-    const auto fail = [&](Outcome outcome, const QString& message) {
-        if (json) {
-            print(io.out, jsonText({{"error", message}, {"exitCode", int(outcome)}}));
-        } else {
-            print(io.err, QStringLiteral("morvent-cli %1: %2").arg(command, message));
+    // Runs a step and turns whatever ends it early into its exit code and message.
+    const auto guarded = [&](const CommandStreams& streams,
+                             const std::function<Outcome()>& step) -> Outcome {
+        const auto fail = [&](Outcome outcome, const QString& message) {
+            if (json) {
+                sayJson(streams, {{"error", message}, {"exitCode", int(outcome)}});
+            } else {
+                say(streams, streams.err,
+                    QStringLiteral("morvent-cli %1: %2").arg(command, message));
+            }
+            return outcome;
+        };
+        try {
+            return step();
+        } catch (const SessionError& error) {
+            return fail(error.outcome(), argumentText(error.what()));
+        } catch (const ConversionError& error) {
+            return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
+        } catch (const ParameterFileError& error) {
+            return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
+        } catch (const std::bad_alloc&) {
+            return fail(Outcome::Failure, QStringLiteral("Out of memory."));
+        } catch (const std::exception& error) {
+            return fail(Outcome::Failure, argumentText(error.what()));
+        } catch (...) {
+            return fail(Outcome::Failure, QStringLiteral("An unknown error ended the run."));
         }
-        return outcome;
     };
-    try {
-        if (command == "ports") {
+    if (command == "ports") {
+        return guarded(io, [&] {
             for (const PortEntry& port : systemSerialPorts()) {
                 print(io.out,
                       port.description.isEmpty() ? port.name : port.name + '\t' + port.description);
             }
             return Outcome::Success;
-        }
+        });
+    }
+
+    // Everything is checked before anything goes on any line: the arguments, the file whole, the
+    // ports named, and the CSV files opened.
+    std::chrono::milliseconds timeout{};
+    int intervalMs = kDefaultIntervalMs;
+    int readings = 0;
+    std::optional<ParameterFileContent> file;
+    QStringList ports; // an empty name: the simulated controller
+    std::vector<std::unique_ptr<CsvFile>> csvFiles;
+    const Outcome checked = guarded(io, [&] {
         if (command == "read" && !parser.isSet(output)) {
             throw SessionError(Outcome::InvalidInput, "Name the file to write with -o FILE.el.");
         }
@@ -464,8 +538,11 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             throw SessionError(Outcome::InvalidInput,
                                "Name the file to write from with -i FILE.el.");
         }
-        int intervalMs = kDefaultIntervalMs;
-        int readings = 0;
+        bool ok = false;
+        timeout = std::chrono::milliseconds(parser.value(common.timeout).toInt(&ok));
+        if (!ok || timeout.count() <= 0) {
+            throw SessionError(Outcome::InvalidInput, "--timeout takes a number of milliseconds.");
+        }
         if (command == "watch") {
             bool ok1 = false;
             bool ok2 = false;
@@ -476,8 +553,6 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                                    "--interval and --count take whole numbers above 0.");
             }
         }
-        // The file is checked whole, and the CSV file opened, before anything goes on the line.
-        std::optional<ParameterFileContent> file;
         if (command == "write") {
             const FieldStore lists = parameterStore();
             file = readParameterFile(localBytes(parser.value(input)), &lists);
@@ -490,34 +565,108 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                 throw SessionError(Outcome::InvalidInput, message);
             }
         }
-        std::optional<CsvFile> csvFile;
-        if (command == "watch" && parser.isSet(csv)) {
-            csvFile.emplace(localBytes(parser.value(csv)));
+        if (parser.isSet(common.simulate)) {
+            ports << QString();
+        } else {
+            for (const QString& port : parser.values(common.port)) {
+                if (port != QStringLiteral("all")) {
+                    ports << port;
+                    continue;
+                }
+                const std::vector<PortEntry> found = systemSerialPorts();
+                if (found.empty()) {
+                    throw SessionError(Outcome::PortUnavailable,
+                                       "-p all found no serial port to use.");
+                }
+                for (const PortEntry& entry : found) {
+                    ports << entry.name;
+                }
+            }
+            ports.removeDuplicates();
+            if (ports.isEmpty() || ports.contains(QString())) {
+                throw SessionError(Outcome::InvalidInput,
+                                   "Name the port with -p PORT, or use --simulate.");
+            }
         }
-        Connection connection(parser, common, io);
-        if (command == "info") {
-            return info(connection, json, io);
+        for (const QString& port : ports) {
+            csvFiles.push_back(command == "watch" && parser.isSet(csv)
+                                   ? std::make_unique<CsvFile>(
+                                         localBytes(filePerPort(parser.value(csv), port, ports)))
+                                   : nullptr);
         }
-        if (command == "read") {
-            return read(connection, parser.value(output), json, io);
-        }
-        if (command == "write") {
-            return write(connection, parser.value(input), *file, !parser.isSet(noVerify), json, io);
-        }
-        return watch(connection, intervalMs, readings, csvFile ? &*csvFile : nullptr, io);
-    } catch (const SessionError& error) {
-        return fail(error.outcome(), argumentText(error.what()));
-    } catch (const ConversionError& error) {
-        return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
-    } catch (const ParameterFileError& error) {
-        return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
-    } catch (const std::bad_alloc&) {
-        return fail(Outcome::Failure, QStringLiteral("Out of memory."));
-    } catch (const std::exception& error) {
-        return fail(Outcome::Failure, argumentText(error.what()));
-    } catch (...) {
-        return fail(Outcome::Failure, QStringLiteral("An unknown error ended the run."));
+        return Outcome::Success;
+    });
+    if (checked != Outcome::Success) {
+        return checked;
     }
+
+    ProbeRateMemory rates;
+    std::vector<std::optional<std::uint32_t>> firstRates;
+    for (const QString& port : ports) {
+        firstRates.push_back(port.isEmpty() ? std::nullopt
+                                            : rates.rateOf(TComm::devicePath(localBytes(port))));
+    }
+    std::vector<std::uint32_t> answered(static_cast<std::size_t>(ports.size()), 0);
+    // Taken here, so the sessions share only values they read, and only for the commands that
+    // know them: asking the parser for others warns.
+    const QString outputPath = command == "read" ? parser.value(output) : QString();
+    const QString inputPath = command == "write" ? parser.value(input) : QString();
+    const bool verify = command == "write" && !parser.isSet(noVerify);
+    const auto runOn = [&](std::size_t i, const CommandStreams& streams) {
+        return guarded(streams, [&] {
+            const QString& port = ports[static_cast<qsizetype>(i)];
+            Connection connection(localBytes(port), timeout, firstRates[i], streams);
+            answered[i] = connection.session().answeredRate();
+            if (command == "info") {
+                return info(connection, json, streams);
+            }
+            if (command == "read") {
+                return read(connection, filePerPort(outputPath, port, ports), json, streams);
+            }
+            if (command == "write") {
+                return write(connection, inputPath, *file, verify, json, streams);
+            }
+            return watch(connection, intervalMs, readings, csvFiles[i].get(), streams);
+        });
+    };
+
+    Outcome worst = Outcome::Success;
+    if (ports.size() == 1) {
+        worst = runOn(0, io);
+    } else {
+        // One session a port, each in a thread of its own with its own event loop, so a slow or
+        // failing controller holds up nobody else. std::thread rather than QThread, so that
+        // ThreadSanitizer judges the sessions too.
+        std::vector<Outcome> outcomes(answered.size(), Outcome::Failure);
+        std::vector<CommandStreams> streams(answered.size(), io);
+        std::vector<std::thread> sessions;
+        for (std::size_t i = 0; i < answered.size(); ++i) {
+            streams[i].port = ports[static_cast<qsizetype>(i)];
+            sessions.emplace_back([&, i] {
+                // Gives the thread its event dispatcher before the port's notifier needs one.
+                { QEventLoop dispatcher; }
+                outcomes[i] = runOn(i, streams[i]);
+            });
+        }
+        for (std::thread& session : sessions) {
+            session.join();
+        }
+        std::size_t succeeded = 0;
+        for (const Outcome outcome : outcomes) {
+            succeeded += outcome == Outcome::Success;
+            worst = std::max(worst, outcome);
+        }
+        print(
+            io.err,
+            QStringLiteral("%1 of %2 controllers succeeded.").arg(succeeded).arg(outcomes.size()));
+    }
+    for (std::size_t i = 0; i < answered.size(); ++i) {
+        if (const QString& port = ports[static_cast<qsizetype>(i)]; !port.isEmpty()) {
+            rates.remember(TComm::devicePath(localBytes(port)), answered[i]);
+        }
+    }
+    rates.save();
+    return worst;
 }
 
 } // namespace morvent

@@ -9,10 +9,14 @@
 namespace morvent {
 
 // The subcommands of morvent-cli. Each takes its own arguments (without the subcommand's name)
-// and returns how the run ended; results go to io.out, progress and errors to io.err.
+// and returns how the run ended; results go to io.out, progress and errors to io.err. Given
+// several ports, a command runs on each in a session of its own, all at once, and ends with the
+// worst of their outcomes.
 struct CommandStreams {
     std::FILE* out = stdout;
     std::FILE* err = stderr;
+    // With several ports, the port whose session prints: its name begins each of its lines.
+    QString port = {};
 };
 
 Outcome runCommand(const QStringList& arguments, const CommandStreams& io);

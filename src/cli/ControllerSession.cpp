@@ -9,7 +9,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <thread>
+#include <vector>
 
 namespace morvent {
 
@@ -78,12 +80,17 @@ void ControllerSession::send(const Bytes& frame) {
     }
 }
 
-std::optional<Bytes> ControllerSession::exchange(const Bytes& frame) {
+std::optional<Bytes> ControllerSession::exchange(const Bytes& frame, ReplyComplete complete) {
+    // Every reply is followed by a reopen before the next request, so the reader that awaits
+    // this reply is always one opened knowing its shape.
+    m_comm.setReplyComplete(std::move(complete));
+    // The line is quiet while the port reopens, so that time counts towards the pause.
+    const auto sendAt = std::chrono::steady_clock::now() + kRequestPause;
     if (m_reopenDue) {
         m_reopenDue = false;
         reopen();
     }
-    std::this_thread::sleep_for(kRequestPause);
+    std::this_thread::sleep_until(sendAt);
     m_chunk.reset();
     send(frame);
     auto chunk = awaitChunk(m_timeout);
@@ -113,14 +120,27 @@ void ControllerSession::noReply(const std::string& what) const {
                                              " ms.");
 }
 
-Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probing) {
-    m_comm.setBaudRate(kProbeRates[0]);
+Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probing,
+                                 std::optional<std::uint32_t> first) {
+    std::vector<std::uint32_t> order;
+    if (first && std::find(kProbeRates.begin(), kProbeRates.end(), *first) != kProbeRates.end()) {
+        order.push_back(*first);
+    }
+    for (const std::uint32_t rate : kProbeRates) {
+        if (order.empty() || rate != order.front()) {
+            order.push_back(rate);
+        }
+    }
+    m_comm.setReplyComplete([](std::span<const std::uint8_t> received) {
+        return readReplyComplete(Command::Identity, received);
+    });
+    m_comm.setBaudRate(order.front());
     try {
         m_comm.OpenCommAlone();
     } catch (const ECommsError& error) {
         portLost(error);
     }
-    for (const std::uint32_t rate : kProbeRates) {
+    for (const std::uint32_t rate : order) {
         if (probing) {
             probing(rate);
         }
@@ -145,6 +165,7 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
             throw SessionError(Outcome::NoReply, std::string(kIdentityChecksumMessage));
         }
         m_reopenDue = true;
+        m_answeredRate = rate;
         return *chunk;
     }
     std::string rates;
@@ -157,7 +178,9 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
 }
 
 Bytes ControllerSession::read(Command command) {
-    auto chunk = exchange(readRequest(command));
+    auto chunk = exchange(readRequest(command), [command](std::span<const std::uint8_t> received) {
+        return readReplyComplete(command, received);
+    });
     if (!chunk) {
         noReply(describeRequest(readRequest(command)));
     }
@@ -170,7 +193,9 @@ Bytes ControllerSession::read(Command command) {
 }
 
 std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
-    auto chunk = exchange(frame);
+    auto chunk = exchange(frame, [command](std::span<const std::uint8_t> received) {
+        return acknowledgementComplete(command, received);
+    });
     if (!chunk) {
         noReply(describeRequest(frame));
     }

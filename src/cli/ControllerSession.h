@@ -51,16 +51,21 @@ private:
 
 // One controller on one port, driven the way the window drives it (the same frames, the same
 // waits before each request, the port reopened after each reply, here just before the next
-// request) but without widgets and, unlike the window, never waiting for ever: a reply that does
-// not come within the timeout ends the session with NoReply, a line that hangs up or a port that
-// will not open again with PortUnavailable.
+// request) but without widgets and, unlike the window, at the speed of the line and never
+// waiting for ever: a reply is taken the moment its last byte arrives rather than after the
+// interval's silence, a reply that does not come within the timeout ends the session with
+// NoReply, a line that hangs up or a port that will not open again with PortUnavailable.
 class ControllerSession {
 public:
     ControllerSession(const std::string& device, std::chrono::milliseconds timeout);
 
-    // Opens the port and probes the rates as "Connect" does, once through the list; returns the
-    // identity reply, tested as read does.
-    Bytes connect(const std::function<void(std::uint32_t baud)>& probing = {});
+    // Opens the port and probes the rates as "Connect" does, once through the list, starting
+    // with `first` when given (the rate that answered last time); returns the identity reply,
+    // tested as read does.
+    Bytes connect(const std::function<void(std::uint32_t baud)>& probing = {},
+                  std::optional<std::uint32_t> first = std::nullopt);
+    // The rate the controller answered the connect request at; 0 before it has.
+    std::uint32_t answeredRate() const { return m_answeredRate; }
 
     // Sends a read request and returns the reply, whole and with the command's length and a good
     // checksum (readReplyFlaw); any other answer ends the session with NoReply.
@@ -73,7 +78,8 @@ private:
     void send(const Bytes& frame);
     // Sends a request or write frame, after the reopen and the pause before it, and waits for
     // the reply; none after the timeout.
-    std::optional<Bytes> exchange(const Bytes& frame);
+    // The reply ends the moment it is whole, or after the line's silence when it stops short.
+    std::optional<Bytes> exchange(const Bytes& frame, ReplyComplete complete);
     // Returns early when the line hangs up.
     std::optional<Bytes> awaitChunk(std::chrono::milliseconds timeout);
     void reopen();
@@ -88,6 +94,7 @@ private:
     std::optional<Bytes> m_chunk;
     bool m_hungUp = false;
     bool m_reopenDue = false;
+    std::uint32_t m_answeredRate = 0;
     QEventLoop* m_waiting = nullptr;
 };
 

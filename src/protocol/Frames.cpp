@@ -121,4 +121,19 @@ ReplyFlaw acknowledgementFlaw(Command command, std::span<const std::uint8_t> rec
     return acknowledgementChecksumValid(received) ? ReplyFlaw::None : ReplyFlaw::Checksum;
 }
 
+bool readReplyComplete(Command command, std::span<const std::uint8_t> received) {
+    if (received.size() < 2 || received[0] != code(command)) {
+        return false;
+    }
+    const std::size_t length = received[1];
+    if (const auto expected = replyPayloadLength(command); expected && length != *expected) {
+        return false;
+    }
+    return received.size() >= 3 + length;
+}
+
+bool acknowledgementComplete(Command command, std::span<const std::uint8_t> received) {
+    return received.size() >= 3 && received[0] == code(command);
+}
+
 } // namespace morvent

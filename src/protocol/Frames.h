@@ -93,4 +93,11 @@ ReplyFlaw readReplyFlaw(Command command, std::span<const std::uint8_t> received)
 // A write acknowledgement as received: its code, its three bytes and its checksum.
 ReplyFlaw acknowledgementFlaw(Command command, std::span<const std::uint8_t> received);
 
+// Whether the bytes in hand hold a whole reply to a read request of this command (its code, a
+// length byte the command allows, and as many bytes after it as that announces) or a whole write
+// acknowledgement, so that nothing more is worth waiting for. Bytes that do not start such a
+// reply never count as whole: they end by the line's silence, as any reply did before.
+bool readReplyComplete(Command command, std::span<const std::uint8_t> received);
+bool acknowledgementComplete(Command command, std::span<const std::uint8_t> received);
+
 } // namespace morvent

@@ -1,10 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <stdexcept>
 #include <string>
 
 namespace morvent {
+
+// Says whether the bytes in hand make a whole reply, so the reader can hand them over without
+// waiting for the interval's silence.
+using ReplyComplete = std::function<bool(std::span<const std::uint8_t> received)>;
 
 // The serial component's own error: every way OpenComm can fail raises one with a fixed text.
 // Where the system said why (no permission, in use, no such device), its error number comes

@@ -105,6 +105,7 @@ void TComm::OpenComm() {
     m_reader = std::make_unique<TReadThread>(fd, m_stopEvent, *m_notifications, m_system);
     m_reader->setTimeouts(m_timeouts);
     m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
+    m_reader->setReplyComplete(m_replyComplete);
     if (!m_reader->start()) {
         failOpen("Unable to create read thread");
     }

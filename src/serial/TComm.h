@@ -117,6 +117,11 @@ public:
     char ReplacedChar() const { return m_line.ReplacedChar; }
     void setReplacedChar(char value) { updateLine(m_line.ReplacedChar, value); }
 
+    // Lets a reply end the moment it is whole instead of after the interval's silence; a reply
+    // that stops short still ends by the interval. Empty (the default): only the timeouts end a
+    // reply. Takes effect at the next OpenComm.
+    void setReplyComplete(ReplyComplete complete) { m_replyComplete = std::move(complete); }
+
     // Timeouts, applied to an open port at once.
     const CommTimeouts& timeouts() const { return m_timeouts; }
     std::uint32_t ReadIntervalTimeout() const { return m_timeouts.ReadIntervalTimeout; }
@@ -190,6 +195,7 @@ private:
     std::string m_commName = "COM2";
     LineSettings m_line;
     CommTimeouts m_timeouts;
+    ReplyComplete m_replyComplete;
     NotificationQueue* m_notifications;
 
     // What an open port holds; release() lets go of all of it, whether the port was open or an

@@ -209,7 +209,8 @@ void TReadThread::run() {
             interval != 0 && now - lastByte >= std::chrono::milliseconds(interval);
         const bool totalOver = total != 0 && now - readStart >= std::chrono::milliseconds(total);
 
-        if (count > 0 && (full || immediate || intervalOver || totalOver)) {
+        const bool whole = count > 0 && m_replyComplete && m_replyComplete({buffer, count});
+        if (count > 0 && (full || immediate || intervalOver || totalOver || whole)) {
             deliver(buffer, count);
             count = 0;
             readStart = now;

@@ -12,7 +12,8 @@ namespace morvent {
 
 // Reads the port while it is open and hands what arrives to the component in chunks of up to
 // 1024 bytes: a chunk ends when the interval timeout passes without a further byte, when the
-// total timeout runs out, or when 1024 bytes are in hand. It also watches line errors and
+// total timeout runs out, when 1024 bytes are in hand, or, given a test of whole replies, as soon
+// as the bytes in hand make one. It also watches line errors and
 // modem-line changes on devices that count them. It ends when the stop event is signalled (at
 // once, ahead of anything else that is ready), when the port becomes invalid, or when the device
 // goes away, in which case it first hands over what it had and posts a hang-up.
@@ -29,6 +30,8 @@ public:
     // May be called from the component's thread while the reader runs; the next wait uses them.
     void setTimeouts(const CommTimeouts& timeouts);
     void setIgnoreNullChar(bool ignore) { m_ignoreNullChar.store(ignore); }
+    // Only before start(): the reader then ends a chunk also as soon as it holds a whole reply.
+    void setReplyComplete(ReplyComplete complete) { m_replyComplete = std::move(complete); }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -46,6 +49,8 @@ private:
     std::atomic<std::uint32_t> m_totalMultiplier{0};
     std::atomic<std::uint32_t> m_totalConstant{0};
     std::atomic<bool> m_ignoreNullChar{false};
+
+    ReplyComplete m_replyComplete;
 
     // Only the reader thread touches these.
     bool m_countersKept = false;

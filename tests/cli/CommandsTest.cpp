@@ -4,6 +4,7 @@
 #include "Boxes.h"
 #include "ComparisonMarks.h"
 #include "IniDocument.h"
+#include "LineTiming.h"
 #include "LoadWindow.h"
 #include "ParameterFile.h"
 #include "ParameterSpecs.h"
@@ -22,7 +23,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sys/stat.h>
+#include <vector>
 
 namespace morvent {
 namespace {
@@ -97,6 +100,8 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         m.setRepliesEmptied(Command::Identity, true);
     };
     const Fault refusing = [](ControllerModel& m) { m.refuseByte(Command::PedalAssist, 3); };
+    // A reply that stops short is not taken for whole, however long the tool waits for the rest.
+    const Fault splitBasic = [](ControllerModel& m) { m.setSplit(Command::Basic, 10); };
     using enum Outcome;
     const struct {
         QStringList arguments;
@@ -129,6 +134,8 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         // A reply without its payload is no identity, not an identity of zeros.
         {{"info", "--json"}, emptyIdentity, NoReply, "\"exitCode\":4"},
         {{"read", "-o", path("x.el")}, emptyBasic, NoReply, "Unexpected reply to the Basic read"},
+        {{"read", "-o", path("x.el")}, splitBasic, NoReply, "Unexpected reply to the Basic read"},
+        {{"info", "-p", "all", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, ""},
         // The write stops at the refused block.
         {{"write", "-i", path("set.el")}, refusing, FieldRefused, "Please reset. (Edit23)", 2},
     };
@@ -151,6 +158,62 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
     // A header and a line for each reading.
     const std::string lines = fileText(csv);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 4) << lines;
+}
+
+// Sixteen controllers at once, each listening at its own rate and telling its own firmware text,
+// one of them silent: each port's result is its own controller's, the silent one fails alone and
+// its exit code ends the run. Run again, each port is probed first at the rate that answered.
+TEST_F(Cli, ManyControllersAtOnceEachGetItsOwnSession) {
+    // The rates are kept in the cache folder: this test's own.
+    struct KeptRates {
+        QByteArray before = qgetenv("XDG_CACHE_HOME");
+        ~KeptRates() {
+            before.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", before);
+        }
+    } keptRates;
+    qputenv("XDG_CACHE_HOME", folder.path().toLocal8Bit());
+    constexpr int kCount = 16;
+    std::vector<std::unique_ptr<SimulatedController>> sims;
+    QStringList arguments{"info", "--json"};
+    for (int i = 0; i < kCount; ++i) {
+        auto& sim = *sims.emplace_back(std::make_unique<SimulatedController>());
+        sim.start();
+        sim.withModel([i](ControllerModel& m) {
+            m.setListenBaud(kListenRates[static_cast<std::size_t>(i) % kListenRates.size()]);
+            m.setFirmwareText("bike " + std::to_string(i));
+            m.setDropAllReplies(i == kCount - 1);
+        });
+        arguments += on(sim);
+    }
+    for (const bool again : {false, true}) {
+        SCOPED_TRACE(again ? "rates known" : "rates probed");
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.outcome, Outcome::NoReply);
+        EXPECT_NE(result.err.find("15 of 16 controllers succeeded."), std::string::npos);
+        const QStringList lines =
+            QString::fromStdString(result.out).split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), kCount) << result.out;
+        for (int i = 0; i < kCount; ++i) {
+            const std::string port = sims[static_cast<std::size_t>(i)]->devicePath();
+            const auto rate = sims[static_cast<std::size_t>(i)]->withModel(
+                [](const ControllerModel& m) { return m.listenBaud(); });
+            QJsonObject object;
+            for (const QString& line : lines) {
+                const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
+                object = o["port"].toString().toStdString() == port ? o : object;
+            }
+            if (i == kCount - 1) {
+                EXPECT_EQ(object["exitCode"].toInt(), int(Outcome::NoReply)) << port;
+                continue;
+            }
+            EXPECT_EQ(object["firmwareText"].toString().toStdString(), "bike " + std::to_string(i));
+            const std::string firstProbe = port + ": Probing at ";
+            const std::size_t from = result.err.find(firstProbe) + firstProbe.size();
+            EXPECT_EQ(result.err.substr(from, result.err.find(' ', from) - from),
+                      std::to_string(again ? rate : kProbeRates[0]))
+                << port;
+        }
+    }
 }
 
 // The window, connected to the same controller, shows and saves what info and read give.
