@@ -423,7 +423,10 @@ const FaultRow kFaultRows[] = {
          EXPECT_TRUE(own.err.contains("Error opening serial port. /dev/tty is the terminal"))
              << own.err.toStdString();
          EXPECT_TRUE(t.sim.receivedRequests().empty());
-         // Too few descriptors for the built-in controller's pseudo-terminal.
+#ifndef __SANITIZE_ADDRESS__
+         // Too few descriptors for the built-in controller's pseudo-terminal. Not under the
+         // address sanitizer: with no descriptor left it cannot check the thrown error's type and
+         // reports that check as failed.
          const CliRun other = t.cli({"info", "--simulate"}, [] {
              const rlimit few{6, 6};
              ::setrlimit(RLIMIT_NOFILE, &few);
@@ -431,6 +434,7 @@ const FaultRow kFaultRows[] = {
          EXPECT_EQ(other.exitCode, 1) << other.err.toStdString();
          EXPECT_EQ(other.err.count('\n'), 1) << other.err.toStdString();
          EXPECT_TRUE(other.err.startsWith("morvent-cli info: "));
+#endif
      }},
 };
 
