@@ -1,9 +1,9 @@
 #include "ProbeRateMemory.h"
 
 #include <QDir>
+#include <QSaveFile>
 #include <QStandardPaths>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -57,19 +57,17 @@ void ProbeRateMemory::save() const {
         return;
     }
     QDir().mkpath(QString::fromStdString(m_path.substr(0, m_path.rfind('/'))));
-    // Written aside and renamed over, so a run that ends half way leaves the old rates whole.
-    const std::string partial = m_path + ".partial";
-    {
-        std::ofstream out(partial, std::ios::trunc);
-        for (const auto& [device, rate] : m_rates) {
-            out << rate << '\t' << device << '\n';
-        }
-        if (!out.flush()) {
-            std::remove(partial.c_str());
-            return;
-        }
+    // Written aside under a name of its own and renamed over, so a run that ends half way, or
+    // another run saving at the same moment, leaves whole rates behind.
+    QSaveFile out(QString::fromStdString(m_path));
+    if (!out.open(QIODevice::WriteOnly)) {
+        return;
     }
-    std::rename(partial.c_str(), m_path.c_str());
+    for (const auto& [device, rate] : m_rates) {
+        const std::string line = std::to_string(rate) + '\t' + device + '\n';
+        out.write(line.data(), static_cast<qint64>(line.size()));
+    }
+    out.commit();
 }
 
 } // namespace morvent
