@@ -73,7 +73,7 @@ class Cli : public testing::Test {
 protected:
     // QDir cannot remove names that are not UTF-8.
     ~Cli() override { std::filesystem::remove_all(folder.path().toStdString()); }
-    QString path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+    QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
     QTemporaryDir folder;
 };
 
@@ -257,7 +257,8 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
             << value.toVariant().toString().toStdString();
     }
 
-    // What write sends, read gives back; neither the file's name nor the port's need be UTF-8.
+    // What write sends, read gives back; neither the file's name nor the port's need be UTF-8,
+    // and a name that is (one whose character takes two UTF-16 units) is kept as typed.
     IniDocument document(fileText(path("cli.el")));
     for (const char* control : {"Edit12", "Edit32"}) {
         const ParameterSpec& spec = *parameterSpec(control);
@@ -270,9 +271,9 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
     const CliRun write = run({"write", "-i", argumentText(changed), "-p", argumentText(port)});
     ASSERT_EQ(write.outcome, Outcome::Success) << write.err << write.out;
     EXPECT_EQ(write.out, "Wrote " + changed + "\n");
-    ASSERT_EQ(run(QStringList{"read", "-o", path("after.el")} + on(window.sim)).outcome,
+    ASSERT_EQ(run(QStringList{"read", "-o", path("after\U0001F480.el")} + on(window.sim)).outcome,
               Outcome::Success);
-    EXPECT_EQ(fileText(path("after.el")), document.text());
+    EXPECT_EQ(fileText(path("after\U0001F480.el")), document.text());
 }
 
 // Each bad file through the window's Load and through write: the window refuses what is no
