@@ -63,8 +63,8 @@ const FieldStore& window(const BlockLayout& block) {
     static const std::array<FieldStore, kAllBlocks.size()> stores = [] {
         std::array<FieldStore, kAllBlocks.size()> all;
         for (const Block b : kAllBlocks) {
-            for (const FieldSpec& fieldSpec : layout(b).fields) {
-                for (const std::string& control : {fieldSpec.control, fieldSpec.partner}) {
+            for (const FieldLayout& field : layout(b).fields) {
+                for (const std::string& control : {field.control, field.partner}) {
                     if (const auto items = comboItems(control); !items.empty()) {
                         all[static_cast<std::size_t>(b)].setItems(control, items);
                     }
@@ -78,8 +78,8 @@ const FieldStore& window(const BlockLayout& block) {
 
 // Every control the block reaches holds the same in both stores.
 bool sameBlockValues(const BlockLayout& block, const FieldStore& a, const FieldStore& b) {
-    for (const FieldSpec& fieldSpec : block.fields) {
-        for (const std::string& control : {fieldSpec.control, fieldSpec.partner}) {
+    for (const FieldLayout& field : block.fields) {
+        for (const std::string& control : {field.control, field.partner}) {
             if (!control.empty() && (a.text(control) != b.text(control) ||
                                      a.selectedIndex(control) != b.selectedIndex(control))) {
                 return false;
@@ -93,9 +93,9 @@ void blockReply(const BlockLayout& block, std::span<const std::uint8_t> reply) {
     static_cast<void>(readReplyFlaw(block.command, reply));
     FieldStore fields = window(block);
     applyReadReply(block.block, reply, fields);
-    for (const FieldSpec& fieldSpec : block.fields) {
-        const int index = fields.selectedIndex(fieldSpec.control);
-        FUZZ_CHECK(index >= -1 && index < std::max(1, fields.itemCount(fieldSpec.control)));
+    for (const FieldLayout& field : block.fields) {
+        const int index = fields.selectedIndex(field.control);
+        FUZZ_CHECK(index >= -1 && index < std::max(1, fields.itemCount(field.control)));
     }
 
     // What a controller reply put into the controls fits the wire and goes back unchanged.
@@ -147,9 +147,9 @@ void liveReadings(std::span<const std::uint8_t> reply) {
     static_cast<void>(readReplyFlaw(Command::LiveReadings, reply));
     FieldStore fields;
     applyLiveReadings(reply, fields);
-    for (const FieldSpec& fieldSpec : liveReadingFields()) {
-        const std::int32_t v = toInteger(fields.text(fieldSpec.control));
-        FUZZ_CHECK(v >= 0 && v < (fieldSpec.width == 2 ? 0x10000 : 0x100));
+    for (const FieldLayout& field : liveReadingFields()) {
+        const std::int32_t v = toInteger(fields.text(field.control));
+        FUZZ_CHECK(v >= 0 && v < (field.width == 2 ? 0x10000 : 0x100));
     }
 }
 

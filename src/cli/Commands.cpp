@@ -248,9 +248,9 @@ QStringList differences(const Fields& wanted, const Fields& held) {
     for (const Block block : kAllBlocks) {
         const Bytes a = buildPayload(block, wanted);
         const Bytes b = buildPayload(block, held);
-        const FieldSpec* last = nullptr;
+        const FieldLayout* last = nullptr;
         for (std::size_t i = 0; i < a.size(); ++i) {
-            const FieldSpec* field = fieldAtByte(block, i);
+            const FieldLayout* field = fieldAtByte(block, i);
             if (a[i] == b[i] || field == last) {
                 continue;
             }

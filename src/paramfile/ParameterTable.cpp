@@ -5,8 +5,9 @@ namespace morvent {
 const std::vector<ParameterRow>& parameterRows() {
     static const std::vector<ParameterRow> rows = [] {
         std::vector<ParameterRow> all;
-        for (const ParameterSpec& spec : parameterSpecs()) {
-            all.push_back({spec.section(), spec.key, spec.control, spec.kind});
+        for (const ParameterDefinition& definition : parameterDefinitions()) {
+            all.push_back(
+                {definition.section(), definition.key, definition.control, definition.kind});
         }
         return all;
     }();

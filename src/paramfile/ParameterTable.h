@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ParameterSpecs.h"
+#include "ParameterDefinitions.h"
 
 #include <string>
 #include <string_view>
@@ -16,8 +16,8 @@ struct ParameterRow {
 };
 
 // The 102 values of a parameter file, in the order they are written and read, taken from the
-// parameter table (ParameterSpecs.h). A row's section is named after its block's page, so a new
-// file receives its sections in page order. Keys are unique within a section only: "DA", "SL"
+// parameter table (ParameterDefinitions.h). A row's section is named after its block's page, so a
+// new file receives its sections in page order. Keys are unique within a section only: "DA", "SL"
 // and "SC" are in both "Pedal Assist" and "Throttle Handle".
 const std::vector<ParameterRow>& parameterRows();
 

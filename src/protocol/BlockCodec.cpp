@@ -21,55 +21,53 @@ std::uint32_t bits(std::int32_t v) {
     return static_cast<std::uint32_t>(v);
 }
 
-void encode(const FieldSpec& fieldSpec, const Fields& fields, Bytes& payload) {
-    switch (fieldSpec.encoding) {
+void encode(const FieldLayout& field, const Fields& fields, Bytes& payload) {
+    switch (field.encoding) {
     case Encoding::Number: {
-        const std::uint32_t v = bits(toInteger(fields.text(fieldSpec.control)));
-        if (fieldSpec.width == 2) {
-            payload[fieldSpec.index] = low8(v >> 8);
-            payload[fieldSpec.index + 1] = low8(v);
+        const std::uint32_t v = bits(toInteger(fields.text(field.control)));
+        if (field.width == 2) {
+            payload[field.index] = low8(v >> 8);
+            payload[field.index + 1] = low8(v);
         } else {
-            payload[fieldSpec.index] = low8(v);
+            payload[field.index] = low8(v);
         }
         break;
     }
     case Encoding::ComboIndex: {
-        const int index = shownItem(fields, fieldSpec.control);
-        payload[fieldSpec.index] = fieldSpec.displayCommandAtZero && index == 0
-                                       ? std::uint8_t{0xFF}
-                                       : low8(bits(index + fieldSpec.offset));
+        const int index = shownItem(fields, field.control);
+        payload[field.index] = field.displayCommandAtZero && index == 0
+                                   ? std::uint8_t{0xFF}
+                                   : low8(bits(index + field.offset));
         break;
     }
     case Encoding::WheelSize: {
         // By the text shown, not by the item selected: a size typed over "700C" is that size.
-        const std::string size = fields.text(fieldSpec.control);
-        payload[fieldSpec.index] = size == k700C ? k700CCode : low8(bits(toInteger(size)) * 2u);
+        const std::string size = fields.text(field.control);
+        payload[field.index] = size == k700C ? k700CCode : low8(bits(toInteger(size)) * 2u);
         break;
     }
     case Encoding::SpeedMeter: {
         // With no model selected the model bits come out as "By Motor Phase", as the
         // controller has always received them.
-        const int model = fields.selectedIndex(fieldSpec.partner);
+        const int model = fields.selectedIndex(field.partner);
         const std::uint32_t m = model == 2 ? 192u : bits(model * 64);
-        payload[fieldSpec.index] = low8(m + bits(toInteger(fields.text(fieldSpec.control))));
+        payload[field.index] = low8(m + bits(toInteger(fields.text(field.control))));
         break;
     }
     }
 }
 
-void decode(const FieldSpec& fieldSpec, std::span<const std::uint8_t> reply, Fields& fields) {
-    const std::uint8_t b = replyByte(reply, 2 + fieldSpec.index);
-    switch (fieldSpec.encoding) {
+void decode(const FieldLayout& field, std::span<const std::uint8_t> reply, Fields& fields) {
+    const std::uint8_t b = replyByte(reply, 2 + field.index);
+    switch (field.encoding) {
     case Encoding::Number: {
-        const unsigned v =
-            fieldSpec.width == 2 ? 256u * b + replyByte(reply, 3 + fieldSpec.index) : b;
-        fields.setText(fieldSpec.control, std::to_string(v));
+        const unsigned v = field.width == 2 ? 256u * b + replyByte(reply, 3 + field.index) : b;
+        fields.setText(field.control, std::to_string(v));
         break;
     }
     case Encoding::ComboIndex:
-        fields.setSelectedIndex(fieldSpec.control, fieldSpec.displayCommandAtZero && b == 0xFF
-                                                       ? 0
-                                                       : int{b} - fieldSpec.offset);
+        fields.setSelectedIndex(
+            field.control, field.displayCommandAtZero && b == 0xFF ? 0 : int{b} - field.offset);
         break;
     case Encoding::WheelSize: {
         // Sizes travel doubled; an odd code rounds up, except 0x37, which is "700C".
@@ -80,32 +78,32 @@ void decode(const FieldSpec& fieldSpec, std::span<const std::uint8_t> reply, Fie
         } else if (h == 28 && b % 2 == 1) {
             index = k700CIndex;
         }
-        fields.setSelectedIndex(fieldSpec.control, index);
+        fields.setSelectedIndex(field.control, index);
         break;
     }
     case Encoding::SpeedMeter: {
         // Model code 2 is never sent; a controller that holds it is shown as "By Motor Phase".
         const int m = b >> 6;
-        fields.setSelectedIndex(fieldSpec.partner, m == 3 ? 2 : m);
-        fields.setText(fieldSpec.control, std::to_string(b & 0x3F));
+        fields.setSelectedIndex(field.partner, m == 3 ? 2 : m);
+        fields.setText(field.control, std::to_string(b & 0x3F));
         break;
     }
     }
 }
 
 std::optional<Refusal> firstTooWide(const BlockLayout& block, const Fields& fields) {
-    for (const FieldSpec& fieldSpec : block.fields) {
-        const auto range = typedRange(fieldSpec);
+    for (const FieldLayout& field : block.fields) {
+        const auto range = typedRange(field);
         if (!range) {
             continue;
         }
-        if (fieldSpec.encoding == Encoding::WheelSize && fields.text(fieldSpec.control) == k700C) {
+        if (field.encoding == Encoding::WheelSize && fields.text(field.control) == k700C) {
             continue;
         }
-        const std::int64_t v = toInteger(fields.text(fieldSpec.control));
+        const std::int64_t v = toInteger(fields.text(field.control));
         if (v < range->lowest || v > range->highest) {
-            return Refusal{"The " + fieldSpec.name + " is out of range,Please input again.",
-                           fieldSpec.control, block.page};
+            return Refusal{"The " + field.name + " is out of range,Please input again.",
+                           field.control, block.page};
         }
     }
     return std::nullopt;
@@ -116,8 +114,8 @@ std::optional<Refusal> firstTooWide(const BlockLayout& block, const Fields& fiel
 Bytes buildPayload(Block block, const Fields& fields) {
     const BlockLayout& b = layout(block);
     Bytes payload(b.length, 0);
-    for (const FieldSpec& fieldSpec : b.fields) {
-        encode(fieldSpec, fields, payload);
+    for (const FieldLayout& field : b.fields) {
+        encode(field, fields, payload);
     }
     return payload;
 }
@@ -126,10 +124,10 @@ Bytes buildWriteFrame(Block block, const Fields& fields) {
     return writeFrame(layout(block).command, buildPayload(block, fields));
 }
 
-void applyReplyFields(std::span<const FieldSpec> specs, std::span<const std::uint8_t> reply,
+void applyReplyFields(std::span<const FieldLayout> definitions, std::span<const std::uint8_t> reply,
                       Fields& fields) {
-    for (const FieldSpec& fieldSpec : specs) {
-        decode(fieldSpec, reply, fields);
+    for (const FieldLayout& field : definitions) {
+        decode(field, reply, fields);
     }
 }
 
@@ -137,10 +135,10 @@ void applyReadReply(Block block, std::span<const std::uint8_t> reply, Fields& fi
     applyReplyFields(layout(block).fields, reply, fields);
 }
 
-std::optional<TypedRange> typedRange(const FieldSpec& fieldSpec) {
-    switch (fieldSpec.encoding) {
+std::optional<TypedRange> typedRange(const FieldLayout& field) {
+    switch (field.encoding) {
     case Encoding::Number:
-        return TypedRange{0, fieldSpec.width == 2 ? 0xFFFF : 0xFF};
+        return TypedRange{0, field.width == 2 ? 0xFFFF : 0xFF};
     case Encoding::WheelSize:
         return TypedRange{0, 0xFF / 2};
     case Encoding::SpeedMeter:
@@ -169,8 +167,8 @@ void settleCombo(std::string_view control, Fields& fields) {
 }
 
 void settleCombos(Block block, Fields& fields) {
-    for (const FieldSpec& fieldSpec : layout(block).fields) {
-        for (const std::string& control : {fieldSpec.control, fieldSpec.partner}) {
+    for (const FieldLayout& field : layout(block).fields) {
+        for (const std::string& control : {field.control, field.partner}) {
             if (std::find(kParameterCombos.begin(), kParameterCombos.end(), control) !=
                 kParameterCombos.end()) {
                 settleCombo(control, fields);

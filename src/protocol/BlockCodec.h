@@ -27,7 +27,7 @@ Bytes buildWriteFrame(Block block, const Fields& fields);
 void applyReadReply(Block block, std::span<const std::uint8_t> reply, Fields& fields);
 
 // The same for any list of fields laid out from reply offset 2 on.
-void applyReplyFields(std::span<const FieldSpec> specs, std::span<const std::uint8_t> reply,
+void applyReplyFields(std::span<const FieldLayout> definitions, std::span<const std::uint8_t> reply,
                       Fields& fields);
 
 // The controller keeps only the low bits of a value, so a value wider than its wire field would
@@ -47,7 +47,7 @@ struct TypedRange {
     std::int64_t lowest;
     std::int64_t highest;
 };
-std::optional<TypedRange> typedRange(const FieldSpec& fieldSpec);
+std::optional<TypedRange> typedRange(const FieldLayout& field);
 
 // Makes a combo box show what it will be sent as, when the user leaves it and before a write
 // reads it. One used by its selected item (a fixed list) selects the item its text names, or

@@ -6,9 +6,9 @@ namespace morvent {
 
 namespace {
 
-FieldSpec number(std::size_t index, std::string control, std::string name,
-                 MessageQuirk quirk = MessageQuirk::None) {
-    FieldSpec f;
+FieldLayout number(std::size_t index, std::string control, std::string name,
+                   MessageQuirk quirk = MessageQuirk::None) {
+    FieldLayout f;
     f.index = index;
     f.control = std::move(control);
     f.name = std::move(name);
@@ -16,15 +16,15 @@ FieldSpec number(std::size_t index, std::string control, std::string name,
     return f;
 }
 
-FieldSpec number16(std::size_t index, std::string control, std::string name) {
-    FieldSpec f = number(index, std::move(control), std::move(name));
+FieldLayout number16(std::size_t index, std::string control, std::string name) {
+    FieldLayout f = number(index, std::move(control), std::move(name));
     f.width = 2;
     return f;
 }
 
-FieldSpec combo(std::size_t index, std::string control, std::string name, int offset,
-                bool displayCommandAtZero) {
-    FieldSpec f = number(index, std::move(control), std::move(name));
+FieldLayout combo(std::size_t index, std::string control, std::string name, int offset,
+                  bool displayCommandAtZero) {
+    FieldLayout f = number(index, std::move(control), std::move(name));
     f.encoding = Encoding::ComboIndex;
     f.offset = offset;
     f.displayCommandAtZero = displayCommandAtZero;
@@ -55,10 +55,10 @@ BlockLayout basic() {
         const std::string name = row == 2 ? "Limit SPDt2" : "Limit SPD" + std::to_string(row);
         b.fields.push_back(number(12 + static_cast<std::size_t>(row), editName(12 + row), name));
     }
-    FieldSpec wheel = number(22, "ComboBox4", "SpdMT");
+    FieldLayout wheel = number(22, "ComboBox4", "SpdMT");
     wheel.encoding = Encoding::WheelSize;
     b.fields.push_back(wheel);
-    FieldSpec meter = number(23, "Edit22", "SpdMeter Signal");
+    FieldLayout meter = number(23, "Edit22", "SpdMeter Signal");
     meter.encoding = Encoding::SpeedMeter;
     meter.partner = "ComboBox5";
     b.fields.push_back(meter);
@@ -158,13 +158,13 @@ BlockLayout torque() {
 // Every payload byte's field, so that a status byte finds its field at once.
 struct Layouts {
     std::array<BlockLayout, 4> blocks{basic(), pedalAssist(), throttleHandle(), torque()};
-    std::array<std::vector<const FieldSpec*>, 4> byByte;
+    std::array<std::vector<const FieldLayout*>, 4> byByte;
 
     Layouts() {
         for (const BlockLayout& b : blocks) {
             auto& bytes = byByte[static_cast<std::size_t>(b.block)];
             bytes.assign(b.length, nullptr);
-            for (const FieldSpec& f : b.fields) {
+            for (const FieldLayout& f : b.fields) {
                 for (std::size_t i = 0; i < f.width; ++i) {
                     bytes.at(f.index + i) = &f;
                 }
@@ -193,7 +193,7 @@ std::optional<Block> blockForCode(std::uint8_t code) {
     return std::nullopt;
 }
 
-const FieldSpec* fieldAtByte(Block block, std::size_t payloadByte) {
+const FieldLayout* fieldAtByte(Block block, std::size_t payloadByte) {
     const auto& bytes = layouts().byByte.at(static_cast<std::size_t>(block));
     return payloadByte < bytes.size() ? bytes[payloadByte] : nullptr;
 }

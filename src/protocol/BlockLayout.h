@@ -43,7 +43,7 @@ enum class MessageQuirk : std::uint8_t {
 };
 
 // One field of a block: where it sits in the payload and which control holds it.
-struct FieldSpec {
+struct FieldLayout {
     std::size_t index = 0; // first payload byte
     std::size_t width = 1; // payload bytes: 1, or 2 for a 16-bit field (high byte first)
     Encoding encoding = Encoding::Number;
@@ -61,10 +61,10 @@ struct FieldSpec {
 struct BlockLayout {
     Block block;
     Command command;
-    std::string_view title;        // the page's tab caption
-    int page;                      // index of the page in the main window's notebook
-    std::size_t length;            // payload bytes, also the all-accepted status
-    std::vector<FieldSpec> fields; // payload order; together they cover every payload byte once
+    std::string_view title;          // the page's tab caption
+    int page;                        // index of the page in the main window's notebook
+    std::size_t length;              // payload bytes, also the all-accepted status
+    std::vector<FieldLayout> fields; // payload order; together they cover every payload byte once
     std::string_view readChecksumMessage;
     std::string_view writeChecksumMessage;
     std::string_view successMessage; // a single write accepted
@@ -76,7 +76,7 @@ const BlockLayout& layout(Block block);
 std::optional<Block> blockForCode(std::uint8_t code);
 
 // The field that holds the given payload byte; nullptr beyond the block's length.
-const FieldSpec* fieldAtByte(Block block, std::size_t payloadByte);
+const FieldLayout* fieldAtByte(Block block, std::size_t payloadByte);
 
 inline constexpr std::string_view kReadFlashSucceeded = "Read Flash successfully.";
 inline constexpr std::string_view kWriteFlashSucceeded = "Write Flash successfully.";

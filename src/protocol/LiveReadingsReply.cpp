@@ -8,18 +8,18 @@
 
 namespace morvent {
 
-const std::vector<FieldSpec>& liveReadingFields() {
-    static const std::vector<FieldSpec> fields = [] {
-        std::vector<FieldSpec> specs;
+const std::vector<FieldLayout>& liveReadingFields() {
+    static const std::vector<FieldLayout> fields = [] {
+        std::vector<FieldLayout> definitions;
         for (const LiveReading& reading : kLiveReadings) {
-            FieldSpec f;
+            FieldLayout f;
             f.index = reading.index;
             f.width = reading.width;
             f.control = std::string(reading.control);
             f.name = std::string(reading.name);
-            specs.push_back(std::move(f));
+            definitions.push_back(std::move(f));
         }
-        return specs;
+        return definitions;
     }();
     return fields;
 }

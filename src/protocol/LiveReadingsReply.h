@@ -43,7 +43,7 @@ inline constexpr std::array<LiveReading, kLiveReadingCount> kLiveReadings{{
 using LiveReadingValues = std::array<int, kLiveReadingCount>;
 
 // The five readings as block fields, for the reply decoder.
-const std::vector<FieldSpec>& liveReadingFields();
+const std::vector<FieldLayout>& liveReadingFields();
 
 // Fills Edit92 .. Edit96 from the reply's fixed offsets whatever its length byte says; bytes
 // that did not arrive read as 0. The caller tests the reply first (readReplyFlaw).

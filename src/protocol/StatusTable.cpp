@@ -5,21 +5,21 @@
 namespace morvent {
 
 std::string refusedByteMessage(Block block, std::size_t payloadByte) {
-    const FieldSpec* fieldSpec = fieldAtByte(block, payloadByte);
-    if (fieldSpec == nullptr) {
+    const FieldLayout* field = fieldAtByte(block, payloadByte);
+    if (field == nullptr) {
         return {};
     }
-    std::string name = fieldSpec->name;
-    if (fieldSpec->width == 2) {
+    std::string name = field->name;
+    if (field->width == 2) {
         // The controller names the high and the low byte of a 16-bit value apart.
-        const char half = payloadByte == fieldSpec->index ? 'H' : 'L';
+        const char half = payloadByte == field->index ? 'H' : 'L';
         name.insert(std::min(name.find(' '), name.size()), 1, half);
     }
-    if (fieldSpec->quirk == MessageQuirk::BlankBeforeSetting) {
+    if (field->quirk == MessageQuirk::BlankBeforeSetting) {
         name += ' ';
     }
     std::string message = "The " + name + " setting error,Please reset";
-    if (fieldSpec->quirk != MessageQuirk::NoFullStop) {
+    if (field->quirk != MessageQuirk::NoFullStop) {
         message += '.';
     }
     return message;

@@ -1,7 +1,7 @@
 #include "WriteChecks.h"
 
 #include "NumberConversion.h"
-#include "ParameterSpecs.h"
+#include "ParameterDefinitions.h"
 
 #include <array>
 #include <cstdint>
@@ -18,17 +18,17 @@ namespace {
 std::optional<Refusal> firstOutOfRange(std::span<const std::string_view> controls,
                                        const Fields& fields, int maxCurrent) {
     for (const std::string_view control : controls) {
-        const ParameterSpec* spec = parameterSpec(control);
-        if (!spec || !spec->check) {
+        const ParameterDefinition* definition = parameterDefinition(control);
+        if (!definition || !definition->check) {
             throw std::logic_error("no range check for " + std::string(control));
         }
-        const RangeCheck& check = *spec->check;
+        const RangeCheck& check = *definition->check;
         const std::int64_t highest = check.upToMaxCurrent ? maxCurrent : check.highest;
         const std::int64_t v = toInteger(fields.text(control));
         if (v > highest || v < check.lowest) {
             return Refusal{"The " + std::string(check.name) +
                                " is out of range,Please input again.",
-                           spec->control, layout(spec->block).page};
+                           definition->control, layout(definition->block).page};
         }
     }
     return std::nullopt;
@@ -68,7 +68,7 @@ std::optional<Refusal> checkWriteFlash(const Fields& fields, int maxCurrent) {
 
 std::optional<Refusal> checkWriteFlashBlock(Block block, const Fields& fields, int maxCurrent) {
     for (const std::string_view control : kWriteFlashChecks) {
-        if (parameterSpec(control)->block == block) {
+        if (parameterDefinition(control)->block == block) {
             if (auto refusal = firstOutOfRange(std::span(&control, 1), fields, maxCurrent)) {
                 return refusal;
             }

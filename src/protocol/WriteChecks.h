@@ -11,7 +11,7 @@ namespace morvent {
 // The range checks a Write button makes before anything is sent, in their fixed order; the
 // first field out of range is refused with "The NAME is out of range,Please input again.", the
 // field's control and its page. The bounds and names are those of the parameter table
-// (ParameterSpecs.h). Every other value is left to the controller, which refuses a
+// (ParameterDefinitions.h). Every other value is left to the controller, which refuses a
 // field through the status byte. A field's text that is not a whole number raises
 // ConversionError when its check is reached.
 //

@@ -4,7 +4,7 @@
 #include "ComboItems.h"
 #include "DigitsOnlyFilter.h"
 #include "LiveReadingsReply.h"
-#include "ParameterSpecs.h"
+#include "ParameterDefinitions.h"
 #include "PortComboBox.h"
 
 #include <QAction>
@@ -649,13 +649,13 @@ void Form1Ui::setupMenu(QMainWindow* window) {
 }
 
 void Form1Ui::setupHelp(QMainWindow* window) {
-    for (const ParameterSpec& spec : parameterSpecs()) {
-        const QString name = QString::fromStdString(spec.control);
+    for (const ParameterDefinition& definition : parameterDefinitions()) {
+        const QString name = QString::fromStdString(definition.control);
         if (auto* control = window->findChild<QWidget*>(name)) {
-            control->setToolTip(QString::fromStdString(parameterHelp(spec.control)));
+            control->setToolTip(QString::fromStdString(parameterHelp(definition.control)));
         }
     }
-    for (const FieldSpec& reading : liveReadingFields()) {
+    for (const FieldLayout& reading : liveReadingFields()) {
         window->findChild<QWidget*>(QString::fromStdString(reading.control))
             ->setToolTip(QStringLiteral(
                 "A live reading of the torque sensor, as the controller measured it when last "

@@ -6,8 +6,8 @@
 #include "IniDocument.h"
 #include "LineTiming.h"
 #include "LoadWindow.h"
+#include "ParameterDefinitions.h"
 #include "ParameterFile.h"
-#include "ParameterSpecs.h"
 #include "SimulatedWindow.h"
 #include "Wait.h"
 
@@ -261,8 +261,8 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
     // and a name that is (one whose character takes two UTF-16 units) is kept as typed.
     IniDocument document(fileText(path("cli.el")));
     for (const char* control : {"Edit12", "Edit32"}) {
-        const ParameterSpec& spec = *parameterSpec(control);
-        document.setValue(spec.section(), spec.key, "45");
+        const ParameterDefinition& definition = *parameterDefinition(control);
+        document.setValue(definition.section(), definition.key, "45");
     }
     const std::string changed = path("changed").toStdString() + "\xFF.el";
     std::ofstream(changed, std::ios::binary) << document.text();

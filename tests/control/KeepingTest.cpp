@@ -6,8 +6,8 @@
 #include "FieldStore.h"
 #include "IniDocument.h"
 #include "LoadWindow.h"
+#include "ParameterDefinitions.h"
 #include "ParameterFile.h"
-#include "ParameterSpecs.h"
 #include "ParameterTable.h"
 #include "StatusNote.h"
 

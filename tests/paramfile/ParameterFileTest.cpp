@@ -81,7 +81,7 @@ TEST(ParameterTableTest, HoldsEveryControlOfTheBlocksOnce) {
     std::multiset<std::string> fromBlocks;
     std::set<std::string> byPosition;
     for (const Block block : kAllBlocks) {
-        for (const FieldSpec& f : layout(block).fields) {
+        for (const FieldLayout& f : layout(block).fields) {
             fromBlocks.insert({f.control, f.partner});
             byPosition.insert(f.partner);
             if (f.encoding == Encoding::ComboIndex || f.encoding == Encoding::WheelSize) {

@@ -6,7 +6,7 @@
 #include "DigitsOnlyFilter.h"
 #include "FieldStore.h"
 #include "Layout.h"
-#include "ParameterSpecs.h"
+#include "ParameterDefinitions.h"
 #include "WidgetFields.h"
 #include "WindowPlacement.h"
 
@@ -62,15 +62,16 @@ TEST_F(Form1UiTest, EveryControlCarriesItsNameOnItsPage) {
         }
     }
     controls.emplace_back(QStringLiteral("PlotButton"), ui.GroupBoxAboutTq);
-    for (const ParameterSpec& spec : parameterSpecs()) {
-        QWidget* page = ui.TabbedNotebook1->widget(layout(spec.block).page);
-        controls.emplace_back(QString::fromStdString(spec.control), page);
-        const QString tip = window.findChild<QWidget*>(spec.control.c_str())->toolTip();
-        EXPECT_EQ(tip.toStdString(), parameterHelp(spec.control));
-        EXPECT_TRUE(tip.endsWith((spec.key + " in [" + std::string(spec.section()) + "]").c_str()));
-        if (spec.check && !spec.check->upToMaxCurrent) {
-            EXPECT_TRUE(
-                tip.contains(QString("%1 to %2").arg(spec.check->lowest).arg(spec.check->highest)));
+    for (const ParameterDefinition& definition : parameterDefinitions()) {
+        QWidget* page = ui.TabbedNotebook1->widget(layout(definition.block).page);
+        controls.emplace_back(QString::fromStdString(definition.control), page);
+        const QString tip = window.findChild<QWidget*>(definition.control.c_str())->toolTip();
+        EXPECT_EQ(tip.toStdString(), parameterHelp(definition.control));
+        EXPECT_TRUE(tip.endsWith(
+            (definition.key + " in [" + std::string(definition.section()) + "]").c_str()));
+        if (definition.check && !definition.check->upToMaxCurrent) {
+            EXPECT_TRUE(tip.contains(
+                QString("%1 to %2").arg(definition.check->lowest).arg(definition.check->highest)));
         }
     }
     for (const auto& [name, holder] : controls) {

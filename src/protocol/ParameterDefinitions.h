@@ -33,7 +33,7 @@ struct RangeCheck {
 
 // One parameter control of the four pages: what it sets, in which unit, the range the tool
 // tests before a write, and where a parameter file keeps it.
-struct ParameterSpec {
+struct ParameterDefinition {
     Block block; // the page, and the file's section named after it
     std::string key;
     std::string control;
@@ -47,10 +47,10 @@ struct ParameterSpec {
 
 // The 102 parameter controls in the order a parameter file holds them. The range checks, the
 // file's keys and the controls' help all come from this one table.
-const std::vector<ParameterSpec>& parameterSpecs();
+const std::vector<ParameterDefinition>& parameterDefinitions();
 
 // The row of a parameter control; nullptr for any other name.
-const ParameterSpec* parameterSpec(std::string_view control);
+const ParameterDefinition* parameterDefinition(std::string_view control);
 
 // The help a parameter control shows when pointed at: what it sets, its unit, the values the
 // tool accepts (its range check within what its wire field can carry, or its list), and its key

@@ -1,4 +1,4 @@
-#include "ParameterSpecs.h"
+#include "ParameterDefinitions.h"
 
 #include "BlockCodec.h"
 #include "ComboItems.h"
@@ -18,11 +18,11 @@ std::string number(int n) {
     return std::to_string(n);
 }
 
-std::vector<ParameterSpec> buildSpecs() {
+std::vector<ParameterDefinition> buildDefinitions() {
     using enum ParameterKind;
     const std::string times10ms = "\u00d710 ms";
     const std::string times100mV = "\u00d7100 mV";
-    std::vector<ParameterSpec> specs{
+    std::vector<ParameterDefinition> definitions{
         // ComboBox3 travels and is kept by its text: its list follows the controller's voltage
         // class, so a position would mean another voltage on another controller.
         {Block::Basic, "LBP", "ComboBox3", Number,
@@ -35,15 +35,16 @@ std::vector<ParameterSpec> buildSpecs() {
     };
     // Limit current per assist level (edit2 .. Edit11), then limit speed (Edit12 .. Edit21).
     for (int level = 0; level < 10; ++level) {
-        specs.push_back({Block::Basic, "ALC" + number(level), editName(2 + level), Number,
-                         "Current limit at assist level " + number(level), "%", std::nullopt});
+        definitions.push_back({Block::Basic, "ALC" + number(level), editName(2 + level), Number,
+                               "Current limit at assist level " + number(level), "%",
+                               std::nullopt});
     }
     for (int level = 0; level < 10; ++level) {
-        specs.push_back({Block::Basic, "ALBP" + number(level), editName(12 + level), Number,
-                         "Speed limit at assist level " + number(level), "%", std::nullopt});
+        definitions.push_back({Block::Basic, "ALBP" + number(level), editName(12 + level), Number,
+                               "Speed limit at assist level " + number(level), "%", std::nullopt});
     }
 
-    const std::vector<ParameterSpec> named{
+    const std::vector<ParameterDefinition> named{
         {Block::Basic, "WD", "ComboBox4", SelectedIndex, "Wheel diameter", "inch", std::nullopt},
         {Block::Basic, "SMM", "ComboBox5", SelectedIndex,
          "Speed meter model: where the speed signal comes from", "", std::nullopt},
@@ -99,18 +100,18 @@ std::vector<ParameterSpec> buildSpecs() {
          RangeCheck{0, 5000, "ErrorVoltage of Min", false, true}},
         {Block::Torque, "EV1", "Edit34", Number, "Error voltage, maximum", "mV", std::nullopt},
     };
-    specs.insert(specs.end(), named.begin(), named.end());
+    definitions.insert(definitions.end(), named.begin(), named.end());
 
     // The delta voltages by band as the page lists them: its left column, then its right.
     static constexpr std::array<std::string_view, 8> kBands{
         "0 - 5", "10 - 15", "20 - 30", "40 - 50", "5 - 10", "15 - 20", "30 - 40", "50 - 60"};
     for (int band = 0; band < std::ssize(kBands); ++band) {
         const std::string weights(kBands[static_cast<std::size_t>(band)]);
-        specs.push_back({Block::Torque, "DV" + number(band), editName(35 + band), Number,
-                         "Delta voltage of the " + weights + " Kg band", "mV", std::nullopt});
+        definitions.push_back({Block::Torque, "DV" + number(band), editName(35 + band), Number,
+                               "Delta voltage of the " + weights + " Kg band", "mV", std::nullopt});
     }
-    specs.push_back({Block::Torque, "SBT", "Edit43", Number, "Boost time at zero speed", times10ms,
-                     std::nullopt});
+    definitions.push_back({Block::Torque, "SBT", "Edit43", Number, "Boost time at zero speed",
+                           times10ms, std::nullopt});
 
     // The calibration grid, a quantity at a time and within it from the lowest speed point up.
     struct Quantity {
@@ -133,19 +134,19 @@ std::vector<ParameterSpec> buildSpecs() {
         const Quantity& quantity = kQuantities[static_cast<std::size_t>(r)];
         for (int c = 0; c < kTorqueGridColumns; ++c) {
             const std::string speed = number(kSpeeds[static_cast<std::size_t>(c)]);
-            specs.push_back({Block::Torque, std::string(quantity.prefix) + speed,
-                             editName(torqueGridEdit(r, c)), Number,
-                             std::string(quantity.meaning) + " at speed point Spd" + speed,
-                             std::string(quantity.unit), std::nullopt});
+            definitions.push_back({Block::Torque, std::string(quantity.prefix) + speed,
+                                   editName(torqueGridEdit(r, c)), Number,
+                                   std::string(quantity.meaning) + " at speed point Spd" + speed,
+                                   std::string(quantity.unit), std::nullopt});
         }
     }
-    return specs;
+    return definitions;
 }
 
 // The wire field a control feeds: its own, or the one it shares as a partner.
-const FieldSpec* wireField(const ParameterSpec& spec) {
-    for (const FieldSpec& field : layout(spec.block).fields) {
-        if (field.control == spec.control || field.partner == spec.control) {
+const FieldLayout* wireField(const ParameterDefinition& definition) {
+    for (const FieldLayout& field : layout(definition.block).fields) {
+        if (field.control == definition.control || field.partner == definition.control) {
             return &field;
         }
     }
@@ -171,13 +172,13 @@ std::string listed(const std::vector<std::string>& items) {
     return text + items[special ? 1 : 0] + " to " + items.back();
 }
 
-std::string accepted(const ParameterSpec& spec) {
-    const FieldSpec* field = wireField(spec);
+std::string accepted(const ParameterDefinition& definition) {
+    const FieldLayout* field = wireField(definition);
     if (!field) {
         return {};
     }
-    if (field->encoding == Encoding::ComboIndex || field->partner == spec.control) {
-        return "one of the list: " + listed(comboItems(spec.control));
+    if (field->encoding == Encoding::ComboIndex || field->partner == definition.control) {
+        return "one of the list: " + listed(comboItems(definition.control));
     }
     const auto range = typedRange(*field);
     if (!range) {
@@ -189,20 +190,20 @@ std::string accepted(const ParameterSpec& spec) {
     }
     std::int64_t lowest = range->lowest;
     std::int64_t highest = range->highest;
-    if (spec.check) {
-        lowest = std::max(lowest, spec.check->lowest);
-        if (!spec.check->upToMaxCurrent) {
-            highest = std::min(highest, spec.check->highest);
+    if (definition.check) {
+        lowest = std::max(lowest, definition.check->lowest);
+        if (!definition.check->upToMaxCurrent) {
+            highest = std::min(highest, definition.check->highest);
         }
     }
     std::string text = std::to_string(lowest) + " to " + std::to_string(highest);
-    if (spec.check && spec.check->pageWriteOnly) {
+    if (definition.check && definition.check->pageWriteOnly) {
         text += " (Write Flash sends up to " + std::to_string(range->highest) + ")";
     }
-    if (spec.check && spec.check->upToMaxCurrent) {
+    if (definition.check && definition.check->upToMaxCurrent) {
         text += ", and not above the controller's maximum current (Max.Current)";
     }
-    if (spec.control.starts_with("ComboBox")) {
+    if (definition.control.starts_with("ComboBox")) {
         text += ", chosen from the list or typed";
     }
     return text;
@@ -210,30 +211,31 @@ std::string accepted(const ParameterSpec& spec) {
 
 } // namespace
 
-const std::vector<ParameterSpec>& parameterSpecs() {
-    static const std::vector<ParameterSpec> specs = buildSpecs();
-    return specs;
+const std::vector<ParameterDefinition>& parameterDefinitions() {
+    static const std::vector<ParameterDefinition> definitions = buildDefinitions();
+    return definitions;
 }
 
-const ParameterSpec* parameterSpec(std::string_view control) {
-    const auto& specs = parameterSpecs();
-    const auto it = std::find_if(specs.begin(), specs.end(), [&](const ParameterSpec& spec) {
-        return spec.control == control;
-    });
-    return it == specs.end() ? nullptr : &*it;
+const ParameterDefinition* parameterDefinition(std::string_view control) {
+    const auto& definitions = parameterDefinitions();
+    const auto it = std::find_if(
+        definitions.begin(), definitions.end(),
+        [&](const ParameterDefinition& definition) { return definition.control == control; });
+    return it == definitions.end() ? nullptr : &*it;
 }
 
 std::string parameterHelp(std::string_view control) {
-    const ParameterSpec* spec = parameterSpec(control);
-    if (!spec) {
+    const ParameterDefinition* definition = parameterDefinition(control);
+    if (!definition) {
         return {};
     }
-    std::string help = spec->meaning + ".";
-    if (!spec->unit.empty()) {
-        help += "\nUnit: " + spec->unit;
+    std::string help = definition->meaning + ".";
+    if (!definition->unit.empty()) {
+        help += "\nUnit: " + definition->unit;
     }
-    help += "\nAccepted: " + accepted(*spec);
-    help += "\nParameter file key: " + spec->key + " in [" + std::string(spec->section()) + "]";
+    help += "\nAccepted: " + accepted(*definition);
+    help += "\nParameter file key: " + definition->key + " in [" +
+            std::string(definition->section()) + "]";
     return help;
 }
 
