@@ -10,6 +10,9 @@
 # Wraps TEXT into lines of at most WIDTH columns, the first starting with FIRST and the rest
 # with REST, joined by newlines.
 function(_morvent_wrap text width first rest out)
+    # A ';' would split a word in two as a list item: kept aside meanwhile.
+    string(ASCII 1 semicolon)
+    string(REPLACE ";" "${semicolon}" text "${text}")
     string(REGEX MATCHALL "[^ ]+" words "${text}")
     set(lines "")
     set(line "${first}")
@@ -27,6 +30,7 @@ function(_morvent_wrap text width first rest out)
         set(empty FALSE)
     endforeach()
     string(APPEND lines "${line}")
+    string(REPLACE "${semicolon}" ";" lines "${lines}")
     set(${out} "${lines}" PARENT_SCOPE)
 endfunction()
 
@@ -81,6 +85,7 @@ function(morvent_release_notes)
         endif()
         if(line MATCHES "^## \\[([^]]+)\\]( - ([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9]))?")
             set(version "")
+            set(heading "${CMAKE_MATCH_1}")
             if(CMAKE_MATCH_2)
                 set(version "${CMAKE_MATCH_1}")
                 set(year_${version} "${CMAKE_MATCH_3}")
@@ -89,9 +94,9 @@ function(morvent_release_notes)
                 set(date_${version} "${CMAKE_MATCH_3}-${CMAKE_MATCH_4}-${CMAKE_MATCH_5}")
                 set(items_${version} "")
                 list(APPEND releases "${version}")
-            elseif(NOT CMAKE_MATCH_1 MATCHES "^(Unreleased|end)$")
-                message(FATAL_ERROR "${arg_CHANGELOG}: the release '${CMAKE_MATCH_1}' has no "
-                                    "date (write it as ## [${CMAKE_MATCH_1}] - YYYY-MM-DD)")
+            elseif(NOT heading MATCHES "^(Unreleased|end)$")
+                message(FATAL_ERROR "${arg_CHANGELOG}: the release '${heading}' has no "
+                                    "date (write it as ## [${heading}] - YYYY-MM-DD)")
             endif()
             set(kind "")
         elseif(line MATCHES "^### (.+)$")
