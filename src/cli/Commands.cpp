@@ -11,6 +11,7 @@
 #include "ParameterFile.h"
 #include "PortList.h"
 #include "ProbeRateMemory.h"
+#include "ProjectInfo.h"
 #include "SimulatedController.h"
 #include "StatusTable.h"
 #include "WriteChecks.h"
@@ -423,7 +424,9 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         return arguments.isEmpty() ? Outcome::InvalidInput : Outcome::Success;
     }
     if (arguments[0] == "--version") {
-        print(io.out, QStringLiteral("morvent-cli %1").arg(QStringLiteral(PROJECT_VERSION)));
+        print(io.out, QStringLiteral("morvent-cli %1\n%2")
+                          .arg(QStringLiteral(PROJECT_VERSION),
+                               QString::fromUtf8(kLicenceNotice).trimmed()));
         return Outcome::Success;
     }
 
