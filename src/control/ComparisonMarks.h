@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -62,8 +63,16 @@ public:
     bool isUnread(int page) const { return m_unread.at(static_cast<std::size_t>(page)); }
 
     int count() const { return static_cast<int>(m_marks.size()); }
+    bool isMarked(std::string_view control) const { return m_marks.contains(control); }
     // In table order.
     QStringList markedControls() const;
+
+    // Shows the marks' count and the pages' state on their tabs again.
+    void report();
+    // The unwritten changes a page holds, shown on its tab before the comparison's dot.
+    std::function<int(int page)> changesOnPage;
+    // The tooltip a control gets back when its mark goes; its tooltip from before, when unset.
+    std::function<QString(const std::string& control)> ownToolTip;
 
 private:
     struct Mark {
@@ -77,7 +86,6 @@ private:
     void mark(const FieldDifference& difference);
     void place(QWidget& field, const std::string& control, const QString& toolTip);
     void unmark(const std::string& control);
-    void report();
 
     QWidget& m_window;
     QTabWidget& m_notebook;

@@ -1,8 +1,8 @@
 #include "ParameterComparison.h"
 
-#include "ComboItems.h"
 #include "NumberConversion.h"
 #include "ParameterFile.h"
+#include "ParameterTable.h"
 
 #include <stdexcept>
 
@@ -43,7 +43,7 @@ std::map<std::string, std::int32_t, std::less<>> readParameterValues(const std::
 
 std::map<std::string, std::int32_t, std::less<>> parameterValues(const Fields& fields) {
     std::map<std::string, std::int32_t, std::less<>> values;
-    for (const ParameterRow& row : parameterRows()) {
+    for (const Parameter& row : parameterTable()) {
         values.insert_or_assign(row.control,
                                 row.kind == ParameterKind::Number
                                     ? parseInteger(fields.text(row.control)).value_or(0)
@@ -56,7 +56,7 @@ std::vector<FieldDifference>
 differingFields(const Fields& window,
                 const std::map<std::string, std::int32_t, std::less<>>& file) {
     std::vector<FieldDifference> differences;
-    for (const ParameterRow& row : parameterRows()) {
+    for (const Parameter& row : parameterTable()) {
         const auto found = file.find(row.control);
         std::int32_t fileValue = found == file.end() ? 0 : found->second;
         bool differs = false;
