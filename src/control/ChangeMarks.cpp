@@ -142,13 +142,12 @@ void ChangeMarks::refreshAll() {
 
 void ChangeMarks::report() {
     const QString text = countText(count());
-    if (text == m_note->text()) {
-        return;
+    if (text != m_note->text()) {
+        m_note->setText(text);
+        m_note->setVisible(!text.isEmpty());
+        m_comparison.report();
     }
-    m_note->setText(text);
-    m_note->setVisible(!text.isEmpty());
-    m_comparison.report();
-    emit countChanged();
+    emit changesUpdated();
 }
 
 } // namespace morvent

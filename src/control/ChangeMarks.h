@@ -34,7 +34,8 @@ public:
     QString toolTip(const Parameter& p) const;
 
 signals:
-    void countChanged();
+    // After any change of a shown value or of what is known.
+    void changesUpdated();
 
 private:
     void mirror(const Parameter& p);

@@ -41,17 +41,6 @@ std::map<std::string, std::int32_t, std::less<>> readParameterValues(const std::
     return std::move(loaded.values);
 }
 
-std::map<std::string, std::int32_t, std::less<>> parameterValues(const Fields& fields) {
-    std::map<std::string, std::int32_t, std::less<>> values;
-    for (const Parameter& row : parameterTable()) {
-        values.insert_or_assign(row.control,
-                                row.kind == ParameterKind::Number
-                                    ? parseInteger(fields.text(row.control)).value_or(0)
-                                    : fields.selectedIndex(row.control));
-    }
-    return values;
-}
-
 std::vector<FieldDifference>
 differingFields(const Fields& window,
                 const std::map<std::string, std::int32_t, std::less<>>& file) {

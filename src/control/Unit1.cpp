@@ -23,6 +23,7 @@
 #include "ParameterComparison.h"
 #include "ParameterTable.h"
 #include "PortComboBox.h"
+#include "ReviewChanges.h"
 #include "SaveWindow.h"
 #include "StatusNote.h"
 #include "StatusReporter.h"
@@ -188,6 +189,13 @@ void TForm1::setupKeeping() {
         new ComparisonMarks(*this, *m_ui.TabbedNotebook1, *comparisonNote, *m_ui.ClearComparison1);
     m_undo = new PageUndo(m_model, m_fields, m_ui.UndoButtons, this);
     m_changes = new ChangeMarks(*this, *statusBar(), m_model, *m_comparison);
+    m_review = new ReviewChanges(*this, *m_ui.TabbedNotebook1, m_model, m_fields, *m_changes,
+                                 [this] { guarded([&] { BitBtn3Click(); }); });
+    connect(m_ui.ReviewChanges1, &QAction::triggered, this, [this] {
+        m_review->show();
+        m_review->raise();
+        m_review->activateWindow();
+    });
     // After the Load window's own handler: values put into the pages mean the load went through.
     connect(m_form5->BitBtn1, &QPushButton::clicked, this, [this] { afterLoad(); });
     connect(m_ui.LoadBackup1, &QAction::triggered, this, [this] { LoadBackup1Click(); });

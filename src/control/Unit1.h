@@ -31,6 +31,7 @@ class LoadDialog;
 class MessageBoxes;
 class NoticingFields;
 class PageUndo;
+class ReviewChanges;
 class StatusNote;
 class StatusReporter;
 class TrafficLog;
@@ -99,6 +100,7 @@ public:
     // The parameter set the pages show, and what the controller is known to hold.
     ParameterModel& model() { return m_model; }
     ChangeMarks& changes() const { return *m_changes; }
+    ReviewChanges& review() const { return *m_review; }
 
     int PendingRequest = NothingAwaited;
     // 1 from a successful "Connect" until "Close": connected or probing.
@@ -234,6 +236,7 @@ private:
     ComparisonMarks* m_comparison = nullptr;
     ParameterModel m_model;
     ChangeMarks* m_changes = nullptr;
+    ReviewChanges* m_review = nullptr;
     // What each block's last write frame carried: the controller holds it once it accepts.
     std::array<ParameterModel::Values, 4> m_sent;
     PageUndo* m_undo = nullptr;

@@ -644,6 +644,11 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     Quit1->setObjectName(QStringLiteral("Quit1"));
     // Spelled out: some desktops' key schemes bind no quitting key.
     Quit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EditMenu = MainMenu1->addMenu(QStringLiteral("Edit"));
+    EditMenu->setObjectName(QStringLiteral("EditMenu"));
+    ReviewChanges1 = EditMenu->addAction(QStringLiteral("Review Changes..."));
+    ReviewChanges1->setObjectName(QStringLiteral("ReviewChanges1"));
+    ReviewChanges1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     // A command of its own on the bar, triggered by a click, with no menu to open.
     Help1 = MainMenu1->addAction(QStringLiteral("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));

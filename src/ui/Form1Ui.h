@@ -122,6 +122,8 @@ public:
     QAction* ClearComparison1 = nullptr;
     QAction* OpenBackupsFolder1 = nullptr;
     QAction* Quit1 = nullptr;
+    QMenu* EditMenu = nullptr;
+    QAction* ReviewChanges1 = nullptr;
     QAction* Help1 = nullptr;
 
     // Installed on all 96 edits.
