@@ -24,8 +24,8 @@ namespace morvent {
 
 class StatusNote;
 
-// "Compare With File..." and "Compare With Controller": every parameter control whose value
-// differs from a chosen ".el" file, or from what the controller holds, gets a coloured frame,
+// "Compare With File...": every parameter control whose value differs from a chosen ".el" file
+// (or, after a load, that the file did not give) gets a coloured frame,
 // with the other value in its tooltip, the tab of each page holding one a dot of the same colour,
 // and the status bar counts them.
 // A mark lasts until its control's value changes (typed, read, loaded or undone), its page is
@@ -42,8 +42,8 @@ public:
     // an earlier comparison. Throws ParameterFileError, marking nothing and keeping the earlier
     // marks, when the file cannot be read.
     void compareWith(const QString& path, const Fields& window);
-    // The same with values as a parameter file would hold them, from the source named ("the
-    // controller").
+    // The same with values as a parameter file would hold them, from the source named (the
+    // file's name).
     void compareWithValues(const QString& source,
                            const std::map<std::string, std::int32_t, std::less<>>& values,
                            const Fields& window);

@@ -208,42 +208,6 @@ TEST_F(Compare, MarksExactlyTheFieldsThatDifferFromTheFileUntilTheyAreEditedRead
     EXPECT_FALSE(notebook()->tabToolTip(0).contains("differ"));
 }
 
-TEST_F(Compare, WithTheControllerMarksWhatChangedSinceTheReadAndLeavesThePagesAlone) {
-    auto* action = find<QAction>("CompareWithController1");
-    const auto openFileMenu = [this] { emit form->ui().File1->aboutToShow(); };
-    const QString limitRead = form->ui().edit(5)->text();
-    form->ui().edit(5)->setText("77");
-    form->ui().ComboBox8->setCurrentIndex(form->ui().ComboBox8->currentIndex() + 1);
-    form->ui().edit(32)->setText("1234");
-    Bytes torque = image(Block::Torque);
-    ++torque[13]; // the controller's own change: the 15 - 20 Kg delta voltage
-    sim.withModel([&](ControllerModel& m) { m.setImage(Command::Torque, torque); });
-    const auto pages = snapshot();
-
-    openFileMenu();
-    ASSERT_TRUE(action->isEnabled());
-    action->trigger();
-    openFileMenu();
-    EXPECT_FALSE(action->isEnabled()); // while its reads run
-    awaitReply();
-    // The controller's own change shows as one of the page's.
-    QStringList changed;
-    for (const Parameter* p : form->model().changes()) {
-        changed << QString::fromStdString(p->control);
-    }
-    EXPECT_EQ(changed, QStringList({"Edit5", "ComboBox8", "Edit32", "Edit40"}));
-    EXPECT_EQ(find<QLabel>("ChangesNote")->text(), "4 changes not written");
-    EXPECT_TRUE(form->ui().edit(5)->toolTip().startsWith("Changed: the controller holds " +
-                                                         limitRead + ".\n"));
-    EXPECT_EQ(snapshot(), pages);
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(requests(Command::LiveReadings), 1u); // only Read Flash's
-
-    button("BitBtn11")->click();
-    openFileMenu();
-    EXPECT_FALSE(action->isEnabled());
-}
-
 TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
     const auto load = [this](const QString& name) {
         form->Form5()->setDirectory(scratchFile(""));
