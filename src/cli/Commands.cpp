@@ -2,13 +2,14 @@
 
 #include "ArgumentText.h"
 #include "BlockCodec.h"
-#include "ComboItems.h"
 #include "FieldStore.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
 #include "LiveReadingsReply.h"
 #include "NumberConversion.h"
 #include "ParameterFile.h"
+#include "ParameterModel.h"
+#include "ParameterTable.h"
 #include "PortList.h"
 #include "ProbeRateMemory.h"
 #include "ProjectInfo.h"
@@ -101,13 +102,6 @@ void say(const CommandStreams& io, std::FILE* to, const QString& text) {
     }
     const QString label = io.port + QStringLiteral(": ");
     print(to, label + QString(text).replace('\n', '\n' + label));
-}
-
-// The parameter controls as the window holds them before anything is read: every list filled.
-FieldStore parameterStore() {
-    FieldStore fields;
-    fillParameterCombos(fields);
-    return fields;
 }
 
 QString text(std::string_view s) {
@@ -285,7 +279,7 @@ Outcome info(Connection& connection, bool json, const CommandStreams& io) {
 }
 
 Outcome read(Connection& connection, const QString& path, bool json, const CommandStreams& io) {
-    FieldStore fields = parameterStore();
+    ParameterModel fields;
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
     SaveParameterFile(fields, localBytes(path));
@@ -299,7 +293,7 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
 
 Outcome write(Connection& connection, const QString& path, const ParameterFileContent& file,
               bool verify, bool json, const CommandStreams& io) {
-    FieldStore fields = parameterStore();
+    ParameterModel fields;
     const int maxCurrent = applyIdentity(connection.identity, fields);
     applyParameterFile(file, fields);
     for (const auto& check :
@@ -335,11 +329,12 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
                     : "The controller answered the " + std::string(layout(block).title) +
                           " block with the unknown status " + std::to_string(status));
         }
+        fields.learn(block);
         written << text(layout(block).title);
     }
     QStringList differing;
     if (verify) {
-        FieldStore held = parameterStore();
+        ParameterModel held;
         applyIdentity(connection.identity, held);
         try {
             readBlocks(connection.session(), held, io);
@@ -557,7 +552,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             }
         }
         if (command == "write") {
-            const FieldStore lists = parameterStore();
+            const ParameterModel lists;
             file = readParameterFile(localBytes(parser.value(input)), &lists);
             if (!file->problems.empty()) {
                 std::string message = "Nothing was sent: " + localBytes(parser.value(input)) +

@@ -3,8 +3,8 @@
 #include "AboutBox.h"
 #include "BackupKeeper.h"
 #include "BlockCodec.h"
+#include "ChangeMarks.h"
 #include "ClickableLabel.h"
-#include "ComboItems.h"
 #include "ComparisonMarks.h"
 #include "ConnectionHelp.h"
 #include "ControllerLine.h"
@@ -21,7 +21,9 @@
 #include "NoticingFields.h"
 #include "PageUndo.h"
 #include "ParameterComparison.h"
+#include "ParameterTable.h"
 #include "PortComboBox.h"
+#include "ReviewChanges.h"
 #include "SaveWindow.h"
 #include "StatusNote.h"
 #include "StatusReporter.h"
@@ -33,6 +35,7 @@
 #include "WindowPlacement.h"
 #include "WriteChecks.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -184,7 +187,15 @@ void TForm1::setupKeeping() {
     auto* comparisonNote = new StatusNote(QStringLiteral("ComparisonNote"), statusBar());
     m_comparison =
         new ComparisonMarks(*this, *m_ui.TabbedNotebook1, *comparisonNote, *m_ui.ClearComparison1);
-    m_undo = new PageUndo(m_fields, m_ui.UndoButtons, this);
+    m_undo = new PageUndo(m_model, m_fields, m_ui.UndoButtons, this);
+    m_changes = new ChangeMarks(*this, *statusBar(), m_model, *m_comparison);
+    m_review = new ReviewChanges(*this, *m_ui.TabbedNotebook1, m_model, m_fields, *m_changes,
+                                 [this] { guarded([&] { BitBtn3Click(); }); });
+    connect(m_ui.ReviewChanges1, &QAction::triggered, this, [this] {
+        m_review->show();
+        m_review->raise();
+        m_review->activateWindow();
+    });
     // After the Load window's own handler: values put into the pages mean the load went through.
     connect(m_form5->BitBtn1, &QPushButton::clicked, this, [this] { afterLoad(); });
     connect(m_ui.LoadBackup1, &QAction::triggered, this, [this] { LoadBackup1Click(); });
@@ -324,12 +335,11 @@ void TForm1::connectHandlers() {
     connect(m_ui.Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
     connect(m_ui.ComboBox1, &PortComboBox::aboutToShowPopup, this, [this] { refreshPorts(); });
     // A combo box shows what it will be sent as once the user leaves it.
-    for (const std::string_view name : kParameterCombos) {
-        auto* combo = findChild<QComboBox*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    for (const Parameter& p : parameterTable()) {
+        auto* combo = findChild<QComboBox*>(QString::fromStdString(p.control));
         if (combo && combo->lineEdit()) {
             connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
-                    [this, name] { settleCombo(name, m_fields); });
+                    [this, name = p.control] { settleCombo(name, m_fields); });
         }
     }
 }
@@ -352,7 +362,22 @@ void TForm1::setControllerButtonsEnabled(bool enabled) {
     }
 }
 
+bool TForm1::mayLoseChanges(const QString& what, const QString& proceed) {
+    const int changes = m_changes->count();
+    if (changes == 0) {
+        return true;
+    }
+    return m_boxes.proceed(
+        QStringLiteral("%1 to the controller: %2").arg(ChangeMarks::countText(changes), what),
+        proceed);
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!mayLoseChanges(QStringLiteral("closing the window loses what was typed. Quit anyway?"),
+                        QStringLiteral("Quit"))) {
+        event->ignore();
+        return;
+    }
     // Polling stops before the port closes under it, and the port is let go at once, so the next
     // program finds it free.
     stopContinuousGet();
@@ -433,6 +458,13 @@ QString TForm1::deviceFor(const QString& portName) const {
 }
 
 void TForm1::BitBtn1Click() {
+    if (!mayLoseChanges(QStringLiteral("connecting forgets what the controller holds, and the "
+                                       "pages show no changes until read again. Connect anyway?"),
+                        QStringLiteral("Connect"))) {
+        return;
+    }
+    // Whatever is on the bench now may be another controller.
+    m_model.forget();
     // Whenever it is open, whatever the flag says: a port left open must never make every later
     // "Connect" fail as opened already.
     if (Comm1->isOpen()) {
@@ -455,6 +487,11 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::BitBtn11Click() {
+    if (!mayLoseChanges(
+            QStringLiteral("after Close, what was typed can no longer be written. Close anyway?"),
+            QStringLiteral("Close"))) {
+        return;
+    }
     Timer1->stop();
     Comm1->CloseComm();
     // A reply already read is not handled after "Close": it would reopen the port.
@@ -661,6 +698,11 @@ void TForm1::Save1Click() {
 }
 
 void TForm1::Load1Click() {
+    if (!mayLoseChanges(
+            QStringLiteral("a load puts the file's values over what was typed. Load anyway?"),
+            QStringLiteral("Load"))) {
+        return;
+    }
     m_form5->show();
     m_form5->raise();
 }
@@ -687,6 +729,11 @@ void TForm1::CompareWithFile1Click() {
 }
 
 void TForm1::LoadBackup1Click() {
+    if (!mayLoseChanges(
+            QStringLiteral("a load puts the backup's values over what was typed. Load anyway?"),
+            QStringLiteral("Load"))) {
+        return;
+    }
     const QString folder = backupFolder();
     const QString path = m_options.chooseBackupFile
                              ? m_options.chooseBackupFile(folder)
@@ -852,6 +899,7 @@ void TForm1::sendWrite(Block block) {
     }
     // Built before the pause: a field that is not a number stops the write before anything waits.
     const Bytes frame = buildWriteFrame(block, m_fields);
+    m_sent[static_cast<std::size_t>(block)] = m_model.values(block);
     blockingWait(kRequestPause);
     if (send(frame)) {
         awaitReply(morvent::code(morvent::layout(block).command));
@@ -967,9 +1015,13 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
     // readings being no parameter.
     const bool comparing = PendingRequest == ControllerComparison;
     if (comparing) {
+        // What the controller holds is known now: the pages' differences are their changes.
         applyReadReply(block, reply, *m_controllerCopy);
+        m_model.learnFrom(block, *m_controllerCopy);
+        m_comparison->setUnread(morvent::layout(block).page, false);
     } else {
         applyReadReply(block, reply, m_fields);
+        m_model.learn(block);
         m_undo->remember(block);
         m_comparison->clearPage(block);
         m_comparison->setUnread(morvent::layout(block).page, false);
@@ -978,12 +1030,15 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
     if (PendingRequest == FlashReadChain || (comparing && block != kAllBlocks.back())) {
         SendReadCommand(
             static_cast<std::uint8_t>(morvent::code(morvent::layout(block).command) + 1));
-    } else if (comparing) {
-        PendingRequest = NothingAwaited;
-        m_comparison->compareWithValues(QStringLiteral("the controller"),
-                                        parameterValues(*m_controllerCopy), m_fields);
     } else {
         PendingRequest = NothingAwaited;
+        if (comparing) {
+            const int changes = m_changes->count();
+            m_status->setActivity(changes == 0
+                                      ? QStringLiteral("No field differs from the controller")
+                                      : QStringLiteral("Compare With Controller: ") +
+                                            ChangeMarks::countText(changes));
+        }
     }
 }
 
@@ -999,6 +1054,9 @@ void TForm1::handleWriteAcknowledgement(Block block, std::span<const std::uint8_
         showRefusedField(outcome.refusal);
     }
     const bool accepted = outcome.kind == StatusKind::Accepted;
+    if (accepted) {
+        m_model.learn(block, m_sent[static_cast<std::size_t>(block)]);
+    }
     const bool chain = PendingRequest == FlashWriteChain;
 
     switch (block) {

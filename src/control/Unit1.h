@@ -2,6 +2,7 @@
 
 #include "BlockLayout.h"
 #include "Form1Ui.h"
+#include "ParameterModel.h"
 #include "PortList.h"
 #include "Refusal.h"
 #include "TComm.h"
@@ -22,6 +23,7 @@ class QTimer;
 namespace morvent {
 
 class BackupKeeper;
+class ChangeMarks;
 class ComparisonMarks;
 class FieldStore;
 class LiveReadingsMonitor;
@@ -29,6 +31,7 @@ class LoadDialog;
 class MessageBoxes;
 class NoticingFields;
 class PageUndo;
+class ReviewChanges;
 class StatusNote;
 class StatusReporter;
 class TrafficLog;
@@ -69,8 +72,9 @@ struct Form1Options {
 };
 
 // The main window and its behaviour: connecting and baud probing, the frame senders, and the
-// response dispatcher through which every reply passes. The widgets are the only store of
-// parameter values; frames are built from them and replies written into them.
+// response dispatcher through which every reply passes. Frames are built from the widgets and
+// replies written into them; the parameter model follows them, and knows what the controller
+// holds.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -93,6 +97,10 @@ public:
     LiveReadingsMonitor& liveReadings() const { return *m_liveReadings; }
     BackupKeeper& backups() const { return *m_backups; }
     ComparisonMarks& comparison() const { return *m_comparison; }
+    // The parameter set the pages show, and what the controller is known to hold.
+    ParameterModel& model() { return m_model; }
+    ChangeMarks& changes() const { return *m_changes; }
+    ReviewChanges& review() const { return *m_review; }
 
     int PendingRequest = NothingAwaited;
     // 1 from a successful "Connect" until "Close": connected or probing.
@@ -200,6 +208,9 @@ private:
     void afterLoad();
     // The identity shown is this controller's, or greyed as the last one's.
     void setIdentityCurrent(bool current);
+    // True when nothing unwritten would be lost, or the user chose to go ahead anyway: asked
+    // with the count, what would happen ("Quit") and the button that does it.
+    bool mayLoseChanges(const QString& what, const QString& proceed);
 
     MessageBoxes& m_boxes;
     Options m_options;
@@ -223,6 +234,11 @@ private:
     std::unique_ptr<BackupKeeper> m_backups;
     StatusNote* m_backupNote = nullptr;
     ComparisonMarks* m_comparison = nullptr;
+    ParameterModel m_model;
+    ChangeMarks* m_changes = nullptr;
+    ReviewChanges* m_review = nullptr;
+    // What each block's last write frame carried: the controller holds it once it accepts.
+    std::array<ParameterModel::Values, 4> m_sent;
     PageUndo* m_undo = nullptr;
     // What Compare With Controller reads, kept aside from the pages.
     std::unique_ptr<FieldStore> m_controllerCopy;

@@ -6,8 +6,8 @@
 #include "IniDocument.h"
 #include "LineTiming.h"
 #include "LoadWindow.h"
-#include "ParameterDefinitions.h"
 #include "ParameterFile.h"
+#include "ParameterTable.h"
 #include "SimulatedWindow.h"
 #include "Wait.h"
 
@@ -261,7 +261,7 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
     // and a name that is (one whose character takes two UTF-16 units) is kept as typed.
     IniDocument document(fileText(path("cli.el")));
     for (const char* control : {"Edit12", "Edit32"}) {
-        const ParameterDefinition& definition = *parameterDefinition(control);
+        const Parameter& definition = *parameter(control);
         document.setValue(definition.section(), definition.key, "45");
     }
     const std::string changed = path("changed").toStdString() + "\xFF.el";

@@ -1,5 +1,6 @@
 #include "ParameterFile.h"
 
+#include "BlockLayout.h"
 #include "IniDocument.h"
 #include "ParameterFileFixture.h"
 #include "SignalUndo.h"
@@ -75,29 +76,14 @@ TEST(IniDocumentTest, ReadsAndSetsAKeyAsTheProfileFunctionsDo) {
     }
 }
 
-// The file holds every control the four blocks are built from, once each, under keys unique
-// within their sections; the lists that travel by position are kept by index.
-TEST(ParameterTableTest, HoldsEveryControlOfTheBlocksOnce) {
-    std::multiset<std::string> fromBlocks;
-    std::set<std::string> byPosition;
-    for (const Block block : kAllBlocks) {
-        for (const FieldLayout& f : layout(block).fields) {
-            fromBlocks.insert({f.control, f.partner});
-            byPosition.insert(f.partner);
-            if (f.encoding == Encoding::ComboIndex || f.encoding == Encoding::WheelSize) {
-                byPosition.insert(f.control);
-            }
-        }
-    }
-    fromBlocks.erase("");
-    std::multiset<std::string> inFile;
+// Keys are unique within their sections; the lists that travel by position are kept by index.
+TEST(ParameterTableTest, KeysAreUniqueAndListsByPositionKeptByIndex) {
     std::set<std::pair<std::string_view, std::string>> keys;
-    for (const ParameterRow& row : parameterRows()) {
-        inFile.insert(row.control);
-        EXPECT_TRUE(keys.insert({row.section, row.key}).second) << row.key;
-        EXPECT_EQ(row.kind == ParameterKind::SelectedIndex, byPosition.contains(row.control));
+    for (const Parameter& row : parameterTable()) {
+        EXPECT_TRUE(keys.insert({row.section(), row.key}).second) << row.key;
+        EXPECT_EQ(row.kind == ParameterKind::SelectedIndex,
+                  row.widget == Widget::Choice || row.encoding == Encoding::WheelSize);
     }
-    EXPECT_EQ(inFile, fromBlocks);
 }
 
 // What a save of the seed's set writes where there was no file.
@@ -139,7 +125,7 @@ TEST_F(ParameterFileTest, SavingWritesEveryValueAndKeepsWhatElseTheFileHolds) {
         at = text.find("[" + std::string(layout(block).title) + "]\r\n", at);
         EXPECT_NE(at, std::string::npos) << layout(block).title;
     }
-    const auto count = static_cast<std::ptrdiff_t>(parameterRows().size() + kAllBlocks.size());
+    const auto count = static_cast<std::ptrdiff_t>(parameterTable().size() + kAllBlocks.size());
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), count);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), count);
     EXPECT_NE(text.find("\r\nLC=26\r\n"), std::string::npos);
@@ -206,7 +192,7 @@ TEST_F(ParameterFileTest, LoadGivesEveryControlTheFilesValueOrZero) {
                                                    {"ComboBox4", "#-1"}, {"ComboBox5", "#-1"},
                                                    {"ComboBox6", "#2"},  {"ComboBox12", "#1"}};
     std::vector<std::string> expected;
-    for (const ParameterRow& row : parameterRows()) {
+    for (const Parameter& row : parameterTable()) {
         const bool number = row.kind == ParameterKind::Number;
         expected.push_back(row.control + (given.contains(row.control) ? given.at(row.control)
                                           : number                    ? "=0"
