@@ -126,13 +126,22 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"info", "--simulate"}, none, Success, "Model:"},
         {{"watch", "--count", "3", "--interval", "50", "--csv", csv}, healthy, Success, "mV\n"},
         {{"info", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, "No such device"},
-        // A CSV file that takes nothing, and a pipe nobody reads: refused before connecting.
-        {{"watch", "--csv", "/dev/full"}, healthy, InvalidInput, "Unable to write to /dev/full"},
+        {{"info", "-p", "/dev/null"},
+         none,
+         PortUnavailable,
+         "File handle is not a comm handle. /dev/null is not a serial port"},
+        // A CSV file that takes nothing (a full disk, an error of the system), and a pipe nobody
+        // reads: refused before connecting.
+        {{"watch", "--csv", "/dev/full"},
+         healthy,
+         Failure,
+         "Unable to write to /dev/full: No space left on device"},
         {{"watch", "--csv", fifo}, healthy, InvalidInput, "Unable to write to " + fifo},
         {{"read", "-o", path("x.el"), "--timeout", "300"}, noBasic, NoReply, "within 300 ms."},
         {{"info"}, silent, NoReply, "No controller answered"},
         // A reply without its payload is no identity, not an identity of zeros.
         {{"info", "--json"}, emptyIdentity, NoReply, "\"exitCode\":4"},
+        {{"info"}, emptyIdentity, NoReply, "identity reply: wrong length"},
         {{"read", "-o", path("x.el")}, emptyBasic, NoReply, "Unexpected reply to the Basic read"},
         {{"read", "-o", path("x.el")}, splitBasic, NoReply, "Unexpected reply to the Basic read"},
         {{"info", "-p", "all", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, ""},

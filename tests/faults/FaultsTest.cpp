@@ -7,6 +7,7 @@
 #include "LiveReadingsMonitor.h"
 #include "StatusReporter.h"
 #include "TrafficLog.h"
+#include "WindowEnding.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -157,6 +158,43 @@ public:
         ::close(fd);
         return {line, free};
     }
+    // Controllers beside the window's, for the runs over many ports, each with the settings a
+    // previous program left on its line.
+    QStringList moreControllers(int count) {
+        QStringList ports;
+        for (int i = 0; i < count; ++i) {
+            auto& more = *extraSims.emplace_back(std::make_unique<SimulatedController>());
+            more.start();
+            setForeignSettings(more.devicePath());
+            ports << "-p" << QString::fromStdString(more.devicePath());
+        }
+        return ports;
+    }
+    // Every line of those: its own settings back, and free for the next program.
+    void expectExtraLinesPutBack() const {
+        for (const auto& more : extraSims) {
+            const int fd = ::open(more->devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            termios line{};
+            int exclusive = -1;
+            ::tcgetattr(fd, &line);
+            ::ioctl(fd, TIOCGEXCL, &exclusive);
+            EXPECT_EQ(line.c_iflag & kForeign, kForeign) << more->devicePath();
+            EXPECT_EQ(exclusive, 0) << more->devicePath();
+            EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0) << more->devicePath();
+            ::close(fd);
+        }
+    }
+    static void setForeignSettings(const std::string& path) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        termios line{};
+        ::tcgetattr(fd, &line);
+        line.c_iflag |= kForeign;
+        cfsetspeed(&line, B4800);
+        EXPECT_EQ(::tcsetattr(fd, TCSANOW, &line), 0);
+        ::close(fd);
+    }
+    std::vector<std::unique_ptr<SimulatedController>> extraSims;
+
     // What a previous program may leave on the line: input flow control, parity checks, 4800.
     void leaveForeignSettings() const {
         termios line = deviceState().first;
@@ -396,6 +434,74 @@ const FaultRow kFaultRows[] = {
              ::kill(static_cast<pid_t>(watch.processId()), signal);
              EXPECT_EQ(FaultTable::finish(watch).exitCode, -1);
              t.expectForeignSettingsBack();
+         }
+     }},
+    {"CliPutsEveryLineBackOnASignalHoweverManyPorts",
+     [](FaultTable& t) {
+         const QStringList ports = t.moreControllers(70);
+         QProcess& watch = t.startCli(QStringList{"watch", "--interval", "100"} + ports);
+         // Every port has printed a reading, so every line is open and set up.
+         QByteArray out;
+         ASSERT_TRUE(waitFor(
+             [&] {
+                 out += watch.readAllStandardOutput();
+                 return std::ranges::all_of(t.extraSims, [&](const auto& more) {
+                     return out.contains(QByteArray::fromStdString(more->devicePath() + ": "));
+                 });
+             },
+             30000));
+         ::kill(static_cast<pid_t>(watch.processId()), SIGTERM);
+         EXPECT_EQ(FaultTable::finish(watch).exitCode, -1);
+         t.expectExtraLinesPutBack();
+     }},
+    {"CliServesManyPortsWithinAFewDescriptorsInBatchesAndNeverAborts",
+     [](FaultTable& t) {
+         const QStringList ports = t.moreControllers(24);
+         const auto few = [] {
+             const rlimit limit{96, 96};
+             ::setrlimit(RLIMIT_NOFILE, &limit);
+         };
+         const CliRun info = t.cli(QStringList{"info"} + ports, few);
+         EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
+         EXPECT_TRUE(info.err.contains("Serving 24 ports 4 at a time")) << info.err.toStdString();
+         EXPECT_TRUE(info.err.contains("24 of 24 controllers succeeded."))
+             << info.err.toStdString();
+         t.expectExtraLinesPutBack();
+         // Sessions that never end would keep the later ports waiting for ever.
+         const CliRun watch = t.cli(QStringList{"watch"} + ports, few);
+         EXPECT_EQ(watch.exitCode, 2) << watch.err.toStdString();
+         EXPECT_TRUE(watch.err.contains("serves 4 of the 24 ports at once"))
+             << watch.err.toStdString();
+         EXPECT_TRUE(watch.out.isEmpty());
+     }},
+    {"CliEndsWithExit1AndTheReasonWhenTheDiskTakesNoMore",
+     [](FaultTable& t) {
+         const QString file = t.scratchFile("set.el");
+         const CliRun read = t.cli({"read", "-o", file, "-p", t.device()}, [] {
+             // A file may not grow beyond 64 bytes, as on a disk that is full.
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{64, 64};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+         });
+         EXPECT_EQ(read.exitCode, 1) << read.err.toStdString();
+         EXPECT_TRUE(read.err.contains("Unable to write to " + file + ": File too large."))
+             << read.err.toStdString();
+         EXPECT_EQ(read.err.count("Unable to write"), 1);
+         EXPECT_FALSE(QFile::exists(file));
+     }},
+    {"TheWindowPutsThePortBackAndEndsOnTermOrHangUp",
+     [](FaultTable& t) {
+         for (const int signal : {SIGTERM, SIGHUP}) {
+             t.leaveForeignSettings();
+             t.form->show();
+             t.connectController();
+             EXPECT_FALSE(t.deviceState().second);
+             const WindowEnding ending(*t.form);
+             ::raise(signal);
+             ASSERT_TRUE(waitFor([&t] { return !t.form->isVisible(); }));
+             EXPECT_FALSE(t.form->Comm1->isOpen());
+             t.expectForeignSettingsBack();
+             EXPECT_TRUE(t.deviceState().second);
          }
      }},
     {"TheWindowWithoutADisplaySaysSoInOneLineAndEndsWith2",
