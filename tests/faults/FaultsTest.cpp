@@ -148,67 +148,52 @@ public:
     QString device() const { return QString::fromStdString(sim.devicePath()); }
 
     // The device as another program finds it now: its line, and whether it is free to take.
-    std::pair<termios, bool> deviceState() const {
+    static std::pair<termios, bool> deviceState(const std::string& path) {
         termios line{};
         int exclusive = -1;
-        const int fd = ::open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         ::tcgetattr(fd, &line);
         ::ioctl(fd, TIOCGEXCL, &exclusive);
         const bool free = exclusive == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         ::close(fd);
         return {line, free};
     }
-    // Controllers beside the window's, for the runs over many ports, each with the settings a
-    // previous program left on its line.
+    std::pair<termios, bool> deviceState() const { return deviceState(sim.devicePath()); }
+    // What a previous program may leave on the line: input flow control, parity checks, 4800.
+    static void leaveForeignSettings(const std::string& path) {
+        termios line = deviceState(path).first;
+        line.c_iflag |= kForeign;
+        cfsetspeed(&line, B4800);
+        const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        EXPECT_EQ(::tcsetattr(fd, TCSANOW, &line), 0);
+        ::close(fd);
+    }
+    void leaveForeignSettings() const { leaveForeignSettings(sim.devicePath()); }
+    static void expectForeignSettingsBack(const std::string& path) {
+        const termios line = deviceState(path).first;
+        EXPECT_EQ(line.c_iflag & kForeign, kForeign) << path;
+        EXPECT_EQ(cfgetospeed(&line), B4800) << path;
+    }
+    void expectForeignSettingsBack() const { expectForeignSettingsBack(sim.devicePath()); }
+    // Controllers beside the window's, for the runs over many ports, each line as a previous
+    // program left it; afterwards each must be so again, and free.
     QStringList moreControllers(int count) {
         QStringList ports;
         for (int i = 0; i < count; ++i) {
             auto& more = *extraSims.emplace_back(std::make_unique<SimulatedController>());
             more.start();
-            setForeignSettings(more.devicePath());
+            leaveForeignSettings(more.devicePath());
             ports << "-p" << QString::fromStdString(more.devicePath());
         }
         return ports;
     }
-    // Every line of those: its own settings back, and free for the next program.
     void expectExtraLinesPutBack() const {
         for (const auto& more : extraSims) {
-            const int fd = ::open(more->devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-            termios line{};
-            int exclusive = -1;
-            ::tcgetattr(fd, &line);
-            ::ioctl(fd, TIOCGEXCL, &exclusive);
-            EXPECT_EQ(line.c_iflag & kForeign, kForeign) << more->devicePath();
-            EXPECT_EQ(exclusive, 0) << more->devicePath();
-            EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0) << more->devicePath();
-            ::close(fd);
+            expectForeignSettingsBack(more->devicePath());
+            EXPECT_TRUE(deviceState(more->devicePath()).second) << more->devicePath();
         }
     }
-    static void setForeignSettings(const std::string& path) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        termios line{};
-        ::tcgetattr(fd, &line);
-        line.c_iflag |= kForeign;
-        cfsetspeed(&line, B4800);
-        EXPECT_EQ(::tcsetattr(fd, TCSANOW, &line), 0);
-        ::close(fd);
-    }
     std::vector<std::unique_ptr<SimulatedController>> extraSims;
-
-    // What a previous program may leave on the line: input flow control, parity checks, 4800.
-    void leaveForeignSettings() const {
-        termios line = deviceState().first;
-        line.c_iflag |= kForeign;
-        cfsetspeed(&line, B4800);
-        const int fd = ::open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        EXPECT_EQ(::tcsetattr(fd, TCSANOW, &line), 0);
-        ::close(fd);
-    }
-    void expectForeignSettingsBack() const {
-        const termios line = deviceState().first;
-        EXPECT_EQ(line.c_iflag & kForeign, kForeign);
-        EXPECT_EQ(cfgetospeed(&line), B4800);
-    }
     static constexpr tcflag_t kForeign = IXOFF | INPCK | IGNPAR;
 
     // Another program with the device open, without a lock: a sleep whose descriptor 3 is it.
