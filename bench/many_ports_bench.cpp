@@ -6,7 +6,8 @@
 // millisecond), how it ended and how many sessions it ran at a time. Then the ending signals
 // against sessions still setting their lines up: `watch` on 40 controllers, SIGINT after a delay
 // that sweeps the connect phase, repeated; counted are the lines left with the tool's settings or
-// held. Usage: many_ports_bench [--ports N] [--signal-runs N]
+// held.
+// Usage: many_ports_bench [--ports N] [--signal-runs N] [--cli PATH-OF-ANOTHER-BUILD]
 #include "SimulatedController.h"
 
 #include <algorithm>
@@ -37,6 +38,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr tcflag_t kForeign = IXOFF | INPCK | IGNPAR;
+const char* g_cli = MORVENT_CLI;
 
 struct Controllers {
     std::vector<std::unique_ptr<SimulatedController>> sims;
@@ -55,7 +57,14 @@ struct Controllers {
     }
 };
 
+// The descriptors the tool holds; 0 until the child has become it (before that it holds the
+// bench's own).
 std::size_t openDescriptors(pid_t pid) {
+    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+    std::string name;
+    if (!std::getline(comm, name) || name != "morvent-cli") {
+        return 0;
+    }
     std::error_code error;
     std::size_t count = 0;
     for (fs::directory_iterator it("/proc/" + std::to_string(pid) + "/fd", error), end;
@@ -74,7 +83,7 @@ struct Started {
 // open-file limit `soft` and the hard one `hard`; 0 leaves the limits as they are.
 Started start(const std::vector<std::string>& arguments, rlim_t soft, rlim_t hard,
               const std::string& errFile) {
-    std::vector<char*> argv{const_cast<char*>(MORVENT_CLI)};
+    std::vector<char*> argv{const_cast<char*>(g_cli)};
     for (const std::string& a : arguments) {
         argv.push_back(const_cast<char*>(a.c_str()));
     }
@@ -93,7 +102,7 @@ Started start(const std::vector<std::string>& arguments, rlim_t soft, rlim_t har
         sigset_t none;
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
-        ::execv(MORVENT_CLI, argv.data());
+        ::execv(g_cli, argv.data());
         ::_exit(127);
     }
     return {pid, at};
@@ -113,7 +122,9 @@ std::string lastLines(const std::string& errFile, const char* containing) {
 
 void manyAtOnce(Controllers& controllers, rlim_t soft, rlim_t hard, const std::string& file,
                 const std::string& errFile) {
-    std::vector<std::string> arguments{"read", "-o", file};
+    // The simulated controllers share the processor with the tool: a generous timeout keeps a
+    // reply that is merely late from counting as none.
+    std::vector<std::string> arguments{"read", "--timeout", "5000", "-o", file};
     const std::vector<std::string> ports = controllers.ports();
     arguments.insert(arguments.end(), ports.begin(), ports.end());
     const Started run = start(arguments, soft, hard, errFile);
@@ -200,6 +211,8 @@ int main(int argc, char** argv) {
             ports = static_cast<std::size_t>(std::max(2, std::stoi(argv[i + 1])));
         } else if (std::strcmp(argv[i], "--signal-runs") == 0) {
             signalRuns = std::max(1, std::stoi(argv[i + 1]));
+        } else if (std::strcmp(argv[i], "--cli") == 0) {
+            g_cli = argv[i + 1];
         }
     }
     // The bench itself holds every controller's end of its line.
