@@ -3,6 +3,7 @@
 #include "ProjectInfo.h"
 #include "SimulatedController.h"
 #include "Unit1.h"
+#include "WindowEnding.h"
 #include "WindowPlacement.h"
 
 #include <QCommandLineParser>
@@ -95,6 +96,9 @@ int main(int argc, char* argv[]) {
     }
 
     TForm1 form(boxes, options);
+    // SIGTERM or SIGHUP (a logout, kill) end the program as closing the window does, so the port
+    // is not left in raw mode and held.
+    const WindowEnding ending(form);
     form.show();
     return QApplication::exec();
 }

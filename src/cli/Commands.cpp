@@ -11,8 +11,11 @@
 #include "ParameterModel.h"
 #include "ParameterTable.h"
 #include "PortList.h"
+#include "PortsApart.h"
 #include "ProbeRateMemory.h"
 #include "ProjectInfo.h"
+#include "SessionSlots.h"
+#include "ShownText.h"
 #include "SimulatedController.h"
 #include "StatusTable.h"
 #include "WriteChecks.h"
@@ -24,6 +27,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QThread>
 
 #include <algorithm>
@@ -65,7 +69,10 @@ struct Common {
         {"p", "port"},
         "The serial port: a name in /dev (ttyUSB0) or a path. Given several times, the "
         "controllers on all of them are served at once and the run ends with the highest exit "
-        "code of all; all takes every adapter found.",
+        "code of all; all takes every adapter found. Ports the limit of open files (ulimit -n, "
+        "raised as far as allowed) cannot serve at once are served in batches, each waiting for "
+        "a session to end; watch without --count refuses them with exit 2. Two names of one "
+        "device, or ports whose files would share a name, are refused with exit 2.",
         "PORT"};
     QCommandLineOption simulate{"simulate",
                                 "Use the built-in simulated controller instead of a port."};
@@ -75,33 +82,47 @@ struct Common {
     QCommandLineOption help{{"h", "help"}, "Show this help."};
 };
 
-void print(std::FILE* to, QString text) {
-    // Texts from the controller (its identity, its firmware text) reach the terminal here: a
-    // control character, an escape sequence's first among them, is shown as '?' instead. The
-    // bytes of a file or port name that is not UTF-8 are kept apart as lone surrogates and
-    // written back as they came.
-    for (QChar& c : text) {
-        if (c.category() == QChar::Other_Control && c != u'\n' && c != u'\t') {
-            c = u'?';
-        }
-    }
-    // Whole lines, also while several ports' sessions print at once.
+// Whole lines, also while several ports' sessions print at once; what comes from outside the
+// tool is shown as terminalText says. False when the line did not get out whole (a full disk, a
+// reader gone), with errno saying why.
+bool print(std::FILE* to, const QString& text) {
+    const std::string bytes = localBytes(terminalText(text));
     ::flockfile(to);
-    std::fputs(localBytes(text).c_str(), to);
-    std::fputc('\n', to);
-    std::fflush(to);
+    errno = 0;
+    const bool written = std::fputs(bytes.c_str(), to) >= 0 && std::fputc('\n', to) != EOF &&
+                         std::fflush(to) == 0 && !std::ferror(to);
+    const int error = errno == 0 ? EIO : errno;
+    std::clearerr(to);
     ::funlockfile(to);
+    errno = error;
+    return written;
+}
+
+// Results that do not reach the standard output are lost, however well the run went: the run
+// ends with exit 1 and says so on stderr, never in the output that failed.
+class OutputError : public SessionError {
+public:
+    explicit OutputError(int error)
+        : SessionError(Outcome::Failure, std::string("Unable to write to the standard output: ") +
+                                             std::strerror(error) + ".") {}
+};
+
+void printResult(std::FILE* to, const QString& text) {
+    if (!print(to, text)) {
+        throw OutputError(errno);
+    }
 }
 
 // A line of one port's session: with several ports, each of its lines starts with the port's
 // name.
 void say(const CommandStreams& io, std::FILE* to, const QString& text) {
-    if (io.port.isEmpty()) {
-        print(to, text);
-        return;
+    const QString label = io.port.isEmpty() ? QString() : io.port + QStringLiteral(": ");
+    const QString line = label + QString(text).replace('\n', '\n' + label);
+    if (to == io.out) {
+        printResult(to, line);
+    } else {
+        print(to, line);
     }
-    const QString label = io.port + QStringLiteral(": ");
-    print(to, label + QString(text).replace('\n', '\n' + label));
 }
 
 QString text(std::string_view s) {
@@ -115,7 +136,7 @@ QString jsonText(const QJsonObject& object,
 
 // A name as JSON text, which has no room for bytes that are not UTF-8.
 QString jsonName(const QString& path) {
-    return QString::fromUtf8(localBytes(path));
+    return jsonSafe(path);
 }
 
 // One port's result as JSON: with several ports, one object a line for each, naming its port.
@@ -125,7 +146,26 @@ void sayJson(const CommandStreams& io, QJsonObject object,
         object.insert(QStringLiteral("port"), jsonName(io.port));
         format = QJsonDocument::Compact;
     }
-    print(io.out, jsonText(object, format));
+    printResult(io.out, jsonText(jsonSafe(object), format));
+}
+
+// How a file that could not be written ends the run: a full disk, a quota, a failing disk or a
+// file grown beyond what the system allows are errors of the system; anything else (no such
+// folder, no permission, a name that is no file) is a name the user should not have given.
+Outcome writeErrorOutcome(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EIO:
+    case EFBIG:
+    case ENOMEM:
+    case EMFILE:
+    case ENFILE:
+    case EPIPE:
+        return Outcome::Failure;
+    default:
+        return Outcome::InvalidInput;
+    }
 }
 
 // The CSV file watch records to. Opened before connecting, so a name that cannot be written
@@ -164,9 +204,10 @@ public:
 
 private:
     [[noreturn]] void fail() const {
+        const int error = errno;
         const std::string why =
-            errno == ENXIO ? "a named pipe that nobody reads" : std::strerror(errno);
-        throw SessionError(Outcome::InvalidInput, "Unable to write to " + m_path + ": " + why);
+            error == ENXIO ? "a named pipe that nobody reads" : std::strerror(error);
+        throw SessionError(writeErrorOutcome(error), "Unable to write to " + m_path + ": " + why);
     }
 
     std::string m_path;
@@ -253,7 +294,7 @@ QStringList differences(const Fields& wanted, const Fields& held) {
             const auto value = [&](const Fields& f) {
                 return field->encoding == Encoding::ComboIndex
                            ? QString::number(f.selectedIndex(field->control))
-                           : QString::fromStdString(f.text(field->control));
+                           : controllerText(f.text(field->control));
             };
             lines << QStringLiteral("%1 %2 (%3): file %4, controller %5")
                          .arg(text(layout(block).title), QString::fromStdString(field->control),
@@ -272,9 +313,9 @@ Outcome info(Connection& connection, bool json, const CommandStreams& io) {
     FieldStore fields;
     applyIdentity(connection.identity, fields);
     for (const char* label : {"Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
-        say(io, io.out, QString::fromStdString(fields.text(label)));
+        say(io, io.out, controllerText(fields.text(label)));
     }
-    say(io, io.out, QString::fromStdString(firmwareTextCaption(connection.firmwareText)));
+    say(io, io.out, controllerText(firmwareTextCaption(connection.firmwareText)));
     return Outcome::Success;
 }
 
@@ -372,9 +413,6 @@ Outcome watch(Connection& connection, int intervalMs, int count, CsvFile* csv,
                     std::string(kLiveReadings[r].unit);
         }
         say(io, io.out, QString::fromStdString(line));
-        if (std::ferror(io.out)) {
-            throw SessionError(Outcome::InvalidInput, "Unable to write to the standard output");
-        }
         if (csv) {
             csv->write(liveReadingsCsvLine(now, values));
         }
@@ -414,15 +452,25 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                        "  write   write a parameter file's values to the controller\n"
                        "  watch   show the torque sensor's live readings\n"
                        "Run morvent-cli COMMAND --help for a command's options.\n");
-    if (arguments.isEmpty() || arguments[0] == "--help" || arguments[0] == "-h") {
-        print(arguments.isEmpty() ? io.err : io.out, usage + exitCodes());
-        return arguments.isEmpty() ? Outcome::InvalidInput : Outcome::Success;
+    // Help and the version are the output of their run: lost, they end it with exit 1.
+    const auto answer = [&](const QString& text) {
+        if (print(io.out, text)) {
+            return Outcome::Success;
+        }
+        print(io.err, QStringLiteral("morvent-cli: ") + OutputError(errno).what());
+        return Outcome::Failure;
+    };
+    if (arguments.isEmpty()) {
+        print(io.err, usage + exitCodes());
+        return Outcome::InvalidInput;
+    }
+    if (arguments[0] == "--help" || arguments[0] == "-h") {
+        return answer(usage + exitCodes());
     }
     if (arguments[0] == "--version") {
-        print(io.out, QStringLiteral("morvent-cli %1\n%2")
-                          .arg(QStringLiteral(PROJECT_VERSION),
-                               QString::fromUtf8(kLicenceNotice).trimmed()));
-        return Outcome::Success;
+        return answer(
+            QStringLiteral("morvent-cli %1\n%2")
+                .arg(QStringLiteral(PROJECT_VERSION), QString::fromUtf8(kLicenceNotice).trimmed()));
     }
 
     const QString& command = arguments[0];
@@ -471,8 +519,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         QString help = parser.helpText();
         help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                      QStringLiteral("Usage: morvent-cli ") + command);
-        print(io.out, help + '\n' + exitCodes());
-        return Outcome::Success;
+        return answer(help + '\n' + exitCodes());
     }
     if (!parser.positionalArguments().isEmpty()) {
         print(io.err, QStringLiteral("morvent-cli %1: unexpected '%2'")
@@ -486,21 +533,40 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     const auto guarded = [&](const CommandStreams& streams,
                              const std::function<Outcome()>& step) -> Outcome {
         const auto fail = [&](Outcome outcome, const QString& message) {
-            if (json) {
-                sayJson(streams, {{"error", message}, {"exitCode", int(outcome)}});
-            } else {
+            const auto inText = [&] {
                 say(streams, streams.err,
                     QStringLiteral("morvent-cli %1: %2").arg(command, message));
+            };
+            try {
+                if (json) {
+                    sayJson(streams, {{"error", message}, {"exitCode", int(outcome)}});
+                } else {
+                    inText();
+                }
+            } catch (const OutputError&) {
+                inText();
             }
             return outcome;
         };
         try {
             return step();
+        } catch (const OutputError& error) {
+            // Said where it can still be read, never in the output that failed.
+            say(streams, streams.err,
+                QStringLiteral("morvent-cli %1: %2").arg(command, argumentText(error.what())));
+            return error.outcome();
         } catch (const SessionError& error) {
             return fail(error.outcome(), argumentText(error.what()));
         } catch (const ConversionError& error) {
             return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
         } catch (const ParameterFileError& error) {
+            // A file that could not be written for want of room or a failing disk is an error of
+            // the system, not of what the user asked.
+            if (error.systemError() != 0) {
+                return fail(writeErrorOutcome(error.systemError()),
+                            argumentText(error.what()) + QStringLiteral(": ") +
+                                QString::fromLocal8Bit(std::strerror(error.systemError())) + '.');
+            }
             return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
         } catch (const std::bad_alloc&) {
             return fail(Outcome::Failure, QStringLiteral("Out of memory."));
@@ -513,8 +579,9 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     if (command == "ports") {
         return guarded(io, [&] {
             for (const PortEntry& port : systemSerialPorts()) {
-                print(io.out,
-                      port.description.isEmpty() ? port.name : port.name + '\t' + port.description);
+                printResult(io.out, port.description.isEmpty()
+                                        ? port.name
+                                        : port.name + '\t' + port.description);
             }
             return Outcome::Success;
         });
@@ -528,6 +595,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     std::optional<ParameterFileContent> file;
     QStringList ports; // an empty name: the simulated controller
     std::vector<std::unique_ptr<CsvFile>> csvFiles;
+    DescriptorBudget budget;
     const Outcome checked = guarded(io, [&] {
         if (command == "read" && !parser.isSet(output)) {
             throw SessionError(Outcome::InvalidInput, "Name the file to write with -o FILE.el.");
@@ -586,6 +654,33 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                                    "Name the port with -p PORT, or use --simulate.");
             }
         }
+        if (ports.size() > 1) {
+            refuseOneDeviceTwice(ports);
+            for (const QString& named : {command == "read" ? parser.value(output) : QString(),
+                                         command == "watch" ? parser.value(csv) : QString()}) {
+                if (!named.isEmpty()) {
+                    QStringList files;
+                    for (const QString& port : ports) {
+                        files << filePerPort(named, port, ports);
+                    }
+                    refuseSharedFiles(ports, files);
+                }
+            }
+        }
+        budget = descriptorBudget(
+            static_cast<std::size_t>(ports.size()),
+            command == "watch" && parser.isSet(csv) ? static_cast<std::size_t>(ports.size()) : 0);
+        // Sessions beyond what the limit serves at once wait for one to end, which a watch
+        // without --count never does.
+        if (command == "watch" && readings == 0 &&
+            budget.atOnce < static_cast<std::size_t>(ports.size())) {
+            throw SessionError(
+                Outcome::InvalidInput,
+                "The limit of " + std::to_string(budget.limit) + " open files (ulimit -n) serves " +
+                    std::to_string(budget.atOnce) + " of the " + std::to_string(ports.size()) +
+                    " ports at once, and watch without --count would never get to the others. "
+                    "Give --count, name fewer ports, or raise the limit.");
+        }
         for (const QString& port : ports) {
             csvFiles.push_back(command == "watch" && parser.isSet(csv)
                                    ? std::make_unique<CsvFile>(
@@ -615,6 +710,16 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             const QString& port = ports[static_cast<qsizetype>(i)];
             Connection connection(localBytes(port), timeout, firstRates[i], streams);
             answered[i] = connection.session().answeredRate();
+            // A controller that floods the line costs nothing but the bytes dropped; said when
+            // the session ends, whichever way.
+            const auto sayDropped = qScopeGuard([&] {
+                if (const std::uint64_t dropped = connection.session().droppedBytes()) {
+                    say(streams, streams.err,
+                        QStringLiteral("%1 bytes the controller sent beyond its replies were "
+                                       "dropped.")
+                            .arg(dropped));
+                }
+            });
             if (command == "info") {
                 return info(connection, json, streams);
             }
@@ -638,9 +743,19 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         std::vector<Outcome> outcomes(answered.size(), Outcome::Failure);
         std::vector<CommandStreams> streams(answered.size(), io);
         std::vector<std::thread> sessions;
+        SessionSlots turns(budget.atOnce);
+        if (budget.atOnce < answered.size()) {
+            print(io.err,
+                  QStringLiteral("Serving %1 ports %2 at a time: the limit of %3 open files "
+                                 "(ulimit -n) allows no more.")
+                      .arg(answered.size())
+                      .arg(budget.atOnce)
+                      .arg(budget.limit));
+        }
         for (std::size_t i = 0; i < answered.size(); ++i) {
             streams[i].port = ports[static_cast<qsizetype>(i)];
             sessions.emplace_back([&, i] {
+                const SessionSlots::Slot turn(turns);
                 // Gives the thread its event dispatcher before the port's notifier needs one.
                 { QEventLoop dispatcher; }
                 outcomes[i] = runOn(i, streams[i]);

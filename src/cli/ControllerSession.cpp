@@ -1,5 +1,6 @@
 #include "ControllerSession.h"
 
+#include "ArgumentText.h"
 #include "ConnectionHelp.h"
 #include "ControllerLine.h"
 #include "IdentityReply.h"
@@ -38,9 +39,18 @@ ControllerSession::ControllerSession(const std::string& device, std::chrono::mil
 
 void ControllerSession::portLost(const ECommsError& error) const {
     std::string message = error.what();
-    const QString help = openFailureHelp(TComm::devicePath(m_comm.CommName()), error.systemError());
+    // The serial component's texts are kept as they are, a blank at the end of one included;
+    // before a full stop it would only look like a typing error.
+    while (!message.empty() && message.back() == ' ') {
+        message.pop_back();
+    }
+    const std::string path = TComm::devicePath(m_comm.CommName());
+    QString help = openFailureHelp(path, error.systemError());
     if (!help.isEmpty()) {
-        message += ". " + help.toStdString();
+        // The help names the device as text; a name that is not UTF-8 keeps its bytes, so that
+        // it is shown as every other name is.
+        help.replace(QString::fromStdString(path), argumentText(path));
+        message += ". " + localBytes(help);
     }
     throw SessionError(Outcome::PortUnavailable, message);
 }
@@ -161,8 +171,15 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
         if (chunk->empty() || (*chunk)[0] != code(Command::Identity)) {
             continue;
         }
-        if (readReplyFlaw(Command::Identity, *chunk) != ReplyFlaw::None) {
+        // Only a bad checksum is the checksum error; a reply of the wrong length says so.
+        if (const ReplyFlaw flaw = readReplyFlaw(Command::Identity, *chunk);
+            flaw == ReplyFlaw::Checksum) {
             throw SessionError(Outcome::NoReply, std::string(kIdentityChecksumMessage));
+        } else if (flaw != ReplyFlaw::None) {
+            throw SessionError(Outcome::NoReply, "Unexpected reply to the " +
+                                                     describeRequest(connectRequest()) + ": " +
+                                                     describeReply(*chunk, 1) + " (" +
+                                                     hexBytes(*chunk) + ").");
         }
         m_reopenDue = true;
         m_answeredRate = rate;

@@ -66,6 +66,8 @@ public:
                   std::optional<std::uint32_t> first = std::nullopt);
     // The rate the controller answered the connect request at; 0 before it has.
     std::uint32_t answeredRate() const { return m_answeredRate; }
+    // Bytes the controller sent beyond what its replies hold, dropped unread.
+    std::uint64_t droppedBytes() const { return m_comm.droppedBytes(); }
 
     // Sends a read request and returns the reply, whole and with the command's length and a good
     // checksum (readReplyFlaw); any other answer ends the session with NoReply.

@@ -60,6 +60,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 #include <utility>
 
@@ -370,8 +371,21 @@ bool TForm1::mayLoseChanges(const QString& what, const QString& proceed) {
         proceed);
 }
 
+void TForm1::endBySignal() {
+    if (m_changes->count() > 0) {
+        const BackupKeeper::Outcome outcome = m_backups->keep(m_fields);
+        const QString said = outcome.kept
+                                 ? QStringLiteral("unwritten changes kept in %1").arg(outcome.path)
+                                 : QStringLiteral("unwritten changes lost: %1").arg(outcome.error);
+        std::fprintf(stderr, "morvent: %s\n", said.toLocal8Bit().constData());
+    }
+    m_endingBySignal = true;
+    close();
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!mayLoseChanges(QStringLiteral("closing the window loses what was typed. Quit anyway?"),
+    if (!m_endingBySignal &&
+        !mayLoseChanges(QStringLiteral("closing the window loses what was typed. Quit anyway?"),
                         QStringLiteral("Quit"))) {
         event->ignore();
         return;

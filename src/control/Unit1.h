@@ -145,6 +145,10 @@ public:
     void fitToScreen(const QRect& available);
     // "Plot...": the plot window, where it was last, or first beside this window.
     void showPlot();
+    // Kill, a shutdown or a lost terminal end the program at once, with nobody there to answer
+    // a question: unwritten changes are kept among the backups instead, where Load Backup finds
+    // them, and the window closes as when its user closes it.
+    void endBySignal();
 
     // Frame senders: each waits first, as the controller needs a quiet line between frames.
     void SendReadCommand(std::uint8_t code);
@@ -211,6 +215,7 @@ private:
     // True when nothing unwritten would be lost, or the user chose to go ahead anyway: asked
     // with the count, what would happen ("Quit") and the button that does it.
     bool mayLoseChanges(const QString& what, const QString& proceed);
+    bool m_endingBySignal = false;
 
     MessageBoxes& m_boxes;
     Options m_options;

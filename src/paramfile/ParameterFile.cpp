@@ -6,6 +6,7 @@
 #include "NumberConversion.h"
 #include "ParameterTable.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -29,8 +30,9 @@ std::string allSections() {
     return list;
 }
 
+// Taken right after the step that failed, so the reason is the system's own.
 ParameterFileError unableToWrite(const std::string& path) {
-    return ParameterFileError("Unable to write to " + path);
+    return ParameterFileError("Unable to write to " + path, errno);
 }
 
 std::string onLine(std::size_t line) {

@@ -13,7 +13,13 @@ namespace morvent {
 // A parameter file that could not be written or read; the message names the file's path.
 class ParameterFileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit ParameterFileError(const std::string& message, int systemError = 0)
+        : std::runtime_error(message), m_systemError(systemError) {}
+    // Why the system refused, for "Unable to write to"; 0 for a file that is not as it must be.
+    int systemError() const { return m_systemError; }
+
+private:
+    int m_systemError;
 };
 
 // No parameter file comes near this; anything larger is refused unread.

@@ -1,8 +1,15 @@
 #include "SignalUndo.h"
 
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <csignal>
+#include <memory>
+#include <new>
 #include <thread>
 
 namespace morvent {
@@ -17,37 +24,94 @@ struct Slot {
     const void* data = nullptr;
 };
 
-// A process holds a few at a time: one per open port and one per file being saved. A step that
-// finds no slot is not kept, which costs only the undo on a signal, never the work itself.
-std::array<Slot, 64> g_slots;
+// The room grows a block at a time and never shrinks, so that a step can be registered whatever
+// number of ports and files a run holds, and the steps can be walked without a lock: a block,
+// once published, stays where it is until the process ends.
+constexpr std::size_t kBlockSlots = 64;
+constexpr std::size_t kBlocks = 4096;
+using Block = std::array<Slot, kBlockSlots>;
+std::array<std::atomic<Block*>, kBlocks> g_blocks{};
 
-static_assert(std::atomic<int>::is_always_lock_free, "a signal handler needs lock-free slots");
+static_assert(std::atomic<int>::is_always_lock_free, "undo steps need lock-free slots");
+static_assert(std::atomic<Block*>::is_always_lock_free, "undo steps need lock-free blocks");
 
-extern "C" void runUndoSteps(int signal) {
-    for (Slot& slot : g_slots) {
-        int held = Held;
-        // Claimed so that a thread releasing the same slot waits instead of freeing its data.
-        if (slot.state.compare_exchange_strong(held, Busy, std::memory_order_acquire)) {
-            slot.step(slot.data);
+Slot& slotAt(int index) {
+    return (*g_blocks[static_cast<std::size_t>(index) / kBlockSlots].load(
+        std::memory_order_acquire))[static_cast<std::size_t>(index) % kBlockSlots];
+}
+
+void runUndoSteps() {
+    for (std::atomic<Block*>& published : g_blocks) {
+        Block* block = published.load(std::memory_order_acquire);
+        if (!block) {
+            break;
+        }
+        for (Slot& slot : *block) {
+            int held = Held;
+            // Claimed so that a thread releasing the same slot waits instead of freeing its data.
+            if (slot.state.compare_exchange_strong(held, Busy, std::memory_order_acquire)) {
+                slot.step(slot.data);
+            }
         }
     }
+}
+
+// Changes under way, and whether the steps have begun: each side announces itself before it
+// looks at the other, so one of them always sees the other.
+std::atomic<int> g_changing{0};
+std::atomic<bool> g_ending{false};
+thread_local int t_guardDepth = 0;
+
+[[noreturn]] void awaitTheEnd() {
+    for (;;) {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
+}
+
+void endBy(const sigset_t& signals) {
+    int signal = 0;
+    while (sigwait(&signals, &signal) != 0) {
+    }
+    g_ending.store(true);
+    while (g_changing.load() > 0) {
+        std::this_thread::yield();
+    }
+    runUndoSteps();
+    // Ends the process as the signal would have: its default action, taken on this thread.
     std::signal(signal, SIG_DFL);
+    sigset_t one;
+    sigemptyset(&one);
+    sigaddset(&one, signal);
+    pthread_sigmask(SIG_UNBLOCK, &one, nullptr);
     std::raise(signal);
+    ::_exit(128 + signal);
 }
 
 } // namespace
 
 SignalUndo::SignalUndo(UndoStep step, const void* data) {
-    for (std::size_t i = 0; i < g_slots.size(); ++i) {
-        int free = Free;
-        if (g_slots[i].state.compare_exchange_strong(free, Busy, std::memory_order_acquire)) {
-            g_slots[i].step = step;
-            g_slots[i].data = data;
-            g_slots[i].state.store(Held, std::memory_order_release);
-            m_slot = static_cast<int>(i);
-            return;
+    for (std::size_t b = 0; b < kBlocks; ++b) {
+        Block* block = g_blocks[b].load(std::memory_order_acquire);
+        if (!block) {
+            auto fresh = std::make_unique<Block>();
+            if (g_blocks[b].compare_exchange_strong(block, fresh.get(),
+                                                    std::memory_order_acq_rel)) {
+                block = fresh.release();
+            }
+        }
+        for (std::size_t i = 0; i < kBlockSlots; ++i) {
+            Slot& slot = (*block)[i];
+            int free = Free;
+            if (slot.state.compare_exchange_strong(free, Busy, std::memory_order_acquire)) {
+                slot.step = step;
+                slot.data = data;
+                slot.state.store(Held, std::memory_order_release);
+                m_slot = static_cast<int>(b * kBlockSlots + i);
+                return;
+            }
         }
     }
+    throw std::bad_alloc();
 }
 
 SignalUndo& SignalUndo::operator=(SignalUndo&& other) noexcept {
@@ -63,10 +127,10 @@ void SignalUndo::reset() {
     if (m_slot < 0) {
         return;
     }
-    Slot& slot = g_slots[static_cast<std::size_t>(m_slot)];
+    Slot& slot = slotAt(m_slot);
     int held = Held;
-    // A handler on another thread running this very step ends the process when it is done; until
-    // then the data it reads must stay.
+    // The thread running the steps ends the process when it is done; until then the data this
+    // very step reads must stay.
     while (!slot.state.compare_exchange_weak(held, Free, std::memory_order_acq_rel)) {
         held = Held;
         std::this_thread::yield();
@@ -74,22 +138,41 @@ void SignalUndo::reset() {
     m_slot = -1;
 }
 
-void installSignalUndo() {
-    struct sigaction action {};
-    action.sa_handler = runUndoSteps;
-    sigemptyset(&action.sa_mask);
-    // Each handler runs with the other two held back, so the steps run once.
-    for (const int blocked : {SIGINT, SIGTERM, SIGHUP}) {
-        sigaddset(&action.sa_mask, blocked);
+UndoGuard::UndoGuard() {
+    if (t_guardDepth++ > 0) {
+        return;
     }
+    g_changing.fetch_add(1);
+    if (g_ending.load()) {
+        g_changing.fetch_sub(1);
+        awaitTheEnd();
+    }
+}
+
+UndoGuard::~UndoGuard() {
+    if (--t_guardDepth == 0) {
+        g_changing.fetch_sub(1);
+    }
+}
+
+void installSignalUndo() {
+    sigset_t signals;
+    sigemptyset(&signals);
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         // A signal the process was started ignoring (SIGHUP under nohup, SIGINT for a job in
         // the background of a script) stays ignored: it would not have ended the process.
         struct sigaction before {};
         if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN) {
-            sigaction(signal, &action, nullptr);
+            sigaddset(&signals, signal);
         }
     }
+    // Held back here, so in every thread started from now on: only the thread below takes them,
+    // never one in the middle of changing a line.
+    if (sigisemptyset(&signals)) {
+        return;
+    }
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    std::thread([signals] { endBy(signals); }).detach();
 }
 
 } // namespace morvent

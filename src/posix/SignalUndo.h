@@ -3,14 +3,15 @@
 namespace morvent {
 
 // An undo step that must run even when the process is ended by SIGINT, SIGTERM or SIGHUP: a
-// serial line's own settings put back, a half-written temporary file removed. The step runs
-// inside a signal handler, so it may make async-signal-safe calls only: no allocation, no locks,
-// no Qt.
+// serial line's own settings put back, a half-written temporary file removed. Steps may run
+// while other threads are stopped anywhere, so they make async-signal-safe calls only: no
+// allocation, no locks, no Qt.
 using UndoStep = void (*)(const void* data);
 
-// Holds one registered step for as long as it lives; `data` must outlive it. Registration and
-// release are lock-free, so any thread may hold one. Without installSignalUndo() the steps are
-// kept but never run.
+// Holds one registered step for as long as it lives; `data` must outlive it. Any thread may hold
+// one, and there is room for as many as the process can have lines and files open; registering
+// throws std::bad_alloc only when no memory is left for more room. Without installSignalUndo()
+// the steps are kept but never run.
 class SignalUndo {
 public:
     SignalUndo() = default;
@@ -29,9 +30,25 @@ private:
     int m_slot = -1;
 };
 
-// Installs handlers for SIGINT, SIGTERM and SIGHUP that run every registered step and then end
-// the process as the signal would have; one the process ignores (nohup) stays ignored. For
-// programs without an event loop that would end them in order (the command-line tool).
+// Held by a thread while it changes what an undo step puts back (a line's settings, from the
+// registration of its step until the line is set up or restored), so that the steps never run
+// in the middle of it and are never overtaken by it: once an ending signal has come, the steps
+// wait for the changes under way, and a change that would start after them waits for the end of
+// the process instead. Nests within one thread; costs two atomic operations.
+class UndoGuard {
+public:
+    UndoGuard();
+    ~UndoGuard();
+    UndoGuard(const UndoGuard&) = delete;
+    UndoGuard& operator=(const UndoGuard&) = delete;
+};
+
+// Makes SIGINT, SIGTERM and SIGHUP run every registered step and then end the process as the
+// signal would have; one the process ignores (nohup) stays ignored. Call it first thing in
+// main(), before any other thread exists: the signals are then held back in every thread and
+// taken by one thread of their own, which waits for the changes under way (UndoGuard) before it
+// runs the steps. For programs without an event loop that would end them in order (the
+// command-line tool).
 void installSignalUndo();
 
 } // namespace morvent

@@ -25,6 +25,13 @@ void NotificationQueue::post(CommNotification kind, std::uint32_t parameter,
                              std::unique_ptr<std::uint8_t[]> bytes) {
     {
         const std::lock_guard lock(m_mutex);
+        if (kind == CommNotification::ReceiveData) {
+            if (m_pendingBytes + parameter > kPendingBytesLimit) {
+                m_droppedBytes.fetch_add(parameter);
+                return;
+            }
+            m_pendingBytes += parameter;
+        }
         m_pending.push_back(Notification{kind, parameter, std::move(bytes)});
     }
     m_wakeUp.signal();
@@ -34,9 +41,18 @@ void NotificationQueue::discard() {
     std::deque<Notification> dropped;
     const std::lock_guard lock(m_mutex);
     dropped.swap(m_pending);
+    m_pendingBytes = 0;
 }
 
 void NotificationQueue::deliverPending() {
+    // Only what was there on entry: a worker that posts as fast as this thread delivers must not
+    // keep it here for ever, away from its timers and from a handler's quit. The rest comes on
+    // the next pass, the wake-up still set.
+    std::size_t left = 0;
+    {
+        const std::lock_guard lock(m_mutex);
+        left = m_pending.size();
+    }
     for (;;) {
         Notification next;
         {
@@ -48,8 +64,15 @@ void NotificationQueue::deliverPending() {
                 m_wakeUp.drain();
                 return;
             }
+            if (left == 0) {
+                return;
+            }
+            --left;
             next = std::move(m_pending.front());
             m_pending.pop_front();
+            if (next.kind == CommNotification::ReceiveData) {
+                m_pendingBytes -= next.parameter;
+            }
         }
         // One at a time, in order; a handler that runs a nested event loop lets the following
         // notifications through from inside it, as a message box does.

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -29,9 +31,15 @@ struct Notification {
 // a nested event loop (a message box shown by a handler). Workers never touch Qt: they append to
 // a locked queue and signal an eventfd that a socket notifier on the component's thread watches.
 // What is queued stays queued across closing and reopening the port.
+//
+// Received bytes wait here only up to kPendingBytesLimit, far more than any reply holds: a
+// device that floods the line faster than the component's thread takes its bytes (or while it
+// is busy) would otherwise grow the queue without bound. Bytes beyond that are dropped and
+// counted.
 class NotificationQueue : public QObject {
 public:
     using Deliver = std::function<void(const Notification&)>;
+    static constexpr std::size_t kPendingBytesLimit = 64 * 1024;
 
     NotificationQueue(Deliver deliver, QObject* parent);
     ~NotificationQueue() override;
@@ -41,6 +49,8 @@ public:
               std::unique_ptr<std::uint8_t[]> bytes = nullptr);
     // Drops everything not delivered yet.
     void discard();
+    // Received bytes dropped so far because too many were waiting.
+    std::uint64_t droppedBytes() const { return m_droppedBytes.load(); }
 
 private:
     void deliverPending();
@@ -50,6 +60,8 @@ private:
     QSocketNotifier* m_notifier = nullptr;
     std::mutex m_mutex;
     std::deque<Notification> m_pending;
+    std::size_t m_pendingBytes = 0; // received bytes in m_pending
+    std::atomic<std::uint64_t> m_droppedBytes{0};
 };
 
 } // namespace morvent

@@ -52,6 +52,9 @@ void TComm::OpenComm() {
     }
 
     const std::string path = devicePath(m_commName);
+    // An ending signal's undo waits until the line is set up (or given back), and never has a
+    // line changed behind it.
+    const UndoGuard changing;
     // Also keeps 0 free to mean "closed".
     m_port.reset(aboveStandardStreams(
         m_system.openDevice(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)));
@@ -86,7 +89,13 @@ void TComm::OpenComm() {
         failOpen("Cannot setup comm buffer", errno);
     }
     m_device = DeviceLine{fd, own};
-    m_restoreOnSignal = SignalUndo(restoreDevice, &m_device);
+    try {
+        m_restoreOnSignal = SignalUndo(restoreDevice, &m_device);
+    } catch (const std::bad_alloc&) {
+        // Nothing of the line has changed yet; without its undo it must not be.
+        m_device.fd = -1;
+        failOpen("Error opening serial port", ENOMEM);
+    }
     // Also keeps out programs that do not lock (unless they run as root).
     ::ioctl(fd, TIOCEXCL);
 
@@ -131,6 +140,7 @@ void TComm::failOpen(const char* message, int systemError) {
 }
 
 void TComm::release() {
+    const UndoGuard changing;
     // The workers first, while the port they use is still there. The stop event is never reset,
     // so every wait in both of them sees it until they are gone.
     if (m_stopEvent.valid()) {
@@ -161,6 +171,10 @@ void TComm::CloseComm() {
 
 void TComm::discardNotifications() {
     m_notifications->discard();
+}
+
+std::uint64_t TComm::droppedBytes() const {
+    return m_notifications->droppedBytes();
 }
 
 bool TComm::SendData(const std::uint8_t* buffer, std::uint16_t size) {

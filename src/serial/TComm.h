@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -56,6 +57,9 @@ public:
     // Forgets every notification the workers posted and the component has not delivered yet:
     // for a user who closed the port, replies to the session he ended are no longer wanted.
     void discardNotifications();
+    // Received bytes dropped, since this component was made, because more were waiting for
+    // this thread than any reply holds (a device flooding the line).
+    std::uint64_t droppedBytes() const;
     // Queues a copy of the bytes for the writer; false when the port is closed, size is 0 or
     // the writer has ended. Never waits for the bytes to leave.
     bool SendData(const std::uint8_t* buffer, std::uint16_t size);
@@ -169,6 +173,7 @@ private:
             return;
         }
         const T before = std::exchange(field, value);
+        const UndoGuard changing;
         if (isOpen() && !ApplyLineSettings()) {
             const int error = errno;
             field = before;

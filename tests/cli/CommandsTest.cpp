@@ -8,6 +8,7 @@
 #include "LoadWindow.h"
 #include "ParameterFile.h"
 #include "ParameterTable.h"
+#include "ProbeRateMemory.h"
 #include "SimulatedWindow.h"
 #include "Wait.h"
 
@@ -20,11 +21,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #include <vector>
 
 namespace morvent {
@@ -38,15 +43,15 @@ struct CliRun {
 };
 
 std::string drained(std::FILE* stream) {
-    std::string text(static_cast<std::size_t>(std::ftell(stream)), '\0');
+    std::string text(static_cast<std::size_t>(std::max(0L, std::ftell(stream))), '\0');
     std::rewind(stream);
     text.resize(std::fread(text.data(), 1, text.size(), stream));
     std::fclose(stream);
     return text;
 }
 
-CliRun run(const QStringList& arguments) {
-    std::FILE* out = std::tmpfile();
+// Its results go to `out` (a temporary file unless given).
+CliRun run(const QStringList& arguments, std::FILE* out = std::tmpfile()) {
     std::FILE* err = std::tmpfile();
     const Outcome outcome = runCommand(arguments, {out, err});
     return {outcome, drained(out), drained(err)};
@@ -68,6 +73,16 @@ std::size_t writesTo(const SimulatedController& sim) {
     }
     return count;
 }
+
+// An environment variable set for one test, put back afterwards.
+struct Setting {
+    Setting(const char* n, const QByteArray& value) : name(n), before(qgetenv(n)) {
+        qputenv(n, value);
+    }
+    ~Setting() { before.isNull() ? qunsetenv(name) : qputenv(name, before); }
+    const char* name;
+    QByteArray before;
+};
 
 class Cli : public testing::Test {
 protected:
@@ -126,13 +141,22 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"info", "--simulate"}, none, Success, "Model:"},
         {{"watch", "--count", "3", "--interval", "50", "--csv", csv}, healthy, Success, "mV\n"},
         {{"info", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, "No such device"},
-        // A CSV file that takes nothing, and a pipe nobody reads: refused before connecting.
-        {{"watch", "--csv", "/dev/full"}, healthy, InvalidInput, "Unable to write to /dev/full"},
+        {{"info", "-p", "/dev/null"},
+         none,
+         PortUnavailable,
+         "File handle is not a comm handle. /dev/null is not a serial port"},
+        // A CSV file that takes nothing (a full disk, an error of the system), and a pipe nobody
+        // reads: refused before connecting.
+        {{"watch", "--csv", "/dev/full"},
+         healthy,
+         Failure,
+         "Unable to write to /dev/full: No space left on device"},
         {{"watch", "--csv", fifo}, healthy, InvalidInput, "Unable to write to " + fifo},
         {{"read", "-o", path("x.el"), "--timeout", "300"}, noBasic, NoReply, "within 300 ms."},
         {{"info"}, silent, NoReply, "No controller answered"},
         // A reply without its payload is no identity, not an identity of zeros.
         {{"info", "--json"}, emptyIdentity, NoReply, "\"exitCode\":4"},
+        {{"info"}, emptyIdentity, NoReply, "identity reply: wrong length"},
         {{"read", "-o", path("x.el")}, emptyBasic, NoReply, "Unexpected reply to the Basic read"},
         {{"read", "-o", path("x.el")}, splitBasic, NoReply, "Unexpected reply to the Basic read"},
         {{"info", "-p", "all", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, ""},
@@ -165,13 +189,7 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
 // its exit code ends the run. Run again, each port is probed first at the rate that answered.
 TEST_F(Cli, ManyControllersAtOnceEachGetItsOwnSession) {
     // The rates are kept in the cache folder: this test's own.
-    struct KeptRates {
-        QByteArray before = qgetenv("XDG_CACHE_HOME");
-        ~KeptRates() {
-            before.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", before);
-        }
-    } keptRates;
-    qputenv("XDG_CACHE_HOME", folder.path().toLocal8Bit());
+    const Setting cacheHere("XDG_CACHE_HOME", folder.path().toLocal8Bit());
     constexpr int kCount = 16;
     std::vector<std::unique_ptr<SimulatedController>> sims;
     QStringList arguments{"info", "--json"};
@@ -369,6 +387,183 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
         EXPECT_EQ(marked.size(), c.marked);
         EXPECT_EQ(marked.value(0), QString(c.firstMarked));
     }
+}
+
+namespace fs = std::filesystem;
+
+// The tool on a shared workshop PC: names as raw bytes in this test's folder.
+class SharedMachine : public Cli {
+protected:
+    std::string at(const std::string& name) const {
+        return folder.path().toStdString() + "/" + name;
+    }
+};
+
+// The probe-rate memory in a cache folder others can plant things in (or that root reaches
+// through a user's HOME): only the user's own regular file is read or replaced, nothing is
+// followed or waited on, at most a MiB is read, and runs saving at once keep all their rates.
+TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
+    const std::string cache = at("cache");
+    const std::string memory = cache + "/morvent/probe-rates";
+    const Setting xdg("XDG_CACHE_HOME", QByteArray::fromStdString(cache));
+    const Setting home("HOME", QByteArray::fromStdString(at("home")));
+    // What is planted there, and what it leads to, as a later look finds them.
+    const auto planted = [&] {
+        struct stat there {};
+        ::lstat(memory.c_str(), &there);
+        return std::tuple(there.st_mode, there.st_uid, fileText(path("target")),
+                          fs::status(at("target")).type());
+    };
+    const struct {
+        const char* name;
+        std::function<void()> plant;
+        bool known = false; // the rate kept for "ttyA" is read
+    } cases[] = {
+        {"a link to someone's file",
+         [&] {
+             std::ofstream(at("target")) << "root:x:0:0:root:/root:/bin/bash\n";
+             fs::create_symlink(at("target"), memory);
+         }},
+        {"a link to a device",
+         [&] {
+             ASSERT_EQ(::mknod(at("target").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+             fs::create_symlink(at("target"), memory);
+         }},
+        {"another user's file",
+         [&] {
+             std::ofstream(memory) << "9600\tttyA\n";
+             ASSERT_EQ(::chown(memory.c_str(), 65534, 65534), 0);
+         }},
+        {"a named pipe", [&] { ASSERT_EQ(::mkfifo(memory.c_str(), 0600), 0); }},
+        {"a rate beyond the first MiB",
+         [&] {
+             std::ofstream(memory) << "4800\tttyA\n"
+                                   << std::string(1 << 20, '#') << "\n9600\tttyB\n";
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(cache);
+        fs::remove(at("target"));
+        fs::create_directories(cache + "/morvent");
+        c.plant();
+        const auto before = planted();
+        // A named pipe nobody writes must not hold the run: a reading that hangs is freed by
+        // writing to the pipe, failing the case.
+        auto reading = std::async(std::launch::async, [] { return ProbeRateMemory(); });
+        if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "reading the memory hung";
+            std::ofstream(memory) << "\n";
+        }
+        ProbeRateMemory rates = reading.get();
+        EXPECT_EQ(rates.rateOf("ttyA").has_value(), c.known);
+        EXPECT_FALSE(rates.rateOf("ttyB").has_value());
+        rates.remember("ttyC", 19200);
+        rates.save();
+        if (!c.known) {
+            EXPECT_EQ(planted(), before);
+        }
+    }
+
+    // Six runs that read the memory at once and save one after the other keep all six rates.
+    fs::remove_all(cache);
+    std::vector<ProbeRateMemory> runs(6);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        runs[i].remember("ttyUSB" + std::to_string(i), 9600);
+        runs[i].save();
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(ProbeRateMemory().rateOf("ttyUSB" + std::to_string(i)), 9600u) << i;
+    }
+    // A relative cache folder is no cache folder: the one in HOME is used.
+    const Setting relative("XDG_CACHE_HOME", "cache");
+    EXPECT_EQ(ProbeRateMemory().folder(), at("home") + "/.cache/morvent");
+}
+
+// Two ports that are one device, or whose files would be one file, are refused before any port
+// is opened and before anything is written.
+TEST_F(SharedMachine, PortsThatWouldShareADeviceOrAFileAreRefusedBeforeAnything) {
+    SimulatedController first;
+    SimulatedController second;
+    first.start();
+    second.start();
+    fs::create_directory(at("x"));
+    fs::create_symlink(first.devicePath(), at("x-y"));
+    fs::create_symlink(second.devicePath(), at("x/y"));
+    const QString a = path("x-y");
+    const QString b = path("x/y");
+    const QString pts = QString::fromStdString(first.devicePath());
+    const struct {
+        QStringList arguments;
+        QString says;
+    } cases[] = {
+        {{"read", "-p", a, "-p", b, "-o", path("col.el")}, "would both write to "},
+        {{"watch", "--count", "1", "-p", a, "-p", b, "--csv", path("a.csv")}, "would both write"},
+        {{"info", "-p", pts, "-p", pts.mid(5)}, "are one device"},
+        {{"info", "-p", a, "-p", pts}, "are one device"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CliRun result = run(c.arguments);
+        EXPECT_EQ(result.outcome, Outcome::InvalidInput);
+        EXPECT_NE(result.err.find(c.says.toStdString()), std::string::npos) << result.err;
+        for (const auto& entry : fs::directory_iterator(folder.path().toStdString())) {
+            EXPECT_FALSE(entry.is_regular_file()) << entry.path();
+        }
+        EXPECT_TRUE(first.receivedRequests().empty());
+        EXPECT_TRUE(second.receivedRequests().empty());
+    }
+}
+
+// Output that does not get out (standard output on a full device) is a failure of the run: exit
+// 1 and one message on stderr, whatever the command and however it prints.
+TEST_F(SharedMachine, OutputThatCannotBeWrittenEndsTheRunWithExit1) {
+    const QString file = path("set.el");
+    for (const QStringList& arguments :
+         {QStringList{"info", "--simulate"}, QStringList{"info", "--simulate", "--json"},
+          QStringList{"read", "--simulate", "-o", file},
+          QStringList{"watch", "--simulate", "--count", "1"}, QStringList{"--version"},
+          QStringList{"info", "--help"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliRun result = run(arguments, std::fopen("/dev/full", "w"));
+        EXPECT_EQ(result.outcome, Outcome::Failure);
+        EXPECT_EQ(QString::fromStdString(result.err)
+                      .count("Unable to write to the standard output: No space left on device."),
+                  1)
+            << result.err;
+    }
+}
+
+// Bytes from outside the tool (a controller's texts, a file's or a port's name that is not
+// UTF-8) neither steer the terminal nor forge lines: C1 controls, line breaks and tabs are shown
+// as '?' in text; JSON output stays valid JSON.
+TEST_F(SharedMachine, ForeignBytesNeitherSteerTheTerminalNorForgeLinesNorBreakJson) {
+    SimulatedController sim;
+    sim.start();
+    sim.withModel([](ControllerModel& m) { m.setFirmwareText("FW\nModel:FAKE\t\x9B[2J"); });
+    const QStringList port{"-p", QString::fromStdString(sim.devicePath())};
+    const CliRun info = run(QStringList{"info"} + port);
+    ASSERT_EQ(info.outcome, Outcome::Success) << info.err;
+    EXPECT_NE(info.out.find("Firmware Ver:FW?Model:FAKE??[2J\n"), std::string::npos) << info.out;
+    EXPECT_EQ(std::count(info.out.begin(), info.out.end(), '\n'), 7) << info.out;
+
+    // A port's name with a CSI byte (0x9B) in it, which is not UTF-8.
+    const std::string name = at("tty\x9B[2J");
+    const CliRun missing = run({"info", "-p", argumentText(name)});
+    EXPECT_EQ(missing.outcome, Outcome::PortUnavailable);
+    EXPECT_EQ(missing.err.find('\x9B'), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find(at("tty?[2J")), std::string::npos) << missing.err;
+
+    const CliRun json = run({"info", "--json", "-p", argumentText(name)});
+    EXPECT_EQ(json.outcome, Outcome::PortUnavailable);
+    QJsonParseError error{};
+    const QJsonObject object =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << json.out;
+    EXPECT_EQ(json.out.find("\\ud"), std::string::npos) << json.out;
+    EXPECT_TRUE(object["error"].toString().contains(QString::fromStdString(at("tty?[2J"))))
+        << json.out;
 }
 
 } // namespace

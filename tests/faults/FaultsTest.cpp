@@ -3,15 +3,19 @@
 #include "Form1Fixture.h"
 #include "ProcessProbes.h"
 
+#include "BackupKeeper.h"
 #include "ConnectionHelp.h"
 #include "LiveReadingsMonitor.h"
 #include "StatusReporter.h"
 #include "TrafficLog.h"
+#include "WindowEnding.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -147,30 +151,52 @@ public:
     QString device() const { return QString::fromStdString(sim.devicePath()); }
 
     // The device as another program finds it now: its line, and whether it is free to take.
-    std::pair<termios, bool> deviceState() const {
+    static std::pair<termios, bool> deviceState(const std::string& path) {
         termios line{};
         int exclusive = -1;
-        const int fd = ::open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         ::tcgetattr(fd, &line);
         ::ioctl(fd, TIOCGEXCL, &exclusive);
         const bool free = exclusive == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         ::close(fd);
         return {line, free};
     }
+    std::pair<termios, bool> deviceState() const { return deviceState(sim.devicePath()); }
     // What a previous program may leave on the line: input flow control, parity checks, 4800.
-    void leaveForeignSettings() const {
-        termios line = deviceState().first;
+    static void leaveForeignSettings(const std::string& path) {
+        termios line = deviceState(path).first;
         line.c_iflag |= kForeign;
         cfsetspeed(&line, B4800);
-        const int fd = ::open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         EXPECT_EQ(::tcsetattr(fd, TCSANOW, &line), 0);
         ::close(fd);
     }
-    void expectForeignSettingsBack() const {
-        const termios line = deviceState().first;
-        EXPECT_EQ(line.c_iflag & kForeign, kForeign);
-        EXPECT_EQ(cfgetospeed(&line), B4800);
+    void leaveForeignSettings() const { leaveForeignSettings(sim.devicePath()); }
+    static void expectForeignSettingsBack(const std::string& path) {
+        const termios line = deviceState(path).first;
+        EXPECT_EQ(line.c_iflag & kForeign, kForeign) << path;
+        EXPECT_EQ(cfgetospeed(&line), B4800) << path;
     }
+    void expectForeignSettingsBack() const { expectForeignSettingsBack(sim.devicePath()); }
+    // Controllers beside the window's, for the runs over many ports, each line as a previous
+    // program left it; afterwards each must be so again, and free.
+    QStringList moreControllers(int count) {
+        QStringList ports;
+        for (int i = 0; i < count; ++i) {
+            auto& more = *extraSims.emplace_back(std::make_unique<SimulatedController>());
+            more.start();
+            leaveForeignSettings(more.devicePath());
+            ports << "-p" << QString::fromStdString(more.devicePath());
+        }
+        return ports;
+    }
+    void expectExtraLinesPutBack() const {
+        for (const auto& more : extraSims) {
+            expectForeignSettingsBack(more->devicePath());
+            EXPECT_TRUE(deviceState(more->devicePath()).second) << more->devicePath();
+        }
+    }
+    std::vector<std::unique_ptr<SimulatedController>> extraSims;
     static constexpr tcflag_t kForeign = IXOFF | INPCK | IGNPAR;
 
     // Another program with the device open, without a lock: a sleep whose descriptor 3 is it.
@@ -396,6 +422,87 @@ const FaultRow kFaultRows[] = {
              ::kill(static_cast<pid_t>(watch.processId()), signal);
              EXPECT_EQ(FaultTable::finish(watch).exitCode, -1);
              t.expectForeignSettingsBack();
+         }
+     }},
+    {"CliPutsEveryLineBackOnASignalHoweverManyPorts",
+     [](FaultTable& t) {
+         const QStringList ports = t.moreControllers(70);
+         QProcess& watch = t.startCli(QStringList{"watch", "--interval", "100"} + ports);
+         // Every port has printed a reading, so every line is open and set up.
+         QByteArray out;
+         ASSERT_TRUE(waitFor(
+             [&] {
+                 out += watch.readAllStandardOutput();
+                 return std::ranges::all_of(t.extraSims, [&](const auto& more) {
+                     return out.contains(QByteArray::fromStdString(more->devicePath() + ": "));
+                 });
+             },
+             30000));
+         ::kill(static_cast<pid_t>(watch.processId()), SIGTERM);
+         EXPECT_EQ(FaultTable::finish(watch).exitCode, -1);
+         t.expectExtraLinesPutBack();
+     }},
+    {"CliServesManyPortsWithinAFewDescriptorsInBatchesAndNeverAborts",
+     [](FaultTable& t) {
+         const QStringList ports = t.moreControllers(24);
+         const auto few = [] {
+             const rlimit limit{96, 96};
+             ::setrlimit(RLIMIT_NOFILE, &limit);
+         };
+         const CliRun info = t.cli(QStringList{"info"} + ports, few);
+         EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
+         EXPECT_TRUE(info.err.contains("Serving 24 ports 4 at a time")) << info.err.toStdString();
+         EXPECT_TRUE(info.err.contains("24 of 24 controllers succeeded."))
+             << info.err.toStdString();
+         t.expectExtraLinesPutBack();
+         // Sessions that never end would keep the later ports waiting for ever.
+         const CliRun watch = t.cli(QStringList{"watch"} + ports, few);
+         EXPECT_EQ(watch.exitCode, 2) << watch.err.toStdString();
+         EXPECT_TRUE(watch.err.contains("serves 4 of the 24 ports at once"))
+             << watch.err.toStdString();
+         EXPECT_TRUE(watch.out.isEmpty());
+     }},
+    {"CliEndsWithExit1AndTheReasonWhenTheDiskTakesNoMore",
+     [](FaultTable& t) {
+         const QString file = t.scratchFile("set.el");
+         const CliRun read = t.cli({"read", "-o", file, "-p", t.device()}, [] {
+             // A file may not grow beyond 64 bytes, as on a disk that is full.
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{64, 64};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+         });
+         EXPECT_EQ(read.exitCode, 1) << read.err.toStdString();
+         EXPECT_TRUE(read.err.contains("Unable to write to " + file + ": File too large."))
+             << read.err.toStdString();
+         EXPECT_EQ(read.err.count("Unable to write"), 1);
+         EXPECT_FALSE(QFile::exists(file));
+     }},
+    {"TheWindowPutsThePortBackAndEndsOnTermOrHangUp",
+     [](FaultTable& t) {
+         for (const int signal : {SIGTERM, SIGHUP}) {
+             t.leaveForeignSettings();
+             t.form->show();
+             t.connectController();
+             EXPECT_FALSE(t.deviceState().second);
+             // A change typed and not written: nobody is asked, it is kept among the backups.
+             t.button("BitBtn5")->click();
+             t.awaitReply();
+             t.form->ui().edit(12)->setText(QStringLiteral("45"));
+             t.boxes.shown.clear();
+             const WindowEnding ending(*t.form);
+             ::raise(signal);
+             ASSERT_TRUE(waitFor([&t] { return !t.form->isVisible(); }));
+             EXPECT_FALSE(t.form->Comm1->isOpen());
+             t.expectForeignSettingsBack();
+             EXPECT_TRUE(t.deviceState().second);
+             EXPECT_TRUE(t.boxes.shown.empty());
+             const QDir kept(t.form->backups().controllerFolder());
+             const QStringList files = kept.entryList({QStringLiteral("*.el")}, QDir::Files);
+             ASSERT_EQ(files.size(), signal == SIGTERM ? 1 : 2);
+             QFile file(kept.filePath(files.last()));
+             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+             const QString text = QString::fromLatin1(file.readAll());
+             EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("=45\\r?\\n"))));
          }
      }},
     {"TheWindowWithoutADisplaySaysSoInOneLineAndEndsWith2",

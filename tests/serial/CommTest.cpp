@@ -1,7 +1,9 @@
 #include "ControllerLine.h"
+#include "NotificationQueue.h"
 #include "ProcessProbes.h"
 #include "PtyPeer.h"
 #include "TComm.h"
+#include "TReadThread.h"
 #include "Wait.h"
 
 #include <gtest/gtest.h>
@@ -348,6 +350,38 @@ TEST(TComm, TheDeviceGoingAwayIsAHangUpAfterTheBytesBeforeIt) {
     EXPECT_FALSE(port.send({0x11, 0x52}));
     // The port stays open without its workers until its owner closes it.
     EXPECT_NE(port.comm.ComHandle(), 0u);
+}
+
+// A device that floods the line while the component's thread is busy: what waits for that
+// thread stays within a bound far above any reply, the first bytes (where a reply would be) are
+// kept, and the rest is dropped and counted.
+TEST(TComm, AFloodingDeviceCostsBoundedMemoryAndTheBytesBeyondAreCounted) {
+    OpenPort port;
+    port.comm.OpenComm();
+    constexpr std::size_t kFlood = std::size_t{4} << 20;
+    std::vector<std::uint8_t> flood = pattern(kFlood);
+    // Written by this thread, which delivers nothing until the reader has read all but the last
+    // chunk: until everything beyond what may wait has been dropped.
+    port.peer.write(flood);
+    const auto beyond = [&] {
+        return port.comm.droppedBytes() >= kFlood - NotificationQueue::kPendingBytesLimit;
+    };
+    for (int waited = 0; !beyond() && waited < 10000; waited += 10) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_TRUE(beyond()) << port.comm.droppedBytes();
+    std::size_t delivered = 0;
+    ASSERT_TRUE(waitFor([&] {
+        delivered = 0;
+        for (const auto& chunk : port.events.chunks) {
+            delivered += chunk.size();
+        }
+        return delivered + port.comm.droppedBytes() == kFlood;
+    }));
+    EXPECT_LE(delivered, NotificationQueue::kPendingBytesLimit + 2 * TReadThread::kChunkSize);
+    ASSERT_FALSE(port.events.chunks.empty());
+    EXPECT_TRUE(
+        std::equal(port.events.chunks[0].begin(), port.events.chunks[0].end(), flood.begin()));
 }
 
 // Bytes the far end writes, each part followed by a pause, and the chunks the handler gets.

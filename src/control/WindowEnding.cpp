@@ -1,0 +1,27 @@
+#include "WindowEnding.h"
+
+#include "Unit1.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+namespace morvent {
+
+WindowEnding::WindowEnding(TForm1& form) {
+    if (m_signals.fd() < 0) {
+        return;
+    }
+    m_notifier = new QSocketNotifier(m_signals.fd(), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this, &form] {
+        m_signals.take();
+        form.endBySignal();
+        QCoreApplication::exit(0);
+    });
+}
+
+WindowEnding::~WindowEnding() {
+    // The notifier goes before the descriptor it watches.
+    delete m_notifier;
+}
+
+} // namespace morvent
