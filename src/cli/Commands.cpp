@@ -22,6 +22,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <algorithm>
@@ -33,6 +34,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -133,21 +135,23 @@ void sayJson(const CommandStreams& io, QJsonObject object,
     print(io.out, jsonText(object, format));
 }
 
-// The CSV file watch records to. Opened before connecting, so a name that cannot be written
-// costs no probing, and not blocking, so a named pipe nobody reads is refused rather than
-// waited on; written with write(2), so a failed write (a full disk, a reader gone) ends the run.
+// The CSV file watch records to. Checked before connecting, so a name that cannot be written
+// costs no probing, but left as it is until the first reading arrives, so a run that never gets
+// one (a port that will not open) costs an existing file nothing. Opened not blocking, so a
+// named pipe nobody reads is refused rather than waited on; written with write(2), so a failed
+// write (a full disk, a reader gone) ends the run.
 class CsvFile {
 public:
     explicit CsvFile(std::string path) : m_path(std::move(path)) {
-        m_fd = ::open(m_path.c_str(),
-                      O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
-        const int flags = m_fd < 0 ? -1 : ::fcntl(m_fd, F_GETFL);
-        if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        m_fd = ::open(m_path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        if (m_fd >= 0) {
+            blocking();
+        } else if (errno != ENOENT || ::access(folderOf(m_path).c_str(), W_OK | X_OK) != 0) {
+            // A new file is made with the first reading; until then its folder must take it.
             fail();
         }
         // A reader that goes away is a failed write, reported as such, not a silent end.
         std::signal(SIGPIPE, SIG_IGN);
-        write(liveReadingsCsvHeader());
     }
     CsvFile(const CsvFile&) = delete;
     CsvFile& operator=(const CsvFile&) = delete;
@@ -158,6 +162,20 @@ public:
     }
 
     void write(std::string_view line) {
+        if (!m_started) {
+            m_started = true;
+            struct stat info {};
+            if (m_fd < 0) {
+                m_fd =
+                    ::open(m_path.c_str(),
+                           O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+                blocking();
+            } else if (::fstat(m_fd, &info) != 0 ||
+                       (S_ISREG(info.st_mode) && ::ftruncate(m_fd, 0) != 0)) {
+                fail();
+            }
+            write(liveReadingsCsvHeader());
+        }
         while (!line.empty()) {
             const ssize_t written = ::write(m_fd, line.data(), line.size());
             if (written < 0 && errno != EINTR) {
@@ -168,6 +186,18 @@ public:
     }
 
 private:
+    static std::string folderOf(const std::string& path) {
+        const std::size_t slash = path.rfind('/');
+        return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    }
+
+    void blocking() const {
+        const int flags = m_fd < 0 ? -1 : ::fcntl(m_fd, F_GETFL);
+        if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            fail();
+        }
+    }
+
     [[noreturn]] void fail() const {
         const std::string why =
             errno == ENXIO ? "a named pipe that nobody reads" : std::strerror(errno);
@@ -176,6 +206,7 @@ private:
 
     std::string m_path;
     int m_fd = -1;
+    bool m_started = false;
 };
 
 // A running session: the simulated controller when asked for, and the identity once connected.
@@ -234,6 +265,13 @@ QJsonObject identityJson(const Bytes& identity, const Bytes& firmware) {
     };
 }
 
+// Where a save keeps what it replaces: the window's backups folder, "replaced" in it.
+ReplacedFiles replacedFiles() {
+    return ReplacedFiles(
+        localBytes(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                   QStringLiteral("/morvent/backups/replaced")));
+}
+
 // Reads the four blocks into fields, as Read Flash does.
 void readBlocks(ControllerSession& session, Fields& fields, const CommandStreams& io) {
     for (const Block block : kAllBlocks) {
@@ -287,11 +325,19 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
     FieldStore fields = parameterStore();
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
-    SaveParameterFile(fields, localBytes(path));
+    const std::string copy =
+        SaveParameterFile(fields, localBytes(path), replacedFiles()).replacedCopy;
     if (json) {
-        sayJson(io, {{"file", jsonName(path)}, {"saved", true}});
+        QJsonObject result{{"file", jsonName(path)}, {"saved", true}};
+        if (!copy.empty()) {
+            result.insert(QStringLiteral("replacedKeptIn"), jsonName(argumentText(copy)));
+        }
+        sayJson(io, result);
     } else {
         say(io, io.out, QStringLiteral("Saved %1").arg(path));
+        if (!copy.empty()) {
+            say(io, io.out, QStringLiteral("What it held is kept in %1").arg(argumentText(copy)));
+        }
     }
     return Outcome::Success;
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -19,8 +20,18 @@ namespace morvent {
 
 namespace {
 
-bool writeAll(int fd, std::string_view content) {
-    off_t at = 0;
+std::function<void(std::string_view)>& stepHook() {
+    static std::function<void(std::string_view)> hook;
+    return hook;
+}
+
+void stepDone(std::string_view step) {
+    if (const auto& hook = stepHook()) {
+        hook(step);
+    }
+}
+
+bool writeAll(int fd, std::string_view content, off_t at = 0) {
     while (!content.empty()) {
         const ssize_t written = ::pwrite(fd, content.data(), content.size(), at);
         if (written < 0) {
@@ -174,14 +185,32 @@ bool takeOver(int fd, const struct stat& old) {
 }
 
 // Writes the content over the file's own. The room is reserved first, so a full disk fails
-// before a byte changes.
+// before a byte changes. While the rest is written the first byte is a NUL, which no load takes
+// (it reads as binary), so a save cut short leaves a file that is refused rather than the new
+// content's head over the old one's tail, which might load; the first byte goes in last.
 bool writeInPlace(int fd, std::string_view content) {
     const auto size = static_cast<off_t>(content.size());
     if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
         errno != ENOSYS) {
         return false;
     }
-    return writeAll(fd, content) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
+    stepDone("reserved");
+    if (content.empty()) {
+        return ::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0;
+    }
+    if (!writeAll(fd, std::string_view("\0", 1)) || ::fdatasync(fd) != 0) {
+        return false;
+    }
+    stepDone("marked");
+    if (!writeAll(fd, content.substr(1), 1)) {
+        return false;
+    }
+    stepDone("written");
+    if (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) {
+        return false;
+    }
+    stepDone("cut to size");
+    return writeAll(fd, content.substr(0, 1)) && ::fsync(fd) == 0;
 }
 
 } // namespace
@@ -227,7 +256,21 @@ bool isMissing(const std::string& path) {
     return ::stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
+void setSaveStepHook(std::function<void(std::string_view)> hook) {
+    stepHook() = std::move(hook);
+}
+
+bool isDanglingLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) &&
+           ::stat(path.c_str(), &info) != 0;
+}
+
 bool replaceFile(const std::string& path, std::string_view content) {
+    // Renaming over a link that leads nowhere would put a plain file in the link's place.
+    if (isDanglingLink(path)) {
+        return false;
+    }
     const std::string target = resolved(path);
     const std::string directory = directoryOf(target);
     const std::string stem = temporaryStem(baseNameOf(target));
@@ -275,6 +318,7 @@ bool replaceFile(const std::string& path, std::string_view content) {
             discard();
             return false;
         }
+        stepDone("temporary written");
         if (::rename(temporary.name.c_str(), target.c_str()) == 0) {
             temporary.exists = false;
             // The new name itself is on disk only once the directory is; the file is whole

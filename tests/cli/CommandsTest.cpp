@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "ArgumentText.h"
+#include "BackupKeeper.h"
 #include "Boxes.h"
 #include "ComparisonMarks.h"
 #include "IniDocument.h"
@@ -11,6 +12,7 @@
 #include "SimulatedWindow.h"
 #include "Wait.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -71,6 +73,8 @@ std::size_t writesTo(const SimulatedController& sim) {
 
 class Cli : public testing::Test {
 protected:
+    // What a save replaces goes to the backups in the test's own folder, not the user's.
+    Cli() { qputenv("XDG_DATA_HOME", folder.filePath("data").toLocal8Bit()); }
     // QDir cannot remove names that are not UTF-8.
     ~Cli() override { std::filesystem::remove_all(folder.path().toStdString()); }
     QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
@@ -126,7 +130,8 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"info", "--simulate"}, none, Success, "Model:"},
         {{"watch", "--count", "3", "--interval", "50", "--csv", csv}, healthy, Success, "mV\n"},
         {{"info", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, "No such device"},
-        // A CSV file that takes nothing, and a pipe nobody reads: refused before connecting.
+        // A CSV file that takes nothing, refused at the first reading, and a pipe nobody reads,
+        // refused before connecting.
         {{"watch", "--csv", "/dev/full"}, healthy, InvalidInput, "Unable to write to /dev/full"},
         {{"watch", "--csv", fifo}, healthy, InvalidInput, "Unable to write to " + fifo},
         {{"read", "-o", path("x.el"), "--timeout", "300"}, noBasic, NoReply, "within 300 ms."},
@@ -158,6 +163,69 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
     // A header and a line for each reading.
     const std::string lines = fileText(csv);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 4) << lines;
+}
+
+// A run that ends before its first result leaves the file it names as it was; one that saves
+// over a file keeps what the file held in the backups' replaced/ folder and says where.
+TEST_F(Cli, NoRunLosesAFileItNames) {
+    const std::string before = "time,old reading\n";
+    const QString kept = folder.filePath("data/morvent/backups/replaced/");
+    using enum Outcome;
+    const struct {
+        QStringList arguments;
+        bool silent; // a simulated controller that never answers, else none at all
+        Outcome outcome;
+        QString says;
+        bool changed;
+    } cases[] = {
+        {{"watch", "--csv", path("kept.csv"), "-p", "/dev/morvent-no-such-port"},
+         false,
+         PortUnavailable,
+         "No such device",
+         false},
+        {{"watch", "--csv", path("kept.csv"), "--timeout", "200"},
+         true,
+         NoReply,
+         "No controller answered",
+         false},
+        {{"watch", "--csv", path("none/new.csv"), "--simulate"},
+         false,
+         InvalidInput,
+         "Unable to write to " + path("none/new.csv") + ": No such file or directory",
+         false},
+        {{"read", "-o", path("kept.el"), "--timeout", "200"},
+         true,
+         NoReply,
+         "No controller answered",
+         false},
+        {{"read", "-o", path("kept.el"), "--simulate"},
+         false,
+         Success,
+         "What it held is kept in " + kept + "kept.el/",
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        std::ofstream(path("kept.csv").toStdString()) << before;
+        std::ofstream(path("kept.el").toStdString()) << before;
+        SimulatedController sim;
+        QStringList arguments = c.arguments;
+        if (c.silent) {
+            sim.start();
+            sim.withModel([](ControllerModel& m) { m.setDropAllReplies(true); });
+            arguments += on(sim);
+        }
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_TRUE(QString::fromStdString(result.out + result.err).contains(c.says))
+            << result.out << result.err;
+        EXPECT_EQ(fileText(path("kept.csv")), before);
+        EXPECT_EQ(fileText(path("kept.el")) != before, c.changed);
+        EXPECT_FALSE(QFile::exists(path("none/new.csv")));
+    }
+    const QStringList copies = QDir(kept + "kept.el").entryList(QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(fileText(kept + "kept.el/" + copies[0]), before);
 }
 
 // Sixteen controllers at once, each listening at its own rate and telling its own firmware text,
@@ -226,7 +294,8 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
     ASSERT_TRUE(test::waitFor([&] {
         return form.PendingRequest == NothingAwaited && form.ui().edit(96)->text() != "0";
     }));
-    SaveParameterFile(form.fields(), path("window.el").toStdString());
+    SaveParameterFile(form.fields(), path("window.el").toStdString(),
+                      form.backups().replacedFiles());
     QStringList shown;
     for (const QLabel* label : {form.ui().Label6, form.ui().Label7, form.ui().Label8,
                                 form.ui().Label10, form.ui().Label11, form.ui().Label9}) {

@@ -9,12 +9,14 @@
 #include "ParameterDefinitions.h"
 #include "ParameterFile.h"
 #include "ParameterTable.h"
+#include "SaveWindow.h"
 #include "StatusNote.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QTest>
 
 namespace morvent {
 namespace {
@@ -50,7 +52,8 @@ TEST_F(Backups, EveryReadFlashKeepsTheValuesReadInANewSavedFileOrSaysWhyNot) {
     EXPECT_FALSE(note()->isProblem());
     EXPECT_EQ(note()->toolTip(), first);
     // Byte for byte what "Save" writes for the same pages.
-    SaveParameterFile(form->fields(), scratchFile("saved.el").toStdString());
+    SaveParameterFile(form->fields(), scratchFile("saved.el").toStdString(),
+                      form->backups().replacedFiles());
     EXPECT_EQ(bytesOf(first), bytesOf(scratchFile("saved.el")));
 
     // The controller now holds another value; the first backup keeps the old one.
@@ -66,7 +69,8 @@ TEST_F(Backups, EveryReadFlashKeepsTheValuesReadInANewSavedFileOrSaysWhyNot) {
     chosenFile = first;
     find<QAction>("LoadBackup1")->trigger();
     EXPECT_EQ(offeredFolders, std::vector<QString>{folder()});
-    SaveParameterFile(form->fields(), scratchFile("loaded.el").toStdString());
+    SaveParameterFile(form->fields(), scratchFile("loaded.el").toStdString(),
+                      form->backups().replacedFiles());
     EXPECT_EQ(bytesOf(scratchFile("loaded.el")), firstBytes);
 
     // A backup that cannot be written is shown as such, and Read Flash ends as ever.
@@ -110,6 +114,30 @@ TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
     }
 }
 
+// The Save window replaces the file it names without a question, as it always has; what the
+// file held is in the backups' replaced/ folder first, and the status bar says where.
+TEST_F(Backups, SavingOverAFileKeepsWhatItHeldAndSaysWhere) {
+    connectController();
+    readFlash();
+    const QString file = scratchFile("bike2.el");
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("[Basic]\r\nLC=17\r\n");
+    old.close();
+    form->Form4()->setDirectory(scratchFile(""));
+    form->Form4()->show();
+    form->Form4()->Edit1->setText("bike2.el");
+    QTest::keyClick(form->Form4()->Edit1, Qt::Key_Return);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(bytesOf(file).contains("[Torque]"));
+    const QString kept = options.backupsDirectory + "/replaced/bike2.el";
+    const QStringList copies = QDir(kept).entryList(QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(bytesOf(kept + "/" + copies[0]), "[Basic]\r\nLC=17\r\n");
+    EXPECT_EQ(note()->text(), "What bike2.el held is kept in replaced/bike2.el/" + copies[0]);
+    EXPECT_EQ(note()->toolTip(), kept + "/" + copies[0]);
+}
+
 class Compare : public Form1Test {
 protected:
     void SetUp() override {
@@ -124,7 +152,8 @@ protected:
     };
     // The file holds the window's values but for the changes.
     void writeComparisonFile(const std::vector<Change>& changes) {
-        SaveParameterFile(form->fields(), chosenFile.toStdString());
+        SaveParameterFile(form->fields(), chosenFile.toStdString(),
+                          form->backups().replacedFiles());
         IniDocument document(bytesOf(chosenFile).toStdString());
         for (const Change& change : changes) {
             document.setValue(change.section, change.key, change.value);
@@ -277,7 +306,8 @@ TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
     // After a load, undo goes back to what was loaded.
     form->ui().edit(12)->setText("44");
     find<QComboBox>("ComboBox7")->setCurrentIndex(2);
-    SaveParameterFile(form->fields(), scratchFile("set.el").toStdString());
+    SaveParameterFile(form->fields(), scratchFile("set.el").toStdString(),
+                      form->backups().replacedFiles());
     button("BitBtn5")->click(); // the Basic page from the controller again
     awaitReply();
     load("set.el");

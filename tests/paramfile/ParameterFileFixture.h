@@ -3,8 +3,11 @@
 #include "ComboItems.h"
 #include "FieldStore.h"
 #include "ParameterTable.h"
+#include "ReplacedFiles.h"
 
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -26,6 +29,17 @@ inline void writeText(const std::string& file, const std::string& text) {
 
 inline std::string pathIn(const QTemporaryDir& dir, const std::string& name) {
     return dir.filePath(QString::fromStdString(name)).toStdString();
+}
+
+// Where the saves of a test that does not look at them keep what they replace; open to every
+// user, as the tests save as others too.
+inline const ReplacedFiles& scratchReplaced() {
+    static const QTemporaryDir folder;
+    static const ReplacedFiles replaced = [] {
+        ::chmod(folder.path().toLocal8Bit().constData(), 01777);
+        return ReplacedFiles(pathIn(folder, "replaced"));
+    }();
+    return replaced;
 }
 
 // Every entry below the folder with its content: what a test sees changed, created or left.

@@ -103,7 +103,7 @@ TEST(ParameterTableTest, HoldsEveryControlOfTheBlocksOnce) {
 // What a save of the seed's set writes where there was no file.
 std::string savedText(int seed) {
     const QTemporaryDir scratch;
-    SaveParameterFile(distinctSet(seed), pathIn(scratch, "x.el"));
+    SaveParameterFile(distinctSet(seed), pathIn(scratch, "x.el"), scratchReplaced());
     return readText(pathIn(scratch, "x.el"));
 }
 
@@ -132,7 +132,7 @@ TEST_F(ParameterFileTest, SavingWritesEveryValueAndKeepsWhatElseTheFileHolds) {
     FieldStore fields = distinctSet(2);
     fields.setText("Edit1", "0x1A");
     fields.setText("Edit91", " -$10");
-    SaveParameterFile(fields, path("new.el"));
+    SaveParameterFile(fields, path("new.el"), scratchReplaced());
     const std::string text = readText(path("new.el"));
     std::size_t at = 0;
     for (const Block block : kAllBlocks) { // one line more each: no other section
@@ -155,7 +155,7 @@ TEST_F(ParameterFileTest, SavingWritesEveryValueAndKeepsWhatElseTheFileHolds) {
         return "[Foreign]\r\nLC=999\r\n" + text + "[Tail]\r\nX=1";
     };
     writeText(path("kept.el"), decorated(savedText(1)));
-    SaveParameterFile(distinctSet(2), path("kept.el"));
+    SaveParameterFile(distinctSet(2), path("kept.el"), scratchReplaced());
     EXPECT_EQ(readText(path("kept.el")), decorated(savedText(2)));
 }
 
@@ -166,6 +166,10 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
     // Too large to be read whole, so its other lines could not be kept.
     writeText(path("big.el"), "");
     fs::resize_file(path("big.el"), kParameterFileLimit + 1);
+    // Files a load refuses for what they are get no sections added, and a link to nothing stays.
+    writeText(path("utf16.el"), std::string("\xFF\xFE[\0B\0]\0", 8));
+    writeText(path("nul.el"), std::string("[Basic]\r\nLC=1\0\r\n", 15));
+    fs::create_symlink("gone/set.el", path("dangling.el"));
     const struct {
         const char* control; // given a text that is no number
         const char* text;
@@ -178,7 +182,18 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         {nullptr, nullptr, "none/x.el", "Unable to write to " + path("none/x.el")},
         {nullptr, nullptr, "plain/x.el", "Unable to write to " + path("plain/x.el")},
         {nullptr, nullptr, "sub", "Unable to write to " + path("sub")},
-        {nullptr, nullptr, "big.el", "Unable to write to " + path("big.el")},
+        {nullptr, nullptr, "big.el",
+         "Unable to write to " + path("big.el") +
+             ". At more than 1 MiB it is not a parameter file"},
+        {nullptr, nullptr, "utf16.el",
+         "Unable to write to " + path("utf16.el") +
+             ": it is not a parameter file: it is UTF-16 or binary, not 8-bit text"},
+        {nullptr, nullptr, "nul.el",
+         "Unable to write to " + path("nul.el") +
+             ": it is not a parameter file: it is UTF-16 or binary, not 8-bit text"},
+        {nullptr, nullptr, "dangling.el",
+         "Unable to write to " + path("dangling.el") +
+             ": it is a symbolic link to gone/set.el, which does not exist"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -188,7 +203,7 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         }
         const auto before = contents(dir);
         try {
-            SaveParameterFile(fields, path(c.file));
+            SaveParameterFile(fields, path(c.file), scratchReplaced());
             ADD_FAILURE() << "saved";
         } catch (const std::exception& e) {
             EXPECT_EQ(e.what(), c.message);
@@ -233,9 +248,9 @@ int endOf(pid_t pid) {
     return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
-bool saves(int seed, const std::string& path) {
+bool saves(int seed, const std::string& path, const ReplacedFiles& replaced = scratchReplaced()) {
     try {
-        SaveParameterFile(distinctSet(seed), path);
+        SaveParameterFile(distinctSet(seed), path, replaced);
         return true;
     } catch (const ParameterFileError&) {
         return false;
@@ -277,6 +292,11 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
     const mode_t umask = ::umask(0);
     ::umask(umask);
     ::chmod(dir.path().toLocal8Bit().constData(), 0755);
+    // The user keeps what a save replaces in a folder of their own.
+    const std::string userBackups = path("backups");
+    fs::create_directory(userBackups);
+    ASSERT_EQ(::chown(userBackups.c_str(), nobody, nogroup), 0);
+    const ReplacedFiles replaced(userBackups + "/replaced");
     const std::string old = savedText(8);
     int n = 0;
     for (const auto& c : cases) {
@@ -312,7 +332,7 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
         const std::string target = c.beside == SymbolicLinkSavedThrough ? other : file;
         const pid_t pid = inChild([&] {
             return ::setgroups(0, nullptr) == 0 && ::setresgid(nogroup, nogroup, nogroup) == 0 &&
-                   ::setresuid(nobody, nobody, nobody) == 0 && saves(9, target);
+                   ::setresuid(nobody, nobody, nobody) == 0 && saves(9, target, replaced);
         });
         EXPECT_EQ(endOf(pid) == 0, c.saved);
         EXPECT_EQ(readText(file), c.saved ? savedText(9) : existed ? old : "");
@@ -336,7 +356,7 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
 
 TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporary) {
     const std::string file = path("x.el");
-    SaveParameterFile(distinctSet(1), file);
+    SaveParameterFile(distinctSet(1), file, scratchReplaced());
     // Saves the sets of seed and seed + 1 by turns until ended.
     const auto saving = [&file](int seed) {
         return inChild([&file, seed] {
@@ -359,7 +379,7 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
         EXPECT_TRUE(whole.contains(readText(file)));
         if (signal == SIGKILL) {
             // Nothing runs on SIGKILL: the next save of the file cleans up after it.
-            SaveParameterFile(distinctSet(1), file);
+            SaveParameterFile(distinctSet(1), file, scratchReplaced());
         }
         EXPECT_EQ(namesIn(pathIn(dir, "")), std::set<std::string>{"x.el"});
     }
