@@ -3,6 +3,7 @@
 #include "ArgumentText.h"
 #include "BlockCodec.h"
 #include "ComboItems.h"
+#include "DiffCommand.h"
 #include "FieldStore.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
@@ -11,6 +12,7 @@
 #include "ParameterFile.h"
 #include "PortList.h"
 #include "ProbeRateMemory.h"
+#include "Report.h"
 #include "SimulatedController.h"
 #include "StatusTable.h"
 #include "WriteChecks.h"
@@ -342,6 +344,31 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
     return Outcome::Success;
 }
 
+// Reads the four blocks as read does and saves what they hold as a report, with the note.
+Outcome report(Connection& connection, const QString& path, const QString& note,
+               const CommandStreams& io) {
+    FieldStore fields = parameterStore();
+    applyIdentity(connection.identity, fields);
+    readBlocks(connection.session(), fields, io);
+    saveReport(reportOf(fields, nullptr, localBytes(note)), localBytes(path));
+    say(io, io.out, QStringLiteral("Saved the report %1").arg(path));
+    return Outcome::Success;
+}
+
+// Every difference of two parameter files, as diff lists the lines of two texts: 0 when there is
+// none, 1 when there are some, 2 for a file that is refused (thrown).
+Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
+    if (files.size() != 2) {
+        throw SessionError(Outcome::InvalidInput, "Name the two files to compare: A.el B.el.");
+    }
+    const std::vector<FileDifference> differences =
+        differingParameters(localBytes(files[0]), localBytes(files[1]));
+    for (const FileDifference& difference : differences) {
+        print(io.out, json ? jsonText(differenceJson(difference)) : differenceLine(difference));
+    }
+    return differences.empty() ? Outcome::Success : Outcome::Failure;
+}
+
 Outcome write(Connection& connection, const QString& path, const ParameterFileContent& file,
               bool verify, bool json, const CommandStreams& io) {
     FieldStore fields = parameterStore();
@@ -463,6 +490,8 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                        "  read    read the four parameter blocks into a parameter file\n"
                        "  write   write a parameter file's values to the controller\n"
                        "  watch   show the torque sensor's live readings\n"
+                       "  report  read the four blocks into a report for the customer (PDF, HTML)\n"
+                       "  diff    list the parameters whose values differ between two files\n"
                        "Run morvent-cli COMMAND --help for a command's options.\n");
     if (arguments.isEmpty() || arguments[0] == "--help" || arguments[0] == "-h") {
         print(arguments.isEmpty() ? io.err : io.out, usage + exitCodes());
@@ -486,6 +515,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     QCommandLineOption count{"count", "Stop after N readings (default: until interrupted).", "N",
                              "0"};
     QCommandLineOption csv{"csv", "Also record the readings to a CSV file.", "FILE"};
+    QCommandLineOption reportOutput{
+        {"o", "output"}, "The report to write: FILE.pdf, or FILE.html for the same as HTML.", "FILE"};
+    QCommandLineOption note{"note", "A line for the bike or the customer, printed on the report.",
+                            "TEXT"};
     if (command == "ports") {
         parser.setApplicationDescription("List the serial ports, with the adapter's description.");
     } else if (command == "info") {
@@ -501,6 +534,18 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             "then read them back and report every value the controller holds differently.");
         parser.addOptions(
             {common.port, common.simulate, common.timeout, common.json, input, noVerify});
+    } else if (command == "report") {
+        parser.setApplicationDescription(
+            "Read the four blocks and write a report of the controller's identity and every "
+            "parameter, grouped as the pages show them, for the customer or the shop's records.");
+        parser.addOptions({common.port, common.simulate, common.timeout, reportOutput, note});
+    } else if (command == "diff") {
+        parser.setApplicationDescription(
+            "Compare two parameter files: every parameter whose value differs, page by page, "
+            "with its label, unit and both values.");
+        parser.addPositionalArgument("A.el", "The first file.");
+        parser.addPositionalArgument("B.el", "The second file.");
+        parser.addOption(common.json);
     } else if (command == "watch") {
         parser.setApplicationDescription("Show the torque sensor's live readings, one line each.");
         parser.addOptions({common.port, common.simulate, common.timeout, interval, count, csv});
@@ -519,10 +564,14 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         QString help = parser.helpText();
         help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                      QStringLiteral("Usage: morvent-cli ") + command);
-        print(io.out, help + '\n' + exitCodes());
+        print(io.out, help + '\n' +
+                          (command == "diff"
+                               ? QStringLiteral("Exit codes: 0 no differences; 1 some differ; 2 a "
+                                                "file refused or invalid arguments.")
+                               : exitCodes()));
         return Outcome::Success;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (command != "diff" && !parser.positionalArguments().isEmpty()) {
         print(io.err, QStringLiteral("morvent-cli %1: unexpected '%2'")
                           .arg(command, parser.positionalArguments().first()));
         return Outcome::InvalidInput;
@@ -558,6 +607,9 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             return fail(Outcome::Failure, QStringLiteral("An unknown error ended the run."));
         }
     };
+    if (command == "diff") {
+        return guarded(io, [&] { return diff(parser.positionalArguments(), json, io); });
+    }
     if (command == "ports") {
         return guarded(io, [&] {
             for (const PortEntry& port : systemSerialPorts()) {
@@ -579,6 +631,17 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     const Outcome checked = guarded(io, [&] {
         if (command == "read" && !parser.isSet(output)) {
             throw SessionError(Outcome::InvalidInput, "Name the file to write with -o FILE.el.");
+        }
+        if (command == "report") {
+            if (!parser.isSet(reportOutput)) {
+                throw SessionError(Outcome::InvalidInput,
+                                   "Name the report to write with -o FILE.pdf or -o FILE.html.");
+            }
+            const std::string target = localBytes(parser.value(reportOutput));
+            if (const std::string problem = reportTargetProblem(target); !problem.empty()) {
+                throw SessionError(Outcome::InvalidInput,
+                                   "Unable to write to " + target + ": " + problem + ".");
+            }
         }
         if (command == "write" && !parser.isSet(input)) {
             throw SessionError(Outcome::InvalidInput,
@@ -655,7 +718,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     std::vector<std::uint32_t> answered(static_cast<std::size_t>(ports.size()), 0);
     // Taken here, so the sessions share only values they read, and only for the commands that
     // know them: asking the parser for others warns.
-    const QString outputPath = command == "read" ? parser.value(output) : QString();
+    const QString outputPath = command == "read"     ? parser.value(output)
+                               : command == "report" ? parser.value(reportOutput)
+                                                     : QString();
+    const QString reportNote = command == "report" ? parser.value(note) : QString();
     const QString inputPath = command == "write" ? parser.value(input) : QString();
     const bool verify = command == "write" && !parser.isSet(noVerify);
     const auto runOn = [&](std::size_t i, const CommandStreams& streams) {
@@ -671,6 +737,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             }
             if (command == "write") {
                 return write(connection, inputPath, *file, verify, json, streams);
+            }
+            if (command == "report") {
+                return report(connection, filePerPort(outputPath, port, ports), reportNote,
+                              streams);
             }
             return watch(connection, intervalMs, readings, csvFiles[i].get(), streams);
         });
