@@ -22,6 +22,7 @@
 #include "PageUndo.h"
 #include "ParameterComparison.h"
 #include "PortComboBox.h"
+#include "ReportActions.h"
 #include "SaveWindow.h"
 #include "StatusNote.h"
 #include "StatusReporter.h"
@@ -210,6 +211,11 @@ void TForm1::setupKeeping() {
     connect(m_ui.ClearComparison1, &QAction::triggered, this, [this] { m_comparison->clear(); });
     connect(m_ui.OpenBackupsFolder1, &QAction::triggered, this,
             [this] { OpenBackupsFolder1Click(); });
+    m_report = new ReportActions(
+        *this, m_fields, m_boxes, *m_backupNote,
+        {m_options.askReportNote, m_options.chooseReportFile, m_options.choosePrinter});
+    connect(m_ui.ExportReport1, &QAction::triggered, m_report, &ReportActions::ExportReport1Click);
+    connect(m_ui.Print1, &QAction::triggered, m_report, &ReportActions::Print1Click);
 }
 
 TForm1::~TForm1() {

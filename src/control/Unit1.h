@@ -16,6 +16,7 @@
 #include <optional>
 #include <span>
 
+class QPrinter;
 class QSettings;
 class QTimer;
 
@@ -29,6 +30,7 @@ class LoadDialog;
 class MessageBoxes;
 class NoticingFields;
 class PageUndo;
+class ReportActions;
 class StatusNote;
 class StatusReporter;
 class TrafficLog;
@@ -66,6 +68,11 @@ struct Form1Options {
     // Ask for the backup to load, starting in the folder given; empty answer or function: as
     // above.
     std::function<QString(const QString& folder)> chooseBackupFile;
+    // Ask for the report's line for the bike or customer, its file, and the printer; empty
+    // functions: the usual dialogs.
+    std::function<std::optional<QString>()> askReportNote;
+    std::function<QString()> chooseReportFile;
+    std::function<bool(QPrinter&)> choosePrinter;
 };
 
 // The main window and its behaviour: connecting and baud probing, the frame senders, and the
@@ -93,6 +100,7 @@ public:
     LiveReadingsMonitor& liveReadings() const { return *m_liveReadings; }
     BackupKeeper& backups() const { return *m_backups; }
     ComparisonMarks& comparison() const { return *m_comparison; }
+    ReportActions& report() const { return *m_report; }
 
     int PendingRequest = NothingAwaited;
     // 1 from a successful "Connect" until "Close": connected or probing.
@@ -224,6 +232,7 @@ private:
     StatusNote* m_backupNote = nullptr;
     ComparisonMarks* m_comparison = nullptr;
     PageUndo* m_undo = nullptr;
+    ReportActions* m_report = nullptr;
     // What Compare With Controller reads, kept aside from the pages.
     std::unique_ptr<FieldStore> m_controllerCopy;
     // Set when the firmware text is asked for, so only its answer can change the caption.

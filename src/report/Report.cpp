@@ -37,8 +37,8 @@ QString valueCell(const ReportRow& row) {
 QString listTable(const std::vector<const ReportRow*>& rows) {
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">");
     for (const ReportRow* row : rows) {
-        html += QStringLiteral("<tr><td width=\"45%\">%1</td><td width=\"40%\">%2</td>"
-                               "<td width=\"15%\">%3</td></tr>")
+        html += QStringLiteral("<tr><td width=\"55%\">%1</td><td width=\"33%\">%2</td>"
+                               "<td width=\"12%\">%3</td></tr>")
                     .arg(escaped(row->label), valueCell(*row), escaped(row->unit));
     }
     return html + QStringLiteral("</table>");
@@ -114,9 +114,9 @@ QString reportHtml(const ReportContent& content) {
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">");
     for (std::size_t i = 0; i < content.identity.size(); i += 2) {
         html += QStringLiteral("<tr><td width=\"50%\">%1</td><td width=\"50%\">%2</td></tr>")
-                    .arg(escaped(content.identity[i]),
-                         i + 1 < content.identity.size() ? escaped(content.identity[i + 1])
-                                                         : QString());
+                    .arg(escaped(content.identity[i]), i + 1 < content.identity.size()
+                                                           ? escaped(content.identity[i + 1])
+                                                           : QString());
     }
     html += QStringLiteral("</table>");
     if (std::any_of(content.rows.begin(), content.rows.end(),
@@ -191,8 +191,9 @@ std::string reportTargetProblem(const std::string& path) {
         return std::strerror(errno);
     }
     const std::size_t slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : path.substr(0, slash);
     return ::access(folder.c_str(), W_OK | X_OK) == 0 ? std::string() : std::strerror(errno);
 }
 
@@ -202,7 +203,8 @@ void saveReport(const ReportContent& content, const std::string& path) {
     }
     errno = 0;
     const QByteArray bytes = htmlName(path) ? reportHtml(content).toUtf8() : reportPdf(content);
-    if (!replaceFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+    if (!replaceFile(path,
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         const int why = errno;
         throw ReportError("Unable to write to " + path +
                           (why == 0 ? std::string() : ": " + std::string(std::strerror(why))));

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+namespace morvent::test {
+
+// The text of a PDF as pdftotext reads it, laid out as on the page, pages ended by form feeds;
+// empty when it cannot be read. That a report's text comes back at all shows it is text, not a
+// picture of text.
+inline QString pdfText(const QString& pdf) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!reader.waitForFinished(30000) || reader.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+} // namespace morvent::test
