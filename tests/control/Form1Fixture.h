@@ -40,10 +40,10 @@ public:
               o.chooseRecordingFile = [this] { return recordingFile; };
               o.askReportNote = [this] { return reportNote; };
               o.chooseReportFile = [this] { return reportFile; };
-              // The "printer" is a PDF file, or the dialog was cancelled.
+              // The "printer" is the report file.
               o.choosePrinter = [this](QPrinter& printer) {
-                  printer.setOutputFileName(printFile);
-                  return !printFile.isEmpty();
+                  printer.setOutputFileName(reportFile);
+                  return true;
               };
               options = o;
           }) {}
@@ -122,7 +122,6 @@ public:
     QString recordingFile;
     std::optional<QString> reportNote;
     QString reportFile;
-    QString printFile;
     TForm1::Options options;
     SimulatedWindow window;
     SimulatedController& sim = window.sim;

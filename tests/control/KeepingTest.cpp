@@ -9,14 +9,22 @@
 #include "ParameterDefinitions.h"
 #include "ParameterFile.h"
 #include "ParameterTable.h"
+#include "PdfText.h"
+#include "Report.h"
 #include "SaveWindow.h"
+#include "ShownParameters.h"
 #include "StatusNote.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextDocument>
+
+#include <filesystem>
+#include <fstream>
 
 namespace morvent {
 namespace {
@@ -120,10 +128,7 @@ TEST_F(Backups, SavingOverAFileKeepsWhatItHeldAndSaysWhere) {
     connectController();
     readFlash();
     const QString file = scratchFile("bike2.el");
-    QFile old(file);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("[Basic]\r\nLC=17\r\n");
-    old.close();
+    std::ofstream(file.toStdString()) << "[Basic]\r\nLC=17\r\n";
     form->Form4()->setDirectory(scratchFile(""));
     form->Form4()->show();
     form->Form4()->Edit1->setText("bike2.el");
@@ -319,6 +324,57 @@ TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
     button("UndoBasic")->click();
     button("UndoPedalAssist")->click();
     EXPECT_EQ(snapshot(), loaded);
+}
+
+// The report is of what the pages show, typed values included, with the line asked for; saved
+// as PDF (also when named without its kind), or printed. A question cancelled does
+// nothing, and a file that cannot be written is named in the error.
+TEST_F(Form1Test, ExportAndPrintReportWhatThePagesShow) {
+    connectController();
+    readFlash();
+    setText("Edit23", "77");
+    std::filesystem::create_symlink("gone.pdf", scratchFile("dangling.pdf").toStdString());
+    // The action, the line asked for (none: cancelled), the file chosen, where the report lands.
+    const std::tuple<const char*, std::optional<QString>, QString, const char*> cases[] = {
+        {"ExportReport1", "Bike 7", "r.pdf", "r.pdf"},
+        {"ExportReport1", "Bike 8", "r8", "r8.pdf"},
+        {"ExportReport1", std::nullopt, "never.pdf", nullptr},
+        {"ExportReport1", "Bike 11", "dangling.pdf", nullptr},
+        {"Print1", "Bike 12", "printed.pdf", "printed.pdf"},
+    };
+    for (const auto& [action, note, file, saved] : cases) {
+        SCOPED_TRACE(file.toStdString());
+        reportNote = note;
+        reportFile = scratchFile(file);
+        boxes.shown.clear();
+        find<QAction>(action)->trigger();
+        EXPECT_FALSE(QFile::exists(scratchFile("never.pdf")));
+        EXPECT_EQ(boxes.shown.size(), file == "dangling.pdf" ? 1U : 0U);
+        if (saved) {
+            const QString text = test::pdfText(scratchFile(saved));
+            EXPECT_TRUE(text.contains("Bike or customer: " + *note)) << text.toStdString();
+            EXPECT_TRUE(text.contains(QRegularExpression("Start Current\\(%\\)\\s+77\\s+%")));
+        }
+    }
+    EXPECT_EQ(find<StatusNote>("BackupNote")->text(), "Report saved: r8.pdf");
+}
+
+// A value the pages show that is not what the controller holds is marked, with both values.
+TEST(ReportContentTest, MarksEveryValueNotWhatTheControllerHolds) {
+    FieldStore pages;
+    for (const ShownParameter& p : shownParameters()) {
+        pages.setText(p.control, "5");
+    }
+    const FieldStore held = pages;
+    pages.setText("Edit23", "31");
+    pages.setText("Edit45", "7");
+    QTextDocument document;
+    document.setHtml(reportHtml(reportOf(pages, &held, "")));
+    const QString text = document.toPlainText();
+    EXPECT_EQ(text.count("controller: 5"), 2) << text.toStdString();
+    EXPECT_TRUE(text.contains("31 * (controller: 5)") && text.contains("7 * (controller: 5)"));
+    document.setHtml(reportHtml(reportOf(pages, nullptr, "")));
+    EXPECT_FALSE(document.toPlainText().contains("controller"));
 }
 
 } // namespace

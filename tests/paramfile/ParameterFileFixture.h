@@ -7,8 +7,6 @@
 
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -31,14 +29,10 @@ inline std::string pathIn(const QTemporaryDir& dir, const std::string& name) {
     return dir.filePath(QString::fromStdString(name)).toStdString();
 }
 
-// Where the saves of a test that does not look at them keep what they replace; open to every
-// user, as the tests save as others too.
+// Where the saves of a test that does not look at them keep what they replace.
 inline const ReplacedFiles& scratchReplaced() {
     static const QTemporaryDir folder;
-    static const ReplacedFiles replaced = [] {
-        ::chmod(folder.path().toLocal8Bit().constData(), 01777);
-        return ReplacedFiles(pathIn(folder, "replaced"));
-    }();
+    static const ReplacedFiles replaced(pathIn(folder, "replaced"));
     return replaced;
 }
 

@@ -1,5 +1,6 @@
 #include "ParameterFile.h"
 
+#include "FileIo.h"
 #include "IniDocument.h"
 #include "ParameterFileFixture.h"
 #include "SignalUndo.h"
@@ -100,16 +101,21 @@ TEST(ParameterTableTest, HoldsEveryControlOfTheBlocksOnce) {
     EXPECT_EQ(inFile, fromBlocks);
 }
 
-// What a save of the seed's set writes where there was no file.
-std::string savedText(int seed) {
+// What a save of the set (or the seed's) writes where there was no file.
+std::string savedText(const FieldStore& fields) {
     const QTemporaryDir scratch;
-    SaveParameterFile(distinctSet(seed), pathIn(scratch, "x.el"), scratchReplaced());
+    SaveParameterFile(fields, pathIn(scratch, "x.el"), scratchReplaced());
     return readText(pathIn(scratch, "x.el"));
 }
+std::string savedText(int seed) {
+    return savedText(distinctSet(seed));
+}
 
+// The names in a folder; none for a folder that is not there.
 std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
+    std::error_code none;
+    for (const auto& entry : fs::directory_iterator(folder, none)) {
         names.insert(entry.path().filename());
     }
     return names;
@@ -170,6 +176,12 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
     writeText(path("utf16.el"), std::string("\xFF\xFE[\0B\0]\0", 8));
     writeText(path("nul.el"), std::string("[Basic]\r\nLC=1\0\r\n", 15));
     fs::create_symlink("gone/set.el", path("dangling.el"));
+    // What a save replaces cannot be kept where a file stands in the folder's way.
+    writeText(path("blocked"), "");
+    const std::string binary = "it is UTF-16 or binary, not 8-bit text";
+    const auto refused = [this](const std::string& file, const std::string& why) {
+        return "Unable to write to " + path(file) + why;
+    };
     const struct {
         const char* control; // given a text that is no number
         const char* text;
@@ -183,17 +195,15 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         {nullptr, nullptr, "plain/x.el", "Unable to write to " + path("plain/x.el")},
         {nullptr, nullptr, "sub", "Unable to write to " + path("sub")},
         {nullptr, nullptr, "big.el",
-         "Unable to write to " + path("big.el") +
-             ". At more than 1 MiB it is not a parameter file"},
+         refused("big.el", ". At more than 1 MiB it is not a parameter file")},
         {nullptr, nullptr, "utf16.el",
-         "Unable to write to " + path("utf16.el") +
-             ": it is not a parameter file: it is UTF-16 or binary, not 8-bit text"},
-        {nullptr, nullptr, "nul.el",
-         "Unable to write to " + path("nul.el") +
-             ": it is not a parameter file: it is UTF-16 or binary, not 8-bit text"},
+         refused("utf16.el", ": it is not a parameter file: " + binary)},
+        {nullptr, nullptr, "nul.el", refused("nul.el", ": it is not a parameter file: " + binary)},
         {nullptr, nullptr, "dangling.el",
-         "Unable to write to " + path("dangling.el") +
-             ": it is a symbolic link to gone/set.el, which does not exist"},
+         refused("dangling.el", ": it is a symbolic link to gone/set.el, which does not exist")},
+        {nullptr, nullptr, "old.el",
+         refused("old.el", ": Unable to keep a copy in " + path("blocked/old.el") +
+                               ": Not a directory, so nothing was changed")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -203,7 +213,7 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         }
         const auto before = contents(dir);
         try {
-            SaveParameterFile(fields, path(c.file), scratchReplaced());
+            SaveParameterFile(fields, path(c.file), ReplacedFiles(path("blocked")));
             ADD_FAILURE() << "saved";
         } catch (const std::exception& e) {
             EXPECT_EQ(e.what(), c.message);
@@ -394,6 +404,116 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
     ::kill(pid, SIGHUP);
     ::kill(pid, SIGTERM);
     EXPECT_EQ(endOf(pid), 128 + SIGTERM);
+}
+
+// Whatever a save replaces is in replaced/NAME/ first, byte for byte, under its time and the
+// name's extension; a save that replaces nothing (a new file, an empty one, the same values)
+// keeps nothing, and one whose copy cannot be kept changes nothing.
+TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
+    const QTemporaryDir backups;
+    const ReplacedFiles replaced(pathIn(backups, "replaced"));
+    const std::string kept = replaced.folder() + "/";
+    const std::string other = "[Notes]\nkept=yes\n" + savedText(3);
+    const struct {
+        std::string file;
+        std::optional<std::string> before; // none: no file there
+        bool copied;
+        bool hardLinked = false; // saved in place
+    } cases[] = {
+        {"new.el", std::nullopt, false},
+        {"empty.el", "", false},
+        {"same.el", savedText(1), false},
+        {"bike2.el", other, true},
+        {"linked.el", other, true, true},
+        {"b\xE9ke 2.el", other, true}, // not UTF-8
+        {"abc", other, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        // As the bytes they are: a name is kept byte for byte.
+        const std::string file = dir.path().toStdString() + "/" + c.file;
+        if (c.before) {
+            writeText(file, *c.before);
+        }
+        if (c.hardLinked) {
+            fs::create_hard_link(file, path("link"));
+        }
+        const std::string copy = SaveParameterFile(distinctSet(1), file, replaced).replacedCopy;
+        EXPECT_TRUE(readText(file).ends_with(savedText(1)));
+        const std::set<std::string> copies = namesIn(kept + c.file);
+        ASSERT_EQ(copies.size(), c.copied ? 1U : 0U);
+        EXPECT_EQ(copy, c.copied ? kept + c.file + "/" + *copies.begin() : "");
+        if (c.copied) {
+            EXPECT_EQ(readText(copy), *c.before);
+            // 2026-12-07_08-15-30 and the original's extension
+            EXPECT_EQ(*copies.begin(),
+                      copies.begin()->substr(0, 19) + fs::path(c.file).extension().string());
+        }
+    }
+}
+
+// Copies within one second take the next number; the newest 200 of a name stay, and what is
+// not a copy of that name is never removed.
+TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
+    const std::string folder = path("replaced/set.el/");
+    fs::create_directories(folder);
+    std::set<std::string> left{"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el"};
+    for (const std::string& stranger : left) {
+        writeText(folder + stranger, "mine");
+    }
+    // Two seconds: the later second's copies are the newer, whatever their numbers.
+    std::vector<std::string> made;
+    for (int n = 0; n < 205; ++n) {
+        const std::time_t now = 1'800'000'000 + (n >= 195);
+        made.push_back(
+            fs::path(ReplacedFiles(path("replaced")).keep("/a/set.el", "", now).path).filename());
+    }
+    EXPECT_EQ(made[194], made[0].substr(0, 19) + "_195.el");
+    EXPECT_EQ(made[196], made[195].substr(0, 19) + "_2.el");
+    left.insert(made.begin() + 5, made.end());
+    EXPECT_EQ(namesIn(folder), left);
+}
+
+struct CutShort {};
+
+// A save stopped after any of its steps, as by a process killed right there, leaves the old
+// content, the new one, or a file no load takes, never a mix that loads; the old content is in
+// replaced/ from before the first step. Longer values over shorter and the reverse, so that a
+// plain overwrite would leave either one's tail.
+TEST_F(ParameterFileTest, ASaveCutShortAtAnyStepLeavesOldNewOrAFileNoLoadTakes) {
+    const ReplacedFiles replaced(path("replaced"));
+    FieldStore longer = distinctSet(1);
+    longer.setText("Edit91", "-2147483648");
+    const std::vector<std::string> steps{"reserved", "marked", "written", "cut to size",
+                                         "temporary written"};
+    int n = 0;
+    for (const std::string& step : steps) {
+        for (const auto& [from, to] :
+             {std::pair{longer, distinctSet(0)}, {distinctSet(0), longer}}) {
+            SCOPED_TRACE(step);
+            const std::string name = "cut" + std::to_string(++n) + ".el";
+            const std::string old = savedText(from);
+            const std::string wanted = savedText(to);
+            writeText(path(name), old);
+            if (step != "temporary written") {
+                fs::create_hard_link(path(name), path(name + ".link"));
+            }
+            setSaveStepHook([&step](std::string_view done) {
+                if (done == step) {
+                    throw CutShort{};
+                }
+            });
+            EXPECT_THROW(SaveParameterFile(to, path(name), replaced), CutShort);
+            setSaveStepHook({});
+            const std::string left = readText(path(name));
+            if (left != old && left != wanted) {
+                EXPECT_THROW(readParameterFile(path(name)), ParameterFileError) << left;
+            }
+            const std::set<std::string> copies = namesIn(path("replaced/" + name));
+            ASSERT_EQ(copies.size(), 1U);
+            EXPECT_EQ(readText(path("replaced/" + name + "/" + *copies.begin())), old);
+        }
+    }
 }
 
 } // namespace

@@ -5,9 +5,8 @@
 
 namespace morvent::test {
 
-// The text of a PDF as pdftotext reads it, laid out as on the page, pages ended by form feeds;
-// empty when it cannot be read. That a report's text comes back at all shows it is text, not a
-// picture of text.
+// The text of a PDF as pdftotext reads it, laid out as on the page, pages ended by form feeds:
+// text, not a picture of text. Empty when it cannot be read.
 inline QString pdfText(const QString& pdf) {
     QProcess reader;
     reader.start(QStringLiteral("pdftotext"),
