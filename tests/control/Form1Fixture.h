@@ -40,7 +40,6 @@ public:
               o.chooseRecordingFile = [this] { return recordingFile; };
               o.askReportNote = [this] { return reportNote; };
               o.chooseReportFile = [this] { return reportFile; };
-              // The "printer" is the report file.
               o.choosePrinter = [this](QPrinter& printer) {
                   printer.setOutputFileName(reportFile);
                   return true;

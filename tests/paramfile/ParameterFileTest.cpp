@@ -107,9 +107,6 @@ std::string savedText(const FieldStore& fields) {
     SaveParameterFile(fields, pathIn(scratch, "x.el"), scratchReplaced());
     return readText(pathIn(scratch, "x.el"));
 }
-std::string savedText(int seed) {
-    return savedText(distinctSet(seed));
-}
 
 // The names in a folder; none for a folder that is not there.
 std::set<std::string> namesIn(const std::string& folder) {
@@ -160,9 +157,9 @@ TEST_F(ParameterFileTest, SavingWritesEveryValueAndKeepsWhatElseTheFileHolds) {
         text.insert(text.find("[Torque]"), "; by hand\r\n\r\nOwnKey=5\r\n");
         return "[Foreign]\r\nLC=999\r\n" + text + "[Tail]\r\nX=1";
     };
-    writeText(path("kept.el"), decorated(savedText(1)));
+    writeText(path("kept.el"), decorated(savedText(distinctSet(1))));
     SaveParameterFile(distinctSet(2), path("kept.el"), scratchReplaced());
-    EXPECT_EQ(readText(path("kept.el")), decorated(savedText(2)));
+    EXPECT_EQ(readText(path("kept.el")), decorated(savedText(distinctSet(2))));
 }
 
 TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
@@ -303,11 +300,10 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
     ::umask(umask);
     ::chmod(dir.path().toLocal8Bit().constData(), 0755);
     // The user keeps what a save replaces in a folder of their own.
-    const std::string userBackups = path("backups");
-    fs::create_directory(userBackups);
-    ASSERT_EQ(::chown(userBackups.c_str(), nobody, nogroup), 0);
-    const ReplacedFiles replaced(userBackups + "/replaced");
-    const std::string old = savedText(8);
+    const ReplacedFiles replaced(path("replaced"));
+    fs::create_directory(replaced.folder());
+    ASSERT_EQ(::chown(replaced.folder().c_str(), nobody, nogroup), 0);
+    const std::string old = savedText(distinctSet(8));
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -345,7 +341,7 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
                    ::setresuid(nobody, nobody, nobody) == 0 && saves(9, target, replaced);
         });
         EXPECT_EQ(endOf(pid) == 0, c.saved);
-        EXPECT_EQ(readText(file), c.saved ? savedText(9) : existed ? old : "");
+        EXPECT_EQ(readText(file), c.saved ? savedText(distinctSet(9)) : existed ? old : "");
         struct stat after {};
         ::stat(file.c_str(), &after);
         if (existed) {
@@ -375,7 +371,7 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
             return false;
         });
     };
-    const std::set<std::string> whole{savedText(1), savedText(2)};
+    const std::set<std::string> whole{savedText(distinctSet(1)), savedText(distinctSet(2))};
     std::mt19937 random(16);
     std::uniform_int_distribution<int> moment(0, 20000);
     constexpr std::array kSignals{SIGINT, SIGTERM, SIGHUP, SIGKILL};
@@ -395,7 +391,7 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
     }
 
     // Started under nohup, a run goes on through a hang-up.
-    const std::set<std::string> later{savedText(3), savedText(4)};
+    const std::set<std::string> later{savedText(distinctSet(3)), savedText(distinctSet(4))};
     std::signal(SIGHUP, SIG_IGN);
     const pid_t pid = saving(3);
     std::signal(SIGHUP, SIG_DFL);
@@ -413,21 +409,19 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
     const QTemporaryDir backups;
     const ReplacedFiles replaced(pathIn(backups, "replaced"));
     const std::string kept = replaced.folder() + "/";
-    const std::string other = "[Notes]\nkept=yes\n" + savedText(3);
+    const std::string other = "[Notes]\nkept=yes\n" + savedText(distinctSet(3));
     const struct {
         std::string file;
         std::optional<std::string> before; // none: no file there
         bool copied;
         bool hardLinked = false; // saved in place
-    } cases[] = {
-        {"new.el", std::nullopt, false},
-        {"empty.el", "", false},
-        {"same.el", savedText(1), false},
-        {"bike2.el", other, true},
-        {"linked.el", other, true, true},
-        {"b\xE9ke 2.el", other, true}, // not UTF-8
-        {"abc", other, true},
-    };
+    } cases[] = {{"new.el", std::nullopt, false},
+                 {"empty.el", "", false},
+                 {"same.el", savedText(distinctSet(1)), false},
+                 {"bike2.el", other, true},
+                 {"linked.el", other, true, true},
+                 {"b\xE9ke 2.el", other, true}, // not UTF-8
+                 {"abc", other, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         // As the bytes they are: a name is kept byte for byte.
@@ -439,7 +433,7 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
             fs::create_hard_link(file, path("link"));
         }
         const std::string copy = SaveParameterFile(distinctSet(1), file, replaced).replacedCopy;
-        EXPECT_TRUE(readText(file).ends_with(savedText(1)));
+        EXPECT_TRUE(readText(file).ends_with(savedText(distinctSet(1))));
         const std::set<std::string> copies = namesIn(kept + c.file);
         ASSERT_EQ(copies.size(), c.copied ? 1U : 0U);
         EXPECT_EQ(copy, c.copied ? kept + c.file + "/" + *copies.begin() : "");
@@ -464,9 +458,9 @@ TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
     // Two seconds: the later second's copies are the newer, whatever their numbers.
     std::vector<std::string> made;
     for (int n = 0; n < 205; ++n) {
-        const std::time_t now = 1'800'000'000 + (n >= 195);
-        made.push_back(
-            fs::path(ReplacedFiles(path("replaced")).keep("/a/set.el", "", now).path).filename());
+        const ReplacedFiles::Outcome kept =
+            ReplacedFiles(path("replaced")).keep("/a/set.el", "", 1'800'000'000 + (n >= 195));
+        made.push_back(fs::path(kept.path).filename());
     }
     EXPECT_EQ(made[194], made[0].substr(0, 19) + "_195.el");
     EXPECT_EQ(made[196], made[195].substr(0, 19) + "_2.el");
@@ -484,16 +478,14 @@ TEST_F(ParameterFileTest, ASaveCutShortAtAnyStepLeavesOldNewOrAFileNoLoadTakes) 
     const ReplacedFiles replaced(path("replaced"));
     FieldStore longer = distinctSet(1);
     longer.setText("Edit91", "-2147483648");
-    const std::vector<std::string> steps{"reserved", "marked", "written", "cut to size",
-                                         "temporary written"};
     int n = 0;
-    for (const std::string& step : steps) {
+    for (const std::string step :
+         {"reserved", "marked", "written", "cut to size", "temporary written"}) {
         for (const auto& [from, to] :
              {std::pair{longer, distinctSet(0)}, {distinctSet(0), longer}}) {
             SCOPED_TRACE(step);
             const std::string name = "cut" + std::to_string(++n) + ".el";
             const std::string old = savedText(from);
-            const std::string wanted = savedText(to);
             writeText(path(name), old);
             if (step != "temporary written") {
                 fs::create_hard_link(path(name), path(name + ".link"));
@@ -506,7 +498,7 @@ TEST_F(ParameterFileTest, ASaveCutShortAtAnyStepLeavesOldNewOrAFileNoLoadTakes) 
             EXPECT_THROW(SaveParameterFile(to, path(name), replaced), CutShort);
             setSaveStepHook({});
             const std::string left = readText(path(name));
-            if (left != old && left != wanted) {
+            if (left != old && left != savedText(to)) {
                 EXPECT_THROW(readParameterFile(path(name)), ParameterFileError) << left;
             }
             const std::set<std::string> copies = namesIn(path("replaced/" + name));

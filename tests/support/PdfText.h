@@ -11,10 +11,8 @@ inline QString pdfText(const QString& pdf) {
     QProcess reader;
     reader.start(QStringLiteral("pdftotext"),
                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!reader.waitForFinished(30000) || reader.exitCode() != 0) {
-        return {};
-    }
-    return QString::fromUtf8(reader.readAllStandardOutput());
+    const bool read = reader.waitForFinished(30000) && reader.exitCode() == 0;
+    return read ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
 }
 
 } // namespace morvent::test
