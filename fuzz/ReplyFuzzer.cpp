@@ -3,12 +3,12 @@
 // Each goes through the checksum test and the decoder the dispatcher uses.
 
 #include "BlockCodec.h"
-#include "ComboItems.h"
 #include "FieldStore.h"
 #include "FuzzCheck.h"
 #include "IdentityReply.h"
 #include "LiveReadingsReply.h"
 #include "NumberConversion.h"
+#include "ParameterTable.h"
 #include "StatusTable.h"
 
 #include <algorithm>
@@ -65,7 +65,8 @@ const FieldStore& window(const BlockLayout& block) {
         for (const Block b : kAllBlocks) {
             for (const FieldLayout& field : layout(b).fields) {
                 for (const std::string& control : {field.control, field.partner}) {
-                    if (const auto items = comboItems(control); !items.empty()) {
+                    if (const Parameter* p = parameter(control); p && !p->items.empty()) {
+                        const auto& items = p->items;
                         all[static_cast<std::size_t>(b)].setItems(control, items);
                     }
                 }

@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "MessageBoxes.h"
+#include "ProjectInfo.h"
 #include "SimulatedController.h"
 #include "Unit1.h"
 #include "WindowPlacement.h"
@@ -68,7 +69,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (parser.isSet(version)) {
-        std::printf("morvent %s\n", PROJECT_VERSION);
+        std::printf("morvent %s\n%s", PROJECT_VERSION, kLicenceNotice);
         return 0;
     }
 

@@ -2,7 +2,6 @@
 
 #include "ArgumentText.h"
 #include "BlockCodec.h"
-#include "ComboItems.h"
 #include "DiffCommand.h"
 #include "FieldStore.h"
 #include "IdentityReply.h"
@@ -10,8 +9,11 @@
 #include "LiveReadingsReply.h"
 #include "NumberConversion.h"
 #include "ParameterFile.h"
+#include "ParameterModel.h"
+#include "ParameterTable.h"
 #include "PortList.h"
 #include "ProbeRateMemory.h"
+#include "ProjectInfo.h"
 #include "Report.h"
 #include "SimulatedController.h"
 #include "StatusTable.h"
@@ -104,13 +106,6 @@ void say(const CommandStreams& io, std::FILE* to, const QString& text) {
     }
     const QString label = io.port + QStringLiteral(": ");
     print(to, label + QString(text).replace('\n', '\n' + label));
-}
-
-// The parameter controls as the window holds them before anything is read: every list filled.
-FieldStore parameterStore() {
-    FieldStore fields;
-    fillParameterCombos(fields);
-    return fields;
 }
 
 QString text(std::string_view s) {
@@ -324,7 +319,7 @@ Outcome info(Connection& connection, bool json, const CommandStreams& io) {
 }
 
 Outcome read(Connection& connection, const QString& path, bool json, const CommandStreams& io) {
-    FieldStore fields = parameterStore();
+    ParameterModel fields;
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
     const std::string copy =
@@ -347,7 +342,7 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
 // Reads the four blocks as read does and saves what they hold as a report, with the note.
 Outcome report(Connection& connection, const QString& path, const QString& note,
                const CommandStreams& io) {
-    FieldStore fields = parameterStore();
+    ParameterModel fields;
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
     saveReport(reportOf(fields, nullptr, localBytes(note)), localBytes(path));
@@ -371,7 +366,7 @@ Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
 
 Outcome write(Connection& connection, const QString& path, const ParameterFileContent& file,
               bool verify, bool json, const CommandStreams& io) {
-    FieldStore fields = parameterStore();
+    ParameterModel fields;
     const int maxCurrent = applyIdentity(connection.identity, fields);
     applyParameterFile(file, fields);
     for (const auto& check :
@@ -407,11 +402,12 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
                     : "The controller answered the " + std::string(layout(block).title) +
                           " block with the unknown status " + std::to_string(status));
         }
+        fields.learn(block);
         written << text(layout(block).title);
     }
     QStringList differing;
     if (verify) {
-        FieldStore held = parameterStore();
+        ParameterModel held;
         applyIdentity(connection.identity, held);
         try {
             readBlocks(connection.session(), held, io);
@@ -498,7 +494,9 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         return arguments.isEmpty() ? Outcome::InvalidInput : Outcome::Success;
     }
     if (arguments[0] == "--version") {
-        print(io.out, QStringLiteral("morvent-cli %1").arg(QStringLiteral(PROJECT_VERSION)));
+        print(io.out, QStringLiteral("morvent-cli %1\n%2")
+                          .arg(QStringLiteral(PROJECT_VERSION),
+                               QString::fromUtf8(kLicenceNotice).trimmed()));
         return Outcome::Success;
     }
 
@@ -516,7 +514,9 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                              "0"};
     QCommandLineOption csv{"csv", "Also record the readings to a CSV file.", "FILE"};
     QCommandLineOption reportOutput{
-        {"o", "output"}, "The report to write: FILE.pdf, or FILE.html for the same as HTML.", "FILE"};
+        {"o", "output"},
+        "The report to write: FILE.pdf, or FILE.html for the same as HTML.",
+        "FILE"};
     QCommandLineOption note{"note", "A line for the bike or the customer, printed on the report.",
                             "TEXT"};
     if (command == "ports") {
@@ -663,7 +663,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             }
         }
         if (command == "write") {
-            const FieldStore lists = parameterStore();
+            const ParameterModel lists;
             file = readParameterFile(localBytes(parser.value(input)), &lists);
             if (!file->problems.empty()) {
                 std::string message = "Nothing was sent: " + localBytes(parser.value(input)) +

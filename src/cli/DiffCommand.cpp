@@ -1,6 +1,5 @@
 #include "DiffCommand.h"
 
-#include "ComboItems.h"
 #include "FieldStore.h"
 #include "ParameterFile.h"
 #include "ParameterTable.h"
@@ -17,11 +16,12 @@ std::map<std::string, std::string, std::less<>> shownIn(const std::string& path)
     const ParameterFileContent content = readParameterFile(path, &lists);
     FieldStore fields = lists;
     applyParameterFile(content, fields);
-    const std::vector<ParameterRow>& rows = parameterRows();
+    const std::vector<Parameter>& rows = parameterTable();
     std::map<std::string, std::string, std::less<>> shown;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::string value = shownValue(fields, rows[i].control);
-        if (rows[i].kind == ParameterKind::SelectedIndex && fields.selectedIndex(rows[i].control) < 0) {
+        if (rows[i].kind == ParameterKind::SelectedIndex &&
+            fields.selectedIndex(rows[i].control) < 0) {
             value = "(no item: " + std::to_string(content.values[i]) + ")";
         }
         shown[rows[i].control] = value;
@@ -38,15 +38,6 @@ std::map<std::string, std::string, std::less<>> shownIn(const std::string& path)
     return shown;
 }
 
-std::string keyOf(const std::string& control) {
-    for (const ParameterRow& row : parameterRows()) {
-        if (row.control == control) {
-            return row.key;
-        }
-    }
-    return {};
-}
-
 QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -61,8 +52,8 @@ std::vector<FileDifference> differingParameters(const std::string& a, const std:
         const std::string& valueA = first.at(parameter.control);
         const std::string& valueB = second.at(parameter.control);
         if (valueA != valueB) {
-            differences.push_back({std::string(layout(parameter.block).title),
-                                   fullLabel(parameter), parameter.unit, keyOf(parameter.control),
+            differences.push_back({std::string(blockTitle(parameter.block)), parameter.full,
+                                   parameter.unit, morvent::parameter(parameter.control)->key,
                                    valueA, valueB});
         }
     }

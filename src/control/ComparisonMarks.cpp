@@ -1,11 +1,11 @@
 #include "ComparisonMarks.h"
 
-#include "PageRows.h"
+#include "FieldOverlay.h"
+#include "ParameterTable.h"
 #include "StatusNote.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
@@ -14,7 +14,6 @@
 #include <QPen>
 #include <QPixmap>
 #include <QPolygonF>
-#include <QStackedWidget>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -51,63 +50,38 @@ QIcon unreadPageIcon() {
     return QIcon(sign);
 }
 
+// A page with a folded corner: values typed on the page and not yet written.
+QIcon changedPageIcon() {
+    QPixmap sign(14, 14);
+    sign.fill(Qt::transparent);
+    QPainter painter(&sign);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(QPolygonF({QPointF(2.5, 0.5), QPointF(8.5, 0.5), QPointF(11.5, 3.5),
+                                   QPointF(11.5, 13.5), QPointF(2.5, 13.5)}));
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(QPolygonF({QPointF(8.5, 0.5), QPointF(11.5, 3.5), QPointF(8.5, 3.5)}));
+    painter.drawLine(QPointF(4.5, 7), QPointF(9.5, 7));
+    painter.drawLine(QPointF(4.5, 10), QPointF(9.5, 10));
+    return QIcon(sign);
+}
+
 const QString kUnreadTip = QStringLiteral(
     "Not read or loaded since connecting: the fields may not hold the controller's values. "
     "Read the page or load a file before writing it.");
 
-// The page a control is on (the notebook's page holding it), or its parent outside a notebook.
-// The frame belongs to the page, so a container drawn tight around its controls does not cut it.
-QWidget& pageHolding(QWidget& control) {
-    for (QWidget* w = control.parentWidget(); w && w->parentWidget(); w = w->parentWidget()) {
-        if (qobject_cast<QStackedWidget*>(w->parentWidget())) {
-            return *w;
-        }
-    }
-    return *control.parentWidget();
-}
-
-// A frame drawn around a control rather than a style put on it: the control keeps its size and
-// its look (a list its arrow), and the page does not shift when marks come and go.
-class MarkFrame final : public QWidget {
+// A frame around the control.
+class MarkFrame final : public FieldOverlay {
 public:
     static constexpr int kWidth = 2;
 
-    explicit MarkFrame(QWidget& target) : QWidget(&pageHolding(target)), m_target(&target) {
-        setObjectName(target.objectName() + QStringLiteral("Mark"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        // The control moves when it or any container between it and the page does.
-        for (QWidget* w = &target; w && w != parentWidget(); w = w->parentWidget()) {
-            w->installEventFilter(this);
-        }
-        follow();
-        setVisible(!target.isHidden());
-        raise();
-    }
+    explicit MarkFrame(QWidget& target) : FieldOverlay(target, QStringLiteral("Mark")) { follow(); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-            follow();
-            break;
-        case QEvent::Show:
-            if (watched == m_target) {
-                show();
-                raise();
-            }
-            break;
-        case QEvent::Hide:
-            if (watched == m_target) {
-                hide();
-            }
-            break;
-        default:
-            break;
-        }
-        return false;
+    QRect placed(const QRect& target) const override {
+        return target.adjusted(-kWidth - 1, -kWidth - 1, kWidth + 1, kWidth + 1);
     }
-
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -116,16 +90,6 @@ protected:
         painter.setPen(pen);
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
     }
-
-private:
-    void follow() {
-        if (m_target) {
-            const QRect target(m_target->mapTo(parentWidget(), QPoint(0, 0)), m_target->size());
-            setGeometry(target.adjusted(-kWidth - 1, -kWidth - 1, kWidth + 1, kWidth + 1));
-        }
-    }
-
-    QPointer<QWidget> m_target;
 };
 
 QString fileValueText(const FieldDifference& difference, const QWidget& field) {
@@ -182,7 +146,7 @@ void ComparisonMarks::markNotInFile(const QString& fileName,
     m_notInFile = true;
     m_differences = static_cast<int>(problems.size());
     for (const ParameterFileProblem& problem : problems) {
-        const std::string& control = parameterRows()[problem.row].control;
+        const std::string& control = parameterTable()[problem.row].control;
         if (auto* field = m_window.findChild<QWidget*>(QString::fromStdString(control))) {
             place(*field, control,
                   QStringLiteral("Not loaded from %1, so 0: %2")
@@ -204,8 +168,8 @@ void ComparisonMarks::mark(const FieldDifference& difference) {
 void ComparisonMarks::place(QWidget& field, const std::string& control, const QString& toolTip) {
     Mark mark;
     mark.field = &field;
-    if (const auto block = blockOfControl(control)) {
-        mark.page = layout(*block).page;
+    if (const Parameter* p = parameter(control)) {
+        mark.page = layout(p->block).page;
     }
     mark.frame = new MarkFrame(field);
     mark.toolTip = field.toolTip();
@@ -231,15 +195,16 @@ void ComparisonMarks::unmark(const std::string& control) {
     }
     delete mark.frame.data();
     if (mark.field) {
-        mark.field->setToolTip(mark.toolTip);
+        const std::string name = control; // the mark, and the key with it, goes below
+        mark.field->setToolTip(ownToolTip ? ownToolTip(name) : mark.toolTip);
     }
     m_marks.erase(it);
     report();
 }
 
 void ComparisonMarks::clearPage(Block block) {
-    for (const ParameterRow& row : pageRows(block)) {
-        unmark(row.control);
+    for (const Parameter* p : pageParameters(block)) {
+        unmark(p->control);
     }
 }
 
@@ -260,7 +225,7 @@ void ComparisonMarks::setUnread(int page, bool unread) {
 
 QStringList ComparisonMarks::markedControls() const {
     QStringList controls;
-    for (const ParameterRow& row : parameterRows()) {
+    for (const Parameter& row : parameterTable()) {
         if (m_marks.contains(row.control)) {
             controls << QString::fromStdString(row.control);
         }
@@ -286,13 +251,19 @@ void ComparisonMarks::report() {
     }
     for (int page = 0; page < m_notebook.count(); ++page) {
         const int marks = perPage.contains(page) ? perPage[page] : 0;
+        const int changes = changesOnPage ? changesOnPage(page) : 0;
         const bool unread = isUnread(page);
-        m_notebook.setTabIcon(page, unread      ? unreadPageIcon()
-                                    : marks > 0 ? markedPageIcon()
-                                                : QIcon());
+        m_notebook.setTabIcon(page, unread        ? unreadPageIcon()
+                                    : changes > 0 ? changedPageIcon()
+                                    : marks > 0   ? markedPageIcon()
+                                                  : QIcon());
         QStringList tips;
         if (unread) {
             tips << kUnreadTip;
+        }
+        if (changes > 0) {
+            tips << (changes == 1 ? QStringLiteral("1 change not written")
+                                  : QStringLiteral("%1 changes not written").arg(changes));
         }
         if (marks > 0) {
             tips << counted(marks);

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,8 +24,8 @@ namespace morvent {
 
 class StatusNote;
 
-// "Compare With File..." and "Compare With Controller": every parameter control whose value
-// differs from a chosen ".el" file, or from what the controller holds, gets a coloured frame,
+// "Compare With File...": every parameter control whose value differs from a chosen ".el" file
+// (or, after a load, that the file did not give) gets a coloured frame,
 // with the other value in its tooltip, the tab of each page holding one a dot of the same colour,
 // and the status bar counts them.
 // A mark lasts until its control's value changes (typed, read, loaded or undone), its page is
@@ -41,8 +42,8 @@ public:
     // an earlier comparison. Throws ParameterFileError, marking nothing and keeping the earlier
     // marks, when the file cannot be read.
     void compareWith(const QString& path, const Fields& window);
-    // The same with values as a parameter file would hold them, from the source named ("the
-    // controller").
+    // The same with values as a parameter file would hold them, from the source named (the
+    // file's name).
     void compareWithValues(const QString& source,
                            const std::map<std::string, std::int32_t, std::less<>>& values,
                            const Fields& window);
@@ -62,8 +63,16 @@ public:
     bool isUnread(int page) const { return m_unread.at(static_cast<std::size_t>(page)); }
 
     int count() const { return static_cast<int>(m_marks.size()); }
+    bool isMarked(std::string_view control) const { return m_marks.contains(control); }
     // In table order.
     QStringList markedControls() const;
+
+    // Shows the marks' count and the pages' state on their tabs again.
+    void report();
+    // The unwritten changes a page holds, shown on its tab before the comparison's dot.
+    std::function<int(int page)> changesOnPage;
+    // The tooltip a control gets back when its mark goes; its tooltip from before, when unset.
+    std::function<QString(const std::string& control)> ownToolTip;
 
 private:
     struct Mark {
@@ -77,7 +86,6 @@ private:
     void mark(const FieldDifference& difference);
     void place(QWidget& field, const std::string& control, const QString& toolTip);
     void unmark(const std::string& control);
-    void report();
 
     QWidget& m_window;
     QTabWidget& m_notebook;

@@ -1,6 +1,6 @@
 #include "PageUndo.h"
 
-#include "PageRows.h"
+#include "BlockLayout.h"
 
 #include <QPushButton>
 
@@ -14,8 +14,9 @@ std::size_t pageOf(Block block) {
 
 } // namespace
 
-PageUndo::PageUndo(Fields& fields, const std::array<QPushButton*, 4>& buttons, QObject* parent)
-    : QObject(parent), m_fields(fields), m_buttons(buttons) {
+PageUndo::PageUndo(ParameterModel& model, Fields& fields,
+                   const std::array<QPushButton*, 4>& buttons, QObject* parent)
+    : QObject(parent), m_model(model), m_fields(fields), m_buttons(buttons) {
     for (Block block : kAllBlocks) {
         QPushButton* button = m_buttons[pageOf(block)];
         button->setEnabled(false);
@@ -25,16 +26,8 @@ PageUndo::PageUndo(Fields& fields, const std::array<QPushButton*, 4>& buttons, Q
 }
 
 void PageUndo::remember(Block block) {
-    std::vector<Value> values;
     // What a parameter file holds of each control is all a read or a load can have put there.
-    for (const ParameterRow& row : pageRows(block)) {
-        if (row.kind == ParameterKind::SelectedIndex) {
-            values.push_back({row, {}, m_fields.selectedIndex(row.control)});
-        } else {
-            values.push_back({row, m_fields.text(row.control), -1});
-        }
-    }
-    m_kept[pageOf(block)] = std::move(values);
+    m_model.keepForUndo(block);
     QPushButton* button = m_buttons[pageOf(block)];
     button->setEnabled(true);
     button->setToolTip(QStringLiteral("Put back this page's values as read or loaded at %1")
@@ -48,21 +41,9 @@ void PageUndo::rememberAll() {
 }
 
 void PageUndo::undo(Block block) {
-    const auto& kept = m_kept[pageOf(block)];
-    if (!kept) {
-        return;
+    if (const auto& kept = m_model.keptForUndo(block)) {
+        ParameterModel::put(block, *kept, m_fields);
     }
-    for (const Value& value : *kept) {
-        if (value.row.kind == ParameterKind::SelectedIndex) {
-            m_fields.setSelectedIndex(value.row.control, value.index);
-        } else {
-            m_fields.setText(value.row.control, value.text);
-        }
-    }
-}
-
-bool PageUndo::canUndo(Block block) const {
-    return m_kept[pageOf(block)].has_value();
 }
 
 } // namespace morvent

@@ -1,48 +1,38 @@
 #pragma once
 
-#include "BlockLayout.h"
-#include "Fields.h"
-#include "ParameterTable.h"
+#include "ParameterModel.h"
 
 #include <QObject>
 #include <QTime>
 
 #include <array>
-#include <optional>
-#include <string>
-#include <vector>
 
 class QPushButton;
 
 namespace morvent {
 
 // "Undo Changes" on each page: puts back the values the page held right after its last
-// successful read from the controller or load from a file, so a technician can try values and
-// return to the known set. Nothing is sent to the controller. Until a page has been read or
-// loaded its button is disabled.
+// successful read from the controller or load from a file, as the parameter model keeps them, so
+// a technician can try values and return to the known set. Nothing is sent to the controller.
+// Until a page has been read or loaded its button is disabled.
 class PageUndo : public QObject {
     Q_OBJECT
 public:
-    // buttons by page index; each one's click undoes its page.
-    PageUndo(Fields& fields, const std::array<QPushButton*, 4>& buttons, QObject* parent = nullptr);
+    // buttons by page index; each one's click undoes its page into fields.
+    PageUndo(ParameterModel& model, Fields& fields, const std::array<QPushButton*, 4>& buttons,
+             QObject* parent = nullptr);
 
     // The page now holds what the controller or a file gave it.
     void remember(Block block);
     void rememberAll();
 
     void undo(Block block);
-    bool canUndo(Block block) const;
+    bool canUndo(Block block) const { return m_model.keptForUndo(block).has_value(); }
 
 private:
-    struct Value {
-        ParameterRow row;
-        std::string text; // numbers
-        int index = -1;   // lists used by their index
-    };
-
+    ParameterModel& m_model;
     Fields& m_fields;
     std::array<QPushButton*, 4> m_buttons;
-    std::array<std::optional<std::vector<Value>>, 4> m_kept;
 };
 
 } // namespace morvent

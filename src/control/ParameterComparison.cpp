@@ -1,8 +1,8 @@
 #include "ParameterComparison.h"
 
-#include "ComboItems.h"
 #include "NumberConversion.h"
 #include "ParameterFile.h"
+#include "ParameterTable.h"
 
 #include <stdexcept>
 
@@ -41,22 +41,11 @@ std::map<std::string, std::int32_t, std::less<>> readParameterValues(const std::
     return std::move(loaded.values);
 }
 
-std::map<std::string, std::int32_t, std::less<>> parameterValues(const Fields& fields) {
-    std::map<std::string, std::int32_t, std::less<>> values;
-    for (const ParameterRow& row : parameterRows()) {
-        values.insert_or_assign(row.control,
-                                row.kind == ParameterKind::Number
-                                    ? parseInteger(fields.text(row.control)).value_or(0)
-                                    : fields.selectedIndex(row.control));
-    }
-    return values;
-}
-
 std::vector<FieldDifference>
 differingFields(const Fields& window,
                 const std::map<std::string, std::int32_t, std::less<>>& file) {
     std::vector<FieldDifference> differences;
-    for (const ParameterRow& row : parameterRows()) {
+    for (const Parameter& row : parameterTable()) {
         const auto found = file.find(row.control);
         std::int32_t fileValue = found == file.end() ? 0 : found->second;
         bool differs = false;

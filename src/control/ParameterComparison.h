@@ -16,10 +16,6 @@ namespace morvent {
 // file cannot be read.
 std::map<std::string, std::int32_t, std::less<>> readParameterValues(const std::string& path);
 
-// The values a parameter file saved from these controls would hold; a text that is no number
-// gives 0.
-std::map<std::string, std::int32_t, std::less<>> parameterValues(const Fields& fields);
-
 struct FieldDifference {
     std::string control;
     ParameterKind kind;

@@ -15,10 +15,10 @@
 
 namespace morvent {
 
-ReportActions::ReportActions(QWidget& parent, const Fields& pages, MessageBoxes& boxes,
-                             StatusNote& note, Questions questions)
-    : QObject(&parent), m_parent(parent), m_pages(pages), m_boxes(boxes), m_note(note),
-      m_questions(std::move(questions)) {}
+ReportActions::ReportActions(QWidget& parent, const Fields& pages, const ParameterModel& model,
+                             MessageBoxes& boxes, StatusNote& note, Questions questions)
+    : QObject(&parent), m_parent(parent), m_pages(pages), m_model(model), m_boxes(boxes),
+      m_note(note), m_questions(std::move(questions)) {}
 
 std::optional<QString> ReportActions::askNote() {
     if (m_questions.note) {
@@ -52,7 +52,7 @@ void ReportActions::ExportReport1Click() {
         path += QStringLiteral(".pdf");
     }
     try {
-        saveReport(reportOf(m_pages, held ? held() : nullptr, note->toStdString()),
+        saveReport(reportOf(m_pages, &m_model, note->toStdString()),
                    QFile::encodeName(path).toStdString());
         m_note.say(QStringLiteral("Report saved: %1").arg(QFileInfo(path).fileName()), path);
     } catch (const std::exception& error) {
@@ -72,7 +72,7 @@ void ReportActions::Print1Click() {
                             ? m_questions.printer(printer)
                             : QPrintDialog(&printer, &m_parent).exec() == QDialog::Accepted;
     if (chosen) {
-        printReport(reportOf(m_pages, held ? held() : nullptr, note->toStdString()), printer);
+        printReport(reportOf(m_pages, &m_model, note->toStdString()), printer);
     }
 }
 

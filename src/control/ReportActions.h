@@ -13,6 +13,7 @@ namespace morvent {
 
 class Fields;
 class MessageBoxes;
+class ParameterModel;
 class StatusNote;
 
 // File > "Export Report..." and "Print...": the report of what the pages show, with a line for
@@ -28,11 +29,9 @@ public:
         std::function<bool(QPrinter&)> printer;
     };
 
-    ReportActions(QWidget& parent, const Fields& pages, MessageBoxes& boxes, StatusNote& note,
-                  Questions questions);
-
-    // What the controller holds, for the marks of values not written; null where not known.
-    std::function<const Fields*()> held;
+    // The model knows what the controller holds, for the marks of values not written.
+    ReportActions(QWidget& parent, const Fields& pages, const ParameterModel& model,
+                  MessageBoxes& boxes, StatusNote& note, Questions questions);
 
     void ExportReport1Click();
     void Print1Click();
@@ -42,6 +41,7 @@ private:
 
     QWidget& m_parent;
     const Fields& m_pages;
+    const ParameterModel& m_model;
     MessageBoxes& m_boxes;
     StatusNote& m_note;
     Questions m_questions;

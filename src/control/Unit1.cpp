@@ -3,8 +3,8 @@
 #include "AboutBox.h"
 #include "BackupKeeper.h"
 #include "BlockCodec.h"
+#include "ChangeMarks.h"
 #include "ClickableLabel.h"
-#include "ComboItems.h"
 #include "ComparisonMarks.h"
 #include "ConnectionHelp.h"
 #include "ControllerLine.h"
@@ -21,8 +21,10 @@
 #include "NoticingFields.h"
 #include "PageUndo.h"
 #include "ParameterComparison.h"
+#include "ParameterTable.h"
 #include "PortComboBox.h"
 #include "ReportActions.h"
+#include "ReviewChanges.h"
 #include "SaveWindow.h"
 #include "StatusNote.h"
 #include "StatusReporter.h"
@@ -34,6 +36,7 @@
 #include "WindowPlacement.h"
 #include "WriteChecks.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -193,7 +196,15 @@ void TForm1::setupKeeping() {
     auto* comparisonNote = new StatusNote(QStringLiteral("ComparisonNote"), statusBar());
     m_comparison =
         new ComparisonMarks(*this, *m_ui.TabbedNotebook1, *comparisonNote, *m_ui.ClearComparison1);
-    m_undo = new PageUndo(m_fields, m_ui.UndoButtons, this);
+    m_undo = new PageUndo(m_model, m_fields, m_ui.UndoButtons, this);
+    m_changes = new ChangeMarks(*this, *statusBar(), m_model, *m_comparison);
+    m_review = new ReviewChanges(*this, *m_ui.TabbedNotebook1, m_model, m_fields, *m_changes,
+                                 [this] { guarded([&] { BitBtn3Click(); }); });
+    connect(m_ui.ReviewChanges1, &QAction::triggered, this, [this] {
+        m_review->show();
+        m_review->raise();
+        m_review->activateWindow();
+    });
     // After the Load window's own handler: values put into the pages mean the load went through.
     connect(m_form5->BitBtn1, &QPushButton::clicked, this, [this] { afterLoad(); });
     connect(m_ui.LoadBackup1, &QAction::triggered, this, [this] { LoadBackup1Click(); });
@@ -212,7 +223,7 @@ void TForm1::setupKeeping() {
     connect(m_ui.OpenBackupsFolder1, &QAction::triggered, this,
             [this] { OpenBackupsFolder1Click(); });
     m_report = new ReportActions(
-        *this, m_fields, m_boxes, *m_backupNote,
+        *this, m_fields, m_model, m_boxes, *m_backupNote,
         {m_options.askReportNote, m_options.chooseReportFile, m_options.choosePrinter});
     connect(m_ui.ExportReport1, &QAction::triggered, m_report, &ReportActions::ExportReport1Click);
     connect(m_ui.Print1, &QAction::triggered, m_report, &ReportActions::Print1Click);
@@ -338,12 +349,11 @@ void TForm1::connectHandlers() {
     connect(m_ui.Label3, &ClickableLabel::clicked, this, [this] { Label3Click(); });
     connect(m_ui.ComboBox1, &PortComboBox::aboutToShowPopup, this, [this] { refreshPorts(); });
     // A combo box shows what it will be sent as once the user leaves it.
-    for (const std::string_view name : kParameterCombos) {
-        auto* combo = findChild<QComboBox*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    for (const Parameter& p : parameterTable()) {
+        auto* combo = findChild<QComboBox*>(QString::fromStdString(p.control));
         if (combo && combo->lineEdit()) {
             connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
-                    [this, name] { settleCombo(name, m_fields); });
+                    [this, name = p.control] { settleCombo(name, m_fields); });
         }
     }
 }
@@ -366,7 +376,22 @@ void TForm1::setControllerButtonsEnabled(bool enabled) {
     }
 }
 
+bool TForm1::mayLoseChanges(const QString& what, const QString& proceed) {
+    const int changes = m_changes->count();
+    if (changes == 0) {
+        return true;
+    }
+    return m_boxes.proceed(
+        QStringLiteral("%1 to the controller: %2").arg(ChangeMarks::countText(changes), what),
+        proceed);
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!mayLoseChanges(QStringLiteral("closing the window loses what was typed. Quit anyway?"),
+                        QStringLiteral("Quit"))) {
+        event->ignore();
+        return;
+    }
     // Polling stops before the port closes under it, and the port is let go at once, so the next
     // program finds it free.
     stopContinuousGet();
@@ -447,6 +472,13 @@ QString TForm1::deviceFor(const QString& portName) const {
 }
 
 void TForm1::BitBtn1Click() {
+    if (!mayLoseChanges(QStringLiteral("connecting forgets what the controller holds, and the "
+                                       "pages show no changes until read again. Connect anyway?"),
+                        QStringLiteral("Connect"))) {
+        return;
+    }
+    // Whatever is on the bench now may be another controller.
+    m_model.forget();
     // Whenever it is open, whatever the flag says: a port left open must never make every later
     // "Connect" fail as opened already.
     if (Comm1->isOpen()) {
@@ -469,6 +501,11 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::BitBtn11Click() {
+    if (!mayLoseChanges(
+            QStringLiteral("after Close, what was typed can no longer be written. Close anyway?"),
+            QStringLiteral("Close"))) {
+        return;
+    }
     Timer1->stop();
     Comm1->CloseComm();
     // A reply already read is not handled after "Close": it would reopen the port.
@@ -675,6 +712,11 @@ void TForm1::Save1Click() {
 }
 
 void TForm1::Load1Click() {
+    if (!mayLoseChanges(
+            QStringLiteral("a load puts the file's values over what was typed. Load anyway?"),
+            QStringLiteral("Load"))) {
+        return;
+    }
     m_form5->show();
     m_form5->raise();
 }
@@ -701,6 +743,11 @@ void TForm1::CompareWithFile1Click() {
 }
 
 void TForm1::LoadBackup1Click() {
+    if (!mayLoseChanges(
+            QStringLiteral("a load puts the backup's values over what was typed. Load anyway?"),
+            QStringLiteral("Load"))) {
+        return;
+    }
     const QString folder = backupFolder();
     const QString path = m_options.chooseBackupFile
                              ? m_options.chooseBackupFile(folder)
@@ -866,6 +913,7 @@ void TForm1::sendWrite(Block block) {
     }
     // Built before the pause: a field that is not a number stops the write before anything waits.
     const Bytes frame = buildWriteFrame(block, m_fields);
+    m_sent[static_cast<std::size_t>(block)] = m_model.values(block);
     blockingWait(kRequestPause);
     if (send(frame)) {
         awaitReply(morvent::code(morvent::layout(block).command));
@@ -981,9 +1029,13 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
     // readings being no parameter.
     const bool comparing = PendingRequest == ControllerComparison;
     if (comparing) {
+        // What the controller holds is known now: the pages' differences are their changes.
         applyReadReply(block, reply, *m_controllerCopy);
+        m_model.learnFrom(block, *m_controllerCopy);
+        m_comparison->setUnread(morvent::layout(block).page, false);
     } else {
         applyReadReply(block, reply, m_fields);
+        m_model.learn(block);
         m_undo->remember(block);
         m_comparison->clearPage(block);
         m_comparison->setUnread(morvent::layout(block).page, false);
@@ -992,12 +1044,15 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
     if (PendingRequest == FlashReadChain || (comparing && block != kAllBlocks.back())) {
         SendReadCommand(
             static_cast<std::uint8_t>(morvent::code(morvent::layout(block).command) + 1));
-    } else if (comparing) {
-        PendingRequest = NothingAwaited;
-        m_comparison->compareWithValues(QStringLiteral("the controller"),
-                                        parameterValues(*m_controllerCopy), m_fields);
     } else {
         PendingRequest = NothingAwaited;
+        if (comparing) {
+            const int changes = m_changes->count();
+            m_status->setActivity(changes == 0
+                                      ? QStringLiteral("No field differs from the controller")
+                                      : QStringLiteral("Compare With Controller: ") +
+                                            ChangeMarks::countText(changes));
+        }
     }
 }
 
@@ -1013,6 +1068,9 @@ void TForm1::handleWriteAcknowledgement(Block block, std::span<const std::uint8_
         showRefusedField(outcome.refusal);
     }
     const bool accepted = outcome.kind == StatusKind::Accepted;
+    if (accepted) {
+        m_model.learn(block, m_sent[static_cast<std::size_t>(block)]);
+    }
     const bool chain = PendingRequest == FlashWriteChain;
 
     switch (block) {

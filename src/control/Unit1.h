@@ -2,6 +2,7 @@
 
 #include "BlockLayout.h"
 #include "Form1Ui.h"
+#include "ParameterModel.h"
 #include "PortList.h"
 #include "Refusal.h"
 #include "TComm.h"
@@ -23,6 +24,7 @@ class QTimer;
 namespace morvent {
 
 class BackupKeeper;
+class ChangeMarks;
 class ComparisonMarks;
 class FieldStore;
 class LiveReadingsMonitor;
@@ -31,6 +33,7 @@ class MessageBoxes;
 class NoticingFields;
 class PageUndo;
 class ReportActions;
+class ReviewChanges;
 class StatusNote;
 class StatusReporter;
 class TrafficLog;
@@ -76,8 +79,9 @@ struct Form1Options {
 };
 
 // The main window and its behaviour: connecting and baud probing, the frame senders, and the
-// response dispatcher through which every reply passes. The widgets are the only store of
-// parameter values; frames are built from them and replies written into them.
+// response dispatcher through which every reply passes. Frames are built from the widgets and
+// replies written into them; the parameter model follows them, and knows what the controller
+// holds.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -101,6 +105,10 @@ public:
     BackupKeeper& backups() const { return *m_backups; }
     ComparisonMarks& comparison() const { return *m_comparison; }
     ReportActions& report() const { return *m_report; }
+    // The parameter set the pages show, and what the controller is known to hold.
+    ParameterModel& model() { return m_model; }
+    ChangeMarks& changes() const { return *m_changes; }
+    ReviewChanges& review() const { return *m_review; }
 
     int PendingRequest = NothingAwaited;
     // 1 from a successful "Connect" until "Close": connected or probing.
@@ -208,6 +216,9 @@ private:
     void afterLoad();
     // The identity shown is this controller's, or greyed as the last one's.
     void setIdentityCurrent(bool current);
+    // True when nothing unwritten would be lost, or the user chose to go ahead anyway: asked
+    // with the count, what would happen ("Quit") and the button that does it.
+    bool mayLoseChanges(const QString& what, const QString& proceed);
 
     MessageBoxes& m_boxes;
     Options m_options;
@@ -231,6 +242,11 @@ private:
     std::unique_ptr<BackupKeeper> m_backups;
     StatusNote* m_backupNote = nullptr;
     ComparisonMarks* m_comparison = nullptr;
+    ParameterModel m_model;
+    ChangeMarks* m_changes = nullptr;
+    ReviewChanges* m_review = nullptr;
+    // What each block's last write frame carried: the controller holds it once it accepts.
+    std::array<ParameterModel::Values, 4> m_sent;
     PageUndo* m_undo = nullptr;
     ReportActions* m_report = nullptr;
     // What Compare With Controller reads, kept aside from the pages.

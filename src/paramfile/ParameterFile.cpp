@@ -66,8 +66,8 @@ std::string shown(const std::string& value) {
 } // namespace
 
 std::string describe(const ParameterFileProblem& problem) {
-    const ParameterRow& row = parameterRows()[problem.row];
-    const std::string section = bracketed(row.section);
+    const Parameter& row = parameterTable()[problem.row];
+    const std::string section = bracketed(row.section());
     switch (problem.kind) {
     case ParameterFileProblem::Kind::MissingSection:
         return section + " is missing, and " + row.key + " with it";
@@ -87,7 +87,7 @@ std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem
     std::vector<std::string> lines;
     std::string_view missing;
     for (const ParameterFileProblem& problem : problems) {
-        const std::string_view section = parameterRows()[problem.row].section;
+        const std::string_view section = parameterTable()[problem.row].section();
         if (problem.kind != ParameterFileProblem::Kind::MissingSection) {
             lines.push_back(describe(problem));
         } else if (section != missing) {
@@ -120,12 +120,12 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
     }
 
     using Kind = ParameterFileProblem::Kind;
-    const std::vector<ParameterRow>& rows = parameterRows();
+    const std::vector<Parameter>& rows = parameterTable();
     ParameterFileContent content;
     content.values.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ParameterRow& row = rows[i];
-        const std::optional<std::string> value = document.value(row.section, row.key);
+        const Parameter& row = rows[i];
+        const std::optional<std::string> value = document.value(row.section(), row.key);
         const std::optional<std::int32_t> number =
             value ? parseInteger(*value) : std::optional<std::int32_t>();
         const std::int32_t read = number.value_or(0);
@@ -133,22 +133,22 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
         const int items =
             lists && row.kind == ParameterKind::SelectedIndex ? lists->itemCount(row.control) : 0;
         if (!value) {
-            const std::size_t header = document.lineOf(row.section);
+            const std::size_t header = document.lineOf(row.section());
             content.problems.push_back(
                 {header == 0 ? Kind::MissingSection : Kind::MissingKey, i, header, {}});
         } else if (!number) {
             content.problems.push_back(
-                {Kind::NotANumber, i, document.lineOf(row.section, row.key), *value});
+                {Kind::NotANumber, i, document.lineOf(row.section(), row.key), *value});
         } else if (items > 0 && (read < 0 || read >= items)) {
             content.problems.push_back(
-                {Kind::OutsideList, i, document.lineOf(row.section, row.key), *value, items});
+                {Kind::OutsideList, i, document.lineOf(row.section(), row.key), *value, items});
         }
     }
     return content;
 }
 
 void applyParameterFile(const ParameterFileContent& content, Fields& fields) {
-    const std::vector<ParameterRow>& rows = parameterRows();
+    const std::vector<Parameter>& rows = parameterTable();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].kind == ParameterKind::Number) {
             fields.setText(rows[i].control, std::to_string(content.values[i]));
@@ -160,10 +160,10 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields) {
 
 SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
                               const ReplacedFiles& replaced) {
-    const std::vector<ParameterRow>& rows = parameterRows();
+    const std::vector<Parameter>& rows = parameterTable();
     std::vector<std::int32_t> values;
     values.reserve(rows.size());
-    for (const ParameterRow& row : rows) {
+    for (const Parameter& row : rows) {
         values.push_back(row.kind == ParameterKind::Number ? toInteger(fields.text(row.control))
                                                            : fields.selectedIndex(row.control));
     }
@@ -188,7 +188,7 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     }
     IniDocument document = existing ? IniDocument(*existing) : IniDocument();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        document.setValue(rows[i].section, rows[i].key, std::to_string(values[i]));
+        document.setValue(rows[i].section(), rows[i].key, std::to_string(values[i]));
     }
     const std::string text = document.text();
     // What the file held goes aside first; a save that cannot keep it changes nothing. An empty

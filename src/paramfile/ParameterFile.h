@@ -29,7 +29,7 @@ struct ParameterFileProblem {
         OutsideList,    // a list's index that names none of its items
     };
     Kind kind;
-    std::size_t row; // into parameterRows()
+    std::size_t row; // into parameterTable()
     // The value's line; for a missing key its section's header line; 0 for a missing section.
     std::size_t line = 0;
     std::string value; // as the file has it

@@ -1,7 +1,7 @@
 #include "BlockCodec.h"
 
-#include "ComboItems.h"
 #include "NumberConversion.h"
+#include "ParameterTable.h"
 
 #include <algorithm>
 
@@ -150,16 +150,19 @@ std::optional<TypedRange> typedRange(const FieldLayout& field) {
 }
 
 void settleCombo(std::string_view control, Fields& fields) {
+    const Parameter* p = parameter(control);
+    if (!p || !p->isCombo()) {
+        return;
+    }
     const std::string shown = fields.text(control);
-    if (control == "ComboBox3" || control == "ComboBox4") {
+    if (p->widget == Widget::TypedChoice) {
         // Setting the text selects the item it names, or none, and keeps it as it is.
         fields.setText(control, shown);
         return;
     }
-    const std::vector<std::string> items = comboItems(control);
     const int item = shownItem(fields, control);
-    const std::string itemText = item >= 0 && item < static_cast<int>(items.size())
-                                     ? items[static_cast<std::size_t>(item)]
+    const std::string itemText = item >= 0 && item < static_cast<int>(p->items.size())
+                                     ? p->items[static_cast<std::size_t>(item)]
                                      : std::string();
     if (shown != itemText || fields.selectedIndex(control) != item) {
         fields.setText(control, itemText);
@@ -168,11 +171,9 @@ void settleCombo(std::string_view control, Fields& fields) {
 
 void settleCombos(Block block, Fields& fields) {
     for (const FieldLayout& field : layout(block).fields) {
-        for (const std::string& control : {field.control, field.partner}) {
-            if (std::find(kParameterCombos.begin(), kParameterCombos.end(), control) !=
-                kParameterCombos.end()) {
-                settleCombo(control, fields);
-            }
+        settleCombo(field.control, fields);
+        if (!field.partner.empty()) {
+            settleCombo(field.partner, fields);
         }
     }
 }

@@ -57,6 +57,12 @@ void FieldStore::setItems(std::string_view name, const std::vector<std::string>&
     c.text.clear();
 }
 
+void FieldStore::set(std::string_view name, std::string text, int index) {
+    Control& c = at(name);
+    c.text = std::move(text);
+    c.index = index;
+}
+
 const std::vector<std::string>& FieldStore::items(std::string_view name) const {
     static const std::vector<std::string> none;
     const Control* c = find(name);

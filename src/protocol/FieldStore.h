@@ -18,6 +18,8 @@ public:
     void setItems(std::string_view name, const std::vector<std::string>& items) override;
 
     const std::vector<std::string>& items(std::string_view name) const;
+    // Both at once, as a widget shows them, whatever the list says.
+    void set(std::string_view name, std::string text, int index);
 
 private:
     struct Control {

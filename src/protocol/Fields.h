@@ -8,7 +8,7 @@ namespace morvent {
 
 // The parameter values live in the controls of whatever front end is running: the main window's
 // widgets, or a plain store for the command-line tool and the tests. Codecs reach them only
-// through this interface, by the control's component name ("Edit23", "ComboBox5", "Label9").
+// through this interface, by the control's component name (Edit23, ComboBox5, Label9).
 //
 // Texts are UTF-8. A combo box has both a text (what its edit line shows) and a selected index
 // (-1 when no item is selected); an edit field or a label has only a text.

@@ -1,8 +1,8 @@
 #include "IdentityReply.h"
 
-#include "ComboItems.h"
 #include "Frames.h"
 #include "Latin1.h"
+#include "ParameterTable.h"
 
 #include <array>
 
@@ -49,7 +49,7 @@ int applyIdentity(std::span<const std::uint8_t> reply, Fields& fields) {
     fields.setText("Label8", id.hardware);
     fields.setText("Label9", id.firmware);
     fields.setText("Label10", id.nominalVoltage);
-    fields.setItems("ComboBox3", id.lowBatteryItems);
+    fields.setItems(voltageClassParameter().control, id.lowBatteryItems);
     fields.setText("Label11", id.maxCurrent);
     return id.maxCurrentAmperes;
 }

@@ -19,7 +19,7 @@ struct Identity {
     std::string firmware;                     // Label9: "Firmware Ver: V1.2.3.4"
     std::string nominalVoltage;               // Label10: "Nominal Voltage: 48V"
     std::string maxCurrent;                   // Label11: "Max.Current: 25A"
-    std::vector<std::string> lowBatteryItems; // ComboBox3's new list
+    std::vector<std::string> lowBatteryItems; // the low-battery list's new items
     int maxCurrentAmperes = 0; // the upper bound of "Limited Current(A):" from now on
 };
 

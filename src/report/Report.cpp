@@ -1,8 +1,8 @@
 #include "Report.h"
 
-#include "BlockLayout.h"
 #include "Descriptor.h"
 #include "FileIo.h"
+#include "ParameterModel.h"
 #include "ShownParameters.h"
 
 #include <QBuffer>
@@ -87,17 +87,18 @@ bool htmlName(const std::string& path) {
 
 } // namespace
 
-ReportContent reportOf(const Fields& pages, const Fields* held, const std::string& note,
+ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
                        const QDateTime& takenAt) {
     ReportContent content{takenAt, {}, note, {}};
     for (const char* label : {"Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
         content.identity.push_back(pages.text(label));
     }
-    for (const ShownParameter& parameter : shownParameters()) {
+    for (const ShownParameter& shown : shownParameters()) {
+        const Parameter& p = *parameter(shown.control);
         content.rows.push_back(
-            {std::string(layout(parameter.block).title), parameter.section, parameter.label,
-             parameter.column, parameter.unit, shownValue(pages, parameter.control),
-             held ? std::optional(shownValue(*held, parameter.control)) : std::nullopt});
+            {std::string(blockTitle(shown.block)), shown.inGrid ? "grid" : "", shown.label,
+             shown.column, shown.unit, shownValue(pages, shown.control),
+             model && model->isChanged(p) ? std::optional(model->heldText(p)) : std::nullopt});
     }
     return content;
 }

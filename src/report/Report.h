@@ -15,6 +15,8 @@ class QPagedPaintDevice;
 
 namespace morvent {
 
+class ParameterModel;
+
 // One parameter of a report: where the page shows it, and its value.
 struct ReportRow {
     std::string page;    // the page's tab caption
@@ -22,10 +24,11 @@ struct ReportRow {
     std::string label;   // for a grid: its row
     std::string column;  // for a grid: its column head
     std::string unit;
-    std::string value;               // as the page shows it
-    std::optional<std::string> held; // what the controller holds, where that is known
+    std::string value; // as the page shows it
+    // Where the value is not what the controller holds: what it holds, as the page would show it.
+    std::optional<std::string> held;
 
-    bool changed() const { return held && *held != value; }
+    bool changed() const { return held.has_value(); }
 };
 
 // What a report says: when, of which controller, a line for the bike or customer, and every
@@ -37,9 +40,10 @@ struct ReportContent {
     std::vector<ReportRow> rows;
 };
 
-// The report of the values the pages hold, with what the controller holds where held is given
-// (a Fields of the same controls). The identity lines are the Controller Info labels' texts.
-ReportContent reportOf(const Fields& pages, const Fields* held, const std::string& note,
+// The report of the values the pages hold; given the model, each value that is not what the
+// controller holds is marked with the controller's. The identity lines are the Controller Info
+// labels' texts.
+ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
                        const QDateTime& takenAt = QDateTime::currentDateTime());
 
 // The report as an HTML page: a heading, the identity, and a table per part of each page, grids

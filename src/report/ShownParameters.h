@@ -1,29 +1,26 @@
 #pragma once
 
-#include "BlockLayout.h"
 #include "Fields.h"
+#include "ParameterTable.h"
 
 #include <string>
 #include <vector>
 
 namespace morvent {
 
-// One parameter control as its page shows it, in the order the page shows them: for a report,
-// or a list of differences, that a technician reads as they read the pages.
+// One parameter control as its page shows it, for a report or a list of differences.
 struct ShownParameter {
-    Block block;         // its page
-    std::string section; // the part of the page: "" for plain rows, else a grid's title
-    std::string label;   // as the page shows it, without the trailing colon; a grid's row
-    std::string column;  // a grid's column head; "" for plain rows
-    std::string unit;    // from the parameter table; "" where it has none
+    Block block;        // its page
+    bool inGrid;        // a cell of a grid (the assist levels, the torque map), else a plain row
+    std::string label;  // the caption without its trailing colon; a grid cell's row
+    std::string column; // a grid cell's column heading
+    std::string full;   // the whole caption: "Error Voltage: Min", "Spd20 Start(Kg)"
+    std::string unit;
     std::string control;
 };
 
-// Every parameter control of the four pages, page by page, each page top to bottom.
+// Every parameter control of the four pages, page by page, from the parameter table.
 const std::vector<ShownParameter>& shownParameters();
-
-// "Limit Current(%) Assit3", "Start(Kg) Spd20", "Low Battery Protect(V)".
-std::string fullLabel(const ShownParameter& parameter);
 
 // The value as the page shows it: a field's text, a list's shown item.
 std::string shownValue(const Fields& fields, const std::string& control);

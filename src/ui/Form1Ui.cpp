@@ -1,10 +1,9 @@
 #include "Form1Ui.h"
 
 #include "ClickableLabel.h"
-#include "ComboItems.h"
 #include "DigitsOnlyFilter.h"
 #include "LiveReadingsReply.h"
-#include "ParameterDefinitions.h"
+#include "ParameterTable.h"
 #include "PortComboBox.h"
 
 #include <QAction>
@@ -50,6 +49,20 @@ QStringList toQt(const std::vector<std::string>& items) {
         list.append(QString::fromStdString(item));
     }
     return list;
+}
+
+// A parameter control's list and caption, as the parameter table has them.
+const Parameter& row(const QString& control) {
+    return *parameter(control.toStdString());
+}
+QStringList itemsOf(const char* control) {
+    return toQt(row(QLatin1String(control)).items);
+}
+QString labelOf(const QString& control) {
+    return QString::fromStdString(row(control).label);
+}
+QString columnOf(const QString& control) {
+    return QString::fromStdString(row(control).column);
 }
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false) {
@@ -143,11 +156,11 @@ QVBoxLayout* makePageLayout(QWidget* page) {
 } // namespace
 
 QStringList Form1Ui::wheelSizeItems() {
-    return toQt(comboItems("ComboBox4"));
+    return itemsOf("ComboBox4");
 }
 
 QStringList Form1Ui::speedMeterItems() {
-    return toQt(comboItems("ComboBox5"));
+    return itemsOf("ComboBox5");
 }
 
 QString Form1Ui::webAddress() {
@@ -180,19 +193,18 @@ QPushButton* Form1Ui::makeUndoButton(Page page, QWidget* sheet) {
     return undo;
 }
 
-QLineEdit* Form1Ui::addEditRow(QGridLayout* grid, int row, const QString& caption, int n) {
+QLineEdit* Form1Ui::addEditRow(QGridLayout* grid, int row, int n) {
     QWidget* parent = grid->parentWidget();
-    QLabel* label = makeLabel(caption, parent);
     QLineEdit* field = makeEdit(n, parent);
+    QLabel* label = makeLabel(labelOf(field->objectName()), parent);
     label->setBuddy(field);
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1, Qt::AlignLeft);
     return field;
 }
 
-QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, const QString& caption,
-                                QComboBox* combo) {
-    QLabel* label = makeLabel(caption, grid->parentWidget());
+QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, QComboBox* combo) {
+    QLabel* label = makeLabel(labelOf(combo->objectName()), grid->parentWidget());
     label->setBuddy(combo);
     grid->addWidget(label, row, 0);
     grid->addWidget(combo, row, 1, Qt::AlignLeft);
@@ -355,11 +367,11 @@ QWidget* Form1Ui::setupBasicPage() {
 
     auto* top = makeFormGrid();
     layout->addLayout(top);
-    ComboBox3 = makeCombo("ComboBox3", true, toQt(comboItems("ComboBox3")), kShortComboWidth, page);
+    ComboBox3 = makeCombo("ComboBox3", true, itemsOf("ComboBox3"), kShortComboWidth, page);
     // The voltage stays blank until a controller reports it or the technician picks one.
     ComboBox3->setCurrentIndex(-1);
-    addComboRow(top, 0, QStringLiteral("Low Battery Protect(V):"), ComboBox3);
-    addEditRow(top, 1, QStringLiteral("Limited Current(A):"), 1);
+    addComboRow(top, 0, ComboBox3);
+    addEditRow(top, 1, 1);
     top->setColumnMinimumWidth(0, 170);
     top->setColumnStretch(2, 1);
 
@@ -367,12 +379,14 @@ QWidget* Form1Ui::setupBasicPage() {
     auto* assist = makeFormGrid();
     assist->setVerticalSpacing(5);
     layout->addLayout(assist);
-    assist->addWidget(makeLabel(QStringLiteral("Limit Current(%)"), page), 0, 1);
-    assist->addWidget(makeLabel(QStringLiteral("Limit Spd(%)"), page), 0, 2);
     for (int row = 0; row < 10; ++row) {
-        QLabel* label = makeLabel(QStringLiteral("Assit%1:").arg(row), page);
-        QLineEdit* current = makeEdit(row == 0 ? 2 : 2 + row, page);
+        QLineEdit* current = makeEdit(2 + row, page);
         QLineEdit* speed = makeEdit(12 + row, page);
+        if (row == 0) {
+            assist->addWidget(makeLabel(columnOf(current->objectName()), page), 0, 1);
+            assist->addWidget(makeLabel(columnOf(speed->objectName()), page), 0, 2);
+        }
+        QLabel* label = makeLabel(labelOf(current->objectName()), page);
         label->setBuddy(current);
         assist->addWidget(label, row + 1, 0);
         assist->addWidget(current, row + 1, 1, Qt::AlignLeft);
@@ -387,10 +401,10 @@ QWidget* Form1Ui::setupBasicPage() {
     layout->addLayout(meter);
     // Both lists are filled when the window is first shown (wheelSizeItems, speedMeterItems).
     ComboBox4 = makeCombo("ComboBox4", true, {}, kShortComboWidth, page);
-    addComboRow(meter, 0, QStringLiteral("Wheel Diameler(Inch): "), ComboBox4);
+    addComboRow(meter, 0, ComboBox4);
     ComboBox5 = makeCombo("ComboBox5", false, {}, kWideComboWidth, page);
-    addComboRow(meter, 1, QStringLiteral("Speed Meter Model: "), ComboBox5);
-    addEditRow(meter, 2, QStringLiteral("SpdMeter Signal: "), 22);
+    addComboRow(meter, 1, ComboBox5);
+    addEditRow(meter, 2, 22);
     meter->setColumnMinimumWidth(0, 170);
     meter->setColumnStretch(2, 1);
 
@@ -409,28 +423,26 @@ QWidget* Form1Ui::setupPedalAssistPage() {
     auto* grid = makeFormGrid();
     layout->addLayout(grid);
 
-    ComboBox6 = makeCombo("ComboBox6", true, toQt(comboItems("ComboBox6")), kWideComboWidth, page);
-    addComboRow(grid, 0, QStringLiteral("Pedal Type: "), ComboBox6);
-    ComboBox7 = makeCombo("ComboBox7", true, toQt(comboItems("ComboBox7")), kWideComboWidth, page);
+    ComboBox6 = makeCombo("ComboBox6", true, itemsOf("ComboBox6"), kWideComboWidth, page);
+    addComboRow(grid, 0, ComboBox6);
+    ComboBox7 = makeCombo("ComboBox7", true, itemsOf("ComboBox7"), kWideComboWidth, page);
     // The assist level reads "By Display's Command" with no item selected: a write made before
     // a read or a choice sends the code of no selection, not that of the first item.
     ComboBox7->setCurrentIndex(-1);
     ComboBox7->setEditText(QStringLiteral("By Display's Command"));
-    addComboRow(grid, 1, QStringLiteral("Disignated Assist: "), ComboBox7);
-    ComboBox8 = makeCombo("ComboBox8", true, toQt(comboItems("ComboBox8")), kWideComboWidth, page);
-    addComboRow(grid, 2, QStringLiteral("Speed Limited: "), ComboBox8);
-    addEditRow(grid, 3, QStringLiteral("Start Current(%): "), 23);
-    ComboBox9 = makeCombo("ComboBox9", true, toQt(comboItems("ComboBox9")), kShortComboWidth, page);
-    addComboRow(grid, 4, QStringLiteral("Slow-Start Mode(1-8): "), ComboBox9);
-    addEditRow(grid, 5, QStringLiteral("Startup Dgree(Signal No.): "), 24);
-    ComboBox10 =
-        makeCombo("ComboBox10", true, toQt(comboItems("ComboBox10")), kWideComboWidth, page);
-    addComboRow(grid, 6, QStringLiteral("Work Mode(Angular Speed of pedal/wheel*10): "),
-                ComboBox10);
-    addEditRow(grid, 7, QStringLiteral("Time of stop(x10ms): "), 25);
-    addEditRow(grid, 8, QStringLiteral("Current Decay(1-8): "), 26);
-    addEditRow(grid, 9, QStringLiteral("Stop Decay(x10ms): "), 27);
-    addEditRow(grid, 10, QStringLiteral("Keep Current(%)"), 31);
+    addComboRow(grid, 1, ComboBox7);
+    ComboBox8 = makeCombo("ComboBox8", true, itemsOf("ComboBox8"), kWideComboWidth, page);
+    addComboRow(grid, 2, ComboBox8);
+    addEditRow(grid, 3, 23);
+    ComboBox9 = makeCombo("ComboBox9", true, itemsOf("ComboBox9"), kShortComboWidth, page);
+    addComboRow(grid, 4, ComboBox9);
+    addEditRow(grid, 5, 24);
+    ComboBox10 = makeCombo("ComboBox10", true, itemsOf("ComboBox10"), kWideComboWidth, page);
+    addComboRow(grid, 6, ComboBox10);
+    addEditRow(grid, 7, 25);
+    addEditRow(grid, 8, 26);
+    addEditRow(grid, 9, 27);
+    addEditRow(grid, 10, 31);
     alignLabelsRight(grid);
     grid->setColumnStretch(2, 1);
 
@@ -449,18 +461,15 @@ QWidget* Form1Ui::setupThrottleHandlePage() {
     auto* grid = makeFormGrid();
     layout->addLayout(grid);
 
-    addEditRow(grid, 0, QStringLiteral("Start Voltage(x100mv): "), 28);
-    addEditRow(grid, 1, QStringLiteral("End Voltage(x100mV): "), 29);
-    ComboBox11 =
-        makeCombo("ComboBox11", true, toQt(comboItems("ComboBox11")), kWideComboWidth, page);
-    addComboRow(grid, 2, QStringLiteral("Mode: "), ComboBox11);
-    ComboBox12 =
-        makeCombo("ComboBox12", true, toQt(comboItems("ComboBox12")), kWideComboWidth, page);
-    addComboRow(grid, 3, QStringLiteral("Designated Assist: "), ComboBox12);
-    ComboBox13 =
-        makeCombo("ComboBox13", true, toQt(comboItems("ComboBox13")), kWideComboWidth, page);
-    addComboRow(grid, 4, QStringLiteral("Speed Limited: "), ComboBox13);
-    addEditRow(grid, 5, QStringLiteral("Start Current(%): "), 30);
+    addEditRow(grid, 0, 28);
+    addEditRow(grid, 1, 29);
+    ComboBox11 = makeCombo("ComboBox11", true, itemsOf("ComboBox11"), kWideComboWidth, page);
+    addComboRow(grid, 2, ComboBox11);
+    ComboBox12 = makeCombo("ComboBox12", true, itemsOf("ComboBox12"), kWideComboWidth, page);
+    addComboRow(grid, 3, ComboBox12);
+    ComboBox13 = makeCombo("ComboBox13", true, itemsOf("ComboBox13"), kWideComboWidth, page);
+    addComboRow(grid, 4, ComboBox13);
+    addEditRow(grid, 5, 30);
     alignLabelsRight(grid);
     grid->setColumnStretch(2, 1);
 
@@ -506,33 +515,28 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
 
     // Columns: caption, band or bound, field, unit, gap, then band or bound, field, unit again.
     const QString mV = QStringLiteral("mV");
-    const auto field = [&](int row, int column, int span, const QString& caption, int n,
-                           const QString& unit) {
-        QLabel* label = makeLabel(caption, box);
+    const auto field = [&](int row, int column, int span, int n, const QString& unit) {
         QLineEdit* f = makeEdit(n, box);
+        QLabel* label = makeLabel(labelOf(f->objectName()), box);
         label->setBuddy(f);
         grid->addWidget(label, row, column, 1, span);
         grid->addWidget(f, row, column + span);
         grid->addWidget(makeLabel(unit, box), row, column + span + 1);
     };
-    const auto caption = [&](int row, const QString& text) {
-        grid->addWidget(makeLabel(text, box), row, 0);
+    const auto caption = [&](int row, int n) {
+        grid->addWidget(makeLabel(columnOf(QString::fromStdString(editName(n))), box), row, 0);
     };
 
-    field(0, 0, 2, QStringLiteral("Base Voltage:"), 32, mV);
-    caption(1, QStringLiteral("Error Voltage:"));
-    field(1, 1, 1, QStringLiteral("Min"), 33, mV);
-    field(1, 5, 1, QStringLiteral("Max"), 34, mV);
-    caption(2, QStringLiteral("Delta Voltage:"));
-    field(2, 1, 1, QStringLiteral("0 - 5 Kg:"), 35, mV);
-    field(3, 1, 1, QStringLiteral("10 - 15 Kg:"), 36, mV);
-    field(4, 1, 1, QStringLiteral("20 - 30 Kg:"), 37, mV);
-    field(5, 1, 1, QStringLiteral("40 - 50 Kg:"), 38, mV);
-    field(2, 5, 1, QStringLiteral("5 - 10 Kg:"), 39, mV);
-    field(3, 5, 1, QStringLiteral("15 - 20 Kg:"), 40, mV);
-    field(4, 5, 1, QStringLiteral("30 - 40 Kg:"), 41, mV);
-    field(5, 5, 1, QStringLiteral("50 - 60 Kg:"), 42, mV);
-    field(6, 0, 2, QStringLiteral("0 Speed Boost Time:"), 43, QStringLiteral("×10mS"));
+    field(0, 0, 2, 32, mV);
+    caption(1, 33);
+    field(1, 1, 1, 33, mV);
+    field(1, 5, 1, 34, mV);
+    caption(2, 35);
+    // Created column by column, so the keyboard walks down the lighter bands first.
+    for (int band = 0; band < 8; ++band) {
+        field(2 + band % 4, band < 4 ? 1 : 5, 1, 35 + band, mV);
+    }
+    field(6, 0, 2, 43, QStringLiteral("×10mS"));
 
     grid->setColumnMinimumWidth(4, 24);
     grid->setColumnStretch(8, 1);
@@ -548,23 +552,21 @@ QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
 
-    const char* const columns[kTorqueGridColumns] = {"Spd0",  "Spd20", "Spd40",
-                                                     "Spd60", "Spd80", "Spd100"};
-    const char* const rows[kTorqueGridRows] = {
-        "Start(Kg):", "Full(Kg):",   "Return(Kg):", "MinCur(%):",
-        "MaxCur(%):", "KeepCur(%):", "CurDecy:",    "StarDegree:"};
+    const auto cell = [](int r, int c) {
+        return QString::fromStdString(editName(torqueGridEdit(r, c)));
+    };
     for (int c = 0; c < kTorqueGridColumns; ++c) {
-        grid->addWidget(makeHead(QLatin1String(columns[c]), box), 0, c + 1);
+        grid->addWidget(makeHead(columnOf(cell(0, c)), box), 0, c + 1);
     }
     for (int r = 0; r < kTorqueGridRows; ++r) {
-        QLabel* head = makeLabel(QLatin1String(rows[r]), box);
+        QLabel* head = makeLabel(labelOf(cell(r, 0)), box);
         grid->addWidget(head, r + 1, 0);
         for (int c = 0; c < kTorqueGridColumns; ++c) {
-            QLineEdit* cell = makeEdit(torqueGridEdit(r, c), box);
+            QLineEdit* field = makeEdit(torqueGridEdit(r, c), box);
             if (c == 0) {
-                head->setBuddy(cell);
+                head->setBuddy(field);
             }
-            grid->addWidget(cell, r + 1, c + 1, Qt::AlignHCenter);
+            grid->addWidget(field, r + 1, c + 1, Qt::AlignHCenter);
         }
     }
     grid->setColumnStretch(7, 1);
@@ -648,6 +650,11 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     Quit1->setObjectName(QStringLiteral("Quit1"));
     // Spelled out: some desktops' key schemes bind no quitting key.
     Quit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EditMenu = MainMenu1->addMenu(QStringLiteral("Edit"));
+    EditMenu->setObjectName(QStringLiteral("EditMenu"));
+    ReviewChanges1 = EditMenu->addAction(QStringLiteral("Review Changes..."));
+    ReviewChanges1->setObjectName(QStringLiteral("ReviewChanges1"));
+    ReviewChanges1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     // A command of its own on the bar, triggered by a click, with no menu to open.
     Help1 = MainMenu1->addAction(QStringLiteral("Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
@@ -655,10 +662,9 @@ void Form1Ui::setupMenu(QMainWindow* window) {
 }
 
 void Form1Ui::setupHelp(QMainWindow* window) {
-    for (const ParameterDefinition& definition : parameterDefinitions()) {
-        const QString name = QString::fromStdString(definition.control);
-        if (auto* control = window->findChild<QWidget*>(name)) {
-            control->setToolTip(QString::fromStdString(parameterHelp(definition.control)));
+    for (const Parameter& p : parameterTable()) {
+        if (auto* control = window->findChild<QWidget*>(QString::fromStdString(p.control))) {
+            control->setToolTip(QString::fromStdString(parameterHelp(p.control)));
         }
     }
     for (const FieldLayout& reading : liveReadingFields()) {

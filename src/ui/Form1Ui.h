@@ -125,6 +125,8 @@ public:
     QAction* ExportReport1 = nullptr;
     QAction* Print1 = nullptr;
     QAction* Quit1 = nullptr;
+    QMenu* EditMenu = nullptr;
+    QAction* ReviewChanges1 = nullptr;
     QAction* Help1 = nullptr;
 
     // Installed on all 96 edits.
@@ -145,9 +147,10 @@ private:
     void setupHelp(QMainWindow* window);
 
     QLineEdit* makeEdit(int n, QWidget* parent);
-    // A labelled field on a row of a grid: the label in column 0, the field in column 1.
-    QLineEdit* addEditRow(QGridLayout* grid, int row, const QString& caption, int n);
-    QComboBox* addComboRow(QGridLayout* grid, int row, const QString& caption, QComboBox* combo);
+    // A field on a row of a grid, captioned from the parameter table: the label in column 0, the
+    // field in column 1.
+    QLineEdit* addEditRow(QGridLayout* grid, int row, int n);
+    QComboBox* addComboRow(QGridLayout* grid, int row, QComboBox* combo);
 
     std::array<QLineEdit*, kEditCount> m_edits{};
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace morvent {
 
@@ -35,6 +36,17 @@ void QtMessageBoxes::plain(const QString& text) {
 
 void QtMessageBoxes::generalError(const QString& text) {
     show(QMessageBox::Critical, kApplicationTitle, withFullStop(text));
+}
+
+bool QtMessageBoxes::proceed(const QString& text, const QString& proceed) {
+    QMessageBox box(QMessageBox::Warning, kApplicationTitle, text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* go = box.addButton(proceed, QMessageBox::DestructiveRole);
+    QPushButton* stay = box.addButton(QStringLiteral("Stay"), QMessageBox::RejectRole);
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() == go;
 }
 
 } // namespace morvent

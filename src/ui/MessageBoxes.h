@@ -19,6 +19,10 @@ public:
     // The application's title, stop icon: an error no handler dealt with. Shows the text with
     // the full-stop rule applied.
     virtual void generalError(const QString& text) = 0;
+    // The application's title, warning icon, a button named `proceed` and "Stay" (the default,
+    // and what Esc answers): before something that would lose what the user typed. True when
+    // the user goes ahead.
+    virtual bool proceed(const QString& text, const QString& proceed) = 0;
 };
 
 // The title of the plain box and of the general error display.
@@ -37,6 +41,7 @@ public:
     void information(const QString& text) override;
     void plain(const QString& text) override;
     void generalError(const QString& text) override;
+    bool proceed(const QString& text, const QString& proceed) override;
 };
 
 } // namespace morvent

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ComboItems.h"
 #include "FieldStore.h"
 #include "ParameterTable.h"
 #include "ReplacedFiles.h"
@@ -53,7 +52,7 @@ inline FieldStore distinctSet(int seed) {
     FieldStore fields;
     fillParameterCombos(fields);
     int n = 0;
-    for (const ParameterRow& row : parameterRows()) {
+    for (const Parameter& row : parameterTable()) {
         const int value = seed * 1000 + ++n;
         if (row.kind == ParameterKind::Number) {
             fields.setText(row.control, std::to_string(n % 10 == 7 ? -value : value));
@@ -69,7 +68,7 @@ inline FieldStore distinctSet(int seed) {
 // What a file can carry of each control: a text, or a list's selected index.
 inline std::vector<std::string> snapshot(const Fields& fields) {
     std::vector<std::string> values;
-    for (const ParameterRow& row : parameterRows()) {
+    for (const Parameter& row : parameterTable()) {
         values.push_back(row.control +
                          (row.kind == ParameterKind::Number
                               ? "=" + fields.text(row.control)

@@ -2,7 +2,7 @@
 // the controller's status byte after.
 
 #include "BlockCodec.h"
-#include "ParameterDefinitions.h"
+#include "ParameterTable.h"
 #include "StatusTable.h"
 #include "TestFields.h"
 #include "WriteChecks.h"
@@ -53,8 +53,7 @@ TEST_P(WriteCheck, RefusesTheFirstFieldOutOfRangeInItsOrder) {
     } else {
         const std::string message =
             "The " + std::string(c.name) + " is out of range,Please input again.";
-        EXPECT_EQ(refusal, (Refusal{message, c.control,
-                                    layout(parameterDefinition(c.control)->block).page}));
+        EXPECT_EQ(refusal, (Refusal{message, c.control, layout(parameter(c.control)->block).page}));
     }
 }
 

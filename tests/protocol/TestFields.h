@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ComboItems.h"
 #include "EditNames.h"
 #include "FieldStore.h"
 #include "Frames.h"
+#include "ParameterTable.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +53,10 @@ inline FieldStore windowFields(bool valid = false) {
         for (int n = 1; n <= kEditCount; ++n) {
             fields.setText(editName(n), "1");
         }
-        for (const std::string_view combo : kParameterCombos) {
-            fields.setSelectedIndex(combo, 0);
+        for (const Parameter& p : parameterTable()) {
+            if (p.isCombo()) {
+                fields.setSelectedIndex(p.control, 0);
+            }
         }
         fields.setText("ComboBox3", "20");
     }

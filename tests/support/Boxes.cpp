@@ -17,6 +17,11 @@ void ProgramBoxes::generalError(const QString& text) {
     keep("error", withFullStop(text));
 }
 
+bool ProgramBoxes::proceed(const QString& text, const QString&) {
+    keep("question", text);
+    return true;
+}
+
 void ProgramBoxes::keep(const char* kind, const QString& text) {
     last = text;
     if (m_print) {

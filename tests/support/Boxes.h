@@ -17,7 +17,13 @@ public:
     void generalError(const QString& text) override {
         shown.push_back("error: " + withFullStop(text));
     }
+    // Recorded as "question: TEXT [PROCEED/Stay]", answered with `goAhead`.
+    bool proceed(const QString& text, const QString& proceed) override {
+        shown.push_back("question: " + text + " [" + proceed + "/Stay]");
+        return goAhead;
+    }
     std::vector<QString> shown;
+    bool goAhead = true;
 };
 
 // Message boxes for programs that run unattended (benchmarks, picture programs): the last text
@@ -29,6 +35,8 @@ public:
     void information(const QString& text) override;
     void plain(const QString& text) override;
     void generalError(const QString& text) override;
+    // Unattended: goes ahead.
+    bool proceed(const QString& text, const QString& proceed) override;
 
     QString last;
     int informationCount = 0;

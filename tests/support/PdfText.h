@@ -5,8 +5,7 @@
 
 namespace morvent::test {
 
-// The text of a PDF as pdftotext reads it, laid out as on the page, pages ended by form feeds:
-// text, not a picture of text. Empty when it cannot be read.
+// The text of a PDF laid out as on its pages, each ended by a form feed; empty if unreadable.
 inline QString pdfText(const QString& pdf) {
     QProcess reader;
     reader.start(QStringLiteral("pdftotext"),

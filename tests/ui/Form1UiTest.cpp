@@ -1,12 +1,11 @@
 // The main window's controls: names and pages, typing, the codecs' access.
 
 #include "Form1Ui.h"
+#include "BlockLayout.h"
 #include "ClickableLabel.h"
-#include "ComboItems.h"
 #include "DigitsOnlyFilter.h"
 #include "FieldStore.h"
 #include "Layout.h"
-#include "ParameterDefinitions.h"
 #include "WidgetFields.h"
 #include "WindowPlacement.h"
 
@@ -62,7 +61,7 @@ TEST_F(Form1UiTest, EveryControlCarriesItsNameOnItsPage) {
         }
     }
     controls.emplace_back(QStringLiteral("PlotButton"), ui.GroupBoxAboutTq);
-    for (const ParameterDefinition& definition : parameterDefinitions()) {
+    for (const Parameter& definition : parameterTable()) {
         QWidget* page = ui.TabbedNotebook1->widget(layout(definition.block).page);
         controls.emplace_back(QString::fromStdString(definition.control), page);
         const QString tip = window.findChild<QWidget*>(definition.control.c_str())->toolTip();

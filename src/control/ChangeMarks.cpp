@@ -1,0 +1,153 @@
+#include "ChangeMarks.h"
+
+#include "BlockLayout.h"
+#include "ComparisonMarks.h"
+#include "FieldOverlay.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStatusBar>
+
+#include <algorithm>
+
+namespace morvent {
+
+namespace {
+
+// A folded corner at the field's top right: a shape, so it reads without colour.
+class ChangedSign final : public FieldOverlay {
+public:
+    static constexpr int kSize = 9;
+
+    explicit ChangedSign(QWidget& target) : FieldOverlay(target, QStringLiteral("Changed")) {
+        follow();
+    }
+
+protected:
+    QRect placed(const QRect& target) const override {
+        return {target.right() - kSize + 1, target.top(), kSize, kSize};
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Base), 1));
+        painter.setBrush(palette().color(QPalette::WindowText));
+        painter.drawPolygon(QPolygonF(
+            {QPointF(0.5, 0.5), QPointF(kSize - 0.5, 0.5), QPointF(kSize - 0.5, kSize - 0.5)}));
+    }
+};
+
+} // namespace
+
+ChangeMarks::ChangeMarks(QWidget& window, QStatusBar& bar, ParameterModel& model,
+                         ComparisonMarks& comparison)
+    : QObject(&window), m_window(window), m_model(model), m_comparison(comparison) {
+    m_note = new QLabel(&bar);
+    m_note->setObjectName(QStringLiteral("ChangesNote"));
+    bar.addPermanentWidget(m_note);
+    m_note->hide();
+    for (const Parameter& p : parameterTable()) {
+        QWidget* widget = m_window.findChild<QWidget*>(QString::fromStdString(p.control));
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            connect(edit, &QLineEdit::textChanged, this, [this, &p] { mirror(p); });
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            connect(list, &QComboBox::currentIndexChanged, this, [this, &p] { mirror(p); });
+            connect(list, &QComboBox::editTextChanged, this, [this, &p] { mirror(p); });
+        }
+        mirror(p);
+    }
+    m_comparison.changesOnPage = [this](int page) { return countOnPage(page); };
+    m_comparison.ownToolTip = [this](const std::string& control) {
+        const Parameter* p = parameter(control);
+        return p ? toolTip(*p) : QString();
+    };
+    m_model.changed = [this](const Parameter* p) {
+        if (p) {
+            refresh(*p);
+            report();
+        } else {
+            refreshAll();
+        }
+    };
+}
+
+void ChangeMarks::mirror(const Parameter& p) {
+    QWidget* widget = m_window.findChild<QWidget*>(QString::fromStdString(p.control));
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        m_model.show(p.control, edit->text().toStdString(), -1);
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        m_model.show(p.control, list->currentText().toStdString(), list->currentIndex());
+    }
+}
+
+int ChangeMarks::countOnPage(int page) const {
+    return static_cast<int>(std::count_if(m_changed.begin(), m_changed.end(), [page](auto* p) {
+        return layout(p->block).page == page;
+    }));
+}
+
+QString ChangeMarks::countText(int changes) {
+    if (changes == 0) {
+        return {};
+    }
+    return changes == 1 ? QStringLiteral("1 change not written")
+                        : QStringLiteral("%1 changes not written").arg(changes);
+}
+
+QString ChangeMarks::toolTip(const Parameter& p) const {
+    const QString help = QString::fromStdString(parameterHelp(p.control));
+    if (!m_changed.contains(&p)) {
+        return help;
+    }
+    return QStringLiteral("Changed: the controller holds %1.\n")
+               .arg(QString::fromStdString(m_model.heldText(p))) +
+           help;
+}
+
+void ChangeMarks::refresh(const Parameter& p) {
+    const bool changed = m_model.isChanged(p);
+    if (changed == m_changed.contains(&p) && !changed) {
+        return;
+    }
+    QWidget* widget = m_window.findChild<QWidget*>(QString::fromStdString(p.control));
+    if (!widget) {
+        return;
+    }
+    QPointer<QWidget>& sign = m_signs[&p];
+    if (changed) {
+        m_changed.insert(&p);
+        if (!sign) {
+            sign = new ChangedSign(*widget);
+        }
+    } else {
+        m_changed.erase(&p);
+        delete sign.data();
+    }
+    // While a comparison marks the field, its tooltip is the comparison's.
+    if (!m_comparison.isMarked(p.control)) {
+        widget->setToolTip(toolTip(p));
+    }
+}
+
+void ChangeMarks::refreshAll() {
+    for (const Parameter& p : parameterTable()) {
+        refresh(p);
+    }
+    // The count may stay while the pages holding the changes do not.
+    m_comparison.report();
+    report();
+}
+
+void ChangeMarks::report() {
+    const QString text = countText(count());
+    if (text != m_note->text()) {
+        m_note->setText(text);
+        m_note->setVisible(!text.isEmpty());
+        m_comparison.report();
+    }
+    emit changesUpdated();
+}
+
+} // namespace morvent

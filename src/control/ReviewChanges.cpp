@@ -1,0 +1,117 @@
+#include "ReviewChanges.h"
+
+#include "BlockLayout.h"
+#include "ChangeMarks.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <set>
+
+namespace morvent {
+
+namespace {
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterModel& model,
+                             Fields& fields, ChangeMarks& marks, std::function<void()> writeFlash)
+    : QDialog(&window), m_window(window), m_notebook(notebook), m_model(model), m_fields(fields) {
+    setObjectName(QStringLiteral("ReviewChanges"));
+    setWindowTitle(QStringLiteral("Review Changes"));
+    auto* layout = new QVBoxLayout(this);
+    m_table = new QTableWidget(0, 5, this);
+    m_table->setObjectName(QStringLiteral("ChangesTable"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Page"), QStringLiteral("Field"),
+                                        QStringLiteral("Unit"), QStringLiteral("Controller"),
+                                        QStringLiteral("Page value")});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_table);
+    m_putBack = new QPushButton(QStringLiteral("Put Back"), this);
+    m_putBack->setObjectName(QStringLiteral("PutBack"));
+    m_putBack->setToolTip(QStringLiteral("Give the selected fields the controller's values"));
+    m_writeFlash = new QPushButton(QStringLiteral("Write Flash"), this);
+    m_writeFlash->setObjectName(QStringLiteral("ReviewWriteFlash"));
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_putBack);
+    buttons->addWidget(m_writeFlash);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    // Enter goes to the field, not to a button.
+    for (QPushButton* button : {m_putBack, m_writeFlash, close}) {
+        button->setAutoDefault(false);
+    }
+    resize(640, 360);
+
+    connect(m_table, &QTableWidget::itemActivated, this,
+            [this](QTableWidgetItem* item) { goTo(item->row()); });
+    connect(m_putBack, &QPushButton::clicked, this, [this] { putBack(); });
+    connect(m_writeFlash, &QPushButton::clicked, this, std::move(writeFlash));
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(&marks, &ChangeMarks::changesUpdated, this, [this] {
+        if (isVisible()) {
+            refresh();
+        }
+    });
+}
+
+void ReviewChanges::showEvent(QShowEvent* event) {
+    refresh();
+    QDialog::showEvent(event);
+}
+
+void ReviewChanges::refresh() {
+    std::set<const Parameter*> selected;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) {
+        selected.insert(m_rows.at(static_cast<std::size_t>(index.row())));
+    }
+    m_rows = m_model.changes();
+    m_table->setRowCount(static_cast<int>(m_rows.size()));
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const Parameter& p = *m_rows[static_cast<std::size_t>(row)];
+        const ShownValue shown = m_model.shown(p);
+        const QStringList cells{qt(p.section()), qt(shownLabel(p)).trimmed(), qt(p.unit),
+                                qt(m_model.heldText(p)), qt(shown.text)};
+        for (int column = 0; column < cells.size(); ++column) {
+            m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
+        }
+        if (selected.contains(&p)) {
+            m_table->selectRow(row);
+        }
+    }
+    m_putBack->setEnabled(!m_rows.empty());
+}
+
+void ReviewChanges::goTo(int row) {
+    const Parameter& p = *m_rows.at(static_cast<std::size_t>(row));
+    m_notebook.setCurrentIndex(morvent::layout(p.block).page);
+    if (auto* field = m_window.findChild<QWidget*>(qt(p.control))) {
+        m_window.activateWindow();
+        field->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void ReviewChanges::putBack() {
+    std::vector<const Parameter*> chosen;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows()) {
+        chosen.push_back(m_rows.at(static_cast<std::size_t>(index.row())));
+    }
+    for (const Parameter* p : chosen) {
+        m_model.putBack(*p, m_fields);
+    }
+}
+
+} // namespace morvent

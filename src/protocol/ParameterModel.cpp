@@ -1,0 +1,159 @@
+#include "ParameterModel.h"
+
+#include "NumberConversion.h"
+
+#include <algorithm>
+
+namespace morvent {
+
+namespace {
+
+// What a value would go to the controller as, as far as telling two apart needs: a list's item,
+// a wheel size or a number; nothing for a text that is no number, which differs from every value.
+std::optional<std::int64_t> sent(const Parameter& p, const ShownValue& v) {
+    if (p.widget == Widget::Choice && p.encoding != Encoding::WheelSize) {
+        const auto named = std::find(p.items.begin(), p.items.end(), v.text);
+        return named != p.items.end() ? named - p.items.begin() : v.index;
+    }
+    if (p.encoding == Encoding::WheelSize && v.text == "700C") {
+        return -1;
+    }
+    return parseInteger(v.text);
+}
+
+} // namespace
+
+ParameterModel::ParameterModel() {
+    fillParameterCombos(m_shown);
+}
+
+void ParameterModel::setText(std::string_view name, std::string_view text) {
+    const ShownValue before{m_shown.text(name), m_shown.selectedIndex(name)};
+    m_shown.setText(name, text);
+    touched(name, before);
+}
+
+void ParameterModel::setSelectedIndex(std::string_view name, int index) {
+    const ShownValue before{m_shown.text(name), m_shown.selectedIndex(name)};
+    m_shown.setSelectedIndex(name, index);
+    touched(name, before);
+}
+
+void ParameterModel::setItems(std::string_view name, const std::vector<std::string>& items) {
+    const ShownValue before{m_shown.text(name), m_shown.selectedIndex(name)};
+    m_shown.setItems(name, items);
+    touched(name, before);
+}
+
+void ParameterModel::show(std::string_view control, std::string text, int index) {
+    const ShownValue before{m_shown.text(control), m_shown.selectedIndex(control)};
+    m_shown.set(control, std::move(text), index);
+    touched(control, before);
+}
+
+void ParameterModel::touched(std::string_view control, const ShownValue& before) {
+    if (changed && before != ShownValue{m_shown.text(control), m_shown.selectedIndex(control)}) {
+        if (const Parameter* p = parameter(control)) {
+            changed(p);
+        }
+    }
+}
+
+ShownValue ParameterModel::shown(const Parameter& p) const {
+    return {m_shown.text(p.control), m_shown.selectedIndex(p.control)};
+}
+
+ParameterModel::Values ParameterModel::values(Block block) const {
+    Values values;
+    for (const Parameter* p : pageParameters(block)) {
+        values.push_back(shown(*p));
+    }
+    return values;
+}
+
+void ParameterModel::put(Block block, const Values& values, Fields& into) {
+    const auto rows = pageParameters(block);
+    for (std::size_t i = 0; i < rows.size() && i < values.size(); ++i) {
+        if (rows[i]->kind == ParameterKind::SelectedIndex) {
+            into.setSelectedIndex(rows[i]->control, values[i].index);
+        } else {
+            into.setText(rows[i]->control, values[i].text);
+        }
+    }
+}
+
+void ParameterModel::learn(Block block) {
+    learn(block, values(block));
+}
+
+void ParameterModel::learn(Block block, const Values& values) {
+    m_held[slot(block)] = values;
+    if (changed) {
+        changed(nullptr);
+    }
+}
+
+void ParameterModel::learnFrom(Block block, const Fields& held) {
+    Values values;
+    for (const Parameter* p : pageParameters(block)) {
+        values.push_back({held.text(p->control), held.selectedIndex(p->control)});
+    }
+    learn(block, values);
+}
+
+void ParameterModel::forget() {
+    m_held = {};
+    if (changed) {
+        changed(nullptr);
+    }
+}
+
+std::optional<ShownValue> ParameterModel::held(const Parameter& p) const {
+    const auto& values = m_held[slot(p.block)];
+    if (!values) {
+        return std::nullopt;
+    }
+    const auto rows = pageParameters(p.block);
+    const auto at = std::find(rows.begin(), rows.end(), &p) - rows.begin();
+    return values->at(static_cast<std::size_t>(at));
+}
+
+bool ParameterModel::isChanged(const Parameter& p) const {
+    const auto h = held(p);
+    if (!h) {
+        return false;
+    }
+    const auto a = sent(p, shown(p));
+    const auto b = sent(p, *h);
+    return !a || !b || *a != *b;
+}
+
+std::vector<const Parameter*> ParameterModel::changes() const {
+    std::vector<const Parameter*> rows;
+    for (const Parameter& p : parameterTable()) {
+        if (isChanged(p)) {
+            rows.push_back(&p);
+        }
+    }
+    return rows;
+}
+
+std::string ParameterModel::heldText(const Parameter& p) const {
+    const auto h = held(p);
+    if (!h) {
+        return {};
+    }
+    return h->text.empty() ? "nothing" : h->text;
+}
+
+void ParameterModel::putBack(const Parameter& p, Fields& into) const {
+    if (const auto h = held(p)) {
+        if (p.kind == ParameterKind::SelectedIndex) {
+            into.setSelectedIndex(p.control, h->index);
+        } else {
+            into.setText(p.control, h->text);
+        }
+    }
+}
+
+} // namespace morvent

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "FieldStore.h"
+#include "ParameterTable.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace morvent {
+
+// A parameter control's value as a page shows it: a combo box has both.
+struct ShownValue {
+    std::string text;
+    int index = -1;
+    bool operator==(const ShownValue&) const = default;
+};
+
+// The parameter set: every value the pages show, and per block what the controller is known to
+// hold in this connection (the values last read from it, accepted by it, or read aside to
+// compare). A value shown that differs from the one held is a change not yet written. Blocks the
+// controller has not told about have no changes: nothing is known to differ from.
+//
+// As Fields it is the pages without widgets, with the window's behaviour of combo boxes (see
+// FieldStore), every list filled from the parameter table. A window keeps its widgets and the
+// model alike through show().
+class ParameterModel final : public Fields {
+public:
+    using Values = std::vector<ShownValue>; // a block's controls in table order
+
+    ParameterModel();
+
+    std::string text(std::string_view name) const override { return m_shown.text(name); }
+    void setText(std::string_view name, std::string_view text) override;
+    int selectedIndex(std::string_view name) const override { return m_shown.selectedIndex(name); }
+    void setSelectedIndex(std::string_view name, int index) override;
+    int itemCount(std::string_view name) const override { return m_shown.itemCount(name); }
+    void setItems(std::string_view name, const std::vector<std::string>& items) override;
+
+    // What a page's control shows now, as its widget has it.
+    void show(std::string_view control, std::string text, int index);
+
+    ShownValue shown(const Parameter& p) const;
+    Values values(Block block) const;
+    // Puts values taken from a block's page back into fields, lists by their selection.
+    static void put(Block block, const Values& values, Fields& into);
+
+    // The controller holds what the page shows now (a read put it there), the values given (an
+    // accepted write sent them), or what a read aside put into `held`.
+    void learn(Block block);
+    void learn(Block block, const Values& values);
+    void learnFrom(Block block, const Fields& held);
+    // Another controller, or none: nothing is known any more.
+    void forget();
+    bool isKnown(Block block) const { return m_held[slot(block)].has_value(); }
+
+    // Known, and shown otherwise: by the number a text stands for (an empty text or one with
+    // letters always differs), a list by the item it would send.
+    bool isChanged(const Parameter& p) const;
+    std::vector<const Parameter*> changes() const;
+    // The controller's value as the page would show it.
+    std::string heldText(const Parameter& p) const;
+    // Puts the controller's value into the control.
+    void putBack(const Parameter& p, Fields& into) const;
+
+    // "Undo Changes": the values a page held after its last read or load.
+    void keepForUndo(Block block) { m_undo[slot(block)] = values(block); }
+    const std::optional<Values>& keptForUndo(Block block) const { return m_undo[slot(block)]; }
+
+    // Told after a control's shown value changes (with its row) or after what is known changes
+    // (with nullptr: any row may have changed).
+    std::function<void(const Parameter*)> changed;
+
+private:
+    static std::size_t slot(Block block) { return static_cast<std::size_t>(block); }
+    void touched(std::string_view control, const ShownValue& before);
+    std::optional<ShownValue> held(const Parameter& p) const;
+
+    FieldStore m_shown;
+    std::array<std::optional<Values>, 4> m_held;
+    std::array<std::optional<Values>, 4> m_undo;
+};
+
+} // namespace morvent

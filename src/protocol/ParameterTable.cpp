@@ -1,0 +1,427 @@
+#include "ParameterTable.h"
+
+#include "BlockCodec.h"
+#include "EditNames.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+namespace morvent {
+
+namespace {
+
+constexpr std::int64_t kNoLowerBound = std::numeric_limits<std::int64_t>::min();
+
+std::string number(int n) {
+    return std::to_string(n);
+}
+
+std::vector<std::string> numbers(int first, int last, std::string_view suffix = {}) {
+    std::vector<std::string> items;
+    for (int v = first; v <= last; ++v) {
+        items.push_back(std::to_string(v) + std::string(suffix));
+    }
+    return items;
+}
+
+std::vector<std::string> after(std::string_view first, std::vector<std::string> rest) {
+    rest.insert(rest.begin(), std::string(first));
+    return rest;
+}
+
+struct VoltageClass {
+    std::string_view caption;
+    int lowest;
+    int highest;
+};
+
+// Codes 5 and above all mean the widest class.
+constexpr std::array<VoltageClass, 6> kVoltageClasses{{
+    {"Nominal Voltage: 24V", 18, 22},
+    {"Nominal Voltage: 36V", 28, 32},
+    {"Nominal Voltage: 48V", 38, 43},
+    {"Nominal Voltage: 60V", 48, 55},
+    {"Nominal Voltage: 24-48V", 18, 43},
+    {"Nominal Voltage: 24-60V", 18, 55},
+}};
+
+const VoltageClass& voltageClassOf(std::uint8_t code) {
+    return kVoltageClasses[std::min<std::size_t>(code, kVoltageClasses.size() - 1)];
+}
+
+constexpr std::string_view kDisplayCommand = "By Display's Command";
+
+// A row is started with what every row has and finished with what sets it apart.
+struct Rows {
+    std::vector<Parameter> all;
+
+    Parameter& add(Block block, std::string control, std::string key, std::string label,
+                   std::string meaning, std::string unit, std::size_t index, std::string name) {
+        Parameter& p = all.emplace_back();
+        p.block = block;
+        p.control = std::move(control);
+        p.key = std::move(key);
+        p.label = std::move(label);
+        p.meaning = std::move(meaning);
+        p.unit = std::move(unit);
+        p.index = index;
+        p.name = std::move(name);
+        return p;
+    }
+    // A combo box used by the item it shows, kept in files by its position.
+    Parameter& choice(Block block, std::string control, std::string key, std::string label,
+                      std::string meaning, std::string unit, std::size_t index, std::string name,
+                      std::vector<std::string> items, int offset = 0,
+                      bool displayCommandAtZero = false) {
+        Parameter& p = add(block, std::move(control), std::move(key), std::move(label),
+                           std::move(meaning), std::move(unit), index, std::move(name));
+        p.widget = Widget::Choice;
+        p.encoding = Encoding::ComboIndex;
+        p.kind = ParameterKind::SelectedIndex;
+        p.items = std::move(items);
+        p.offset = offset;
+        p.displayCommandAtZero = displayCommandAtZero;
+        return p;
+    }
+};
+
+std::vector<Parameter> buildTable() {
+    using enum Block;
+    Rows t;
+    const std::string times10ms = "\u00d710 ms";
+    const std::string times100mV = "\u00d7100 mV";
+
+    // The low-battery voltage travels and is kept by its text: its list follows the controller's
+    // voltage class, so a position would mean another voltage on another controller, and a read
+    // writes whatever voltage the controller holds.
+    Parameter& lowBattery =
+        t.add(Basic, "ComboBox3", "LBP", "Low Battery Protect(V):",
+              "Low battery protection: the battery voltage at which the controller cuts off; the "
+              "list offers the voltages of the connected controller's class",
+              "V", 0, "Limit Volt");
+    lowBattery.widget = Widget::TypedChoice;
+    lowBattery.items = lowBatteryItems(0);
+    lowBattery.itemsFollowVoltageClass = true;
+    t.add(Basic, "Edit1", "LC",
+          "Limited Current(A):", "Limited current: the controller's overall current limit", "A", 1,
+          "Limited Current")
+        .check = RangeCheck{kNoLowerBound, 0, "Limited Current", true};
+    for (int level = 0; level < 10; ++level) {
+        t.add(Basic, editName(2 + level), "ALC" + number(level), "Assit" + number(level) + ":",
+              "Current limit at assist level " + number(level), "%",
+              static_cast<std::size_t>(2 + level), "Limit Current" + number(level))
+            .column = "Limit Current(%)";
+        if (level == 2) {
+            t.all.back().quirk = MessageQuirk::NoFullStop;
+        }
+    }
+    for (int level = 0; level < 10; ++level) {
+        // The firmware calls level 2 "SPDt2".
+        t.add(Basic, editName(12 + level), "ALBP" + number(level), "Assit" + number(level) + ":",
+              "Speed limit at assist level " + number(level), "%",
+              static_cast<std::size_t>(12 + level),
+              level == 2 ? "Limit SPDt2" : "Limit SPD" + number(level))
+            .column = "Limit Spd(%)";
+    }
+    // "700C" sits between 27 and 28 inch, at index 12.
+    std::vector<std::string> wheels = numbers(16, 27);
+    wheels.emplace_back("700C");
+    for (const std::string& size : numbers(28, 30)) {
+        wheels.push_back(size);
+    }
+    Parameter& wheel =
+        t.choice(Basic, "ComboBox4", "WD", "Wheel Diameler(Inch): ", "Wheel diameter", "inch", 22,
+                 "SpdMT", wheels);
+    wheel.widget = Widget::TypedChoice;
+    wheel.encoding = Encoding::WheelSize;
+    t.choice(Basic, "ComboBox5", "SMM",
+             "Speed Meter Model: ", "Speed meter model: where the speed signal comes from", "",
+             kNoByte, "", {"External,Wheel Meter", "Internal,Motor Meter", "By Motor Phase"});
+    Parameter& meter = t.add(Basic, "Edit22", "SMS", "SpdMeter Signal: ", "Speed meter signals", "",
+                             23, "SpdMeter Signal");
+    meter.encoding = Encoding::SpeedMeter;
+    meter.partner = "ComboBox5";
+    meter.check = RangeCheck{1, 36, "SpdMeter Signal"};
+
+    const auto assistLevels = after(kDisplayCommand, numbers(0, 9));
+    const auto speedLimits = after(kDisplayCommand, numbers(15, 40, "Km/H"));
+    t.choice(PedalAssist, "ComboBox6", "PT", "Pedal Type: ", "Pedal sensor type", "", 0,
+             "Pedal Type", {"None", "DH-Sensor-12", "BB-Sensor-32", "DoubleSignal-24"});
+    t.choice(PedalAssist, "ComboBox7", "DA", "Disignated Assist: ",
+             "Assist level under pedal assist: a fixed level, or the display's choice", "", 1,
+             "Disignated Assist", assistLevels, -1, true);
+    t.choice(PedalAssist, "ComboBox8", "SL",
+             "Speed Limited: ", "Speed limit under pedal assist, or the display's choice", "km/h",
+             2, "Speed Limited", speedLimits, 14, true);
+    t.choice(PedalAssist, "ComboBox9", "SSM", "Slow-Start Mode(1-8): ", "Slow-start mode", "", 4,
+             "Slow-Start Mode", numbers(1, 8), 1);
+    t.choice(PedalAssist, "ComboBox10", "WM", "Work Mode(Angular Speed of pedal/wheel*10): ",
+             "Work mode: the angular speed of pedal to wheel", "\u00d710", 6, "Work Mode",
+             after("Undeterminated", numbers(10, 80)), 9, true);
+    t.add(PedalAssist, "Edit23", "SC", "Start Current(%): ", "Start current under pedal assist",
+          "%", 3, "Start Current")
+        .check = RangeCheck{1, 100, "Start Current"};
+    t.add(PedalAssist, "Edit24", "SDN", "Startup Dgree(Signal No.): ",
+          "Startup degree: the pedal sensor signals before the motor starts", "signals", 5,
+          "Startup Dgree")
+        .check = RangeCheck{1, 20, "Startup Dgree"};
+    t.add(PedalAssist, "Edit25", "TS", "Time of stop(x10ms): ", "Time of stop", times10ms, 7,
+          "Time of stop")
+        .check = RangeCheck{0, 255, "Time of stop"};
+    t.add(PedalAssist, "Edit26", "CD", "Current Decay(1-8): ", "Current decay", "", 8,
+          "Current Decay")
+        .check = RangeCheck{1, 8, "Current Decay"};
+    t.add(PedalAssist, "Edit27", "SD", "Stop Decay(x10ms): ", "Stop decay", times10ms, 9,
+          "Stop Decay")
+        .check = RangeCheck{0, 255, "Stop Decay"};
+    t.add(PedalAssist, "Edit31", "KC", "Keep Current(%)", "Keep current", "%", 10, "Keep Current")
+        .check = RangeCheck{1, 100, "Keep Current", false, false, true};
+
+    t.add(ThrottleHandle, "Edit28", "SV", "Start Voltage(x100mv): ",
+          "Start voltage: the throttle voltage at which the motor starts", times100mV, 0,
+          "Start Voltage")
+        .check = RangeCheck{0, 50, "Start Voltage"};
+    t.add(ThrottleHandle, "Edit29", "EV",
+          "End Voltage(x100mV): ", "End voltage: the throttle voltage of full command", times100mV,
+          1, "End Voltage")
+        .check = RangeCheck{0, 50, "End Voltage"};
+    t.choice(ThrottleHandle, "ComboBox11", "MODE",
+             "Mode: ", "What the throttle commands: speed or current", "", 2, "Mode",
+             {"Speed", "Current"});
+    t.choice(ThrottleHandle, "ComboBox12", "DA", "Designated Assist: ",
+             "Assist level under the throttle: a fixed level, or the display's choice", "", 3,
+             "Designated Assist", assistLevels, -1, true);
+    t.choice(ThrottleHandle, "ComboBox13", "SL",
+             "Speed Limited: ", "Speed limit under the throttle, or the display's choice", "km/h",
+             4, "Speed Limited", speedLimits, 14, true);
+    t.add(ThrottleHandle, "Edit30", "SC", "Start Current(%): ", "Start current under the throttle",
+          "%", 5, "Start Current")
+        .check = RangeCheck{1, 100, "Start Current"};
+
+    // The two blanks of "The BaseVoltage of  is out of range" are the tool's message as it has
+    // always read.
+    const auto voltage = [&](std::string control, std::string key, std::string label,
+                             std::string meaning, std::size_t index, std::string name,
+                             std::string column = {}) -> Parameter& {
+        Parameter& p = t.add(Torque, std::move(control), std::move(key), std::move(label),
+                             std::move(meaning), "mV", index, std::move(name));
+        p.width = 2;
+        p.column = std::move(column);
+        return p;
+    };
+    voltage("Edit32", "BV", "Base Voltage:", "Base voltage of the torque sensor", 0,
+            "BaseV Voltage")
+        .check = RangeCheck{0, 5000, "BaseVoltage of ", false, true};
+    voltage("Edit33", "EV0", "Min", "Error voltage, minimum", 2, "ErrorVlow Voltage",
+            "Error Voltage:")
+        .check = RangeCheck{0, 5000, "ErrorVoltage of Min", false, true};
+    voltage("Edit34", "EV1", "Max", "Error voltage, maximum", 4, "ErrorVhigh Voltage",
+            "Error Voltage:");
+    // The delta voltages by band as the page lists them, its left column then its right; the
+    // controller takes them in ascending bands, which alternate between the two columns.
+    struct Band {
+        std::string_view weights;
+        int upper;
+    };
+    static constexpr std::array<Band, 8> kBands{{{"0 - 5", 5},
+                                                 {"10 - 15", 15},
+                                                 {"20 - 30", 30},
+                                                 {"40 - 50", 50},
+                                                 {"5 - 10", 10},
+                                                 {"15 - 20", 20},
+                                                 {"30 - 40", 40},
+                                                 {"50 - 60", 60}}};
+    for (int b = 0; b < std::ssize(kBands); ++b) {
+        const Band& band = kBands[static_cast<std::size_t>(b)];
+        const std::string weights(band.weights);
+        const int rank =
+            static_cast<int>(std::count_if(kBands.begin(), kBands.end(), [&](const Band& other) {
+                return other.upper < band.upper;
+            }));
+        voltage(editName(35 + b), "DV" + number(b),
+                weights + " Kg:", "Delta voltage of the " + weights + " Kg band",
+                static_cast<std::size_t>(6 + 2 * rank),
+                "DeltaV" + number(band.upper) + "Kg Voltage", "Delta Voltage:");
+    }
+    t.add(Torque, "Edit43", "SBT", "0 Speed Boost Time:", "Boost time at zero speed", times10ms, 22,
+          "0BootTime");
+
+    // The calibration grid, a quantity at a time and within it from the lowest speed point up.
+    // The page shows it row by row, but the controller takes it column by column; its messages
+    // name the speed points S0 .. S25.
+    struct Quantity {
+        std::string_view prefix;
+        std::string_view label;
+        std::string_view meaning;
+        std::string_view unit;
+        std::string_view name;
+    };
+    static constexpr std::array<Quantity, kTorqueGridRows> kQuantities{{
+        {"SS", "Start(Kg):", "Start weight", "Kg", "StartKg"},
+        {"FS", "Full(Kg):", "Full weight", "Kg", "FullKg"},
+        {"RS", "Return(Kg):", "Return weight", "Kg", "ReturnKg"},
+        {"MIS", "MinCur(%):", "Minimum current", "%", "minCur"},
+        {"MAS", "MaxCur(%):", "Maximum current", "%", "maxCur"},
+        {"KS", "KeepCur(%):", "Keep current", "%", "KeepCur"},
+        {"CS", "CurDecy:", "Current decay", "", "CurDecay"},
+        {"SDS", "StarDegree:", "Start degree", "", "StartDegree"},
+    }};
+    for (int r = 0; r < kTorqueGridRows; ++r) {
+        const Quantity& q = kQuantities[static_cast<std::size_t>(r)];
+        for (int c = 0; c < kTorqueGridColumns; ++c) {
+            const std::string speed = number(20 * c);
+            const auto index = static_cast<std::size_t>(23 + kTorqueGridRows * c + r);
+            Parameter& cell =
+                t.add(Torque, editName(torqueGridEdit(r, c)), std::string(q.prefix) + speed,
+                      std::string(q.label), std::string(q.meaning) + " at speed point Spd" + speed,
+                      std::string(q.unit), index, std::string(q.name) + "S" + number(5 * c));
+            cell.column = "Spd" + speed;
+            // Three of the firmware's grid messages carry a second blank before "setting".
+            if (index == 31 || index == 35 || index == 59) {
+                cell.quirk = MessageQuirk::BlankBeforeSetting;
+            }
+        }
+    }
+    return std::move(t.all);
+}
+
+// A long list is a run of numbers, after a choice of its own where it has one.
+std::string listed(const std::vector<std::string>& items) {
+    if (items.empty()) {
+        return {};
+    }
+    std::string text;
+    if (items.size() <= 4) {
+        for (const std::string& item : items) {
+            text += (text.empty() ? "" : "; ") + item;
+        }
+        return text;
+    }
+    const bool special = items.front().empty() || items.front()[0] < '0' || items.front()[0] > '9';
+    if (special) {
+        text = items.front() + "; ";
+    }
+    return text + items[special ? 1 : 0] + " to " + items.back();
+}
+
+std::string accepted(const Parameter& p) {
+    if (p.widget == Widget::Choice) {
+        return "one of the list: " + listed(p.items);
+    }
+    const auto range = typedRange(p);
+    if (!range) {
+        return {};
+    }
+    if (p.encoding == Encoding::WheelSize) {
+        return "700C, or a size from " + std::to_string(range->lowest) + " to " +
+               std::to_string(range->highest) + ", chosen from the list or typed";
+    }
+    std::int64_t lowest = range->lowest;
+    std::int64_t highest = range->highest;
+    if (p.check) {
+        lowest = std::max(lowest, p.check->lowest);
+        if (!p.check->upToMaxCurrent) {
+            highest = std::min(highest, p.check->highest);
+        }
+    }
+    std::string text = std::to_string(lowest) + " to " + std::to_string(highest);
+    if (p.check && p.check->pageWriteOnly) {
+        text += " (Write Flash sends up to " + std::to_string(range->highest) + ")";
+    }
+    if (p.check && p.check->upToMaxCurrent) {
+        text += ", and not above the controller's maximum current (Max.Current)";
+    }
+    if (p.isCombo()) {
+        text += ", chosen from the list or typed";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string_view blockTitle(Block block) {
+    static constexpr std::array<std::string_view, 4> kTitles{"Basic", "Pedal Assist",
+                                                             "Throttle Handle", "Torque"};
+    return kTitles.at(static_cast<std::size_t>(block));
+}
+
+const std::vector<Parameter>& parameterTable() {
+    static const std::vector<Parameter> table = buildTable();
+    return table;
+}
+
+const Parameter* parameter(std::string_view control) {
+    const auto& table = parameterTable();
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [&](const Parameter& p) { return p.control == control; });
+    return it == table.end() ? nullptr : &*it;
+}
+
+std::vector<const Parameter*> pageParameters(Block block) {
+    std::vector<const Parameter*> rows;
+    for (const Parameter& p : parameterTable()) {
+        if (p.block == block) {
+            rows.push_back(&p);
+        }
+    }
+    return rows;
+}
+
+const Parameter& voltageClassParameter() {
+    for (const Parameter& p : parameterTable()) {
+        if (p.itemsFollowVoltageClass) {
+            return p;
+        }
+    }
+    throw std::logic_error("no list follows the voltage class");
+}
+
+std::string shownLabel(const Parameter& p) {
+    return p.column.empty() ? p.label : p.column + " " + p.label;
+}
+
+std::string parameterHelp(std::string_view control) {
+    const Parameter* p = parameter(control);
+    if (!p) {
+        return {};
+    }
+    std::string help = p->meaning + ".";
+    if (!p->unit.empty()) {
+        help += "\nUnit: " + p->unit;
+    }
+    help += "\nAccepted: " + accepted(*p);
+    help += "\nParameter file key: " + p->key + " in [" + std::string(p->section()) + "]";
+    return help;
+}
+
+void fillParameterCombos(Fields& fields) {
+    for (const Parameter& p : parameterTable()) {
+        if (p.isCombo()) {
+            fields.setItems(p.control, p.items);
+        }
+    }
+}
+
+int shownItem(const Fields& fields, std::string_view control) {
+    const Parameter* p = parameter(control);
+    const std::string shown = fields.text(control);
+    if (p) {
+        const auto named = std::find(p->items.begin(), p->items.end(), shown);
+        if (named != p->items.end()) {
+            return static_cast<int>(named - p->items.begin());
+        }
+    }
+    return fields.selectedIndex(control);
+}
+
+std::vector<std::string> lowBatteryItems(std::uint8_t voltageClass) {
+    const VoltageClass& c = voltageClassOf(voltageClass);
+    return numbers(c.lowest, c.highest);
+}
+
+std::string_view nominalVoltageCaption(std::uint8_t voltageClass) {
+    return voltageClassOf(voltageClass).caption;
+}
+
+} // namespace morvent

@@ -1,0 +1,248 @@
+// Unwritten changes: what is known the controller holds, their marks, review and questions.
+#include "Form1Fixture.h"
+#include "LoadWindow.h"
+#include "ReviewChanges.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+
+#include <functional>
+
+namespace morvent {
+namespace {
+
+using test::Form1Test;
+using test::waitFor;
+
+class Changes : public Form1Test {
+protected:
+    void SetUp() override {
+        connectController();
+        readFlash();
+    }
+    QStringList changed() const {
+        QStringList controls;
+        for (const Parameter* p : form->model().changes()) {
+            controls << QString::fromStdString(p->control);
+        }
+        return controls;
+    }
+    QString note() const { return find<QLabel>("ChangesNote")->text(); }
+    // Clicks and waits for the exchange to end.
+    void answered(const char* name) {
+        boxes.shown.clear();
+        button(name)->click();
+        ASSERT_TRUE(waitFor([this] { return form->PendingRequest == NothingAwaited; }));
+        QTest::qWait(150);
+    }
+};
+
+TEST_F(Changes, FieldsPagesAndTheStatusBarShowWhatDiffersFromWhatIsKnown) {
+    const QString held = form->ui().edit(12)->text();
+    EXPECT_FALSE(find<QLabel>("ChangesNote")->isVisible());
+    setText("Edit12", held + "1");
+    form->ui().ComboBox8->setCurrentIndex(form->ui().ComboBox8->currentIndex() + 1);
+    setText("Edit13", "x7");                              // letters differ from every value
+    setText("Edit14", "0" + form->ui().edit(14)->text()); // the same number
+    form->ui().ComboBox7->setEditText("No such item");    // compared by the item it would send
+    EXPECT_EQ(changed(), QStringList({"Edit12", "Edit13", "ComboBox8"}));
+    EXPECT_EQ(note(), "3 changes not written");
+    EXPECT_NE(form->findChild<QWidget*>("Edit12Changed"), nullptr);
+    EXPECT_EQ(form->findChild<QWidget*>("Edit14Changed"), nullptr);
+    EXPECT_EQ(form->ui().edit(12)->toolTip().toStdString(), "Changed: the controller holds " +
+                                                                held.toStdString() + ".\n" +
+                                                                parameterHelp("Edit12"));
+    EXPECT_EQ(notebook()->tabText(0), "Basic");
+    EXPECT_FALSE(notebook()->tabIcon(0).isNull());
+    EXPECT_EQ(notebook()->tabToolTip(1), "1 change not written");
+
+    // Typed back, a field is no longer marked; Undo puts a page back as read.
+    setText("Edit12", held);
+    EXPECT_EQ(form->findChild<QWidget*>("Edit12Changed"), nullptr);
+    EXPECT_EQ(form->ui().edit(12)->toolTip().toStdString(), parameterHelp("Edit12"));
+    button("UndoBasic")->click();
+    button("UndoPedalAssist")->click();
+    EXPECT_EQ(note(), "");
+    EXPECT_TRUE(notebook()->tabIcon(0).isNull());
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // Connect forgets all that was known: the pages keep what they show and count nothing
+    // until read.
+    setText("Edit12", "45");
+    ASSERT_TRUE(window.connect());
+    EXPECT_EQ(changed(), QStringList());
+    EXPECT_EQ(form->ui().edit(12)->text(), "45");
+    answered("BitBtn5");
+    setText("Edit13", "99");
+    EXPECT_EQ(changed(), QStringList({"Edit13"}));
+}
+
+TEST_F(Changes, ReviewListsEveryChangeGoesToItPutsBackAndWritesFlash) {
+    const QString held = form->ui().edit(12)->text();
+    setText("Edit12", "45");
+    form->ui().ReviewChanges1->trigger();
+    ReviewChanges& review = form->review();
+    ASSERT_TRUE(review.isVisible());
+    QTableWidget& table = *review.table();
+    ASSERT_EQ(table.rowCount(), 1);
+    const QStringList first{"Basic", "Limit Spd(%) Assit0:", "%", held, "45"};
+    for (int column = 0; column < first.size(); ++column) {
+        EXPECT_EQ(table.item(0, column)->text(), first[column]);
+    }
+    // It follows the pages while open.
+    form->ui().ComboBox8->setCurrentIndex(form->ui().ComboBox8->currentIndex() + 1);
+    setText("Edit13", "x");
+    ASSERT_EQ(table.rowCount(), 3);
+    EXPECT_EQ(table.item(2, 0)->text(), "Pedal Assist");
+    table.selectRow(1);
+    review.putBackButton()->click();
+    EXPECT_EQ(table.rowCount(), 2);
+    emit table.itemActivated(table.item(1, 0));
+    EXPECT_EQ(notebook()->currentIndex(), 1);
+    EXPECT_EQ(form->focusWidget(), form->ui().ComboBox8);
+    table.selectAll();
+    review.putBackButton()->click();
+    EXPECT_EQ(table.rowCount(), 0);
+
+    setText("Edit12", "45");
+    review.writeFlashButton()->click();
+    ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
+    EXPECT_EQ(boxes.shown, std::vector<QString>{"info: Write Flash successfully."});
+    EXPECT_EQ(table.rowCount(), 0);
+    EXPECT_EQ(image(Block::Basic)[12], 45);
+    QTest::keyClick(&review, Qt::Key_Escape);
+    EXPECT_FALSE(review.isVisible());
+}
+
+// What the controller is known to hold after each kind of reply: Edit12 (Basic's payload byte
+// 12) is typed to 45 first, over the 30 the controller holds.
+struct KnowledgeCase {
+    const char* name;
+    std::function<void(ControllerModel&)> controller;
+    const char* button; // what is pressed, or a menu action
+    QString firstBox;
+    QStringList changedAfter;
+};
+
+void holds45(ControllerModel& m) {
+    Bytes basic = m.image(Command::Basic);
+    basic[12] = 45;
+    m.setImage(Command::Basic, basic);
+}
+void badChecksum(ControllerModel& m) {
+    m.setChecksumCorrupted(Command::Basic, true);
+}
+
+const QString kReadBad = "info: Read The Basic Info CheckSum Error";
+const KnowledgeCase kKnowledge[] = {
+    {"Read", holds45, "BitBtn5", "", {}},
+    {"ReadWithBadChecksum", badChecksum, "BitBtn5", kReadBad, {"Edit12"}},
+    {"ReadCutShort",
+     [](ControllerModel& m) { m.setSplit(Command::Basic, 10); },
+     "BitBtn5",
+     kReadBad,
+     {"Edit12"}},
+    {"AcceptedWrite", {}, "BitBtn4", "info: Basic Set successfully.", {}},
+    {"RefusedWrite",
+     [](ControllerModel& m) { m.refuseByte(Command::Basic, 12); },
+     "BitBtn4",
+     "info: The Limit SPD0 setting error,Please reset.",
+     {"Edit12"}},
+    {"WriteWithBadChecksum",
+     badChecksum,
+     "BitBtn4",
+     "info: Write The Basic Info CheckSum Error",
+     {"Edit12"}},
+    {"CompareWithController", holds45, "CompareWithController1", "", {}},
+};
+
+class Knowledge : public Changes, public testing::WithParamInterface<KnowledgeCase> {};
+
+TEST_P(Knowledge, MovesWithAcceptedRepliesOnly) {
+    const KnowledgeCase& c = GetParam();
+    answered("BitBtn5");
+    const QString before = form->ui().edit(12)->text();
+    ASSERT_NE(before, "45");
+    setText("Edit12", "45");
+    ASSERT_EQ(changed(), QStringList({"Edit12"}));
+    if (c.controller) {
+        sim.withModel(c.controller);
+    }
+    boxes.shown.clear();
+    if (auto* action = form->findChild<QAction*>(c.button)) {
+        // Read aside: the pages stay as they are, and the action waits for its reads.
+        const auto pages = snapshot();
+        emit form->ui().File1->aboutToShow();
+        action->trigger();
+        emit form->ui().File1->aboutToShow();
+        EXPECT_FALSE(action->isEnabled());
+        ASSERT_TRUE(waitFor([this] { return form->PendingRequest == NothingAwaited; }));
+        EXPECT_EQ(snapshot(), pages);
+        EXPECT_EQ(requests(Command::LiveReadings), 1u); // only Read Flash's
+    } else if (c.firstBox.isEmpty()) {
+        answered(c.button);
+    } else {
+        button(c.button)->click();
+        ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
+    }
+    EXPECT_EQ(boxes.shown.empty() ? QString() : boxes.shown.front(), c.firstBox);
+    EXPECT_EQ(changed(), c.changedAfter);
+    // Typing back the value the controller held before tells what is known now.
+    setText("Edit12", before);
+    EXPECT_EQ(changed().isEmpty(), !c.changedAfter.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Replies, Knowledge, testing::ValuesIn(kKnowledge), test::rowName);
+
+// Every way of losing what was typed asks first, naming the count; staying loses nothing. (With
+// nothing typed nothing is asked: every other test of the window would record the question.)
+struct QuestionCase {
+    const char* name;
+    std::function<void(TForm1&)> act;
+    QString question;
+    std::function<bool(TForm1&)> happened;
+};
+
+const QuestionCase kQuestions[] = {
+    {"Quit", [](TForm1& f) { f.ui().Quit1->trigger(); },
+     "1 change not written to the controller: closing the window loses what was typed. Quit "
+     "anyway? [Quit/Stay]",
+     [](TForm1& f) { return !f.isVisible(); }},
+    {"Close", [](TForm1& f) { f.ui().BitBtn11->click(); },
+     "1 change not written to the controller: after Close, what was typed can no longer be "
+     "written. Close anyway? [Close/Stay]",
+     [](TForm1& f) { return !f.ui().BitBtn2->isEnabled(); }},
+    {"Connect", [](TForm1& f) { f.ui().BitBtn1->click(); },
+     "1 change not written to the controller: connecting forgets what the controller holds, "
+     "and the pages show no changes until read again. Connect anyway? [Connect/Stay]",
+     [](TForm1& f) { return f.Timer1->isActive(); }},
+    {"Load", [](TForm1& f) { f.ui().Load1->trigger(); },
+     "1 change not written to the controller: a load puts the file's values over what was "
+     "typed. Load anyway? [Load/Stay]",
+     [](TForm1& f) { return f.Form5()->isVisible(); }},
+};
+
+class Questions : public Changes, public testing::WithParamInterface<QuestionCase> {};
+
+TEST_P(Questions, NameTheCountAndLetTheUserStay) {
+    const QuestionCase& c = GetParam();
+    boxes.goAhead = false;
+    setText("Edit12", "45");
+    c.act(*form);
+    EXPECT_EQ(boxes.shown, std::vector<QString>{"question: " + c.question});
+    EXPECT_FALSE(c.happened(*form));
+    EXPECT_EQ(changed(), QStringList({"Edit12"}));
+
+    boxes.shown.clear();
+    boxes.goAhead = true;
+    c.act(*form);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(c.happened(*form));
+}
+
+INSTANTIATE_TEST_SUITE_P(Losses, Questions, testing::ValuesIn(kQuestions), test::rowName);
+
+} // namespace
+} // namespace morvent
