@@ -218,11 +218,6 @@ void ComparisonMarks::clear() {
     report();
 }
 
-void ComparisonMarks::setUnread(int page, bool unread) {
-    m_unread.at(static_cast<std::size_t>(page)) = unread;
-    report();
-}
-
 QStringList ComparisonMarks::markedControls() const {
     QStringList controls;
     for (const Parameter& row : parameterTable()) {
@@ -252,7 +247,7 @@ void ComparisonMarks::report() {
     for (int page = 0; page < m_notebook.count(); ++page) {
         const int marks = perPage.contains(page) ? perPage[page] : 0;
         const int changes = changesOnPage ? changesOnPage(page) : 0;
-        const bool unread = isUnread(page);
+        const bool unread = isUnread && isUnread(page);
         m_notebook.setTabIcon(page, unread        ? unreadPageIcon()
                                     : changes > 0 ? changedPageIcon()
                                     : marks > 0   ? markedPageIcon()

@@ -57,11 +57,6 @@ public:
     void clearPage(Block block);
     void clear();
 
-    // A page neither read nor loaded since connecting: its tab gets a warning sign and a
-    // tooltip instead of its dot (the count stays in the tooltip), the caption unchanged.
-    void setUnread(int page, bool unread);
-    bool isUnread(int page) const { return m_unread.at(static_cast<std::size_t>(page)); }
-
     int count() const { return static_cast<int>(m_marks.size()); }
     bool isMarked(std::string_view control) const { return m_marks.contains(control); }
     // In table order.
@@ -71,6 +66,9 @@ public:
     void report();
     // The unwritten changes a page holds, shown on its tab before the comparison's dot.
     std::function<int(int page)> changesOnPage;
+    // A page neither read, loaded nor written since connecting: its tab gets a warning sign and
+    // a tooltip instead of its dot (the count stays in the tooltip), the caption unchanged.
+    std::function<bool(int page)> isUnread;
     // The tooltip a control gets back when its mark goes; its tooltip from before, when unset.
     std::function<QString(const std::string& control)> ownToolTip;
 
@@ -96,7 +94,6 @@ private:
     // The marks are of fields a load did not find, not of differences.
     bool m_notInFile = false;
     std::map<std::string, Mark, std::less<>> m_marks;
-    std::array<bool, 4> m_unread{};
 };
 
 } // namespace morvent

@@ -241,9 +241,7 @@ TForm1::~TForm1() {
 void TForm1::afterLoad() {
     if (m_loadFields->takeWritten()) {
         m_undo->rememberAll();
-        for (const Block block : kAllBlocks) {
-            m_comparison->setUnread(morvent::layout(block).page, false);
-        }
+        m_model.loaded();
     }
 }
 
@@ -980,10 +978,7 @@ void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
         QStringLiteral("Connected: %1 %2")
             .arg(QString::fromStdString(manufacturer), QString::fromStdString(model)));
     setIdentityCurrent(true);
-    // Until read or loaded, a page shows what it held before: not this controller's values.
-    for (const Block block : kAllBlocks) {
-        m_comparison->setUnread(morvent::layout(block).page, true);
-    }
+    m_model.connected();
     m_settings->setValue(QStringLiteral("lastPort"), m_ui.ComboBox1->currentText());
     m_ui.ComboBox2->setCurrentIndex(1);
     setControllerButtonsEnabled(true);
@@ -1032,13 +1027,11 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
         // What the controller holds is known now: the pages' differences are their changes.
         applyReadReply(block, reply, *m_controllerCopy);
         m_model.learnFrom(block, *m_controllerCopy);
-        m_comparison->setUnread(morvent::layout(block).page, false);
     } else {
         applyReadReply(block, reply, m_fields);
         m_model.learn(block);
         m_undo->remember(block);
         m_comparison->clearPage(block);
-        m_comparison->setUnread(morvent::layout(block).page, false);
     }
     reopenPort();
     if (PendingRequest == FlashReadChain || (comparing && block != kAllBlocks.back())) {

@@ -88,6 +88,7 @@ void ParameterModel::learn(Block block) {
 
 void ParameterModel::learn(Block block, const Values& values) {
     m_held[slot(block)] = values;
+    m_unread[slot(block)] = false;
     if (changed) {
         changed(nullptr);
     }
@@ -103,6 +104,20 @@ void ParameterModel::learnFrom(Block block, const Fields& held) {
 
 void ParameterModel::forget() {
     m_held = {};
+    if (changed) {
+        changed(nullptr);
+    }
+}
+
+void ParameterModel::connected() {
+    m_unread.fill(true);
+    if (changed) {
+        changed(nullptr);
+    }
+}
+
+void ParameterModel::loaded() {
+    m_unread.fill(false);
     if (changed) {
         changed(nullptr);
     }

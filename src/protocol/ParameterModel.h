@@ -56,6 +56,13 @@ public:
     void forget();
     bool isKnown(Block block) const { return m_held[slot(block)].has_value(); }
 
+    // A controller answered: until a page is read, loaded or written, it shows what an earlier
+    // controller or file left there, not this controller's values.
+    void connected();
+    // A file's values are on every page.
+    void loaded();
+    bool isUnread(Block block) const { return m_unread[slot(block)]; }
+
     // Known, and shown otherwise: by the number a text stands for (an empty text or one with
     // letters always differs), a list by the item it would send.
     bool isChanged(const Parameter& p) const;
@@ -81,6 +88,7 @@ private:
     FieldStore m_shown;
     std::array<std::optional<Values>, 4> m_held;
     std::array<std::optional<Values>, 4> m_undo;
+    std::array<bool, 4> m_unread{};
 };
 
 } // namespace morvent

@@ -137,6 +137,12 @@ TEST_F(Form1Test, TheStatusBarAndTabsShowWhatATechnicianMustNotMiss) {
     connectController();
     EXPECT_TRUE(identityCurrent());
     EXPECT_EQ(unreadTabs(), 4);
+    // An accepted write tells what the controller holds as much as a read does. (The new
+    // controller's voltage class emptied the low-battery choice.)
+    find<QComboBox>("ComboBox3")->setCurrentIndex(0);
+    button("BitBtn4")->click();
+    awaitReply();
+    EXPECT_EQ(unreadTabs(), 3);
     chosenFile = scratchFile("pages.el");
     QFile file(chosenFile);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Torque]\n") > 0);
