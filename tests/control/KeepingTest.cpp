@@ -334,9 +334,8 @@ TEST(ReportContentTest, MarksEveryValueNotWhatTheControllerHolds) {
     for (const ShownParameter& p : shownParameters()) {
         pages.setText(p.control, "5");
     }
-    for (const Block block : kAllBlocks) {
-        pages.learn(block);
-    }
+    pages.learn(Block::PedalAssist);
+    pages.learn(Block::Torque);
     pages.setText("Edit23", "31");
     pages.setText("Edit45", "7");
     QTextDocument document;
