@@ -7,8 +7,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <exception>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     // An interrupted run puts the port's own settings back, lets other users open it, and
