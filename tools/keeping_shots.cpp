@@ -3,6 +3,7 @@
 // - plot-pedal-push.png: the live plot while a rider presses the pedals, Continuous Get running;
 // - compare-<page>.png and compare-status.png: the main window compared with a file in which
 //   several values differ.
+#include "BackupKeeper.h"
 #include "Boxes.h"
 #include "ComparisonMarks.h"
 #include "IniDocument.h"
@@ -92,7 +93,8 @@ int main(int argc, char** argv) {
 
     // The comparison: the shop's file holds other values in several fields of every page,
     // lists included, one of them with nothing selected.
-    SaveParameterFile(form.fields(), QFile::encodeName(shopFile).toStdString());
+    SaveParameterFile(form.fields(), QFile::encodeName(shopFile).toStdString(),
+                      form.backups().replacedFiles());
     QFile saved(shopFile);
     if (!saved.open(QIODevice::ReadOnly)) {
         std::printf("cannot read %s\n", qPrintable(shopFile));

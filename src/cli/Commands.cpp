@@ -2,6 +2,7 @@
 
 #include "ArgumentText.h"
 #include "BlockCodec.h"
+#include "DiffCommand.h"
 #include "FieldStore.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
@@ -14,6 +15,7 @@
 #include "PortsApart.h"
 #include "ProbeRateMemory.h"
 #include "ProjectInfo.h"
+#include "Report.h"
 #include "SessionSlots.h"
 #include "ShownText.h"
 #include "SimulatedController.h"
@@ -28,6 +30,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <algorithm>
@@ -39,6 +42,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -168,21 +172,23 @@ Outcome writeErrorOutcome(int error) {
     }
 }
 
-// The CSV file watch records to. Opened before connecting, so a name that cannot be written
-// costs no probing, and not blocking, so a named pipe nobody reads is refused rather than
-// waited on; written with write(2), so a failed write (a full disk, a reader gone) ends the run.
+// The CSV file watch records to. Checked before connecting, so a name that cannot be written
+// costs no probing, but left as it is until the first reading arrives, so a run that never gets
+// one (a port that will not open) costs an existing file nothing. Opened not blocking, so a
+// named pipe nobody reads is refused rather than waited on; written with write(2), so a failed
+// write (a full disk, a reader gone) ends the run.
 class CsvFile {
 public:
     explicit CsvFile(std::string path) : m_path(std::move(path)) {
-        m_fd = ::open(m_path.c_str(),
-                      O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
-        const int flags = m_fd < 0 ? -1 : ::fcntl(m_fd, F_GETFL);
-        if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        m_fd = ::open(m_path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        if (m_fd >= 0) {
+            blocking();
+        } else if (errno != ENOENT || ::access(folderOf(m_path).c_str(), W_OK | X_OK) != 0) {
+            // A new file is made with the first reading; until then its folder must take it.
             fail();
         }
         // A reader that goes away is a failed write, reported as such, not a silent end.
         std::signal(SIGPIPE, SIG_IGN);
-        write(liveReadingsCsvHeader());
     }
     CsvFile(const CsvFile&) = delete;
     CsvFile& operator=(const CsvFile&) = delete;
@@ -193,6 +199,20 @@ public:
     }
 
     void write(std::string_view line) {
+        if (!m_started) {
+            m_started = true;
+            struct stat info {};
+            if (m_fd < 0) {
+                m_fd =
+                    ::open(m_path.c_str(),
+                           O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+                blocking();
+            } else if (::fstat(m_fd, &info) != 0 ||
+                       (S_ISREG(info.st_mode) && ::ftruncate(m_fd, 0) != 0)) {
+                fail();
+            }
+            write(liveReadingsCsvHeader());
+        }
         while (!line.empty()) {
             const ssize_t written = ::write(m_fd, line.data(), line.size());
             if (written < 0 && errno != EINTR) {
@@ -203,6 +223,18 @@ public:
     }
 
 private:
+    static std::string folderOf(const std::string& path) {
+        const std::size_t slash = path.rfind('/');
+        return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    }
+
+    void blocking() const {
+        const int flags = m_fd < 0 ? -1 : ::fcntl(m_fd, F_GETFL);
+        if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            fail();
+        }
+    }
+
     [[noreturn]] void fail() const {
         const int error = errno;
         const std::string why =
@@ -212,6 +244,7 @@ private:
 
     std::string m_path;
     int m_fd = -1;
+    bool m_started = false;
 };
 
 // A running session: the simulated controller when asked for, and the identity once connected.
@@ -270,6 +303,13 @@ QJsonObject identityJson(const Bytes& identity, const Bytes& firmware) {
     };
 }
 
+// Where a save keeps what it replaces: the window's backups folder, "replaced" in it.
+ReplacedFiles replacedFiles() {
+    return ReplacedFiles(
+        localBytes(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                   QStringLiteral("/morvent/backups/replaced")));
+}
+
 // Reads the four blocks into fields, as Read Flash does.
 void readBlocks(ControllerSession& session, Fields& fields, const CommandStreams& io) {
     for (const Block block : kAllBlocks) {
@@ -323,13 +363,46 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
     ParameterModel fields;
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
-    SaveParameterFile(fields, localBytes(path));
+    const std::string copy =
+        SaveParameterFile(fields, localBytes(path), replacedFiles()).replacedCopy;
     if (json) {
-        sayJson(io, {{"file", jsonName(path)}, {"saved", true}});
+        QJsonObject result{{"file", jsonName(path)}, {"saved", true}};
+        if (!copy.empty()) {
+            result.insert(QStringLiteral("replacedKeptIn"), jsonName(argumentText(copy)));
+        }
+        sayJson(io, result);
     } else {
         say(io, io.out, QStringLiteral("Saved %1").arg(path));
+        if (!copy.empty()) {
+            say(io, io.out, QStringLiteral("What it held is kept in %1").arg(argumentText(copy)));
+        }
     }
     return Outcome::Success;
+}
+
+// Reads the four blocks as read does and saves what they hold as a report, with the note.
+Outcome report(Connection& connection, const QString& path, const QString& note,
+               const CommandStreams& io) {
+    ParameterModel fields;
+    applyIdentity(connection.identity, fields);
+    readBlocks(connection.session(), fields, io);
+    saveReport(reportOf(fields, nullptr, localBytes(note)), localBytes(path));
+    say(io, io.out, QStringLiteral("Saved the report %1").arg(path));
+    return Outcome::Success;
+}
+
+// Every difference of two parameter files, as diff lists the lines of two texts: 0 when there is
+// none, 1 when there are some, 2 for a file that is refused (thrown).
+Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
+    if (files.size() != 2) {
+        throw SessionError(Outcome::InvalidInput, "Name the two files to compare: A.el B.el.");
+    }
+    const std::vector<FileDifference> differences =
+        differingParameters(localBytes(files[0]), localBytes(files[1]));
+    for (const FileDifference& difference : differences) {
+        print(io.out, json ? jsonText(differenceJson(difference)) : differenceLine(difference));
+    }
+    return differences.empty() ? Outcome::Success : Outcome::Failure;
 }
 
 Outcome write(Connection& connection, const QString& path, const ParameterFileContent& file,
@@ -451,6 +524,8 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                        "  read    read the four parameter blocks into a parameter file\n"
                        "  write   write a parameter file's values to the controller\n"
                        "  watch   show the torque sensor's live readings\n"
+                       "  report  read the four blocks into a report for the customer (PDF, HTML)\n"
+                       "  diff    list the parameters whose values differ between two files\n"
                        "Run morvent-cli COMMAND --help for a command's options.\n");
     // Help and the version are the output of their run: lost, they end it with exit 1.
     const auto answer = [&](const QString& text) {
@@ -486,6 +561,12 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     QCommandLineOption count{"count", "Stop after N readings (default: until interrupted).", "N",
                              "0"};
     QCommandLineOption csv{"csv", "Also record the readings to a CSV file.", "FILE"};
+    QCommandLineOption reportOutput{
+        {"o", "output"},
+        "The report to write: FILE.pdf, or FILE.html for the same as HTML.",
+        "FILE"};
+    QCommandLineOption note{"note", "A line for the bike or the customer, printed on the report.",
+                            "TEXT"};
     if (command == "ports") {
         parser.setApplicationDescription("List the serial ports, with the adapter's description.");
     } else if (command == "info") {
@@ -501,6 +582,18 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             "then read them back and report every value the controller holds differently.");
         parser.addOptions(
             {common.port, common.simulate, common.timeout, common.json, input, noVerify});
+    } else if (command == "report") {
+        parser.setApplicationDescription(
+            "Read the four blocks and write a report of the controller's identity and every "
+            "parameter, grouped as the pages show them, for the customer or the shop's records.");
+        parser.addOptions({common.port, common.simulate, common.timeout, reportOutput, note});
+    } else if (command == "diff") {
+        parser.setApplicationDescription(
+            "Compare two parameter files: every parameter whose value differs, page by page, "
+            "with its label, unit and both values.");
+        parser.addPositionalArgument("A.el", "The first file.");
+        parser.addPositionalArgument("B.el", "The second file.");
+        parser.addOption(common.json);
     } else if (command == "watch") {
         parser.setApplicationDescription("Show the torque sensor's live readings, one line each.");
         parser.addOptions({common.port, common.simulate, common.timeout, interval, count, csv});
@@ -519,9 +612,13 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         QString help = parser.helpText();
         help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                      QStringLiteral("Usage: morvent-cli ") + command);
-        return answer(help + '\n' + exitCodes());
+        return answer(help + '\n' +
+                      (command == "diff"
+                           ? QStringLiteral("Exit codes: 0 no differences; 1 some differ; 2 a "
+                                            "file refused or invalid arguments.")
+                           : exitCodes()));
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (command != "diff" && !parser.positionalArguments().isEmpty()) {
         print(io.err, QStringLiteral("morvent-cli %1: unexpected '%2'")
                           .arg(command, parser.positionalArguments().first()));
         return Outcome::InvalidInput;
@@ -576,6 +673,9 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             return fail(Outcome::Failure, QStringLiteral("An unknown error ended the run."));
         }
     };
+    if (command == "diff") {
+        return guarded(io, [&] { return diff(parser.positionalArguments(), json, io); });
+    }
     if (command == "ports") {
         return guarded(io, [&] {
             for (const PortEntry& port : systemSerialPorts()) {
@@ -599,6 +699,17 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     const Outcome checked = guarded(io, [&] {
         if (command == "read" && !parser.isSet(output)) {
             throw SessionError(Outcome::InvalidInput, "Name the file to write with -o FILE.el.");
+        }
+        if (command == "report") {
+            if (!parser.isSet(reportOutput)) {
+                throw SessionError(Outcome::InvalidInput,
+                                   "Name the report to write with -o FILE.pdf or -o FILE.html.");
+            }
+            const std::string target = localBytes(parser.value(reportOutput));
+            if (const std::string problem = reportTargetProblem(target); !problem.empty()) {
+                throw SessionError(Outcome::InvalidInput,
+                                   "Unable to write to " + target + ": " + problem + ".");
+            }
         }
         if (command == "write" && !parser.isSet(input)) {
             throw SessionError(Outcome::InvalidInput,
@@ -702,7 +813,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     std::vector<std::uint32_t> answered(static_cast<std::size_t>(ports.size()), 0);
     // Taken here, so the sessions share only values they read, and only for the commands that
     // know them: asking the parser for others warns.
-    const QString outputPath = command == "read" ? parser.value(output) : QString();
+    const QString outputPath = command == "read"     ? parser.value(output)
+                               : command == "report" ? parser.value(reportOutput)
+                                                     : QString();
+    const QString reportNote = command == "report" ? parser.value(note) : QString();
     const QString inputPath = command == "write" ? parser.value(input) : QString();
     const bool verify = command == "write" && !parser.isSet(noVerify);
     const auto runOn = [&](std::size_t i, const CommandStreams& streams) {
@@ -728,6 +842,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             }
             if (command == "write") {
                 return write(connection, inputPath, *file, verify, json, streams);
+            }
+            if (command == "report") {
+                return report(connection, filePerPort(outputPath, port, ports), reportNote,
+                              streams);
             }
             return watch(connection, intervalMs, readings, csvFiles[i].get(), streams);
         });

@@ -3,9 +3,12 @@
 #include "SignalUndo.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     // An interrupted run puts the port's own settings back, lets other users open it, and
@@ -17,7 +20,15 @@ int main(int argc, char* argv[]) {
         for (int i = 1; i < argc; ++i) {
             arguments.append(morvent::argumentText(argv[i]));
         }
-        QCoreApplication app(argc, argv);
+        // A report lays out text, which needs fonts and so a GUI application; it draws on no
+        // screen. The other commands stay without one.
+        const bool report = argc > 1 && std::strcmp(argv[1], "report") == 0;
+        if (report) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        const std::unique_ptr<QCoreApplication> app =
+            report ? std::make_unique<QGuiApplication>(argc, argv)
+                   : std::make_unique<QCoreApplication>(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("morvent-cli"));
         return static_cast<int>(morvent::runCommand(arguments, {}));
     } catch (const std::exception& error) {

@@ -18,6 +18,11 @@ constexpr int kNamesPerSecond = 1000;
 
 BackupKeeper::BackupKeeper(QString directory) : m_directory(std::move(directory)) {}
 
+ReplacedFiles BackupKeeper::replacedFiles() const {
+    return ReplacedFiles(
+        QFile::encodeName(QDir(m_directory).filePath(QStringLiteral("replaced"))).toStdString());
+}
+
 void BackupKeeper::setController(const std::string& manufacturer, const std::string& model) {
     m_manufacturer = safeName(manufacturer);
     m_model = safeName(model);
@@ -60,7 +65,7 @@ BackupKeeper::Outcome BackupKeeper::keep(const Fields& fields, const QDateTime& 
         }
         reserved.close();
         try {
-            SaveParameterFile(fields, QFile::encodeName(path).toStdString());
+            SaveParameterFile(fields, QFile::encodeName(path).toStdString(), replacedFiles());
         } catch (const std::exception& error) {
             QFile::remove(path);
             return {false, {}, QString::fromUtf8(error.what())};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fields.h"
+#include "ReplacedFiles.h"
 
 #include <QDateTime>
 #include <QString>
@@ -26,6 +27,8 @@ public:
     explicit BackupKeeper(QString directory);
 
     QString directory() const { return m_directory; }
+    // Where a save keeps what it replaces: "replaced" in this folder.
+    ReplacedFiles replacedFiles() const;
 
     // The controller the next backups are of; its texts are its identity's bytes.
     void setController(const std::string& manufacturer, const std::string& model);

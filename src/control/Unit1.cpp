@@ -23,6 +23,7 @@
 #include "ParameterComparison.h"
 #include "ParameterTable.h"
 #include "PortComboBox.h"
+#include "ReportActions.h"
 #include "ReviewChanges.h"
 #include "SaveWindow.h"
 #include "StatusNote.h"
@@ -129,8 +130,21 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
          std::initializer_list<QWidget*>{m_form3.get(), m_form4.get(), m_form5.get()}) {
         window->setAttribute(Qt::WA_QuitOnClose, false);
     }
+    // Where Read Flash keeps its backups, and a save what it replaces.
+    m_backups = std::make_unique<BackupKeeper>(
+        m_options.backupsDirectory.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                  QStringLiteral("/backups")
+            : m_options.backupsDirectory);
     // Their behaviour: saving and loading the pages' values; each window owns its dialog.
-    new SaveDialog(*m_form4, m_fields, m_boxes);
+    auto* saveDialog = new SaveDialog(*m_form4, m_fields, m_boxes, m_backups->replacedFiles());
+    saveDialog->replacedKept = [this](const std::string& path, const std::string& copy) {
+        const QString kept = QFile::decodeName(copy.c_str());
+        m_backupNote->say(QStringLiteral("What %1 held is kept in %2")
+                              .arg(QFileInfo(QFile::decodeName(path.c_str())).fileName(),
+                                   QDir(m_backups->directory()).relativeFilePath(kept)),
+                          kept);
+    };
     m_loadDialog = new LoadDialog(*m_form5, *m_loadFields, m_boxes);
     // Fields a loaded file did not give are 0 now: marked, so nobody writes them unawares.
     m_loadDialog->loaded = [this](const std::string& path,
@@ -179,11 +193,6 @@ void TForm1::fitToScreen(const QRect& available) {
 
 void TForm1::setupKeeping() {
     m_liveReadings = std::make_unique<LiveReadingsMonitor>(m_boxes, m_options.chooseRecordingFile);
-    m_backups = std::make_unique<BackupKeeper>(
-        m_options.backupsDirectory.isEmpty()
-            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                  QStringLiteral("/backups")
-            : m_options.backupsDirectory);
     m_backupNote = new StatusNote(QStringLiteral("BackupNote"), statusBar());
     auto* comparisonNote = new StatusNote(QStringLiteral("ComparisonNote"), statusBar());
     m_comparison =
@@ -214,6 +223,11 @@ void TForm1::setupKeeping() {
     connect(m_ui.ClearComparison1, &QAction::triggered, this, [this] { m_comparison->clear(); });
     connect(m_ui.OpenBackupsFolder1, &QAction::triggered, this,
             [this] { OpenBackupsFolder1Click(); });
+    m_report = new ReportActions(
+        *this, m_fields, m_model, m_boxes, *m_backupNote,
+        {m_options.askReportNote, m_options.chooseReportFile, m_options.choosePrinter});
+    connect(m_ui.ExportReport1, &QAction::triggered, m_report, &ReportActions::ExportReport1Click);
+    connect(m_ui.Print1, &QAction::triggered, m_report, &ReportActions::Print1Click);
 }
 
 TForm1::~TForm1() {

@@ -17,6 +17,7 @@
 #include <optional>
 #include <span>
 
+class QPrinter;
 class QSettings;
 class QTimer;
 
@@ -31,6 +32,7 @@ class LoadDialog;
 class MessageBoxes;
 class NoticingFields;
 class PageUndo;
+class ReportActions;
 class ReviewChanges;
 class StatusNote;
 class StatusReporter;
@@ -69,6 +71,11 @@ struct Form1Options {
     // Ask for the backup to load, starting in the folder given; empty answer or function: as
     // above.
     std::function<QString(const QString& folder)> chooseBackupFile;
+    // Ask for the report's line for the bike or customer, its file, and the printer; empty
+    // functions: the usual dialogs.
+    std::function<std::optional<QString>()> askReportNote;
+    std::function<QString()> chooseReportFile;
+    std::function<bool(QPrinter&)> choosePrinter;
 };
 
 // The main window and its behaviour: connecting and baud probing, the frame senders, and the
@@ -97,6 +104,7 @@ public:
     LiveReadingsMonitor& liveReadings() const { return *m_liveReadings; }
     BackupKeeper& backups() const { return *m_backups; }
     ComparisonMarks& comparison() const { return *m_comparison; }
+    ReportActions& report() const { return *m_report; }
     // The parameter set the pages show, and what the controller is known to hold.
     ParameterModel& model() { return m_model; }
     ChangeMarks& changes() const { return *m_changes; }
@@ -245,6 +253,7 @@ private:
     // What each block's last write frame carried: the controller holds it once it accepts.
     std::array<ParameterModel::Values, 4> m_sent;
     PageUndo* m_undo = nullptr;
+    ReportActions* m_report = nullptr;
     // What Compare With Controller reads, kept aside from the pages.
     std::unique_ptr<FieldStore> m_controllerCopy;
     // Set when the firmware text is asked for, so only its answer can change the caption.

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -19,8 +20,18 @@ namespace morvent {
 
 namespace {
 
-bool writeAll(int fd, std::string_view content) {
-    off_t at = 0;
+std::function<void(std::string_view)>& stepHook() {
+    static std::function<void(std::string_view)> hook;
+    return hook;
+}
+
+void stepDone(std::string_view step) {
+    if (const auto& hook = stepHook()) {
+        hook(step);
+    }
+}
+
+bool writeAll(int fd, std::string_view content, off_t at = 0) {
     while (!content.empty()) {
         const ssize_t written = ::pwrite(fd, content.data(), content.size(), at);
         if (written < 0) {
@@ -77,25 +88,6 @@ struct Temporary {
     std::atomic<bool> exists{false};
 };
 
-// Holds back, on this thread, the signals whose handlers run the undo steps.
-class SignalsHeld {
-public:
-    SignalsHeld() {
-        sigset_t ending;
-        sigemptyset(&ending);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-            sigaddset(&ending, signal);
-        }
-        ::pthread_sigmask(SIG_BLOCK, &ending, &m_before);
-    }
-    SignalsHeld(const SignalsHeld&) = delete;
-    SignalsHeld& operator=(const SignalsHeld&) = delete;
-    ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &m_before, nullptr); }
-
-private:
-    sigset_t m_before;
-};
-
 void removeTemporary(const void* data) {
     const auto* temporary = static_cast<const Temporary*>(data);
     if (temporary->exists.load()) {
@@ -117,9 +109,9 @@ int createTemporary(const std::string& directory, const std::string& stem, mode_
         }
         temporary.exists = false;
         temporary.name = directory + "/" + stem + suffix;
-        // A signal that comes while the file is being created is handled only once that is
-        // known, and one handled on another thread meanwhile finds it marked already.
-        const SignalsHeld held;
+        // The signal's undo steps wait until the file is made and marked, so they remove it;
+        // and once they have begun no file is made that they would miss.
+        const UndoGuard creating;
         temporary.exists = true;
         const int fd =
             ::open(temporary.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
@@ -174,14 +166,32 @@ bool takeOver(int fd, const struct stat& old) {
 }
 
 // Writes the content over the file's own. The room is reserved first, so a full disk fails
-// before a byte changes.
+// before a byte changes. While the rest is written the first byte is a NUL, which no load takes
+// (it reads as binary), so a save cut short leaves a file that is refused rather than the new
+// content's head over the old one's tail, which might load; the first byte goes in last.
 bool writeInPlace(int fd, std::string_view content) {
     const auto size = static_cast<off_t>(content.size());
     if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
         errno != ENOSYS) {
         return false;
     }
-    return writeAll(fd, content) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0;
+    stepDone("reserved");
+    if (content.empty()) {
+        return ::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0;
+    }
+    if (!writeAll(fd, std::string_view("\0", 1)) || ::fdatasync(fd) != 0) {
+        return false;
+    }
+    stepDone("marked");
+    if (!writeAll(fd, content.substr(1), 1)) {
+        return false;
+    }
+    stepDone("written");
+    if (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) {
+        return false;
+    }
+    stepDone("cut to size");
+    return writeAll(fd, content.substr(0, 1)) && ::fsync(fd) == 0;
 }
 
 } // namespace
@@ -227,7 +237,21 @@ bool isMissing(const std::string& path) {
     return ::stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
+void setSaveStepHook(std::function<void(std::string_view)> hook) {
+    stepHook() = std::move(hook);
+}
+
+bool isDanglingLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) &&
+           ::stat(path.c_str(), &info) != 0;
+}
+
 bool replaceFile(const std::string& path, std::string_view content) {
+    // Renaming over a link that leads nowhere would put a plain file in the link's place.
+    if (isDanglingLink(path)) {
+        return false;
+    }
     const std::string target = resolved(path);
     const std::string directory = directoryOf(target);
     const std::string stem = temporaryStem(baseNameOf(target));
@@ -275,6 +299,7 @@ bool replaceFile(const std::string& path, std::string_view content) {
             discard();
             return false;
         }
+        stepDone("temporary written");
         if (::rename(temporary.name.c_str(), target.c_str()) == 0) {
             temporary.exists = false;
             // The new name itself is on disk only once the directory is; the file is whole

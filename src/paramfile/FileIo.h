@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,8 +25,11 @@ std::optional<std::string> readFile(const std::string& path, std::size_t limit,
 // directory part names a regular file names nothing either.
 bool isMissing(const std::string& path);
 
+// Whether path is a symbolic link to nothing: a save there would replace the link.
+bool isDanglingLink(const std::string& path);
+
 // Replaces the file at path by one holding exactly content, or creates it. A link is followed,
-// so the file it names is written and the link stays.
+// so the file it names is written and the link stays; a link to nothing is refused.
 //
 // The content goes to a temporary file beside the old one, reaches the disk, and only then takes
 // the old one's name, so after a failure, a crash or a full disk the file is either the old one
@@ -38,7 +42,14 @@ bool isMissing(const std::string& path);
 // or the folder takes no new file, the content is written into the existing file instead, its
 // room reserved first so a full disk fails before a byte changes. A file the user could not
 // have written in place (read-only, another user's) is never replaced. Returns false, with the
-// file as it was, when any step fails.
+// file as it was, when any step fails; only a save in place that fails midway (an I/O error
+// despite the room reserved) leaves a file that no load takes instead.
 bool replaceFile(const std::string& path, std::string_view content);
+
+// For tests: called with a step's name after each step of replaceFile ("temporary written",
+// and in place "reserved", "marked", "written", "cut to size"). What it throws ends the save
+// right there, as a process killed at that moment would; an empty hook, the default, does
+// nothing.
+void setSaveStepHook(std::function<void(std::string_view)> hook);
 
 } // namespace morvent

@@ -1,6 +1,7 @@
 #include "ParameterFile.h"
 
 #include "BlockLayout.h"
+#include "Descriptor.h"
 #include "FileIo.h"
 #include "IniDocument.h"
 #include "NumberConversion.h"
@@ -8,6 +9,8 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <fcntl.h>
+#include <unistd.h>
 #include <vector>
 
 namespace morvent {
@@ -33,6 +36,24 @@ std::string allSections() {
 // Taken right after the step that failed, so the reason is the system's own.
 ParameterFileError unableToWrite(const std::string& path) {
     return ParameterFileError("Unable to write to " + path, errno);
+}
+
+// Why a load refuses a file for what it is; a save over such a file is refused for the same.
+const std::string kTooLarge = "At more than 1 MiB it is not a parameter file";
+const std::string kNotEightBit = "it is UTF-16 or binary, not 8-bit text";
+
+// A parameter file is 8-bit text: UTF-16 has NUL bytes beside every ASCII character.
+bool notEightBitText(std::string_view text) {
+    return text.find('\0') != std::string_view::npos || text.starts_with("\xFF\xFE") ||
+           text.starts_with("\xFE\xFF");
+}
+
+// What a link that leads nowhere points at, for the message that refuses it.
+std::string linkTarget(const std::string& path) {
+    std::string target(4096, '\0');
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    target.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
+    return target;
 }
 
 std::string onLine(std::size_t line) {
@@ -84,15 +105,11 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
     const std::optional<std::string> text = readFile(path, kParameterFileLimit, &why);
     if (!text) {
         throw ParameterFileError(why == ReadRefusal::TooLarge
-                                     ? "Unable to read " + path +
-                                           ". At more than 1 MiB it is not a parameter file"
+                                     ? "Unable to read " + path + ". " + kTooLarge
                                      : "Unable to read " + path);
     }
-    // A parameter file is 8-bit text: UTF-16 has NUL bytes beside every ASCII character.
-    if (text->find('\0') != std::string::npos || text->starts_with("\xFF\xFE") ||
-        text->starts_with("\xFE\xFF")) {
-        throw ParameterFileError(path + " is not a parameter file: it is UTF-16 or binary, not "
-                                        "8-bit text");
+    if (notEightBitText(*text)) {
+        throw ParameterFileError(path + " is not a parameter file: " + kNotEightBit);
     }
     const IniDocument document(*text);
     bool anySection = false;
@@ -143,7 +160,8 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields) {
     }
 }
 
-void SaveParameterFile(const Fields& fields, const std::string& path) {
+SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
+                              const ReplacedFiles& replaced) {
     const std::vector<Parameter>& rows = parameterTable();
     std::vector<std::int32_t> values;
     values.reserve(rows.size());
@@ -152,19 +170,54 @@ void SaveParameterFile(const Fields& fields, const std::string& path) {
                                                            : fields.selectedIndex(row.control));
     }
 
-    IniDocument document;
-    if (const std::optional<std::string> existing = readFile(path, kParameterFileLimit)) {
-        document = IniDocument(*existing);
-    } else if (!isMissing(path)) {
+    if (isDanglingLink(path)) {
+        throw ParameterFileError("Unable to write to " + path + ": it is a symbolic link to " +
+                                 linkTarget(path) + ", which does not exist");
+    }
+    ReadRefusal why = ReadRefusal::Unreadable;
+    const std::optional<std::string> existing = readFile(path, kParameterFileLimit, &why);
+    if (!existing && why == ReadRefusal::TooLarge) {
+        throw ParameterFileError("Unable to write to " + path + ". " + kTooLarge);
+    }
+    if (!existing && !isMissing(path)) {
         // There is a file that cannot be read, so its other lines could not be kept.
         throw unableToWrite(path);
     }
+    // Sections added to it would make a file that no load takes, and that it was not before.
+    if (existing && notEightBitText(*existing)) {
+        throw ParameterFileError("Unable to write to " + path +
+                                 ": it is not a parameter file: " + kNotEightBit);
+    }
+    IniDocument document = existing ? IniDocument(*existing) : IniDocument();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         document.setValue(rows[i].section(), rows[i].key, std::to_string(values[i]));
     }
-    if (!replaceFile(path, document.text())) {
-        throw unableToWrite(path);
+    const std::string text = document.text();
+    // What the file held goes aside first; a save that cannot keep it changes nothing. An empty
+    // file, or one that stays as it is, loses nothing.
+    std::string copy;
+    if (existing && !existing->empty() && *existing != text) {
+        // A file the user may not change keeps no copy either: the refusal changes nothing.
+        if (!Descriptor(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC))
+                 .valid()) {
+            throw unableToWrite(path);
+        }
+        const ReplacedFiles::Outcome kept = replaced.keep(path, *existing);
+        if (!kept.kept) {
+            throw ParameterFileError("Unable to write to " + path + ": " + kept.error +
+                                     ", so nothing was changed");
+        }
+        copy = kept.path;
     }
+    if (!replaceFile(path, text)) {
+        // The system's reason, where it gave one, follows the whole message.
+        const int error = errno;
+        throw ParameterFileError(
+            "Unable to write to " + path +
+                (copy.empty() ? "" : " (what it held is kept in " + copy + ")"),
+            error);
+    }
+    return {copy};
 }
 
 std::vector<ParameterFileProblem> LoadParameterFile(Fields& fields, const std::string& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fields.h"
+#include "ReplacedFiles.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -70,10 +71,18 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields);
 // other line stays byte for byte, line ends included. A new file has CR LF line ends.
 //
 // Every value is converted before the file is touched, and the file is written as replaceFile
-// says, so it ends up holding either the complete new set or exactly what it held before.
+// says, so it ends up holding either the complete new set or exactly what it held before. What
+// an existing file held is first kept in replaced (unless it is empty or stays the same).
 // Throws ConversionError for the first control, in file order, whose text is not a whole
-// number, and ParameterFileError "Unable to write to <path>" when the file cannot be written.
-void SaveParameterFile(const Fields& fields, const std::string& path);
+// number, and ParameterFileError "Unable to write to <path>", with the reason where there is
+// one, when the file cannot be written: also, changing nothing, for a file a load would refuse
+// for what it is (UTF-16 or binary, larger than kParameterFileLimit), a symbolic link to
+// nothing, and a file whose content could not be kept.
+struct SaveOutcome {
+    std::string replacedCopy; // where what the file held is kept; empty when nothing was replaced
+};
+SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
+                              const ReplacedFiles& replaced);
 
 // readParameterFile, then applyParameterFile: a missing section or key, or a value that is not
 // a whole number, gives 0. Returns the problems, so the user can be shown which fields the file

@@ -5,11 +5,15 @@
 
 namespace morvent {
 
-SaveDialog::SaveDialog(TForm4& window, Fields& parameters, MessageBoxes& boxes)
-    : ParameterFileDialog(window, parameters, boxes) {}
+SaveDialog::SaveDialog(TForm4& window, Fields& parameters, MessageBoxes& boxes,
+                       ReplacedFiles replaced)
+    : ParameterFileDialog(window, parameters, boxes), m_replaced(std::move(replaced)) {}
 
 void SaveDialog::transfer(Fields& parameters, const std::string& path) {
-    SaveParameterFile(parameters, path);
+    const SaveOutcome outcome = SaveParameterFile(parameters, path, m_replaced);
+    if (!outcome.replacedCopy.empty() && replacedKept) {
+        replacedKept(path, outcome.replacedCopy);
+    }
 }
 
 } // namespace morvent

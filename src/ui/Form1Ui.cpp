@@ -640,6 +640,12 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     OpenBackupsFolder1 = File1->addAction(QStringLiteral("Open Backups Folder"));
     OpenBackupsFolder1->setObjectName(QStringLiteral("OpenBackupsFolder1"));
     File1->addSeparator();
+    ExportReport1 = File1->addAction(QStringLiteral("Export Report..."));
+    ExportReport1->setObjectName(QStringLiteral("ExportReport1"));
+    Print1 = File1->addAction(QStringLiteral("Print..."));
+    Print1->setObjectName(QStringLiteral("Print1"));
+    Print1->setShortcut(QKeySequence::Print);
+    File1->addSeparator();
     Quit1 = File1->addAction(QStringLiteral("Quit"));
     Quit1->setObjectName(QStringLiteral("Quit1"));
     // Spelled out: some desktops' key schemes bind no quitting key.

@@ -121,6 +121,9 @@ public:
     QAction* CompareWithController1 = nullptr;
     QAction* ClearComparison1 = nullptr;
     QAction* OpenBackupsFolder1 = nullptr;
+    // The report of the pages for the customer: as a PDF or HTML file, and on paper.
+    QAction* ExportReport1 = nullptr;
+    QAction* Print1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* EditMenu = nullptr;
     QAction* ReviewChanges1 = nullptr;

@@ -1,24 +1,33 @@
 #include "Commands.h"
 
 #include "ArgumentText.h"
+#include "BackupKeeper.h"
 #include "Boxes.h"
 #include "ComparisonMarks.h"
+#include "ControllerModel.h"
+#include "FieldStore.h"
 #include "IniDocument.h"
 #include "LineTiming.h"
 #include "LoadWindow.h"
 #include "ParameterFile.h"
 #include "ParameterTable.h"
+#include "PdfText.h"
 #include "ProbeRateMemory.h"
+#include "ShownParameters.h"
+#include "SimulatedController.h"
 #include "SimulatedWindow.h"
 #include "Wait.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -26,6 +35,7 @@
 #include <fstream>
 #include <functional>
 #include <future>
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -86,6 +96,8 @@ struct Setting {
 
 class Cli : public testing::Test {
 protected:
+    // What a save replaces goes to the backups in the test's own folder, not the user's.
+    Cli() { qputenv("XDG_DATA_HOME", folder.filePath("data").toLocal8Bit()); }
     // QDir cannot remove names that are not UTF-8.
     ~Cli() override { std::filesystem::remove_all(folder.path().toStdString()); }
     QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
@@ -104,6 +116,7 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
     const QString csv = path("live.csv");
     const QString fifo = path("fifo");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    std::filesystem::create_symlink("gone/r.pdf", path("dangling.pdf").toStdString());
     // Given a fault, a command runs against a simulated controller with it.
     using Fault = std::function<void(ControllerModel&)>;
     const Fault none;
@@ -145,8 +158,8 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
          none,
          PortUnavailable,
          "File handle is not a comm handle. /dev/null is not a serial port"},
-        // A CSV file that takes nothing (a full disk, an error of the system), and a pipe nobody
-        // reads: refused before connecting.
+        // A CSV file that takes nothing (a full disk, an error of the system), refused at the
+        // first reading, and a pipe nobody reads, refused before connecting.
         {{"watch", "--csv", "/dev/full"},
          healthy,
          Failure,
@@ -160,6 +173,13 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"read", "-o", path("x.el")}, emptyBasic, NoReply, "Unexpected reply to the Basic read"},
         {{"read", "-o", path("x.el")}, splitBasic, NoReply, "Unexpected reply to the Basic read"},
         {{"info", "-p", "all", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, ""},
+        // A report that cannot be written is refused before the controller is read.
+        {{"report"}, healthy, InvalidInput, "Name the report to write with -o FILE.pdf"},
+        {{"report", "-o", path("r.el")}, healthy, InvalidInput, "name the report FILE.pdf or"},
+        {{"report", "-o", path("dangling.pdf")},
+         healthy,
+         InvalidInput,
+         "link to gone/r.pdf, which"},
         // The write stops at the refused block.
         {{"write", "-i", path("set.el")}, refusing, FieldRefused, "Please reset. (Edit23)", 2},
     };
@@ -177,11 +197,44 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         EXPECT_TRUE(QString::fromStdString(result.out + result.err).contains(c.says))
             << result.out << result.err;
         EXPECT_EQ(writesTo(sim), c.writes);
+        EXPECT_TRUE(c.arguments.value(0) != "report" || sim.receivedRequests().empty());
         EXPECT_FALSE(QFile::exists(path("x.el")));
     }
     // A header and a line for each reading.
     const std::string lines = fileText(csv);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 4) << lines;
+}
+
+// A run that ends before its first result leaves the file it names as it was; one that saves
+// over a file keeps what the file held in the backups' replaced/ folder and says where.
+TEST_F(Cli, NoRunLosesAFileItNames) {
+    const std::string before = "time,old reading\n";
+    const QString csv = path("kept.csv"), el = path("kept.el"), none = path("none/new.csv");
+    const QString kept = folder.filePath("data/morvent/backups/replaced/kept.el/");
+    using enum Outcome;
+    // Without a port named, a controller that never answers.
+    const std::tuple<QStringList, Outcome, QString> cases[] = {
+        {{"watch", "--csv", csv, "-p", "/dev/morvent-no-such-port"}, PortUnavailable, "device"},
+        {{"watch", "--csv", csv, "--timeout", "200"}, NoReply, "No controller answered"},
+        {{"watch", "--csv", none, "--simulate"}, InvalidInput, none + ": No such file"},
+        {{"read", "-o", el, "--simulate"}, Success, "What it held is kept in " + kept},
+    };
+    for (const auto& [arguments, outcome, says] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        std::ofstream(csv.toStdString()) << before;
+        std::ofstream(el.toStdString()) << before;
+        SimulatedController sim;
+        if (!arguments.contains("-p") && !arguments.contains("--simulate")) {
+            sim.start();
+            sim.withModel([](ControllerModel& m) { m.setDropAllReplies(true); });
+        }
+        const CliRun result = run(arguments + (sim.devicePath().empty() ? QStringList() : on(sim)));
+        EXPECT_EQ(result.outcome, outcome);
+        EXPECT_TRUE(QString::fromStdString(result.out + result.err).contains(says)) << result.err;
+        EXPECT_EQ(fileText(csv), before);
+        EXPECT_EQ(fileText(el) != before, outcome == Success);
+    }
+    EXPECT_EQ(fileText(kept + QDir(kept).entryList(QDir::Files).value(0)), before);
 }
 
 // Sixteen controllers at once, each listening at its own rate and telling its own firmware text,
@@ -244,7 +297,8 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
     ASSERT_TRUE(test::waitFor([&] {
         return form.PendingRequest == NothingAwaited && form.ui().edit(96)->text() != "0";
     }));
-    SaveParameterFile(form.fields(), path("window.el").toStdString());
+    SaveParameterFile(form.fields(), path("window.el").toStdString(),
+                      form.backups().replacedFiles());
     QStringList shown;
     for (const QLabel* label : {form.ui().Label6, form.ui().Label7, form.ui().Label8,
                                 form.ui().Label10, form.ui().Label11, form.ui().Label9}) {
@@ -564,6 +618,91 @@ TEST_F(SharedMachine, ForeignBytesNeitherSteerTheTerminalNorForgeLinesNorBreakJs
     EXPECT_EQ(json.out.find("\\ud"), std::string::npos) << json.out;
     EXPECT_TRUE(object["error"].toString().contains(QString::fromStdString(at("tty?[2J"))))
         << json.out;
+}
+
+// The report of the simulated controller, as PDF and HTML: every value of the four pages on the
+// line of its label (grids as the page lays them out), the identity and the note, on at most
+// two A4 pages of real text.
+TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
+    SimulatedController sim;
+    sim.start();
+    // The values the pages show after a read, through the file read writes.
+    ASSERT_EQ(run(QStringList{"read", "-o", path("set.el")} + on(sim)).outcome, Outcome::Success);
+    FieldStore pages;
+    fillParameterCombos(pages);
+    LoadParameterFile(pages, path("set.el").toStdString());
+    // A line that holds the label, then the values; a page's first starts after a form feed.
+    std::map<std::string, QString> lines;
+    for (const ShownParameter& p : shownParameters()) {
+        QString& line = lines[p.column.empty() ? p.control : p.label];
+        if (line.isEmpty()) {
+            line = "^\\f?" + QRegularExpression::escape(QString::fromStdString(p.label));
+        }
+        for (const std::string& value :
+             {shownValue(pages, p.control), p.column.empty() ? p.unit : ""}) {
+            line += value.empty()
+                        ? ""
+                        : "\\s+" + QRegularExpression::escape(QString::fromStdString(value));
+        }
+    }
+    for (const char* name : {"r.pdf", "r.html"}) {
+        SCOPED_TRACE(name);
+        const CliRun result =
+            run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>"} + on(sim));
+        ASSERT_EQ(result.outcome, Outcome::Success) << result.err;
+        EXPECT_EQ(result.out, "Saved the report " + path(name).toStdString() + "\n");
+        QTextDocument html;
+        html.setHtml(QString::fromStdString(fileText(path(name))));
+        const QString text = QString(name).endsWith(".pdf") ? test::pdfText(path(name))
+                                                            : html.toPlainText().replace('\t', ' ');
+        EXPECT_LE(text.count('\f'), 2) << "pages";
+        for (const char* shown : {"Manufacturer:KLMN", "Model:PQRS", "Harware Ver: V1.0",
+                                  "Firmware Ver: V1.2.3.4", "Nominal Voltage: 48V",
+                                  "Max.Current: 25A", "Bike or customer: Bike 7 <J>", "Date: 20"}) {
+            EXPECT_TRUE(text.contains(shown)) << shown;
+        }
+        for (const auto& [label, line] : lines) {
+            EXPECT_TRUE(
+                text.contains(QRegularExpression(line, QRegularExpression::MultilineOption)))
+                << label;
+        }
+    }
+}
+
+// diff lists what two files would load differently, page by page, and ends as diff does.
+TEST_F(Cli, DiffListsEveryParameterTheFilesGiveDifferentlyAndEndsAsDiffDoes) {
+    const std::pair<const char*, std::string> files[] = {
+        {"a.el", "[Basic]\nLC=25\nWD=3\n[Throttle Handle]\nSC=20\n[Torque]\nSS20=4\n"},
+        {"b.el", "[Basic]\nLC=0x19\nWD=4\n[Throttle Handle]\nSC=x\n[Torque]\nSS20=5\n"},
+        {"c.el", "[Basic]\nLC=25\nWD=3\n[Torque]\nSS20=4\n"},
+        {"utf16.el", std::string("\xFF\xFE[\0B\0]\0", 8)}};
+    for (const auto& [name, text] : files) {
+        std::ofstream(path(name).toStdString()) << text;
+    }
+    const std::tuple<QStringList, Outcome, std::string> cases[] = {
+        {{path("a.el"), path("a.el")}, Outcome::Success, ""},
+        // 25 and 0x19 load alike; a list by its item; a grid cell by its row and column.
+        {{path("a.el"), path("b.el")},
+         Outcome::Failure,
+         "Basic: Wheel Diameler(Inch): 19 -> 20 (inch)\n"
+         "Throttle Handle: Start Current(%): 20 -> x (not a whole number) (%)\n"
+         "Torque: Spd20 Start(Kg): 4 -> 5 (Kg)\n"},
+        {{path("a.el"), path("c.el"), "--json"},
+         Outcome::Failure,
+         R"j({"a":"20","b":"(missing)","key":"SC","label":"Start Current(%)",)j"
+         R"j("page":"Throttle Handle","unit":"%"})j"
+         "\n"},
+        {{path("a.el"), path("utf16.el")}, Outcome::InvalidInput, ""},
+        {{path("a.el")}, Outcome::InvalidInput, ""},
+    };
+    for (const auto& [arguments, outcome, out] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliRun result = run(QStringList{"diff"} + arguments);
+        EXPECT_EQ(result.outcome, outcome) << result.err;
+        EXPECT_EQ(result.out, out);
+        EXPECT_EQ(result.err.empty(), outcome != Outcome::InvalidInput) << result.err;
+    }
+    EXPECT_NE(run({"diff", path("a.el"), path("utf16.el")}).err.find("UTF-16"), std::string::npos);
 }
 
 } // namespace

@@ -8,12 +8,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,12 @@ public:
                   return chosenFile;
               };
               o.chooseRecordingFile = [this] { return recordingFile; };
+              o.askReportNote = [this] { return reportNote; };
+              o.chooseReportFile = [this] { return reportFile; };
+              o.choosePrinter = [this](QPrinter& printer) {
+                  printer.setOutputFileName(reportFile);
+                  return true;
+              };
               options = o;
           }) {}
 
@@ -111,6 +119,8 @@ public:
     QString chosenFile;
     std::vector<QString> offeredFolders;
     QString recordingFile;
+    std::optional<QString> reportNote;
+    QString reportFile;
     TForm1::Options options;
     SimulatedWindow window;
     SimulatedController& sim = window.sim;

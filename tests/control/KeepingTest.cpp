@@ -7,13 +7,24 @@
 #include "IniDocument.h"
 #include "LoadWindow.h"
 #include "ParameterFile.h"
+#include "ParameterModel.h"
 #include "ParameterTable.h"
+#include "PdfText.h"
+#include "Report.h"
+#include "SaveWindow.h"
+#include "ShownParameters.h"
 #include "StatusNote.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextDocument>
+
+#include <filesystem>
+#include <fstream>
 
 namespace morvent {
 namespace {
@@ -49,7 +60,8 @@ TEST_F(Backups, EveryReadFlashKeepsTheValuesReadInANewSavedFileOrSaysWhyNot) {
     EXPECT_FALSE(note()->isProblem());
     EXPECT_EQ(note()->toolTip(), first);
     // Byte for byte what "Save" writes for the same pages.
-    SaveParameterFile(form->fields(), scratchFile("saved.el").toStdString());
+    SaveParameterFile(form->fields(), scratchFile("saved.el").toStdString(),
+                      form->backups().replacedFiles());
     EXPECT_EQ(bytesOf(first), bytesOf(scratchFile("saved.el")));
 
     // The controller now holds another value; the first backup keeps the old one.
@@ -65,7 +77,8 @@ TEST_F(Backups, EveryReadFlashKeepsTheValuesReadInANewSavedFileOrSaysWhyNot) {
     chosenFile = first;
     find<QAction>("LoadBackup1")->trigger();
     EXPECT_EQ(offeredFolders, std::vector<QString>{folder()});
-    SaveParameterFile(form->fields(), scratchFile("loaded.el").toStdString());
+    SaveParameterFile(form->fields(), scratchFile("loaded.el").toStdString(),
+                      form->backups().replacedFiles());
     EXPECT_EQ(bytesOf(scratchFile("loaded.el")), firstBytes);
 
     // A backup that cannot be written is shown as such, and Read Flash ends as ever.
@@ -109,6 +122,24 @@ TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
     }
 }
 
+// The Save window replaces the file it names without a question, as it always has; what the
+// file held is in the backups' replaced/ folder first, and the status bar says where.
+TEST_F(Backups, SavingOverAFileKeepsWhatItHeldAndSaysWhere) {
+    form->ui().ComboBox3->setEditText("48");
+    const QString file = scratchFile("bike2.el");
+    std::ofstream(file.toStdString()) << "[Basic]\r\nLC=17\r\n";
+    form->Form4()->setDirectory(scratchFile(""));
+    form->Form4()->show();
+    form->Form4()->Edit1->setText("bike2.el");
+    QTest::keyClick(form->Form4()->Edit1, Qt::Key_Return);
+    EXPECT_TRUE(boxes.shown.empty() && bytesOf(file).contains("[Torque]"));
+    const QString kept = options.backupsDirectory + "/replaced/bike2.el";
+    const QStringList copies = QDir(kept).entryList(QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(bytesOf(kept + "/" + copies[0]), "[Basic]\r\nLC=17\r\n");
+    EXPECT_EQ(note()->text(), "What bike2.el held is kept in replaced/bike2.el/" + copies[0]);
+}
+
 class Compare : public Form1Test {
 protected:
     void SetUp() override {
@@ -123,7 +154,8 @@ protected:
     };
     // The file holds the window's values but for the changes.
     void writeComparisonFile(const std::vector<Change>& changes) {
-        SaveParameterFile(form->fields(), chosenFile.toStdString());
+        SaveParameterFile(form->fields(), chosenFile.toStdString(),
+                          form->backups().replacedFiles());
         IniDocument document(bytesOf(chosenFile).toStdString());
         for (const Change& change : changes) {
             document.setValue(change.section, change.key, change.value);
@@ -248,7 +280,8 @@ TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
     // After a load, undo goes back to what was loaded.
     form->ui().edit(12)->setText("44");
     find<QComboBox>("ComboBox7")->setCurrentIndex(2);
-    SaveParameterFile(form->fields(), scratchFile("set.el").toStdString());
+    SaveParameterFile(form->fields(), scratchFile("set.el").toStdString(),
+                      form->backups().replacedFiles());
     button("BitBtn5")->click(); // the Basic page from the controller again
     awaitReply();
     load("set.el");
@@ -260,6 +293,58 @@ TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
     button("UndoBasic")->click();
     button("UndoPedalAssist")->click();
     EXPECT_EQ(snapshot(), loaded);
+}
+
+// The report is of what the pages show, typed values marked, with the line asked for, as PDF
+// (also when named without its kind) or printed; a question cancelled or a bad file saves none.
+TEST_F(Form1Test, ExportAndPrintReportWhatThePagesShow) {
+    connectController();
+    readFlash();
+    setText("Edit23", "77");
+    std::filesystem::create_symlink("gone.pdf", scratchFile("dangling.pdf").toStdString());
+    // The action, the line asked for (none: cancelled), the file chosen, where the report lands.
+    const std::tuple<const char*, std::optional<QString>, QString, const char*> cases[] = {
+        {"ExportReport1", "Bike 7", "r.pdf", "r.pdf"},
+        {"ExportReport1", "Bike 8", "r8", "r8.pdf"},
+        {"ExportReport1", std::nullopt, "never.pdf", nullptr},
+        {"ExportReport1", "Bike 11", "dangling.pdf", nullptr},
+        {"Print1", "Bike 12", "printed.pdf", "printed.pdf"},
+    };
+    for (const auto& [action, note, file, saved] : cases) {
+        SCOPED_TRACE(file.toStdString());
+        reportNote = note;
+        reportFile = scratchFile(file);
+        boxes.shown.clear();
+        find<QAction>(action)->trigger();
+        EXPECT_FALSE(QFile::exists(scratchFile("never.pdf")));
+        EXPECT_EQ(boxes.shown.size(), file == "dangling.pdf" ? 1U : 0U);
+        if (saved) {
+            const QString text = test::pdfText(scratchFile(saved));
+            EXPECT_TRUE(text.contains("Bike or customer: " + *note)) << text.toStdString();
+            EXPECT_TRUE(text.contains( // typed, not written: marked, with the controller's
+                QRegularExpression("Start Current\\(%\\)\\s+77 \\* \\(controller: 30\\)\\s+%")));
+        }
+    }
+    EXPECT_EQ(find<StatusNote>("BackupNote")->text(), "Report saved: r8.pdf");
+}
+
+// A value the pages show that is not what the controller holds is marked, with both values.
+TEST(ReportContentTest, MarksEveryValueNotWhatTheControllerHolds) {
+    ParameterModel pages;
+    for (const ShownParameter& p : shownParameters()) {
+        pages.setText(p.control, "5");
+    }
+    pages.learn(Block::PedalAssist);
+    pages.learn(Block::Torque);
+    pages.setText("Edit23", "31");
+    pages.setText("Edit45", "7");
+    QTextDocument document;
+    document.setHtml(reportHtml(reportOf(pages, &pages, "")));
+    const QString text = document.toPlainText();
+    EXPECT_EQ(text.count("controller: 5"), 2) << text.toStdString();
+    EXPECT_TRUE(text.contains("31 * (controller: 5)") && text.contains("7 * (controller: 5)"));
+    document.setHtml(reportHtml(reportOf(pages, nullptr, "")));
+    EXPECT_FALSE(document.toPlainText().contains("controller"));
 }
 
 } // namespace

@@ -25,7 +25,8 @@ namespace fs = std::filesystem;
 class DialogTest : public testing::Test {
 protected:
     DialogTest() {
-        new SaveDialog(save, fields, boxes);
+        new SaveDialog(save, fields, boxes,
+                       ReplacedFiles(backups.filePath("replaced").toStdString()));
         new LoadDialog(load, fields, boxes);
         save.setDirectory(dir.path());
         load.setDirectory(dir.path());
@@ -59,6 +60,7 @@ protected:
     QString qpath(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
+    QTemporaryDir backups;
     RecordedBoxes boxes;
     FieldStore fields = distinctSet(1);
     TForm4 save;

@@ -2,6 +2,7 @@
 
 #include "FieldStore.h"
 #include "ParameterTable.h"
+#include "ReplacedFiles.h"
 
 #include <QTemporaryDir>
 
@@ -25,6 +26,13 @@ inline void writeText(const std::string& file, const std::string& text) {
 
 inline std::string pathIn(const QTemporaryDir& dir, const std::string& name) {
     return dir.filePath(QString::fromStdString(name)).toStdString();
+}
+
+// Where the saves of a test that does not look at them keep what they replace.
+inline const ReplacedFiles& scratchReplaced() {
+    static const QTemporaryDir folder;
+    static const ReplacedFiles replaced(pathIn(folder, "replaced"));
+    return replaced;
 }
 
 // Every entry below the folder with its content: what a test sees changed, created or left.

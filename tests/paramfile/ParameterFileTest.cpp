@@ -1,6 +1,7 @@
 #include "ParameterFile.h"
 
 #include "BlockLayout.h"
+#include "FileIo.h"
 #include "IniDocument.h"
 #include "ParameterFileFixture.h"
 #include "SignalUndo.h"
@@ -86,16 +87,18 @@ TEST(ParameterTableTest, KeysAreUniqueAndListsByPositionKeptByIndex) {
     }
 }
 
-// What a save of the seed's set writes where there was no file.
-std::string savedText(int seed) {
+// What a save of the set (or the seed's) writes where there was no file.
+std::string savedText(const FieldStore& fields) {
     const QTemporaryDir scratch;
-    SaveParameterFile(distinctSet(seed), pathIn(scratch, "x.el"));
+    SaveParameterFile(fields, pathIn(scratch, "x.el"), scratchReplaced());
     return readText(pathIn(scratch, "x.el"));
 }
 
+// The names in a folder; none for a folder that is not there.
 std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
+    std::error_code none;
+    for (const auto& entry : fs::directory_iterator(folder, none)) {
         names.insert(entry.path().filename());
     }
     return names;
@@ -118,7 +121,7 @@ TEST_F(ParameterFileTest, SavingWritesEveryValueAndKeepsWhatElseTheFileHolds) {
     FieldStore fields = distinctSet(2);
     fields.setText("Edit1", "0x1A");
     fields.setText("Edit91", " -$10");
-    SaveParameterFile(fields, path("new.el"));
+    SaveParameterFile(fields, path("new.el"), scratchReplaced());
     const std::string text = readText(path("new.el"));
     std::size_t at = 0;
     for (const Block block : kAllBlocks) { // one line more each: no other section
@@ -140,9 +143,9 @@ TEST_F(ParameterFileTest, SavingWritesEveryValueAndKeepsWhatElseTheFileHolds) {
         text.insert(text.find("[Torque]"), "; by hand\r\n\r\nOwnKey=5\r\n");
         return "[Foreign]\r\nLC=999\r\n" + text + "[Tail]\r\nX=1";
     };
-    writeText(path("kept.el"), decorated(savedText(1)));
-    SaveParameterFile(distinctSet(2), path("kept.el"));
-    EXPECT_EQ(readText(path("kept.el")), decorated(savedText(2)));
+    writeText(path("kept.el"), decorated(savedText(distinctSet(1))));
+    SaveParameterFile(distinctSet(2), path("kept.el"), scratchReplaced());
+    EXPECT_EQ(readText(path("kept.el")), decorated(savedText(distinctSet(2))));
 }
 
 TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
@@ -152,6 +155,17 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
     // Too large to be read whole, so its other lines could not be kept.
     writeText(path("big.el"), "");
     fs::resize_file(path("big.el"), kParameterFileLimit + 1);
+    // Files a load refuses for what they are get no sections added, and a link to nothing stays.
+    writeText(path("utf16.el"), std::string("\xFF\xFE[\0B\0]\0", 8));
+    writeText(path("nul.el"), std::string("[Basic]\r\nLC=1\0\r\n", 15));
+    fs::create_symlink("gone/set.el", path("dangling.el"));
+    // What a save replaces cannot be kept where a file stands in the folder's way.
+    writeText(path("blocked"), "");
+    const std::string binary =
+        ": it is not a parameter file: it is UTF-16 or binary, not 8-bit text";
+    const auto refused = [this](const std::string& file, const std::string& why) {
+        return "Unable to write to " + path(file) + why;
+    };
     const struct {
         const char* control; // given a text that is no number
         const char* text;
@@ -164,7 +178,15 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         {nullptr, nullptr, "none/x.el", "Unable to write to " + path("none/x.el")},
         {nullptr, nullptr, "plain/x.el", "Unable to write to " + path("plain/x.el")},
         {nullptr, nullptr, "sub", "Unable to write to " + path("sub")},
-        {nullptr, nullptr, "big.el", "Unable to write to " + path("big.el")},
+        {nullptr, nullptr, "big.el",
+         refused("big.el", ". At more than 1 MiB it is not a parameter file")},
+        {nullptr, nullptr, "utf16.el", refused("utf16.el", binary)},
+        {nullptr, nullptr, "nul.el", refused("nul.el", binary)},
+        {nullptr, nullptr, "dangling.el",
+         refused("dangling.el", ": it is a symbolic link to gone/set.el, which does not exist")},
+        {nullptr, nullptr, "old.el",
+         refused("old.el", ": Unable to keep a copy in " + path("blocked/old.el") +
+                               ": Not a directory, so nothing was changed")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -174,7 +196,7 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         }
         const auto before = contents(dir);
         try {
-            SaveParameterFile(fields, path(c.file));
+            SaveParameterFile(fields, path(c.file), ReplacedFiles(path("blocked")));
             ADD_FAILURE() << "saved";
         } catch (const std::exception& e) {
             EXPECT_EQ(e.what(), c.message);
@@ -219,9 +241,9 @@ int endOf(pid_t pid) {
     return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
-bool saves(int seed, const std::string& path) {
+bool saves(int seed, const std::string& path, const ReplacedFiles& replaced = scratchReplaced()) {
     try {
-        SaveParameterFile(distinctSet(seed), path);
+        SaveParameterFile(distinctSet(seed), path, replaced);
         return true;
     } catch (const ParameterFileError&) {
         return false;
@@ -263,7 +285,11 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
     const mode_t umask = ::umask(0);
     ::umask(umask);
     ::chmod(dir.path().toLocal8Bit().constData(), 0755);
-    const std::string old = savedText(8);
+    // The user keeps what a save replaces in a folder of their own.
+    const ReplacedFiles replaced(path("replaced"));
+    fs::create_directory(replaced.folder());
+    ASSERT_EQ(::chown(replaced.folder().c_str(), nobody, nogroup), 0);
+    const std::string old = savedText(distinctSet(8));
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -298,10 +324,10 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
         const std::string target = c.beside == SymbolicLinkSavedThrough ? other : file;
         const pid_t pid = inChild([&] {
             return ::setgroups(0, nullptr) == 0 && ::setresgid(nogroup, nogroup, nogroup) == 0 &&
-                   ::setresuid(nobody, nobody, nobody) == 0 && saves(9, target);
+                   ::setresuid(nobody, nobody, nobody) == 0 && saves(9, target, replaced);
         });
         EXPECT_EQ(endOf(pid) == 0, c.saved);
-        EXPECT_EQ(readText(file), c.saved ? savedText(9) : existed ? old : "");
+        EXPECT_EQ(readText(file), c.saved ? savedText(distinctSet(9)) : existed ? old : "");
         struct stat after {};
         ::stat(file.c_str(), &after);
         if (existed) {
@@ -322,7 +348,7 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
 
 TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporary) {
     const std::string file = path("x.el");
-    SaveParameterFile(distinctSet(1), file);
+    SaveParameterFile(distinctSet(1), file, scratchReplaced());
     // Saves the sets of seed and seed + 1 by turns until ended.
     const auto saving = [&file](int seed) {
         return inChild([&file, seed] {
@@ -331,7 +357,7 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
             return false;
         });
     };
-    const std::set<std::string> whole{savedText(1), savedText(2)};
+    const std::set<std::string> whole{savedText(distinctSet(1)), savedText(distinctSet(2))};
     std::mt19937 random(16);
     std::uniform_int_distribution<int> moment(0, 20000);
     constexpr std::array kSignals{SIGINT, SIGTERM, SIGHUP, SIGKILL};
@@ -345,13 +371,13 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
         EXPECT_TRUE(whole.contains(readText(file)));
         if (signal == SIGKILL) {
             // Nothing runs on SIGKILL: the next save of the file cleans up after it.
-            SaveParameterFile(distinctSet(1), file);
+            SaveParameterFile(distinctSet(1), file, scratchReplaced());
         }
         EXPECT_EQ(namesIn(pathIn(dir, "")), std::set<std::string>{"x.el"});
     }
 
     // Started under nohup, a run goes on through a hang-up.
-    const std::set<std::string> later{savedText(3), savedText(4)};
+    const std::set<std::string> later{savedText(distinctSet(3)), savedText(distinctSet(4))};
     std::signal(SIGHUP, SIG_IGN);
     const pid_t pid = saving(3);
     std::signal(SIGHUP, SIG_DFL);
@@ -360,6 +386,108 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
     ::kill(pid, SIGHUP);
     ::kill(pid, SIGTERM);
     EXPECT_EQ(endOf(pid), 128 + SIGTERM);
+}
+
+// What a save replaces is in replaced/NAME/ first, byte for byte, under its time and the name's
+// extension; a save that replaces nothing (a new, empty or same file) keeps nothing.
+TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
+    const ReplacedFiles replaced(path("replaced"));
+    const std::string kept = replaced.folder() + "/";
+    const std::string other = "[Notes]\nkept=yes\n" + savedText(distinctSet(3));
+    const struct {
+        std::string file;
+        std::optional<std::string> before; // none: no file there
+        bool copied;
+        bool hardLinked = false; // saved in place
+    } cases[] = {{"new.el", std::nullopt, false},
+                 {"empty.el", "", false},
+                 {"same.el", savedText(distinctSet(1)), false},
+                 {"bike2.el", other, true},
+                 {"linked.el", other, true, true},
+                 {"b\xE9ke 2.el", other, true}, // not UTF-8
+                 {"abc", other, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        // As the bytes they are: a name is kept byte for byte.
+        const std::string file = dir.path().toStdString() + "/" + c.file;
+        if (c.before) {
+            writeText(file, *c.before);
+        }
+        if (c.hardLinked) {
+            fs::create_hard_link(file, path("link"));
+        }
+        const std::string copy = SaveParameterFile(distinctSet(1), file, replaced).replacedCopy;
+        EXPECT_TRUE(readText(file).ends_with(savedText(distinctSet(1))));
+        const std::set<std::string> copies = namesIn(kept + c.file);
+        ASSERT_EQ(copies.size(), c.copied ? 1U : 0U);
+        EXPECT_EQ(copy, c.copied ? kept + c.file + "/" + *copies.begin() : "");
+        if (c.copied) {
+            EXPECT_EQ(readText(copy), *c.before);
+            // 2026-12-07_08-15-30 and the original's extension
+            EXPECT_EQ(*copies.begin(),
+                      copies.begin()->substr(0, 19) + fs::path(c.file).extension().string());
+        }
+    }
+}
+
+// Copies within one second take the next number; the newest 200 of a name stay, and what is
+// not a copy of that name is never removed.
+TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
+    const std::string folder = path("replaced/set.el/");
+    fs::create_directories(folder);
+    std::set<std::string> left{"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el"};
+    for (const std::string& stranger : left) {
+        writeText(folder + stranger, "mine");
+    }
+    // Two seconds: the later second's copies are the newer, whatever their numbers.
+    std::vector<std::string> made;
+    for (int n = 0; n < 205; ++n) {
+        const ReplacedFiles::Outcome kept =
+            ReplacedFiles(path("replaced")).keep("/a/set.el", "", 1'800'000'000 + (n >= 195));
+        made.push_back(fs::path(kept.path).filename());
+    }
+    EXPECT_EQ(made[196], made[195].substr(0, 19) + "_2.el");
+    left.insert(made.begin() + 5, made.end());
+    EXPECT_EQ(namesIn(folder), left);
+}
+
+struct CutShort {};
+
+// A save stopped after any step, as by a kill right there, leaves the old content, the new, or a
+// file no load takes, never a mix that loads; the old is in replaced/ before the first step.
+// Longer values over shorter and the reverse: a plain overwrite would leave either one's tail.
+TEST_F(ParameterFileTest, ASaveCutShortAtAnyStepLeavesOldNewOrAFileNoLoadTakes) {
+    const ReplacedFiles replaced(path("replaced"));
+    FieldStore longer = distinctSet(1);
+    longer.setText("Edit91", "-2147483648");
+    int n = 0;
+    for (const std::string step :
+         {"reserved", "marked", "written", "cut to size", "temporary written"}) {
+        for (const auto& [from, to] :
+             {std::pair{longer, distinctSet(0)}, {distinctSet(0), longer}}) {
+            SCOPED_TRACE(step);
+            const std::string name = "cut" + std::to_string(++n) + ".el";
+            const std::string old = savedText(from);
+            writeText(path(name), old);
+            if (step != "temporary written") {
+                fs::create_hard_link(path(name), path(name + ".link"));
+            }
+            setSaveStepHook([&step](std::string_view done) {
+                if (done == step) {
+                    throw CutShort{};
+                }
+            });
+            EXPECT_THROW(SaveParameterFile(to, path(name), replaced), CutShort);
+            setSaveStepHook({});
+            const std::string left = readText(path(name));
+            if (left != old && left != savedText(to)) {
+                EXPECT_THROW(readParameterFile(path(name)), ParameterFileError) << left;
+            }
+            const std::set<std::string> copies = namesIn(path("replaced/" + name));
+            ASSERT_EQ(copies.size(), 1U);
+            EXPECT_EQ(readText(path("replaced/" + name + "/" + *copies.begin())), old);
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,74 @@
+#include "DiffCommand.h"
+
+#include "FieldStore.h"
+#include "ParameterFile.h"
+#include "ParameterTable.h"
+#include "ShownParameters.h"
+
+namespace morvent {
+
+namespace {
+
+// What a file gives each control, by control name, as the pages would show it after a load.
+std::map<std::string, std::string, std::less<>> shownIn(const std::string& path) {
+    FieldStore lists;
+    fillParameterCombos(lists);
+    const ParameterFileContent content = readParameterFile(path, &lists);
+    FieldStore fields = lists;
+    applyParameterFile(content, fields);
+    const std::vector<Parameter>& rows = parameterTable();
+    std::map<std::string, std::string, std::less<>> shown;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::string value = shownValue(fields, rows[i].control);
+        if (rows[i].kind == ParameterKind::SelectedIndex &&
+            fields.selectedIndex(rows[i].control) < 0) {
+            value = "(no item: " + std::to_string(content.values[i]) + ")";
+        }
+        shown[rows[i].control] = value;
+    }
+    using Kind = ParameterFileProblem::Kind;
+    for (const ParameterFileProblem& problem : content.problems) {
+        std::string& value = shown[rows[problem.row].control];
+        if (problem.kind == Kind::MissingSection || problem.kind == Kind::MissingKey) {
+            value = "(missing)";
+        } else if (problem.kind == Kind::NotANumber) {
+            value = problem.value + " (not a whole number)";
+        }
+    }
+    return shown;
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+std::vector<FileDifference> differingParameters(const std::string& a, const std::string& b) {
+    const auto first = shownIn(a);
+    const auto second = shownIn(b);
+    std::vector<FileDifference> differences;
+    for (const ShownParameter& parameter : shownParameters()) {
+        const std::string& valueA = first.at(parameter.control);
+        const std::string& valueB = second.at(parameter.control);
+        if (valueA != valueB) {
+            differences.push_back({std::string(blockTitle(parameter.block)), parameter.full,
+                                   parameter.unit, morvent::parameter(parameter.control)->key,
+                                   valueA, valueB});
+        }
+    }
+    return differences;
+}
+
+QString differenceLine(const FileDifference& d) {
+    return QStringLiteral("%1: %2: %3 -> %4%5")
+        .arg(text(d.page), text(d.label), text(d.a), text(d.b),
+             d.unit.empty() ? QString() : QStringLiteral(" (%1)").arg(text(d.unit)));
+}
+
+QJsonObject differenceJson(const FileDifference& d) {
+    return {{"page", text(d.page)}, {"label", text(d.label)}, {"unit", text(d.unit)},
+            {"key", text(d.key)},   {"a", text(d.a)},         {"b", text(d.b)}};
+}
+
+} // namespace morvent

@@ -1,0 +1,79 @@
+#include "ReportActions.h"
+
+#include "Fields.h"
+#include "MessageBoxes.h"
+#include "Report.h"
+#include "StatusNote.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace morvent {
+
+ReportActions::ReportActions(QWidget& parent, const Fields& pages, const ParameterModel& model,
+                             MessageBoxes& boxes, StatusNote& note, Questions questions)
+    : QObject(&parent), m_parent(parent), m_pages(pages), m_model(model), m_boxes(boxes),
+      m_note(note), m_questions(std::move(questions)) {}
+
+std::optional<QString> ReportActions::askNote() {
+    if (m_questions.note) {
+        return m_questions.note();
+    }
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(&m_parent, QStringLiteral("Report"),
+                              QStringLiteral("Bike or customer (printed on the report):"),
+                              QLineEdit::Normal, QString(), &ok);
+    return ok ? std::optional(text) : std::nullopt;
+}
+
+void ReportActions::ExportReport1Click() {
+    const std::optional<QString> note = askNote();
+    if (!note) {
+        return;
+    }
+    QString path = m_questions.file
+                       ? m_questions.file()
+                       : QFileDialog::getSaveFileName(&m_parent, QStringLiteral("Export Report"),
+                                                      QDir::homePath(),
+                                                      QStringLiteral("PDF (*.pdf);;HTML (*.html)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    // A name typed without its kind is a PDF, the report's usual form.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("html") &&
+        suffix != QLatin1String("htm")) {
+        path += QStringLiteral(".pdf");
+    }
+    try {
+        saveReport(reportOf(m_pages, &m_model, note->toStdString()),
+                   QFile::encodeName(path).toStdString());
+        m_note.say(QStringLiteral("Report saved: %1").arg(QFileInfo(path).fileName()), path);
+    } catch (const std::exception& error) {
+        showGeneralError(m_boxes, error);
+    }
+}
+
+void ReportActions::Print1Click() {
+    const std::optional<QString> note = askNote();
+    if (!note) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Controller settings"));
+    const bool chosen = m_questions.printer
+                            ? m_questions.printer(printer)
+                            : QPrintDialog(&printer, &m_parent).exec() == QDialog::Accepted;
+    if (chosen) {
+        printReport(reportOf(m_pages, &m_model, note->toStdString()), printer);
+    }
+}
+
+} // namespace morvent

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace morvent {
+
+class Fields;
+class MessageBoxes;
+class ParameterModel;
+class StatusNote;
+
+// File > "Export Report..." and "Print...": the report of what the pages show, with a line for
+// the bike or customer asked first, saved as PDF or HTML or printed through the system's dialog.
+class ReportActions : public QObject {
+    Q_OBJECT
+public:
+    // How the user is asked; empty functions: the usual dialogs over parent. An empty optional
+    // or name, or false, means the user thought better of it.
+    struct Questions {
+        std::function<std::optional<QString>()> note;
+        std::function<QString()> file;
+        std::function<bool(QPrinter&)> printer;
+    };
+
+    // The model knows what the controller holds, for the marks of values not written.
+    ReportActions(QWidget& parent, const Fields& pages, const ParameterModel& model,
+                  MessageBoxes& boxes, StatusNote& note, Questions questions);
+
+    void ExportReport1Click();
+    void Print1Click();
+
+private:
+    std::optional<QString> askNote();
+
+    QWidget& m_parent;
+    const Fields& m_pages;
+    const ParameterModel& m_model;
+    MessageBoxes& m_boxes;
+    StatusNote& m_note;
+    Questions m_questions;
+};
+
+} // namespace morvent

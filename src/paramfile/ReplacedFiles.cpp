@@ -1,0 +1,162 @@
+#include "ReplacedFiles.h"
+
+#include "Descriptor.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
+
+namespace morvent {
+
+namespace {
+
+// More copies than this in one second means something else is filling the folder.
+constexpr int kNamesPerSecond = 1000;
+// "2026-12-07_08-15-30"
+constexpr std::size_t kStampLength = 19;
+
+std::string baseNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// ".el" of "bike2.el"; nothing for a name without one, a hidden name's leading dot, or a
+// "extension" too long to be one.
+std::string extensionOf(const std::string& name) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0 || name.size() - dot > 16) {
+        return {};
+    }
+    return name.substr(dot);
+}
+
+std::string stampOf(std::time_t now) {
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
+    return text;
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Where a copy's name puts it among its name's copies, oldest first: its time, then its number
+// within that second; nothing for a name that is no copy's.
+std::optional<std::pair<std::string, long>> copyOrder(std::string_view name,
+                                                      std::string_view extension) {
+    if (!name.ends_with(extension) || name.size() < kStampLength + extension.size()) {
+        return std::nullopt;
+    }
+    name.remove_suffix(extension.size());
+    const std::string_view stamp = name.substr(0, kStampLength);
+    for (std::size_t i = 0; i < kStampLength; ++i) {
+        const bool separator = i == 4 || i == 7 || i == 10 || i == 13 || i == 16;
+        const char expected = i == 10 ? '_' : '-';
+        if (separator ? stamp[i] != expected : !allDigits(stamp.substr(i, 1))) {
+            return std::nullopt;
+        }
+    }
+    const std::string_view rest = name.substr(kStampLength);
+    if (rest.empty()) {
+        return std::pair{std::string(stamp), 1L};
+    }
+    if (rest[0] != '_' || !allDigits(rest.substr(1)) || rest.size() > 8) {
+        return std::nullopt;
+    }
+    return std::pair{std::string(stamp), std::stol(std::string(rest.substr(1)))};
+}
+
+bool writeAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Removes the oldest copies of one name beyond the number kept.
+void prune(const std::string& folder, const std::string& extension) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing) {
+        return;
+    }
+    std::vector<std::tuple<std::string, long, std::string>> copies;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (const auto order = copyOrder(entry->d_name, extension)) {
+            copies.emplace_back(order->first, order->second, entry->d_name);
+        }
+    }
+    ::closedir(listing);
+    if (copies.size() <= ReplacedFiles::kKeptPerName) {
+        return;
+    }
+    std::sort(copies.begin(), copies.end());
+    for (std::size_t i = 0; i + ReplacedFiles::kKeptPerName < copies.size(); ++i) {
+        ::unlink((folder + "/" + std::get<2>(copies[i])).c_str());
+    }
+}
+
+} // namespace
+
+ReplacedFiles::Outcome ReplacedFiles::keep(const std::string& originalPath,
+                                           std::string_view content, std::time_t now) const {
+    const std::string name = baseNameOf(originalPath);
+    const std::string folder = m_folder + "/" + name;
+    const auto failed = [](const std::string& what, int error) {
+        return Outcome{false, {}, "Unable to keep a copy in " + what + ": " + std::strerror(error)};
+    };
+    if (name.empty() || name == "." || name == "..") {
+        return failed(m_folder, EISDIR);
+    }
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        return failed(folder, error.value());
+    }
+    const std::string extension = extensionOf(name);
+    const std::string stamp = stampOf(now);
+    for (int n = 1; n <= kNamesPerSecond; ++n) {
+        const std::string path =
+            folder + "/" + stamp + (n == 1 ? std::string() : "_" + std::to_string(n)) + extension;
+        // Created, never opened as it is: a copy already there is another's, and is left alone.
+        Descriptor fd(
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (fd.get() < 0) {
+            if (errno == EEXIST) {
+                continue;
+            }
+            return failed(folder, errno);
+        }
+        if (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0 || !fd.close()) {
+            const int why = errno;
+            ::unlink(path.c_str());
+            return failed(folder, why);
+        }
+        const Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (directory.get() >= 0) {
+            ::fsync(directory.get());
+        }
+        prune(folder, extension);
+        return {true, path, {}};
+    }
+    return failed(folder, EEXIST);
+}
+
+} // namespace morvent

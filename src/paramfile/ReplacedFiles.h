@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+namespace morvent {
+
+// Where a save puts what it is about to replace, so that no save loses a file: the folder
+// "replaced" in the backups folder, one folder per file name below it, and in that one copy per
+// replacement named by the local time it was made and the file's own extension,
+// replaced/bike2.el/2026-12-07_08-15-30.el, then ..._2.el within the same second. A copy never
+// takes another's name; the newest kKeptPerName copies of a name stay, and nothing else in the
+// folder is ever removed. Plain C++, for the window and the command-line tool alike.
+class ReplacedFiles {
+public:
+    static constexpr std::size_t kKeptPerName = 200;
+
+    struct Outcome {
+        bool kept = false;
+        std::string path;  // of the copy
+        std::string error; // why none was made: the folder or file, and the system's reason
+    };
+
+    // folder is the "replaced" folder itself; it is created when the first copy is made.
+    explicit ReplacedFiles(std::string folder) : m_folder(std::move(folder)) {}
+
+    const std::string& folder() const { return m_folder; }
+
+    // Keeps content as the newest copy of the file at originalPath (only its name counts), then
+    // removes the oldest copies of that name beyond kKeptPerName. The copy is whole and on disk
+    // before this returns it; on failure nothing is left behind.
+    Outcome keep(const std::string& originalPath, std::string_view content,
+                 std::time_t now = std::time(nullptr)) const;
+
+private:
+    std::string m_folder;
+};
+
+} // namespace morvent

@@ -1,0 +1,215 @@
+#include "Report.h"
+
+#include "Descriptor.h"
+#include "FileIo.h"
+#include "ParameterModel.h"
+#include "ShownParameters.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace morvent {
+
+namespace {
+
+QString escaped(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
+// A value, and where it is not what the controller holds, the mark and the controller's value.
+QString valueCell(const ReportRow& row) {
+    QString cell = escaped(row.value);
+    if (row.changed()) {
+        cell = QStringLiteral("<b>%1 *</b> (controller: %2)").arg(cell, escaped(*row.held));
+    }
+    return cell;
+}
+
+// Plain rows: label, value, unit.
+QString listTable(const std::vector<const ReportRow*>& rows) {
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">");
+    for (const ReportRow* row : rows) {
+        html += QStringLiteral("<tr><td width=\"55%\">%1</td><td width=\"33%\">%2</td>"
+                               "<td width=\"12%\">%3</td></tr>")
+                    .arg(escaped(row->label), valueCell(*row), escaped(row->unit));
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// A grid as the page lays it out: its rows down, its column heads across.
+QString gridTable(const std::vector<const ReportRow*>& cells) {
+    std::vector<std::string> columns;
+    std::vector<std::string> rows;
+    for (const ReportRow* cell : cells) {
+        if (std::find(columns.begin(), columns.end(), cell->column) == columns.end()) {
+            columns.push_back(cell->column);
+        }
+        if (std::find(rows.begin(), rows.end(), cell->label) == rows.end()) {
+            rows.push_back(cell->label);
+        }
+    }
+    QString html = QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" style=\"border-style: solid; "
+        "border-color: #999\"><tr><th></th>");
+    for (const std::string& column : columns) {
+        html += QStringLiteral("<th>%1</th>").arg(escaped(column));
+    }
+    html += QStringLiteral("</tr>");
+    for (const std::string& label : rows) {
+        html += QStringLiteral("<tr><th align=\"left\">%1</th>").arg(escaped(label));
+        for (const std::string& column : columns) {
+            const auto cell = std::find_if(cells.begin(), cells.end(), [&](const ReportRow* c) {
+                return c->label == label && c->column == column;
+            });
+            html += QStringLiteral("<td align=\"right\">%1</td>")
+                        .arg(cell == cells.end() ? QString() : valueCell(**cell));
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+bool endsWith(const std::string& path, const char* extension) {
+    return QString::fromStdString(path).endsWith(QLatin1String(extension), Qt::CaseInsensitive);
+}
+
+bool htmlName(const std::string& path) {
+    return endsWith(path, ".html") || endsWith(path, ".htm");
+}
+
+} // namespace
+
+ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
+                       const QDateTime& takenAt) {
+    ReportContent content{takenAt, {}, note, {}};
+    for (const char* label : {"Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
+        content.identity.push_back(pages.text(label));
+    }
+    for (const ShownParameter& shown : shownParameters()) {
+        const Parameter& p = *parameter(shown.control);
+        content.rows.push_back(
+            {std::string(blockTitle(shown.block)), shown.inGrid ? "grid" : "", shown.label,
+             shown.column, shown.unit, shownValue(pages, shown.control),
+             model && model->isChanged(p) ? std::optional(model->heldText(p)) : std::nullopt});
+    }
+    return content;
+}
+
+QString reportHtml(const ReportContent& content) {
+    QString html = QStringLiteral(
+        "<html><head><meta charset=\"utf-8\"><title>Controller settings</title></head>"
+        "<body><h2>Controller settings</h2>");
+    html += QStringLiteral("<p>Date: %1</p>")
+                .arg(content.takenAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    if (!content.note.empty()) {
+        html += QStringLiteral("<p>Bike or customer: <b>%1</b></p>").arg(escaped(content.note));
+    }
+    html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">");
+    for (std::size_t i = 0; i < content.identity.size(); i += 2) {
+        html += QStringLiteral("<tr><td width=\"50%\">%1</td><td width=\"50%\">%2</td></tr>")
+                    .arg(escaped(content.identity[i]), i + 1 < content.identity.size()
+                                                           ? escaped(content.identity[i + 1])
+                                                           : QString());
+    }
+    html += QStringLiteral("</table>");
+    if (std::any_of(content.rows.begin(), content.rows.end(),
+                    [](const ReportRow& row) { return row.changed(); })) {
+        html += QStringLiteral("<p><b>*</b> The value is not what the controller holds; the "
+                               "controller's value follows it.</p>");
+    }
+    // Page by page, each run of rows of one part of a page in a table of its own.
+    for (std::size_t i = 0; i < content.rows.size();) {
+        const std::string& page = content.rows[i].page;
+        html += QStringLiteral("<h3>%1</h3>").arg(escaped(page));
+        while (i < content.rows.size() && content.rows[i].page == page) {
+            const std::string& section = content.rows[i].section;
+            std::vector<const ReportRow*> part;
+            for (; i < content.rows.size() && content.rows[i].page == page &&
+                   content.rows[i].section == section;
+                 ++i) {
+                part.push_back(&content.rows[i]);
+            }
+            html += section.empty() ? listTable(part) : gridTable(part);
+        }
+    }
+    return html + QStringLiteral("</body></html>");
+}
+
+void printReport(const ReportContent& content, QPagedPaintDevice& device) {
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSizeF(8.5);
+    document.setDefaultFont(font);
+    document.setHtml(reportHtml(content));
+    document.print(&device);
+}
+
+QByteArray reportPdf(const ReportContent& content) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
+        writer.setTitle(QStringLiteral("Controller settings"));
+        writer.setCreator(QStringLiteral("morvent"));
+        printReport(content, writer);
+    }
+    return buffer.data();
+}
+
+} // namespace morvent
+
+namespace morvent {
+
+std::string reportTargetProblem(const std::string& path) {
+    if (!htmlName(path) && !endsWith(path, ".pdf")) {
+        return "name the report FILE.pdf or FILE.html";
+    }
+    if (isDanglingLink(path)) {
+        std::string target(4096, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        target.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
+        return "it is a symbolic link to " + target + ", which does not exist";
+    }
+    // An existing file must take writing; a new one, its folder must take it.
+    const Descriptor existing(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (existing.valid()) {
+        return ::fstat(existing.get(), &info) == 0 && S_ISREG(info.st_mode)
+                   ? std::string()
+                   : "it is not a regular file";
+    }
+    if (errno != ENOENT) {
+        return std::strerror(errno);
+    }
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : path.substr(0, slash);
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? std::string() : std::strerror(errno);
+}
+
+void saveReport(const ReportContent& content, const std::string& path) {
+    if (const std::string problem = reportTargetProblem(path); !problem.empty()) {
+        throw ReportError("Unable to write to " + path + ": " + problem);
+    }
+    errno = 0;
+    const QByteArray bytes = htmlName(path) ? reportHtml(content).toUtf8() : reportPdf(content);
+    if (!replaceFile(path,
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+        const int why = errno;
+        throw ReportError("Unable to write to " + path +
+                          (why == 0 ? std::string() : ": " + std::string(std::strerror(why))));
+    }
+}
+
+} // namespace morvent

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Fields.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace morvent {
+
+class ParameterModel;
+
+// One parameter of a report: where the page shows it, and its value.
+struct ReportRow {
+    std::string page;    // the page's tab caption
+    std::string section; // "" for plain rows, else the grid it belongs to
+    std::string label;   // for a grid: its row
+    std::string column;  // for a grid: its column head
+    std::string unit;
+    std::string value; // as the page shows it
+    // Where the value is not what the controller holds: what it holds, as the page would show it.
+    std::optional<std::string> held;
+
+    bool changed() const { return held.has_value(); }
+};
+
+// What a report says: when, of which controller, a line for the bike or customer, and every
+// parameter of the four pages in page order.
+struct ReportContent {
+    QDateTime takenAt;
+    std::vector<std::string> identity; // the "Controller Info" lines, as shown
+    std::string note;
+    std::vector<ReportRow> rows;
+};
+
+// The report of the values the pages hold; given the model, each value that is not what the
+// controller holds is marked with the controller's. The identity lines are the Controller Info
+// labels' texts.
+ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
+                       const QDateTime& takenAt = QDateTime::currentDateTime());
+
+// The report as an HTML page: a heading, the identity, and a table per part of each page, grids
+// laid out as on the page; a changed value is marked with an asterisk and both values.
+QString reportHtml(const ReportContent& content);
+
+// The report laid out on A4 pages of device (a PDF writer, a printer), its text kept as text.
+void printReport(const ReportContent& content, QPagedPaintDevice& device);
+
+// The report as a PDF file's bytes.
+QByteArray reportPdf(const ReportContent& content);
+
+// Why a report could not be saved at path, checked before anything is read for it: a name that
+// is neither .pdf nor .html, a link to nothing, a file or folder that cannot be written. Empty
+// when it can be.
+std::string reportTargetProblem(const std::string& path);
+
+// Writes the report to path, as HTML for a name ending in .html or .htm and as PDF otherwise;
+// the file appears whole or not at all. Throws ReportError "Unable to write to <path>: why".
+void saveReport(const ReportContent& content, const std::string& path);
+
+class ReportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace morvent

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Fields.h"
+#include "ParameterTable.h"
+
+#include <string>
+#include <vector>
+
+namespace morvent {
+
+// One parameter control as its page shows it, for a report or a list of differences.
+struct ShownParameter {
+    Block block;        // its page
+    bool inGrid;        // a cell of a grid (the assist levels, the torque map), else a plain row
+    std::string label;  // the caption without its trailing colon; a grid cell's row
+    std::string column; // a grid cell's column heading
+    std::string full;   // the whole caption: "Error Voltage: Min", "Spd20 Start(Kg)"
+    std::string unit;
+    std::string control;
+};
+
+// Every parameter control of the four pages, page by page, from the parameter table.
+const std::vector<ShownParameter>& shownParameters();
+
+// The value as the page shows it: a field's text, a list's shown item.
+std::string shownValue(const Fields& fields, const std::string& control);
+
+} // namespace morvent

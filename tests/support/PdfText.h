@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+namespace morvent::test {
+
+// The text of a PDF laid out as on its pages, each ended by a form feed; empty if unreadable.
+inline QString pdfText(const QString& pdf) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const bool read = reader.waitForFinished(30000) && reader.exitCode() == 0;
+    return read ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
+}
+
+} // namespace morvent::test
