@@ -405,15 +405,16 @@ QString filePerPort(const QString& path, const QString& port, const QStringList&
 } // namespace
 
 Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
-    const QString usage =
-        QStringLiteral("Usage: morvent-cli COMMAND [options]\n"
-                       "Commands:\n"
-                       "  ports   list the serial ports\n"
-                       "  info    identify the controller\n"
-                       "  read    read the four parameter blocks into a parameter file\n"
-                       "  write   write a parameter file's values to the controller\n"
-                       "  watch   show the torque sensor's live readings\n"
-                       "Run morvent-cli COMMAND --help for a command's options.\n");
+    const QString usage = QStringLiteral(
+        "Usage: morvent-cli COMMAND [options]\n"
+        "Commands:\n"
+        "  ports   list the serial ports\n"
+        "  info    identify the controller\n"
+        "  read    read the four parameter blocks into a parameter file\n"
+        "  write   write a parameter file's values to the controller\n"
+        "  watch   show the torque sensor's live readings\n"
+        "Run morvent-cli COMMAND --help for a command's options.\n"
+        "Output is always in English, whatever the language, for scripts to read.\n");
     if (arguments.isEmpty() || arguments[0] == "--help" || arguments[0] == "-h") {
         print(arguments.isEmpty() ? io.err : io.out, usage + exitCodes());
         return arguments.isEmpty() ? Outcome::InvalidInput : Outcome::Success;

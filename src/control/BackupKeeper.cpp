@@ -42,7 +42,7 @@ QString BackupKeeper::safeName(const std::string& text) {
 BackupKeeper::Outcome BackupKeeper::keep(const Fields& fields, const QDateTime& now) const {
     const QString folder = controllerFolder();
     if (!QDir().mkpath(folder)) {
-        return {false, {}, QStringLiteral("Unable to create the folder %1").arg(folder)};
+        return {false, {}, tr("Unable to create the folder %1").arg(folder)};
     }
     const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
     for (int n = 1; n <= kNamesPerSecond; ++n) {
@@ -56,7 +56,7 @@ BackupKeeper::Outcome BackupKeeper::keep(const Fields& fields, const QDateTime& 
             if (reserved.exists()) {
                 continue;
             }
-            return {false, {}, QStringLiteral("Unable to write to %1").arg(path)};
+            return {false, {}, tr("Unable to write to %1").arg(path)};
         }
         reserved.close();
         try {
@@ -67,7 +67,7 @@ BackupKeeper::Outcome BackupKeeper::keep(const Fields& fields, const QDateTime& 
         }
         return {true, path, {}};
     }
-    return {false, {}, QStringLiteral("Unable to find a free name in %1").arg(folder)};
+    return {false, {}, tr("Unable to find a free name in %1").arg(folder)};
 }
 
 } // namespace morvent
