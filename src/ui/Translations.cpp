@@ -135,10 +135,14 @@ QString shownText(std::string_view english) {
     static const auto patterns = [] {
         std::vector<std::pair<const char*, QRegularExpression>> all;
         for (const char* wording : wordingTemplates()) {
-            QString pattern = QRegularExpression::escape(QString::fromUtf8(wording));
-            pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral("(.+)"));
-            all.emplace_back(wording, QRegularExpression(QLatin1Char('^') + pattern +
-                                                         QLatin1Char('$')));
+            QStringList literal =
+                QString::fromUtf8(wording).split(QRegularExpression(QStringLiteral("%\\d")));
+            for (QString& part : literal) {
+                part = QRegularExpression::escape(part);
+            }
+            const QString pattern = literal.join(QStringLiteral("(.+)"));
+            all.emplace_back(wording,
+                             QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')));
         }
         return all;
     }();
