@@ -103,7 +103,9 @@ void configureCombo(QComboBox* combo, const char* name, bool editable, const QSt
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
     Form1Ui::fillCombo(combo, items);
-    combo->setFixedWidth(width);
+    // At least as wide as the layout gives it, wider where a language needs it.
+    combo->setMinimumWidth(width);
+    combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     combo->setMaxVisibleItems(16);
 }
 
@@ -221,7 +223,7 @@ QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, QComboBox* combo) {
 
 void Form1Ui::setupUi(QMainWindow* window) {
     window->setObjectName(QStringLiteral("Form1"));
-    window->setWindowTitle(QStringLiteral("Controller System"));
+    window->setWindowTitle(tr("Controller System"));
     // A system menu, a minimise box and a maximise box: on a small screen the window opens at
     // the room there is, and may be given the whole screen.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

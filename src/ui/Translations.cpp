@@ -152,9 +152,6 @@ QString shownText(std::string_view english) {
             continue;
         }
         const QString translated = QCoreApplication::translate(kProtocolContext, wording);
-        if (translated == QString::fromUtf8(wording)) {
-            break;
-        }
         QStringList parts;
         for (int part = 1; part <= match.lastCapturedIndex(); ++part) {
             parts.append(shownText(match.captured(part).toStdString()));
