@@ -1032,7 +1032,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation>Trennen</translation>
+            <translation>Schließen</translation>
         </message>
     </context>
     <context>

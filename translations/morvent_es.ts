@@ -1032,7 +1032,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation>Desconectar</translation>
+            <translation>Cerrar</translation>
         </message>
     </context>
     <context>

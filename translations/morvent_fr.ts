@@ -1032,7 +1032,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation>Déconnecter</translation>
+            <translation>Fermer</translation>
         </message>
     </context>
     <context>

@@ -1032,7 +1032,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation>Disconnetti</translation>
+            <translation>Chiudi</translation>
         </message>
     </context>
     <context>

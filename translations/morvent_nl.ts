@@ -1032,7 +1032,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation>Verbreken</translation>
+            <translation>Sluiten</translation>
         </message>
     </context>
     <context>

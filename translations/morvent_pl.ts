@@ -1036,7 +1036,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation>Rozłącz</translation>
+            <translation>Zamknij</translation>
         </message>
     </context>
     <context>

@@ -1028,7 +1028,7 @@ Read only; not kept in parameter files.</source>
         </message>
         <message>
             <source>Close</source>
-            <translation>断开</translation>
+            <translation>关闭</translation>
         </message>
     </context>
     <context>
