@@ -66,6 +66,18 @@ QString columnOf(const QString& control) {
     return shownText(row(control).column);
 }
 
+// The pages' panel keeps its designed width, and widens where a language's words need more.
+class LeftPanel final : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override {
+        return QWidget::sizeHint().expandedTo(QSize(kPanel1Width, 0));
+    }
+    QSize minimumSizeHint() const override {
+        return QWidget::minimumSizeHint().expandedTo(QSize(kPanel1Width, 0));
+    }
+};
+
 QFont pixelFont(const QFont& base, int pixels, bool bold = false) {
     QFont font = base;
     font.setPixelSize(pixels);
@@ -240,9 +252,9 @@ void Form1Ui::setupUi(QMainWindow* window) {
     split->setContentsMargins(0, 0, 0, 0);
     split->setSpacing(0);
 
-    Panel1 = new QWidget(central);
+    Panel1 = new LeftPanel(central);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedWidth(kPanel1Width);
+    Panel1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* left = new QVBoxLayout(Panel1);
     left->setContentsMargins(6, 6, 3, 6);
 
