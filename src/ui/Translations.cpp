@@ -18,7 +18,8 @@ namespace morvent {
 namespace {
 
 // Every text 40 % longer, with no catalogue: the extra letters are taken from the text itself so
-// the line keeps its look, and never an access key's "&" or a "%" of a placeholder.
+// the line keeps its look, and never an access key's "&" or a "%" of a placeholder. They go in
+// front, so a caption still ends with the value put into it.
 class PseudoTranslator : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
@@ -35,9 +36,11 @@ public:
                 letters = QStringLiteral("x");
             }
             const qsizetype extra = (line.size() * 4 + 9) / 10;
+            QString padding;
             for (qsizetype i = 0; i < extra; ++i) {
-                line += letters.at(i % letters.size());
+                padding += letters.at(i % letters.size());
             }
+            line.prepend(padding);
         }
         return lines.join(QLatin1Char('\n'));
     }
