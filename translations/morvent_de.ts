@@ -17,6 +17,87 @@
         </message>
     </context>
     <context>
+        <name>ConnectionHelp</name>
+        <message>
+            <source>%1 (process %2)</source>
+            <translation>%1 (Prozess %2)</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+    sudo usermod -aG %2 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Zugriff verweigert: Ihr Benutzer darf %1 nicht öffnen. Das Gerät gehört der Gruppe „%2“; treten Sie ihr bei mit
+    sudo usermod -aG %2 $USER
+und melden Sie sich danach ab und wieder an: eine neue Gruppe gilt erst ab einer neuen Anmeldung.</translation>
+        </message>
+        <message>
+            <source>Create the group first with
+    sudo groupadd %1
+</source>
+            <translation>Legen Sie zuerst die Gruppe an mit
+    sudo groupadd %1
+</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
+    sudo usermod -aG %3 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Zugriff verweigert: Ihr Benutzer darf %1 nicht öffnen, und außer root darf keine Gruppe darauf lesen und schreiben. %2Geben Sie der Gruppe „%3“ Zugriff per udev-Regel: die Zeile
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in eine Datei /etc/udev/rules.d/99-serial-adapter.rules, dann den Adapter neu einstecken. Treten Sie der Gruppe bei mit
+    sudo usermod -aG %3 $USER
+und melden Sie sich danach ab und wieder an: eine neue Gruppe gilt erst ab einer neuen Anmeldung.</translation>
+        </message>
+        <message>
+            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
+            <translation>%1 ist das Terminal, in dem dieses Programm läuft, kein Controller-Port. Geben Sie stattdessen den Port des Adapters an.</translation>
+        </message>
+        <message>
+            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+            <translation>Der Port ist belegt: ein anderes Programm nutzt ihn. Dieses Programm schließen, dann erneut verbinden.</translation>
+        </message>
+        <message>
+            <source>The port is in use by %1. Close %2, then connect again.</source>
+            <translation>Der Port wird von %1 belegt. %2 schließen, dann erneut verbinden.</translation>
+        </message>
+        <message>
+            <source>that program</source>
+            <translation>dieses Programm</translation>
+        </message>
+        <message>
+            <source>those programs</source>
+            <translation>diese Programme</translation>
+        </message>
+        <message>
+            <source>
+ModemManager probes new serial adapters as if they were modems. Stop it with
+    sudo systemctl stop ModemManager
+or wait until it lets go of the adapter.</source>
+            <translation>
+ModemManager prüft neue serielle Adapter, als wären es Modems. Stoppen Sie ihn mit
+    sudo systemctl stop ModemManager
+oder warten Sie, bis er den Adapter freigibt.</translation>
+        </message>
+        <message>
+            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+            <translation>Gerät nicht vorhanden: %1. Der Adapter ist abgesteckt oder der Portname falsch; einstecken und in der Port-Liste neu wählen.</translation>
+        </message>
+        <message>
+            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+            <translation>Das Gerät %1 antwortet nicht: der Adapter wurde abgezogen oder ist defekt. Wieder einstecken und in der Port-Liste wählen.</translation>
+        </message>
+        <message>
+            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+            <translation>%1 übernimmt die Leitungseinstellungen nicht: sein Treiber kann Baudrate oder Zeichenformat nicht einstellen. Einen anderen Adapter versuchen.</translation>
+        </message>
+        <message>
+            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+            <translation>%1 ist kein serieller Port. Den Adapter in der Port-Liste wählen.</translation>
+        </message>
+    </context>
+    <context>
         <name>Form1Ui</name>
         <message>
             <source>Undo Changes</source>
@@ -812,6 +893,34 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <message>
             <source>The %1 is out of range,Please input again.</source>
             <translation>%1 liegt außerhalb des Bereichs. Bitte neu eingeben.</translation>
+        </message>
+        <message>
+            <source>This serial port already opened</source>
+            <translation>Dieser serielle Port ist bereits geöffnet</translation>
+        </message>
+        <message>
+            <source>Error opening serial port</source>
+            <translation>Fehler beim Öffnen des seriellen Ports</translation>
+        </message>
+        <message>
+            <source>File handle is not a comm handle </source>
+            <translation>Das Gerät ist keine serielle Schnittstelle</translation>
+        </message>
+        <message>
+            <source>Cannot setup comm buffer</source>
+            <translation>Puffer der seriellen Schnittstelle nicht einrichtbar</translation>
+        </message>
+        <message>
+            <source>Unable to create event</source>
+            <translation>Ereignis kann nicht angelegt werden</translation>
+        </message>
+        <message>
+            <source>Unable to create read thread</source>
+            <translation>Lese-Thread kann nicht gestartet werden</translation>
+        </message>
+        <message>
+            <source>Unable to create write thread</source>
+            <translation>Schreib-Thread kann nicht gestartet werden</translation>
         </message>
     </context>
     <context>

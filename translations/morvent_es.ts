@@ -17,6 +17,87 @@
         </message>
     </context>
     <context>
+        <name>ConnectionHelp</name>
+        <message>
+            <source>%1 (process %2)</source>
+            <translation>%1 (proceso %2)</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+    sudo usermod -aG %2 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Permiso denegado: su usuario no puede abrir %1. Pertenece al grupo «%2»; añádase a ese grupo con
+    sudo usermod -aG %2 $USER
+y después cierre la sesión y vuelva a entrar: un grupo nuevo solo cuenta desde un nuevo inicio de sesión.</translation>
+        </message>
+        <message>
+            <source>Create the group first with
+    sudo groupadd %1
+</source>
+            <translation>Cree primero el grupo con
+    sudo groupadd %1
+</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
+    sudo usermod -aG %3 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Permiso denegado: su usuario no puede abrir %1, y ningún grupo salvo root puede leerlo y escribirlo. %2Dé acceso al grupo «%3» con una regla udev: la línea
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+en un archivo /etc/udev/rules.d/99-serial-adapter.rules, y vuelva a conectar el adaptador. Añádase al grupo con
+    sudo usermod -aG %3 $USER
+y después cierre la sesión y vuelva a entrar: un grupo nuevo solo cuenta desde un nuevo inicio de sesión.</translation>
+        </message>
+        <message>
+            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
+            <translation>%1 es el terminal en el que se ejecuta este programa, no el puerto de un controlador. Indique en su lugar el puerto del adaptador.</translation>
+        </message>
+        <message>
+            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+            <translation>El puerto está ocupado: otro programa lo está usando. Cierre ese programa y vuelva a conectar.</translation>
+        </message>
+        <message>
+            <source>The port is in use by %1. Close %2, then connect again.</source>
+            <translation>El puerto lo está usando %1. Cierre %2 y vuelva a conectar.</translation>
+        </message>
+        <message>
+            <source>that program</source>
+            <translation>ese programa</translation>
+        </message>
+        <message>
+            <source>those programs</source>
+            <translation>esos programas</translation>
+        </message>
+        <message>
+            <source>
+ModemManager probes new serial adapters as if they were modems. Stop it with
+    sudo systemctl stop ModemManager
+or wait until it lets go of the adapter.</source>
+            <translation>
+ModemManager sondea los adaptadores serie nuevos como si fueran módems. Deténgalo con
+    sudo systemctl stop ModemManager
+o espere a que libere el adaptador.</translation>
+        </message>
+        <message>
+            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+            <translation>No existe el dispositivo: %1. El adaptador está desconectado o el nombre del puerto es incorrecto; conéctelo y vuelva a elegirlo en la lista Puerto.</translation>
+        </message>
+        <message>
+            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+            <translation>El dispositivo %1 no responde: el adaptador se desconectó o ha fallado. Vuelva a conectarlo y elíjalo en la lista Puerto.</translation>
+        </message>
+        <message>
+            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+            <translation>%1 no acepta los ajustes de línea: su controlador no puede fijar la velocidad o el formato de carácter pedidos. Pruebe otro adaptador.</translation>
+        </message>
+        <message>
+            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+            <translation>%1 no es un puerto serie. Elija el adaptador en la lista Puerto.</translation>
+        </message>
+    </context>
+    <context>
         <name>Form1Ui</name>
         <message>
             <source>Undo Changes</source>
@@ -812,6 +893,34 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <message>
             <source>The %1 is out of range,Please input again.</source>
             <translation>%1 fuera de rango. Vuelva a introducirlo.</translation>
+        </message>
+        <message>
+            <source>This serial port already opened</source>
+            <translation>Este puerto serie ya está abierto</translation>
+        </message>
+        <message>
+            <source>Error opening serial port</source>
+            <translation>Error al abrir el puerto serie</translation>
+        </message>
+        <message>
+            <source>File handle is not a comm handle </source>
+            <translation>El dispositivo no es un puerto serie</translation>
+        </message>
+        <message>
+            <source>Cannot setup comm buffer</source>
+            <translation>No se puede configurar el búfer del puerto</translation>
+        </message>
+        <message>
+            <source>Unable to create event</source>
+            <translation>No se puede crear el evento</translation>
+        </message>
+        <message>
+            <source>Unable to create read thread</source>
+            <translation>No se puede crear el hilo de lectura</translation>
+        </message>
+        <message>
+            <source>Unable to create write thread</source>
+            <translation>No se puede crear el hilo de escritura</translation>
         </message>
     </context>
     <context>

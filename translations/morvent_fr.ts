@@ -17,6 +17,87 @@
         </message>
     </context>
     <context>
+        <name>ConnectionHelp</name>
+        <message>
+            <source>%1 (process %2)</source>
+            <translation>%1 (processus %2)</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+    sudo usermod -aG %2 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Permission refusée : votre utilisateur ne peut pas ouvrir %1. Il appartient au groupe « %2 » ; ajoutez-vous à ce groupe avec
+    sudo usermod -aG %2 $USER
+puis déconnectez-vous et reconnectez-vous : un nouveau groupe ne compte qu'à partir d'une nouvelle session.</translation>
+        </message>
+        <message>
+            <source>Create the group first with
+    sudo groupadd %1
+</source>
+            <translation>Créez d'abord le groupe avec
+    sudo groupadd %1
+</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
+    sudo usermod -aG %3 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Permission refusée : votre utilisateur ne peut pas ouvrir %1, et aucun groupe autre que root ne peut le lire et l'écrire. %2Donnez l'accès au groupe « %3 » par une règle udev : la ligne
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+dans un fichier /etc/udev/rules.d/99-serial-adapter.rules, puis rebranchez l'adaptateur. Ajoutez-vous au groupe avec
+    sudo usermod -aG %3 $USER
+puis déconnectez-vous et reconnectez-vous : un nouveau groupe ne compte qu'à partir d'une nouvelle session.</translation>
+        </message>
+        <message>
+            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
+            <translation>%1 est le terminal où tourne ce programme, pas le port d'un contrôleur. Indiquez plutôt le port de l'adaptateur.</translation>
+        </message>
+        <message>
+            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+            <translation>Le port est occupé : un autre programme l'utilise. Fermez ce programme, puis reconnectez-vous.</translation>
+        </message>
+        <message>
+            <source>The port is in use by %1. Close %2, then connect again.</source>
+            <translation>Le port est utilisé par %1. Fermez %2, puis reconnectez-vous.</translation>
+        </message>
+        <message>
+            <source>that program</source>
+            <translation>ce programme</translation>
+        </message>
+        <message>
+            <source>those programs</source>
+            <translation>ces programmes</translation>
+        </message>
+        <message>
+            <source>
+ModemManager probes new serial adapters as if they were modems. Stop it with
+    sudo systemctl stop ModemManager
+or wait until it lets go of the adapter.</source>
+            <translation>
+ModemManager sonde les nouveaux adaptateurs série comme s'il s'agissait de modems. Arrêtez-le avec
+    sudo systemctl stop ModemManager
+ou attendez qu'il libère l'adaptateur.</translation>
+        </message>
+        <message>
+            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+            <translation>Périphérique introuvable : %1. L'adaptateur est débranché ou le nom du port est faux ; branchez-le et choisissez-le à nouveau dans la liste Port.</translation>
+        </message>
+        <message>
+            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+            <translation>Le périphérique %1 ne répond pas : l'adaptateur a été débranché ou est en panne. Rebranchez-le et choisissez-le dans la liste Port.</translation>
+        </message>
+        <message>
+            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+            <translation>%1 n'accepte pas les réglages de ligne : son pilote ne peut pas régler le débit ou le format de caractère demandés. Essayez un autre adaptateur.</translation>
+        </message>
+        <message>
+            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+            <translation>%1 n'est pas un port série. Choisissez l'adaptateur dans la liste Port.</translation>
+        </message>
+    </context>
+    <context>
         <name>Form1Ui</name>
         <message>
             <source>Undo Changes</source>
@@ -812,6 +893,34 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         <message>
             <source>The %1 is out of range,Please input again.</source>
             <translation>%1 : valeur hors plage. Veuillez la ressaisir.</translation>
+        </message>
+        <message>
+            <source>This serial port already opened</source>
+            <translation>Ce port série est déjà ouvert</translation>
+        </message>
+        <message>
+            <source>Error opening serial port</source>
+            <translation>Erreur à l'ouverture du port série</translation>
+        </message>
+        <message>
+            <source>File handle is not a comm handle </source>
+            <translation>Le périphérique n'est pas un port série</translation>
+        </message>
+        <message>
+            <source>Cannot setup comm buffer</source>
+            <translation>Impossible de configurer le tampon du port</translation>
+        </message>
+        <message>
+            <source>Unable to create event</source>
+            <translation>Impossible de créer l'événement</translation>
+        </message>
+        <message>
+            <source>Unable to create read thread</source>
+            <translation>Impossible de créer le fil de lecture</translation>
+        </message>
+        <message>
+            <source>Unable to create write thread</source>
+            <translation>Impossible de créer le fil d'écriture</translation>
         </message>
     </context>
     <context>

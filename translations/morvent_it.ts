@@ -17,6 +17,87 @@
         </message>
     </context>
     <context>
+        <name>ConnectionHelp</name>
+        <message>
+            <source>%1 (process %2)</source>
+            <translation>%1 (processo %2)</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+    sudo usermod -aG %2 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Permesso negato: il tuo utente non può aprire %1. Appartiene al gruppo "%2"; aggiungiti a quel gruppo con
+    sudo usermod -aG %2 $USER
+poi esci e rientra nella sessione: un nuovo gruppo vale solo da un nuovo accesso.</translation>
+        </message>
+        <message>
+            <source>Create the group first with
+    sudo groupadd %1
+</source>
+            <translation>Crea prima il gruppo con
+    sudo groupadd %1
+</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
+    sudo usermod -aG %3 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Permesso negato: il tuo utente non può aprire %1, e nessun gruppo oltre a root può leggerlo e scriverlo. %2Dai accesso al gruppo "%3" con una regola udev: la riga
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in un file /etc/udev/rules.d/99-serial-adapter.rules, poi ricollega l'adattatore. Aggiungiti al gruppo con
+    sudo usermod -aG %3 $USER
+poi esci e rientra nella sessione: un nuovo gruppo vale solo da un nuovo accesso.</translation>
+        </message>
+        <message>
+            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
+            <translation>%1 è il terminale in cui gira questo programma, non la porta di una centralina. Indica invece la porta dell'adattatore.</translation>
+        </message>
+        <message>
+            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+            <translation>La porta è occupata: un altro programma la sta usando. Chiudi quel programma, poi riconnetti.</translation>
+        </message>
+        <message>
+            <source>The port is in use by %1. Close %2, then connect again.</source>
+            <translation>La porta è usata da %1. Chiudi %2, poi riconnetti.</translation>
+        </message>
+        <message>
+            <source>that program</source>
+            <translation>quel programma</translation>
+        </message>
+        <message>
+            <source>those programs</source>
+            <translation>quei programmi</translation>
+        </message>
+        <message>
+            <source>
+ModemManager probes new serial adapters as if they were modems. Stop it with
+    sudo systemctl stop ModemManager
+or wait until it lets go of the adapter.</source>
+            <translation>
+ModemManager interroga i nuovi adattatori seriali come se fossero modem. Fermalo con
+    sudo systemctl stop ModemManager
+oppure attendi che rilasci l'adattatore.</translation>
+        </message>
+        <message>
+            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+            <translation>Dispositivo inesistente: %1. L'adattatore è scollegato o il nome della porta è errato; collegalo e sceglilo di nuovo dall'elenco Porta.</translation>
+        </message>
+        <message>
+            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+            <translation>Il dispositivo %1 non risponde: l'adattatore è stato scollegato o è guasto. Ricollegalo e sceglilo dall'elenco Porta.</translation>
+        </message>
+        <message>
+            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+            <translation>%1 non accetta le impostazioni di linea: il suo driver non può impostare la velocità o il formato dei caratteri richiesti. Prova un altro adattatore.</translation>
+        </message>
+        <message>
+            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+            <translation>%1 non è una porta seriale. Scegli l'adattatore dall'elenco Porta.</translation>
+        </message>
+    </context>
+    <context>
         <name>Form1Ui</name>
         <message>
             <source>Undo Changes</source>
@@ -812,6 +893,34 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <message>
             <source>The %1 is out of range,Please input again.</source>
             <translation>%1 fuori intervallo. Reinserire il valore.</translation>
+        </message>
+        <message>
+            <source>This serial port already opened</source>
+            <translation>Questa porta seriale è già aperta</translation>
+        </message>
+        <message>
+            <source>Error opening serial port</source>
+            <translation>Errore di apertura della porta seriale</translation>
+        </message>
+        <message>
+            <source>File handle is not a comm handle </source>
+            <translation>Il dispositivo non è una porta seriale</translation>
+        </message>
+        <message>
+            <source>Cannot setup comm buffer</source>
+            <translation>Impossibile configurare il buffer della porta</translation>
+        </message>
+        <message>
+            <source>Unable to create event</source>
+            <translation>Impossibile creare l'evento</translation>
+        </message>
+        <message>
+            <source>Unable to create read thread</source>
+            <translation>Impossibile creare il thread di lettura</translation>
+        </message>
+        <message>
+            <source>Unable to create write thread</source>
+            <translation>Impossibile creare il thread di scrittura</translation>
         </message>
     </context>
     <context>

@@ -17,6 +17,87 @@
         </message>
     </context>
     <context>
+        <name>ConnectionHelp</name>
+        <message>
+            <source>%1 (process %2)</source>
+            <translation>%1 (proces %2)</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+    sudo usermod -aG %2 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Toegang geweigerd: uw gebruiker mag %1 niet openen. Het hoort bij de groep "%2"; voeg uzelf aan die groep toe met
+    sudo usermod -aG %2 $USER
+en meld u daarna af en weer aan: een nieuwe groep telt pas vanaf een nieuwe aanmelding.</translation>
+        </message>
+        <message>
+            <source>Create the group first with
+    sudo groupadd %1
+</source>
+            <translation>Maak eerst de groep aan met
+    sudo groupadd %1
+</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
+    sudo usermod -aG %3 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Toegang geweigerd: uw gebruiker mag %1 niet openen, en geen andere groep dan root mag het lezen en schrijven. %2Geef de groep "%3" toegang met een udev-regel: de regel
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in een bestand /etc/udev/rules.d/99-serial-adapter.rules, en steek daarna de adapter opnieuw in. Voeg uzelf aan de groep toe met
+    sudo usermod -aG %3 $USER
+en meld u daarna af en weer aan: een nieuwe groep telt pas vanaf een nieuwe aanmelding.</translation>
+        </message>
+        <message>
+            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
+            <translation>%1 is de terminal waarin dit programma draait, geen poort van een controller. Geef in plaats daarvan de poort van de adapter op.</translation>
+        </message>
+        <message>
+            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+            <translation>De poort is bezet: een ander programma gebruikt hem. Sluit dat programma en verbind opnieuw.</translation>
+        </message>
+        <message>
+            <source>The port is in use by %1. Close %2, then connect again.</source>
+            <translation>De poort wordt gebruikt door %1. Sluit %2 en verbind opnieuw.</translation>
+        </message>
+        <message>
+            <source>that program</source>
+            <translation>dat programma</translation>
+        </message>
+        <message>
+            <source>those programs</source>
+            <translation>die programma's</translation>
+        </message>
+        <message>
+            <source>
+ModemManager probes new serial adapters as if they were modems. Stop it with
+    sudo systemctl stop ModemManager
+or wait until it lets go of the adapter.</source>
+            <translation>
+ModemManager test nieuwe seriële adapters alsof het modems zijn. Stop hem met
+    sudo systemctl stop ModemManager
+of wacht tot hij de adapter loslaat.</translation>
+        </message>
+        <message>
+            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+            <translation>Apparaat bestaat niet: %1. De adapter is losgekoppeld of de poortnaam klopt niet; steek hem in en kies hem opnieuw in de lijst Poort.</translation>
+        </message>
+        <message>
+            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+            <translation>Het apparaat %1 antwoordt niet: de adapter is losgetrokken of defect. Steek hem opnieuw in en kies hem in de lijst Poort.</translation>
+        </message>
+        <message>
+            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+            <translation>%1 accepteert de lijninstellingen niet: het stuurprogramma kan de baudrate of het tekenformaat niet instellen. Probeer een andere adapter.</translation>
+        </message>
+        <message>
+            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+            <translation>%1 is geen seriële poort. Kies de adapter in de lijst Poort.</translation>
+        </message>
+    </context>
+    <context>
         <name>Form1Ui</name>
         <message>
             <source>Undo Changes</source>
@@ -812,6 +893,34 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         <message>
             <source>The %1 is out of range,Please input again.</source>
             <translation>%1 valt buiten het bereik. Voer opnieuw in.</translation>
+        </message>
+        <message>
+            <source>This serial port already opened</source>
+            <translation>Deze seriële poort is al geopend</translation>
+        </message>
+        <message>
+            <source>Error opening serial port</source>
+            <translation>Fout bij openen van seriële poort</translation>
+        </message>
+        <message>
+            <source>File handle is not a comm handle </source>
+            <translation>Het apparaat is geen seriële poort</translation>
+        </message>
+        <message>
+            <source>Cannot setup comm buffer</source>
+            <translation>Kan de poortbuffer niet instellen</translation>
+        </message>
+        <message>
+            <source>Unable to create event</source>
+            <translation>Kan gebeurtenis niet aanmaken</translation>
+        </message>
+        <message>
+            <source>Unable to create read thread</source>
+            <translation>Kan leesthread niet aanmaken</translation>
+        </message>
+        <message>
+            <source>Unable to create write thread</source>
+            <translation>Kan schrijfthread niet aanmaken</translation>
         </message>
     </context>
     <context>

@@ -17,6 +17,87 @@
         </message>
     </context>
     <context>
+        <name>ConnectionHelp</name>
+        <message>
+            <source>%1 (process %2)</source>
+            <translation>%1 (proces %2)</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+    sudo usermod -aG %2 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Brak uprawnień: Twój użytkownik nie może otworzyć %1. Urządzenie należy do grupy „%2”; dodaj się do tej grupy poleceniem
+    sudo usermod -aG %2 $USER
+a potem wyloguj się i zaloguj ponownie: nowa grupa działa dopiero od nowego logowania.</translation>
+        </message>
+        <message>
+            <source>Create the group first with
+    sudo groupadd %1
+</source>
+            <translation>Najpierw utwórz grupę poleceniem
+    sudo groupadd %1
+</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
+    sudo usermod -aG %3 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>Brak uprawnień: Twój użytkownik nie może otworzyć %1, a poza root żadna grupa nie może go czytać ani zapisywać. %2Nadaj dostęp grupie „%3” regułą udev: wiersz
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+w pliku /etc/udev/rules.d/99-serial-adapter.rules, a potem podłącz adapter ponownie. Dodaj się do grupy poleceniem
+    sudo usermod -aG %3 $USER
+a potem wyloguj się i zaloguj ponownie: nowa grupa działa dopiero od nowego logowania.</translation>
+        </message>
+        <message>
+            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
+            <translation>%1 to terminal, w którym działa ten program, a nie port sterownika. Podaj zamiast tego port adaptera.</translation>
+        </message>
+        <message>
+            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+            <translation>Port jest zajęty: używa go inny program. Zamknij ten program i połącz ponownie.</translation>
+        </message>
+        <message>
+            <source>The port is in use by %1. Close %2, then connect again.</source>
+            <translation>Port jest używany przez: %1. Zamknij %2 i połącz ponownie.</translation>
+        </message>
+        <message>
+            <source>that program</source>
+            <translation>ten program</translation>
+        </message>
+        <message>
+            <source>those programs</source>
+            <translation>te programy</translation>
+        </message>
+        <message>
+            <source>
+ModemManager probes new serial adapters as if they were modems. Stop it with
+    sudo systemctl stop ModemManager
+or wait until it lets go of the adapter.</source>
+            <translation>
+ModemManager sprawdza nowe adaptery szeregowe, jakby były modemami. Zatrzymaj go poleceniem
+    sudo systemctl stop ModemManager
+lub poczekaj, aż zwolni adapter.</translation>
+        </message>
+        <message>
+            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+            <translation>Brak urządzenia: %1. Adapter jest odłączony lub nazwa portu jest błędna; podłącz go i wybierz ponownie z listy Port.</translation>
+        </message>
+        <message>
+            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+            <translation>Urządzenie %1 nie odpowiada: adapter został wyjęty lub uległ awarii. Podłącz go ponownie i wybierz z listy Port.</translation>
+        </message>
+        <message>
+            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+            <translation>%1 nie przyjmuje ustawień łącza: jego sterownik nie może ustawić żądanej prędkości ani formatu znaków. Spróbuj innego adaptera.</translation>
+        </message>
+        <message>
+            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+            <translation>%1 nie jest portem szeregowym. Wybierz adapter z listy Port.</translation>
+        </message>
+    </context>
+    <context>
         <name>Form1Ui</name>
         <message>
             <source>Undo Changes</source>
@@ -812,6 +893,34 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <message>
             <source>The %1 is out of range,Please input again.</source>
             <translation>%1 poza zakresem. Wpisz ponownie.</translation>
+        </message>
+        <message>
+            <source>This serial port already opened</source>
+            <translation>Ten port szeregowy jest już otwarty</translation>
+        </message>
+        <message>
+            <source>Error opening serial port</source>
+            <translation>Błąd otwarcia portu szeregowego</translation>
+        </message>
+        <message>
+            <source>File handle is not a comm handle </source>
+            <translation>Urządzenie nie jest portem szeregowym</translation>
+        </message>
+        <message>
+            <source>Cannot setup comm buffer</source>
+            <translation>Nie można ustawić bufora portu</translation>
+        </message>
+        <message>
+            <source>Unable to create event</source>
+            <translation>Nie można utworzyć zdarzenia</translation>
+        </message>
+        <message>
+            <source>Unable to create read thread</source>
+            <translation>Nie można utworzyć wątku odczytu</translation>
+        </message>
+        <message>
+            <source>Unable to create write thread</source>
+            <translation>Nie można utworzyć wątku zapisu</translation>
         </message>
     </context>
     <context>

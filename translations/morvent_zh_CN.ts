@@ -17,6 +17,87 @@
         </message>
     </context>
     <context>
+        <name>ConnectionHelp</name>
+        <message>
+            <source>%1 (process %2)</source>
+            <translation>%1（进程 %2）</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+    sudo usermod -aG %2 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>权限不足：当前用户无法打开 %1。该设备属于组“%2”；请用以下命令将自己加入该组
+    sudo usermod -aG %2 $USER
+然后注销并重新登录：新组只有在重新登录后才生效。</translation>
+        </message>
+        <message>
+            <source>Create the group first with
+    sudo groupadd %1
+</source>
+            <translation>请先用以下命令创建该组
+    sudo groupadd %1
+</translation>
+        </message>
+        <message>
+            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
+    sudo usermod -aG %3 $USER
+then log out and log in again: a new group counts only from a new login.</source>
+            <translation>权限不足：当前用户无法打开 %1，且除 root 外没有任何组可以读写它。%2请用 udev 规则为组“%3”授予访问权限：将以下一行
+    KERNEL=="%4", GROUP="%3", MODE="0660"
+写入文件 /etc/udev/rules.d/99-serial-adapter.rules，然后重新插入适配器。再用以下命令将自己加入该组
+    sudo usermod -aG %3 $USER
+然后注销并重新登录：新组只有在重新登录后才生效。</translation>
+        </message>
+        <message>
+            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
+            <translation>%1 是本程序运行所在的终端，不是控制器端口。请改为指定适配器的端口。</translation>
+        </message>
+        <message>
+            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+            <translation>端口被占用：另一个程序正在使用它。请关闭该程序后重新连接。</translation>
+        </message>
+        <message>
+            <source>The port is in use by %1. Close %2, then connect again.</source>
+            <translation>端口正被 %1 占用。请关闭%2后重新连接。</translation>
+        </message>
+        <message>
+            <source>that program</source>
+            <translation>该程序</translation>
+        </message>
+        <message>
+            <source>those programs</source>
+            <translation>这些程序</translation>
+        </message>
+        <message>
+            <source>
+ModemManager probes new serial adapters as if they were modems. Stop it with
+    sudo systemctl stop ModemManager
+or wait until it lets go of the adapter.</source>
+            <translation>
+ModemManager 会把新的串口适配器当作调制解调器来探测。请用以下命令停止它
+    sudo systemctl stop ModemManager
+或等待它释放适配器。</translation>
+        </message>
+        <message>
+            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+            <translation>设备不存在：%1。适配器未插好或端口名错误；请插好后在“端口”列表中重新选择。</translation>
+        </message>
+        <message>
+            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+            <translation>设备 %1 无响应：适配器已被拔出或已损坏。请重新插入后在“端口”列表中选择。</translation>
+        </message>
+        <message>
+            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+            <translation>%1 不接受线路设置：其驱动无法设置所需的波特率或字符格式。请换一个适配器。</translation>
+        </message>
+        <message>
+            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+            <translation>%1 不是串口。请在“端口”列表中选择适配器。</translation>
+        </message>
+    </context>
+    <context>
         <name>Form1Ui</name>
         <message>
             <source>Undo Changes</source>
@@ -812,6 +893,34 @@ Read only; not kept in parameter files.</source>
         <message>
             <source>The %1 is out of range,Please input again.</source>
             <translation>%1 超出范围，请重新输入。</translation>
+        </message>
+        <message>
+            <source>This serial port already opened</source>
+            <translation>该串口已打开</translation>
+        </message>
+        <message>
+            <source>Error opening serial port</source>
+            <translation>打开串口出错</translation>
+        </message>
+        <message>
+            <source>File handle is not a comm handle </source>
+            <translation>该设备不是串口</translation>
+        </message>
+        <message>
+            <source>Cannot setup comm buffer</source>
+            <translation>无法设置串口缓冲区</translation>
+        </message>
+        <message>
+            <source>Unable to create event</source>
+            <translation>无法创建事件</translation>
+        </message>
+        <message>
+            <source>Unable to create read thread</source>
+            <translation>无法创建读线程</translation>
+        </message>
+        <message>
+            <source>Unable to create write thread</source>
+            <translation>无法创建写线程</translation>
         </message>
     </context>
     <context>
