@@ -922,6 +922,46 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
             <source>Unable to create write thread</source>
             <translation>Schreib-Thread kann nicht gestartet werden</translation>
         </message>
+        <message>
+            <source>Unable to write to %1</source>
+            <translation>Schreiben nach %1 nicht möglich</translation>
+        </message>
+        <message>
+            <source>%1 is missing, and %2 with it</source>
+            <translation>%1 fehlt, und damit %2</translation>
+        </message>
+        <message>
+            <source>%1 is missing from %2 on line %3</source>
+            <translation>%1 fehlt in %2 (Zeile %3)</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is not a whole number</source>
+            <translation>%1=%2 in Zeile %3 ist keine ganze Zahl</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+            <translation>%1=%2 in Zeile %3 ist kein Eintrag seiner Liste (0 bis %4)</translation>
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation>%1 fehlt</translation>
+        </message>
+        <message>
+            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+            <translation>%1 kann nicht gelesen werden. Mit mehr als 1 MiB ist es keine Parameterdatei</translation>
+        </message>
+        <message>
+            <source>Unable to read %1</source>
+            <translation>%1 kann nicht gelesen werden</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+            <translation>%1 ist keine Parameterdatei: sie ist UTF-16 oder binär, kein 8-Bit-Text</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it has none of the sections %2</source>
+            <translation>%1 ist keine Parameterdatei: sie enthält keinen der Abschnitte %2</translation>
+        </message>
     </context>
     <context>
         <name>ReadingRecorder</name>

@@ -922,6 +922,46 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
             <source>Unable to create write thread</source>
             <translation>No se puede crear el hilo de escritura</translation>
         </message>
+        <message>
+            <source>Unable to write to %1</source>
+            <translation>No se puede escribir en %1</translation>
+        </message>
+        <message>
+            <source>%1 is missing, and %2 with it</source>
+            <translation>Falta %1, y con ella %2</translation>
+        </message>
+        <message>
+            <source>%1 is missing from %2 on line %3</source>
+            <translation>Falta %1 en %2 (línea %3)</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is not a whole number</source>
+            <translation>%1=%2 en la línea %3 no es un número entero</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+            <translation>%1=%2 en la línea %3 no es un elemento de su lista (de 0 a %4)</translation>
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation>Falta %1</translation>
+        </message>
+        <message>
+            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+            <translation>No se puede leer %1. Con más de 1 MiB no es un archivo de parámetros</translation>
+        </message>
+        <message>
+            <source>Unable to read %1</source>
+            <translation>No se puede leer %1</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+            <translation>%1 no es un archivo de parámetros: es UTF-16 o binario, no texto de 8 bits</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it has none of the sections %2</source>
+            <translation>%1 no es un archivo de parámetros: no tiene ninguna de las secciones %2</translation>
+        </message>
     </context>
     <context>
         <name>ReadingRecorder</name>

@@ -922,6 +922,46 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
             <source>Unable to create write thread</source>
             <translation>Impossible de créer le fil d'écriture</translation>
         </message>
+        <message>
+            <source>Unable to write to %1</source>
+            <translation>Impossible d'écrire dans %1</translation>
+        </message>
+        <message>
+            <source>%1 is missing, and %2 with it</source>
+            <translation>%1 est absente, et %2 avec elle</translation>
+        </message>
+        <message>
+            <source>%1 is missing from %2 on line %3</source>
+            <translation>%1 absente de %2 (ligne %3)</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is not a whole number</source>
+            <translation>%1=%2 à la ligne %3 n'est pas un nombre entier</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+            <translation>%1=%2 à la ligne %3 n'est pas un élément de sa liste (0 à %4)</translation>
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation>%1 est absente</translation>
+        </message>
+        <message>
+            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+            <translation>Impossible de lire %1. Avec plus de 1 Mio, ce n'est pas un fichier de paramètres</translation>
+        </message>
+        <message>
+            <source>Unable to read %1</source>
+            <translation>Impossible de lire %1</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+            <translation>%1 n'est pas un fichier de paramètres : il est en UTF-16 ou binaire, pas en texte 8 bits</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it has none of the sections %2</source>
+            <translation>%1 n'est pas un fichier de paramètres : il ne contient aucune des sections %2</translation>
+        </message>
     </context>
     <context>
         <name>ReadingRecorder</name>

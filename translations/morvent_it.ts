@@ -922,6 +922,46 @@ Sola lettura; non salvata nei file di parametri.</translation>
             <source>Unable to create write thread</source>
             <translation>Impossibile creare il thread di scrittura</translation>
         </message>
+        <message>
+            <source>Unable to write to %1</source>
+            <translation>Impossibile scrivere in %1</translation>
+        </message>
+        <message>
+            <source>%1 is missing, and %2 with it</source>
+            <translation>%1 manca, e con essa %2</translation>
+        </message>
+        <message>
+            <source>%1 is missing from %2 on line %3</source>
+            <translation>%1 manca in %2 (riga %3)</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is not a whole number</source>
+            <translation>%1=%2 alla riga %3 non è un numero intero</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+            <translation>%1=%2 alla riga %3 non è una voce del suo elenco (da 0 a %4)</translation>
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation>%1 manca</translation>
+        </message>
+        <message>
+            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+            <translation>Impossibile leggere %1. Oltre 1 MiB non è un file di parametri</translation>
+        </message>
+        <message>
+            <source>Unable to read %1</source>
+            <translation>Impossibile leggere %1</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+            <translation>%1 non è un file di parametri: è UTF-16 o binario, non testo a 8 bit</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it has none of the sections %2</source>
+            <translation>%1 non è un file di parametri: non contiene nessuna delle sezioni %2</translation>
+        </message>
     </context>
     <context>
         <name>ReadingRecorder</name>

@@ -922,6 +922,46 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
             <source>Unable to create write thread</source>
             <translation>Kan schrijfthread niet aanmaken</translation>
         </message>
+        <message>
+            <source>Unable to write to %1</source>
+            <translation>Kan niet schrijven naar %1</translation>
+        </message>
+        <message>
+            <source>%1 is missing, and %2 with it</source>
+            <translation>%1 ontbreekt, en daarmee %2</translation>
+        </message>
+        <message>
+            <source>%1 is missing from %2 on line %3</source>
+            <translation>%1 ontbreekt in %2 (regel %3)</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is not a whole number</source>
+            <translation>%1=%2 op regel %3 is geen geheel getal</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+            <translation>%1=%2 op regel %3 is geen item van de lijst (0 tot %4)</translation>
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation>%1 ontbreekt</translation>
+        </message>
+        <message>
+            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+            <translation>Kan %1 niet lezen. Met meer dan 1 MiB is het geen parameterbestand</translation>
+        </message>
+        <message>
+            <source>Unable to read %1</source>
+            <translation>Kan %1 niet lezen</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+            <translation>%1 is geen parameterbestand: het is UTF-16 of binair, geen 8-bits tekst</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it has none of the sections %2</source>
+            <translation>%1 is geen parameterbestand: het bevat geen van de secties %2</translation>
+        </message>
     </context>
     <context>
         <name>ReadingRecorder</name>

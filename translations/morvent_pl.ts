@@ -922,6 +922,46 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
             <source>Unable to create write thread</source>
             <translation>Nie można utworzyć wątku zapisu</translation>
         </message>
+        <message>
+            <source>Unable to write to %1</source>
+            <translation>Nie można zapisać do %1</translation>
+        </message>
+        <message>
+            <source>%1 is missing, and %2 with it</source>
+            <translation>Brak %1, a wraz z nią %2</translation>
+        </message>
+        <message>
+            <source>%1 is missing from %2 on line %3</source>
+            <translation>Brak %1 w %2 (wiersz %3)</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is not a whole number</source>
+            <translation>%1=%2 w wierszu %3 nie jest liczbą całkowitą</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+            <translation>%1=%2 w wierszu %3 nie jest pozycją listy (od 0 do %4)</translation>
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation>Brak %1</translation>
+        </message>
+        <message>
+            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+            <translation>Nie można odczytać %1. Plik większy niż 1 MiB nie jest plikiem parametrów</translation>
+        </message>
+        <message>
+            <source>Unable to read %1</source>
+            <translation>Nie można odczytać %1</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+            <translation>%1 nie jest plikiem parametrów: to UTF-16 lub plik binarny, a nie tekst 8-bitowy</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it has none of the sections %2</source>
+            <translation>%1 nie jest plikiem parametrów: nie ma żadnej z sekcji %2</translation>
+        </message>
     </context>
     <context>
         <name>ReadingRecorder</name>

@@ -922,6 +922,46 @@ Read only; not kept in parameter files.</source>
             <source>Unable to create write thread</source>
             <translation>无法创建写线程</translation>
         </message>
+        <message>
+            <source>Unable to write to %1</source>
+            <translation>无法写入 %1</translation>
+        </message>
+        <message>
+            <source>%1 is missing, and %2 with it</source>
+            <translation>缺少 %1，%2 也随之缺失</translation>
+        </message>
+        <message>
+            <source>%1 is missing from %2 on line %3</source>
+            <translation>%2 中缺少 %1（第 %3 行）</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is not a whole number</source>
+            <translation>第 %3 行的 %1=%2 不是整数</translation>
+        </message>
+        <message>
+            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+            <translation>第 %3 行的 %1=%2 不在其列表中（0 至 %4）</translation>
+        </message>
+        <message>
+            <source>%1 is missing</source>
+            <translation>缺少 %1</translation>
+        </message>
+        <message>
+            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+            <translation>无法读取 %1。超过 1 MiB 的文件不是参数文件</translation>
+        </message>
+        <message>
+            <source>Unable to read %1</source>
+            <translation>无法读取 %1</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+            <translation>%1 不是参数文件：它是 UTF-16 或二进制文件，不是 8 位文本</translation>
+        </message>
+        <message>
+            <source>%1 is not a parameter file: it has none of the sections %2</source>
+            <translation>%1 不是参数文件：不含以下任何一节 %2</translation>
+        </message>
     </context>
     <context>
         <name>ReadingRecorder</name>

@@ -1,5 +1,7 @@
 #include "BackupKeeper.h"
 
+#include "Translations.h"
+
 #include "ParameterFile.h"
 
 #include <QDir>
@@ -63,7 +65,7 @@ BackupKeeper::Outcome BackupKeeper::keep(const Fields& fields, const QDateTime& 
             SaveParameterFile(fields, QFile::encodeName(path).toStdString());
         } catch (const std::exception& error) {
             QFile::remove(path);
-            return {false, {}, QString::fromUtf8(error.what())};
+            return {false, {}, shownText(error.what())};
         }
         return {true, path, {}};
     }

@@ -5,6 +5,7 @@
 #include "FieldOverlay.h"
 #include "ParameterTable.h"
 #include "StatusNote.h"
+#include "Translations.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -152,8 +153,7 @@ void ComparisonMarks::markNotInFile(const QString& fileName,
         const std::string& control = parameterTable()[problem.row].control;
         if (auto* field = m_window.findChild<QWidget*>(QString::fromStdString(control))) {
             place(*field, control,
-                  tr("Not loaded from %1, so 0: %2")
-                      .arg(m_source, QString::fromUtf8(describe(problem).c_str())));
+                  tr("Not loaded from %1, so 0: %2").arg(m_source, shownText(describe(problem))));
         }
     }
     report();

@@ -1,4 +1,5 @@
 #include "ParameterFile.h"
+#include "Wording.h"
 
 #include "BlockLayout.h"
 #include "FileIo.h"
@@ -30,11 +31,7 @@ std::string allSections() {
 }
 
 ParameterFileError unableToWrite(const std::string& path) {
-    return ParameterFileError("Unable to write to " + path);
-}
-
-std::string onLine(std::size_t line) {
-    return " on line " + std::to_string(line);
+    return ParameterFileError(fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path}));
 }
 
 // A value as the file has it, cut short: it is shown to name the line, not to be read whole.
@@ -47,17 +44,21 @@ std::string shown(const std::string& value) {
 std::string describe(const ParameterFileProblem& problem) {
     const Parameter& row = parameterTable()[problem.row];
     const std::string section = bracketed(row.section());
+    const std::string line = std::to_string(problem.line);
     switch (problem.kind) {
     case ParameterFileProblem::Kind::MissingSection:
-        return section + " is missing, and " + row.key + " with it";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing, and %2 with it"),
+                    {section, row.key});
     case ParameterFileProblem::Kind::MissingKey:
-        return row.key + " is missing from " + section + onLine(problem.line);
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing from %2 on line %3"),
+                    {row.key, section, line});
     case ParameterFileProblem::Kind::NotANumber:
-        return row.key + "=" + shown(problem.value) + onLine(problem.line) +
-               " is not a whole number";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is not a whole number"),
+                    {row.key, shown(problem.value), line});
     case ParameterFileProblem::Kind::OutsideList:
-        return row.key + "=" + shown(problem.value) + onLine(problem.line) +
-               " is no item of its list (0 to " + std::to_string(problem.items - 1) + ")";
+        return fill(
+            QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is no item of its list (0 to %4)"),
+            {row.key, shown(problem.value), line, std::to_string(problem.items - 1)});
     }
     return {};
 }
@@ -70,7 +71,8 @@ std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem
         if (problem.kind != ParameterFileProblem::Kind::MissingSection) {
             lines.push_back(describe(problem));
         } else if (section != missing) {
-            lines.push_back(bracketed(section) + " is missing");
+            lines.push_back(
+                fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing"), {bracketed(section)}));
             missing = section;
         }
     }
@@ -81,16 +83,21 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
     ReadRefusal why = ReadRefusal::Unreadable;
     const std::optional<std::string> text = readFile(path, kParameterFileLimit, &why);
     if (!text) {
-        throw ParameterFileError(why == ReadRefusal::TooLarge
-                                     ? "Unable to read " + path +
-                                           ". At more than 1 MiB it is not a parameter file"
-                                     : "Unable to read " + path);
+        throw ParameterFileError(
+            why == ReadRefusal::TooLarge
+                ? fill(QT_TRANSLATE_NOOP(
+                           "Protocol",
+                           "Unable to read %1. At more than 1 MiB it is not a parameter file"),
+                       {path})
+                : fill(QT_TRANSLATE_NOOP("Protocol", "Unable to read %1"), {path}));
     }
     // A parameter file is 8-bit text: UTF-16 has NUL bytes beside every ASCII character.
     if (text->find('\0') != std::string::npos || text->starts_with("\xFF\xFE") ||
         text->starts_with("\xFE\xFF")) {
-        throw ParameterFileError(path + " is not a parameter file: it is UTF-16 or binary, not "
-                                        "8-bit text");
+        throw ParameterFileError(fill(
+            QT_TRANSLATE_NOOP("Protocol",
+                              "%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text"),
+            {path}));
     }
     const IniDocument document(*text);
     bool anySection = false;
@@ -98,8 +105,10 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
         anySection = anySection || document.lineOf(layout(block).title) != 0;
     }
     if (!anySection) {
-        throw ParameterFileError(path + " is not a parameter file: it has none of the sections " +
-                                 allSections());
+        throw ParameterFileError(
+            fill(QT_TRANSLATE_NOOP("Protocol",
+                                   "%1 is not a parameter file: it has none of the sections %2"),
+                 {path, allSections()}));
     }
 
     using Kind = ParameterFileProblem::Kind;

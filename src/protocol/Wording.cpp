@@ -21,13 +21,26 @@ std::string fill(std::string_view wording, std::initializer_list<std::string_vie
 
 std::span<const char* const> wordingTemplates() {
     // Longer templates first: "one of the list: %1" is tried before "%1 to %2".
-    static constexpr std::array<const char*, 28> kTemplates{
+    static constexpr std::array<const char*, 38> kTemplates{
         QT_TRANSLATE_NOOP("Protocol",
                           "700C, or a size from %1 to %2, chosen from the list or typed"),
         QT_TRANSLATE_NOOP("Protocol",
                           "%1, and not above the controller's maximum current (Max.Current)"),
         QT_TRANSLATE_NOOP("Protocol", "The %1 is out of range,Please input again."),
         QT_TRANSLATE_NOOP("Protocol", "%1 (Write Flash sends up to %2)"),
+        // The parameter files' messages.
+        QT_TRANSLATE_NOOP("Protocol",
+                          "Unable to read %1. At more than 1 MiB it is not a parameter file"),
+        QT_TRANSLATE_NOOP("Protocol",
+                          "%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 is not a parameter file: it has none of the sections %2"),
+        QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is no item of its list (0 to %4)"),
+        QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is not a whole number"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 is missing from %2 on line %3"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 is missing, and %2 with it"),
+        QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"),
+        QT_TRANSLATE_NOOP("Protocol", "Unable to read %1"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 is missing"),
         QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset."),
         QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset"),
         QT_TRANSLATE_NOOP("Protocol", "Parameter file key: %1 in [%2]"),

@@ -159,7 +159,11 @@ QString shownText(std::string_view english) {
         for (int part = 1; part <= match.lastCapturedIndex(); ++part) {
             parts.append(shownText(match.captured(part).toStdString()));
         }
-        return parts.size() == 1 ? translated.arg(parts[0]) : translated.arg(parts[0], parts[1]);
+        QString shown = translated;
+        for (const QString& part : parts) {
+            shown = shown.arg(part);
+        }
+        return shown;
     }
     return text;
 }
