@@ -1,4 +1,5 @@
 #include "Offscreen.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -8,5 +9,7 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     morvent::test::drawOffscreenUnlessAsked();
     QApplication app(argc, argv);
+    // The tests read the English texts, whatever the language of the one who runs them.
+    morvent::useLanguage(QStringLiteral("en"));
     return RUN_ALL_TESTS();
 }

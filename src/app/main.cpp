@@ -2,11 +2,13 @@
 #include "MessageBoxes.h"
 #include "ProjectInfo.h"
 #include "SimulatedController.h"
+#include "Translations.h"
 #include "Unit1.h"
 #include "WindowEnding.h"
 #include "WindowPlacement.h"
 
 #include <QCommandLineParser>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +88,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("morvent"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     QApplication::setWindowIcon(applicationIcon());
+    // The language chosen in View > Language, else the system's; a choice counts from the next
+    // start, as every caption is made when the window is.
+    useLanguage(QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName())
+                    .value(QLatin1String(kLanguageSetting.data(), kLanguageSetting.size()))
+                    .toString());
 
     TForm1::Options options;
     std::unique_ptr<SimulatedController> simulator;

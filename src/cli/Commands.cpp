@@ -516,17 +516,18 @@ QString filePerPort(const QString& path, const QString& port, const QStringList&
 } // namespace
 
 Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
-    const QString usage =
-        QStringLiteral("Usage: morvent-cli COMMAND [options]\n"
-                       "Commands:\n"
-                       "  ports   list the serial ports\n"
-                       "  info    identify the controller\n"
-                       "  read    read the four parameter blocks into a parameter file\n"
-                       "  write   write a parameter file's values to the controller\n"
-                       "  watch   show the torque sensor's live readings\n"
-                       "  report  read the four blocks into a report for the customer (PDF, HTML)\n"
-                       "  diff    list the parameters whose values differ between two files\n"
-                       "Run morvent-cli COMMAND --help for a command's options.\n");
+    const QString usage = QStringLiteral(
+        "Usage: morvent-cli COMMAND [options]\n"
+        "Commands:\n"
+        "  ports   list the serial ports\n"
+        "  info    identify the controller\n"
+        "  read    read the four parameter blocks into a parameter file\n"
+        "  write   write a parameter file's values to the controller\n"
+        "  watch   show the torque sensor's live readings\n"
+        "  report  read the four blocks into a report for the customer (PDF, HTML)\n"
+        "  diff    list the parameters whose values differ between two files\n"
+        "Run morvent-cli COMMAND --help for a command's options.\n"
+        "Output is always in English, whatever the language, for scripts to read.\n");
     // Help and the version are the output of their run: lost, they end it with exit 1.
     const auto answer = [&](const QString& text) {
         if (print(io.out, text)) {

@@ -1,5 +1,7 @@
 #include "BackupKeeper.h"
 
+#include "Translations.h"
+
 #include "ParameterFile.h"
 
 #include <QDir>
@@ -47,7 +49,7 @@ QString BackupKeeper::safeName(const std::string& text) {
 BackupKeeper::Outcome BackupKeeper::keep(const Fields& fields, const QDateTime& now) const {
     const QString folder = controllerFolder();
     if (!QDir().mkpath(folder)) {
-        return {false, {}, QStringLiteral("Unable to create the folder %1").arg(folder)};
+        return {false, {}, tr("Unable to create the folder %1").arg(folder)};
     }
     const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
     for (int n = 1; n <= kNamesPerSecond; ++n) {
@@ -61,18 +63,18 @@ BackupKeeper::Outcome BackupKeeper::keep(const Fields& fields, const QDateTime& 
             if (reserved.exists()) {
                 continue;
             }
-            return {false, {}, QStringLiteral("Unable to write to %1").arg(path)};
+            return {false, {}, tr("Unable to write to %1").arg(path)};
         }
         reserved.close();
         try {
             SaveParameterFile(fields, QFile::encodeName(path).toStdString(), replacedFiles());
         } catch (const std::exception& error) {
             QFile::remove(path);
-            return {false, {}, QString::fromUtf8(error.what())};
+            return {false, {}, shownText(error.what())};
         }
         return {true, path, {}};
     }
-    return {false, {}, QStringLiteral("Unable to find a free name in %1").arg(folder)};
+    return {false, {}, tr("Unable to find a free name in %1").arg(folder)};
 }
 
 } // namespace morvent

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "Fields.h"
 #include "ReplacedFiles.h"
 
@@ -17,6 +19,8 @@ namespace morvent {
 // on within the same second. A backup never replaces a file, and the file appears either whole
 // or not at all.
 class BackupKeeper {
+    Q_DECLARE_TR_FUNCTIONS(BackupKeeper)
+
 public:
     struct Outcome {
         bool kept = false;

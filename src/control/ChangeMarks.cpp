@@ -1,5 +1,8 @@
 #include "ChangeMarks.h"
 
+#include "Translations.h"
+#include "WidgetFields.h"
+
 #include "BlockLayout.h"
 #include "ComparisonMarks.h"
 #include "FieldOverlay.h"
@@ -83,7 +86,7 @@ void ChangeMarks::mirror(const Parameter& p) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         m_model.show(p.control, edit->text().toStdString(), -1);
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-        m_model.show(p.control, list->currentText().toStdString(), list->currentIndex());
+        m_model.show(p.control, WidgetFields::comboText(*list), list->currentIndex());
     }
 }
 
@@ -97,18 +100,15 @@ QString ChangeMarks::countText(int changes) {
     if (changes == 0) {
         return {};
     }
-    return changes == 1 ? QStringLiteral("1 change not written")
-                        : QStringLiteral("%1 changes not written").arg(changes);
+    return tr("%n changes not written", nullptr, changes);
 }
 
 QString ChangeMarks::toolTip(const Parameter& p) const {
-    const QString help = QString::fromStdString(parameterHelp(p.control));
+    const QString help = shownText(parameterHelp(p.control));
     if (!m_changed.contains(&p)) {
         return help;
     }
-    return QStringLiteral("Changed: the controller holds %1.\n")
-               .arg(QString::fromStdString(m_model.heldText(p))) +
-           help;
+    return tr("Changed: the controller holds %1.\n").arg(shownText(m_model.heldText(p))) + help;
 }
 
 void ChangeMarks::refresh(const Parameter& p) {

@@ -1,8 +1,11 @@
 #include "ComparisonMarks.h"
 
+#include "ChangeMarks.h"
+
 #include "FieldOverlay.h"
 #include "ParameterTable.h"
 #include "StatusNote.h"
+#include "Translations.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -67,7 +70,8 @@ QIcon changedPageIcon() {
     return QIcon(sign);
 }
 
-const QString kUnreadTip = QStringLiteral(
+constexpr const char* kUnreadTip = QT_TRANSLATE_NOOP(
+    "morvent::ComparisonMarks",
     "Not read or loaded since connecting: the fields may not hold the controller's values. "
     "Read the page or load a file before writing it.");
 
@@ -97,11 +101,11 @@ QString fileValueText(const FieldDifference& difference, const QWidget& field) {
         return QString::number(difference.fileValue);
     }
     if (difference.fileValue < 0) {
-        return QStringLiteral("nothing selected (-1)");
+        return ComparisonMarks::tr("nothing selected (-1)");
     }
     const auto* list = qobject_cast<const QComboBox*>(&field);
     const QString item = list ? list->itemText(difference.fileValue) : QString();
-    return QStringLiteral("%1 (item %2)").arg(item).arg(difference.fileValue);
+    return ComparisonMarks::tr("%1 (item %2)").arg(item).arg(difference.fileValue);
 }
 
 } // namespace
@@ -149,8 +153,7 @@ void ComparisonMarks::markNotInFile(const QString& fileName,
         const std::string& control = parameterTable()[problem.row].control;
         if (auto* field = m_window.findChild<QWidget*>(QString::fromStdString(control))) {
             place(*field, control,
-                  QStringLiteral("Not loaded from %1, so 0: %2")
-                      .arg(m_source, QString::fromUtf8(describe(problem).c_str())));
+                  tr("Not loaded from %1, so 0: %2").arg(m_source, shownText(describe(problem))));
         }
     }
     report();
@@ -162,7 +165,7 @@ void ComparisonMarks::mark(const FieldDifference& difference) {
         return;
     }
     place(*field, difference.control,
-          QStringLiteral("In %1: %2").arg(m_source, fileValueText(difference, *field)));
+          tr("In %1: %2").arg(m_source, fileValueText(difference, *field)));
 }
 
 void ComparisonMarks::place(QWidget& field, const std::string& control, const QString& toolTip) {
@@ -231,13 +234,9 @@ QStringList ComparisonMarks::markedControls() const {
 void ComparisonMarks::report() {
     const auto counted = [this](int fields) {
         if (m_notInFile) {
-            return fields == 1 ? QStringLiteral("1 field was not in %1: set to 0").arg(m_source)
-                               : QStringLiteral("%1 fields were not in %2: set to 0")
-                                     .arg(QString::number(fields), m_source);
+            return tr("%n fields were not in %1: set to 0", nullptr, fields).arg(m_source);
         }
-        return fields == 1 ? QStringLiteral("1 field differs from %1").arg(m_source)
-                           : QStringLiteral("%1 fields differ from %2")
-                                 .arg(QString::number(fields), m_source);
+        return tr("%n fields differ from %1", nullptr, fields).arg(m_source);
     };
     m_clearAction.setEnabled(!m_marks.empty());
     std::map<int, int> perPage;
@@ -254,11 +253,10 @@ void ComparisonMarks::report() {
                                                   : QIcon());
         QStringList tips;
         if (unread) {
-            tips << kUnreadTip;
+            tips << tr(kUnreadTip);
         }
         if (changes > 0) {
-            tips << (changes == 1 ? QStringLiteral("1 change not written")
-                                  : QStringLiteral("%1 changes not written").arg(changes));
+            tips << ChangeMarks::countText(changes);
         }
         if (marks > 0) {
             tips << counted(marks);
@@ -268,7 +266,7 @@ void ComparisonMarks::report() {
     if (m_source.isEmpty()) {
         m_note.clearNote();
     } else if (m_differences == 0) {
-        m_note.say(QStringLiteral("No field differs from %1").arg(m_source));
+        m_note.say(tr("No field differs from %1").arg(m_source));
     } else if (m_marks.empty()) {
         m_note.clearNote();
     } else {

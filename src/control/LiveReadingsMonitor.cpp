@@ -107,7 +107,7 @@ void LiveReadingsMonitor::setPaused(bool paused) {
         const QSignalBlocker quiet(m_window->PauseButton);
         m_window->PauseButton->setChecked(paused);
     }
-    m_window->PauseButton->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    m_window->PauseButton->setText(paused ? tr("Resume") : tr("Pause"));
     if (paused) {
         showHint();
     } else {
@@ -118,11 +118,11 @@ void LiveReadingsMonitor::setPaused(bool paused) {
 void LiveReadingsMonitor::showHint() {
     QLabel* hint = m_window->HintLabel;
     if (m_paused) {
-        hint->setText(QStringLiteral("Paused: the plot stands still while readings go on being "
-                                     "kept for the last minute and recorded."));
+        hint->setText(tr("Paused: the plot stands still while readings go on being "
+                         "kept for the last minute and recorded."));
     } else if (m_history.empty()) {
-        hint->setText(QStringLiteral("Readings appear here as \"Get\" or \"Continuous Get\" on "
-                                     "the Torque page brings them in."));
+        hint->setText(tr("Readings appear here as \"Get\" or \"Continuous Get\" on "
+                         "the Torque page brings them in."));
     } else {
         hint->clear();
     }
@@ -135,8 +135,8 @@ void LiveReadingsMonitor::startRecording() {
     } else {
         const QString suggested = QDir::home().filePath(QDateTime::currentDateTime().toString(
             QStringLiteral("'torque-'yyyy-MM-dd_HH-mm'.csv'")));
-        path = QFileDialog::getSaveFileName(m_window.get(), QStringLiteral("Record to CSV"),
-                                            suggested, QStringLiteral("CSV files (*.csv)"));
+        path = QFileDialog::getSaveFileName(m_window.get(), tr("Record to CSV"), suggested,
+                                            tr("CSV files (*.csv)"));
     }
     if (path.isEmpty()) {
         return;
@@ -154,21 +154,19 @@ void LiveReadingsMonitor::stopRecording() {
 
 void LiveReadingsMonitor::showRecording() {
     LiveReadingsWindow& w = *m_window;
-    w.RecordButton->setText(m_recorder.isRecording() ? QStringLiteral("Stop Recording")
-                                                     : QStringLiteral("Record to CSV..."));
+    w.RecordButton->setText(m_recorder.isRecording() ? tr("Stop Recording")
+                                                     : tr("Record to CSV..."));
     const QString name = QFileInfo(m_recorder.path()).fileName();
-    const QString count = m_recorder.lineCount() == 1
-                              ? QStringLiteral("1 reading")
-                              : QStringLiteral("%1 readings").arg(m_recorder.lineCount());
+    const QString count = tr("%n readings", nullptr, static_cast<int>(m_recorder.lineCount()));
     QPalette colours = w.palette();
     if (m_recorder.isRecording()) {
-        w.RecordingLabel->setText(QStringLiteral("Recording to %1: %2").arg(name, count));
+        w.RecordingLabel->setText(tr("Recording to %1: %2").arg(name, count));
     } else if (!m_recorder.error().isEmpty()) {
         w.RecordingLabel->setText(
-            QStringLiteral("Recording stopped: %1 (%2 kept)").arg(m_recorder.error(), count));
+            tr("Recording stopped: %1 (%2 kept)").arg(m_recorder.error(), count));
         colours.setColor(QPalette::WindowText, QColor(0xb7, 0x1c, 0x1c));
     } else if (!m_recorder.path().isEmpty()) {
-        w.RecordingLabel->setText(QStringLiteral("Recorded %1 to %2").arg(count, name));
+        w.RecordingLabel->setText(tr("Recorded %1 to %2").arg(count, name));
     } else {
         w.RecordingLabel->clear();
     }

@@ -20,7 +20,7 @@ PageUndo::PageUndo(ParameterModel& model, Fields& fields,
     for (Block block : kAllBlocks) {
         QPushButton* button = m_buttons[pageOf(block)];
         button->setEnabled(false);
-        button->setToolTip(QStringLiteral("Nothing to undo: the page has not been read or loaded"));
+        button->setToolTip(tr("Nothing to undo: the page has not been read or loaded"));
         connect(button, &QPushButton::clicked, this, [this, block] { undo(block); });
     }
 }
@@ -30,7 +30,7 @@ void PageUndo::remember(Block block) {
     m_model.keepForUndo(block);
     QPushButton* button = m_buttons[pageOf(block)];
     button->setEnabled(true);
-    button->setToolTip(QStringLiteral("Put back this page's values as read or loaded at %1")
+    button->setToolTip(tr("Put back this page's values as read or loaded at %1")
                            .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
 }
 

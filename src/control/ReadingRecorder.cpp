@@ -15,7 +15,7 @@ bool ReadingRecorder::start(const QString& path) {
     // Unbuffered: each line goes to the system in the write that records it.
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        m_error = QStringLiteral("Unable to write to %1").arg(path);
+        m_error = tr("Unable to write to %1").arg(path);
         return false;
     }
     m_file = std::move(file);
@@ -38,7 +38,7 @@ void ReadingRecorder::stop() {
 bool ReadingRecorder::write(const std::string& text) {
     const auto size = static_cast<qint64>(text.size());
     if (m_file->write(text.data(), size) != size) {
-        m_error = QStringLiteral("Unable to write to %1").arg(m_path);
+        m_error = tr("Unable to write to %1").arg(m_path);
         m_file.reset();
         return false;
     }

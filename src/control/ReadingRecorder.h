@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "LiveReadingsReply.h"
 
 #include <QString>
@@ -17,6 +19,8 @@ namespace morvent {
 // reaches the file as one write the moment it is recorded, so a crash of the tool loses no more
 // than the line being written.
 class ReadingRecorder {
+    Q_DECLARE_TR_FUNCTIONS(ReadingRecorder)
+
 public:
     ReadingRecorder();
     ~ReadingRecorder();

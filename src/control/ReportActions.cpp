@@ -25,10 +25,9 @@ std::optional<QString> ReportActions::askNote() {
         return m_questions.note();
     }
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(&m_parent, QStringLiteral("Report"),
-                              QStringLiteral("Bike or customer (printed on the report):"),
-                              QLineEdit::Normal, QString(), &ok);
+    const QString text = QInputDialog::getText(&m_parent, tr("Report"),
+                                               tr("Bike or customer (printed on the report):"),
+                                               QLineEdit::Normal, QString(), &ok);
     return ok ? std::optional(text) : std::nullopt;
 }
 
@@ -37,11 +36,11 @@ void ReportActions::ExportReport1Click() {
     if (!note) {
         return;
     }
-    QString path = m_questions.file
-                       ? m_questions.file()
-                       : QFileDialog::getSaveFileName(&m_parent, QStringLiteral("Export Report"),
-                                                      QDir::homePath(),
-                                                      QStringLiteral("PDF (*.pdf);;HTML (*.html)"));
+    QString path =
+        m_questions.file
+            ? m_questions.file()
+            : QFileDialog::getSaveFileName(&m_parent, tr("Export Report"), QDir::homePath(),
+                                           tr("PDF (*.pdf);;HTML (*.html)"));
     if (path.isEmpty()) {
         return;
     }
@@ -54,7 +53,7 @@ void ReportActions::ExportReport1Click() {
     try {
         saveReport(reportOf(m_pages, &m_model, note->toStdString()),
                    QFile::encodeName(path).toStdString());
-        m_note.say(QStringLiteral("Report saved: %1").arg(QFileInfo(path).fileName()), path);
+        m_note.say(tr("Report saved: %1").arg(QFileInfo(path).fileName()), path);
     } catch (const std::exception& error) {
         showGeneralError(m_boxes, error);
     }
@@ -67,7 +66,7 @@ void ReportActions::Print1Click() {
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("Controller settings"));
+    printer.setDocName(tr("Controller settings"));
     const bool chosen = m_questions.printer
                             ? m_questions.printer(printer)
                             : QPrintDialog(&printer, &m_parent).exec() == QDialog::Accepted;

@@ -1,5 +1,7 @@
 #include "ReviewChanges.h"
 
+#include "Translations.h"
+
 #include "BlockLayout.h"
 #include "ChangeMarks.h"
 
@@ -16,8 +18,10 @@ namespace morvent {
 
 namespace {
 
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The caption as the page shows it, in the window's language.
+QString shownCaption(const Parameter& p) {
+    const QString label = shownText(p.label).trimmed();
+    return p.column.empty() ? label : shownText(p.column) + QLatin1Char(' ') + label;
 }
 
 } // namespace
@@ -26,24 +30,23 @@ ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterMod
                              Fields& fields, ChangeMarks& marks, std::function<void()> writeFlash)
     : QDialog(&window), m_window(window), m_notebook(notebook), m_model(model), m_fields(fields) {
     setObjectName(QStringLiteral("ReviewChanges"));
-    setWindowTitle(QStringLiteral("Review Changes"));
+    setWindowTitle(tr("Review Changes"));
     auto* layout = new QVBoxLayout(this);
     m_table = new QTableWidget(0, 5, this);
     m_table->setObjectName(QStringLiteral("ChangesTable"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Page"), QStringLiteral("Field"),
-                                        QStringLiteral("Unit"), QStringLiteral("Controller"),
-                                        QStringLiteral("Page value")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Page"), tr("Field"), tr("Unit"), tr("Controller"), tr("Page value")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
-    m_putBack = new QPushButton(QStringLiteral("Put Back"), this);
+    m_putBack = new QPushButton(tr("Put Back"), this);
     m_putBack->setObjectName(QStringLiteral("PutBack"));
-    m_putBack->setToolTip(QStringLiteral("Give the selected fields the controller's values"));
-    m_writeFlash = new QPushButton(QStringLiteral("Write Flash"), this);
+    m_putBack->setToolTip(tr("Give the selected fields the controller's values"));
+    m_writeFlash = new QPushButton(tr("Write Flash"), this);
     m_writeFlash->setObjectName(QStringLiteral("ReviewWriteFlash"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_putBack);
     buttons->addWidget(m_writeFlash);
@@ -83,8 +86,8 @@ void ReviewChanges::refresh() {
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const Parameter& p = *m_rows[static_cast<std::size_t>(row)];
         const ShownValue shown = m_model.shown(p);
-        const QStringList cells{qt(p.section()), qt(shownLabel(p)).trimmed(), qt(p.unit),
-                                qt(m_model.heldText(p)), qt(shown.text)};
+        const QStringList cells{shownText(p.section()), shownCaption(p), shownText(p.unit),
+                                shownText(m_model.heldText(p)), shownText(shown.text)};
         for (int column = 0; column < cells.size(); ++column) {
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
         }
@@ -98,7 +101,7 @@ void ReviewChanges::refresh() {
 void ReviewChanges::goTo(int row) {
     const Parameter& p = *m_rows.at(static_cast<std::size_t>(row));
     m_notebook.setCurrentIndex(morvent::layout(p.block).page);
-    if (auto* field = m_window.findChild<QWidget*>(qt(p.control))) {
+    if (auto* field = m_window.findChild<QWidget*>(QString::fromStdString(p.control))) {
         m_window.activateWindow();
         field->setFocus(Qt::OtherFocusReason);
     }

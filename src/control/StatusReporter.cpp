@@ -35,7 +35,7 @@ StatusReporter::StatusReporter(QStatusBar* bar)
     // Ticks only while a reply is awaited, so an idle window costs nothing.
     m_tick->setInterval(100);
     connect(m_tick, &QTimer::timeout, this, [this] { refreshAwaiting(); });
-    setConnectionState(QStringLiteral("Disconnected"));
+    setConnectionState(tr("Disconnected"));
     clearActivity();
 }
 
@@ -81,10 +81,9 @@ void StatusReporter::refreshAwaiting() {
     const qint64 elapsed = m_since.elapsed();
     const QString seconds = QString::number(static_cast<double>(elapsed) / 1000.0, 'f', 1);
     if (elapsed < kNoReplyAfterMs) {
-        m_awaiting->setText(m_quiet ? QString() : QStringLiteral("%1, %2 s").arg(m_what, seconds));
+        m_awaiting->setText(m_quiet ? QString() : tr("%1, %2 s").arg(m_what, seconds));
     } else {
-        m_awaiting->setText(
-            QStringLiteral("No reply from the controller (%1, %2 s)").arg(m_what, seconds));
+        m_awaiting->setText(tr("No reply from the controller (%1, %2 s)").arg(m_what, seconds));
     }
 }
 

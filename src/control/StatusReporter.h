@@ -15,6 +15,8 @@ namespace morvent {
 // the window awaits with the time it has been awaited. It only reports; what the window awaits is
 // decided elsewhere, and a reply that is late changes nothing but the words shown.
 class StatusReporter : public QObject {
+    Q_OBJECT
+
 public:
     // A reply not in by then is reported as missing (it may still come).
     static constexpr int kNoReplyAfterMs = 1500;

@@ -31,11 +31,13 @@
 #include "StatusTable.h"
 #include "TrafficDescription.h"
 #include "TrafficLog.h"
+#include "Translations.h"
 #include "Unit4.h"
 #include "Unit5.h"
 #include "WindowPlacement.h"
 #include "WriteChecks.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -53,6 +55,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -72,8 +75,10 @@ namespace {
 // A reply is never longer than 74 bytes; a chunk is cut to this before anything looks at it.
 constexpr std::size_t kReplyBufferSize = 291;
 
-const QString kConnectionLost = QStringLiteral("Connection lost: press Connect to start again");
-const QString kParameterFiles = QStringLiteral("Parameter files (*.el);;All files (*)");
+constexpr const char* kConnectionLost =
+    QT_TRANSLATE_NOOP("morvent::TForm1", "Connection lost: press Connect to start again");
+constexpr const char* kParameterFiles =
+    QT_TRANSLATE_NOOP("morvent::TForm1", "Parameter files (*.el);;All files (*)");
 const QString kPlotGeometry = QStringLiteral("plotWindow/geometry");
 
 void blockingWait(std::chrono::milliseconds pause) {
@@ -95,8 +100,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
         // Read before the port was closed and not wanted since: handled, a reply would reopen
         // the port behind the user's back.
         if (!Comm1->isOpen()) {
-            m_trafficLog->addNote(
-                QStringLiteral("%1 bytes ignored: the port was closed").arg(length));
+            m_trafficLog->addNote(tr("%1 bytes ignored: the port was closed").arg(length));
             return;
         }
         logReceived(std::span(buffer, length));
@@ -140,7 +144,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     auto* saveDialog = new SaveDialog(*m_form4, m_fields, m_boxes, m_backups->replacedFiles());
     saveDialog->replacedKept = [this](const std::string& path, const std::string& copy) {
         const QString kept = QFile::decodeName(copy.c_str());
-        m_backupNote->say(QStringLiteral("What %1 held is kept in %2")
+        m_backupNote->say(tr("What %1 held is kept in %2")
                               .arg(QFileInfo(QFile::decodeName(path.c_str())).fileName(),
                                    QDir(m_backups->directory()).relativeFilePath(kept)),
                           kept);
@@ -166,10 +170,12 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_trafficLog->setFloating(true);
     m_trafficLog->resize(760, 320);
     m_trafficLog->hide();
-    auto* view = new QMenu(QStringLiteral("View"), this);
+    auto* view = new QMenu(tr("&View"), this);
     view->setObjectName(QStringLiteral("View1"));
+    m_trafficLog->toggleViewAction()->setText(tr("&Traffic Log"));
     view->addAction(m_trafficLog->toggleViewAction());
     m_ui.MainMenu1->insertMenu(m_ui.Help1, view);
+    setupLanguage(*view);
 
     setupKeeping();
     connectHandlers();
@@ -189,6 +195,36 @@ void TForm1::fitToScreen(const QRect& available) {
     if (size != designed) {
         move(available.topLeft());
     }
+}
+
+void TForm1::setupLanguage(QMenu& view) {
+    QMenu* languages = view.addMenu(tr("&Language"));
+    languages->setObjectName(QStringLiteral("Language1"));
+    languages->setToolTipsVisible(true);
+    const QString key = QString::fromLatin1(kLanguageSetting.data(), kLanguageSetting.size());
+    const QString chosen = m_settings->value(key).toString();
+    auto* group = new QActionGroup(languages);
+    for (const LanguageOffer& offer : languageOffers()) {
+        QAction* action = languages->addAction(offer.name);
+        action->setObjectName(QStringLiteral("Language_") + offer.code);
+        action->setCheckable(true);
+        action->setChecked(offer.code == chosen);
+        // Every caption is made with the window, so a new language shows from the next start.
+        action->setToolTip(tr("Takes effect at the next start"));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, key, offer] {
+            m_settings->setValue(key, offer.code);
+            statusBar()->showMessage(
+                tr("%1 from the next start").arg(QString(offer.name).remove(QLatin1Char('&'))),
+                10000);
+        });
+    }
+    // Qt opens the menu bar with Alt alone on some desktops only; F10 does it everywhere.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
 }
 
 void TForm1::setupKeeping() {
@@ -295,7 +331,7 @@ template <typename Handler> void TForm1::guarded(Handler&& handler) {
 }
 
 void TForm1::showError(const std::exception& error) {
-    QString text = withFullStop(QString::fromUtf8(error.what()));
+    QString text = withFullStop(shownText(error.what()));
     // A port that would not open: the cause and the fix in plain words after the message.
     if (const auto* comms = dynamic_cast<const ECommsError*>(&error)) {
         const QString help =
@@ -308,9 +344,9 @@ void TForm1::showError(const std::exception& error) {
             // port was being reopened) is a lost connection, not a choice of the user's.
             m_status->clearAwaiting();
             if (ConnectFlag == 1) {
-                m_status->setConnectionState(kConnectionLost, true);
+                m_status->setConnectionState(tr(kConnectionLost), true);
             } else {
-                m_status->setConnectionState(QStringLiteral("Disconnected"));
+                m_status->setConnectionState(tr("Disconnected"));
             }
             setIdentityCurrent(false);
         }
@@ -381,8 +417,7 @@ bool TForm1::mayLoseChanges(const QString& what, const QString& proceed) {
         return true;
     }
     return m_boxes.proceed(
-        QStringLiteral("%1 to the controller: %2").arg(ChangeMarks::countText(changes), what),
-        proceed);
+        tr("%1 to the controller: %2").arg(ChangeMarks::countText(changes), what), proceed);
 }
 
 void TForm1::endBySignal() {
@@ -399,8 +434,7 @@ void TForm1::endBySignal() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!m_endingBySignal &&
-        !mayLoseChanges(QStringLiteral("closing the window loses what was typed. Quit anyway?"),
-                        QStringLiteral("Quit"))) {
+        !mayLoseChanges(tr("closing the window loses what was typed. Quit anyway?"), tr("Quit"))) {
         event->ignore();
         return;
     }
@@ -433,11 +467,9 @@ void TForm1::FormShow() {
         m_ui.ComboBox1->findText(m_settings->value(QStringLiteral("lastPort")).toString());
     m_ui.ComboBox1->setCurrentIndex(last >= 0 ? last : (m_ui.ComboBox1->count() > 0 ? 0 : -1));
     m_ui.ComboBox2->setCurrentIndex(0);
-    m_ui.ComboBox4->clear();
-    m_ui.ComboBox4->addItems(Form1Ui::wheelSizeItems());
+    Form1Ui::fillCombo(m_ui.ComboBox4, Form1Ui::wheelSizeItems());
     m_ui.ComboBox4->setCurrentIndex(-1);
-    m_ui.ComboBox5->clear();
-    m_ui.ComboBox5->addItems(Form1Ui::speedMeterItems());
+    Form1Ui::fillCombo(m_ui.ComboBox5, Form1Ui::speedMeterItems());
     m_ui.ComboBox5->setCurrentIndex(-1);
     setControllerButtonsEnabled(false);
     m_ui.BitBtn1->setEnabled(true);
@@ -484,9 +516,9 @@ QString TForm1::deviceFor(const QString& portName) const {
 }
 
 void TForm1::BitBtn1Click() {
-    if (!mayLoseChanges(QStringLiteral("connecting forgets what the controller holds, and the "
-                                       "pages show no changes until read again. Connect anyway?"),
-                        QStringLiteral("Connect"))) {
+    if (!mayLoseChanges(tr("connecting forgets what the controller holds, and the "
+                           "pages show no changes until read again. Connect anyway?"),
+                        tr("Connect"))) {
         return;
     }
     // Whatever is on the bench now may be another controller.
@@ -513,9 +545,8 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::BitBtn11Click() {
-    if (!mayLoseChanges(
-            QStringLiteral("after Close, what was typed can no longer be written. Close anyway?"),
-            QStringLiteral("Close"))) {
+    if (!mayLoseChanges(tr("after Close, what was typed can no longer be written. Close anyway?"),
+                        tr("Close"))) {
         return;
     }
     Timer1->stop();
@@ -526,7 +557,7 @@ void TForm1::BitBtn11Click() {
     setControllerButtonsEnabled(false);
     m_status->clearAwaiting();
     m_status->clearActivity();
-    m_status->setConnectionState(QStringLiteral("Disconnected"));
+    m_status->setConnectionState(tr("Disconnected"));
     setIdentityCurrent(false);
 }
 
@@ -638,8 +669,7 @@ void TForm1::BitBtn13Click() {
         for (QPushButton* button : pollingLockedButtons()) {
             button->setEnabled(false);
         }
-        m_status->setActivity(
-            QStringLiteral("Continuous Get running: press Continuous Get again to stop"));
+        m_status->setActivity(tr("Continuous Get running: press Continuous Get again to stop"));
         return;
     }
     stopContinuousGet();
@@ -651,7 +681,7 @@ void TForm1::stopContinuousGet() {
     }
     Timer2->stop();
     m_status->clearActivity();
-    m_ui.BitBtn13->setText(QStringLiteral("Continuous Get"));
+    m_ui.BitBtn13->setText(tr("Continuous Get"));
     for (QPushButton* button : pollingLockedButtons()) {
         button->setEnabled(true);
     }
@@ -665,7 +695,7 @@ void TForm1::connectionLost() {
     Comm1->CloseComm();
     Comm1->discardNotifications();
     m_status->clearAwaiting();
-    m_status->setConnectionState(kConnectionLost, true);
+    m_status->setConnectionState(tr(kConnectionLost), true);
     setIdentityCurrent(false);
 }
 
@@ -679,7 +709,7 @@ void TForm1::Timer2Timer() {
         return;
     }
     ContinuousBlink = ContinuousBlink == 0 ? 1 : 0;
-    m_ui.BitBtn13->setText(ContinuousBlink == 1 ? QStringLiteral("Continuous Get") : QString());
+    m_ui.BitBtn13->setText(ContinuousBlink == 1 ? tr("Continuous Get") : QString());
 }
 
 void TForm1::BitBtn2Click() {
@@ -724,9 +754,8 @@ void TForm1::Save1Click() {
 }
 
 void TForm1::Load1Click() {
-    if (!mayLoseChanges(
-            QStringLiteral("a load puts the file's values over what was typed. Load anyway?"),
-            QStringLiteral("Load"))) {
+    if (!mayLoseChanges(tr("a load puts the file's values over what was typed. Load anyway?"),
+                        tr("Load"))) {
         return;
     }
     m_form5->show();
@@ -744,27 +773,25 @@ QString TForm1::backupFolder() const {
 void TForm1::CompareWithFile1Click() {
     // Most comparisons are with an earlier backup of the controller on the bench.
     const QString folder = backupFolder();
-    const QString path =
-        m_options.chooseComparisonFile
-            ? m_options.chooseComparisonFile(folder)
-            : QFileDialog::getOpenFileName(this, QStringLiteral("Compare With File"), folder,
-                                           kParameterFiles);
+    const QString path = m_options.chooseComparisonFile
+                             ? m_options.chooseComparisonFile(folder)
+                             : QFileDialog::getOpenFileName(this, tr("Compare With File"), folder,
+                                                            tr(kParameterFiles));
     if (!path.isEmpty()) {
         m_comparison->compareWith(path, m_fields);
     }
 }
 
 void TForm1::LoadBackup1Click() {
-    if (!mayLoseChanges(
-            QStringLiteral("a load puts the backup's values over what was typed. Load anyway?"),
-            QStringLiteral("Load"))) {
+    if (!mayLoseChanges(tr("a load puts the backup's values over what was typed. Load anyway?"),
+                        tr("Load"))) {
         return;
     }
     const QString folder = backupFolder();
-    const QString path = m_options.chooseBackupFile
-                             ? m_options.chooseBackupFile(folder)
-                             : QFileDialog::getOpenFileName(this, QStringLiteral("Load Backup"),
-                                                            folder, kParameterFiles);
+    const QString path =
+        m_options.chooseBackupFile
+            ? m_options.chooseBackupFile(folder)
+            : QFileDialog::getOpenFileName(this, tr("Load Backup"), folder, tr(kParameterFiles));
     if (!path.isEmpty()) {
         loadFile(path);
     }
@@ -800,10 +827,10 @@ void TForm1::OpenBackupsFolder1Click() {
 void TForm1::keepBackup() {
     const BackupKeeper::Outcome outcome = m_backups->keep(m_fields);
     if (outcome.kept) {
-        m_backupNote->say(QStringLiteral("Backup kept: %1").arg(QFileInfo(outcome.path).fileName()),
+        m_backupNote->say(tr("Backup kept: %1").arg(QFileInfo(outcome.path).fileName()),
                           outcome.path);
     } else {
-        m_backupNote->warn(QStringLiteral("No backup kept"), outcome.error);
+        m_backupNote->warn(tr("No backup kept"), outcome.error);
     }
 }
 
@@ -819,7 +846,7 @@ bool TForm1::send(const Bytes& frame) {
     if (Timer2->isActive()) {
         connectionLost();
     }
-    m_boxes.plain(QStringLiteral("Error sending!"));
+    m_boxes.plain(tr("Error sending!"));
     return false;
 }
 
@@ -829,46 +856,43 @@ void TForm1::awaitReply(std::uint8_t code) {
     // only readings that stop coming get a word, timed from the first unanswered request.
     if (liveReadings && Timer2->isActive()) {
         if (m_status->awaitedWhat().isEmpty()) {
-            m_status->awaiting(QStringLiteral("Continuous Get: the live readings"), true);
+            m_status->awaiting(tr("Continuous Get: the live readings"), true);
         }
         return;
     }
     m_status->clearActivity();
     QString what;
     // A chain's step: its name and place, the live readings ending Read Flash.
-    QString step = QStringLiteral("Live Readings");
+    QString step = tr("Live Readings");
     int place = static_cast<int>(kAllBlocks.size()) + 1;
     if (code == morvent::code(Command::FirmwareText)) {
-        what = QStringLiteral("the firmware text");
+        what = tr("the firmware text");
     } else if (liveReadings) {
-        what = QStringLiteral("the live readings");
+        what = tr("the live readings");
     } else if (const auto block = blockForCode(code)) {
         const std::string_view title = morvent::layout(*block).title;
-        step = QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
-        what = QStringLiteral("the %1 block").arg(step);
+        step = shownText(title);
+        what = tr("the %1 block").arg(step);
         place = static_cast<int>(*block) + 1;
     }
     const auto chainStep = [&](const char* chain, std::size_t steps) {
-        return QStringLiteral("%1: %2, %3 of %4")
-            .arg(QLatin1String(chain), step)
-            .arg(place)
-            .arg(steps);
+        return tr("%1: %2, %3 of %4").arg(tr(chain), step).arg(place).arg(steps);
     };
     switch (PendingRequest) {
     case FlashReadChain:
-        m_status->awaiting(chainStep("Read Flash", kAllBlocks.size() + 1));
+        m_status->awaiting(chainStep(QT_TR_NOOP("Read Flash"), kAllBlocks.size() + 1));
         break;
     case FlashWriteChain:
-        m_status->awaiting(chainStep("Write Flash", kAllBlocks.size()));
+        m_status->awaiting(chainStep(QT_TR_NOOP("Write Flash"), kAllBlocks.size()));
         break;
     case ControllerComparison:
-        m_status->awaiting(chainStep("Compare With Controller", kAllBlocks.size()));
+        m_status->awaiting(chainStep(QT_TR_NOOP("Compare With Controller"), kAllBlocks.size()));
         break;
     case SingleWrite:
-        m_status->awaiting(QStringLiteral("Waiting for %1 to be stored").arg(what));
+        m_status->awaiting(tr("Waiting for %1 to be stored").arg(what));
         break;
     default:
-        m_status->awaiting(QStringLiteral("Waiting for ") + what);
+        m_status->awaiting(tr("Waiting for %1").arg(what));
         break;
     }
 }
@@ -891,11 +915,12 @@ void TForm1::SendReadCommand(std::uint8_t code) {
 
 void TForm1::SendConnectCommand() {
     m_status->clearAwaiting();
-    QString state = QStringLiteral("Probing at %1 baud").arg(Comm1->BaudRate());
+    QString state = tr("Probing at %1 baud").arg(Comm1->BaudRate());
     if (m_probeRounds > 0) {
         // Probing goes on, but after a whole round the likely causes are worth a look.
-        state += QStringLiteral(": no controller answered at any rate. Check its power and key "
-                                "switch, the TX/RX wiring and the port");
+        state = tr("%1: no controller answered at any rate. Check its power and key switch, the "
+                   "TX/RX wiring and the port")
+                    .arg(state);
     }
     m_status->setConnectionState(state);
     blockingWait(kConnectPause);
@@ -951,7 +976,7 @@ void TForm1::reopenPort() {
 }
 
 void TForm1::information(std::string_view text) {
-    m_boxes.information(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    m_boxes.information(shownText(text));
 }
 
 void TForm1::Comm1ReceiveData(TComm*, const std::uint8_t* Buffer, std::uint16_t BufferLength) {
@@ -980,7 +1005,7 @@ void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
     // Probing ends with any identity reply, valid or not.
     Timer1->stop();
     if (readReplyFlaw(Command::Identity, reply) != ReplyFlaw::None) {
-        m_status->setConnectionState(QStringLiteral("Probing stopped: identity checksum error"));
+        m_status->setConnectionState(tr("Probing stopped: identity checksum error"));
         information(kIdentityChecksumMessage);
         return;
     }
@@ -989,7 +1014,7 @@ void TForm1::handleIdentity(std::span<const std::uint8_t> reply) {
     const std::string model = latin1ToUtf8(reply.subspan(6, 4));
     m_backups->setController(manufacturer, model);
     m_status->setConnectionState(
-        QStringLiteral("Connected: %1 %2")
+        tr("Connected: %1 %2")
             .arg(QString::fromStdString(manufacturer), QString::fromStdString(model)));
     setIdentityCurrent(true);
     m_model.connected();
@@ -1055,10 +1080,10 @@ void TForm1::handleBlockReadReply(Block block, std::span<const std::uint8_t> rep
         PendingRequest = NothingAwaited;
         if (comparing) {
             const int changes = m_changes->count();
-            m_status->setActivity(changes == 0
-                                      ? QStringLiteral("No field differs from the controller")
-                                      : QStringLiteral("Compare With Controller: ") +
-                                            ChangeMarks::countText(changes));
+            m_status->setActivity(
+                changes == 0
+                    ? tr("No field differs from the controller")
+                    : tr("Compare With Controller: %1").arg(ChangeMarks::countText(changes)));
         }
     }
 }

@@ -42,7 +42,7 @@ class TForm4;
 class TForm5;
 
 // What the main window awaits from the controller; only matching replies are taken.
-enum PendingRequestKind : int {
+enum PendingRequestKind {
     NothingAwaited = 0,
     SingleRead = 1,
     SingleWrite = 2,
@@ -210,6 +210,8 @@ private:
     void logReceived(std::span<const std::uint8_t> chunk);
     // The plot, the backups, the comparison and the pages' undo: set up and hooked in.
     void setupKeeping();
+    // View > Language, and F10 to open the menu bar as other desktops' programs do.
+    void setupLanguage(QMenu& view);
     void keepBackup();
     // Connected, not polling and no chain running.
     bool controllerComparisonAllowed() const;

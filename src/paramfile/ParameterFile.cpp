@@ -1,4 +1,5 @@
 #include "ParameterFile.h"
+#include "Wording.h"
 
 #include "BlockLayout.h"
 #include "Descriptor.h"
@@ -35,14 +36,13 @@ std::string allSections() {
 
 // Taken right after the step that failed, so the reason is the system's own.
 ParameterFileError unableToWrite(const std::string& path) {
-    return ParameterFileError("Unable to write to " + path, errno);
+    const int error = errno;
+    return ParameterFileError(fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path}),
+                              error);
 }
 
-// Why a load refuses a file for what it is; a save over such a file is refused for the same.
-const std::string kTooLarge = "At more than 1 MiB it is not a parameter file";
-const std::string kNotEightBit = "it is UTF-16 or binary, not 8-bit text";
-
-// A parameter file is 8-bit text: UTF-16 has NUL bytes beside every ASCII character.
+// A parameter file is 8-bit text: UTF-16 has NUL bytes beside every ASCII character. A load
+// refuses such a file, and a save over one is refused for the same.
 bool notEightBitText(std::string_view text) {
     return text.find('\0') != std::string_view::npos || text.starts_with("\xFF\xFE") ||
            text.starts_with("\xFE\xFF");
@@ -56,10 +56,6 @@ std::string linkTarget(const std::string& path) {
     return target;
 }
 
-std::string onLine(std::size_t line) {
-    return " on line " + std::to_string(line);
-}
-
 // A value as the file has it, cut short: it is shown to name the line, not to be read whole.
 std::string shown(const std::string& value) {
     return value.size() <= 40 ? value : value.substr(0, 40) + "...";
@@ -70,17 +66,21 @@ std::string shown(const std::string& value) {
 std::string describe(const ParameterFileProblem& problem) {
     const Parameter& row = parameterTable()[problem.row];
     const std::string section = bracketed(row.section());
+    const std::string line = std::to_string(problem.line);
     switch (problem.kind) {
     case ParameterFileProblem::Kind::MissingSection:
-        return section + " is missing, and " + row.key + " with it";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing, and %2 with it"),
+                    {section, row.key});
     case ParameterFileProblem::Kind::MissingKey:
-        return row.key + " is missing from " + section + onLine(problem.line);
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing from %2 on line %3"),
+                    {row.key, section, line});
     case ParameterFileProblem::Kind::NotANumber:
-        return row.key + "=" + shown(problem.value) + onLine(problem.line) +
-               " is not a whole number";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is not a whole number"),
+                    {row.key, shown(problem.value), line});
     case ParameterFileProblem::Kind::OutsideList:
-        return row.key + "=" + shown(problem.value) + onLine(problem.line) +
-               " is no item of its list (0 to " + std::to_string(problem.items - 1) + ")";
+        return fill(
+            QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is no item of its list (0 to %4)"),
+            {row.key, shown(problem.value), line, std::to_string(problem.items - 1)});
     }
     return {};
 }
@@ -93,7 +93,8 @@ std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem
         if (problem.kind != ParameterFileProblem::Kind::MissingSection) {
             lines.push_back(describe(problem));
         } else if (section != missing) {
-            lines.push_back(bracketed(section) + " is missing");
+            lines.push_back(
+                fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing"), {bracketed(section)}));
             missing = section;
         }
     }
@@ -104,12 +105,19 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
     ReadRefusal why = ReadRefusal::Unreadable;
     const std::optional<std::string> text = readFile(path, kParameterFileLimit, &why);
     if (!text) {
-        throw ParameterFileError(why == ReadRefusal::TooLarge
-                                     ? "Unable to read " + path + ". " + kTooLarge
-                                     : "Unable to read " + path);
+        throw ParameterFileError(
+            why == ReadRefusal::TooLarge
+                ? fill(QT_TRANSLATE_NOOP(
+                           "Protocol",
+                           "Unable to read %1. At more than 1 MiB it is not a parameter file"),
+                       {path})
+                : fill(QT_TRANSLATE_NOOP("Protocol", "Unable to read %1"), {path}));
     }
     if (notEightBitText(*text)) {
-        throw ParameterFileError(path + " is not a parameter file: " + kNotEightBit);
+        throw ParameterFileError(fill(
+            QT_TRANSLATE_NOOP("Protocol",
+                              "%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text"),
+            {path}));
     }
     const IniDocument document(*text);
     bool anySection = false;
@@ -117,8 +125,10 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
         anySection = anySection || document.lineOf(layout(block).title) != 0;
     }
     if (!anySection) {
-        throw ParameterFileError(path + " is not a parameter file: it has none of the sections " +
-                                 allSections());
+        throw ParameterFileError(
+            fill(QT_TRANSLATE_NOOP("Protocol",
+                                   "%1 is not a parameter file: it has none of the sections %2"),
+                 {path, allSections()}));
     }
 
     using Kind = ParameterFileProblem::Kind;
@@ -171,13 +181,19 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     }
 
     if (isDanglingLink(path)) {
-        throw ParameterFileError("Unable to write to " + path + ": it is a symbolic link to " +
-                                 linkTarget(path) + ", which does not exist");
+        throw ParameterFileError(
+            fill(QT_TRANSLATE_NOOP("Protocol",
+                                   "Unable to write to %1: it is a symbolic link to %2, which "
+                                   "does not exist"),
+                 {path, linkTarget(path)}));
     }
     ReadRefusal why = ReadRefusal::Unreadable;
     const std::optional<std::string> existing = readFile(path, kParameterFileLimit, &why);
     if (!existing && why == ReadRefusal::TooLarge) {
-        throw ParameterFileError("Unable to write to " + path + ". " + kTooLarge);
+        throw ParameterFileError(fill(
+            QT_TRANSLATE_NOOP(
+                "Protocol", "Unable to write to %1. At more than 1 MiB it is not a parameter file"),
+            {path}));
     }
     if (!existing && !isMissing(path)) {
         // There is a file that cannot be read, so its other lines could not be kept.
@@ -185,8 +201,11 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     }
     // Sections added to it would make a file that no load takes, and that it was not before.
     if (existing && notEightBitText(*existing)) {
-        throw ParameterFileError("Unable to write to " + path +
-                                 ": it is not a parameter file: " + kNotEightBit);
+        throw ParameterFileError(
+            fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: it is not a "
+                                               "parameter file: it is UTF-16 or binary, "
+                                               "not 8-bit text"),
+                 {path}));
     }
     IniDocument document = existing ? IniDocument(*existing) : IniDocument();
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -204,8 +223,9 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         }
         const ReplacedFiles::Outcome kept = replaced.keep(path, *existing);
         if (!kept.kept) {
-            throw ParameterFileError("Unable to write to " + path + ": " + kept.error +
-                                     ", so nothing was changed");
+            throw ParameterFileError(fill(
+                QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2, so nothing was changed"),
+                {path, kept.error}));
         }
         copy = kept.path;
     }
@@ -213,8 +233,11 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         // The system's reason, where it gave one, follows the whole message.
         const int error = errno;
         throw ParameterFileError(
-            "Unable to write to " + path +
-                (copy.empty() ? "" : " (what it held is kept in " + copy + ")"),
+            copy.empty()
+                ? fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path})
+                : fill(QT_TRANSLATE_NOOP("Protocol",
+                                         "Unable to write to %1 (what it held is kept in %2)"),
+                       {path, copy}),
             error);
     }
     return {copy};

@@ -31,7 +31,7 @@ ParameterFileDialog::ParameterFileDialog(FileChoiceWindow& window, Fields& param
     // A drive that has gone (a disk pulled out after the list was read) is reported, and the
     // window stays where it was.
     connect(&window, &FileChoiceWindow::driveRefused, this,
-            [this] { m_boxes.plain(QStringLiteral("Open the Disk Error!")); });
+            [this] { m_boxes.plain(tr("Open the Disk Error!")); });
 }
 
 void ParameterFileDialog::FormShow() {

@@ -1,4 +1,5 @@
 #include "BlockLayout.h"
+#include "Wording.h"
 
 #include <algorithm>
 
@@ -15,14 +16,22 @@ struct Messages {
 };
 
 constexpr std::array<Messages, 4> kMessages{{
-    {Command::Basic, kBasicLength, "Read The Basic Info CheckSum Error",
-     "Write The Basic Info CheckSum Error", "Basic Set successfully."},
-    {Command::PedalAssist, kPedalAssistLength, "Read The Pedal Assist Info CheckSum Error",
-     "Write The Pedal Assist Info CheckSum Error", "Pedal Assist Set successfully."},
-    {Command::ThrottleHandle, kThrottleHandleLength, "Read The Throttle Handle Info CheckSum Error",
-     "Write The Throttle Handle Info CheckSum Error", "Throttle Handle Set successfully."},
-    {Command::Torque, kTorqueLength, "Read The Torque Info CheckSum Error",
-     "Write The Torque Info CheckSum Error", "Torque Set successfully."},
+    {Command::Basic, kBasicLength,
+     QT_TRANSLATE_NOOP("Protocol", "Read The Basic Info CheckSum Error"),
+     QT_TRANSLATE_NOOP("Protocol", "Write The Basic Info CheckSum Error"),
+     QT_TRANSLATE_NOOP("Protocol", "Basic Set successfully.")},
+    {Command::PedalAssist, kPedalAssistLength,
+     QT_TRANSLATE_NOOP("Protocol", "Read The Pedal Assist Info CheckSum Error"),
+     QT_TRANSLATE_NOOP("Protocol", "Write The Pedal Assist Info CheckSum Error"),
+     QT_TRANSLATE_NOOP("Protocol", "Pedal Assist Set successfully.")},
+    {Command::ThrottleHandle, kThrottleHandleLength,
+     QT_TRANSLATE_NOOP("Protocol", "Read The Throttle Handle Info CheckSum Error"),
+     QT_TRANSLATE_NOOP("Protocol", "Write The Throttle Handle Info CheckSum Error"),
+     QT_TRANSLATE_NOOP("Protocol", "Throttle Handle Set successfully.")},
+    {Command::Torque, kTorqueLength,
+     QT_TRANSLATE_NOOP("Protocol", "Read The Torque Info CheckSum Error"),
+     QT_TRANSLATE_NOOP("Protocol", "Write The Torque Info CheckSum Error"),
+     QT_TRANSLATE_NOOP("Protocol", "Torque Set successfully.")},
 }};
 
 // Every payload byte's field, so that a status byte finds its field at once.

@@ -2,6 +2,7 @@
 
 #include "Frames.h"
 #include "ParameterTable.h"
+#include "Wording.h"
 
 #include <array>
 #include <cstddef>
@@ -36,7 +37,9 @@ std::optional<Block> blockForCode(std::uint8_t code);
 // The field that holds the given payload byte; nullptr beyond the block's length.
 const FieldLayout* fieldAtByte(Block block, std::size_t payloadByte);
 
-inline constexpr std::string_view kReadFlashSucceeded = "Read Flash successfully.";
-inline constexpr std::string_view kWriteFlashSucceeded = "Write Flash successfully.";
+inline constexpr std::string_view kReadFlashSucceeded =
+    QT_TRANSLATE_NOOP("Protocol", "Read Flash successfully.");
+inline constexpr std::string_view kWriteFlashSucceeded =
+    QT_TRANSLATE_NOOP("Protocol", "Write Flash successfully.");
 
 } // namespace morvent

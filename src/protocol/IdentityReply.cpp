@@ -1,4 +1,5 @@
 #include "IdentityReply.h"
+#include "Wording.h"
 
 #include "Frames.h"
 #include "Latin1.h"
@@ -27,18 +28,22 @@ std::string character(std::span<const std::uint8_t> reply, std::size_t at) {
 
 Identity decodeIdentity(std::span<const std::uint8_t> reply) {
     Identity id;
-    id.manufacturer = "Manufacturer:" + characters(reply, 2, 4);
-    id.model = "Model:" + characters(reply, 6, 4);
-    id.hardware = "Harware Ver: V" + character(reply, 10) + "." + character(reply, 11);
-    id.firmware = "Firmware Ver: V" + character(reply, 12);
+    id.manufacturer =
+        fill(QT_TRANSLATE_NOOP("Protocol", "Manufacturer:%1"), {characters(reply, 2, 4)});
+    id.model = fill(QT_TRANSLATE_NOOP("Protocol", "Model:%1"), {characters(reply, 6, 4)});
+    id.hardware = fill(QT_TRANSLATE_NOOP("Protocol", "Harware Ver: V%1.%2"),
+                       {character(reply, 10), character(reply, 11)});
+    std::string version = character(reply, 12);
     for (std::size_t at = 13; at < 16; ++at) {
-        id.firmware += "." + character(reply, at);
+        version += "." + character(reply, at);
     }
+    id.firmware = fill(QT_TRANSLATE_NOOP("Protocol", "Firmware Ver: V%1"), {version});
     const std::uint8_t voltageClass = replyByte(reply, 16);
     id.nominalVoltage = std::string(nominalVoltageCaption(voltageClass));
     id.lowBatteryItems = lowBatteryItems(voltageClass);
     id.maxCurrentAmperes = replyByte(reply, 17);
-    id.maxCurrent = "Max.Current: " + std::to_string(id.maxCurrentAmperes) + "A";
+    id.maxCurrent = fill(QT_TRANSLATE_NOOP("Protocol", "Max.Current: %1A"),
+                         {std::to_string(id.maxCurrentAmperes)});
     return id;
 }
 
@@ -55,7 +60,8 @@ int applyIdentity(std::span<const std::uint8_t> reply, Fields& fields) {
 }
 
 std::string firmwareTextCaption(std::span<const std::uint8_t> reply) {
-    return "Firmware Ver:" + characters(reply, 2, replyByte(reply, 1));
+    return fill(QT_TRANSLATE_NOOP("Protocol", "Firmware Ver:%1"),
+                {characters(reply, 2, replyByte(reply, 1))});
 }
 
 void applyFirmwareText(std::span<const std::uint8_t> reply, Fields& fields) {

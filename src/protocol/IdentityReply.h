@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fields.h"
+#include "Wording.h"
 
 #include <cstdint>
 #include <span>
@@ -37,8 +38,9 @@ std::string firmwareTextCaption(std::span<const std::uint8_t> reply);
 void applyFirmwareText(std::span<const std::uint8_t> reply, Fields& fields);
 
 inline constexpr std::string_view kIdentityChecksumMessage =
-    "Read The Controller Info CheckSum Error";
+    QT_TRANSLATE_NOOP("Protocol", "Read The Controller Info CheckSum Error");
 // Shown for a firmware text reply with a wrong checksum, which is shown all the same.
-inline constexpr std::string_view kFirmwareTextChecksumMessage = "Read The Software Version Error";
+inline constexpr std::string_view kFirmwareTextChecksumMessage =
+    QT_TRANSLATE_NOOP("Protocol", "Read The Software Version Error");
 
 } // namespace morvent

@@ -2,6 +2,7 @@
 
 #include "BlockLayout.h"
 #include "Fields.h"
+#include "Wording.h"
 
 #include <array>
 #include <chrono>
@@ -33,11 +34,11 @@ inline constexpr int kFirstLiveReadingEdit = 92;
 // In the order of the fields, Edit92 to Edit96: the order of the plot's lines and of the CSV
 // columns.
 inline constexpr std::array<LiveReading, kLiveReadingCount> kLiveReadings{{
-    {0, 2, "Edit92", "SpeedSignalACC", ""},
-    {2, 1, "Edit93", "SpeedSigLevel", ""},
-    {3, 2, "Edit94", "LevelHTime", "ms"},
-    {5, 2, "Edit95", "LevelLTime", "ms"},
-    {7, 2, "Edit96", "TqVoltate", "mV"},
+    {0, 2, "Edit92", QT_TRANSLATE_NOOP("Protocol", "SpeedSignalACC"), ""},
+    {2, 1, "Edit93", QT_TRANSLATE_NOOP("Protocol", "SpeedSigLevel"), ""},
+    {3, 2, "Edit94", QT_TRANSLATE_NOOP("Protocol", "LevelHTime"), "ms"},
+    {5, 2, "Edit95", QT_TRANSLATE_NOOP("Protocol", "LevelLTime"), "ms"},
+    {7, 2, "Edit96", QT_TRANSLATE_NOOP("Protocol", "TqVoltate"), "mV"},
 }};
 
 using LiveReadingValues = std::array<int, kLiveReadingCount>;
@@ -53,7 +54,7 @@ void applyLiveReadings(std::span<const std::uint8_t> reply, Fields& fields);
 LiveReadingValues liveReadingsShown(const Fields& fields);
 
 // The name with its unit in brackets, as the caption and the CSV header write it:
-// "LevelHTime(ms)", "SpeedSignalACC".
+// "LevelHTime(ms)", QT_TRANSLATE_NOOP("Protocol", "SpeedSignalACC").
 std::string liveReadingHeading(const LiveReading& reading);
 
 // A recording of live readings, whoever makes it (the plot window or the command-line tool): a
@@ -65,6 +66,7 @@ std::string liveReadingsCsvLine(std::chrono::system_clock::time_point time,
 // The local time as the recording writes it: "2024-05-01T14:03:22.007".
 std::string localTimeText(std::chrono::system_clock::time_point time);
 
-inline constexpr std::string_view kLiveReadingsChecksumMessage = "Read The Tq Info CheckSum Error";
+inline constexpr std::string_view kLiveReadingsChecksumMessage =
+    QT_TRANSLATE_NOOP("Protocol", "Read The Tq Info CheckSum Error");
 
 } // namespace morvent

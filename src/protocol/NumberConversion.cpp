@@ -1,9 +1,11 @@
 #include "NumberConversion.h"
+#include "Wording.h"
 
 namespace morvent {
 
 ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+    : std::runtime_error(
+          fill(QT_TRANSLATE_NOOP("Protocol", "'%1' is not a valid integer value"), {text})) {}
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "BlockCodec.h"
 #include "EditNames.h"
+#include "Wording.h"
 
 #include <algorithm>
 #include <limits>
@@ -38,19 +39,19 @@ struct VoltageClass {
 
 // Codes 5 and above all mean the widest class.
 constexpr std::array<VoltageClass, 6> kVoltageClasses{{
-    {"Nominal Voltage: 24V", 18, 22},
-    {"Nominal Voltage: 36V", 28, 32},
-    {"Nominal Voltage: 48V", 38, 43},
-    {"Nominal Voltage: 60V", 48, 55},
-    {"Nominal Voltage: 24-48V", 18, 43},
-    {"Nominal Voltage: 24-60V", 18, 55},
+    {QT_TRANSLATE_NOOP("Protocol", "Nominal Voltage: 24V"), 18, 22},
+    {QT_TRANSLATE_NOOP("Protocol", "Nominal Voltage: 36V"), 28, 32},
+    {QT_TRANSLATE_NOOP("Protocol", "Nominal Voltage: 48V"), 38, 43},
+    {QT_TRANSLATE_NOOP("Protocol", "Nominal Voltage: 60V"), 48, 55},
+    {QT_TRANSLATE_NOOP("Protocol", "Nominal Voltage: 24-48V"), 18, 43},
+    {QT_TRANSLATE_NOOP("Protocol", "Nominal Voltage: 24-60V"), 18, 55},
 }};
 
 const VoltageClass& voltageClassOf(std::uint8_t code) {
     return kVoltageClasses[std::min<std::size_t>(code, kVoltageClasses.size() - 1)];
 }
 
-constexpr std::string_view kDisplayCommand = "By Display's Command";
+constexpr std::string_view kDisplayCommand = QT_TRANSLATE_NOOP("Protocol", "By Display's Command");
 
 // A row is started with what every row has and finished with what sets it apart.
 struct Rows {
@@ -95,34 +96,41 @@ std::vector<Parameter> buildTable() {
     // The low-battery voltage travels and is kept by its text: its list follows the controller's
     // voltage class, so a position would mean another voltage on another controller, and a read
     // writes whatever voltage the controller holds.
-    Parameter& lowBattery =
-        t.add(Basic, "ComboBox3", "LBP", "Low Battery Protect(V):",
-              "Low battery protection: the battery voltage at which the controller cuts off; the "
-              "list offers the voltages of the connected controller's class",
-              "V", 0, "Limit Volt");
+    Parameter& lowBattery = t.add(
+        Basic, "ComboBox3", "LBP", QT_TRANSLATE_NOOP("Protocol", "Low Battery Protect(V):"),
+        QT_TRANSLATE_NOOP(
+            "Protocol",
+            "Low battery protection: the battery voltage at which the controller cuts off; the "
+            "list offers the voltages of the connected controller's class"),
+        "V", 0, "Limit Volt");
     lowBattery.widget = Widget::TypedChoice;
     lowBattery.items = lowBatteryItems(0);
     lowBattery.itemsFollowVoltageClass = true;
-    t.add(Basic, "Edit1", "LC",
-          "Limited Current(A):", "Limited current: the controller's overall current limit", "A", 1,
-          "Limited Current")
-        .check = RangeCheck{kNoLowerBound, 0, "Limited Current", true};
+    t.add(Basic, "Edit1", "LC", QT_TRANSLATE_NOOP("Protocol", "Limited Current(A):"),
+          QT_TRANSLATE_NOOP("Protocol", "Limited current: the controller's overall current limit"),
+          "A", 1, QT_TRANSLATE_NOOP("Protocol", "Limited Current"))
+        .check =
+        RangeCheck{kNoLowerBound, 0, QT_TRANSLATE_NOOP("Protocol", "Limited Current"), true};
     for (int level = 0; level < 10; ++level) {
-        t.add(Basic, editName(2 + level), "ALC" + number(level), "Assit" + number(level) + ":",
-              "Current limit at assist level " + number(level), "%",
-              static_cast<std::size_t>(2 + level), "Limit Current" + number(level))
-            .column = "Limit Current(%)";
+        t.add(Basic, editName(2 + level), "ALC" + number(level),
+              fill(QT_TRANSLATE_NOOP("Protocol", "Assit%1:"), {number(level)}),
+              fill(QT_TRANSLATE_NOOP("Protocol", "Current limit at assist level %1"),
+                   {number(level)}),
+              "%", static_cast<std::size_t>(2 + level), "Limit Current" + number(level))
+            .column = QT_TRANSLATE_NOOP("Protocol", "Limit Current(%)");
         if (level == 2) {
             t.all.back().quirk = MessageQuirk::NoFullStop;
         }
     }
     for (int level = 0; level < 10; ++level) {
         // The firmware calls level 2 "SPDt2".
-        t.add(Basic, editName(12 + level), "ALBP" + number(level), "Assit" + number(level) + ":",
-              "Speed limit at assist level " + number(level), "%",
-              static_cast<std::size_t>(12 + level),
-              level == 2 ? "Limit SPDt2" : "Limit SPD" + number(level))
-            .column = "Limit Spd(%)";
+        t.add(
+             Basic, editName(12 + level), "ALBP" + number(level),
+             fill(QT_TRANSLATE_NOOP("Protocol", "Assit%1:"), {number(level)}),
+             fill(QT_TRANSLATE_NOOP("Protocol", "Speed limit at assist level %1"), {number(level)}),
+             "%", static_cast<std::size_t>(12 + level),
+             level == 2 ? "Limit SPDt2" : "Limit SPD" + number(level))
+            .column = QT_TRANSLATE_NOOP("Protocol", "Limit Spd(%)");
     }
     // "700C" sits between 27 and 28 inch, at index 12.
     std::vector<std::string> wheels = numbers(16, 27);
@@ -131,73 +139,104 @@ std::vector<Parameter> buildTable() {
         wheels.push_back(size);
     }
     Parameter& wheel =
-        t.choice(Basic, "ComboBox4", "WD", "Wheel Diameler(Inch): ", "Wheel diameter", "inch", 22,
-                 "SpdMT", wheels);
+        t.choice(Basic, "ComboBox4", "WD", QT_TRANSLATE_NOOP("Protocol", "Wheel Diameler(Inch): "),
+                 QT_TRANSLATE_NOOP("Protocol", "Wheel diameter"),
+                 QT_TRANSLATE_NOOP("Protocol", "inch"), 22, "SpdMT", wheels);
     wheel.widget = Widget::TypedChoice;
     wheel.encoding = Encoding::WheelSize;
-    t.choice(Basic, "ComboBox5", "SMM",
-             "Speed Meter Model: ", "Speed meter model: where the speed signal comes from", "",
-             kNoByte, "", {"External,Wheel Meter", "Internal,Motor Meter", "By Motor Phase"});
-    Parameter& meter = t.add(Basic, "Edit22", "SMS", "SpdMeter Signal: ", "Speed meter signals", "",
-                             23, "SpdMeter Signal");
+    t.choice(Basic, "ComboBox5", "SMM", QT_TRANSLATE_NOOP("Protocol", "Speed Meter Model: "),
+             QT_TRANSLATE_NOOP("Protocol", "Speed meter model: where the speed signal comes from"),
+             "", kNoByte, "",
+             {QT_TRANSLATE_NOOP("Protocol", "External,Wheel Meter"),
+              QT_TRANSLATE_NOOP("Protocol", "Internal,Motor Meter"),
+              QT_TRANSLATE_NOOP("Protocol", "By Motor Phase")});
+    Parameter& meter =
+        t.add(Basic, "Edit22", "SMS", QT_TRANSLATE_NOOP("Protocol", "SpdMeter Signal: "),
+              QT_TRANSLATE_NOOP("Protocol", "Speed meter signals"), "", 23,
+              QT_TRANSLATE_NOOP("Protocol", "SpdMeter Signal"));
     meter.encoding = Encoding::SpeedMeter;
     meter.partner = "ComboBox5";
-    meter.check = RangeCheck{1, 36, "SpdMeter Signal"};
+    meter.check = RangeCheck{1, 36, QT_TRANSLATE_NOOP("Protocol", "SpdMeter Signal")};
 
     const auto assistLevels = after(kDisplayCommand, numbers(0, 9));
     const auto speedLimits = after(kDisplayCommand, numbers(15, 40, "Km/H"));
-    t.choice(PedalAssist, "ComboBox6", "PT", "Pedal Type: ", "Pedal sensor type", "", 0,
-             "Pedal Type", {"None", "DH-Sensor-12", "BB-Sensor-32", "DoubleSignal-24"});
-    t.choice(PedalAssist, "ComboBox7", "DA", "Disignated Assist: ",
-             "Assist level under pedal assist: a fixed level, or the display's choice", "", 1,
-             "Disignated Assist", assistLevels, -1, true);
-    t.choice(PedalAssist, "ComboBox8", "SL",
-             "Speed Limited: ", "Speed limit under pedal assist, or the display's choice", "km/h",
-             2, "Speed Limited", speedLimits, 14, true);
-    t.choice(PedalAssist, "ComboBox9", "SSM", "Slow-Start Mode(1-8): ", "Slow-start mode", "", 4,
-             "Slow-Start Mode", numbers(1, 8), 1);
-    t.choice(PedalAssist, "ComboBox10", "WM", "Work Mode(Angular Speed of pedal/wheel*10): ",
-             "Work mode: the angular speed of pedal to wheel", "\u00d710", 6, "Work Mode",
-             after("Undeterminated", numbers(10, 80)), 9, true);
-    t.add(PedalAssist, "Edit23", "SC", "Start Current(%): ", "Start current under pedal assist",
-          "%", 3, "Start Current")
-        .check = RangeCheck{1, 100, "Start Current"};
-    t.add(PedalAssist, "Edit24", "SDN", "Startup Dgree(Signal No.): ",
-          "Startup degree: the pedal sensor signals before the motor starts", "signals", 5,
-          "Startup Dgree")
-        .check = RangeCheck{1, 20, "Startup Dgree"};
-    t.add(PedalAssist, "Edit25", "TS", "Time of stop(x10ms): ", "Time of stop", times10ms, 7,
-          "Time of stop")
-        .check = RangeCheck{0, 255, "Time of stop"};
-    t.add(PedalAssist, "Edit26", "CD", "Current Decay(1-8): ", "Current decay", "", 8,
-          "Current Decay")
-        .check = RangeCheck{1, 8, "Current Decay"};
-    t.add(PedalAssist, "Edit27", "SD", "Stop Decay(x10ms): ", "Stop decay", times10ms, 9,
-          "Stop Decay")
-        .check = RangeCheck{0, 255, "Stop Decay"};
-    t.add(PedalAssist, "Edit31", "KC", "Keep Current(%)", "Keep current", "%", 10, "Keep Current")
-        .check = RangeCheck{1, 100, "Keep Current", false, false, true};
+    t.choice(
+        PedalAssist, "ComboBox6", "PT", QT_TRANSLATE_NOOP("Protocol", "Pedal Type: "),
+        QT_TRANSLATE_NOOP("Protocol", "Pedal sensor type"), "", 0, "Pedal Type",
+        {QT_TRANSLATE_NOOP("Protocol", "None"), "DH-Sensor-12", "BB-Sensor-32", "DoubleSignal-24"});
+    t.choice(
+        PedalAssist, "ComboBox7", "DA", QT_TRANSLATE_NOOP("Protocol", "Disignated Assist: "),
+        QT_TRANSLATE_NOOP(
+            "Protocol", "Assist level under pedal assist: a fixed level, or the display's choice"),
+        "", 1, "Disignated Assist", assistLevels, -1, true);
+    t.choice(
+        PedalAssist, "ComboBox8", "SL", QT_TRANSLATE_NOOP("Protocol", "Speed Limited: "),
+        QT_TRANSLATE_NOOP("Protocol", "Speed limit under pedal assist, or the display's choice"),
+        "km/h", 2, "Speed Limited", speedLimits, 14, true);
+    t.choice(PedalAssist, "ComboBox9", "SSM",
+             QT_TRANSLATE_NOOP("Protocol", "Slow-Start Mode(1-8): "),
+             QT_TRANSLATE_NOOP("Protocol", "Slow-start mode"), "", 4, "Slow-Start Mode",
+             numbers(1, 8), 1);
+    t.choice(PedalAssist, "ComboBox10", "WM",
+             QT_TRANSLATE_NOOP("Protocol", "Work Mode(Angular Speed of pedal/wheel*10): "),
+             QT_TRANSLATE_NOOP("Protocol", "Work mode: the angular speed of pedal to wheel"),
+             "\u00d710", 6, "Work Mode",
+             after(QT_TRANSLATE_NOOP("Protocol", "Undeterminated"), numbers(10, 80)), 9, true);
+    t.add(PedalAssist, "Edit23", "SC", QT_TRANSLATE_NOOP("Protocol", "Start Current(%): "),
+          QT_TRANSLATE_NOOP("Protocol", "Start current under pedal assist"), "%", 3,
+          QT_TRANSLATE_NOOP("Protocol", "Start Current"))
+        .check = RangeCheck{1, 100, QT_TRANSLATE_NOOP("Protocol", "Start Current")};
+    t.add(PedalAssist, "Edit24", "SDN",
+          QT_TRANSLATE_NOOP("Protocol", "Startup Dgree(Signal No.): "),
+          QT_TRANSLATE_NOOP("Protocol",
+                            "Startup degree: the pedal sensor signals before the motor starts"),
+          QT_TRANSLATE_NOOP("Protocol", "signals"), 5,
+          QT_TRANSLATE_NOOP("Protocol", "Startup Dgree"))
+        .check = RangeCheck{1, 20, QT_TRANSLATE_NOOP("Protocol", "Startup Dgree")};
+    t.add(PedalAssist, "Edit25", "TS", QT_TRANSLATE_NOOP("Protocol", "Time of stop(x10ms): "),
+          QT_TRANSLATE_NOOP("Protocol", "Time of stop"), times10ms, 7,
+          QT_TRANSLATE_NOOP("Protocol", "Time of stop"))
+        .check = RangeCheck{0, 255, QT_TRANSLATE_NOOP("Protocol", "Time of stop")};
+    t.add(PedalAssist, "Edit26", "CD", QT_TRANSLATE_NOOP("Protocol", "Current Decay(1-8): "),
+          QT_TRANSLATE_NOOP("Protocol", "Current decay"), "", 8,
+          QT_TRANSLATE_NOOP("Protocol", "Current Decay"))
+        .check = RangeCheck{1, 8, QT_TRANSLATE_NOOP("Protocol", "Current Decay")};
+    t.add(PedalAssist, "Edit27", "SD", QT_TRANSLATE_NOOP("Protocol", "Stop Decay(x10ms): "),
+          QT_TRANSLATE_NOOP("Protocol", "Stop decay"), times10ms, 9,
+          QT_TRANSLATE_NOOP("Protocol", "Stop Decay"))
+        .check = RangeCheck{0, 255, QT_TRANSLATE_NOOP("Protocol", "Stop Decay")};
+    t.add(PedalAssist, "Edit31", "KC", QT_TRANSLATE_NOOP("Protocol", "Keep Current(%)"),
+          QT_TRANSLATE_NOOP("Protocol", "Keep current"), "%", 10,
+          QT_TRANSLATE_NOOP("Protocol", "Keep Current"))
+        .check =
+        RangeCheck{1, 100, QT_TRANSLATE_NOOP("Protocol", "Keep Current"), false, false, true};
 
-    t.add(ThrottleHandle, "Edit28", "SV", "Start Voltage(x100mv): ",
-          "Start voltage: the throttle voltage at which the motor starts", times100mV, 0,
-          "Start Voltage")
-        .check = RangeCheck{0, 50, "Start Voltage"};
-    t.add(ThrottleHandle, "Edit29", "EV",
-          "End Voltage(x100mV): ", "End voltage: the throttle voltage of full command", times100mV,
-          1, "End Voltage")
-        .check = RangeCheck{0, 50, "End Voltage"};
-    t.choice(ThrottleHandle, "ComboBox11", "MODE",
-             "Mode: ", "What the throttle commands: speed or current", "", 2, "Mode",
-             {"Speed", "Current"});
-    t.choice(ThrottleHandle, "ComboBox12", "DA", "Designated Assist: ",
-             "Assist level under the throttle: a fixed level, or the display's choice", "", 3,
-             "Designated Assist", assistLevels, -1, true);
-    t.choice(ThrottleHandle, "ComboBox13", "SL",
-             "Speed Limited: ", "Speed limit under the throttle, or the display's choice", "km/h",
-             4, "Speed Limited", speedLimits, 14, true);
-    t.add(ThrottleHandle, "Edit30", "SC", "Start Current(%): ", "Start current under the throttle",
-          "%", 5, "Start Current")
-        .check = RangeCheck{1, 100, "Start Current"};
+    t.add(ThrottleHandle, "Edit28", "SV", QT_TRANSLATE_NOOP("Protocol", "Start Voltage(x100mv): "),
+          QT_TRANSLATE_NOOP("Protocol",
+                            "Start voltage: the throttle voltage at which the motor starts"),
+          times100mV, 0, QT_TRANSLATE_NOOP("Protocol", "Start Voltage"))
+        .check = RangeCheck{0, 50, QT_TRANSLATE_NOOP("Protocol", "Start Voltage")};
+    t.add(ThrottleHandle, "Edit29", "EV", QT_TRANSLATE_NOOP("Protocol", "End Voltage(x100mV): "),
+          QT_TRANSLATE_NOOP("Protocol", "End voltage: the throttle voltage of full command"),
+          times100mV, 1, QT_TRANSLATE_NOOP("Protocol", "End Voltage"))
+        .check = RangeCheck{0, 50, QT_TRANSLATE_NOOP("Protocol", "End Voltage")};
+    t.choice(ThrottleHandle, "ComboBox11", "MODE", QT_TRANSLATE_NOOP("Protocol", "Mode: "),
+             QT_TRANSLATE_NOOP("Protocol", "What the throttle commands: speed or current"), "", 2,
+             "Mode",
+             {QT_TRANSLATE_NOOP("Protocol", "Speed"), QT_TRANSLATE_NOOP("Protocol", "Current")});
+    t.choice(
+        ThrottleHandle, "ComboBox12", "DA", QT_TRANSLATE_NOOP("Protocol", "Designated Assist: "),
+        QT_TRANSLATE_NOOP(
+            "Protocol", "Assist level under the throttle: a fixed level, or the display's choice"),
+        "", 3, "Designated Assist", assistLevels, -1, true);
+    t.choice(
+        ThrottleHandle, "ComboBox13", "SL", QT_TRANSLATE_NOOP("Protocol", "Speed Limited: "),
+        QT_TRANSLATE_NOOP("Protocol", "Speed limit under the throttle, or the display's choice"),
+        "km/h", 4, "Speed Limited", speedLimits, 14, true);
+    t.add(ThrottleHandle, "Edit30", "SC", QT_TRANSLATE_NOOP("Protocol", "Start Current(%): "),
+          QT_TRANSLATE_NOOP("Protocol", "Start current under the throttle"), "%", 5,
+          QT_TRANSLATE_NOOP("Protocol", "Start Current"))
+        .check = RangeCheck{1, 100, QT_TRANSLATE_NOOP("Protocol", "Start Current")};
 
     // The two blanks of "The BaseVoltage of  is out of range" are the tool's message as it has
     // always read.
@@ -210,14 +249,17 @@ std::vector<Parameter> buildTable() {
         p.column = std::move(column);
         return p;
     };
-    voltage("Edit32", "BV", "Base Voltage:", "Base voltage of the torque sensor", 0,
-            "BaseV Voltage")
-        .check = RangeCheck{0, 5000, "BaseVoltage of ", false, true};
-    voltage("Edit33", "EV0", "Min", "Error voltage, minimum", 2, "ErrorVlow Voltage",
-            "Error Voltage:")
-        .check = RangeCheck{0, 5000, "ErrorVoltage of Min", false, true};
-    voltage("Edit34", "EV1", "Max", "Error voltage, maximum", 4, "ErrorVhigh Voltage",
-            "Error Voltage:");
+    voltage("Edit32", "BV", QT_TRANSLATE_NOOP("Protocol", "Base Voltage:"),
+            QT_TRANSLATE_NOOP("Protocol", "Base voltage of the torque sensor"), 0, "BaseV Voltage")
+        .check = RangeCheck{0, 5000, QT_TRANSLATE_NOOP("Protocol", "BaseVoltage of "), false, true};
+    voltage("Edit33", "EV0", QT_TRANSLATE_NOOP("Protocol", "Min"),
+            QT_TRANSLATE_NOOP("Protocol", "Error voltage, minimum"), 2, "ErrorVlow Voltage",
+            QT_TRANSLATE_NOOP("Protocol", "Error Voltage:"))
+        .check =
+        RangeCheck{0, 5000, QT_TRANSLATE_NOOP("Protocol", "ErrorVoltage of Min"), false, true};
+    voltage("Edit34", "EV1", QT_TRANSLATE_NOOP("Protocol", "Max"),
+            QT_TRANSLATE_NOOP("Protocol", "Error voltage, maximum"), 4, "ErrorVhigh Voltage",
+            QT_TRANSLATE_NOOP("Protocol", "Error Voltage:"));
     // The delta voltages by band as the page lists them, its left column then its right; the
     // controller takes them in ascending bands, which alternate between the two columns.
     struct Band {
@@ -240,12 +282,14 @@ std::vector<Parameter> buildTable() {
                 return other.upper < band.upper;
             }));
         voltage(editName(35 + b), "DV" + number(b),
-                weights + " Kg:", "Delta voltage of the " + weights + " Kg band",
+                fill(QT_TRANSLATE_NOOP("Protocol", "%1 Kg:"), {weights}),
+                fill(QT_TRANSLATE_NOOP("Protocol", "Delta voltage of the %1 Kg band"), {weights}),
                 static_cast<std::size_t>(6 + 2 * rank),
-                "DeltaV" + number(band.upper) + "Kg Voltage", "Delta Voltage:");
+                "DeltaV" + number(band.upper) + "Kg Voltage",
+                QT_TRANSLATE_NOOP("Protocol", "Delta Voltage:"));
     }
-    t.add(Torque, "Edit43", "SBT", "0 Speed Boost Time:", "Boost time at zero speed", times10ms, 22,
-          "0BootTime");
+    t.add(Torque, "Edit43", "SBT", QT_TRANSLATE_NOOP("Protocol", "0 Speed Boost Time:"),
+          QT_TRANSLATE_NOOP("Protocol", "Boost time at zero speed"), times10ms, 22, "0BootTime");
 
     // The calibration grid, a quantity at a time and within it from the lowest speed point up.
     // The page shows it row by row, but the controller takes it column by column; its messages
@@ -258,25 +302,34 @@ std::vector<Parameter> buildTable() {
         std::string_view name;
     };
     static constexpr std::array<Quantity, kTorqueGridRows> kQuantities{{
-        {"SS", "Start(Kg):", "Start weight", "Kg", "StartKg"},
-        {"FS", "Full(Kg):", "Full weight", "Kg", "FullKg"},
-        {"RS", "Return(Kg):", "Return weight", "Kg", "ReturnKg"},
-        {"MIS", "MinCur(%):", "Minimum current", "%", "minCur"},
-        {"MAS", "MaxCur(%):", "Maximum current", "%", "maxCur"},
-        {"KS", "KeepCur(%):", "Keep current", "%", "KeepCur"},
-        {"CS", "CurDecy:", "Current decay", "", "CurDecay"},
-        {"SDS", "StarDegree:", "Start degree", "", "StartDegree"},
+        {"SS", QT_TRANSLATE_NOOP("Protocol", "Start(Kg):"),
+         QT_TRANSLATE_NOOP("Protocol", "Start weight"), "Kg", "StartKg"},
+        {"FS", QT_TRANSLATE_NOOP("Protocol", "Full(Kg):"),
+         QT_TRANSLATE_NOOP("Protocol", "Full weight"), "Kg", "FullKg"},
+        {"RS", QT_TRANSLATE_NOOP("Protocol", "Return(Kg):"),
+         QT_TRANSLATE_NOOP("Protocol", "Return weight"), "Kg", "ReturnKg"},
+        {"MIS", QT_TRANSLATE_NOOP("Protocol", "MinCur(%):"),
+         QT_TRANSLATE_NOOP("Protocol", "Minimum current"), "%", "minCur"},
+        {"MAS", QT_TRANSLATE_NOOP("Protocol", "MaxCur(%):"),
+         QT_TRANSLATE_NOOP("Protocol", "Maximum current"), "%", "maxCur"},
+        {"KS", QT_TRANSLATE_NOOP("Protocol", "KeepCur(%):"),
+         QT_TRANSLATE_NOOP("Protocol", "Keep current"), "%", "KeepCur"},
+        {"CS", QT_TRANSLATE_NOOP("Protocol", "CurDecy:"),
+         QT_TRANSLATE_NOOP("Protocol", "Current decay"), "", "CurDecay"},
+        {"SDS", QT_TRANSLATE_NOOP("Protocol", "StarDegree:"),
+         QT_TRANSLATE_NOOP("Protocol", "Start degree"), "", "StartDegree"},
     }};
     for (int r = 0; r < kTorqueGridRows; ++r) {
         const Quantity& q = kQuantities[static_cast<std::size_t>(r)];
         for (int c = 0; c < kTorqueGridColumns; ++c) {
             const std::string speed = number(20 * c);
             const auto index = static_cast<std::size_t>(23 + kTorqueGridRows * c + r);
-            Parameter& cell =
-                t.add(Torque, editName(torqueGridEdit(r, c)), std::string(q.prefix) + speed,
-                      std::string(q.label), std::string(q.meaning) + " at speed point Spd" + speed,
-                      std::string(q.unit), index, std::string(q.name) + "S" + number(5 * c));
-            cell.column = "Spd" + speed;
+            Parameter& cell = t.add(
+                Torque, editName(torqueGridEdit(r, c)), std::string(q.prefix) + speed,
+                std::string(q.label),
+                fill(QT_TRANSLATE_NOOP("Protocol", "%1 at speed point Spd%2"), {q.meaning, speed}),
+                std::string(q.unit), index, std::string(q.name) + "S" + number(5 * c));
+            cell.column = fill(QT_TRANSLATE_NOOP("Protocol", "Spd%1"), {speed});
             // Three of the firmware's grid messages carry a second blank before "setting".
             if (index == 31 || index == 35 || index == 59) {
                 cell.quirk = MessageQuirk::BlankBeforeSetting;
@@ -294,28 +347,28 @@ std::string listed(const std::vector<std::string>& items) {
     std::string text;
     if (items.size() <= 4) {
         for (const std::string& item : items) {
-            text += (text.empty() ? "" : "; ") + item;
+            text =
+                text.empty() ? item : fill(QT_TRANSLATE_NOOP("Protocol", "%1; %2"), {text, item});
         }
         return text;
     }
     const bool special = items.front().empty() || items.front()[0] < '0' || items.front()[0] > '9';
-    if (special) {
-        text = items.front() + "; ";
-    }
-    return text + items[special ? 1 : 0] + " to " + items.back();
+    text = fill(QT_TRANSLATE_NOOP("Protocol", "%1 to %2"), {items[special ? 1 : 0], items.back()});
+    return special ? fill(QT_TRANSLATE_NOOP("Protocol", "%1; %2"), {items.front(), text}) : text;
 }
 
 std::string accepted(const Parameter& p) {
     if (p.widget == Widget::Choice) {
-        return "one of the list: " + listed(p.items);
+        return fill(QT_TRANSLATE_NOOP("Protocol", "one of the list: %1"), {listed(p.items)});
     }
     const auto range = typedRange(p);
     if (!range) {
         return {};
     }
     if (p.encoding == Encoding::WheelSize) {
-        return "700C, or a size from " + std::to_string(range->lowest) + " to " +
-               std::to_string(range->highest) + ", chosen from the list or typed";
+        return fill(QT_TRANSLATE_NOOP(
+                        "Protocol", "700C, or a size from %1 to %2, chosen from the list or typed"),
+                    {std::to_string(range->lowest), std::to_string(range->highest)});
     }
     std::int64_t lowest = range->lowest;
     std::int64_t highest = range->highest;
@@ -325,15 +378,20 @@ std::string accepted(const Parameter& p) {
             highest = std::min(highest, p.check->highest);
         }
     }
-    std::string text = std::to_string(lowest) + " to " + std::to_string(highest);
+    std::string text = fill(QT_TRANSLATE_NOOP("Protocol", "%1 to %2"),
+                            {std::to_string(lowest), std::to_string(highest)});
     if (p.check && p.check->pageWriteOnly) {
-        text += " (Write Flash sends up to " + std::to_string(range->highest) + ")";
+        text = fill(QT_TRANSLATE_NOOP("Protocol", "%1 (Write Flash sends up to %2)"),
+                    {text, std::to_string(range->highest)});
     }
     if (p.check && p.check->upToMaxCurrent) {
-        text += ", and not above the controller's maximum current (Max.Current)";
+        text = fill(
+            QT_TRANSLATE_NOOP("Protocol",
+                              "%1, and not above the controller's maximum current (Max.Current)"),
+            {text});
     }
     if (p.isCombo()) {
-        text += ", chosen from the list or typed";
+        text = fill(QT_TRANSLATE_NOOP("Protocol", "%1, chosen from the list or typed"), {text});
     }
     return text;
 }
@@ -341,8 +399,9 @@ std::string accepted(const Parameter& p) {
 } // namespace
 
 std::string_view blockTitle(Block block) {
-    static constexpr std::array<std::string_view, 4> kTitles{"Basic", "Pedal Assist",
-                                                             "Throttle Handle", "Torque"};
+    static constexpr std::array<std::string_view, 4> kTitles{
+        QT_TRANSLATE_NOOP("Protocol", "Basic"), QT_TRANSLATE_NOOP("Protocol", "Pedal Assist"),
+        QT_TRANSLATE_NOOP("Protocol", "Throttle Handle"), QT_TRANSLATE_NOOP("Protocol", "Torque")};
     return kTitles.at(static_cast<std::size_t>(block));
 }
 
@@ -386,12 +445,13 @@ std::string parameterHelp(std::string_view control) {
     if (!p) {
         return {};
     }
-    std::string help = p->meaning + ".";
+    std::string help = fill(QT_TRANSLATE_NOOP("Protocol", "%1."), {p->meaning});
     if (!p->unit.empty()) {
-        help += "\nUnit: " + p->unit;
+        help += "\n" + fill(QT_TRANSLATE_NOOP("Protocol", "Unit: %1"), {p->unit});
     }
-    help += "\nAccepted: " + accepted(*p);
-    help += "\nParameter file key: " + p->key + " in [" + std::string(p->section()) + "]";
+    help += "\n" + fill(QT_TRANSLATE_NOOP("Protocol", "Accepted: %1"), {accepted(*p)});
+    help += "\n" + fill(QT_TRANSLATE_NOOP("Protocol", "Parameter file key: %1 in [%2]"),
+                        {p->key, p->section()});
     return help;
 }
 

@@ -1,4 +1,5 @@
 #include "StatusTable.h"
+#include "Wording.h"
 
 #include <algorithm>
 
@@ -18,11 +19,9 @@ std::string refusedByteMessage(Block block, std::size_t payloadByte) {
     if (field->quirk == MessageQuirk::BlankBeforeSetting) {
         name += ' ';
     }
-    std::string message = "The " + name + " setting error,Please reset";
-    if (field->quirk != MessageQuirk::NoFullStop) {
-        message += '.';
-    }
-    return message;
+    return field->quirk == MessageQuirk::NoFullStop
+               ? fill(QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset"), {name})
+               : fill(QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset."), {name});
 }
 
 StatusOutcome interpretStatus(Block block, std::uint8_t status) {

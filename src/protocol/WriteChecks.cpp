@@ -1,4 +1,5 @@
 #include "WriteChecks.h"
+#include "Wording.h"
 
 #include "NumberConversion.h"
 #include "ParameterTable.h"
@@ -17,8 +18,10 @@ std::optional<Refusal> outOfRange(const Parameter& p, const Fields& fields, int 
     const std::int64_t highest = check.upToMaxCurrent ? maxCurrent : check.highest;
     const std::int64_t v = toInteger(fields.text(p.control));
     if (v > highest || v < check.lowest) {
-        return Refusal{"The " + std::string(check.name) + " is out of range,Please input again.",
-                       p.control, layout(p.block).page};
+        return Refusal{
+            fill(QT_TRANSLATE_NOOP("Protocol", "The %1 is out of range,Please input again."),
+                 {check.name}),
+            p.control, layout(p.block).page};
     }
     return std::nullopt;
 }

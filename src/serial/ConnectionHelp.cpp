@@ -1,5 +1,7 @@
 #include "ConnectionHelp.h"
 
+#include <QCoreApplication>
+
 #include "Descriptor.h"
 
 #include <QStringList>
@@ -54,7 +56,7 @@ int masterIndex(const std::string& fdInfo) {
 QString holderList(const std::vector<DeviceHolder>& holders) {
     QStringList names;
     for (const DeviceHolder& holder : holders) {
-        names << QStringLiteral("%1 (process %2)")
+        names << QCoreApplication::translate("ConnectionHelp", "%1 (process %2)")
                      .arg(QString::fromStdString(holder.name))
                      .arg(holder.pid);
     }
@@ -78,29 +80,35 @@ QString permissionHelp(const std::string& devicePath) {
     const mode_t readWrite = S_IRGRP | S_IWGRP;
     if (owner && info.st_gid != 0 && (info.st_mode & readWrite) == readWrite) {
         const QString name = QString::fromLocal8Bit(owner->gr_name);
-        return QStringLiteral("Permission denied: your user may not open %1. It belongs to the "
-                              "group \"%2\"; add yourself to that group with\n"
-                              "    sudo usermod -aG %2 $USER\n"
-                              "then log out and log in again: a new group counts only from a new "
-                              "login.")
+        return QCoreApplication::translate(
+                   "ConnectionHelp",
+                   "Permission denied: your user may not open %1. It belongs to the "
+                   "group \"%2\"; add yourself to that group with\n"
+                   "    sudo usermod -aG %2 $USER\n"
+                   "then log out and log in again: a new group counts only from a new "
+                   "login.")
             .arg(path, name);
     }
     // No group may use the device, so joining one would not help: the device must be given to
     // one first, the serial group the system keeps for this, made where it is missing.
     const QString serialGroup = QStringLiteral("dialout");
-    const QString create = ::getgrnam("dialout") ? QString()
-                                                 : QStringLiteral("Create the group first with\n"
-                                                                  "    sudo groupadd %1\n")
-                                                       .arg(serialGroup);
-    return QStringLiteral("Permission denied: your user may not open %1, and no group other than "
-                          "root may read and write it. %2Give the group \"%3\" access with a udev "
-                          "rule: the line\n"
-                          "    KERNEL==\"%4\", GROUP=\"%3\", MODE=\"0660\"\n"
-                          "in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the "
-                          "adapter in again. Add yourself to the group with\n"
-                          "    sudo usermod -aG %3 $USER\n"
-                          "then log out and log in again: a new group counts only from a new "
-                          "login.")
+    const QString create =
+        ::getgrnam("dialout")
+            ? QString()
+            : QCoreApplication::translate("ConnectionHelp", "Create the group first with\n"
+                                                            "    sudo groupadd %1\n")
+                  .arg(serialGroup);
+    return QCoreApplication::translate(
+               "ConnectionHelp",
+               "Permission denied: your user may not open %1, and no group other than "
+               "root may read and write it. %2Give the group \"%3\" access with a udev "
+               "rule: the line\n"
+               "    KERNEL==\"%4\", GROUP=\"%3\", MODE=\"0660\"\n"
+               "in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the "
+               "adapter in again. Add yourself to the group with\n"
+               "    sudo usermod -aG %3 $USER\n"
+               "then log out and log in again: a new group counts only from a new "
+               "login.")
         .arg(path, create, serialGroup, kernelPattern(devicePath));
 }
 
@@ -112,25 +120,31 @@ bool isOwnTerminalPath(const std::string& devicePath) {
 QString inUseHelp(const std::string& devicePath) {
     const QString path = QString::fromStdString(devicePath);
     if (isOwnTerminalPath(devicePath)) {
-        return QStringLiteral("%1 is the terminal this program runs in, not a controller's port. "
-                              "Name the adapter's port instead.")
+        return QCoreApplication::translate(
+                   "ConnectionHelp",
+                   "%1 is the terminal this program runs in, not a controller's port. "
+                   "Name the adapter's port instead.")
             .arg(path);
     }
     const std::vector<DeviceHolder> holders = findDeviceHolders(devicePath);
     if (holders.empty()) {
-        return QStringLiteral("The port is in use: another program is using it. Close that "
+        return QCoreApplication::translate(
+            "ConnectionHelp", "The port is in use: another program is using it. Close that "
                               "program, then connect again.");
     }
-    QString help =
-        QStringLiteral("The port is in use by %1. Close %2, then connect again.")
-            .arg(holderList(holders), holders.size() == 1 ? QStringLiteral("that program")
-                                                          : QStringLiteral("those programs"));
+    QString help = QCoreApplication::translate(
+                       "ConnectionHelp", "The port is in use by %1. Close %2, then connect again.")
+                       .arg(holderList(holders),
+                            holders.size() == 1
+                                ? QCoreApplication::translate("ConnectionHelp", "that program")
+                                : QCoreApplication::translate("ConnectionHelp", "those programs"));
     for (const DeviceHolder& holder : holders) {
         if (holder.name == "ModemManager") {
-            help += QStringLiteral("\nModemManager probes new serial adapters as if they were "
-                                   "modems. Stop it with\n"
-                                   "    sudo systemctl stop ModemManager\n"
-                                   "or wait until it lets go of the adapter.");
+            help += QCoreApplication::translate(
+                "ConnectionHelp", "\nModemManager probes new serial adapters as if they were "
+                                  "modems. Stop it with\n"
+                                  "    sudo systemctl stop ModemManager\n"
+                                  "or wait until it lets go of the adapter.");
             break;
         }
     }
@@ -205,19 +219,26 @@ QString openFailureHelp(const std::string& devicePath, int systemError) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return QStringLiteral("No such device: %1. The adapter is unplugged or the port name is "
-                              "wrong; plug it in and pick it again from the Port list.")
+        return QCoreApplication::translate(
+                   "ConnectionHelp",
+                   "No such device: %1. The adapter is unplugged or the port name is "
+                   "wrong; plug it in and pick it again from the Port list.")
             .arg(path);
     case EIO:
-        return QStringLiteral("The device %1 does not answer: the adapter was pulled or has "
-                              "failed. Plug it in again and pick it from the Port list.")
+        return QCoreApplication::translate(
+                   "ConnectionHelp", "The device %1 does not answer: the adapter was pulled or has "
+                                     "failed. Plug it in again and pick it from the Port list.")
             .arg(path);
     case EINVAL:
-        return QStringLiteral("%1 does not take the line settings: its driver cannot set the rate "
-                              "or the character format asked for. Try another adapter.")
+        return QCoreApplication::translate(
+                   "ConnectionHelp",
+                   "%1 does not take the line settings: its driver cannot set the rate "
+                   "or the character format asked for. Try another adapter.")
             .arg(path);
     case ENOTTY:
-        return QStringLiteral("%1 is not a serial port. Pick the adapter from the Port list.")
+        return QCoreApplication::translate(
+                   "ConnectionHelp",
+                   "%1 is not a serial port. Pick the adapter from the Port list.")
             .arg(path);
     case 0:
         return {};

@@ -48,7 +48,7 @@ std::string TComm::devicePath(const std::string& commName) {
 
 void TComm::OpenComm() {
     if (isOpen()) {
-        throw ECommsError("This serial port already opened");
+        throw ECommsError(QT_TRANSLATE_NOOP("Protocol", "This serial port already opened"));
     }
 
     const std::string path = devicePath(m_commName);
@@ -59,34 +59,34 @@ void TComm::OpenComm() {
     m_port.reset(aboveStandardStreams(
         m_system.openDevice(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)));
     if (!m_port.valid()) {
-        failOpen("Error opening serial port", errno);
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), errno);
     }
     const int fd = m_port.get();
     // One user at a time: a second component, or another program that locks its ports, is
     // refused here rather than sharing the line and stealing replies.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        failOpen("Error opening serial port", errno);
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), errno);
     }
     // A device that went away can linger a moment after its last user let go (an adapter
     // pulled, the far end of a pseudo-terminal closed); it opens, but is hung up already.
     pollfd state{fd, 0, 0};
     if (pollRetrying({&state, 1}, std::chrono::nanoseconds::zero()) > 0 &&
         (state.revents & (POLLHUP | POLLERR)) != 0) {
-        failOpen("Error opening serial port", EIO);
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), EIO);
     }
     if (!::isatty(fd)) {
-        failOpen("File handle is not a comm handle ", ENOTTY);
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "File handle is not a comm handle "), ENOTTY);
     }
     // The terminal the program runs in ("tty" typed for a port): raw mode at another speed would
     // leave the user without a usable terminal, and the bytes typed would go to the controller.
     if (isOwnTerminal(fd)) {
-        failOpen("Error opening serial port", EBUSY);
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), EBUSY);
     }
     // The device's own settings, put back when the port closes, also when a signal ends the
     // program while it is open.
     termios own{};
     if (m_system.getAttributes(fd, &own) != 0) {
-        failOpen("Cannot setup comm buffer", errno);
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Cannot setup comm buffer"), errno);
     }
     m_device = DeviceLine{fd, own};
     try {
@@ -102,25 +102,25 @@ void TComm::OpenComm() {
     ApplyTimeouts();
     // A line the device will not set up as asked would only garble what goes over it.
     if (!ApplyLineSettings()) {
-        failOpen("Cannot setup comm buffer", errno);
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Cannot setup comm buffer"), errno);
     }
     // After the settings: what arrived under the device's own ones is not the controller's.
     tcflush(fd, TCIOFLUSH);
 
     m_stopEvent = EventFd(Descriptor(m_system.createEvent()));
     if (!m_stopEvent.valid()) {
-        failOpen("Unable to create event");
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Unable to create event"));
     }
     m_reader = std::make_unique<TReadThread>(fd, m_stopEvent, *m_notifications, m_system);
     m_reader->setTimeouts(m_timeouts);
     m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
     m_reader->setReplyComplete(m_replyComplete);
     if (!m_reader->start()) {
-        failOpen("Unable to create read thread");
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Unable to create read thread"));
     }
     m_writer = std::make_unique<TWriteThread>(fd, m_stopEvent, *m_notifications, m_system);
     if (!m_writer->start()) {
-        failOpen("Unable to create write thread");
+        failOpen(QT_TRANSLATE_NOOP("Protocol", "Unable to create write thread"));
     }
 }
 
@@ -130,7 +130,7 @@ void TComm::OpenCommAlone() {
     // controller's replies.
     if (!findDeviceHolders(devicePath(m_commName)).empty()) {
         CloseComm();
-        throw ECommsError("Error opening serial port", EBUSY);
+        throw ECommsError(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), EBUSY);
     }
 }
 

@@ -8,7 +8,7 @@ namespace morvent {
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     resize(kWidth, kHeight);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 

@@ -170,12 +170,12 @@ FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
     setWindowTitle(caption);
     resize(width, height);
 
-    Label2 = makeLabel("Label2", QStringLiteral("Directory Name: "), this);
+    Label2 = makeLabel("Label2", tr("Directory Name: "), this);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Label3 = makeLabel("Label3", QStringLiteral("Directories: "), this);
-    Label4 = makeLabel("Label4", QStringLiteral("Files: "), this);
-    Label1 = makeLabel("Label1", QStringLiteral("Drives: "), this);
+    Label3 = makeLabel("Label3", tr("Directories: "), this);
+    Label4 = makeLabel("Label4", tr("Files: "), this);
+    Label1 = makeLabel("Label1", tr("Drives: "), this);
 
     m_directories = new QFileSystemModel(this);
     m_directories->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
@@ -205,7 +205,7 @@ FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
 
     BitBtn1 = makeButton("BitBtn1", action, this);
-    BitBtn2 = makeButton("BitBtn2", QStringLiteral("Cancel"), this);
+    BitBtn2 = makeButton("BitBtn2", tr("Cancel"), this);
 
     buildLayout();
 

@@ -5,6 +5,7 @@
 #include "LiveReadingsReply.h"
 #include "ParameterTable.h"
 #include "PortComboBox.h"
+#include "Translations.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,11 +60,23 @@ QStringList itemsOf(const char* control) {
     return toQt(row(QLatin1String(control)).items);
 }
 QString labelOf(const QString& control) {
-    return QString::fromStdString(row(control).label);
+    return shownText(row(control).label);
 }
 QString columnOf(const QString& control) {
-    return QString::fromStdString(row(control).column);
+    return shownText(row(control).column);
 }
+
+// The pages' panel keeps its designed width, and widens where a language's words need more.
+class LeftPanel final : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override {
+        return QWidget::sizeHint().expandedTo(QSize(kPanel1Width, 0));
+    }
+    QSize minimumSizeHint() const override {
+        return QWidget::minimumSizeHint().expandedTo(QSize(kPanel1Width, 0));
+    }
+};
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false) {
     QFont font = base;
@@ -101,8 +114,10 @@ void configureCombo(QComboBox* combo, const char* name, bool editable, const QSt
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setFixedWidth(width);
+    Form1Ui::fillCombo(combo, items);
+    // At least as wide as the layout gives it, wider where a language needs it.
+    combo->setMinimumWidth(width);
+    combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     combo->setMaxVisibleItems(16);
 }
 
@@ -163,6 +178,13 @@ QStringList Form1Ui::speedMeterItems() {
     return itemsOf("ComboBox5");
 }
 
+void Form1Ui::fillCombo(QComboBox* combo, const QStringList& items) {
+    combo->clear();
+    for (const QString& item : items) {
+        combo->addItem(shownText(item.toStdString()), item);
+    }
+}
+
 QString Form1Ui::webAddress() {
     return QStringLiteral("https://example.com/controllers");
 }
@@ -187,7 +209,7 @@ QLineEdit* Form1Ui::makeEdit(int n, QWidget* parent) {
 QPushButton* Form1Ui::makeUndoButton(Page page, QWidget* sheet) {
     static constexpr std::array<const char*, 4> kNames{"UndoBasic", "UndoPedalAssist",
                                                        "UndoThrottleHandle", "UndoTorque"};
-    QPushButton* undo = makeButton(kNames[page], QStringLiteral("Undo Changes"), sheet);
+    QPushButton* undo = makeButton(kNames[page], tr("Undo Changes"), sheet);
     undo->setMinimumWidth(120);
     UndoButtons[page] = undo;
     return undo;
@@ -213,7 +235,7 @@ QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, QComboBox* combo) {
 
 void Form1Ui::setupUi(QMainWindow* window) {
     window->setObjectName(QStringLiteral("Form1"));
-    window->setWindowTitle(QStringLiteral("Controller System"));
+    window->setWindowTitle(tr("Controller System"));
     // A system menu, a minimise box and a maximise box: on a small screen the window opens at
     // the room there is, and may be given the whole screen.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -230,9 +252,9 @@ void Form1Ui::setupUi(QMainWindow* window) {
     split->setContentsMargins(0, 0, 0, 0);
     split->setSpacing(0);
 
-    Panel1 = new QWidget(central);
+    Panel1 = new LeftPanel(central);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedWidth(kPanel1Width);
+    Panel1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* left = new QVBoxLayout(Panel1);
     left->setContentsMargins(6, 6, 3, 6);
 
@@ -244,10 +266,10 @@ void Form1Ui::setupUi(QMainWindow* window) {
     TabSheetPedalAssist = setupPedalAssistPage();
     TabSheetThrottleHandle = setupThrottleHandlePage();
     TabSheetTorque = setupTorquePage();
-    TabbedNotebook1->addTab(TabSheetBasic, QStringLiteral("Basic"));
-    TabbedNotebook1->addTab(TabSheetPedalAssist, QStringLiteral("Pedal Assist"));
-    TabbedNotebook1->addTab(TabSheetThrottleHandle, QStringLiteral("Throttle Handle"));
-    TabbedNotebook1->addTab(TabSheetTorque, QStringLiteral("Torque"));
+    TabbedNotebook1->addTab(TabSheetBasic, tr("Basic"));
+    TabbedNotebook1->addTab(TabSheetPedalAssist, tr("Pedal Assist"));
+    TabbedNotebook1->addTab(TabSheetThrottleHandle, tr("Throttle Handle"));
+    TabbedNotebook1->addTab(TabSheetTorque, tr("Torque"));
     TabbedNotebook1->setCurrentIndex(TorquePage);
     left->addWidget(TabbedNotebook1);
 
@@ -299,7 +321,7 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
     layout->addWidget(Label3);
     layout->addSpacing(6);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Network"), panel);
+    GroupBox1 = new QGroupBox(tr("Network"), panel);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     auto* network = makeFormGrid();
     GroupBox1->setLayout(network);
@@ -310,23 +332,23 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
                           {QStringLiteral("1200"), QStringLiteral("9600"), QStringLiteral("19200"),
                            QStringLiteral("38400"), QStringLiteral("115200")},
                           150, GroupBox1);
-    Label4 = makeLabel(QStringLiteral("Port:"), GroupBox1);
+    Label4 = makeLabel(tr("Port:"), GroupBox1);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setBuddy(ComboBox1);
-    Label5 = makeLabel(QStringLiteral("Bandrate:"), GroupBox1);
+    Label5 = makeLabel(tr("Bandrate:"), GroupBox1);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setBuddy(ComboBox2);
     network->addWidget(Label4, 0, 0);
     network->addWidget(ComboBox1, 0, 1, Qt::AlignLeft);
     network->addWidget(Label5, 1, 0);
     network->addWidget(ComboBox2, 1, 1, Qt::AlignLeft);
-    BitBtn1 = makeButton("BitBtn1", QStringLiteral("Connect"), GroupBox1);
-    BitBtn11 = makeButton("BitBtn11", QStringLiteral("Close"), GroupBox1);
+    BitBtn1 = makeButton("BitBtn1", tr("Connect"), GroupBox1);
+    BitBtn11 = makeButton("BitBtn11", tr("Close"), GroupBox1);
     network->addLayout(makeButtonRow(BitBtn1, BitBtn11), 2, 0, 1, 2);
     network->setColumnStretch(1, 1);
     layout->addWidget(GroupBox1);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Controller Info"), panel);
+    GroupBox2 = new QGroupBox(tr("Controller Info"), panel);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* info = new QVBoxLayout(GroupBox2);
     info->setSpacing(8);
@@ -343,16 +365,16 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
         info->addWidget(label);
         return label;
     };
-    Label6 = infoLabel("Label6", QStringLiteral("Manufacturer:"));
-    Label7 = infoLabel("Label7", QStringLiteral("Model:"));
-    Label8 = infoLabel("Label8", QStringLiteral("Harware Ver:"));
-    Label9 = infoLabel("Label9", QStringLiteral("Firmware Ver:"));
-    Label10 = infoLabel("Label10", QStringLiteral("Nominal Voltage:"));
-    Label11 = infoLabel("Label11", QStringLiteral("Max.Current:"));
+    Label6 = infoLabel("Label6", tr("Manufacturer:"));
+    Label7 = infoLabel("Label7", tr("Model:"));
+    Label8 = infoLabel("Label8", tr("Harware Ver:"));
+    Label9 = infoLabel("Label9", tr("Firmware Ver:"));
+    Label10 = infoLabel("Label10", tr("Nominal Voltage:"));
+    Label11 = infoLabel("Label11", tr("Max.Current:"));
     layout->addWidget(GroupBox2);
 
-    BitBtn2 = makeButton("BitBtn2", QStringLiteral("Read Flash"), panel);
-    BitBtn3 = makeButton("BitBtn3", QStringLiteral("Write Flash"), panel);
+    BitBtn2 = makeButton("BitBtn2", tr("Read Flash"), panel);
+    BitBtn3 = makeButton("BitBtn3", tr("Write Flash"), panel);
     auto* flash = makeButtonRow(BitBtn2, BitBtn3);
     flash->insertStretch(-1, 1);
     layout->addLayout(flash);
@@ -410,8 +432,8 @@ QWidget* Form1Ui::setupBasicPage() {
 
     layout->addStretch(1);
     QPushButton* undo = makeUndoButton(BasicPage, page);
-    BitBtn5 = makeButton("BitBtn5", QStringLiteral("Read"), page);
-    BitBtn4 = makeButton("BitBtn4", QStringLiteral("Write"), page);
+    BitBtn5 = makeButton("BitBtn5", tr("Read"), page);
+    BitBtn4 = makeButton("BitBtn4", tr("Write"), page);
     layout->addLayout(makeButtonRow(BitBtn5, BitBtn4, undo));
     return page;
 }
@@ -429,7 +451,7 @@ QWidget* Form1Ui::setupPedalAssistPage() {
     // The assist level reads "By Display's Command" with no item selected: a write made before
     // a read or a choice sends the code of no selection, not that of the first item.
     ComboBox7->setCurrentIndex(-1);
-    ComboBox7->setEditText(QStringLiteral("By Display's Command"));
+    ComboBox7->setEditText(ComboBox7->itemText(0));
     addComboRow(grid, 1, ComboBox7);
     ComboBox8 = makeCombo("ComboBox8", true, itemsOf("ComboBox8"), kWideComboWidth, page);
     addComboRow(grid, 2, ComboBox8);
@@ -448,8 +470,8 @@ QWidget* Form1Ui::setupPedalAssistPage() {
 
     layout->addStretch(1);
     QPushButton* undo = makeUndoButton(PedalAssistPage, page);
-    BitBtn6 = makeButton("BitBtn6", QStringLiteral("Read"), page);
-    BitBtn7 = makeButton("BitBtn7", QStringLiteral("Write"), page);
+    BitBtn6 = makeButton("BitBtn6", tr("Read"), page);
+    BitBtn7 = makeButton("BitBtn7", tr("Write"), page);
     layout->addLayout(makeButtonRow(BitBtn6, BitBtn7, undo));
     return page;
 }
@@ -475,8 +497,8 @@ QWidget* Form1Ui::setupThrottleHandlePage() {
 
     layout->addStretch(1);
     QPushButton* undo = makeUndoButton(ThrottleHandlePage, page);
-    BitBtn8 = makeButton("BitBtn8", QStringLiteral("Read"), page);
-    BitBtn9 = makeButton("BitBtn9", QStringLiteral("Write"), page);
+    BitBtn8 = makeButton("BitBtn8", tr("Read"), page);
+    BitBtn9 = makeButton("BitBtn9", tr("Write"), page);
     layout->addLayout(makeButtonRow(BitBtn8, BitBtn9, undo));
     return page;
 }
@@ -491,14 +513,14 @@ QWidget* Form1Ui::setupTorquePage() {
     layout->addWidget(setupAboutTq(page), 0, Qt::AlignLeft);
     // Under the readings it repeats, outside the group: unlike "Get" it keeps asking until it is
     // pressed again.
-    BitBtn13 = makeButton("BitBtn13", QStringLiteral("Continuous Get"), page);
+    BitBtn13 = makeButton("BitBtn13", tr("Continuous Get"), page);
     BitBtn13->setMinimumWidth(140);
     layout->addWidget(BitBtn13, 0, Qt::AlignLeft);
 
     layout->addStretch(1);
     QPushButton* undo = makeUndoButton(TorquePage, page);
-    BitBtn14 = makeButton("BitBtn14", QStringLiteral("Read"), page);
-    BitBtn15 = makeButton("BitBtn15", QStringLiteral("Write"), page);
+    BitBtn14 = makeButton("BitBtn14", tr("Read"), page);
+    BitBtn15 = makeButton("BitBtn15", tr("Write"), page);
     layout->addLayout(makeButtonRow(BitBtn14, BitBtn15, undo));
     return page;
 }
@@ -536,7 +558,7 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
     for (int band = 0; band < 8; ++band) {
         field(2 + band % 4, band < 4 ? 1 : 5, 1, 35 + band, mV);
     }
-    field(6, 0, 2, 43, QStringLiteral("×10mS"));
+    field(6, 0, 2, 43, tr("×10mS"));
 
     grid->setColumnMinimumWidth(4, 24);
     grid->setColumnStretch(8, 1);
@@ -574,7 +596,7 @@ QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
 }
 
 QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
-    GroupBoxAboutTq = new QGroupBox(QStringLiteral("About Tq"), page);
+    GroupBoxAboutTq = new QGroupBox(tr("About Tq"), page);
     GroupBoxAboutTq->setObjectName(QStringLiteral("GroupBoxAboutTq"));
     auto* grid = new QGridLayout(GroupBoxAboutTq);
     grid->setHorizontalSpacing(8);
@@ -582,13 +604,19 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
 
     // Measurements, not settings: shown, never typed.
     const auto reading = [&](int row, int column, std::size_t r) {
-        const QString caption = QString::fromStdString(liveReadingHeading(kLiveReadings[r])) + ':';
+        const LiveReading& shown = kLiveReadings[r];
+        QString caption = shownText(shown.name);
+        if (!shown.unit.empty()) {
+            caption += QStringLiteral("(%1)").arg(
+                QString::fromUtf8(shown.unit.data(), static_cast<qsizetype>(shown.unit.size())));
+        }
+        caption = tr("%1:").arg(caption);
         QLabel* label = makeLabel(caption, GroupBoxAboutTq);
         QLineEdit* f = makeEdit(kFirstLiveReadingEdit + static_cast<int>(r), GroupBoxAboutTq);
         f->setReadOnly(true);
-        QPalette shown = f->palette();
-        shown.setColor(QPalette::Base, shown.color(QPalette::Window));
-        f->setPalette(shown);
+        QPalette colours = f->palette();
+        colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+        f->setPalette(colours);
         label->setBuddy(f);
         grid->addWidget(label, row, column);
         grid->addWidget(f, row, column + 1);
@@ -602,10 +630,10 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
     grid->setColumnMinimumWidth(2, 24);
     // "Get" sits under the right-hand column of readings with "Plot..." to its left, in the gap
     // between the columns, so the group gains no row and the Torque page no height.
-    PlotButton = makeButton("PlotButton", QStringLiteral("Plot..."), GroupBoxAboutTq);
-    PlotButton->setToolTip(QStringLiteral("Plot the readings of the last minute"));
+    PlotButton = makeButton("PlotButton", tr("Plot..."), GroupBoxAboutTq);
+    PlotButton->setToolTip(tr("Plot the readings of the last minute"));
     PlotButton->setMinimumWidth(80);
-    BitBtn12 = makeButton("BitBtn12", QStringLiteral("Get"), GroupBoxAboutTq);
+    BitBtn12 = makeButton("BitBtn12", tr("Get"), GroupBoxAboutTq);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addWidget(PlotButton);
@@ -617,46 +645,46 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
 void Form1Ui::setupMenu(QMainWindow* window) {
     MainMenu1 = window->menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    File1 = MainMenu1->addMenu(QStringLiteral("File"));
+    File1 = MainMenu1->addMenu(tr("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    Save1 = File1->addAction(QStringLiteral("Save"));
+    Save1 = File1->addAction(tr("&Save"));
     Save1->setObjectName(QStringLiteral("Save1"));
     Save1->setShortcut(QKeySequence::Save);
-    Load1 = File1->addAction(QStringLiteral("Load"));
+    Load1 = File1->addAction(tr("&Load"));
     Load1->setObjectName(QStringLiteral("Load1"));
     Load1->setShortcut(QKeySequence::Open);
-    LoadBackup1 = File1->addAction(QStringLiteral("Load Backup..."));
+    LoadBackup1 = File1->addAction(tr("Load &Backup..."));
     LoadBackup1->setObjectName(QStringLiteral("LoadBackup1"));
     File1->addSeparator();
-    CompareWithFile1 = File1->addAction(QStringLiteral("Compare With File..."));
+    CompareWithFile1 = File1->addAction(tr("Compare With &File..."));
     CompareWithFile1->setObjectName(QStringLiteral("CompareWithFile1"));
-    CompareWithController1 = File1->addAction(QStringLiteral("Compare With Controller"));
+    CompareWithController1 = File1->addAction(tr("Compare With &Controller"));
     CompareWithController1->setObjectName(QStringLiteral("CompareWithController1"));
     // Until the File menu opens on a connected window.
     CompareWithController1->setEnabled(false);
-    ClearComparison1 = File1->addAction(QStringLiteral("Clear Comparison"));
+    ClearComparison1 = File1->addAction(tr("Clear Compa&rison"));
     ClearComparison1->setObjectName(QStringLiteral("ClearComparison1"));
     File1->addSeparator();
-    OpenBackupsFolder1 = File1->addAction(QStringLiteral("Open Backups Folder"));
+    OpenBackupsFolder1 = File1->addAction(tr("&Open Backups Folder"));
     OpenBackupsFolder1->setObjectName(QStringLiteral("OpenBackupsFolder1"));
     File1->addSeparator();
-    ExportReport1 = File1->addAction(QStringLiteral("Export Report..."));
+    ExportReport1 = File1->addAction(tr("&Export Report..."));
     ExportReport1->setObjectName(QStringLiteral("ExportReport1"));
-    Print1 = File1->addAction(QStringLiteral("Print..."));
+    Print1 = File1->addAction(tr("&Print..."));
     Print1->setObjectName(QStringLiteral("Print1"));
     Print1->setShortcut(QKeySequence::Print);
     File1->addSeparator();
-    Quit1 = File1->addAction(QStringLiteral("Quit"));
+    Quit1 = File1->addAction(tr("&Quit"));
     Quit1->setObjectName(QStringLiteral("Quit1"));
     // Spelled out: some desktops' key schemes bind no quitting key.
     Quit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    EditMenu = MainMenu1->addMenu(QStringLiteral("Edit"));
+    EditMenu = MainMenu1->addMenu(tr("&Edit"));
     EditMenu->setObjectName(QStringLiteral("EditMenu"));
-    ReviewChanges1 = EditMenu->addAction(QStringLiteral("Review Changes..."));
+    ReviewChanges1 = EditMenu->addAction(tr("&Review Changes..."));
     ReviewChanges1->setObjectName(QStringLiteral("ReviewChanges1"));
     ReviewChanges1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     // A command of its own on the bar, triggered by a click, with no menu to open.
-    Help1 = MainMenu1->addAction(QStringLiteral("Help"));
+    Help1 = MainMenu1->addAction(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     Help1->setShortcut(QKeySequence::HelpContents);
 }
@@ -664,21 +692,20 @@ void Form1Ui::setupMenu(QMainWindow* window) {
 void Form1Ui::setupHelp(QMainWindow* window) {
     for (const Parameter& p : parameterTable()) {
         if (auto* control = window->findChild<QWidget*>(QString::fromStdString(p.control))) {
-            control->setToolTip(QString::fromStdString(parameterHelp(p.control)));
+            control->setToolTip(shownText(parameterHelp(p.control)));
         }
     }
     for (const FieldLayout& reading : liveReadingFields()) {
         window->findChild<QWidget*>(QString::fromStdString(reading.control))
-            ->setToolTip(QStringLiteral(
-                "A live reading of the torque sensor, as the controller measured it when last "
-                "asked "
-                "(Get, Continuous Get, Read Flash).\nRead only; not kept in parameter files."));
+            ->setToolTip(
+                tr("A live reading of the torque sensor, as the controller measured it when last "
+                   "asked "
+                   "(Get, Continuous Get, Read Flash).\nRead only; not kept in parameter files."));
     }
-    ComboBox1->setToolTip(
-        QStringLiteral("The serial port the controller is on; a device path may be typed."));
-    ComboBox2->setToolTip(QStringLiteral(
-        "The line speed. Connect finds the controller's own by trying each in turn from the "
-        "first; once it answers, the line runs at 9600."));
+    ComboBox1->setToolTip(tr("The serial port the controller is on; a device path may be typed."));
+    ComboBox2->setToolTip(
+        tr("The line speed. Connect finds the controller's own by trying each in turn from the "
+           "first; once it answers, the line runs at 9600."));
 }
 
 } // namespace morvent

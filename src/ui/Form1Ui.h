@@ -3,6 +3,7 @@
 #include "EditNames.h"
 #include "PortComboBox.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,8 @@ class DigitsOnlyFilter;
 // but nothing is connected. The window's behaviour lives in control/, which reaches the controls
 // through the members below or by objectName.
 class Form1Ui {
+    Q_DECLARE_TR_FUNCTIONS(Form1Ui)
+
 public:
     // Pages of TabbedNotebook1, by index.
     enum Page { BasicPage = 0, PedalAssistPage = 1, ThrottleHandlePage = 2, TorquePage = 3 };
@@ -48,6 +51,9 @@ public:
     // ("Speed Meter Model: ") when it is first shown; the layout leaves both empty.
     static QStringList wheelSizeItems();
     static QStringList speedMeterItems();
+    // Puts a list into a combo box: each item shown in the window's language, the protocol's
+    // English kept as its data (WidgetFields reads and writes by it).
+    static void fillCombo(QComboBox* combo, const QStringList& items);
 
     // The address that Label3 shows and that a click on it opens.
     static QString webAddress();

@@ -43,7 +43,7 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
 
 LiveReadingsWindow::LiveReadingsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("LiveReadingsWindow"));
-    setWindowTitle(QStringLiteral("Live Torque Readings"));
+    setWindowTitle(tr("Live Torque Readings"));
     resize(kWidth, kHeight);
 
     auto* layout = new QVBoxLayout(this);
@@ -52,9 +52,9 @@ LiveReadingsWindow::LiveReadingsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 
     auto* bar = new QHBoxLayout;
     bar->setSpacing(10);
-    PauseButton = makeButton("PauseButton", QStringLiteral("Pause"), this);
+    PauseButton = makeButton("PauseButton", tr("Pause"), this);
     PauseButton->setCheckable(true);
-    RecordButton = makeButton("RecordButton", QStringLiteral("Record to CSV..."), this);
+    RecordButton = makeButton("RecordButton", tr("Record to CSV..."), this);
     RecordingLabel = new QLabel(this);
     RecordingLabel->setObjectName(QStringLiteral("RecordingLabel"));
     RecordingLabel->setTextFormat(Qt::PlainText);
@@ -86,7 +86,7 @@ LiveReadingsWindow::LiveReadingsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
         time->setLabelFormat(QStringLiteral("%d"));
         // Every strip carries the scale, which also keeps their plot areas of one width.
         if (strip == kStripCount - 1) {
-            time->setTitleText(QStringLiteral("seconds before the latest reading"));
+            time->setTitleText(tr("seconds before the latest reading"));
         }
         auto* value = new QValueAxis(chart);
         value->setLabelFormat(QStringLiteral("%d"));

@@ -5,8 +5,7 @@
 namespace morvent {
 
 TForm5::TForm5(QWidget* parent)
-    : FileChoiceWindow(QStringLiteral("Form5"), QStringLiteral("Load"), QStringLiteral("Load"),
-                       kWidth, kHeight, parent) {
+    : FileChoiceWindow(QStringLiteral("Form5"), tr("Load"), tr("Load"), kWidth, kHeight, parent) {
     Edit1->setReadOnly(true);
 }
 

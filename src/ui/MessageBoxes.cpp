@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "Translations.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,10 +16,15 @@ QString withFullStop(const QString& text) {
 }
 
 void showGeneralError(MessageBoxes& boxes, const std::exception& error) {
-    boxes.generalError(QString::fromUtf8(error.what()));
+    boxes.generalError(shownText(error.what()));
 }
 
 namespace {
+
+// The main window's caption, which the application's own boxes carry as their title.
+QString applicationTitle() {
+    return QCoreApplication::translate("Form1Ui", "Controller System");
+}
 
 void show(QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok, QApplication::activeWindow());
@@ -27,22 +34,24 @@ void show(QMessageBox::Icon icon, const QString& title, const QString& text) {
 } // namespace
 
 void QtMessageBoxes::information(const QString& text) {
-    show(QMessageBox::Information, QStringLiteral("prompt message"), text);
+    show(QMessageBox::Information, QCoreApplication::translate("MessageBoxes", "prompt message"),
+         text);
 }
 
 void QtMessageBoxes::plain(const QString& text) {
-    show(QMessageBox::NoIcon, kApplicationTitle, text);
+    show(QMessageBox::NoIcon, applicationTitle(), text);
 }
 
 void QtMessageBoxes::generalError(const QString& text) {
-    show(QMessageBox::Critical, kApplicationTitle, withFullStop(text));
+    show(QMessageBox::Critical, applicationTitle(), withFullStop(text));
 }
 
 bool QtMessageBoxes::proceed(const QString& text, const QString& proceed) {
-    QMessageBox box(QMessageBox::Warning, kApplicationTitle, text, QMessageBox::NoButton,
+    QMessageBox box(QMessageBox::Warning, applicationTitle(), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* go = box.addButton(proceed, QMessageBox::DestructiveRole);
-    QPushButton* stay = box.addButton(QStringLiteral("Stay"), QMessageBox::RejectRole);
+    QPushButton* stay =
+        box.addButton(QCoreApplication::translate("MessageBoxes", "Stay"), QMessageBox::RejectRole);
     box.setDefaultButton(stay);
     box.setEscapeButton(stay);
     box.exec();

@@ -25,9 +25,6 @@ public:
     virtual bool proceed(const QString& text, const QString& proceed) = 0;
 };
 
-// The title of the plain box and of the general error display.
-inline const QString kApplicationTitle = QStringLiteral("Controller System");
-
 // A full stop is appended unless the text is empty or already ends in a full stop or in a
 // character that sorts before it (a blank, "!", ",", "-" ...).
 QString withFullStop(const QString& text);

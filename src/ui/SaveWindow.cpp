@@ -3,7 +3,6 @@
 namespace morvent {
 
 TForm4::TForm4(QWidget* parent)
-    : FileChoiceWindow(QStringLiteral("Form4"), QStringLiteral("Save"), QStringLiteral("Save"),
-                       kWidth, kHeight, parent) {}
+    : FileChoiceWindow(QStringLiteral("Form4"), tr("Save"), tr("Save"), kWidth, kHeight, parent) {}
 
 } // namespace morvent

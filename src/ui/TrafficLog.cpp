@@ -17,7 +17,7 @@
 namespace morvent {
 
 TrafficLog::TrafficLog(QWidget* parent)
-    : QDockWidget(QStringLiteral("Traffic Log"), parent), m_lines(new QPlainTextEdit) {
+    : QDockWidget(tr("Traffic Log"), parent), m_lines(new QPlainTextEdit) {
     setObjectName(QStringLiteral("TrafficLog"));
     m_lines->setObjectName(QStringLiteral("TrafficLines"));
     m_lines->setReadOnly(true);
@@ -25,11 +25,11 @@ TrafficLog::TrafficLog(QWidget* parent)
     m_lines->setMaximumBlockCount(kMaxLines);
     m_lines->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    auto* copy = new QPushButton(QStringLiteral("Copy"));
+    auto* copy = new QPushButton(tr("Copy"));
     copy->setObjectName(QStringLiteral("TrafficCopy"));
-    auto* save = new QPushButton(QStringLiteral("Save as Text..."));
+    auto* save = new QPushButton(tr("Save as Text..."));
     save->setObjectName(QStringLiteral("TrafficSave"));
-    auto* clear = new QPushButton(QStringLiteral("Clear"));
+    auto* clear = new QPushButton(tr("Clear"));
     clear->setObjectName(QStringLiteral("TrafficClear"));
     connect(copy, &QPushButton::clicked, this, [this] { copyAll(); });
     connect(save, &QPushButton::clicked, this, [this] { saveAs(); });
@@ -93,13 +93,12 @@ void TrafficLog::copyAll() {
 }
 
 void TrafficLog::saveAs() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save the Traffic Log"), QStringLiteral("traffic.txt"),
-        QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the Traffic Log"),
+                                                      QStringLiteral("traffic.txt"),
+                                                      tr("Text files (*.txt);;All files (*)"));
     QString error;
     if (!path.isEmpty() && !saveTo(path, &error)) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Unable to write to %1: %2").arg(path, error));
+        QMessageBox::warning(this, windowTitle(), tr("Unable to write to %1: %2").arg(path, error));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "WidgetFields.h"
 
+#include "Translations.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +28,13 @@ void select(QComboBox& box, int index) {
 } // namespace
 
 WidgetFields::WidgetFields(QWidget& root) : m_root(&root) {}
+
+std::string WidgetFields::comboText(const QComboBox& box) {
+    // An item shown in the window's language stands for the protocol's English.
+    const int shown = box.findText(box.currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QVariant english = shown < 0 ? QVariant() : box.itemData(shown);
+    return (english.isValid() ? english.toString() : box.currentText()).toStdString();
+}
 
 QWidget& WidgetFields::widget(std::string_view name) const {
     if (const auto it = m_found.find(name); it != m_found.end() && it->second) {
@@ -59,7 +68,7 @@ std::string WidgetFields::text(std::string_view name) const {
         return edit->text().toStdString();
     }
     if (const auto* box = qobject_cast<const QComboBox*>(&w)) {
-        return box->currentText().toStdString();
+        return comboText(*box);
     }
     if (const auto* label = qobject_cast<const QLabel*>(&w)) {
         return label->text().toStdString();
@@ -73,14 +82,18 @@ void WidgetFields::setText(std::string_view name, std::string_view text) {
     if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
         edit->setText(value);
     } else if (auto* box = qobject_cast<QComboBox*>(&w)) {
-        select(*box, box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        int item = box->findData(value, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (item < 0) {
+            item = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        }
+        select(*box, item);
         // Selecting nothing empties the line, so the text goes in afterwards; a value the list
         // lacks (a voltage outside the reported class, a typed wheel size) is kept as it is.
         if (box->isEditable()) {
-            box->setEditText(value);
+            box->setEditText(item < 0 ? value : box->itemText(item));
         }
     } else if (auto* label = qobject_cast<QLabel*>(&w)) {
-        label->setText(value);
+        label->setText(shownText(text));
     } else {
         throw misuse(name, "has no text");
     }
@@ -100,13 +113,10 @@ int WidgetFields::itemCount(std::string_view name) const {
 
 void WidgetFields::setItems(std::string_view name, const std::vector<std::string>& items) {
     QComboBox& box = combo(name);
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items) {
-        list.append(QString::fromStdString(item));
-    }
     box.clear();
-    box.addItems(list);
+    for (const std::string& item : items) {
+        box.addItem(shownText(item), QString::fromStdString(item));
+    }
     // Filling an empty combo selects its first item; the list is only offered, nothing chosen.
     box.setCurrentIndex(-1);
     if (box.isEditable()) {

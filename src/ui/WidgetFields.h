@@ -28,6 +28,8 @@ public:
     explicit WidgetFields(QWidget& root);
 
     std::string text(std::string_view name) const override;
+    // What a combo box shows, as the protocol's English where it shows one of its items.
+    static std::string comboText(const QComboBox& box);
     void setText(std::string_view name, std::string_view text) override;
 
     int selectedIndex(std::string_view name) const override;

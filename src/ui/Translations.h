@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <string_view>
+
+namespace morvent {
+
+// A language the window can be shown in: the code its catalogue is named by ("de", "zh_CN"),
+// and its name as its speakers write it, with its access key. The empty code follows the system.
+struct LanguageOffer {
+    QString code;
+    QString name;
+};
+
+// "System" first, then every shipped language, and the pseudo-translation where the build
+// offers it.
+QList<LanguageOffer> languageOffers();
+
+// The code that stands for the pseudo-translation: every text 40 % longer, for layout testing.
+inline constexpr std::string_view kPseudoLanguage = "pseudo";
+
+// Where the settings keep the language chosen in View > Language.
+inline constexpr std::string_view kLanguageSetting = "language";
+
+// Loads the catalogues of a language (empty: the first of the system's languages, from LANGUAGE,
+// LC_ALL, LC_MESSAGES or LANG, that has one) and of Qt's own texts, and puts them in force,
+// replacing what an earlier call put there. English needs no catalogue but its plural forms.
+// Returns the code of the catalogue in force, empty for English.
+QString useLanguage(const QString& code);
+
+// A text of the protocol layer as the window shows it: translated where the catalogue knows it
+// or the template it was built from, left as it is otherwise (numbers, names, the controller's
+// own words). Lines are taken one by one.
+QString shownText(std::string_view english);
+
+} // namespace morvent

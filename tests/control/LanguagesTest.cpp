@@ -1,0 +1,107 @@
+#include "Form1Fixture.h"
+
+#include "AboutBox.h"
+#include "Layout.h"
+#include "LoadWindow.h"
+#include "SaveWindow.h"
+#include "Translations.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+#include <functional>
+
+namespace morvent {
+namespace {
+
+using test::Form1Test;
+
+// A language in force before the window is made, and English again after.
+struct InLanguage {
+    explicit InLanguage(const QString& code) : used(useLanguage(code)) {}
+    ~InLanguage() { useLanguage(QStringLiteral("en")); }
+    QString used;
+};
+
+class Languages : public testing::TestWithParam<const char*> {
+protected:
+    InLanguage language{QString::fromLatin1(GetParam())};
+    test::RecordedBoxes boxes;
+    test::SimulatedWindow window{boxes};
+};
+
+// Captions, pages and the protocol's texts come from the catalogue, the combo boxes still give
+// the protocol its English, and at 1280x720 and at the designed size (on 1920x1080) no page, the
+// right panel or the other windows has a control squeezed or cut.
+TEST_P(Languages, TranslateTheWindowAndClipNothing) {
+    TForm1& form = *window.form;
+    Form1Ui& ui = form.ui();
+    ASSERT_EQ(language.used, QString::fromLatin1(GetParam()));
+    const std::pair<QString, const char*> shown[] = {
+        {form.windowTitle(), "Controller System"},
+        {ui.TabbedNotebook1->tabText(0), "Basic"},
+        {ui.BitBtn1->text(), "Connect"},
+        {ui.EditMenu->title(), "&Edit"},
+        {ui.Label6->text(), "Manufacturer:"},
+        {ui.ComboBox6->itemText(0), "None"},
+        {ui.ComboBox7->currentText(), "By Display's Command"},
+        {ui.edit(1)->toolTip().section('\n', 0, 0), "Limited current: the controller's overall "
+                                                    "current limit."}};
+    for (const auto& [text, english] : shown) {
+        EXPECT_NE(text, QString::fromUtf8(english)) << english;
+    }
+    EXPECT_EQ(form.fields().text("ComboBox7"), "By Display's Command");
+    form.Help1Click();
+    form.Save1Click();
+    form.Load1Click();
+    std::vector<QWidget*> areas{ui.Panel2, form.Form3(), form.Form4(), form.Form5()};
+    for (const QSize size : {QSize(1280, 720), QSize(1920, 1080)}) {
+        form.fitToScreen(QRect(QPoint(0, 0), size));
+        for (int page = 0; page <= ui.TabbedNotebook1->count(); ++page) {
+            QWidget* area =
+                page < ui.TabbedNotebook1->count() ? ui.TabbedNotebook1->widget(page) : nullptr;
+            ui.TabbedNotebook1->setCurrentIndex(std::min(page, 3));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+            test::settle();
+            for (QWidget* checked : area ? std::vector<QWidget*>(1, area) : areas) {
+                EXPECT_EQ(test::clippedWidgets(*checked), std::vector<std::string>{})
+                    << checked->objectName().toStdString() << " at " << size.width();
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, Languages,
+                         testing::Values("de", "es", "fr", "it", "nl", "pl", "zh_CN", "pseudo"),
+                         [](const auto& info) { return std::string(info.param); });
+
+// Every menu and item has an access key, F10 opens the menu bar, and View > Language keeps its
+// choice for the next start ("System" until then).
+TEST_F(Form1Test, MenusHaveAccessKeysAndTheLanguageChosenIsKept) {
+    const std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+        for (const QAction* action : actions) {
+            EXPECT_TRUE(action->isSeparator() || action->text().contains('&'))
+                << action->text().toStdString();
+            if (action->menu()) {
+                walk(action->menu()->actions());
+            }
+        }
+    };
+    walk(form->menuBar()->actions());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_F10);
+    EXPECT_EQ(form->menuBar()->activeAction(), form->menuBar()->actions().constFirst());
+
+    EXPECT_TRUE(find<QAction>("Language_")->isChecked());
+    find<QAction>("Language_de")->trigger();
+    const QString kept =
+        QSettings(options.settingsFile, QSettings::IniFormat).value("language").toString();
+    InLanguage next(kept);
+    EXPECT_EQ(next.used, "de");
+    test::SimulatedWindow started(boxes);
+    EXPECT_EQ(started.form->ui().BitBtn1->text(), "Verbinden");
+}
+
+} // namespace
+} // namespace morvent
