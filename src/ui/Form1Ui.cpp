@@ -3,6 +3,7 @@
 #include "ClickableLabel.h"
 #include "DigitsOnlyFilter.h"
 #include "LiveReadingsReply.h"
+#include "PageScroll.h"
 #include "ParameterTable.h"
 #include "PortComboBox.h"
 
@@ -145,12 +146,24 @@ void alignLabelsRight(QGridLayout* grid) {
     }
 }
 
+// The layout a page's fields go in. They scroll where the window is too short for them, while the
+// page's row of buttons, added by addPageButtons, stays in view below them.
 QVBoxLayout* makePageLayout(QWidget* page) {
-    auto* layout = new QVBoxLayout(page);
-    // Tight enough that the Torque page, the fullest, fits above the status bar.
-    layout->setContentsMargins(16, 10, 16, 8);
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(0, 0, 0, 8);
+    outer->setSpacing(6);
+    auto* fields = new QWidget(page);
+    fields->setObjectName(page->objectName() + QStringLiteral("Fields"));
+    auto* layout = new QVBoxLayout(fields);
+    layout->setContentsMargins(16, 10, 16, 0);
     layout->setSpacing(8);
+    outer->addWidget(new PageScroll(fields, page), 1);
     return layout;
+}
+
+void addPageButtons(QWidget* page, QHBoxLayout* row) {
+    row->setContentsMargins(16, 0, 16, 0);
+    static_cast<QVBoxLayout*>(page->layout())->addLayout(row);
 }
 
 } // namespace
@@ -214,11 +227,11 @@ QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, QComboBox* combo) {
 void Form1Ui::setupUi(QMainWindow* window) {
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(QStringLiteral("Controller System"));
-    // A system menu, a minimise box and a maximise box: on a small screen the window opens at
-    // the room there is, and may be given the whole screen.
+    // A system menu and a minimise box; the window adds a maximise box on a screen too small for
+    // it, where it opens at the room there is and may be given the whole screen.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+                           Qt::WindowCloseButtonHint);
     window->setFont(pixelFont(window->font(), kContentPixels));
     window->resize(kWidth, kHeight);
 
@@ -232,7 +245,9 @@ void Form1Ui::setupUi(QMainWindow* window) {
 
     Panel1 = new QWidget(central);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedWidth(kPanel1Width);
+    // As designed at the designed size; a larger window gives the pages two parts of the room it
+    // gains and the right panel one.
+    Panel1->setMinimumWidth(kPanel1Width);
     auto* left = new QVBoxLayout(Panel1);
     left->setContentsMargins(6, 6, 3, 6);
 
@@ -253,13 +268,14 @@ void Form1Ui::setupUi(QMainWindow* window) {
 
     Panel2 = setupRightPanel(central);
 
-    split->addWidget(Panel1);
+    split->addWidget(Panel1, 2);
     split->addWidget(Panel2, 1);
-    // Below its designed size the window scrolls its pages and panel rather than cut them, and
-    // the status bar stays in view under them.
+    // The pages scroll their fields; on a screen smaller still the whole window scrolls rather
+    // than cut its pages and panel, and the status bar stays in view under them.
     Scroll = new QScrollArea(window);
     Scroll->setObjectName(QStringLiteral("CentralScroll"));
     Scroll->setFrameShape(QFrame::NoFrame);
+    Scroll->setFocusPolicy(Qt::NoFocus);
     Scroll->setWidgetResizable(true);
     Scroll->setWidget(central);
     window->setCentralWidget(Scroll);
@@ -412,7 +428,7 @@ QWidget* Form1Ui::setupBasicPage() {
     QPushButton* undo = makeUndoButton(BasicPage, page);
     BitBtn5 = makeButton("BitBtn5", QStringLiteral("Read"), page);
     BitBtn4 = makeButton("BitBtn4", QStringLiteral("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn5, BitBtn4, undo));
+    addPageButtons(page, makeButtonRow(BitBtn5, BitBtn4, undo));
     return page;
 }
 
@@ -450,7 +466,7 @@ QWidget* Form1Ui::setupPedalAssistPage() {
     QPushButton* undo = makeUndoButton(PedalAssistPage, page);
     BitBtn6 = makeButton("BitBtn6", QStringLiteral("Read"), page);
     BitBtn7 = makeButton("BitBtn7", QStringLiteral("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn6, BitBtn7, undo));
+    addPageButtons(page, makeButtonRow(BitBtn6, BitBtn7, undo));
     return page;
 }
 
@@ -477,7 +493,7 @@ QWidget* Form1Ui::setupThrottleHandlePage() {
     QPushButton* undo = makeUndoButton(ThrottleHandlePage, page);
     BitBtn8 = makeButton("BitBtn8", QStringLiteral("Read"), page);
     BitBtn9 = makeButton("BitBtn9", QStringLiteral("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn8, BitBtn9, undo));
+    addPageButtons(page, makeButtonRow(BitBtn8, BitBtn9, undo));
     return page;
 }
 
@@ -499,7 +515,7 @@ QWidget* Form1Ui::setupTorquePage() {
     QPushButton* undo = makeUndoButton(TorquePage, page);
     BitBtn14 = makeButton("BitBtn14", QStringLiteral("Read"), page);
     BitBtn15 = makeButton("BitBtn15", QStringLiteral("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn14, BitBtn15, undo));
+    addPageButtons(page, makeButtonRow(BitBtn14, BitBtn15, undo));
     return page;
 }
 

@@ -173,8 +173,10 @@ TEST_F(Compare, MarksExactlyTheFieldsThatDifferFromTheFileUntilTheyAreEditedRead
     EXPECT_TRUE(clearAction()->isEnabled());
     EXPECT_EQ(std::vector<bool>({tabMarked(0), tabMarked(1), tabMarked(2), tabMarked(3)}),
               std::vector<bool>({true, false, true, true}));
-    EXPECT_EQ(form->ui().edit(1)->toolTip(), QString::fromStdString("In shop.el: " + plusOne(1)));
-    EXPECT_EQ(form->ui().ComboBox5->toolTip(), "In shop.el: nothing selected (-1)");
+    EXPECT_EQ(form->ui().edit(1)->toolTip().section('\n', 0, 0),
+              QString::fromStdString("In shop.el: " + plusOne(1)));
+    EXPECT_EQ(form->ui().ComboBox5->toolTip().section('\n', 0, 0),
+              "In shop.el: nothing selected (-1)");
     EXPECT_NE(form->findChild<QWidget*>("Edit1Mark"), nullptr);
     // The dialog offered the controller's backups first.
     EXPECT_EQ(offeredFolders.back(), options.backupsDirectory + "/KLMN-PQRS");
