@@ -1,7 +1,10 @@
 #include "Form1Ui.h"
 
+#include "Accessibility.h"
 #include "ClickableLabel.h"
 #include "DigitsOnlyFilter.h"
+#include "FocusFrameStyle.h"
+#include "KeyboardNavigation.h"
 #include "LiveReadingsReply.h"
 #include "PageScroll.h"
 #include "ParameterTable.h"
@@ -211,6 +214,7 @@ QLineEdit* Form1Ui::addEditRow(QGridLayout* grid, int row, int n) {
     QLineEdit* field = makeEdit(n, parent);
     QLabel* label = makeLabel(labelOf(field->objectName()), parent);
     label->setBuddy(field);
+    captions[field] = {label};
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1, Qt::AlignLeft);
     return field;
@@ -219,6 +223,7 @@ QLineEdit* Form1Ui::addEditRow(QGridLayout* grid, int row, int n) {
 QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, QComboBox* combo) {
     QLabel* label = makeLabel(labelOf(combo->objectName()), grid->parentWidget());
     label->setBuddy(combo);
+    captions[combo] = {label};
     grid->addWidget(label, row, 0);
     grid->addWidget(combo, row, 1, Qt::AlignLeft);
     return combo;
@@ -282,6 +287,15 @@ void Form1Ui::setupUi(QMainWindow* window) {
 
     setupMenu(window);
     setupHelp(window);
+    setupKeyboard();
+    new AssistiveText(*window, captions, captions.keys() << PlotButton);
+}
+
+void Form1Ui::setupKeyboard() {
+    FocusFrameStyle::install();
+    // The connection first, as a session starts there; then the page, its tabs before its fields.
+    walkFirst({ComboBox1, ComboBox2, BitBtn1, BitBtn11, BitBtn2, BitBtn3, TabbedNotebook1});
+    turnPagesByKeyboard(*TabbedNotebook1);
 }
 
 QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
@@ -332,6 +346,8 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
     Label5 = makeLabel(QStringLiteral("Bandrate:"), GroupBox1);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setBuddy(ComboBox2);
+    captions[ComboBox1] = {Label4};
+    captions[ComboBox2] = {Label5};
     network->addWidget(Label4, 0, 0);
     network->addWidget(ComboBox1, 0, 1, Qt::AlignLeft);
     network->addWidget(Label5, 1, 0);
@@ -356,6 +372,12 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
         label->setSizePolicy(wraps);
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Greyed while the identity is the last controller's, yet still readable.
+        QPalette greyed = label->palette();
+        greyed.setColor(QPalette::Disabled, QPalette::WindowText,
+                        readableGrey(greyed.color(QPalette::Active, QPalette::WindowText),
+                                     greyed.color(QPalette::Active, QPalette::Window)));
+        label->setPalette(greyed);
         info->addWidget(label);
         return label;
     };
@@ -395,15 +417,23 @@ QWidget* Form1Ui::setupBasicPage() {
     auto* assist = makeFormGrid();
     assist->setVerticalSpacing(5);
     layout->addLayout(assist);
+    QLabel* currentHead = nullptr;
+    QLabel* speedHead = nullptr;
     for (int row = 0; row < 10; ++row) {
         QLineEdit* current = makeEdit(2 + row, page);
         QLineEdit* speed = makeEdit(12 + row, page);
         if (row == 0) {
-            assist->addWidget(makeLabel(columnOf(current->objectName()), page), 0, 1);
-            assist->addWidget(makeLabel(columnOf(speed->objectName()), page), 0, 2);
+            currentHead = makeLabel(columnOf(current->objectName()), page);
+            speedHead = makeLabel(columnOf(speed->objectName()), page);
+            currentHead->setBuddy(current);
+            speedHead->setBuddy(speed);
+            assist->addWidget(currentHead, 0, 1);
+            assist->addWidget(speedHead, 0, 2);
         }
         QLabel* label = makeLabel(labelOf(current->objectName()), page);
         label->setBuddy(current);
+        captions[current] = {label, currentHead};
+        captions[speed] = {label, speedHead};
         assist->addWidget(label, row + 1, 0);
         assist->addWidget(current, row + 1, 1, Qt::AlignLeft);
         assist->addWidget(speed, row + 1, 2, Qt::AlignLeft);
@@ -509,6 +539,8 @@ QWidget* Form1Ui::setupTorquePage() {
     // pressed again.
     BitBtn13 = makeButton("BitBtn13", QStringLiteral("Continuous Get"), page);
     BitBtn13->setMinimumWidth(140);
+    // Its caption blinks while it runs; assistive tools keep calling it by its name.
+    BitBtn13->setAccessibleName(BitBtn13->text());
     layout->addWidget(BitBtn13, 0, Qt::AlignLeft);
 
     layout->addStretch(1);
@@ -531,16 +563,25 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
 
     // Columns: caption, band or bound, field, unit, gap, then band or bound, field, unit again.
     const QString mV = QStringLiteral("mV");
+    // The caption of the group of fields being laid out ("Error Voltage:"), if any.
+    QLabel* group = nullptr;
     const auto field = [&](int row, int column, int span, int n, const QString& unit) {
         QLineEdit* f = makeEdit(n, box);
         QLabel* label = makeLabel(labelOf(f->objectName()), box);
         label->setBuddy(f);
+        QLabel* unitLabel = makeLabel(unit, box);
+        unitLabel->setBuddy(f);
+        if (group && !group->buddy()) {
+            group->setBuddy(f);
+        }
+        captions[f] = group ? QList<QLabel*>{group, label} : QList<QLabel*>{label};
         grid->addWidget(label, row, column, 1, span);
         grid->addWidget(f, row, column + span);
-        grid->addWidget(makeLabel(unit, box), row, column + span + 1);
+        grid->addWidget(unitLabel, row, column + span + 1);
     };
     const auto caption = [&](int row, int n) {
-        grid->addWidget(makeLabel(columnOf(QString::fromStdString(editName(n))), box), row, 0);
+        group = makeLabel(columnOf(QString::fromStdString(editName(n))), box);
+        grid->addWidget(group, row, 0);
     };
 
     field(0, 0, 2, 32, mV);
@@ -552,6 +593,7 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
     for (int band = 0; band < 8; ++band) {
         field(2 + band % 4, band < 4 ? 1 : 5, 1, 35 + band, mV);
     }
+    group = nullptr;
     field(6, 0, 2, 43, QStringLiteral("×10mS"));
 
     grid->setColumnMinimumWidth(4, 24);
@@ -571,17 +613,25 @@ QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
     const auto cell = [](int r, int c) {
         return QString::fromStdString(editName(torqueGridEdit(r, c)));
     };
+    std::array<QLabel*, kTorqueGridColumns> speeds{};
     for (int c = 0; c < kTorqueGridColumns; ++c) {
-        grid->addWidget(makeHead(columnOf(cell(0, c)), box), 0, c + 1);
+        speeds[static_cast<std::size_t>(c)] = makeHead(columnOf(cell(0, c)), box);
+        grid->addWidget(speeds[static_cast<std::size_t>(c)], 0, c + 1);
     }
     for (int r = 0; r < kTorqueGridRows; ++r) {
         QLabel* head = makeLabel(labelOf(cell(r, 0)), box);
         grid->addWidget(head, r + 1, 0);
         for (int c = 0; c < kTorqueGridColumns; ++c) {
             QLineEdit* field = makeEdit(torqueGridEdit(r, c), box);
+            QLabel* speed = speeds[static_cast<std::size_t>(c)];
+            // A head captions its row's or column's first field; every field is named by both.
             if (c == 0) {
                 head->setBuddy(field);
             }
+            if (r == 0) {
+                speed->setBuddy(field);
+            }
+            captions[field] = {head, speed};
             grid->addWidget(field, r + 1, c + 1, Qt::AlignHCenter);
         }
     }
@@ -606,6 +656,7 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
         shown.setColor(QPalette::Base, shown.color(QPalette::Window));
         f->setPalette(shown);
         label->setBuddy(f);
+        captions[f] = {label};
         grid->addWidget(label, row, column);
         grid->addWidget(f, row, column + 1);
     };

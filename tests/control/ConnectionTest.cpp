@@ -48,12 +48,24 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
     for (int page = 0; page < notebook()->count(); ++page) {
         areas.push_back(notebook()->widget(page));
     }
-    // On a screen with room, one of 1366x768, and one of 1920x1080 at 150 %: the window is at its
-    // designed size only where it fits, and the pages scroll above a status bar in view.
+    // On a screen with room, one of 1366x768, and one of 1920x1080 at 150 % (1280x720): the
+    // window is at its designed size only where it fits, with a maximise box only where it does
+    // not; its frame is brought onto the screen from above its top; the pages' fields scroll
+    // between the tabs and the page's buttons, all in view, and the status bar.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const std::vector<std::vector<const char*>> pageButtons{
+        {"UndoBasic", "BitBtn5", "BitBtn4"},
+        {"UndoPedalAssist", "BitBtn6", "BitBtn7"},
+        {"UndoThrottleHandle", "BitBtn8", "BitBtn9"},
+        {"UndoTorque", "BitBtn14", "BitBtn15"}};
     for (const QRect screen :
          {QRect(0, 0, 1920, 1080), QRect(0, 0, 1366, 768), QRect(0, 0, 1280, 720)}) {
+        form->move(screen.width() / 3, -40);
         form->fitToScreen(screen);
         EXPECT_EQ(form->size() == QSize(Form1Ui::kWidth, Form1Ui::kHeight), screen.height() > 768);
+        EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint),
+                  screen.height() <= 768);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_TRUE(screen.contains(form->frameGeometry()));
         for (QWidget* area : areas) {
             notebook()->setCurrentWidget(area);
@@ -61,10 +73,24 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
             test::settle();
             EXPECT_EQ(test::clippedWidgets(*area), std::vector<std::string>{})
                 << area->objectName().toStdString();
+            for (const char* name : notebook()->indexOf(area) < 0
+                                        ? std::vector<const char*>{}
+                                        : pageButtons[notebook()->indexOf(area)]) {
+                EXPECT_EQ(button(name)->visibleRegion(), QRegion(button(name)->rect())) << name;
+            }
         }
         EXPECT_TRUE(form->rect().contains(form->statusBar()->geometry()));
         EXPECT_FALSE(form->ui().Scroll->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(form->ui().Scroll->verticalScrollBar()->isVisible());
     }
+    // Larger than designed, the pages and the right panel share the room, two parts to one.
+    const int pages = form->ui().Panel1->width();
+    const int panel = form->ui().Panel2->width();
+    form->resize(form->size() + QSize(600, 100));
+    test::settle();
+    const int panelGain = form->ui().Panel2->width() - panel;
+    EXPECT_GT(panelGain, 100);
+    EXPECT_GT(form->ui().Panel1->width() - pages, 2 * panelGain);
 }
 
 // Every window and button within reach of the keyboard (Enter in the Save and Load windows' name
