@@ -2,10 +2,12 @@
 #include "Layout.h"
 
 #include "AboutBox.h"
+#include "ElidedLabel.h"
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
 #include "PortComboBox.h"
+#include "ReviewChanges.h"
 #include "SaveWindow.h"
 #include "StatusReporter.h"
 #include "TrafficDescription.h"
@@ -112,9 +114,21 @@ TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
     }
     form->ui().PlotButton->setFocus();
     QTest::keyClick(form->ui().PlotButton, Qt::Key_Return);
-    EXPECT_TRUE(form->liveReadings().window().isVisible());
+    LiveReadingsWindow& plot = form->liveReadings().window();
+    EXPECT_TRUE(plot.isVisible());
     const QRect stopButton(button("BitBtn13")->mapToGlobal(QPoint()), button("BitBtn13")->size());
-    EXPECT_FALSE(form->liveReadings().window().frameGeometry().intersects(stopButton));
+    EXPECT_FALSE(plot.frameGeometry().intersects(stopButton));
+    // Esc closes the plot and the review of changes, as the other windows.
+    for (QWidget* shown : std::initializer_list<QWidget*>{&plot, &form->review()}) {
+        if (shown != &plot) {
+            QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+        QTest::keyClick(shown, Qt::Key_Escape);
+        EXPECT_FALSE(shown->isVisible()) << shown->objectName().toStdString();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
@@ -125,6 +139,16 @@ TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
 // this controller, and a lost line: all in the status bar and on the tabs, no box.
 TEST_F(Form1Test, TheStatusBarAndTabsShowWhatATechnicianMustNotMiss) {
     StatusReporter& status = *form->status();
+    // A text too long for its place ends in an ellipsis, whole in its tooltip, and the window
+    // keeps its width.
+    const QString story =
+        QStringLiteral("Read Flash: Basic, 1 of 5: ended by a tab click ").repeated(6);
+    status.setActivity(story);
+    test::settle();
+    EXPECT_LE(form->minimumSizeHint().width(), Form1Ui::kWidth);
+    EXPECT_EQ(find<QLabel>("Activity")->toolTip(), story);
+    EXPECT_TRUE(find<ElidedLabel>("Activity")->shownText().endsWith(QChar(0x2026)));
+    status.clearActivity();
     const auto unreadTabs = [this] {
         int unread = 0;
         for (int page = 0; page < notebook()->count(); ++page) {
