@@ -139,8 +139,7 @@ TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
 // this controller, and a lost line: all in the status bar and on the tabs, no box.
 TEST_F(Form1Test, TheStatusBarAndTabsShowWhatATechnicianMustNotMiss) {
     StatusReporter& status = *form->status();
-    // A text too long for its place ends in an ellipsis, whole in its tooltip, and the window
-    // keeps its width.
+    // A text too long for its place ends in "…", whole in its tooltip; the window keeps its width.
     const QString story =
         QStringLiteral("Read Flash: Basic, 1 of 5: ended by a tab click ").repeated(6);
     status.setActivity(story);

@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QScrollArea>
 
-#include <algorithm>
-
 namespace morvent::test {
 
 void settle() {
@@ -18,21 +16,11 @@ void settle() {
 
 namespace {
 
-// What scrolls in a scroll area, when `w` is that.
+// What a scroll area scrolls, which may be taller than its view.
 bool scrolls(const QWidget& w) {
     const QWidget* view = w.parentWidget();
     const auto* scroll = view ? qobject_cast<const QScrollArea*>(view->parentWidget()) : nullptr;
     return scroll && scroll->widget() == &w;
-}
-
-// A widget in a scroll area within `area` must stay within what scrolls, not within the view.
-QWidget& boundsOf(QWidget& w, QWidget& area) {
-    for (QWidget* p = w.parentWidget(); p && p != &area; p = p->parentWidget()) {
-        if (scrolls(*p)) {
-            return *p;
-        }
-    }
-    return area;
 }
 
 } // namespace
@@ -45,14 +33,15 @@ std::vector<std::string> clippedWidgets(QWidget& area) {
             qobject_cast<QComboBox*>(w->parentWidget())) {
             continue;
         }
-        QWidget& within = boundsOf(*w, area);
-        const auto* label = qobject_cast<QLabel*>(w);
-        const QRect inArea(w->mapTo(&within, QPoint(0, 0)), w->size());
-        QRect bounds = within.rect();
-        if (scrolls(*w)) {
-            // Taller than its view where the view is short: that is what it scrolls for.
-            bounds.setHeight(std::max(bounds.height(), inArea.bottom() + 1));
+        // Within a scroll area, a widget stays within what scrolls, not within the view.
+        QWidget* within = &area;
+        for (QWidget* p = w->parentWidget(); p != &area && within == &area; p = p->parentWidget()) {
+            within = scrolls(*p) ? p : within;
         }
+        const auto* label = qobject_cast<QLabel*>(w);
+        const QRect inArea(w->mapTo(within, QPoint(0, 0)), w->size());
+        QRect bounds = within->rect();
+        bounds.setBottom(scrolls(*w) ? qMax(bounds.bottom(), inArea.bottom()) : bounds.bottom());
         const QSize needed = w->minimumSizeHint();
         const bool squeezed =
             (needed.isValid() && (w->width() < needed.width() || w->height() < needed.height())) ||

@@ -134,21 +134,17 @@ TEST_F(Form1UiTest, TheKeyboardStartsAtThePortAndTurnsPagesFromAnywhere) {
     }
     EXPECT_EQ(walk.mid(0, 8), QStringList({"ComboBox1", "ComboBox2", "BitBtn1", "BitBtn11",
                                            "BitBtn2", "BitBtn3", "qt_tabwidget_tabbar", "Edit32"}));
-    const struct {
-        QKeyCombination key;
-        int step;
-    } keys[] = {{Qt::CTRL | Qt::Key_Tab, 1},
-                {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
-                {Qt::CTRL | Qt::Key_PageDown, 1},
-                {Qt::CTRL | Qt::Key_PageUp, -1}};
-    for (QWidget* from :
-         {static_cast<QWidget*>(ui.edit(44)), static_cast<QWidget*>(ui.ComboBox1),
-          static_cast<QWidget*>(ui.TabbedNotebook1->tabBar()), static_cast<QWidget*>(ui.BitBtn3)}) {
-        for (const auto& k : keys) {
+    const std::pair<QKeyCombination, int> keys[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+                                                    {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+                                                    {Qt::CTRL | Qt::Key_PageDown, 1},
+                                                    {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (QWidget* from : std::initializer_list<QWidget*>{ui.edit(44), ui.ComboBox1, ui.BitBtn3,
+                                                         ui.TabbedNotebook1->tabBar()}) {
+        for (const auto& [key, step] : keys) {
             ui.TabbedNotebook1->setCurrentIndex(Form1Ui::TorquePage);
             from->setFocus();
-            QTest::keyClick(from, k.key.key(), k.key.keyboardModifiers());
-            EXPECT_EQ(ui.TabbedNotebook1->currentIndex(), (3 + k.step) % 4)
+            QTest::keyClick(from, key.key(), key.keyboardModifiers());
+            EXPECT_EQ(ui.TabbedNotebook1->currentIndex(), (3 + step) % 4)
                 << from->objectName().toStdString();
             EXPECT_FALSE(ui.TabSheetTorque->isAncestorOf(QApplication::focusWidget()));
         }
