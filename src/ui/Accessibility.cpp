@@ -1,5 +1,6 @@
 #include "Accessibility.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
 #include <QWidget>
@@ -51,8 +52,9 @@ QColor readableGrey(const QColor& text, const QColor& background, double ratio) 
 }
 
 AssistiveText::AssistiveText(QWidget& window, QHash<QWidget*, QList<QLabel*>> captions,
-                             QList<QWidget*> described)
-    : QObject(&window), m_window(window), m_captions(std::move(captions)) {
+                             QList<QWidget*> described, QList<QAbstractButton*> blinking)
+    : QObject(&window), m_window(window), m_captions(std::move(captions)),
+      m_blinking(std::move(blinking)) {
     for (QWidget* control : described) {
         control->setAccessibleDescription(control->toolTip());
         control->installEventFilter(this);
@@ -77,6 +79,11 @@ void AssistiveText::nameAll() {
     for (auto it = m_captions.cbegin(); it != m_captions.cend(); ++it) {
         it.key()->setAccessibleName(nameFrom(it.value()));
     }
+    for (QAbstractButton* button : std::as_const(m_blinking)) {
+        if (!button->text().isEmpty()) {
+            button->setAccessibleName(button->text());
+        }
+    }
 }
 
 bool AssistiveText::eventFilter(QObject* watched, QEvent* event) {
@@ -84,7 +91,8 @@ bool AssistiveText::eventFilter(QObject* watched, QEvent* event) {
         auto* control = static_cast<QWidget*>(watched);
         control->setAccessibleDescription(control->toolTip());
     } else if (event->type() == QEvent::LanguageChange && watched == &m_window) {
-        nameAll();
+        // After the window has put its captions into the new language.
+        QMetaObject::invokeMethod(this, &AssistiveText::nameAll, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 
+class QAbstractButton;
 class QLabel;
 class QWidget;
 
@@ -21,12 +22,13 @@ QColor readableGrey(const QColor& text, const QColor& background, double ratio =
 // What assistive tools (screen readers, magnifiers) are told of the window's controls. Each
 // captioned control is named by its captions as shown, in reading order (a grid's row, then its
 // column); each control's description is its tooltip, kept in step as the tooltip changes (a
-// change not written, a comparison's mark); both follow a change of language.
+// change not written, a comparison's mark); both follow a change of language. A button whose
+// caption blinks (Continuous Get) keeps its name while the caption is blank.
 class AssistiveText : public QObject {
     Q_OBJECT
 public:
     AssistiveText(QWidget& window, QHash<QWidget*, QList<QLabel*>> captions,
-                  QList<QWidget*> described);
+                  QList<QWidget*> described, QList<QAbstractButton*> blinking);
 
     // "Start(Kg): Spd20" from the captions "Start(Kg):" and "Spd20"; the final colon dropped.
     static QString nameFrom(const QList<QLabel*>& captions);
@@ -39,6 +41,7 @@ private:
 
     QWidget& m_window;
     QHash<QWidget*, QList<QLabel*>> m_captions;
+    QList<QAbstractButton*> m_blinking;
 };
 
 } // namespace morvent
