@@ -373,11 +373,13 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
         label->setSizePolicy(wraps);
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Greyed while the identity is the last controller's, yet still readable.
+        // Greyed while the identity is the last controller's, yet still readable; text that can
+        // be selected is drawn in the text role, the rest in the window's.
         QPalette greyed = label->palette();
-        greyed.setColor(QPalette::Disabled, QPalette::WindowText,
-                        readableGrey(greyed.color(QPalette::Active, QPalette::WindowText),
-                                     greyed.color(QPalette::Active, QPalette::Window)));
+        const QColor grey = readableGrey(greyed.color(QPalette::Active, QPalette::WindowText),
+                                         greyed.color(QPalette::Active, QPalette::Window));
+        greyed.setColor(QPalette::Disabled, QPalette::WindowText, grey);
+        greyed.setColor(QPalette::Disabled, QPalette::Text, grey);
         label->setPalette(greyed);
         info->addWidget(label);
         return label;

@@ -222,11 +222,15 @@ TEST_F(Form1UiTest, AssistiveToolsHearNamesAndHelpAndTheTextReadsWell) {
         const bool entry = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
         if (w->isVisible() && (entry || qobject_cast<QLabel*>(w)) &&
             (w->isEnabled() || w == ui.Label6)) {
-            EXPECT_GE(contrastRatio(
-                          w->palette().color(group, entry ? QPalette::Text : QPalette::WindowText),
-                          w->palette().color(group, entry ? QPalette::Base : QPalette::Window)),
-                      4.5)
-                << w->objectName().toStdString();
+            // A label whose text can be selected draws it in the text role.
+            for (const auto role :
+                 {QPalette::Text, entry ? QPalette::Text : QPalette::WindowText}) {
+                EXPECT_GE(contrastRatio(
+                              w->palette().color(group, role),
+                              w->palette().color(group, entry ? QPalette::Base : QPalette::Window)),
+                          4.5)
+                    << w->objectName().toStdString();
+            }
         }
     }
 }
