@@ -57,10 +57,17 @@ int main(int argc, char** argv) {
     const char* pages[] = {"basic", "pedal-assist", "throttle-handle", "torque"};
     for (int page = 0; page < 4; ++page) {
         ui.TabbedNotebook1->setCurrentIndex(page);
-        ui.Scroll->verticalScrollBar()->setValue(0);
+        // The page's fields scroll above its buttons; on a smaller screen still, the window.
+        QScrollBar* fields =
+            ui.TabbedNotebook1->currentWidget()->findChild<QScrollArea*>()->verticalScrollBar();
+        for (QScrollBar* bar : {fields, ui.Scroll->verticalScrollBar()}) {
+            bar->setValue(0);
+        }
         screen(QStringLiteral("page-%1").arg(pages[page]));
-        if (ui.Scroll->verticalScrollBar()->maximum() > 0) {
-            ui.Scroll->verticalScrollBar()->setValue(ui.Scroll->verticalScrollBar()->maximum());
+        if (fields->maximum() > 0 || ui.Scroll->verticalScrollBar()->maximum() > 0) {
+            for (QScrollBar* bar : {fields, ui.Scroll->verticalScrollBar()}) {
+                bar->setValue(bar->maximum());
+            }
             screen(QStringLiteral("page-%1-scrolled").arg(pages[page]));
         }
     }

@@ -1,1488 +1,1488 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-    <context>
-        <name>BackupKeeper</name>
-        <message>
-            <source>Unable to create the folder %1</source>
-            <translation>Ordner %1 kann nicht angelegt werden</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>Schreiben nach %1 nicht möglich</translation>
-        </message>
-        <message>
-            <source>Unable to find a free name in %1</source>
-            <translation>Kein freier Dateiname in %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ConnectionHelp</name>
-        <message>
-            <source>%1 (process %2)</source>
-            <translation>%1 (Prozess %2)</translation>
-        </message>
-        <message>
-            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+<context>
+    <name>BackupKeeper</name>
+    <message>
+        <source>Unable to create the folder %1</source>
+        <translation>Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Schreiben nach %1 nicht möglich</translation>
+    </message>
+    <message>
+        <source>Unable to find a free name in %1</source>
+        <translation>Kein freier Dateiname in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionHelp</name>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: your user may not open %1. It belongs to the group &quot;%2&quot;; add yourself to that group with
     sudo usermod -aG %2 $USER
 then log out and log in again: a new group counts only from a new login.</source>
-            <translation>Zugriff verweigert: Ihr Benutzer darf %1 nicht öffnen. Das Gerät gehört der Gruppe „%2“; treten Sie ihr bei mit
+        <translation>Zugriff verweigert: Ihr Benutzer darf %1 nicht öffnen. Das Gerät gehört der Gruppe „%2“; treten Sie ihr bei mit
     sudo usermod -aG %2 $USER
 und melden Sie sich danach ab und wieder an: eine neue Gruppe gilt erst ab einer neuen Anmeldung.</translation>
-        </message>
-        <message>
-            <source>Create the group first with
+    </message>
+    <message>
+        <source>Create the group first with
     sudo groupadd %1
 </source>
-            <translation>Legen Sie zuerst die Gruppe an mit
+        <translation>Legen Sie zuerst die Gruppe an mit
     sudo groupadd %1
 </translation>
-        </message>
-        <message>
-            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
-    KERNEL=="%4", GROUP="%3", MODE="0660"
+    </message>
+    <message>
+        <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group &quot;%3&quot; access with a udev rule: the line
+    KERNEL==&quot;%4&quot;, GROUP=&quot;%3&quot;, MODE=&quot;0660&quot;
 in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
     sudo usermod -aG %3 $USER
 then log out and log in again: a new group counts only from a new login.</source>
-            <translation>Zugriff verweigert: Ihr Benutzer darf %1 nicht öffnen, und außer root darf keine Gruppe darauf lesen und schreiben. %2Geben Sie der Gruppe „%3“ Zugriff per udev-Regel: die Zeile
-    KERNEL=="%4", GROUP="%3", MODE="0660"
+        <translation>Zugriff verweigert: Ihr Benutzer darf %1 nicht öffnen, und außer root darf keine Gruppe darauf lesen und schreiben. %2Geben Sie der Gruppe „%3“ Zugriff per udev-Regel: die Zeile
+    KERNEL==&quot;%4&quot;, GROUP=&quot;%3&quot;, MODE=&quot;0660&quot;
 in eine Datei /etc/udev/rules.d/99-serial-adapter.rules, dann den Adapter neu einstecken. Treten Sie der Gruppe bei mit
     sudo usermod -aG %3 $USER
 und melden Sie sich danach ab und wieder an: eine neue Gruppe gilt erst ab einer neuen Anmeldung.</translation>
-        </message>
-        <message>
-            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
-            <translation>%1 ist das Terminal, in dem dieses Programm läuft, kein Controller-Port. Geben Sie stattdessen den Port des Adapters an.</translation>
-        </message>
-        <message>
-            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
-            <translation>Der Port ist belegt: ein anderes Programm nutzt ihn. Dieses Programm schließen, dann erneut verbinden.</translation>
-        </message>
-        <message>
-            <source>The port is in use by %1. Close %2, then connect again.</source>
-            <translation>Der Port wird von %1 belegt. %2 schließen, dann erneut verbinden.</translation>
-        </message>
-        <message>
-            <source>that program</source>
-            <translation>dieses Programm</translation>
-        </message>
-        <message>
-            <source>those programs</source>
-            <translation>diese Programme</translation>
-        </message>
-        <message>
-            <source>
+    </message>
+    <message>
+        <source>%1 is the terminal this program runs in, not a controller&apos;s port. Name the adapter&apos;s port instead.</source>
+        <translation>%1 ist das Terminal, in dem dieses Programm läuft, kein Controller-Port. Geben Sie stattdessen den Port des Adapters an.</translation>
+    </message>
+    <message>
+        <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+        <translation>Der Port ist belegt: ein anderes Programm nutzt ihn. Dieses Programm schließen, dann erneut verbinden.</translation>
+    </message>
+    <message>
+        <source>The port is in use by %1. Close %2, then connect again.</source>
+        <translation>Der Port wird von %1 belegt. %2 schließen, dann erneut verbinden.</translation>
+    </message>
+    <message>
+        <source>that program</source>
+        <translation>dieses Programm</translation>
+    </message>
+    <message>
+        <source>those programs</source>
+        <translation>diese Programme</translation>
+    </message>
+    <message>
+        <source>
 ModemManager probes new serial adapters as if they were modems. Stop it with
     sudo systemctl stop ModemManager
 or wait until it lets go of the adapter.</source>
-            <translation>
+        <translation>
 ModemManager prüft neue serielle Adapter, als wären es Modems. Stoppen Sie ihn mit
     sudo systemctl stop ModemManager
 oder warten Sie, bis er den Adapter freigibt.</translation>
-        </message>
-        <message>
-            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-            <translation>Gerät nicht vorhanden: %1. Der Adapter ist abgesteckt oder der Portname falsch; einstecken und in der Port-Liste neu wählen.</translation>
-        </message>
-        <message>
-            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
-            <translation>Das Gerät %1 antwortet nicht: der Adapter wurde abgezogen oder ist defekt. Wieder einstecken und in der Port-Liste wählen.</translation>
-        </message>
-        <message>
-            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-            <translation>%1 übernimmt die Leitungseinstellungen nicht: sein Treiber kann Baudrate oder Zeichenformat nicht einstellen. Einen anderen Adapter versuchen.</translation>
-        </message>
-        <message>
-            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
-            <translation>%1 ist kein serieller Port. Den Adapter in der Port-Liste wählen.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Form1Ui</name>
-        <message>
-            <source>Undo Changes</source>
-            <translation>Rückgängig</translation>
-        </message>
-        <message>
-            <source>Basic</source>
-            <translation>Basis</translation>
-        </message>
-        <message>
-            <source>Pedal Assist</source>
-            <translation>Tretunterstützung</translation>
-        </message>
-        <message>
-            <source>Throttle Handle</source>
-            <translation>Gasgriff</translation>
-        </message>
-        <message>
-            <source>Torque</source>
-            <translation>Drehmoment</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Verbindung</translation>
-        </message>
-        <message>
-            <source>Port:</source>
-            <translation>Port:</translation>
-        </message>
-        <message>
-            <source>Bandrate:</source>
-            <translation>Baudrate:</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>Verbinden</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Trennen</translation>
-        </message>
-        <message>
-            <source>Controller Info</source>
-            <translation>Controller-Info</translation>
-        </message>
-        <message>
-            <source>Manufacturer:</source>
-            <translation>Hersteller:</translation>
-        </message>
-        <message>
-            <source>Model:</source>
-            <translation>Modell:</translation>
-        </message>
-        <message>
-            <source>Harware Ver:</source>
-            <translation>HW-Version:</translation>
-        </message>
-        <message>
-            <source>Firmware Ver:</source>
-            <translation>FW-Version:</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage:</source>
-            <translation>Nennspannung:</translation>
-        </message>
-        <message>
-            <source>Max.Current:</source>
-            <translation>Max. Strom:</translation>
-        </message>
-        <message>
-            <source>Read Flash</source>
-            <translation>Flash lesen</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>Flash schreiben</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lesen</translation>
-        </message>
-        <message>
-            <source>Write</source>
-            <translation>Schreiben</translation>
-        </message>
-        <message>
-            <source>Continuous Get</source>
-            <translation>Dauerabfrage</translation>
-        </message>
-        <message>
-            <source>×10mS</source>
-            <translation>×10ms</translation>
-        </message>
-        <message>
-            <source>About Tq</source>
-            <translation>Drehmoment-Messwerte</translation>
-        </message>
-        <message>
-            <source>%1:</source>
-            <translation>%1:</translation>
-        </message>
-        <message>
-            <source>Plot...</source>
-            <translation>Diagramm...</translation>
-        </message>
-        <message>
-            <source>Plot the readings of the last minute</source>
-            <translation>Messwerte der letzten Minute als Diagramm</translation>
-        </message>
-        <message>
-            <source>Get</source>
-            <translation>Abfragen</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Datei</translation>
-        </message>
-        <message>
-            <source>&amp;Save</source>
-            <translation>&amp;Speichern</translation>
-        </message>
-        <message>
-            <source>&amp;Load</source>
-            <translation>&amp;Laden</translation>
-        </message>
-        <message>
-            <source>Load &amp;Backup...</source>
-            <translation>Sic&amp;herung laden...</translation>
-        </message>
-        <message>
-            <source>Compare With &amp;File...</source>
-            <translation>Mit Da&amp;tei vergleichen...</translation>
-        </message>
-        <message>
-            <source>Compare With &amp;Controller</source>
-            <translation>Mit &amp;Controller vergleichen</translation>
-        </message>
-        <message>
-            <source>Clear Compa&amp;rison</source>
-            <translation>&amp;Vergleich aufheben</translation>
-        </message>
-        <message>
-            <source>&amp;Open Backups Folder</source>
-            <translation>Sicherungs&amp;ordner öffnen</translation>
-        </message>
-        <message>
-            <source>&amp;Quit</source>
-            <translation>&amp;Beenden</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Bearbeiten</translation>
-        </message>
-        <message>
-            <source>&amp;Review Changes...</source>
-            <translation>Änderungen &amp;prüfen...</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>&amp;Hilfe</translation>
-        </message>
-        <message>
-            <source>A live reading of the torque sensor, as the controller measured it when last asked (Get, Continuous Get, Read Flash).
+    </message>
+    <message>
+        <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+        <translation>Gerät nicht vorhanden: %1. Der Adapter ist abgesteckt oder der Portname falsch; einstecken und in der Port-Liste neu wählen.</translation>
+    </message>
+    <message>
+        <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+        <translation>Das Gerät %1 antwortet nicht: der Adapter wurde abgezogen oder ist defekt. Wieder einstecken und in der Port-Liste wählen.</translation>
+    </message>
+    <message>
+        <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+        <translation>%1 übernimmt die Leitungseinstellungen nicht: sein Treiber kann Baudrate oder Zeichenformat nicht einstellen. Einen anderen Adapter versuchen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+        <translation>%1 ist kein serieller Port. Den Adapter in der Port-Liste wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1Ui</name>
+    <message>
+        <source>Undo Changes</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Pedal Assist</source>
+        <translation>Tretunterstützung</translation>
+    </message>
+    <message>
+        <source>Throttle Handle</source>
+        <translation>Gasgriff</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Bandrate:</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Controller Info</source>
+        <translation>Controller-Info</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Hersteller:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Harware Ver:</source>
+        <translation>HW-Version:</translation>
+    </message>
+    <message>
+        <source>Firmware Ver:</source>
+        <translation>FW-Version:</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage:</source>
+        <translation>Nennspannung:</translation>
+    </message>
+    <message>
+        <source>Max.Current:</source>
+        <translation>Max. Strom:</translation>
+    </message>
+    <message>
+        <source>Read Flash</source>
+        <translation>Flash lesen</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>Flash schreiben</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Continuous Get</source>
+        <translation>Dauerabfrage</translation>
+    </message>
+    <message>
+        <source>×10mS</source>
+        <translation>×10ms</translation>
+    </message>
+    <message>
+        <source>About Tq</source>
+        <translation>Drehmoment-Messwerte</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Plot...</source>
+        <translation>Diagramm...</translation>
+    </message>
+    <message>
+        <source>Plot the readings of the last minute</source>
+        <translation>Messwerte der letzten Minute als Diagramm</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abfragen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>Load &amp;Backup...</source>
+        <translation>Sic&amp;herung laden...</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;File...</source>
+        <translation>Mit Da&amp;tei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;Controller</source>
+        <translation>Mit &amp;Controller vergleichen</translation>
+    </message>
+    <message>
+        <source>Clear Compa&amp;rison</source>
+        <translation>&amp;Vergleich aufheben</translation>
+    </message>
+    <message>
+        <source>&amp;Open Backups Folder</source>
+        <translation>Sicherungs&amp;ordner öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Review Changes...</source>
+        <translation>Änderungen &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>A live reading of the torque sensor, as the controller measured it when last asked (Get, Continuous Get, Read Flash).
 Read only; not kept in parameter files.</source>
-            <translation>Live-Messwert des Drehmomentsensors, wie der Controller ihn bei der letzten Abfrage gemessen hat (Abfragen, Dauerabfrage, Flash lesen).
+        <translation>Live-Messwert des Drehmomentsensors, wie der Controller ihn bei der letzten Abfrage gemessen hat (Abfragen, Dauerabfrage, Flash lesen).
 Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
-        </message>
-        <message>
-            <source>The serial port the controller is on; a device path may be typed.</source>
-            <translation>Serieller Port, an dem der Controller hängt; ein Gerätepfad kann eingetippt werden.</translation>
-        </message>
-        <message>
-            <source>The line speed. Connect finds the controller's own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
-            <translation>Die Baudrate. Verbinden findet die des Controllers, indem es jede der Reihe nach ab der ersten probiert; sobald er antwortet, läuft die Leitung mit 9600.</translation>
-        </message>
-        <message>
-            <source>Controller System</source>
-            <translation>Controller-System</translation>
-        </message>
-        <message>
-            <source>&amp;Export Report...</source>
-            <translation>Bericht &amp;exportieren...</translation>
-        </message>
-        <message>
-            <source>&amp;Print...</source>
-            <translation>&amp;Drucken...</translation>
-        </message>
-    </context>
-    <context>
-        <name>Language</name>
-        <message>
-            <source>&amp;System</source>
-            <translation>&amp;System</translation>
-        </message>
-    </context>
-    <context>
-        <name>MessageBoxes</name>
-        <message>
-            <source>prompt message</source>
-            <translation>Hinweis</translation>
-        </message>
-        <message>
-            <source>Stay</source>
-            <translation>Bleiben</translation>
-        </message>
-    </context>
-    <context>
-        <name>Protocol</name>
-        <message>
-            <source>Read The Basic Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Lesen: Basis</translation>
-        </message>
-        <message>
-            <source>Write The Basic Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Schreiben: Basis</translation>
-        </message>
-        <message>
-            <source>Basic Set successfully.</source>
-            <translation>Basis: erfolgreich geschrieben.</translation>
-        </message>
-        <message>
-            <source>Read The Pedal Assist Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Lesen: Tretunterstützung</translation>
-        </message>
-        <message>
-            <source>Write The Pedal Assist Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Schreiben: Tretunterstützung</translation>
-        </message>
-        <message>
-            <source>Pedal Assist Set successfully.</source>
-            <translation>Tretunterstützung: erfolgreich geschrieben.</translation>
-        </message>
-        <message>
-            <source>Read The Throttle Handle Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Lesen: Gasgriff</translation>
-        </message>
-        <message>
-            <source>Write The Throttle Handle Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Schreiben: Gasgriff</translation>
-        </message>
-        <message>
-            <source>Throttle Handle Set successfully.</source>
-            <translation>Gasgriff: erfolgreich geschrieben.</translation>
-        </message>
-        <message>
-            <source>Read The Torque Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Lesen: Drehmoment</translation>
-        </message>
-        <message>
-            <source>Write The Torque Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Schreiben: Drehmoment</translation>
-        </message>
-        <message>
-            <source>Torque Set successfully.</source>
-            <translation>Drehmoment: erfolgreich geschrieben.</translation>
-        </message>
-        <message>
-            <source>Read Flash successfully.</source>
-            <translation>Flash erfolgreich gelesen.</translation>
-        </message>
-        <message>
-            <source>Write Flash successfully.</source>
-            <translation>Flash erfolgreich geschrieben.</translation>
-        </message>
-        <message>
-            <source>Manufacturer:%1</source>
-            <translation>Hersteller:%1</translation>
-        </message>
-        <message>
-            <source>Model:%1</source>
-            <translation>Modell:%1</translation>
-        </message>
-        <message>
-            <source>Harware Ver: V%1.%2</source>
-            <translation>HW-Version: V%1.%2</translation>
-        </message>
-        <message>
-            <source>Firmware Ver: V%1</source>
-            <translation>FW-Version: V%1</translation>
-        </message>
-        <message>
-            <source>Max.Current: %1A</source>
-            <translation>Max. Strom: %1A</translation>
-        </message>
-        <message>
-            <source>Firmware Ver:%1</source>
-            <translation>FW-Version:%1</translation>
-        </message>
-        <message>
-            <source>Read The Controller Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Lesen der Controller-Info</translation>
-        </message>
-        <message>
-            <source>Read The Software Version Error</source>
-            <translation>Fehler beim Lesen der Firmwareversion</translation>
-        </message>
-        <message>
-            <source>SpeedSignalACC</source>
-            <translation>Impulse gesamt</translation>
-        </message>
-        <message>
-            <source>SpeedSigLevel</source>
-            <translation>Signalpegel</translation>
-        </message>
-        <message>
-            <source>LevelHTime</source>
-            <translation>High-Zeit</translation>
-        </message>
-        <message>
-            <source>LevelLTime</source>
-            <translation>Low-Zeit</translation>
-        </message>
-        <message>
-            <source>TqVoltate</source>
-            <translation>Momentspannung</translation>
-        </message>
-        <message>
-            <source>Read The Tq Info CheckSum Error</source>
-            <translation>Prüfsummenfehler beim Lesen der Drehmoment-Messwerte</translation>
-        </message>
-        <message>
-            <source>'%1' is not a valid integer value</source>
-            <translation>„%1“ ist keine gültige Ganzzahl</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24V</source>
-            <translation>Nennspannung: 24V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 36V</source>
-            <translation>Nennspannung: 36V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 48V</source>
-            <translation>Nennspannung: 48V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 60V</source>
-            <translation>Nennspannung: 60V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24-48V</source>
-            <translation>Nennspannung: 24-48V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24-60V</source>
-            <translation>Nennspannung: 24-60V</translation>
-        </message>
-        <message>
-            <source>By Display's Command</source>
-            <translation>Vorgabe vom Display</translation>
-        </message>
-        <message>
-            <source>Low Battery Protect(V):</source>
-            <translation>Unterspannungsschutz(V):</translation>
-        </message>
-        <message>
-            <source>Low battery protection: the battery voltage at which the controller cuts off; the list offers the voltages of the connected controller's class</source>
-            <translation>Unterspannungsschutz: die Akkuspannung, bei der der Controller abschaltet; die Liste bietet die Spannungen der Spannungsklasse des verbundenen Controllers</translation>
-        </message>
-        <message>
-            <source>Limited Current(A):</source>
-            <translation>Strombegrenzung(A):</translation>
-        </message>
-        <message>
-            <source>Limited current: the controller's overall current limit</source>
-            <translation>Strombegrenzung: die gesamte Stromgrenze des Controllers</translation>
-        </message>
-        <message>
-            <source>Limited Current</source>
-            <translation>Strombegrenzung</translation>
-        </message>
-        <message>
-            <source>Assit%1:</source>
-            <translation>Stufe %1:</translation>
-        </message>
-        <message>
-            <source>Current limit at assist level %1</source>
-            <translation>Stromgrenze in Unterstützungsstufe %1</translation>
-        </message>
-        <message>
-            <source>Limit Current(%)</source>
-            <translation>Stromgrenze(%)</translation>
-        </message>
-        <message>
-            <source>Speed limit at assist level %1</source>
-            <translation>Tempolimit in Unterstützungsstufe %1</translation>
-        </message>
-        <message>
-            <source>Limit Spd(%)</source>
-            <translation>Tempolimit(%)</translation>
-        </message>
-        <message>
-            <source>Wheel Diameler(Inch): </source>
-            <translation>Raddurchmesser(Zoll): </translation>
-        </message>
-        <message>
-            <source>Wheel diameter</source>
-            <translation>Raddurchmesser</translation>
-        </message>
-        <message>
-            <source>inch</source>
-            <translation>Zoll</translation>
-        </message>
-        <message>
-            <source>Speed Meter Model: </source>
-            <translation>Tachosignal-Quelle: </translation>
-        </message>
-        <message>
-            <source>Speed meter model: where the speed signal comes from</source>
-            <translation>Tachosignal-Quelle: woher das Geschwindigkeitssignal kommt</translation>
-        </message>
-        <message>
-            <source>External,Wheel Meter</source>
-            <translation>Extern, Radsensor</translation>
-        </message>
-        <message>
-            <source>Internal,Motor Meter</source>
-            <translation>Intern, Motorsensor</translation>
-        </message>
-        <message>
-            <source>By Motor Phase</source>
-            <translation>Über Motorphase</translation>
-        </message>
-        <message>
-            <source>SpdMeter Signal: </source>
-            <translation>Tachoimpulse: </translation>
-        </message>
-        <message>
-            <source>Speed meter signals</source>
-            <translation>Tachoimpulse pro Radumdrehung</translation>
-        </message>
-        <message>
-            <source>SpdMeter Signal</source>
-            <translation>Tachoimpulse</translation>
-        </message>
-        <message>
-            <source>Pedal Type: </source>
-            <translation>Pedalsensor: </translation>
-        </message>
-        <message>
-            <source>Pedal sensor type</source>
-            <translation>Typ des Pedalsensors</translation>
-        </message>
-        <message>
-            <source>None</source>
-            <translation>Keiner</translation>
-        </message>
-        <message>
-            <source>Disignated Assist: </source>
-            <translation>Vorgabestufe: </translation>
-        </message>
-        <message>
-            <source>Assist level under pedal assist: a fixed level, or the display's choice</source>
-            <translation>Unterstützungsstufe beim Treten: eine feste Stufe oder die Wahl am Display</translation>
-        </message>
-        <message>
-            <source>Speed Limited: </source>
-            <translation>Tempolimit: </translation>
-        </message>
-        <message>
-            <source>Speed limit under pedal assist, or the display's choice</source>
-            <translation>Tempolimit beim Treten oder die Wahl am Display</translation>
-        </message>
-        <message>
-            <source>Slow-Start Mode(1-8): </source>
-            <translation>Sanftanlauf(1-8): </translation>
-        </message>
-        <message>
-            <source>Slow-start mode</source>
-            <translation>Sanftanlauf</translation>
-        </message>
-        <message>
-            <source>Work Mode(Angular Speed of pedal/wheel*10): </source>
-            <translation>Arbeitsmodus(Winkelgeschw. Pedal/Rad*10): </translation>
-        </message>
-        <message>
-            <source>Work mode: the angular speed of pedal to wheel</source>
-            <translation>Arbeitsmodus: Winkelgeschwindigkeit Pedal zu Rad</translation>
-        </message>
-        <message>
-            <source>Undeterminated</source>
-            <translation>Unbestimmt</translation>
-        </message>
-        <message>
-            <source>Start Current(%): </source>
-            <translation>Anfahrstrom(%): </translation>
-        </message>
-        <message>
-            <source>Start current under pedal assist</source>
-            <translation>Anfahrstrom beim Treten</translation>
-        </message>
-        <message>
-            <source>Start Current</source>
-            <translation>Anfahrstrom</translation>
-        </message>
-        <message>
-            <source>Startup Dgree(Signal No.): </source>
-            <translation>Startschwelle(Signale): </translation>
-        </message>
-        <message>
-            <source>Startup degree: the pedal sensor signals before the motor starts</source>
-            <translation>Startschwelle: Pedalsensor-Signale, bevor der Motor anläuft</translation>
-        </message>
-        <message>
-            <source>signals</source>
-            <translation>Signale</translation>
-        </message>
-        <message>
-            <source>Startup Dgree</source>
-            <translation>Startschwelle</translation>
-        </message>
-        <message>
-            <source>Time of stop(x10ms): </source>
-            <translation>Abschaltzeit(x10ms): </translation>
-        </message>
-        <message>
-            <source>Time of stop</source>
-            <translation>Abschaltzeit</translation>
-        </message>
-        <message>
-            <source>Current Decay(1-8): </source>
-            <translation>Stromabfall(1-8): </translation>
-        </message>
-        <message>
-            <source>Current decay</source>
-            <translation>Stromabfall</translation>
-        </message>
-        <message>
-            <source>Current Decay</source>
-            <translation>Stromabfall</translation>
-        </message>
-        <message>
-            <source>Stop Decay(x10ms): </source>
-            <translation>Abschaltrampe(x10ms): </translation>
-        </message>
-        <message>
-            <source>Stop decay</source>
-            <translation>Abschaltrampe</translation>
-        </message>
-        <message>
-            <source>Stop Decay</source>
-            <translation>Abschaltrampe</translation>
-        </message>
-        <message>
-            <source>Keep Current(%)</source>
-            <translation>Haltestrom(%)</translation>
-        </message>
-        <message>
-            <source>Keep current</source>
-            <translation>Haltestrom</translation>
-        </message>
-        <message>
-            <source>Keep Current</source>
-            <translation>Haltestrom</translation>
-        </message>
-        <message>
-            <source>Start Voltage(x100mv): </source>
-            <translation>Startspannung(x100mV): </translation>
-        </message>
-        <message>
-            <source>Start voltage: the throttle voltage at which the motor starts</source>
-            <translation>Startspannung: Gasgriffspannung, bei der der Motor anläuft</translation>
-        </message>
-        <message>
-            <source>Start Voltage</source>
-            <translation>Startspannung</translation>
-        </message>
-        <message>
-            <source>End Voltage(x100mV): </source>
-            <translation>Endspannung(x100mV): </translation>
-        </message>
-        <message>
-            <source>End voltage: the throttle voltage of full command</source>
-            <translation>Endspannung: Gasgriffspannung bei Vollgas</translation>
-        </message>
-        <message>
-            <source>End Voltage</source>
-            <translation>Endspannung</translation>
-        </message>
-        <message>
-            <source>Mode: </source>
-            <translation>Modus: </translation>
-        </message>
-        <message>
-            <source>What the throttle commands: speed or current</source>
-            <translation>Was der Gasgriff vorgibt: Geschwindigkeit oder Strom</translation>
-        </message>
-        <message>
-            <source>Speed</source>
-            <translation>Geschwindigkeit</translation>
-        </message>
-        <message>
-            <source>Current</source>
-            <translation>Strom</translation>
-        </message>
-        <message>
-            <source>Designated Assist: </source>
-            <translation>Vorgabestufe: </translation>
-        </message>
-        <message>
-            <source>Assist level under the throttle: a fixed level, or the display's choice</source>
-            <translation>Unterstützungsstufe mit Gasgriff: eine feste Stufe oder die Wahl am Display</translation>
-        </message>
-        <message>
-            <source>Speed limit under the throttle, or the display's choice</source>
-            <translation>Tempolimit mit Gasgriff oder die Wahl am Display</translation>
-        </message>
-        <message>
-            <source>Start current under the throttle</source>
-            <translation>Anfahrstrom mit Gasgriff</translation>
-        </message>
-        <message>
-            <source>Base Voltage:</source>
-            <translation>Basisspannung:</translation>
-        </message>
-        <message>
-            <source>Base voltage of the torque sensor</source>
-            <translation>Basisspannung des Drehmomentsensors</translation>
-        </message>
-        <message>
-            <source>BaseVoltage of </source>
-            <translation>Basisspannung</translation>
-        </message>
-        <message>
-            <source>Min</source>
-            <translation>Min</translation>
-        </message>
-        <message>
-            <source>Error voltage, minimum</source>
-            <translation>Fehlerspannung, Minimum</translation>
-        </message>
-        <message>
-            <source>Error Voltage:</source>
-            <translation>Fehlerspannung:</translation>
-        </message>
-        <message>
-            <source>ErrorVoltage of Min</source>
-            <translation>Fehlerspannung Min</translation>
-        </message>
-        <message>
-            <source>Max</source>
-            <translation>Max</translation>
-        </message>
-        <message>
-            <source>Error voltage, maximum</source>
-            <translation>Fehlerspannung, Maximum</translation>
-        </message>
-        <message>
-            <source>%1 Kg:</source>
-            <translation>%1 kg:</translation>
-        </message>
-        <message>
-            <source>Delta voltage of the %1 Kg band</source>
-            <translation>Delta-Spannung im Bereich %1 kg</translation>
-        </message>
-        <message>
-            <source>Delta Voltage:</source>
-            <translation>Delta-Spannung:</translation>
-        </message>
-        <message>
-            <source>0 Speed Boost Time:</source>
-            <translation>Boostzeit bei 0 km/h:</translation>
-        </message>
-        <message>
-            <source>Boost time at zero speed</source>
-            <translation>Boostzeit bei Stillstand</translation>
-        </message>
-        <message>
-            <source>Start(Kg):</source>
-            <translation>Start(kg):</translation>
-        </message>
-        <message>
-            <source>Start weight</source>
-            <translation>Startkraft</translation>
-        </message>
-        <message>
-            <source>Full(Kg):</source>
-            <translation>Voll(kg):</translation>
-        </message>
-        <message>
-            <source>Full weight</source>
-            <translation>Kraft für volle Unterstützung</translation>
-        </message>
-        <message>
-            <source>Return(Kg):</source>
-            <translation>Rücknahme(kg):</translation>
-        </message>
-        <message>
-            <source>Return weight</source>
-            <translation>Rücknahmekraft</translation>
-        </message>
-        <message>
-            <source>MinCur(%):</source>
-            <translation>Min-Strom(%):</translation>
-        </message>
-        <message>
-            <source>Minimum current</source>
-            <translation>Minimalstrom</translation>
-        </message>
-        <message>
-            <source>MaxCur(%):</source>
-            <translation>Max-Strom(%):</translation>
-        </message>
-        <message>
-            <source>Maximum current</source>
-            <translation>Maximalstrom</translation>
-        </message>
-        <message>
-            <source>KeepCur(%):</source>
-            <translation>Haltestrom(%):</translation>
-        </message>
-        <message>
-            <source>CurDecy:</source>
-            <translation>Stromabfall:</translation>
-        </message>
-        <message>
-            <source>StarDegree:</source>
-            <translation>Startschwelle:</translation>
-        </message>
-        <message>
-            <source>Start degree</source>
-            <translation>Startschwelle</translation>
-        </message>
-        <message>
-            <source>%1 at speed point Spd%2</source>
-            <translation>%1 am Geschwindigkeitspunkt Spd%2</translation>
-        </message>
-        <message>
-            <source>Spd%1</source>
-            <translation>Spd%1</translation>
-        </message>
-        <message>
-            <source>%1; %2</source>
-            <translation>%1; %2</translation>
-        </message>
-        <message>
-            <source>%1 to %2</source>
-            <translation>%1 bis %2</translation>
-        </message>
-        <message>
-            <source>one of the list: %1</source>
-            <translation>einer aus der Liste: %1</translation>
-        </message>
-        <message>
-            <source>700C, or a size from %1 to %2, chosen from the list or typed</source>
-            <translation>700C oder eine Größe von %1 bis %2, aus der Liste gewählt oder eingetippt</translation>
-        </message>
-        <message>
-            <source>%1 (Write Flash sends up to %2)</source>
-            <translation>%1 (Flash schreiben sendet bis %2)</translation>
-        </message>
-        <message>
-            <source>%1, and not above the controller's maximum current (Max.Current)</source>
-            <translation>%1, und nicht über dem Maximalstrom des Controllers (Max. Strom)</translation>
-        </message>
-        <message>
-            <source>%1, chosen from the list or typed</source>
-            <translation>%1, aus der Liste gewählt oder eingetippt</translation>
-        </message>
-        <message>
-            <source>Basic</source>
-            <translation>Basis</translation>
-        </message>
-        <message>
-            <source>Pedal Assist</source>
-            <translation>Tretunterstützung</translation>
-        </message>
-        <message>
-            <source>Throttle Handle</source>
-            <translation>Gasgriff</translation>
-        </message>
-        <message>
-            <source>Torque</source>
-            <translation>Drehmoment</translation>
-        </message>
-        <message>
-            <source>%1.</source>
-            <translation>%1.</translation>
-        </message>
-        <message>
-            <source>Unit: %1</source>
-            <translation>Einheit: %1</translation>
-        </message>
-        <message>
-            <source>Accepted: %1</source>
-            <translation>Zulässig: %1</translation>
-        </message>
-        <message>
-            <source>Parameter file key: %1 in [%2]</source>
-            <translation>Schlüssel in der Parameterdatei: %1 in [%2]</translation>
-        </message>
-        <message>
-            <source>The %1 setting error,Please reset</source>
-            <translation>Einstellfehler bei %1. Bitte neu einstellen.</translation>
-        </message>
-        <message>
-            <source>The %1 setting error,Please reset.</source>
-            <translation>Einstellfehler bei %1. Bitte neu einstellen.</translation>
-        </message>
-        <message>
-            <source>The %1 is out of range,Please input again.</source>
-            <translation>%1 liegt außerhalb des Bereichs. Bitte neu eingeben.</translation>
-        </message>
-        <message>
-            <source>This serial port already opened</source>
-            <translation>Dieser serielle Port ist bereits geöffnet</translation>
-        </message>
-        <message>
-            <source>Error opening serial port</source>
-            <translation>Fehler beim Öffnen des seriellen Ports</translation>
-        </message>
-        <message>
-            <source>File handle is not a comm handle </source>
-            <translation>Das Gerät ist keine serielle Schnittstelle</translation>
-        </message>
-        <message>
-            <source>Cannot setup comm buffer</source>
-            <translation>Puffer der seriellen Schnittstelle nicht einrichtbar</translation>
-        </message>
-        <message>
-            <source>Unable to create event</source>
-            <translation>Ereignis kann nicht angelegt werden</translation>
-        </message>
-        <message>
-            <source>Unable to create read thread</source>
-            <translation>Lese-Thread kann nicht gestartet werden</translation>
-        </message>
-        <message>
-            <source>Unable to create write thread</source>
-            <translation>Schreib-Thread kann nicht gestartet werden</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>Schreiben nach %1 nicht möglich</translation>
-        </message>
-        <message>
-            <source>%1 is missing, and %2 with it</source>
-            <translation>%1 fehlt, und damit %2</translation>
-        </message>
-        <message>
-            <source>%1 is missing from %2 on line %3</source>
-            <translation>%1 fehlt in %2 (Zeile %3)</translation>
-        </message>
-        <message>
-            <source>%1=%2 on line %3 is not a whole number</source>
-            <translation>%1=%2 in Zeile %3 ist keine ganze Zahl</translation>
-        </message>
-        <message>
-            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
-            <translation>%1=%2 in Zeile %3 ist kein Eintrag seiner Liste (0 bis %4)</translation>
-        </message>
-        <message>
-            <source>%1 is missing</source>
-            <translation>%1 fehlt</translation>
-        </message>
-        <message>
-            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
-            <translation>%1 kann nicht gelesen werden. Mit mehr als 1 MiB ist es keine Parameterdatei</translation>
-        </message>
-        <message>
-            <source>Unable to read %1</source>
-            <translation>%1 kann nicht gelesen werden</translation>
-        </message>
-        <message>
-            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
-            <translation>%1 ist keine Parameterdatei: sie ist UTF-16 oder binär, kein 8-Bit-Text</translation>
-        </message>
-        <message>
-            <source>%1 is not a parameter file: it has none of the sections %2</source>
-            <translation>%1 ist keine Parameterdatei: sie enthält keinen der Abschnitte %2</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: it is a symbolic link to %2, which does not exist</source>
-            <translation>Schreiben nach %1 nicht möglich: es ist ein symbolischer Link auf %2, das nicht existiert</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1. At more than 1 MiB it is not a parameter file</source>
-            <translation>Schreiben in %1 nicht möglich. Mit mehr als 1 MiB ist es keine Parameterdatei</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: it is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
-            <translation>Schreiben nach %1 nicht möglich: es ist keine Parameterdatei: sie ist UTF-16 oder binär, kein 8-Bit-Text</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: %2, so nothing was changed</source>
-            <translation>Schreiben nach %1 nicht möglich: %2, daher wurde nichts geändert</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1 (what it held is kept in %2)</source>
-            <translation>Schreiben in %1 nicht möglich (der bisherige Inhalt liegt in %2)</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReadingRecorder</name>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>Schreiben nach %1 nicht möglich</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ChangeMarks</name>
-        <message numerus="yes">
-            <source>%n changes not written</source>
-            <translation>
-                <numerusform>%n Änderung nicht geschrieben</numerusform>
-                <numerusform>%n Änderungen nicht geschrieben</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Changed: the controller holds %1.
+    </message>
+    <message>
+        <source>The serial port the controller is on; a device path may be typed.</source>
+        <translation>Serieller Port, an dem der Controller hängt; ein Gerätepfad kann eingetippt werden.</translation>
+    </message>
+    <message>
+        <source>The line speed. Connect finds the controller&apos;s own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
+        <translation>Die Baudrate. Verbinden findet die des Controllers, indem es jede der Reihe nach ab der ersten probiert; sobald er antwortet, läuft die Leitung mit 9600.</translation>
+    </message>
+    <message>
+        <source>Controller System</source>
+        <translation>Controller-System</translation>
+    </message>
+    <message>
+        <source>&amp;Export Report...</source>
+        <translation>Bericht &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;System</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>prompt message</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Bleiben</translation>
+    </message>
+</context>
+<context>
+    <name>Protocol</name>
+    <message>
+        <source>Read The Basic Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Lesen: Basis</translation>
+    </message>
+    <message>
+        <source>Write The Basic Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Schreiben: Basis</translation>
+    </message>
+    <message>
+        <source>Basic Set successfully.</source>
+        <translation>Basis: erfolgreich geschrieben.</translation>
+    </message>
+    <message>
+        <source>Read The Pedal Assist Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Lesen: Tretunterstützung</translation>
+    </message>
+    <message>
+        <source>Write The Pedal Assist Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Schreiben: Tretunterstützung</translation>
+    </message>
+    <message>
+        <source>Pedal Assist Set successfully.</source>
+        <translation>Tretunterstützung: erfolgreich geschrieben.</translation>
+    </message>
+    <message>
+        <source>Read The Throttle Handle Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Lesen: Gasgriff</translation>
+    </message>
+    <message>
+        <source>Write The Throttle Handle Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Schreiben: Gasgriff</translation>
+    </message>
+    <message>
+        <source>Throttle Handle Set successfully.</source>
+        <translation>Gasgriff: erfolgreich geschrieben.</translation>
+    </message>
+    <message>
+        <source>Read The Torque Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Lesen: Drehmoment</translation>
+    </message>
+    <message>
+        <source>Write The Torque Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Schreiben: Drehmoment</translation>
+    </message>
+    <message>
+        <source>Torque Set successfully.</source>
+        <translation>Drehmoment: erfolgreich geschrieben.</translation>
+    </message>
+    <message>
+        <source>Read Flash successfully.</source>
+        <translation>Flash erfolgreich gelesen.</translation>
+    </message>
+    <message>
+        <source>Write Flash successfully.</source>
+        <translation>Flash erfolgreich geschrieben.</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Hersteller:%1</translation>
+    </message>
+    <message>
+        <source>Model:%1</source>
+        <translation>Modell:%1</translation>
+    </message>
+    <message>
+        <source>Harware Ver: V%1.%2</source>
+        <translation>HW-Version: V%1.%2</translation>
+    </message>
+    <message>
+        <source>Firmware Ver: V%1</source>
+        <translation>FW-Version: V%1</translation>
+    </message>
+    <message>
+        <source>Max.Current: %1A</source>
+        <translation>Max. Strom: %1A</translation>
+    </message>
+    <message>
+        <source>Firmware Ver:%1</source>
+        <translation>FW-Version:%1</translation>
+    </message>
+    <message>
+        <source>Read The Controller Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Lesen der Controller-Info</translation>
+    </message>
+    <message>
+        <source>Read The Software Version Error</source>
+        <translation>Fehler beim Lesen der Firmwareversion</translation>
+    </message>
+    <message>
+        <source>SpeedSignalACC</source>
+        <translation>Impulse gesamt</translation>
+    </message>
+    <message>
+        <source>SpeedSigLevel</source>
+        <translation>Signalpegel</translation>
+    </message>
+    <message>
+        <source>LevelHTime</source>
+        <translation>High-Zeit</translation>
+    </message>
+    <message>
+        <source>LevelLTime</source>
+        <translation>Low-Zeit</translation>
+    </message>
+    <message>
+        <source>TqVoltate</source>
+        <translation>Momentspannung</translation>
+    </message>
+    <message>
+        <source>Read The Tq Info CheckSum Error</source>
+        <translation>Prüfsummenfehler beim Lesen der Drehmoment-Messwerte</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige Ganzzahl</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24V</source>
+        <translation>Nennspannung: 24V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 36V</source>
+        <translation>Nennspannung: 36V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 48V</source>
+        <translation>Nennspannung: 48V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 60V</source>
+        <translation>Nennspannung: 60V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24-48V</source>
+        <translation>Nennspannung: 24-48V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24-60V</source>
+        <translation>Nennspannung: 24-60V</translation>
+    </message>
+    <message>
+        <source>By Display&apos;s Command</source>
+        <translation>Vorgabe vom Display</translation>
+    </message>
+    <message>
+        <source>Low Battery Protect(V):</source>
+        <translation>Unterspannungsschutz(V):</translation>
+    </message>
+    <message>
+        <source>Low battery protection: the battery voltage at which the controller cuts off; the list offers the voltages of the connected controller&apos;s class</source>
+        <translation>Unterspannungsschutz: die Akkuspannung, bei der der Controller abschaltet; die Liste bietet die Spannungen der Spannungsklasse des verbundenen Controllers</translation>
+    </message>
+    <message>
+        <source>Limited Current(A):</source>
+        <translation>Strombegrenzung(A):</translation>
+    </message>
+    <message>
+        <source>Limited current: the controller&apos;s overall current limit</source>
+        <translation>Strombegrenzung: die gesamte Stromgrenze des Controllers</translation>
+    </message>
+    <message>
+        <source>Limited Current</source>
+        <translation>Strombegrenzung</translation>
+    </message>
+    <message>
+        <source>Assit%1:</source>
+        <translation>Stufe %1:</translation>
+    </message>
+    <message>
+        <source>Current limit at assist level %1</source>
+        <translation>Stromgrenze in Unterstützungsstufe %1</translation>
+    </message>
+    <message>
+        <source>Limit Current(%)</source>
+        <translation>Stromgrenze(%)</translation>
+    </message>
+    <message>
+        <source>Speed limit at assist level %1</source>
+        <translation>Tempolimit in Unterstützungsstufe %1</translation>
+    </message>
+    <message>
+        <source>Limit Spd(%)</source>
+        <translation>Tempolimit(%)</translation>
+    </message>
+    <message>
+        <source>Wheel Diameler(Inch): </source>
+        <translation>Raddurchmesser(Zoll): </translation>
+    </message>
+    <message>
+        <source>Wheel diameter</source>
+        <translation>Raddurchmesser</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Speed Meter Model: </source>
+        <translation>Tachosignal-Quelle: </translation>
+    </message>
+    <message>
+        <source>Speed meter model: where the speed signal comes from</source>
+        <translation>Tachosignal-Quelle: woher das Geschwindigkeitssignal kommt</translation>
+    </message>
+    <message>
+        <source>External,Wheel Meter</source>
+        <translation>Extern, Radsensor</translation>
+    </message>
+    <message>
+        <source>Internal,Motor Meter</source>
+        <translation>Intern, Motorsensor</translation>
+    </message>
+    <message>
+        <source>By Motor Phase</source>
+        <translation>Über Motorphase</translation>
+    </message>
+    <message>
+        <source>SpdMeter Signal: </source>
+        <translation>Tachoimpulse: </translation>
+    </message>
+    <message>
+        <source>Speed meter signals</source>
+        <translation>Tachoimpulse pro Radumdrehung</translation>
+    </message>
+    <message>
+        <source>SpdMeter Signal</source>
+        <translation>Tachoimpulse</translation>
+    </message>
+    <message>
+        <source>Pedal Type: </source>
+        <translation>Pedalsensor: </translation>
+    </message>
+    <message>
+        <source>Pedal sensor type</source>
+        <translation>Typ des Pedalsensors</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Disignated Assist: </source>
+        <translation>Vorgabestufe: </translation>
+    </message>
+    <message>
+        <source>Assist level under pedal assist: a fixed level, or the display&apos;s choice</source>
+        <translation>Unterstützungsstufe beim Treten: eine feste Stufe oder die Wahl am Display</translation>
+    </message>
+    <message>
+        <source>Speed Limited: </source>
+        <translation>Tempolimit: </translation>
+    </message>
+    <message>
+        <source>Speed limit under pedal assist, or the display&apos;s choice</source>
+        <translation>Tempolimit beim Treten oder die Wahl am Display</translation>
+    </message>
+    <message>
+        <source>Slow-Start Mode(1-8): </source>
+        <translation>Sanftanlauf(1-8): </translation>
+    </message>
+    <message>
+        <source>Slow-start mode</source>
+        <translation>Sanftanlauf</translation>
+    </message>
+    <message>
+        <source>Work Mode(Angular Speed of pedal/wheel*10): </source>
+        <translation>Arbeitsmodus(Winkelgeschw. Pedal/Rad*10): </translation>
+    </message>
+    <message>
+        <source>Work mode: the angular speed of pedal to wheel</source>
+        <translation>Arbeitsmodus: Winkelgeschwindigkeit Pedal zu Rad</translation>
+    </message>
+    <message>
+        <source>Undeterminated</source>
+        <translation>Unbestimmt</translation>
+    </message>
+    <message>
+        <source>Start Current(%): </source>
+        <translation>Anfahrstrom(%): </translation>
+    </message>
+    <message>
+        <source>Start current under pedal assist</source>
+        <translation>Anfahrstrom beim Treten</translation>
+    </message>
+    <message>
+        <source>Start Current</source>
+        <translation>Anfahrstrom</translation>
+    </message>
+    <message>
+        <source>Startup Dgree(Signal No.): </source>
+        <translation>Startschwelle(Signale): </translation>
+    </message>
+    <message>
+        <source>Startup degree: the pedal sensor signals before the motor starts</source>
+        <translation>Startschwelle: Pedalsensor-Signale, bevor der Motor anläuft</translation>
+    </message>
+    <message>
+        <source>signals</source>
+        <translation>Signale</translation>
+    </message>
+    <message>
+        <source>Startup Dgree</source>
+        <translation>Startschwelle</translation>
+    </message>
+    <message>
+        <source>Time of stop(x10ms): </source>
+        <translation>Abschaltzeit(x10ms): </translation>
+    </message>
+    <message>
+        <source>Time of stop</source>
+        <translation>Abschaltzeit</translation>
+    </message>
+    <message>
+        <source>Current Decay(1-8): </source>
+        <translation>Stromabfall(1-8): </translation>
+    </message>
+    <message>
+        <source>Current decay</source>
+        <translation>Stromabfall</translation>
+    </message>
+    <message>
+        <source>Current Decay</source>
+        <translation>Stromabfall</translation>
+    </message>
+    <message>
+        <source>Stop Decay(x10ms): </source>
+        <translation>Abschaltrampe(x10ms): </translation>
+    </message>
+    <message>
+        <source>Stop decay</source>
+        <translation>Abschaltrampe</translation>
+    </message>
+    <message>
+        <source>Stop Decay</source>
+        <translation>Abschaltrampe</translation>
+    </message>
+    <message>
+        <source>Keep Current(%)</source>
+        <translation>Haltestrom(%)</translation>
+    </message>
+    <message>
+        <source>Keep current</source>
+        <translation>Haltestrom</translation>
+    </message>
+    <message>
+        <source>Keep Current</source>
+        <translation>Haltestrom</translation>
+    </message>
+    <message>
+        <source>Start Voltage(x100mv): </source>
+        <translation>Startspannung(x100mV): </translation>
+    </message>
+    <message>
+        <source>Start voltage: the throttle voltage at which the motor starts</source>
+        <translation>Startspannung: Gasgriffspannung, bei der der Motor anläuft</translation>
+    </message>
+    <message>
+        <source>Start Voltage</source>
+        <translation>Startspannung</translation>
+    </message>
+    <message>
+        <source>End Voltage(x100mV): </source>
+        <translation>Endspannung(x100mV): </translation>
+    </message>
+    <message>
+        <source>End voltage: the throttle voltage of full command</source>
+        <translation>Endspannung: Gasgriffspannung bei Vollgas</translation>
+    </message>
+    <message>
+        <source>End Voltage</source>
+        <translation>Endspannung</translation>
+    </message>
+    <message>
+        <source>Mode: </source>
+        <translation>Modus: </translation>
+    </message>
+    <message>
+        <source>What the throttle commands: speed or current</source>
+        <translation>Was der Gasgriff vorgibt: Geschwindigkeit oder Strom</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Designated Assist: </source>
+        <translation>Vorgabestufe: </translation>
+    </message>
+    <message>
+        <source>Assist level under the throttle: a fixed level, or the display&apos;s choice</source>
+        <translation>Unterstützungsstufe mit Gasgriff: eine feste Stufe oder die Wahl am Display</translation>
+    </message>
+    <message>
+        <source>Speed limit under the throttle, or the display&apos;s choice</source>
+        <translation>Tempolimit mit Gasgriff oder die Wahl am Display</translation>
+    </message>
+    <message>
+        <source>Start current under the throttle</source>
+        <translation>Anfahrstrom mit Gasgriff</translation>
+    </message>
+    <message>
+        <source>Base Voltage:</source>
+        <translation>Basisspannung:</translation>
+    </message>
+    <message>
+        <source>Base voltage of the torque sensor</source>
+        <translation>Basisspannung des Drehmomentsensors</translation>
+    </message>
+    <message>
+        <source>BaseVoltage of </source>
+        <translation>Basisspannung</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Error voltage, minimum</source>
+        <translation>Fehlerspannung, Minimum</translation>
+    </message>
+    <message>
+        <source>Error Voltage:</source>
+        <translation>Fehlerspannung:</translation>
+    </message>
+    <message>
+        <source>ErrorVoltage of Min</source>
+        <translation>Fehlerspannung Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Error voltage, maximum</source>
+        <translation>Fehlerspannung, Maximum</translation>
+    </message>
+    <message>
+        <source>%1 Kg:</source>
+        <translation>%1 kg:</translation>
+    </message>
+    <message>
+        <source>Delta voltage of the %1 Kg band</source>
+        <translation>Delta-Spannung im Bereich %1 kg</translation>
+    </message>
+    <message>
+        <source>Delta Voltage:</source>
+        <translation>Delta-Spannung:</translation>
+    </message>
+    <message>
+        <source>0 Speed Boost Time:</source>
+        <translation>Boostzeit bei 0 km/h:</translation>
+    </message>
+    <message>
+        <source>Boost time at zero speed</source>
+        <translation>Boostzeit bei Stillstand</translation>
+    </message>
+    <message>
+        <source>Start(Kg):</source>
+        <translation>Start(kg):</translation>
+    </message>
+    <message>
+        <source>Start weight</source>
+        <translation>Startkraft</translation>
+    </message>
+    <message>
+        <source>Full(Kg):</source>
+        <translation>Voll(kg):</translation>
+    </message>
+    <message>
+        <source>Full weight</source>
+        <translation>Kraft für volle Unterstützung</translation>
+    </message>
+    <message>
+        <source>Return(Kg):</source>
+        <translation>Rücknahme(kg):</translation>
+    </message>
+    <message>
+        <source>Return weight</source>
+        <translation>Rücknahmekraft</translation>
+    </message>
+    <message>
+        <source>MinCur(%):</source>
+        <translation>Min-Strom(%):</translation>
+    </message>
+    <message>
+        <source>Minimum current</source>
+        <translation>Minimalstrom</translation>
+    </message>
+    <message>
+        <source>MaxCur(%):</source>
+        <translation>Max-Strom(%):</translation>
+    </message>
+    <message>
+        <source>Maximum current</source>
+        <translation>Maximalstrom</translation>
+    </message>
+    <message>
+        <source>KeepCur(%):</source>
+        <translation>Haltestrom(%):</translation>
+    </message>
+    <message>
+        <source>CurDecy:</source>
+        <translation>Stromabfall:</translation>
+    </message>
+    <message>
+        <source>StarDegree:</source>
+        <translation>Startschwelle:</translation>
+    </message>
+    <message>
+        <source>Start degree</source>
+        <translation>Startschwelle</translation>
+    </message>
+    <message>
+        <source>%1 at speed point Spd%2</source>
+        <translation>%1 am Geschwindigkeitspunkt Spd%2</translation>
+    </message>
+    <message>
+        <source>Spd%1</source>
+        <translation>Spd%1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>one of the list: %1</source>
+        <translation>einer aus der Liste: %1</translation>
+    </message>
+    <message>
+        <source>700C, or a size from %1 to %2, chosen from the list or typed</source>
+        <translation>700C oder eine Größe von %1 bis %2, aus der Liste gewählt oder eingetippt</translation>
+    </message>
+    <message>
+        <source>%1 (Write Flash sends up to %2)</source>
+        <translation>%1 (Flash schreiben sendet bis %2)</translation>
+    </message>
+    <message>
+        <source>%1, and not above the controller&apos;s maximum current (Max.Current)</source>
+        <translation>%1, und nicht über dem Maximalstrom des Controllers (Max. Strom)</translation>
+    </message>
+    <message>
+        <source>%1, chosen from the list or typed</source>
+        <translation>%1, aus der Liste gewählt oder eingetippt</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Pedal Assist</source>
+        <translation>Tretunterstützung</translation>
+    </message>
+    <message>
+        <source>Throttle Handle</source>
+        <translation>Gasgriff</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Drehmoment</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Einheit: %1</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <translation>Zulässig: %1</translation>
+    </message>
+    <message>
+        <source>Parameter file key: %1 in [%2]</source>
+        <translation>Schlüssel in der Parameterdatei: %1 in [%2]</translation>
+    </message>
+    <message>
+        <source>The %1 setting error,Please reset</source>
+        <translation>Einstellfehler bei %1. Bitte neu einstellen.</translation>
+    </message>
+    <message>
+        <source>The %1 setting error,Please reset.</source>
+        <translation>Einstellfehler bei %1. Bitte neu einstellen.</translation>
+    </message>
+    <message>
+        <source>The %1 is out of range,Please input again.</source>
+        <translation>%1 liegt außerhalb des Bereichs. Bitte neu eingeben.</translation>
+    </message>
+    <message>
+        <source>This serial port already opened</source>
+        <translation>Dieser serielle Port ist bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>Error opening serial port</source>
+        <translation>Fehler beim Öffnen des seriellen Ports</translation>
+    </message>
+    <message>
+        <source>File handle is not a comm handle </source>
+        <translation>Das Gerät ist keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Cannot setup comm buffer</source>
+        <translation>Puffer der seriellen Schnittstelle nicht einrichtbar</translation>
+    </message>
+    <message>
+        <source>Unable to create event</source>
+        <translation>Ereignis kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Unable to create read thread</source>
+        <translation>Lese-Thread kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Unable to create write thread</source>
+        <translation>Schreib-Thread kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Schreiben nach %1 nicht möglich</translation>
+    </message>
+    <message>
+        <source>%1 is missing, and %2 with it</source>
+        <translation>%1 fehlt, und damit %2</translation>
+    </message>
+    <message>
+        <source>%1 is missing from %2 on line %3</source>
+        <translation>%1 fehlt in %2 (Zeile %3)</translation>
+    </message>
+    <message>
+        <source>%1=%2 on line %3 is not a whole number</source>
+        <translation>%1=%2 in Zeile %3 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+        <translation>%1=%2 in Zeile %3 ist kein Eintrag seiner Liste (0 bis %4)</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+        <translation>%1 kann nicht gelesen werden. Mit mehr als 1 MiB ist es keine Parameterdatei</translation>
+    </message>
+    <message>
+        <source>Unable to read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+        <translation>%1 ist keine Parameterdatei: sie ist UTF-16 oder binär, kein 8-Bit-Text</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file: it has none of the sections %2</source>
+        <translation>%1 ist keine Parameterdatei: sie enthält keinen der Abschnitte %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is a symbolic link to %2, which does not exist</source>
+        <translation>Schreiben nach %1 nicht möglich: es ist ein symbolischer Link auf %2, das nicht existiert</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1. At more than 1 MiB it is not a parameter file</source>
+        <translation>Schreiben in %1 nicht möglich. Mit mehr als 1 MiB ist es keine Parameterdatei</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+        <translation>Schreiben nach %1 nicht möglich: es ist keine Parameterdatei: sie ist UTF-16 oder binär, kein 8-Bit-Text</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2, so nothing was changed</source>
+        <translation>Schreiben nach %1 nicht möglich: %2, daher wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1 (what it held is kept in %2)</source>
+        <translation>Schreiben in %1 nicht möglich (der bisherige Inhalt liegt in %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingRecorder</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Schreiben nach %1 nicht möglich</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ChangeMarks</name>
+    <message numerus="yes">
+        <source>%n changes not written</source>
+        <translation>
+            <numerusform>%n Änderung nicht geschrieben</numerusform>
+            <numerusform>%n Änderungen nicht geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changed: the controller holds %1.
 </source>
-            <translation>Geändert: der Controller hat %1.
+        <translation>Geändert: der Controller hat %1.
 </translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ComparisonMarks</name>
-        <message>
-            <source>Not read or loaded since connecting: the fields may not hold the controller's values. Read the page or load a file before writing it.</source>
-            <translation>Seit dem Verbinden weder gelesen noch geladen: die Felder zeigen evtl. nicht die Werte des Controllers. Vor dem Schreiben die Seite lesen oder eine Datei laden.</translation>
-        </message>
-        <message>
-            <source>nothing selected (-1)</source>
-            <translation>nichts gewählt (-1)</translation>
-        </message>
-        <message>
-            <source>%1 (item %2)</source>
-            <translation>%1 (Eintrag %2)</translation>
-        </message>
-        <message>
-            <source>Not loaded from %1, so 0: %2</source>
-            <translation>Nicht aus %1 geladen, daher 0: %2</translation>
-        </message>
-        <message>
-            <source>In %1: %2</source>
-            <translation>In %1: %2</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n fields were not in %1: set to 0</source>
-            <translation>
-                <numerusform>%n Feld fehlte in %1: auf 0 gesetzt</numerusform>
-                <numerusform>%n Felder fehlten in %1: auf 0 gesetzt</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n fields differ from %1</source>
-            <translation>
-                <numerusform>%n Feld weicht von %1 ab</numerusform>
-                <numerusform>%n Felder weichen von %1 ab</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No field differs from %1</source>
-            <translation>Kein Feld weicht von %1 ab</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::FileChoiceWindow</name>
-        <message>
-            <source>Directory Name: </source>
-            <translation>Verzeichnisname: </translation>
-        </message>
-        <message>
-            <source>Directories: </source>
-            <translation>Verzeichnisse: </translation>
-        </message>
-        <message>
-            <source>Files: </source>
-            <translation>Dateien: </translation>
-        </message>
-        <message>
-            <source>Drives: </source>
-            <translation>Laufwerke: </translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Abbrechen</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::LiveReadingsMonitor</name>
-        <message>
-            <source>Resume</source>
-            <translation>Fortsetzen</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pause</translation>
-        </message>
-        <message>
-            <source>Paused: the plot stands still while readings go on being kept for the last minute and recorded.</source>
-            <translation>Pausiert: das Diagramm steht still, die Messwerte der letzten Minute werden weiter gehalten und aufgezeichnet.</translation>
-        </message>
-        <message>
-            <source>Readings appear here as "Get" or "Continuous Get" on the Torque page brings them in.</source>
-            <translation>Messwerte erscheinen hier, sobald „Abfragen“ oder „Dauerabfrage“ auf der Seite Drehmoment sie holt.</translation>
-        </message>
-        <message>
-            <source>Record to CSV</source>
-            <translation>CSV aufzeichnen</translation>
-        </message>
-        <message>
-            <source>CSV files (*.csv)</source>
-            <translation>CSV-Dateien (*.csv)</translation>
-        </message>
-        <message>
-            <source>Stop Recording</source>
-            <translation>Aufzeichnung beenden</translation>
-        </message>
-        <message>
-            <source>Record to CSV...</source>
-            <translation>CSV aufzeichnen...</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n readings</source>
-            <translation>
-                <numerusform>%n Messwert</numerusform>
-                <numerusform>%n Messwerte</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Recording to %1: %2</source>
-            <translation>Aufzeichnung nach %1: %2</translation>
-        </message>
-        <message>
-            <source>Recording stopped: %1 (%2 kept)</source>
-            <translation>Aufzeichnung gestoppt: %1 (%2 behalten)</translation>
-        </message>
-        <message>
-            <source>Recorded %1 to %2</source>
-            <translation>%1 nach %2 aufgezeichnet</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::LiveReadingsWindow</name>
-        <message>
-            <source>Live Torque Readings</source>
-            <translation>Drehmoment live</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pause</translation>
-        </message>
-        <message>
-            <source>Record to CSV...</source>
-            <translation>CSV aufzeichnen...</translation>
-        </message>
-        <message>
-            <source>seconds before the latest reading</source>
-            <translation>Sekunden vor dem letzten Messwert</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::PageUndo</name>
-        <message>
-            <source>Nothing to undo: the page has not been read or loaded</source>
-            <translation>Nichts rückgängig zu machen: Seite wurde weder gelesen noch geladen</translation>
-        </message>
-        <message>
-            <source>Put back this page's values as read or loaded at %1</source>
-            <translation>Werte dieser Seite wie um %1 gelesen oder geladen wiederherstellen</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ParameterFileDialog</name>
-        <message>
-            <source>Open the Disk Error!</source>
-            <translation>Fehler beim Öffnen des Laufwerks!</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ReportActions</name>
-        <message>
-            <source>Report</source>
-            <translation>Bericht</translation>
-        </message>
-        <message>
-            <source>Bike or customer (printed on the report):</source>
-            <translation>Rad oder Kunde (erscheint im Bericht):</translation>
-        </message>
-        <message>
-            <source>Export Report</source>
-            <translation>Bericht exportieren</translation>
-        </message>
-        <message>
-            <source>PDF (*.pdf);;HTML (*.html)</source>
-            <translation>PDF (*.pdf);;HTML (*.html)</translation>
-        </message>
-        <message>
-            <source>Report saved: %1</source>
-            <translation>Bericht gespeichert: %1</translation>
-        </message>
-        <message>
-            <source>Controller settings</source>
-            <translation>Controller-Einstellungen</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ReviewChanges</name>
-        <message>
-            <source>Review Changes</source>
-            <translation>Änderungen prüfen</translation>
-        </message>
-        <message>
-            <source>Page</source>
-            <translation>Seite</translation>
-        </message>
-        <message>
-            <source>Field</source>
-            <translation>Feld</translation>
-        </message>
-        <message>
-            <source>Unit</source>
-            <translation>Einheit</translation>
-        </message>
-        <message>
-            <source>Controller</source>
-            <translation>Controller</translation>
-        </message>
-        <message>
-            <source>Page value</source>
-            <translation>Wert auf Seite</translation>
-        </message>
-        <message>
-            <source>Put Back</source>
-            <translation>Zurücksetzen</translation>
-        </message>
-        <message>
-            <source>Give the selected fields the controller's values</source>
-            <translation>Den gewählten Feldern die Werte des Controllers geben</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>Flash schreiben</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Trennen</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::StatusReporter</name>
-        <message>
-            <source>Disconnected</source>
-            <translation>Nicht verbunden</translation>
-        </message>
-        <message>
-            <source>%1, %2 s</source>
-            <translation>%1, %2 s</translation>
-        </message>
-        <message>
-            <source>No reply from the controller (%1, %2 s)</source>
-            <translation>Keine Antwort vom Controller (%1, %2 s)</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm1</name>
-        <message>
-            <source>Connection lost: press Connect to start again</source>
-            <translation>Verbindung verloren: zum Neustart Verbinden drücken</translation>
-        </message>
-        <message>
-            <source>Parameter files (*.el);;All files (*)</source>
-            <translation>Parameterdateien (*.el);;Alle Dateien (*)</translation>
-        </message>
-        <message>
-            <source>%1 bytes ignored: the port was closed</source>
-            <translation>%1 Bytes ignoriert: der Port war geschlossen</translation>
-        </message>
-        <message>
-            <source>&amp;View</source>
-            <translation>&amp;Ansicht</translation>
-        </message>
-        <message>
-            <source>&amp;Traffic Log</source>
-            <translation>&amp;Datenverkehr</translation>
-        </message>
-        <message>
-            <source>&amp;Language</source>
-            <translation>&amp;Sprache</translation>
-        </message>
-        <message>
-            <source>Takes effect at the next start</source>
-            <translation>Gilt ab dem nächsten Start</translation>
-        </message>
-        <message>
-            <source>%1 from the next start</source>
-            <translation>%1 ab dem nächsten Start</translation>
-        </message>
-        <message>
-            <source>Disconnected</source>
-            <translation>Nicht verbunden</translation>
-        </message>
-        <message>
-            <source>%1 to the controller: %2</source>
-            <translation>%1 an den Controller: %2</translation>
-        </message>
-        <message>
-            <source>closing the window loses what was typed. Quit anyway?</source>
-            <translation>beim Schließen des Fensters geht das Eingetippte verloren. Trotzdem beenden?</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>Beenden</translation>
-        </message>
-        <message>
-            <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-            <translation>beim Verbinden wird vergessen, was der Controller hat, und die Seiten zeigen bis zum nächsten Lesen keine Änderungen. Trotzdem verbinden?</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>Verbinden</translation>
-        </message>
-        <message>
-            <source>after Close, what was typed can no longer be written. Close anyway?</source>
-            <translation>nach dem Trennen kann das Eingetippte nicht mehr geschrieben werden. Trotzdem trennen?</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Trennen</translation>
-        </message>
-        <message>
-            <source>Continuous Get running: press Continuous Get again to stop</source>
-            <translation>Dauerabfrage läuft: zum Beenden Dauerabfrage erneut drücken</translation>
-        </message>
-        <message>
-            <source>Continuous Get</source>
-            <translation>Dauerabfrage</translation>
-        </message>
-        <message>
-            <source>a load puts the file's values over what was typed. Load anyway?</source>
-            <translation>Laden überschreibt das Eingetippte mit den Werten der Datei. Trotzdem laden?</translation>
-        </message>
-        <message>
-            <source>Load</source>
-            <translation>Laden</translation>
-        </message>
-        <message>
-            <source>Compare With File</source>
-            <translation>Mit Datei vergleichen</translation>
-        </message>
-        <message>
-            <source>a load puts the backup's values over what was typed. Load anyway?</source>
-            <translation>Laden überschreibt das Eingetippte mit den Werten der Sicherung. Trotzdem laden?</translation>
-        </message>
-        <message>
-            <source>Load Backup</source>
-            <translation>Sicherung laden</translation>
-        </message>
-        <message>
-            <source>Backup kept: %1</source>
-            <translation>Sicherung angelegt: %1</translation>
-        </message>
-        <message>
-            <source>No backup kept</source>
-            <translation>Keine Sicherung angelegt</translation>
-        </message>
-        <message>
-            <source>Error sending!</source>
-            <translation>Fehler beim Senden!</translation>
-        </message>
-        <message>
-            <source>Continuous Get: the live readings</source>
-            <translation>Dauerabfrage: Live-Messwerte</translation>
-        </message>
-        <message>
-            <source>Live Readings</source>
-            <translation>Live-Messwerte</translation>
-        </message>
-        <message>
-            <source>the firmware text</source>
-            <translation>den Firmware-Text</translation>
-        </message>
-        <message>
-            <source>the live readings</source>
-            <translation>die Live-Messwerte</translation>
-        </message>
-        <message>
-            <source>the %1 block</source>
-            <translation>den Block %1</translation>
-        </message>
-        <message>
-            <source>%1: %2, %3 of %4</source>
-            <translation>%1: %2, %3 von %4</translation>
-        </message>
-        <message>
-            <source>Read Flash</source>
-            <translation>Flash lesen</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>Flash schreiben</translation>
-        </message>
-        <message>
-            <source>Compare With Controller</source>
-            <translation>Mit Controller vergleichen</translation>
-        </message>
-        <message>
-            <source>Waiting for %1 to be stored</source>
-            <translation>Warte, bis %1 gespeichert ist</translation>
-        </message>
-        <message>
-            <source>Waiting for %1</source>
-            <translation>Warte auf %1</translation>
-        </message>
-        <message>
-            <source>Probing at %1 baud</source>
-            <translation>Suche mit %1 Baud</translation>
-        </message>
-        <message>
-            <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-            <translation>%1: bei keiner Baudrate hat ein Controller geantwortet. Stromversorgung und Zündschalter, TX/RX-Verdrahtung und Port prüfen</translation>
-        </message>
-        <message>
-            <source>Probing stopped: identity checksum error</source>
-            <translation>Suche abgebrochen: Prüfsummenfehler der Kennung</translation>
-        </message>
-        <message>
-            <source>Connected: %1 %2</source>
-            <translation>Verbunden: %1 %2</translation>
-        </message>
-        <message>
-            <source>No field differs from the controller</source>
-            <translation>Kein Feld weicht vom Controller ab</translation>
-        </message>
-        <message>
-            <source>Compare With Controller: %1</source>
-            <translation>Mit Controller vergleichen: %1</translation>
-        </message>
-        <message>
-            <source>What %1 held is kept in %2</source>
-            <translation>Der bisherige Inhalt von %1 liegt in %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm3</name>
-        <message>
-            <source>About</source>
-            <translation>Über</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm4</name>
-        <message>
-            <source>Save</source>
-            <translation>Speichern</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm5</name>
-        <message>
-            <source>Load</source>
-            <translation>Laden</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TrafficLog</name>
-        <message>
-            <source>Traffic Log</source>
-            <translation>Datenverkehr</translation>
-        </message>
-        <message>
-            <source>Copy</source>
-            <translation>Kopieren</translation>
-        </message>
-        <message>
-            <source>Save as Text...</source>
-            <translation>Als Text speichern...</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Leeren</translation>
-        </message>
-        <message>
-            <source>Save the Traffic Log</source>
-            <translation>Datenverkehr speichern</translation>
-        </message>
-        <message>
-            <source>Text files (*.txt);;All files (*)</source>
-            <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: %2</source>
-            <translation>Schreiben nach %1 nicht möglich: %2</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>morvent::ComparisonMarks</name>
+    <message>
+        <source>Not read or loaded since connecting: the fields may not hold the controller&apos;s values. Read the page or load a file before writing it.</source>
+        <translation>Seit dem Verbinden weder gelesen noch geladen: die Felder zeigen evtl. nicht die Werte des Controllers. Vor dem Schreiben die Seite lesen oder eine Datei laden.</translation>
+    </message>
+    <message>
+        <source>nothing selected (-1)</source>
+        <translation>nichts gewählt (-1)</translation>
+    </message>
+    <message>
+        <source>%1 (item %2)</source>
+        <translation>%1 (Eintrag %2)</translation>
+    </message>
+    <message>
+        <source>Not loaded from %1, so 0: %2</source>
+        <translation>Nicht aus %1 geladen, daher 0: %2</translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation>In %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields were not in %1: set to 0</source>
+        <translation>
+            <numerusform>%n Feld fehlte in %1: auf 0 gesetzt</numerusform>
+            <numerusform>%n Felder fehlten in %1: auf 0 gesetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields differ from %1</source>
+        <translation>
+            <numerusform>%n Feld weicht von %1 ab</numerusform>
+            <numerusform>%n Felder weichen von %1 ab</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No field differs from %1</source>
+        <translation>Kein Feld weicht von %1 ab</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::FileChoiceWindow</name>
+    <message>
+        <source>Directory Name: </source>
+        <translation>Verzeichnisname: </translation>
+    </message>
+    <message>
+        <source>Directories: </source>
+        <translation>Verzeichnisse: </translation>
+    </message>
+    <message>
+        <source>Files: </source>
+        <translation>Dateien: </translation>
+    </message>
+    <message>
+        <source>Drives: </source>
+        <translation>Laufwerke: </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::LiveReadingsMonitor</name>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused: the plot stands still while readings go on being kept for the last minute and recorded.</source>
+        <translation>Pausiert: das Diagramm steht still, die Messwerte der letzten Minute werden weiter gehalten und aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Readings appear here as &quot;Get&quot; or &quot;Continuous Get&quot; on the Torque page brings them in.</source>
+        <translation>Messwerte erscheinen hier, sobald „Abfragen“ oder „Dauerabfrage“ auf der Seite Drehmoment sie holt.</translation>
+    </message>
+    <message>
+        <source>Record to CSV</source>
+        <translation>CSV aufzeichnen</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufzeichnung beenden</translation>
+    </message>
+    <message>
+        <source>Record to CSV...</source>
+        <translation>CSV aufzeichnen...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n readings</source>
+        <translation>
+            <numerusform>%n Messwert</numerusform>
+            <numerusform>%n Messwerte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2</source>
+        <translation>Aufzeichnung nach %1: %2</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1 (%2 kept)</source>
+        <translation>Aufzeichnung gestoppt: %1 (%2 behalten)</translation>
+    </message>
+    <message>
+        <source>Recorded %1 to %2</source>
+        <translation>%1 nach %2 aufgezeichnet</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::LiveReadingsWindow</name>
+    <message>
+        <source>Live Torque Readings</source>
+        <translation>Drehmoment live</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Record to CSV...</source>
+        <translation>CSV aufzeichnen...</translation>
+    </message>
+    <message>
+        <source>seconds before the latest reading</source>
+        <translation>Sekunden vor dem letzten Messwert</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::PageUndo</name>
+    <message>
+        <source>Nothing to undo: the page has not been read or loaded</source>
+        <translation>Nichts rückgängig zu machen: Seite wurde weder gelesen noch geladen</translation>
+    </message>
+    <message>
+        <source>Put back this page&apos;s values as read or loaded at %1</source>
+        <translation>Werte dieser Seite wie um %1 gelesen oder geladen wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ParameterFileDialog</name>
+    <message>
+        <source>Open the Disk Error!</source>
+        <translation>Fehler beim Öffnen des Laufwerks!</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ReportActions</name>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Bike or customer (printed on the report):</source>
+        <translation>Rad oder Kunde (erscheint im Bericht):</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;HTML (*.html)</source>
+        <translation>PDF (*.pdf);;HTML (*.html)</translation>
+    </message>
+    <message>
+        <source>Report saved: %1</source>
+        <translation>Bericht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>Controller-Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ReviewChanges</name>
+    <message>
+        <source>Review Changes</source>
+        <translation>Änderungen prüfen</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Page value</source>
+        <translation>Wert auf Seite</translation>
+    </message>
+    <message>
+        <source>Put Back</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Give the selected fields the controller&apos;s values</source>
+        <translation>Den gewählten Feldern die Werte des Controllers geben</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>Flash schreiben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Trennen</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::StatusReporter</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>No reply from the controller (%1, %2 s)</source>
+        <translation>Keine Antwort vom Controller (%1, %2 s)</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm1</name>
+    <message>
+        <source>Connection lost: press Connect to start again</source>
+        <translation>Verbindung verloren: zum Neustart Verbinden drücken</translation>
+    </message>
+    <message>
+        <source>Parameter files (*.el);;All files (*)</source>
+        <translation>Parameterdateien (*.el);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 bytes ignored: the port was closed</source>
+        <translation>%1 Bytes ignoriert: der Port war geschlossen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Datenverkehr</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 an den Controller: %2</translation>
+    </message>
+    <message>
+        <source>closing the window loses what was typed. Quit anyway?</source>
+        <translation>beim Schließen des Fensters geht das Eingetippte verloren. Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
+        <translation>beim Verbinden wird vergessen, was der Controller hat, und die Seiten zeigen bis zum nächsten Lesen keine Änderungen. Trotzdem verbinden?</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>after Close, what was typed can no longer be written. Close anyway?</source>
+        <translation>nach dem Trennen kann das Eingetippte nicht mehr geschrieben werden. Trotzdem trennen?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Dauerabfrage läuft: zum Beenden Dauerabfrage erneut drücken</translation>
+    </message>
+    <message>
+        <source>Continuous Get</source>
+        <translation>Dauerabfrage</translation>
+    </message>
+    <message>
+        <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
+        <translation>Laden überschreibt das Eingetippte mit den Werten der Datei. Trotzdem laden?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>Laden überschreibt das Eingetippte mit den Werten der Sicherung. Trotzdem laden?</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Sicherung laden</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Sicherung angelegt: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Keine Sicherung angelegt</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>Fehler beim Senden!</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Dauerabfrage: Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>the firmware text</source>
+        <translation>den Firmware-Text</translation>
+    </message>
+    <message>
+        <source>the live readings</source>
+        <translation>die Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>the %1 block</source>
+        <translation>den Block %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 of %4</source>
+        <translation>%1: %2, %3 von %4</translation>
+    </message>
+    <message>
+        <source>Read Flash</source>
+        <translation>Flash lesen</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>Flash schreiben</translation>
+    </message>
+    <message>
+        <source>Compare With Controller</source>
+        <translation>Mit Controller vergleichen</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to be stored</source>
+        <translation>Warte, bis %1 gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Waiting for %1</source>
+        <translation>Warte auf %1</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Suche mit %1 Baud</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1: bei keiner Baudrate hat ein Controller geantwortet. Stromversorgung und Zündschalter, TX/RX-Verdrahtung und Port prüfen</translation>
+    </message>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Suche abgebrochen: Prüfsummenfehler der Kennung</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Verbunden: %1 %2</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Kein Feld weicht vom Controller ab</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Mit Controller vergleichen: %1</translation>
+    </message>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>Der bisherige Inhalt von %1 liegt in %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm3</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm4</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm5</name>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TrafficLog</name>
+    <message>
+        <source>Traffic Log</source>
+        <translation>Datenverkehr</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save as Text...</source>
+        <translation>Als Text speichern...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Save the Traffic Log</source>
+        <translation>Datenverkehr speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Schreiben nach %1 nicht möglich: %2</translation>
+    </message>
+</context>
 </TS>

@@ -1,1488 +1,1488 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
-    <context>
-        <name>BackupKeeper</name>
-        <message>
-            <source>Unable to create the folder %1</source>
-            <translation>Impossible de créer le dossier %1</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>Impossible d'écrire dans %1</translation>
-        </message>
-        <message>
-            <source>Unable to find a free name in %1</source>
-            <translation>Aucun nom libre dans %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>ConnectionHelp</name>
-        <message>
-            <source>%1 (process %2)</source>
-            <translation>%1 (processus %2)</translation>
-        </message>
-        <message>
-            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+<context>
+    <name>BackupKeeper</name>
+    <message>
+        <source>Unable to create the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Unable to find a free name in %1</source>
+        <translation>Aucun nom libre dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionHelp</name>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>Permission denied: your user may not open %1. It belongs to the group &quot;%2&quot;; add yourself to that group with
     sudo usermod -aG %2 $USER
 then log out and log in again: a new group counts only from a new login.</source>
-            <translation>Permission refusée : votre utilisateur ne peut pas ouvrir %1. Il appartient au groupe « %2 » ; ajoutez-vous à ce groupe avec
+        <translation>Permission refusée&#xa0;: votre utilisateur ne peut pas ouvrir %1. Il appartient au groupe «&#xa0;%2&#xa0;» ; ajoutez-vous à ce groupe avec
     sudo usermod -aG %2 $USER
-puis déconnectez-vous et reconnectez-vous : un nouveau groupe ne compte qu'à partir d'une nouvelle session.</translation>
-        </message>
-        <message>
-            <source>Create the group first with
+puis déconnectez-vous et reconnectez-vous&#xa0;: un nouveau groupe ne compte qu&apos;à partir d&apos;une nouvelle session.</translation>
+    </message>
+    <message>
+        <source>Create the group first with
     sudo groupadd %1
 </source>
-            <translation>Créez d'abord le groupe avec
+        <translation>Créez d&apos;abord le groupe avec
     sudo groupadd %1
 </translation>
-        </message>
-        <message>
-            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
-    KERNEL=="%4", GROUP="%3", MODE="0660"
+    </message>
+    <message>
+        <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group &quot;%3&quot; access with a udev rule: the line
+    KERNEL==&quot;%4&quot;, GROUP=&quot;%3&quot;, MODE=&quot;0660&quot;
 in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
     sudo usermod -aG %3 $USER
 then log out and log in again: a new group counts only from a new login.</source>
-            <translation>Permission refusée : votre utilisateur ne peut pas ouvrir %1, et aucun groupe autre que root ne peut le lire et l'écrire. %2Donnez l'accès au groupe « %3 » par une règle udev : la ligne
-    KERNEL=="%4", GROUP="%3", MODE="0660"
-dans un fichier /etc/udev/rules.d/99-serial-adapter.rules, puis rebranchez l'adaptateur. Ajoutez-vous au groupe avec
+        <translation>Permission refusée&#xa0;: votre utilisateur ne peut pas ouvrir %1, et aucun groupe autre que root ne peut le lire et l&apos;écrire. %2Donnez l&apos;accès au groupe «&#xa0;%3&#xa0;» par une règle udev&#xa0;: la ligne
+    KERNEL==&quot;%4&quot;, GROUP=&quot;%3&quot;, MODE=&quot;0660&quot;
+dans un fichier /etc/udev/rules.d/99-serial-adapter.rules, puis rebranchez l&apos;adaptateur. Ajoutez-vous au groupe avec
     sudo usermod -aG %3 $USER
-puis déconnectez-vous et reconnectez-vous : un nouveau groupe ne compte qu'à partir d'une nouvelle session.</translation>
-        </message>
-        <message>
-            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
-            <translation>%1 est le terminal où tourne ce programme, pas le port d'un contrôleur. Indiquez plutôt le port de l'adaptateur.</translation>
-        </message>
-        <message>
-            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
-            <translation>Le port est occupé : un autre programme l'utilise. Fermez ce programme, puis reconnectez-vous.</translation>
-        </message>
-        <message>
-            <source>The port is in use by %1. Close %2, then connect again.</source>
-            <translation>Le port est utilisé par %1. Fermez %2, puis reconnectez-vous.</translation>
-        </message>
-        <message>
-            <source>that program</source>
-            <translation>ce programme</translation>
-        </message>
-        <message>
-            <source>those programs</source>
-            <translation>ces programmes</translation>
-        </message>
-        <message>
-            <source>
+puis déconnectez-vous et reconnectez-vous&#xa0;: un nouveau groupe ne compte qu&apos;à partir d&apos;une nouvelle session.</translation>
+    </message>
+    <message>
+        <source>%1 is the terminal this program runs in, not a controller&apos;s port. Name the adapter&apos;s port instead.</source>
+        <translation>%1 est le terminal où tourne ce programme, pas le port d&apos;un contrôleur. Indiquez plutôt le port de l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+        <translation>Le port est occupé&#xa0;: un autre programme l&apos;utilise. Fermez ce programme, puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>The port is in use by %1. Close %2, then connect again.</source>
+        <translation>Le port est utilisé par %1. Fermez %2, puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>that program</source>
+        <translation>ce programme</translation>
+    </message>
+    <message>
+        <source>those programs</source>
+        <translation>ces programmes</translation>
+    </message>
+    <message>
+        <source>
 ModemManager probes new serial adapters as if they were modems. Stop it with
     sudo systemctl stop ModemManager
 or wait until it lets go of the adapter.</source>
-            <translation>
-ModemManager sonde les nouveaux adaptateurs série comme s'il s'agissait de modems. Arrêtez-le avec
+        <translation>
+ModemManager sonde les nouveaux adaptateurs série comme s&apos;il s&apos;agissait de modems. Arrêtez-le avec
     sudo systemctl stop ModemManager
-ou attendez qu'il libère l'adaptateur.</translation>
-        </message>
-        <message>
-            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-            <translation>Périphérique introuvable : %1. L'adaptateur est débranché ou le nom du port est faux ; branchez-le et choisissez-le à nouveau dans la liste Port.</translation>
-        </message>
-        <message>
-            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
-            <translation>Le périphérique %1 ne répond pas : l'adaptateur a été débranché ou est en panne. Rebranchez-le et choisissez-le dans la liste Port.</translation>
-        </message>
-        <message>
-            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-            <translation>%1 n'accepte pas les réglages de ligne : son pilote ne peut pas régler le débit ou le format de caractère demandés. Essayez un autre adaptateur.</translation>
-        </message>
-        <message>
-            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
-            <translation>%1 n'est pas un port série. Choisissez l'adaptateur dans la liste Port.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Form1Ui</name>
-        <message>
-            <source>Undo Changes</source>
-            <translation>Restaurer</translation>
-        </message>
-        <message>
-            <source>Basic</source>
-            <translation>Base</translation>
-        </message>
-        <message>
-            <source>Pedal Assist</source>
-            <translation>Assistance pédalage</translation>
-        </message>
-        <message>
-            <source>Throttle Handle</source>
-            <translation>Accélérateur</translation>
-        </message>
-        <message>
-            <source>Torque</source>
-            <translation>Couple</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>Connexion</translation>
-        </message>
-        <message>
-            <source>Port:</source>
-            <translation>Port :</translation>
-        </message>
-        <message>
-            <source>Bandrate:</source>
-            <translation>Débit :</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>Connecter</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Déconnecter</translation>
-        </message>
-        <message>
-            <source>Controller Info</source>
-            <translation>Infos contrôleur</translation>
-        </message>
-        <message>
-            <source>Manufacturer:</source>
-            <translation>Fabricant :</translation>
-        </message>
-        <message>
-            <source>Model:</source>
-            <translation>Modèle :</translation>
-        </message>
-        <message>
-            <source>Harware Ver:</source>
-            <translation>Version HW :</translation>
-        </message>
-        <message>
-            <source>Firmware Ver:</source>
-            <translation>Version FW :</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage:</source>
-            <translation>Tension nominale :</translation>
-        </message>
-        <message>
-            <source>Max.Current:</source>
-            <translation>Courant max. :</translation>
-        </message>
-        <message>
-            <source>Read Flash</source>
-            <translation>Lire flash</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>Écrire flash</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lire</translation>
-        </message>
-        <message>
-            <source>Write</source>
-            <translation>Écrire</translation>
-        </message>
-        <message>
-            <source>Continuous Get</source>
-            <translation>Mesure continue</translation>
-        </message>
-        <message>
-            <source>×10mS</source>
-            <translation>×10ms</translation>
-        </message>
-        <message>
-            <source>About Tq</source>
-            <translation>Mesures couple</translation>
-        </message>
-        <message>
-            <source>%1:</source>
-            <translation>%1 :</translation>
-        </message>
-        <message>
-            <source>Plot...</source>
-            <translation>Courbe...</translation>
-        </message>
-        <message>
-            <source>Plot the readings of the last minute</source>
-            <translation>Courbe des mesures de la dernière minute</translation>
-        </message>
-        <message>
-            <source>Get</source>
-            <translation>Mesurer</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Fichier</translation>
-        </message>
-        <message>
-            <source>&amp;Save</source>
-            <translation>&amp;Enregistrer</translation>
-        </message>
-        <message>
-            <source>&amp;Load</source>
-            <translation>&amp;Charger</translation>
-        </message>
-        <message>
-            <source>Load &amp;Backup...</source>
-            <translation>Charger une &amp;sauvegarde...</translation>
-        </message>
-        <message>
-            <source>Compare With &amp;File...</source>
-            <translation>Comparer avec un &amp;fichier...</translation>
-        </message>
-        <message>
-            <source>Compare With &amp;Controller</source>
-            <translation>Comparer avec le c&amp;ontrôleur</translation>
-        </message>
-        <message>
-            <source>Clear Compa&amp;rison</source>
-            <translation>Effacer la compa&amp;raison</translation>
-        </message>
-        <message>
-            <source>&amp;Open Backups Folder</source>
-            <translation>Ouvrir le dossier des sauve&amp;gardes</translation>
-        </message>
-        <message>
-            <source>&amp;Quit</source>
-            <translation>&amp;Quitter</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Édition</translation>
-        </message>
-        <message>
-            <source>&amp;Review Changes...</source>
-            <translation>&amp;Vérifier les modifications...</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>A&amp;ide</translation>
-        </message>
-        <message>
-            <source>A live reading of the torque sensor, as the controller measured it when last asked (Get, Continuous Get, Read Flash).
+ou attendez qu&apos;il libère l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+        <translation>Périphérique introuvable&#xa0;: %1. L&apos;adaptateur est débranché ou le nom du port est faux ; branchez-le et choisissez-le à nouveau dans la liste Port.</translation>
+    </message>
+    <message>
+        <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+        <translation>Le périphérique %1 ne répond pas&#xa0;: l&apos;adaptateur a été débranché ou est en panne. Rebranchez-le et choisissez-le dans la liste Port.</translation>
+    </message>
+    <message>
+        <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+        <translation>%1 n&apos;accepte pas les réglages de ligne&#xa0;: son pilote ne peut pas régler le débit ou le format de caractère demandés. Essayez un autre adaptateur.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+        <translation>%1 n&apos;est pas un port série. Choisissez l&apos;adaptateur dans la liste Port.</translation>
+    </message>
+</context>
+<context>
+    <name>Form1Ui</name>
+    <message>
+        <source>Undo Changes</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Pedal Assist</source>
+        <translation>Assistance pédalage</translation>
+    </message>
+    <message>
+        <source>Throttle Handle</source>
+        <translation>Accélérateur</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Couple</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bandrate:</source>
+        <translation>Débit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Controller Info</source>
+        <translation>Infos contrôleur</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Fabricant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Harware Ver:</source>
+        <translation>Version HW&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Firmware Ver:</source>
+        <translation>Version FW&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage:</source>
+        <translation>Tension nominale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Max.Current:</source>
+        <translation>Courant max.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Read Flash</source>
+        <translation>Lire flash</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>Écrire flash</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>Continuous Get</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>×10mS</source>
+        <translation>×10ms</translation>
+    </message>
+    <message>
+        <source>About Tq</source>
+        <translation>Mesures couple</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>Plot...</source>
+        <translation>Courbe...</translation>
+    </message>
+    <message>
+        <source>Plot the readings of the last minute</source>
+        <translation>Courbe des mesures de la dernière minute</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Mesurer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Charger</translation>
+    </message>
+    <message>
+        <source>Load &amp;Backup...</source>
+        <translation>Charger une &amp;sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;File...</source>
+        <translation>Comparer avec un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;Controller</source>
+        <translation>Comparer avec le c&amp;ontrôleur</translation>
+    </message>
+    <message>
+        <source>Clear Compa&amp;rison</source>
+        <translation>Effacer la compa&amp;raison</translation>
+    </message>
+    <message>
+        <source>&amp;Open Backups Folder</source>
+        <translation>Ouvrir le dossier des sauve&amp;gardes</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Review Changes...</source>
+        <translation>&amp;Vérifier les modifications...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>A live reading of the torque sensor, as the controller measured it when last asked (Get, Continuous Get, Read Flash).
 Read only; not kept in parameter files.</source>
-            <translation>Mesure en direct du capteur de couple, telle que le contrôleur l'a relevée à la dernière demande (Mesurer, Mesure continue, Lire flash).
+        <translation>Mesure en direct du capteur de couple, telle que le contrôleur l&apos;a relevée à la dernière demande (Mesurer, Mesure continue, Lire flash).
 Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
-        </message>
-        <message>
-            <source>The serial port the controller is on; a device path may be typed.</source>
-            <translation>Port série du contrôleur ; un chemin de périphérique peut être saisi.</translation>
-        </message>
-        <message>
-            <source>The line speed. Connect finds the controller's own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
-            <translation>Le débit de la ligne. Connecter trouve celui du contrôleur en essayant chacun à tour de rôle depuis le premier ; dès qu'il répond, la ligne passe à 9600.</translation>
-        </message>
-        <message>
-            <source>Controller System</source>
-            <translation>Système contrôleur</translation>
-        </message>
-        <message>
-            <source>&amp;Export Report...</source>
-            <translation>E&amp;xporter le rapport...</translation>
-        </message>
-        <message>
-            <source>&amp;Print...</source>
-            <translation>&amp;Imprimer...</translation>
-        </message>
-    </context>
-    <context>
-        <name>Language</name>
-        <message>
-            <source>&amp;System</source>
-            <translation>&amp;Système</translation>
-        </message>
-    </context>
-    <context>
-        <name>MessageBoxes</name>
-        <message>
-            <source>prompt message</source>
-            <translation>Message</translation>
-        </message>
-        <message>
-            <source>Stay</source>
-            <translation>Rester</translation>
-        </message>
-    </context>
-    <context>
-        <name>Protocol</name>
-        <message>
-            <source>Read The Basic Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à la lecture : Base</translation>
-        </message>
-        <message>
-            <source>Write The Basic Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à l'écriture : Base</translation>
-        </message>
-        <message>
-            <source>Basic Set successfully.</source>
-            <translation>Base : écrit avec succès.</translation>
-        </message>
-        <message>
-            <source>Read The Pedal Assist Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à la lecture : Assistance pédalage</translation>
-        </message>
-        <message>
-            <source>Write The Pedal Assist Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à l'écriture : Assistance pédalage</translation>
-        </message>
-        <message>
-            <source>Pedal Assist Set successfully.</source>
-            <translation>Assistance pédalage : écrit avec succès.</translation>
-        </message>
-        <message>
-            <source>Read The Throttle Handle Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à la lecture : Accélérateur</translation>
-        </message>
-        <message>
-            <source>Write The Throttle Handle Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à l'écriture : Accélérateur</translation>
-        </message>
-        <message>
-            <source>Throttle Handle Set successfully.</source>
-            <translation>Accélérateur : écrit avec succès.</translation>
-        </message>
-        <message>
-            <source>Read The Torque Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à la lecture : Couple</translation>
-        </message>
-        <message>
-            <source>Write The Torque Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à l'écriture : Couple</translation>
-        </message>
-        <message>
-            <source>Torque Set successfully.</source>
-            <translation>Couple : écrit avec succès.</translation>
-        </message>
-        <message>
-            <source>Read Flash successfully.</source>
-            <translation>Lecture flash réussie.</translation>
-        </message>
-        <message>
-            <source>Write Flash successfully.</source>
-            <translation>Écriture flash réussie.</translation>
-        </message>
-        <message>
-            <source>Manufacturer:%1</source>
-            <translation>Fabricant :%1</translation>
-        </message>
-        <message>
-            <source>Model:%1</source>
-            <translation>Modèle :%1</translation>
-        </message>
-        <message>
-            <source>Harware Ver: V%1.%2</source>
-            <translation>Version HW : V%1.%2</translation>
-        </message>
-        <message>
-            <source>Firmware Ver: V%1</source>
-            <translation>Version FW : V%1</translation>
-        </message>
-        <message>
-            <source>Max.Current: %1A</source>
-            <translation>Courant max. : %1A</translation>
-        </message>
-        <message>
-            <source>Firmware Ver:%1</source>
-            <translation>Version FW :%1</translation>
-        </message>
-        <message>
-            <source>Read The Controller Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à la lecture des infos contrôleur</translation>
-        </message>
-        <message>
-            <source>Read The Software Version Error</source>
-            <translation>Erreur de lecture de la version firmware</translation>
-        </message>
-        <message>
-            <source>SpeedSignalACC</source>
-            <translation>Cumul impulsions</translation>
-        </message>
-        <message>
-            <source>SpeedSigLevel</source>
-            <translation>Niveau signal</translation>
-        </message>
-        <message>
-            <source>LevelHTime</source>
-            <translation>Durée haut</translation>
-        </message>
-        <message>
-            <source>LevelLTime</source>
-            <translation>Durée bas</translation>
-        </message>
-        <message>
-            <source>TqVoltate</source>
-            <translation>Tension couple</translation>
-        </message>
-        <message>
-            <source>Read The Tq Info CheckSum Error</source>
-            <translation>Erreur de somme de contrôle à la lecture des mesures de couple</translation>
-        </message>
-        <message>
-            <source>'%1' is not a valid integer value</source>
-            <translation>« %1 » n'est pas un nombre entier valide</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24V</source>
-            <translation>Tension nominale : 24V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 36V</source>
-            <translation>Tension nominale : 36V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 48V</source>
-            <translation>Tension nominale : 48V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 60V</source>
-            <translation>Tension nominale : 60V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24-48V</source>
-            <translation>Tension nominale : 24-48V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24-60V</source>
-            <translation>Tension nominale : 24-60V</translation>
-        </message>
-        <message>
-            <source>By Display's Command</source>
-            <translation>Selon l'écran</translation>
-        </message>
-        <message>
-            <source>Low Battery Protect(V):</source>
-            <translation>Coupure tension basse(V) :</translation>
-        </message>
-        <message>
-            <source>Low battery protection: the battery voltage at which the controller cuts off; the list offers the voltages of the connected controller's class</source>
-            <translation>Coupure basse tension : la tension de batterie à laquelle le contrôleur coupe ; la liste propose les tensions de la classe du contrôleur connecté</translation>
-        </message>
-        <message>
-            <source>Limited Current(A):</source>
-            <translation>Limite courant(A) :</translation>
-        </message>
-        <message>
-            <source>Limited current: the controller's overall current limit</source>
-            <translation>Limite de courant : la limite globale de courant du contrôleur</translation>
-        </message>
-        <message>
-            <source>Limited Current</source>
-            <translation>Limite courant</translation>
-        </message>
-        <message>
-            <source>Assit%1:</source>
-            <translation>Niveau %1 :</translation>
-        </message>
-        <message>
-            <source>Current limit at assist level %1</source>
-            <translation>Limite de courant au niveau d'assistance %1</translation>
-        </message>
-        <message>
-            <source>Limit Current(%)</source>
-            <translation>Limite courant(%)</translation>
-        </message>
-        <message>
-            <source>Speed limit at assist level %1</source>
-            <translation>Limite de vitesse au niveau d'assistance %1</translation>
-        </message>
-        <message>
-            <source>Limit Spd(%)</source>
-            <translation>Limite vit.(%)</translation>
-        </message>
-        <message>
-            <source>Wheel Diameler(Inch): </source>
-            <translation>Diamètre roue(pouces) : </translation>
-        </message>
-        <message>
-            <source>Wheel diameter</source>
-            <translation>Diamètre de roue</translation>
-        </message>
-        <message>
-            <source>inch</source>
-            <translation>pouces</translation>
-        </message>
-        <message>
-            <source>Speed Meter Model: </source>
-            <translation>Source vitesse : </translation>
-        </message>
-        <message>
-            <source>Speed meter model: where the speed signal comes from</source>
-            <translation>Source vitesse : d'où vient le signal de vitesse</translation>
-        </message>
-        <message>
-            <source>External,Wheel Meter</source>
-            <translation>Externe, capteur roue</translation>
-        </message>
-        <message>
-            <source>Internal,Motor Meter</source>
-            <translation>Interne, capteur moteur</translation>
-        </message>
-        <message>
-            <source>By Motor Phase</source>
-            <translation>Par phase moteur</translation>
-        </message>
-        <message>
-            <source>SpdMeter Signal: </source>
-            <translation>Impulsions vitesse : </translation>
-        </message>
-        <message>
-            <source>Speed meter signals</source>
-            <translation>Impulsions de vitesse par tour de roue</translation>
-        </message>
-        <message>
-            <source>SpdMeter Signal</source>
-            <translation>Impulsions vitesse</translation>
-        </message>
-        <message>
-            <source>Pedal Type: </source>
-            <translation>Capteur pédalier : </translation>
-        </message>
-        <message>
-            <source>Pedal sensor type</source>
-            <translation>Type de capteur de pédalage</translation>
-        </message>
-        <message>
-            <source>None</source>
-            <translation>Aucun</translation>
-        </message>
-        <message>
-            <source>Disignated Assist: </source>
-            <translation>Niveau imposé : </translation>
-        </message>
-        <message>
-            <source>Assist level under pedal assist: a fixed level, or the display's choice</source>
-            <translation>Niveau d'assistance au pédalage : un niveau fixe, ou le choix de l'écran</translation>
-        </message>
-        <message>
-            <source>Speed Limited: </source>
-            <translation>Limite vitesse : </translation>
-        </message>
-        <message>
-            <source>Speed limit under pedal assist, or the display's choice</source>
-            <translation>Limite de vitesse en assistance au pédalage, ou le choix de l'écran</translation>
-        </message>
-        <message>
-            <source>Slow-Start Mode(1-8): </source>
-            <translation>Démarrage doux(1-8) : </translation>
-        </message>
-        <message>
-            <source>Slow-start mode</source>
-            <translation>Démarrage doux</translation>
-        </message>
-        <message>
-            <source>Work Mode(Angular Speed of pedal/wheel*10): </source>
-            <translation>Mode(vitesse angulaire pédalier/roue*10) : </translation>
-        </message>
-        <message>
-            <source>Work mode: the angular speed of pedal to wheel</source>
-            <translation>Mode : vitesse angulaire du pédalier par rapport à la roue</translation>
-        </message>
-        <message>
-            <source>Undeterminated</source>
-            <translation>Indéterminé</translation>
-        </message>
-        <message>
-            <source>Start Current(%): </source>
-            <translation>Courant départ(%) : </translation>
-        </message>
-        <message>
-            <source>Start current under pedal assist</source>
-            <translation>Courant de départ en assistance au pédalage</translation>
-        </message>
-        <message>
-            <source>Start Current</source>
-            <translation>Courant départ</translation>
-        </message>
-        <message>
-            <source>Startup Dgree(Signal No.): </source>
-            <translation>Seuil départ(nb signaux) : </translation>
-        </message>
-        <message>
-            <source>Startup degree: the pedal sensor signals before the motor starts</source>
-            <translation>Seuil de départ : signaux du capteur de pédalage avant que le moteur démarre</translation>
-        </message>
-        <message>
-            <source>signals</source>
-            <translation>signaux</translation>
-        </message>
-        <message>
-            <source>Startup Dgree</source>
-            <translation>Seuil départ</translation>
-        </message>
-        <message>
-            <source>Time of stop(x10ms): </source>
-            <translation>Délai d'arrêt(x10ms) : </translation>
-        </message>
-        <message>
-            <source>Time of stop</source>
-            <translation>Délai d'arrêt</translation>
-        </message>
-        <message>
-            <source>Current Decay(1-8): </source>
-            <translation>Baisse courant(1-8) : </translation>
-        </message>
-        <message>
-            <source>Current decay</source>
-            <translation>Baisse du courant</translation>
-        </message>
-        <message>
-            <source>Current Decay</source>
-            <translation>Baisse courant</translation>
-        </message>
-        <message>
-            <source>Stop Decay(x10ms): </source>
-            <translation>Rampe d'arrêt(x10ms) : </translation>
-        </message>
-        <message>
-            <source>Stop decay</source>
-            <translation>Rampe d'arrêt</translation>
-        </message>
-        <message>
-            <source>Stop Decay</source>
-            <translation>Rampe d'arrêt</translation>
-        </message>
-        <message>
-            <source>Keep Current(%)</source>
-            <translation>Courant maintien(%)</translation>
-        </message>
-        <message>
-            <source>Keep current</source>
-            <translation>Courant de maintien</translation>
-        </message>
-        <message>
-            <source>Keep Current</source>
-            <translation>Courant maintien</translation>
-        </message>
-        <message>
-            <source>Start Voltage(x100mv): </source>
-            <translation>Tension départ(x100mV) : </translation>
-        </message>
-        <message>
-            <source>Start voltage: the throttle voltage at which the motor starts</source>
-            <translation>Tension de départ : tension de l'accélérateur à laquelle le moteur démarre</translation>
-        </message>
-        <message>
-            <source>Start Voltage</source>
-            <translation>Tension départ</translation>
-        </message>
-        <message>
-            <source>End Voltage(x100mV): </source>
-            <translation>Tension fin(x100mV) : </translation>
-        </message>
-        <message>
-            <source>End voltage: the throttle voltage of full command</source>
-            <translation>Tension de fin : tension de l'accélérateur à fond</translation>
-        </message>
-        <message>
-            <source>End Voltage</source>
-            <translation>Tension fin</translation>
-        </message>
-        <message>
-            <source>Mode: </source>
-            <translation>Mode : </translation>
-        </message>
-        <message>
-            <source>What the throttle commands: speed or current</source>
-            <translation>Ce que commande l'accélérateur : vitesse ou courant</translation>
-        </message>
-        <message>
-            <source>Speed</source>
-            <translation>Vitesse</translation>
-        </message>
-        <message>
-            <source>Current</source>
-            <translation>Courant</translation>
-        </message>
-        <message>
-            <source>Designated Assist: </source>
-            <translation>Niveau imposé : </translation>
-        </message>
-        <message>
-            <source>Assist level under the throttle: a fixed level, or the display's choice</source>
-            <translation>Niveau d'assistance à l'accélérateur : un niveau fixe, ou le choix de l'écran</translation>
-        </message>
-        <message>
-            <source>Speed limit under the throttle, or the display's choice</source>
-            <translation>Limite de vitesse à l'accélérateur, ou le choix de l'écran</translation>
-        </message>
-        <message>
-            <source>Start current under the throttle</source>
-            <translation>Courant de départ à l'accélérateur</translation>
-        </message>
-        <message>
-            <source>Base Voltage:</source>
-            <translation>Tension de base :</translation>
-        </message>
-        <message>
-            <source>Base voltage of the torque sensor</source>
-            <translation>Tension de base du capteur de couple</translation>
-        </message>
-        <message>
-            <source>BaseVoltage of </source>
-            <translation>Tension de base</translation>
-        </message>
-        <message>
-            <source>Min</source>
-            <translation>Min</translation>
-        </message>
-        <message>
-            <source>Error voltage, minimum</source>
-            <translation>Tension d'erreur, minimum</translation>
-        </message>
-        <message>
-            <source>Error Voltage:</source>
-            <translation>Tension d'erreur :</translation>
-        </message>
-        <message>
-            <source>ErrorVoltage of Min</source>
-            <translation>Tension d'erreur min</translation>
-        </message>
-        <message>
-            <source>Max</source>
-            <translation>Max</translation>
-        </message>
-        <message>
-            <source>Error voltage, maximum</source>
-            <translation>Tension d'erreur, maximum</translation>
-        </message>
-        <message>
-            <source>%1 Kg:</source>
-            <translation>%1 kg :</translation>
-        </message>
-        <message>
-            <source>Delta voltage of the %1 Kg band</source>
-            <translation>Tension delta de la plage %1 kg</translation>
-        </message>
-        <message>
-            <source>Delta Voltage:</source>
-            <translation>Tension delta :</translation>
-        </message>
-        <message>
-            <source>0 Speed Boost Time:</source>
-            <translation>Durée boost à l'arrêt :</translation>
-        </message>
-        <message>
-            <source>Boost time at zero speed</source>
-            <translation>Durée du boost à vitesse nulle</translation>
-        </message>
-        <message>
-            <source>Start(Kg):</source>
-            <translation>Départ(kg) :</translation>
-        </message>
-        <message>
-            <source>Start weight</source>
-            <translation>Force de départ</translation>
-        </message>
-        <message>
-            <source>Full(Kg):</source>
-            <translation>Plein(kg) :</translation>
-        </message>
-        <message>
-            <source>Full weight</source>
-            <translation>Force d'assistance pleine</translation>
-        </message>
-        <message>
-            <source>Return(Kg):</source>
-            <translation>Retour(kg) :</translation>
-        </message>
-        <message>
-            <source>Return weight</source>
-            <translation>Force de retour</translation>
-        </message>
-        <message>
-            <source>MinCur(%):</source>
-            <translation>Cour. min(%) :</translation>
-        </message>
-        <message>
-            <source>Minimum current</source>
-            <translation>Courant minimal</translation>
-        </message>
-        <message>
-            <source>MaxCur(%):</source>
-            <translation>Cour. max(%) :</translation>
-        </message>
-        <message>
-            <source>Maximum current</source>
-            <translation>Courant maximal</translation>
-        </message>
-        <message>
-            <source>KeepCur(%):</source>
-            <translation>Cour. maint.(%) :</translation>
-        </message>
-        <message>
-            <source>CurDecy:</source>
-            <translation>Baisse cour. :</translation>
-        </message>
-        <message>
-            <source>StarDegree:</source>
-            <translation>Seuil départ :</translation>
-        </message>
-        <message>
-            <source>Start degree</source>
-            <translation>Seuil de départ</translation>
-        </message>
-        <message>
-            <source>%1 at speed point Spd%2</source>
-            <translation>%1 au point de vitesse Spd%2</translation>
-        </message>
-        <message>
-            <source>Spd%1</source>
-            <translation>Spd%1</translation>
-        </message>
-        <message>
-            <source>%1; %2</source>
-            <translation>%1; %2</translation>
-        </message>
-        <message>
-            <source>%1 to %2</source>
-            <translation>%1 à %2</translation>
-        </message>
-        <message>
-            <source>one of the list: %1</source>
-            <translation>un élément de la liste : %1</translation>
-        </message>
-        <message>
-            <source>700C, or a size from %1 to %2, chosen from the list or typed</source>
-            <translation>700C, ou une taille de %1 à %2, choisie dans la liste ou saisie</translation>
-        </message>
-        <message>
-            <source>%1 (Write Flash sends up to %2)</source>
-            <translation>%1 (Écrire flash envoie jusqu'à %2)</translation>
-        </message>
-        <message>
-            <source>%1, and not above the controller's maximum current (Max.Current)</source>
-            <translation>%1, et pas au-dessus du courant maximal du contrôleur (Courant max.)</translation>
-        </message>
-        <message>
-            <source>%1, chosen from the list or typed</source>
-            <translation>%1, choisie dans la liste ou saisie</translation>
-        </message>
-        <message>
-            <source>Basic</source>
-            <translation>Base</translation>
-        </message>
-        <message>
-            <source>Pedal Assist</source>
-            <translation>Assistance pédalage</translation>
-        </message>
-        <message>
-            <source>Throttle Handle</source>
-            <translation>Accélérateur</translation>
-        </message>
-        <message>
-            <source>Torque</source>
-            <translation>Couple</translation>
-        </message>
-        <message>
-            <source>%1.</source>
-            <translation>%1.</translation>
-        </message>
-        <message>
-            <source>Unit: %1</source>
-            <translation>Unité : %1</translation>
-        </message>
-        <message>
-            <source>Accepted: %1</source>
-            <translation>Valeurs admises : %1</translation>
-        </message>
-        <message>
-            <source>Parameter file key: %1 in [%2]</source>
-            <translation>Clé du fichier de paramètres : %1 dans [%2]</translation>
-        </message>
-        <message>
-            <source>The %1 setting error,Please reset</source>
-            <translation>Erreur de réglage de %1. Veuillez corriger.</translation>
-        </message>
-        <message>
-            <source>The %1 setting error,Please reset.</source>
-            <translation>Erreur de réglage de %1. Veuillez corriger.</translation>
-        </message>
-        <message>
-            <source>The %1 is out of range,Please input again.</source>
-            <translation>%1 : valeur hors plage. Veuillez la ressaisir.</translation>
-        </message>
-        <message>
-            <source>This serial port already opened</source>
-            <translation>Ce port série est déjà ouvert</translation>
-        </message>
-        <message>
-            <source>Error opening serial port</source>
-            <translation>Erreur à l'ouverture du port série</translation>
-        </message>
-        <message>
-            <source>File handle is not a comm handle </source>
-            <translation>Le périphérique n'est pas un port série</translation>
-        </message>
-        <message>
-            <source>Cannot setup comm buffer</source>
-            <translation>Impossible de configurer le tampon du port</translation>
-        </message>
-        <message>
-            <source>Unable to create event</source>
-            <translation>Impossible de créer l'événement</translation>
-        </message>
-        <message>
-            <source>Unable to create read thread</source>
-            <translation>Impossible de créer le fil de lecture</translation>
-        </message>
-        <message>
-            <source>Unable to create write thread</source>
-            <translation>Impossible de créer le fil d'écriture</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>Impossible d'écrire dans %1</translation>
-        </message>
-        <message>
-            <source>%1 is missing, and %2 with it</source>
-            <translation>%1 est absente, et %2 avec elle</translation>
-        </message>
-        <message>
-            <source>%1 is missing from %2 on line %3</source>
-            <translation>%1 absente de %2 (ligne %3)</translation>
-        </message>
-        <message>
-            <source>%1=%2 on line %3 is not a whole number</source>
-            <translation>%1=%2 à la ligne %3 n'est pas un nombre entier</translation>
-        </message>
-        <message>
-            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
-            <translation>%1=%2 à la ligne %3 n'est pas un élément de sa liste (0 à %4)</translation>
-        </message>
-        <message>
-            <source>%1 is missing</source>
-            <translation>%1 est absente</translation>
-        </message>
-        <message>
-            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
-            <translation>Impossible de lire %1. Avec plus de 1 Mio, ce n'est pas un fichier de paramètres</translation>
-        </message>
-        <message>
-            <source>Unable to read %1</source>
-            <translation>Impossible de lire %1</translation>
-        </message>
-        <message>
-            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
-            <translation>%1 n'est pas un fichier de paramètres : il est en UTF-16 ou binaire, pas en texte 8 bits</translation>
-        </message>
-        <message>
-            <source>%1 is not a parameter file: it has none of the sections %2</source>
-            <translation>%1 n'est pas un fichier de paramètres : il ne contient aucune des sections %2</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: it is a symbolic link to %2, which does not exist</source>
-            <translation>Impossible d'écrire dans %1 : c'est un lien symbolique vers %2, qui n'existe pas</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1. At more than 1 MiB it is not a parameter file</source>
-            <translation>Impossible d'écrire dans %1. Avec plus de 1 Mio, ce n'est pas un fichier de paramètres</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: it is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
-            <translation>Impossible d'écrire dans %1 : ce n'est pas un fichier de paramètres : il est en UTF-16 ou binaire, pas en texte 8 bits</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: %2, so nothing was changed</source>
-            <translation>Impossible d'écrire dans %1 : %2, donc rien n'a été modifié</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1 (what it held is kept in %2)</source>
-            <translation>Impossible d'écrire dans %1 (son ancien contenu est conservé dans %2)</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReadingRecorder</name>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>Impossible d'écrire dans %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ChangeMarks</name>
-        <message numerus="yes">
-            <source>%n changes not written</source>
-            <translation>
-                <numerusform>%n modification non écrite</numerusform>
-                <numerusform>%n modifications non écrites</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Changed: the controller holds %1.
+    </message>
+    <message>
+        <source>The serial port the controller is on; a device path may be typed.</source>
+        <translation>Port série du contrôleur ; un chemin de périphérique peut être saisi.</translation>
+    </message>
+    <message>
+        <source>The line speed. Connect finds the controller&apos;s own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
+        <translation>Le débit de la ligne. Connecter trouve celui du contrôleur en essayant chacun à tour de rôle depuis le premier ; dès qu&apos;il répond, la ligne passe à 9600.</translation>
+    </message>
+    <message>
+        <source>Controller System</source>
+        <translation>Système contrôleur</translation>
+    </message>
+    <message>
+        <source>&amp;Export Report...</source>
+        <translation>E&amp;xporter le rapport...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Système</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>prompt message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Rester</translation>
+    </message>
+</context>
+<context>
+    <name>Protocol</name>
+    <message>
+        <source>Read The Basic Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à la lecture&#xa0;: Base</translation>
+    </message>
+    <message>
+        <source>Write The Basic Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à l&apos;écriture&#xa0;: Base</translation>
+    </message>
+    <message>
+        <source>Basic Set successfully.</source>
+        <translation>Base&#xa0;: écrit avec succès.</translation>
+    </message>
+    <message>
+        <source>Read The Pedal Assist Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à la lecture&#xa0;: Assistance pédalage</translation>
+    </message>
+    <message>
+        <source>Write The Pedal Assist Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à l&apos;écriture&#xa0;: Assistance pédalage</translation>
+    </message>
+    <message>
+        <source>Pedal Assist Set successfully.</source>
+        <translation>Assistance pédalage&#xa0;: écrit avec succès.</translation>
+    </message>
+    <message>
+        <source>Read The Throttle Handle Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à la lecture&#xa0;: Accélérateur</translation>
+    </message>
+    <message>
+        <source>Write The Throttle Handle Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à l&apos;écriture&#xa0;: Accélérateur</translation>
+    </message>
+    <message>
+        <source>Throttle Handle Set successfully.</source>
+        <translation>Accélérateur&#xa0;: écrit avec succès.</translation>
+    </message>
+    <message>
+        <source>Read The Torque Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à la lecture&#xa0;: Couple</translation>
+    </message>
+    <message>
+        <source>Write The Torque Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à l&apos;écriture&#xa0;: Couple</translation>
+    </message>
+    <message>
+        <source>Torque Set successfully.</source>
+        <translation>Couple&#xa0;: écrit avec succès.</translation>
+    </message>
+    <message>
+        <source>Read Flash successfully.</source>
+        <translation>Lecture flash réussie.</translation>
+    </message>
+    <message>
+        <source>Write Flash successfully.</source>
+        <translation>Écriture flash réussie.</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Fabricant&#xa0;:%1</translation>
+    </message>
+    <message>
+        <source>Model:%1</source>
+        <translation>Modèle&#xa0;:%1</translation>
+    </message>
+    <message>
+        <source>Harware Ver: V%1.%2</source>
+        <translation>Version HW&#xa0;: V%1.%2</translation>
+    </message>
+    <message>
+        <source>Firmware Ver: V%1</source>
+        <translation>Version FW&#xa0;: V%1</translation>
+    </message>
+    <message>
+        <source>Max.Current: %1A</source>
+        <translation>Courant max.&#xa0;: %1A</translation>
+    </message>
+    <message>
+        <source>Firmware Ver:%1</source>
+        <translation>Version FW&#xa0;:%1</translation>
+    </message>
+    <message>
+        <source>Read The Controller Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à la lecture des infos contrôleur</translation>
+    </message>
+    <message>
+        <source>Read The Software Version Error</source>
+        <translation>Erreur de lecture de la version firmware</translation>
+    </message>
+    <message>
+        <source>SpeedSignalACC</source>
+        <translation>Cumul impulsions</translation>
+    </message>
+    <message>
+        <source>SpeedSigLevel</source>
+        <translation>Niveau signal</translation>
+    </message>
+    <message>
+        <source>LevelHTime</source>
+        <translation>Durée haut</translation>
+    </message>
+    <message>
+        <source>LevelLTime</source>
+        <translation>Durée bas</translation>
+    </message>
+    <message>
+        <source>TqVoltate</source>
+        <translation>Tension couple</translation>
+    </message>
+    <message>
+        <source>Read The Tq Info CheckSum Error</source>
+        <translation>Erreur de somme de contrôle à la lecture des mesures de couple</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24V</source>
+        <translation>Tension nominale&#xa0;: 24V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 36V</source>
+        <translation>Tension nominale&#xa0;: 36V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 48V</source>
+        <translation>Tension nominale&#xa0;: 48V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 60V</source>
+        <translation>Tension nominale&#xa0;: 60V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24-48V</source>
+        <translation>Tension nominale&#xa0;: 24-48V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24-60V</source>
+        <translation>Tension nominale&#xa0;: 24-60V</translation>
+    </message>
+    <message>
+        <source>By Display&apos;s Command</source>
+        <translation>Selon l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Low Battery Protect(V):</source>
+        <translation>Coupure tension basse(V)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Low battery protection: the battery voltage at which the controller cuts off; the list offers the voltages of the connected controller&apos;s class</source>
+        <translation>Coupure basse tension&#xa0;: la tension de batterie à laquelle le contrôleur coupe ; la liste propose les tensions de la classe du contrôleur connecté</translation>
+    </message>
+    <message>
+        <source>Limited Current(A):</source>
+        <translation>Limite courant(A)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Limited current: the controller&apos;s overall current limit</source>
+        <translation>Limite de courant&#xa0;: la limite globale de courant du contrôleur</translation>
+    </message>
+    <message>
+        <source>Limited Current</source>
+        <translation>Limite courant</translation>
+    </message>
+    <message>
+        <source>Assit%1:</source>
+        <translation>Niveau %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Current limit at assist level %1</source>
+        <translation>Limite de courant au niveau d&apos;assistance %1</translation>
+    </message>
+    <message>
+        <source>Limit Current(%)</source>
+        <translation>Limite courant(%)</translation>
+    </message>
+    <message>
+        <source>Speed limit at assist level %1</source>
+        <translation>Limite de vitesse au niveau d&apos;assistance %1</translation>
+    </message>
+    <message>
+        <source>Limit Spd(%)</source>
+        <translation>Limite vit.(%)</translation>
+    </message>
+    <message>
+        <source>Wheel Diameler(Inch): </source>
+        <translation>Diamètre roue(pouces)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Wheel diameter</source>
+        <translation>Diamètre de roue</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>Speed Meter Model: </source>
+        <translation>Source vitesse&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Speed meter model: where the speed signal comes from</source>
+        <translation>Source vitesse&#xa0;: d&apos;où vient le signal de vitesse</translation>
+    </message>
+    <message>
+        <source>External,Wheel Meter</source>
+        <translation>Externe, capteur roue</translation>
+    </message>
+    <message>
+        <source>Internal,Motor Meter</source>
+        <translation>Interne, capteur moteur</translation>
+    </message>
+    <message>
+        <source>By Motor Phase</source>
+        <translation>Par phase moteur</translation>
+    </message>
+    <message>
+        <source>SpdMeter Signal: </source>
+        <translation>Impulsions vitesse&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Speed meter signals</source>
+        <translation>Impulsions de vitesse par tour de roue</translation>
+    </message>
+    <message>
+        <source>SpdMeter Signal</source>
+        <translation>Impulsions vitesse</translation>
+    </message>
+    <message>
+        <source>Pedal Type: </source>
+        <translation>Capteur pédalier&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Pedal sensor type</source>
+        <translation>Type de capteur de pédalage</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Disignated Assist: </source>
+        <translation>Niveau imposé&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Assist level under pedal assist: a fixed level, or the display&apos;s choice</source>
+        <translation>Niveau d&apos;assistance au pédalage&#xa0;: un niveau fixe, ou le choix de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Speed Limited: </source>
+        <translation>Limite vitesse&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Speed limit under pedal assist, or the display&apos;s choice</source>
+        <translation>Limite de vitesse en assistance au pédalage, ou le choix de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Slow-Start Mode(1-8): </source>
+        <translation>Démarrage doux(1-8)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Slow-start mode</source>
+        <translation>Démarrage doux</translation>
+    </message>
+    <message>
+        <source>Work Mode(Angular Speed of pedal/wheel*10): </source>
+        <translation>Mode(vitesse angulaire pédalier/roue*10)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Work mode: the angular speed of pedal to wheel</source>
+        <translation>Mode&#xa0;: vitesse angulaire du pédalier par rapport à la roue</translation>
+    </message>
+    <message>
+        <source>Undeterminated</source>
+        <translation>Indéterminé</translation>
+    </message>
+    <message>
+        <source>Start Current(%): </source>
+        <translation>Courant départ(%)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Start current under pedal assist</source>
+        <translation>Courant de départ en assistance au pédalage</translation>
+    </message>
+    <message>
+        <source>Start Current</source>
+        <translation>Courant départ</translation>
+    </message>
+    <message>
+        <source>Startup Dgree(Signal No.): </source>
+        <translation>Seuil départ(nb signaux)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Startup degree: the pedal sensor signals before the motor starts</source>
+        <translation>Seuil de départ&#xa0;: signaux du capteur de pédalage avant que le moteur démarre</translation>
+    </message>
+    <message>
+        <source>signals</source>
+        <translation>signaux</translation>
+    </message>
+    <message>
+        <source>Startup Dgree</source>
+        <translation>Seuil départ</translation>
+    </message>
+    <message>
+        <source>Time of stop(x10ms): </source>
+        <translation>Délai d&apos;arrêt(x10ms)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Time of stop</source>
+        <translation>Délai d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Current Decay(1-8): </source>
+        <translation>Baisse courant(1-8)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Current decay</source>
+        <translation>Baisse du courant</translation>
+    </message>
+    <message>
+        <source>Current Decay</source>
+        <translation>Baisse courant</translation>
+    </message>
+    <message>
+        <source>Stop Decay(x10ms): </source>
+        <translation>Rampe d&apos;arrêt(x10ms)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Stop decay</source>
+        <translation>Rampe d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Stop Decay</source>
+        <translation>Rampe d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Keep Current(%)</source>
+        <translation>Courant maintien(%)</translation>
+    </message>
+    <message>
+        <source>Keep current</source>
+        <translation>Courant de maintien</translation>
+    </message>
+    <message>
+        <source>Keep Current</source>
+        <translation>Courant maintien</translation>
+    </message>
+    <message>
+        <source>Start Voltage(x100mv): </source>
+        <translation>Tension départ(x100mV)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Start voltage: the throttle voltage at which the motor starts</source>
+        <translation>Tension de départ&#xa0;: tension de l&apos;accélérateur à laquelle le moteur démarre</translation>
+    </message>
+    <message>
+        <source>Start Voltage</source>
+        <translation>Tension départ</translation>
+    </message>
+    <message>
+        <source>End Voltage(x100mV): </source>
+        <translation>Tension fin(x100mV)&#xa0;: </translation>
+    </message>
+    <message>
+        <source>End voltage: the throttle voltage of full command</source>
+        <translation>Tension de fin&#xa0;: tension de l&apos;accélérateur à fond</translation>
+    </message>
+    <message>
+        <source>End Voltage</source>
+        <translation>Tension fin</translation>
+    </message>
+    <message>
+        <source>Mode: </source>
+        <translation>Mode&#xa0;: </translation>
+    </message>
+    <message>
+        <source>What the throttle commands: speed or current</source>
+        <translation>Ce que commande l&apos;accélérateur&#xa0;: vitesse ou courant</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Courant</translation>
+    </message>
+    <message>
+        <source>Designated Assist: </source>
+        <translation>Niveau imposé&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Assist level under the throttle: a fixed level, or the display&apos;s choice</source>
+        <translation>Niveau d&apos;assistance à l&apos;accélérateur&#xa0;: un niveau fixe, ou le choix de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Speed limit under the throttle, or the display&apos;s choice</source>
+        <translation>Limite de vitesse à l&apos;accélérateur, ou le choix de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Start current under the throttle</source>
+        <translation>Courant de départ à l&apos;accélérateur</translation>
+    </message>
+    <message>
+        <source>Base Voltage:</source>
+        <translation>Tension de base&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Base voltage of the torque sensor</source>
+        <translation>Tension de base du capteur de couple</translation>
+    </message>
+    <message>
+        <source>BaseVoltage of </source>
+        <translation>Tension de base</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Error voltage, minimum</source>
+        <translation>Tension d&apos;erreur, minimum</translation>
+    </message>
+    <message>
+        <source>Error Voltage:</source>
+        <translation>Tension d&apos;erreur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>ErrorVoltage of Min</source>
+        <translation>Tension d&apos;erreur min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Error voltage, maximum</source>
+        <translation>Tension d&apos;erreur, maximum</translation>
+    </message>
+    <message>
+        <source>%1 Kg:</source>
+        <translation>%1 kg&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Delta voltage of the %1 Kg band</source>
+        <translation>Tension delta de la plage %1 kg</translation>
+    </message>
+    <message>
+        <source>Delta Voltage:</source>
+        <translation>Tension delta&#xa0;:</translation>
+    </message>
+    <message>
+        <source>0 Speed Boost Time:</source>
+        <translation>Durée boost à l&apos;arrêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Boost time at zero speed</source>
+        <translation>Durée du boost à vitesse nulle</translation>
+    </message>
+    <message>
+        <source>Start(Kg):</source>
+        <translation>Départ(kg)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start weight</source>
+        <translation>Force de départ</translation>
+    </message>
+    <message>
+        <source>Full(Kg):</source>
+        <translation>Plein(kg)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Full weight</source>
+        <translation>Force d&apos;assistance pleine</translation>
+    </message>
+    <message>
+        <source>Return(Kg):</source>
+        <translation>Retour(kg)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Return weight</source>
+        <translation>Force de retour</translation>
+    </message>
+    <message>
+        <source>MinCur(%):</source>
+        <translation>Cour. min(%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Minimum current</source>
+        <translation>Courant minimal</translation>
+    </message>
+    <message>
+        <source>MaxCur(%):</source>
+        <translation>Cour. max(%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Maximum current</source>
+        <translation>Courant maximal</translation>
+    </message>
+    <message>
+        <source>KeepCur(%):</source>
+        <translation>Cour. maint.(%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>CurDecy:</source>
+        <translation>Baisse cour.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>StarDegree:</source>
+        <translation>Seuil départ&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start degree</source>
+        <translation>Seuil de départ</translation>
+    </message>
+    <message>
+        <source>%1 at speed point Spd%2</source>
+        <translation>%1 au point de vitesse Spd%2</translation>
+    </message>
+    <message>
+        <source>Spd%1</source>
+        <translation>Spd%1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>one of the list: %1</source>
+        <translation>un élément de la liste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>700C, or a size from %1 to %2, chosen from the list or typed</source>
+        <translation>700C, ou une taille de %1 à %2, choisie dans la liste ou saisie</translation>
+    </message>
+    <message>
+        <source>%1 (Write Flash sends up to %2)</source>
+        <translation>%1 (Écrire flash envoie jusqu&apos;à %2)</translation>
+    </message>
+    <message>
+        <source>%1, and not above the controller&apos;s maximum current (Max.Current)</source>
+        <translation>%1, et pas au-dessus du courant maximal du contrôleur (Courant max.)</translation>
+    </message>
+    <message>
+        <source>%1, chosen from the list or typed</source>
+        <translation>%1, choisie dans la liste ou saisie</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Pedal Assist</source>
+        <translation>Assistance pédalage</translation>
+    </message>
+    <message>
+        <source>Throttle Handle</source>
+        <translation>Accélérateur</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Couple</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Unité&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <translation>Valeurs admises&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Parameter file key: %1 in [%2]</source>
+        <translation>Clé du fichier de paramètres&#xa0;: %1 dans [%2]</translation>
+    </message>
+    <message>
+        <source>The %1 setting error,Please reset</source>
+        <translation>Erreur de réglage de %1. Veuillez corriger.</translation>
+    </message>
+    <message>
+        <source>The %1 setting error,Please reset.</source>
+        <translation>Erreur de réglage de %1. Veuillez corriger.</translation>
+    </message>
+    <message>
+        <source>The %1 is out of range,Please input again.</source>
+        <translation>%1&#xa0;: valeur hors plage. Veuillez la ressaisir.</translation>
+    </message>
+    <message>
+        <source>This serial port already opened</source>
+        <translation>Ce port série est déjà ouvert</translation>
+    </message>
+    <message>
+        <source>Error opening serial port</source>
+        <translation>Erreur à l&apos;ouverture du port série</translation>
+    </message>
+    <message>
+        <source>File handle is not a comm handle </source>
+        <translation>Le périphérique n&apos;est pas un port série</translation>
+    </message>
+    <message>
+        <source>Cannot setup comm buffer</source>
+        <translation>Impossible de configurer le tampon du port</translation>
+    </message>
+    <message>
+        <source>Unable to create event</source>
+        <translation>Impossible de créer l&apos;événement</translation>
+    </message>
+    <message>
+        <source>Unable to create read thread</source>
+        <translation>Impossible de créer le fil de lecture</translation>
+    </message>
+    <message>
+        <source>Unable to create write thread</source>
+        <translation>Impossible de créer le fil d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing, and %2 with it</source>
+        <translation>%1 est absente, et %2 avec elle</translation>
+    </message>
+    <message>
+        <source>%1 is missing from %2 on line %3</source>
+        <translation>%1 absente de %2 (ligne %3)</translation>
+    </message>
+    <message>
+        <source>%1=%2 on line %3 is not a whole number</source>
+        <translation>%1=%2 à la ligne %3 n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+        <translation>%1=%2 à la ligne %3 n&apos;est pas un élément de sa liste (0 à %4)</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est absente</translation>
+    </message>
+    <message>
+        <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+        <translation>Impossible de lire %1. Avec plus de 1 Mio, ce n&apos;est pas un fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Unable to read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+        <translation>%1 n&apos;est pas un fichier de paramètres&#xa0;: il est en UTF-16 ou binaire, pas en texte 8 bits</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file: it has none of the sections %2</source>
+        <translation>%1 n&apos;est pas un fichier de paramètres&#xa0;: il ne contient aucune des sections %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is a symbolic link to %2, which does not exist</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: c&apos;est un lien symbolique vers %2, qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1. At more than 1 MiB it is not a parameter file</source>
+        <translation>Impossible d&apos;écrire dans %1. Avec plus de 1 Mio, ce n&apos;est pas un fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: ce n&apos;est pas un fichier de paramètres&#xa0;: il est en UTF-16 ou binaire, pas en texte 8 bits</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2, so nothing was changed</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2, donc rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1 (what it held is kept in %2)</source>
+        <translation>Impossible d&apos;écrire dans %1 (son ancien contenu est conservé dans %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingRecorder</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ChangeMarks</name>
+    <message numerus="yes">
+        <source>%n changes not written</source>
+        <translation>
+            <numerusform>%n modification non écrite</numerusform>
+            <numerusform>%n modifications non écrites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changed: the controller holds %1.
 </source>
-            <translation>Modifié : le contrôleur contient %1.
+        <translation>Modifié&#xa0;: le contrôleur contient %1.
 </translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ComparisonMarks</name>
-        <message>
-            <source>Not read or loaded since connecting: the fields may not hold the controller's values. Read the page or load a file before writing it.</source>
-            <translation>Ni lue ni chargée depuis la connexion : les champs ne reflètent peut-être pas les valeurs du contrôleur. Lisez la page ou chargez un fichier avant de l'écrire.</translation>
-        </message>
-        <message>
-            <source>nothing selected (-1)</source>
-            <translation>aucune sélection (-1)</translation>
-        </message>
-        <message>
-            <source>%1 (item %2)</source>
-            <translation>%1 (élément %2)</translation>
-        </message>
-        <message>
-            <source>Not loaded from %1, so 0: %2</source>
-            <translation>Non chargé depuis %1, donc 0 : %2</translation>
-        </message>
-        <message>
-            <source>In %1: %2</source>
-            <translation>Dans %1 : %2</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n fields were not in %1: set to 0</source>
-            <translation>
-                <numerusform>%n champ absent de %1 : mis à 0</numerusform>
-                <numerusform>%n champs absents de %1 : mis à 0</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n fields differ from %1</source>
-            <translation>
-                <numerusform>%n champ diffère de %1</numerusform>
-                <numerusform>%n champs diffèrent de %1</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No field differs from %1</source>
-            <translation>Aucun champ ne diffère de %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::FileChoiceWindow</name>
-        <message>
-            <source>Directory Name: </source>
-            <translation>Nom du dossier : </translation>
-        </message>
-        <message>
-            <source>Directories: </source>
-            <translation>Dossiers : </translation>
-        </message>
-        <message>
-            <source>Files: </source>
-            <translation>Fichiers : </translation>
-        </message>
-        <message>
-            <source>Drives: </source>
-            <translation>Lecteurs : </translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::LiveReadingsMonitor</name>
-        <message>
-            <source>Resume</source>
-            <translation>Reprendre</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pause</translation>
-        </message>
-        <message>
-            <source>Paused: the plot stands still while readings go on being kept for the last minute and recorded.</source>
-            <translation>En pause : la courbe est figée, mais les mesures de la dernière minute continuent d'être gardées et enregistrées.</translation>
-        </message>
-        <message>
-            <source>Readings appear here as "Get" or "Continuous Get" on the Torque page brings them in.</source>
-            <translation>Les mesures apparaissent ici quand « Mesurer » ou « Mesure continue » de la page Couple les récupère.</translation>
-        </message>
-        <message>
-            <source>Record to CSV</source>
-            <translation>Enregistrer en CSV</translation>
-        </message>
-        <message>
-            <source>CSV files (*.csv)</source>
-            <translation>Fichiers CSV (*.csv)</translation>
-        </message>
-        <message>
-            <source>Stop Recording</source>
-            <translation>Arrêter l'enregistrement</translation>
-        </message>
-        <message>
-            <source>Record to CSV...</source>
-            <translation>Enregistrer en CSV...</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n readings</source>
-            <translation>
-                <numerusform>%n mesure</numerusform>
-                <numerusform>%n mesures</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Recording to %1: %2</source>
-            <translation>Enregistrement dans %1 : %2</translation>
-        </message>
-        <message>
-            <source>Recording stopped: %1 (%2 kept)</source>
-            <translation>Enregistrement arrêté : %1 (%2 conservées)</translation>
-        </message>
-        <message>
-            <source>Recorded %1 to %2</source>
-            <translation>%1 enregistrées dans %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::LiveReadingsWindow</name>
-        <message>
-            <source>Live Torque Readings</source>
-            <translation>Couple en direct</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pause</translation>
-        </message>
-        <message>
-            <source>Record to CSV...</source>
-            <translation>Enregistrer en CSV...</translation>
-        </message>
-        <message>
-            <source>seconds before the latest reading</source>
-            <translation>secondes avant la dernière mesure</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::PageUndo</name>
-        <message>
-            <source>Nothing to undo: the page has not been read or loaded</source>
-            <translation>Rien à restaurer : la page n'a été ni lue ni chargée</translation>
-        </message>
-        <message>
-            <source>Put back this page's values as read or loaded at %1</source>
-            <translation>Remettre les valeurs de cette page telles que lues ou chargées à %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ParameterFileDialog</name>
-        <message>
-            <source>Open the Disk Error!</source>
-            <translation>Erreur d'ouverture du disque !</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ReportActions</name>
-        <message>
-            <source>Report</source>
-            <translation>Rapport</translation>
-        </message>
-        <message>
-            <source>Bike or customer (printed on the report):</source>
-            <translation>Vélo ou client (imprimé sur le rapport) :</translation>
-        </message>
-        <message>
-            <source>Export Report</source>
-            <translation>Exporter le rapport</translation>
-        </message>
-        <message>
-            <source>PDF (*.pdf);;HTML (*.html)</source>
-            <translation>PDF (*.pdf);;HTML (*.html)</translation>
-        </message>
-        <message>
-            <source>Report saved: %1</source>
-            <translation>Rapport enregistré : %1</translation>
-        </message>
-        <message>
-            <source>Controller settings</source>
-            <translation>Réglages du contrôleur</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ReviewChanges</name>
-        <message>
-            <source>Review Changes</source>
-            <translation>Vérifier les modifications</translation>
-        </message>
-        <message>
-            <source>Page</source>
-            <translation>Page</translation>
-        </message>
-        <message>
-            <source>Field</source>
-            <translation>Champ</translation>
-        </message>
-        <message>
-            <source>Unit</source>
-            <translation>Unité</translation>
-        </message>
-        <message>
-            <source>Controller</source>
-            <translation>Contrôleur</translation>
-        </message>
-        <message>
-            <source>Page value</source>
-            <translation>Valeur page</translation>
-        </message>
-        <message>
-            <source>Put Back</source>
-            <translation>Restaurer</translation>
-        </message>
-        <message>
-            <source>Give the selected fields the controller's values</source>
-            <translation>Remettre les valeurs du contrôleur dans les champs sélectionnés</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>Écrire flash</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Déconnecter</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::StatusReporter</name>
-        <message>
-            <source>Disconnected</source>
-            <translation>Déconnecté</translation>
-        </message>
-        <message>
-            <source>%1, %2 s</source>
-            <translation>%1, %2 s</translation>
-        </message>
-        <message>
-            <source>No reply from the controller (%1, %2 s)</source>
-            <translation>Pas de réponse du contrôleur (%1, %2 s)</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm1</name>
-        <message>
-            <source>Connection lost: press Connect to start again</source>
-            <translation>Connexion perdue : appuyez sur Connecter pour recommencer</translation>
-        </message>
-        <message>
-            <source>Parameter files (*.el);;All files (*)</source>
-            <translation>Fichiers de paramètres (*.el);;Tous les fichiers (*)</translation>
-        </message>
-        <message>
-            <source>%1 bytes ignored: the port was closed</source>
-            <translation>%1 octets ignorés : le port était fermé</translation>
-        </message>
-        <message>
-            <source>&amp;View</source>
-            <translation>&amp;Affichage</translation>
-        </message>
-        <message>
-            <source>&amp;Traffic Log</source>
-            <translation>&amp;Journal des échanges</translation>
-        </message>
-        <message>
-            <source>&amp;Language</source>
-            <translation>&amp;Langue</translation>
-        </message>
-        <message>
-            <source>Takes effect at the next start</source>
-            <translation>Prend effet au prochain démarrage</translation>
-        </message>
-        <message>
-            <source>%1 from the next start</source>
-            <translation>%1 au prochain démarrage</translation>
-        </message>
-        <message>
-            <source>Disconnected</source>
-            <translation>Déconnecté</translation>
-        </message>
-        <message>
-            <source>%1 to the controller: %2</source>
-            <translation>%1 dans le contrôleur : %2</translation>
-        </message>
-        <message>
-            <source>closing the window loses what was typed. Quit anyway?</source>
-            <translation>fermer la fenêtre perd ce qui a été saisi. Quitter quand même ?</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>Quitter</translation>
-        </message>
-        <message>
-            <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-            <translation>la connexion oublie ce que contient le contrôleur, et les pages n'afficheront aucune modification avant une nouvelle lecture. Connecter quand même ?</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>Connecter</translation>
-        </message>
-        <message>
-            <source>after Close, what was typed can no longer be written. Close anyway?</source>
-            <translation>après la déconnexion, ce qui a été saisi ne pourra plus être écrit. Déconnecter quand même ?</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Déconnecter</translation>
-        </message>
-        <message>
-            <source>Continuous Get running: press Continuous Get again to stop</source>
-            <translation>Mesure continue en cours : appuyez de nouveau sur Mesure continue pour arrêter</translation>
-        </message>
-        <message>
-            <source>Continuous Get</source>
-            <translation>Mesure continue</translation>
-        </message>
-        <message>
-            <source>a load puts the file's values over what was typed. Load anyway?</source>
-            <translation>le chargement remplace ce qui a été saisi par les valeurs du fichier. Charger quand même ?</translation>
-        </message>
-        <message>
-            <source>Load</source>
-            <translation>Charger</translation>
-        </message>
-        <message>
-            <source>Compare With File</source>
-            <translation>Comparer avec un fichier</translation>
-        </message>
-        <message>
-            <source>a load puts the backup's values over what was typed. Load anyway?</source>
-            <translation>le chargement remplace ce qui a été saisi par les valeurs de la sauvegarde. Charger quand même ?</translation>
-        </message>
-        <message>
-            <source>Load Backup</source>
-            <translation>Charger une sauvegarde</translation>
-        </message>
-        <message>
-            <source>Backup kept: %1</source>
-            <translation>Sauvegarde conservée : %1</translation>
-        </message>
-        <message>
-            <source>No backup kept</source>
-            <translation>Aucune sauvegarde conservée</translation>
-        </message>
-        <message>
-            <source>Error sending!</source>
-            <translation>Erreur d'envoi !</translation>
-        </message>
-        <message>
-            <source>Continuous Get: the live readings</source>
-            <translation>Mesure continue : mesures en direct</translation>
-        </message>
-        <message>
-            <source>Live Readings</source>
-            <translation>Mesures en direct</translation>
-        </message>
-        <message>
-            <source>the firmware text</source>
-            <translation>le texte du firmware</translation>
-        </message>
-        <message>
-            <source>the live readings</source>
-            <translation>les mesures en direct</translation>
-        </message>
-        <message>
-            <source>the %1 block</source>
-            <translation>le bloc %1</translation>
-        </message>
-        <message>
-            <source>%1: %2, %3 of %4</source>
-            <translation>%1 : %2, %3 sur %4</translation>
-        </message>
-        <message>
-            <source>Read Flash</source>
-            <translation>Lire flash</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>Écrire flash</translation>
-        </message>
-        <message>
-            <source>Compare With Controller</source>
-            <translation>Comparer avec le contrôleur</translation>
-        </message>
-        <message>
-            <source>Waiting for %1 to be stored</source>
-            <translation>En attente de l'enregistrement de %1</translation>
-        </message>
-        <message>
-            <source>Waiting for %1</source>
-            <translation>En attente de %1</translation>
-        </message>
-        <message>
-            <source>Probing at %1 baud</source>
-            <translation>Recherche à %1 bauds</translation>
-        </message>
-        <message>
-            <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-            <translation>%1 : aucun contrôleur n'a répondu, quel que soit le débit. Vérifiez son alimentation et son contacteur, le câblage TX/RX et le port</translation>
-        </message>
-        <message>
-            <source>Probing stopped: identity checksum error</source>
-            <translation>Recherche arrêtée : erreur de somme de contrôle de l'identification</translation>
-        </message>
-        <message>
-            <source>Connected: %1 %2</source>
-            <translation>Connecté : %1 %2</translation>
-        </message>
-        <message>
-            <source>No field differs from the controller</source>
-            <translation>Aucun champ ne diffère du contrôleur</translation>
-        </message>
-        <message>
-            <source>Compare With Controller: %1</source>
-            <translation>Comparer avec le contrôleur : %1</translation>
-        </message>
-        <message>
-            <source>What %1 held is kept in %2</source>
-            <translation>L'ancien contenu de %1 est conservé dans %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm3</name>
-        <message>
-            <source>About</source>
-            <translation>À propos</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm4</name>
-        <message>
-            <source>Save</source>
-            <translation>Enregistrer</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm5</name>
-        <message>
-            <source>Load</source>
-            <translation>Charger</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TrafficLog</name>
-        <message>
-            <source>Traffic Log</source>
-            <translation>Journal des échanges</translation>
-        </message>
-        <message>
-            <source>Copy</source>
-            <translation>Copier</translation>
-        </message>
-        <message>
-            <source>Save as Text...</source>
-            <translation>Enregistrer en texte...</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Effacer</translation>
-        </message>
-        <message>
-            <source>Save the Traffic Log</source>
-            <translation>Enregistrer le journal des échanges</translation>
-        </message>
-        <message>
-            <source>Text files (*.txt);;All files (*)</source>
-            <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: %2</source>
-            <translation>Impossible d'écrire dans %1 : %2</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>morvent::ComparisonMarks</name>
+    <message>
+        <source>Not read or loaded since connecting: the fields may not hold the controller&apos;s values. Read the page or load a file before writing it.</source>
+        <translation>Ni lue ni chargée depuis la connexion&#xa0;: les champs ne reflètent peut-être pas les valeurs du contrôleur. Lisez la page ou chargez un fichier avant de l&apos;écrire.</translation>
+    </message>
+    <message>
+        <source>nothing selected (-1)</source>
+        <translation>aucune sélection (-1)</translation>
+    </message>
+    <message>
+        <source>%1 (item %2)</source>
+        <translation>%1 (élément %2)</translation>
+    </message>
+    <message>
+        <source>Not loaded from %1, so 0: %2</source>
+        <translation>Non chargé depuis %1, donc 0&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation>Dans %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields were not in %1: set to 0</source>
+        <translation>
+            <numerusform>%n champ absent de %1&#xa0;: mis à 0</numerusform>
+            <numerusform>%n champs absents de %1&#xa0;: mis à 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields differ from %1</source>
+        <translation>
+            <numerusform>%n champ diffère de %1</numerusform>
+            <numerusform>%n champs diffèrent de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No field differs from %1</source>
+        <translation>Aucun champ ne diffère de %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::FileChoiceWindow</name>
+    <message>
+        <source>Directory Name: </source>
+        <translation>Nom du dossier&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Directories: </source>
+        <translation>Dossiers&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Files: </source>
+        <translation>Fichiers&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Drives: </source>
+        <translation>Lecteurs&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::LiveReadingsMonitor</name>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Paused: the plot stands still while readings go on being kept for the last minute and recorded.</source>
+        <translation>En pause&#xa0;: la courbe est figée, mais les mesures de la dernière minute continuent d&apos;être gardées et enregistrées.</translation>
+    </message>
+    <message>
+        <source>Readings appear here as &quot;Get&quot; or &quot;Continuous Get&quot; on the Torque page brings them in.</source>
+        <translation>Les mesures apparaissent ici quand «&#xa0;Mesurer&#xa0;» ou «&#xa0;Mesure continue&#xa0;» de la page Couple les récupère.</translation>
+    </message>
+    <message>
+        <source>Record to CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Record to CSV...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n readings</source>
+        <translation>
+            <numerusform>%n mesure</numerusform>
+            <numerusform>%n mesures</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2</source>
+        <translation>Enregistrement dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1 (%2 kept)</source>
+        <translation>Enregistrement arrêté&#xa0;: %1 (%2 conservées)</translation>
+    </message>
+    <message>
+        <source>Recorded %1 to %2</source>
+        <translation>%1 enregistrées dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::LiveReadingsWindow</name>
+    <message>
+        <source>Live Torque Readings</source>
+        <translation>Couple en direct</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Record to CSV...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>seconds before the latest reading</source>
+        <translation>secondes avant la dernière mesure</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::PageUndo</name>
+    <message>
+        <source>Nothing to undo: the page has not been read or loaded</source>
+        <translation>Rien à restaurer&#xa0;: la page n&apos;a été ni lue ni chargée</translation>
+    </message>
+    <message>
+        <source>Put back this page&apos;s values as read or loaded at %1</source>
+        <translation>Remettre les valeurs de cette page telles que lues ou chargées à %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ParameterFileDialog</name>
+    <message>
+        <source>Open the Disk Error!</source>
+        <translation>Erreur d&apos;ouverture du disque&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ReportActions</name>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Bike or customer (printed on the report):</source>
+        <translation>Vélo ou client (imprimé sur le rapport)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>Exporter le rapport</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;HTML (*.html)</source>
+        <translation>PDF (*.pdf);;HTML (*.html)</translation>
+    </message>
+    <message>
+        <source>Report saved: %1</source>
+        <translation>Rapport enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>Réglages du contrôleur</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ReviewChanges</name>
+    <message>
+        <source>Review Changes</source>
+        <translation>Vérifier les modifications</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Contrôleur</translation>
+    </message>
+    <message>
+        <source>Page value</source>
+        <translation>Valeur page</translation>
+    </message>
+    <message>
+        <source>Put Back</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Give the selected fields the controller&apos;s values</source>
+        <translation>Remettre les valeurs du contrôleur dans les champs sélectionnés</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>Écrire flash</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Déconnecter</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::StatusReporter</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>No reply from the controller (%1, %2 s)</source>
+        <translation>Pas de réponse du contrôleur (%1, %2 s)</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm1</name>
+    <message>
+        <source>Connection lost: press Connect to start again</source>
+        <translation>Connexion perdue&#xa0;: appuyez sur Connecter pour recommencer</translation>
+    </message>
+    <message>
+        <source>Parameter files (*.el);;All files (*)</source>
+        <translation>Fichiers de paramètres (*.el);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 bytes ignored: the port was closed</source>
+        <translation>%1 octets ignorés&#xa0;: le port était fermé</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Journal des échanges</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Prend effet au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 dans le contrôleur&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>closing the window loses what was typed. Quit anyway?</source>
+        <translation>fermer la fenêtre perd ce qui a été saisi. Quitter quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
+        <translation>la connexion oublie ce que contient le contrôleur, et les pages n&apos;afficheront aucune modification avant une nouvelle lecture. Connecter quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>after Close, what was typed can no longer be written. Close anyway?</source>
+        <translation>après la déconnexion, ce qui a été saisi ne pourra plus être écrit. Déconnecter quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Mesure continue en cours&#xa0;: appuyez de nouveau sur Mesure continue pour arrêter</translation>
+    </message>
+    <message>
+        <source>Continuous Get</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
+        <translation>le chargement remplace ce qui a été saisi par les valeurs du fichier. Charger quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Comparer avec un fichier</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>le chargement remplace ce qui a été saisi par les valeurs de la sauvegarde. Charger quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Charger une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Sauvegarde conservée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Aucune sauvegarde conservée</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>Erreur d&apos;envoi&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Mesure continue&#xa0;: mesures en direct</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Mesures en direct</translation>
+    </message>
+    <message>
+        <source>the firmware text</source>
+        <translation>le texte du firmware</translation>
+    </message>
+    <message>
+        <source>the live readings</source>
+        <translation>les mesures en direct</translation>
+    </message>
+    <message>
+        <source>the %1 block</source>
+        <translation>le bloc %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 of %4</source>
+        <translation>%1&#xa0;: %2, %3 sur %4</translation>
+    </message>
+    <message>
+        <source>Read Flash</source>
+        <translation>Lire flash</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>Écrire flash</translation>
+    </message>
+    <message>
+        <source>Compare With Controller</source>
+        <translation>Comparer avec le contrôleur</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to be stored</source>
+        <translation>En attente de l&apos;enregistrement de %1</translation>
+    </message>
+    <message>
+        <source>Waiting for %1</source>
+        <translation>En attente de %1</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Recherche à %1 bauds</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1&#xa0;: aucun contrôleur n&apos;a répondu, quel que soit le débit. Vérifiez son alimentation et son contacteur, le câblage TX/RX et le port</translation>
+    </message>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Recherche arrêtée&#xa0;: erreur de somme de contrôle de l&apos;identification</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Connecté&#xa0;: %1 %2</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Aucun champ ne diffère du contrôleur</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Comparer avec le contrôleur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>L&apos;ancien contenu de %1 est conservé dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm3</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm4</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm5</name>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TrafficLog</name>
+    <message>
+        <source>Traffic Log</source>
+        <translation>Journal des échanges</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save as Text...</source>
+        <translation>Enregistrer en texte...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Save the Traffic Log</source>
+        <translation>Enregistrer le journal des échanges</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
+    </message>
+</context>
 </TS>

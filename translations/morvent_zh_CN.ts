@@ -1,1484 +1,1484 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
-    <context>
-        <name>BackupKeeper</name>
-        <message>
-            <source>Unable to create the folder %1</source>
-            <translation>无法创建文件夹 %1</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>无法写入 %1</translation>
-        </message>
-        <message>
-            <source>Unable to find a free name in %1</source>
-            <translation>%1 中没有可用的文件名</translation>
-        </message>
-    </context>
-    <context>
-        <name>ConnectionHelp</name>
-        <message>
-            <source>%1 (process %2)</source>
-            <translation>%1（进程 %2）</translation>
-        </message>
-        <message>
-            <source>Permission denied: your user may not open %1. It belongs to the group "%2"; add yourself to that group with
+<context>
+    <name>BackupKeeper</name>
+    <message>
+        <source>Unable to create the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Unable to find a free name in %1</source>
+        <translation>%1 中没有可用的文件名</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionHelp</name>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1（进程 %2）</translation>
+    </message>
+    <message>
+        <source>Permission denied: your user may not open %1. It belongs to the group &quot;%2&quot;; add yourself to that group with
     sudo usermod -aG %2 $USER
 then log out and log in again: a new group counts only from a new login.</source>
-            <translation>权限不足：当前用户无法打开 %1。该设备属于组“%2”；请用以下命令将自己加入该组
+        <translation>权限不足：当前用户无法打开 %1。该设备属于组“%2”；请用以下命令将自己加入该组
     sudo usermod -aG %2 $USER
 然后注销并重新登录：新组只有在重新登录后才生效。</translation>
-        </message>
-        <message>
-            <source>Create the group first with
+    </message>
+    <message>
+        <source>Create the group first with
     sudo groupadd %1
 </source>
-            <translation>请先用以下命令创建该组
+        <translation>请先用以下命令创建该组
     sudo groupadd %1
 </translation>
-        </message>
-        <message>
-            <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group "%3" access with a udev rule: the line
-    KERNEL=="%4", GROUP="%3", MODE="0660"
+    </message>
+    <message>
+        <source>Permission denied: your user may not open %1, and no group other than root may read and write it. %2Give the group &quot;%3&quot; access with a udev rule: the line
+    KERNEL==&quot;%4&quot;, GROUP=&quot;%3&quot;, MODE=&quot;0660&quot;
 in a file /etc/udev/rules.d/99-serial-adapter.rules, then plug the adapter in again. Add yourself to the group with
     sudo usermod -aG %3 $USER
 then log out and log in again: a new group counts only from a new login.</source>
-            <translation>权限不足：当前用户无法打开 %1，且除 root 外没有任何组可以读写它。%2请用 udev 规则为组“%3”授予访问权限：将以下一行
-    KERNEL=="%4", GROUP="%3", MODE="0660"
+        <translation>权限不足：当前用户无法打开 %1，且除 root 外没有任何组可以读写它。%2请用 udev 规则为组“%3”授予访问权限：将以下一行
+    KERNEL==&quot;%4&quot;, GROUP=&quot;%3&quot;, MODE=&quot;0660&quot;
 写入文件 /etc/udev/rules.d/99-serial-adapter.rules，然后重新插入适配器。再用以下命令将自己加入该组
     sudo usermod -aG %3 $USER
 然后注销并重新登录：新组只有在重新登录后才生效。</translation>
-        </message>
-        <message>
-            <source>%1 is the terminal this program runs in, not a controller's port. Name the adapter's port instead.</source>
-            <translation>%1 是本程序运行所在的终端，不是控制器端口。请改为指定适配器的端口。</translation>
-        </message>
-        <message>
-            <source>The port is in use: another program is using it. Close that program, then connect again.</source>
-            <translation>端口被占用：另一个程序正在使用它。请关闭该程序后重新连接。</translation>
-        </message>
-        <message>
-            <source>The port is in use by %1. Close %2, then connect again.</source>
-            <translation>端口正被 %1 占用。请关闭%2后重新连接。</translation>
-        </message>
-        <message>
-            <source>that program</source>
-            <translation>该程序</translation>
-        </message>
-        <message>
-            <source>those programs</source>
-            <translation>这些程序</translation>
-        </message>
-        <message>
-            <source>
+    </message>
+    <message>
+        <source>%1 is the terminal this program runs in, not a controller&apos;s port. Name the adapter&apos;s port instead.</source>
+        <translation>%1 是本程序运行所在的终端，不是控制器端口。请改为指定适配器的端口。</translation>
+    </message>
+    <message>
+        <source>The port is in use: another program is using it. Close that program, then connect again.</source>
+        <translation>端口被占用：另一个程序正在使用它。请关闭该程序后重新连接。</translation>
+    </message>
+    <message>
+        <source>The port is in use by %1. Close %2, then connect again.</source>
+        <translation>端口正被 %1 占用。请关闭%2后重新连接。</translation>
+    </message>
+    <message>
+        <source>that program</source>
+        <translation>该程序</translation>
+    </message>
+    <message>
+        <source>those programs</source>
+        <translation>这些程序</translation>
+    </message>
+    <message>
+        <source>
 ModemManager probes new serial adapters as if they were modems. Stop it with
     sudo systemctl stop ModemManager
 or wait until it lets go of the adapter.</source>
-            <translation>
+        <translation>
 ModemManager 会把新的串口适配器当作调制解调器来探测。请用以下命令停止它
     sudo systemctl stop ModemManager
 或等待它释放适配器。</translation>
-        </message>
-        <message>
-            <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-            <translation>设备不存在：%1。适配器未插好或端口名错误；请插好后在“端口”列表中重新选择。</translation>
-        </message>
-        <message>
-            <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
-            <translation>设备 %1 无响应：适配器已被拔出或已损坏。请重新插入后在“端口”列表中选择。</translation>
-        </message>
-        <message>
-            <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-            <translation>%1 不接受线路设置：其驱动无法设置所需的波特率或字符格式。请换一个适配器。</translation>
-        </message>
-        <message>
-            <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
-            <translation>%1 不是串口。请在“端口”列表中选择适配器。</translation>
-        </message>
-    </context>
-    <context>
-        <name>Form1Ui</name>
-        <message>
-            <source>Undo Changes</source>
-            <translation>撤销更改</translation>
-        </message>
-        <message>
-            <source>Basic</source>
-            <translation>基本</translation>
-        </message>
-        <message>
-            <source>Pedal Assist</source>
-            <translation>踏板助力</translation>
-        </message>
-        <message>
-            <source>Throttle Handle</source>
-            <translation>转把</translation>
-        </message>
-        <message>
-            <source>Torque</source>
-            <translation>力矩</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <translation>通信</translation>
-        </message>
-        <message>
-            <source>Port:</source>
-            <translation>端口：</translation>
-        </message>
-        <message>
-            <source>Bandrate:</source>
-            <translation>波特率：</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>连接</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>断开</translation>
-        </message>
-        <message>
-            <source>Controller Info</source>
-            <translation>控制器信息</translation>
-        </message>
-        <message>
-            <source>Manufacturer:</source>
-            <translation>制造商：</translation>
-        </message>
-        <message>
-            <source>Model:</source>
-            <translation>型号：</translation>
-        </message>
-        <message>
-            <source>Harware Ver:</source>
-            <translation>硬件版本：</translation>
-        </message>
-        <message>
-            <source>Firmware Ver:</source>
-            <translation>固件版本：</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage:</source>
-            <translation>额定电压：</translation>
-        </message>
-        <message>
-            <source>Max.Current:</source>
-            <translation>最大电流：</translation>
-        </message>
-        <message>
-            <source>Read Flash</source>
-            <translation>读取全部</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>写入全部</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>读取</translation>
-        </message>
-        <message>
-            <source>Write</source>
-            <translation>写入</translation>
-        </message>
-        <message>
-            <source>Continuous Get</source>
-            <translation>连续获取</translation>
-        </message>
-        <message>
-            <source>×10mS</source>
-            <translation>×10ms</translation>
-        </message>
-        <message>
-            <source>About Tq</source>
-            <translation>力矩实时数据</translation>
-        </message>
-        <message>
-            <source>%1:</source>
-            <translation>%1：</translation>
-        </message>
-        <message>
-            <source>Plot...</source>
-            <translation>曲线图...</translation>
-        </message>
-        <message>
-            <source>Plot the readings of the last minute</source>
-            <translation>绘制最近一分钟的读数曲线</translation>
-        </message>
-        <message>
-            <source>Get</source>
-            <translation>获取</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>文件(&amp;F)</translation>
-        </message>
-        <message>
-            <source>&amp;Save</source>
-            <translation>保存(&amp;S)</translation>
-        </message>
-        <message>
-            <source>&amp;Load</source>
-            <translation>加载(&amp;L)</translation>
-        </message>
-        <message>
-            <source>Load &amp;Backup...</source>
-            <translation>加载备份(&amp;B)...</translation>
-        </message>
-        <message>
-            <source>Compare With &amp;File...</source>
-            <translation>与文件比较(&amp;F)...</translation>
-        </message>
-        <message>
-            <source>Compare With &amp;Controller</source>
-            <translation>与控制器比较(&amp;C)</translation>
-        </message>
-        <message>
-            <source>Clear Compa&amp;rison</source>
-            <translation>清除比较(&amp;R)</translation>
-        </message>
-        <message>
-            <source>&amp;Open Backups Folder</source>
-            <translation>打开备份文件夹(&amp;O)</translation>
-        </message>
-        <message>
-            <source>&amp;Quit</source>
-            <translation>退出(&amp;Q)</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>编辑(&amp;E)</translation>
-        </message>
-        <message>
-            <source>&amp;Review Changes...</source>
-            <translation>查看更改(&amp;R)...</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>帮助(&amp;H)</translation>
-        </message>
-        <message>
-            <source>A live reading of the torque sensor, as the controller measured it when last asked (Get, Continuous Get, Read Flash).
+    </message>
+    <message>
+        <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+        <translation>设备不存在：%1。适配器未插好或端口名错误；请插好后在“端口”列表中重新选择。</translation>
+    </message>
+    <message>
+        <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
+        <translation>设备 %1 无响应：适配器已被拔出或已损坏。请重新插入后在“端口”列表中选择。</translation>
+    </message>
+    <message>
+        <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
+        <translation>%1 不接受线路设置：其驱动无法设置所需的波特率或字符格式。请换一个适配器。</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
+        <translation>%1 不是串口。请在“端口”列表中选择适配器。</translation>
+    </message>
+</context>
+<context>
+    <name>Form1Ui</name>
+    <message>
+        <source>Undo Changes</source>
+        <translation>撤销更改</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Pedal Assist</source>
+        <translation>踏板助力</translation>
+    </message>
+    <message>
+        <source>Throttle Handle</source>
+        <translation>转把</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>力矩</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>通信</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <source>Bandrate:</source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Controller Info</source>
+        <translation>控制器信息</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>制造商：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Harware Ver:</source>
+        <translation>硬件版本：</translation>
+    </message>
+    <message>
+        <source>Firmware Ver:</source>
+        <translation>固件版本：</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage:</source>
+        <translation>额定电压：</translation>
+    </message>
+    <message>
+        <source>Max.Current:</source>
+        <translation>最大电流：</translation>
+    </message>
+    <message>
+        <source>Read Flash</source>
+        <translation>读取全部</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>写入全部</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Continuous Get</source>
+        <translation>连续获取</translation>
+    </message>
+    <message>
+        <source>×10mS</source>
+        <translation>×10ms</translation>
+    </message>
+    <message>
+        <source>About Tq</source>
+        <translation>力矩实时数据</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <source>Plot...</source>
+        <translation>曲线图...</translation>
+    </message>
+    <message>
+        <source>Plot the readings of the last minute</source>
+        <translation>绘制最近一分钟的读数曲线</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>加载(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Load &amp;Backup...</source>
+        <translation>加载备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;File...</source>
+        <translation>与文件比较(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Compare With &amp;Controller</source>
+        <translation>与控制器比较(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Clear Compa&amp;rison</source>
+        <translation>清除比较(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Backups Folder</source>
+        <translation>打开备份文件夹(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Review Changes...</source>
+        <translation>查看更改(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>A live reading of the torque sensor, as the controller measured it when last asked (Get, Continuous Get, Read Flash).
 Read only; not kept in parameter files.</source>
-            <translation>力矩传感器的实时读数，为控制器在最近一次询问时测得的值（获取、连续获取、读取全部）。
+        <translation>力矩传感器的实时读数，为控制器在最近一次询问时测得的值（获取、连续获取、读取全部）。
 只读；不保存在参数文件中。</translation>
-        </message>
-        <message>
-            <source>The serial port the controller is on; a device path may be typed.</source>
-            <translation>控制器所在的串口；也可输入设备路径。</translation>
-        </message>
-        <message>
-            <source>The line speed. Connect finds the controller's own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
-            <translation>串口波特率。“连接”会从第一个开始依次尝试，找到控制器的波特率；控制器应答后，线路以 9600 运行。</translation>
-        </message>
-        <message>
-            <source>Controller System</source>
-            <translation>控制器系统</translation>
-        </message>
-        <message>
-            <source>&amp;Export Report...</source>
-            <translation>导出报告(&amp;E)...</translation>
-        </message>
-        <message>
-            <source>&amp;Print...</source>
-            <translation>打印(&amp;P)...</translation>
-        </message>
-    </context>
-    <context>
-        <name>Language</name>
-        <message>
-            <source>&amp;System</source>
-            <translation>跟随系统(&amp;S)</translation>
-        </message>
-    </context>
-    <context>
-        <name>MessageBoxes</name>
-        <message>
-            <source>prompt message</source>
-            <translation>提示信息</translation>
-        </message>
-        <message>
-            <source>Stay</source>
-            <translation>留下</translation>
-        </message>
-    </context>
-    <context>
-        <name>Protocol</name>
-        <message>
-            <source>Read The Basic Info CheckSum Error</source>
-            <translation>读取基本参数校验和错误</translation>
-        </message>
-        <message>
-            <source>Write The Basic Info CheckSum Error</source>
-            <translation>写入基本参数校验和错误</translation>
-        </message>
-        <message>
-            <source>Basic Set successfully.</source>
-            <translation>基本参数设置成功。</translation>
-        </message>
-        <message>
-            <source>Read The Pedal Assist Info CheckSum Error</source>
-            <translation>读取踏板助力参数校验和错误</translation>
-        </message>
-        <message>
-            <source>Write The Pedal Assist Info CheckSum Error</source>
-            <translation>写入踏板助力参数校验和错误</translation>
-        </message>
-        <message>
-            <source>Pedal Assist Set successfully.</source>
-            <translation>踏板助力参数设置成功。</translation>
-        </message>
-        <message>
-            <source>Read The Throttle Handle Info CheckSum Error</source>
-            <translation>读取转把参数校验和错误</translation>
-        </message>
-        <message>
-            <source>Write The Throttle Handle Info CheckSum Error</source>
-            <translation>写入转把参数校验和错误</translation>
-        </message>
-        <message>
-            <source>Throttle Handle Set successfully.</source>
-            <translation>转把参数设置成功。</translation>
-        </message>
-        <message>
-            <source>Read The Torque Info CheckSum Error</source>
-            <translation>读取力矩参数校验和错误</translation>
-        </message>
-        <message>
-            <source>Write The Torque Info CheckSum Error</source>
-            <translation>写入力矩参数校验和错误</translation>
-        </message>
-        <message>
-            <source>Torque Set successfully.</source>
-            <translation>力矩参数设置成功。</translation>
-        </message>
-        <message>
-            <source>Read Flash successfully.</source>
-            <translation>全部参数读取成功。</translation>
-        </message>
-        <message>
-            <source>Write Flash successfully.</source>
-            <translation>全部参数写入成功。</translation>
-        </message>
-        <message>
-            <source>Manufacturer:%1</source>
-            <translation>制造商：%1</translation>
-        </message>
-        <message>
-            <source>Model:%1</source>
-            <translation>型号：%1</translation>
-        </message>
-        <message>
-            <source>Harware Ver: V%1.%2</source>
-            <translation>硬件版本：V%1.%2</translation>
-        </message>
-        <message>
-            <source>Firmware Ver: V%1</source>
-            <translation>固件版本：V%1</translation>
-        </message>
-        <message>
-            <source>Max.Current: %1A</source>
-            <translation>最大电流：%1A</translation>
-        </message>
-        <message>
-            <source>Firmware Ver:%1</source>
-            <translation>固件版本：%1</translation>
-        </message>
-        <message>
-            <source>Read The Controller Info CheckSum Error</source>
-            <translation>读取控制器信息校验和错误</translation>
-        </message>
-        <message>
-            <source>Read The Software Version Error</source>
-            <translation>读取软件版本错误</translation>
-        </message>
-        <message>
-            <source>SpeedSignalACC</source>
-            <translation>速度信号累计</translation>
-        </message>
-        <message>
-            <source>SpeedSigLevel</source>
-            <translation>速度信号电平</translation>
-        </message>
-        <message>
-            <source>LevelHTime</source>
-            <translation>高电平时间</translation>
-        </message>
-        <message>
-            <source>LevelLTime</source>
-            <translation>低电平时间</translation>
-        </message>
-        <message>
-            <source>TqVoltate</source>
-            <translation>力矩电压</translation>
-        </message>
-        <message>
-            <source>Read The Tq Info CheckSum Error</source>
-            <translation>读取力矩数据校验和错误</translation>
-        </message>
-        <message>
-            <source>'%1' is not a valid integer value</source>
-            <translation>“%1”不是有效的整数</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24V</source>
-            <translation>额定电压：24V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 36V</source>
-            <translation>额定电压：36V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 48V</source>
-            <translation>额定电压：48V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 60V</source>
-            <translation>额定电压：60V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24-48V</source>
-            <translation>额定电压：24-48V</translation>
-        </message>
-        <message>
-            <source>Nominal Voltage: 24-60V</source>
-            <translation>额定电压：24-60V</translation>
-        </message>
-        <message>
-            <source>By Display's Command</source>
-            <translation>由仪表决定</translation>
-        </message>
-        <message>
-            <source>Low Battery Protect(V):</source>
-            <translation>欠压保护(V)：</translation>
-        </message>
-        <message>
-            <source>Low battery protection: the battery voltage at which the controller cuts off; the list offers the voltages of the connected controller's class</source>
-            <translation>欠压保护：控制器切断输出时的电池电压；列表给出所连接控制器电压等级的可选电压</translation>
-        </message>
-        <message>
-            <source>Limited Current(A):</source>
-            <translation>限流(A)：</translation>
-        </message>
-        <message>
-            <source>Limited current: the controller's overall current limit</source>
-            <translation>限流：控制器的总电流上限</translation>
-        </message>
-        <message>
-            <source>Limited Current</source>
-            <translation>限流</translation>
-        </message>
-        <message>
-            <source>Assit%1:</source>
-            <translation>档位%1：</translation>
-        </message>
-        <message>
-            <source>Current limit at assist level %1</source>
-            <translation>助力档位 %1 的限流</translation>
-        </message>
-        <message>
-            <source>Limit Current(%)</source>
-            <translation>限流(%)</translation>
-        </message>
-        <message>
-            <source>Speed limit at assist level %1</source>
-            <translation>助力档位 %1 的限速</translation>
-        </message>
-        <message>
-            <source>Limit Spd(%)</source>
-            <translation>限速(%)</translation>
-        </message>
-        <message>
-            <source>Wheel Diameler(Inch): </source>
-            <translation>轮径(英寸)：</translation>
-        </message>
-        <message>
-            <source>Wheel diameter</source>
-            <translation>轮径</translation>
-        </message>
-        <message>
-            <source>inch</source>
-            <translation>英寸</translation>
-        </message>
-        <message>
-            <source>Speed Meter Model: </source>
-            <translation>测速方式：</translation>
-        </message>
-        <message>
-            <source>Speed meter model: where the speed signal comes from</source>
-            <translation>测速方式：速度信号的来源</translation>
-        </message>
-        <message>
-            <source>External,Wheel Meter</source>
-            <translation>外置，车轮测速</translation>
-        </message>
-        <message>
-            <source>Internal,Motor Meter</source>
-            <translation>内置，电机测速</translation>
-        </message>
-        <message>
-            <source>By Motor Phase</source>
-            <translation>电机相线测速</translation>
-        </message>
-        <message>
-            <source>SpdMeter Signal: </source>
-            <translation>测速信号数：</translation>
-        </message>
-        <message>
-            <source>Speed meter signals</source>
-            <translation>每圈测速信号数</translation>
-        </message>
-        <message>
-            <source>SpdMeter Signal</source>
-            <translation>测速信号数</translation>
-        </message>
-        <message>
-            <source>Pedal Type: </source>
-            <translation>踏板传感器：</translation>
-        </message>
-        <message>
-            <source>Pedal sensor type</source>
-            <translation>踏板传感器类型</translation>
-        </message>
-        <message>
-            <source>None</source>
-            <translation>无</translation>
-        </message>
-        <message>
-            <source>Disignated Assist: </source>
-            <translation>指定档位：</translation>
-        </message>
-        <message>
-            <source>Assist level under pedal assist: a fixed level, or the display's choice</source>
-            <translation>踏板助力时的档位：固定档位，或由仪表选择</translation>
-        </message>
-        <message>
-            <source>Speed Limited: </source>
-            <translation>限速：</translation>
-        </message>
-        <message>
-            <source>Speed limit under pedal assist, or the display's choice</source>
-            <translation>踏板助力时的限速，或由仪表选择</translation>
-        </message>
-        <message>
-            <source>Slow-Start Mode(1-8): </source>
-            <translation>缓启动模式(1-8)：</translation>
-        </message>
-        <message>
-            <source>Slow-start mode</source>
-            <translation>缓启动模式</translation>
-        </message>
-        <message>
-            <source>Work Mode(Angular Speed of pedal/wheel*10): </source>
-            <translation>工作模式(踏板/车轮角速度*10)：</translation>
-        </message>
-        <message>
-            <source>Work mode: the angular speed of pedal to wheel</source>
-            <translation>工作模式：踏板与车轮的角速度之比</translation>
-        </message>
-        <message>
-            <source>Undeterminated</source>
-            <translation>未定</translation>
-        </message>
-        <message>
-            <source>Start Current(%): </source>
-            <translation>启动电流(%)：</translation>
-        </message>
-        <message>
-            <source>Start current under pedal assist</source>
-            <translation>踏板助力时的启动电流</translation>
-        </message>
-        <message>
-            <source>Start Current</source>
-            <translation>启动电流</translation>
-        </message>
-        <message>
-            <source>Startup Dgree(Signal No.): </source>
-            <translation>启动阈值(信号数)：</translation>
-        </message>
-        <message>
-            <source>Startup degree: the pedal sensor signals before the motor starts</source>
-            <translation>启动阈值：电机启动前的踏板传感器信号数</translation>
-        </message>
-        <message>
-            <source>signals</source>
-            <translation>个信号</translation>
-        </message>
-        <message>
-            <source>Startup Dgree</source>
-            <translation>启动阈值</translation>
-        </message>
-        <message>
-            <source>Time of stop(x10ms): </source>
-            <translation>停止时间(x10ms)：</translation>
-        </message>
-        <message>
-            <source>Time of stop</source>
-            <translation>停止时间</translation>
-        </message>
-        <message>
-            <source>Current Decay(1-8): </source>
-            <translation>电流衰减(1-8)：</translation>
-        </message>
-        <message>
-            <source>Current decay</source>
-            <translation>电流衰减</translation>
-        </message>
-        <message>
-            <source>Current Decay</source>
-            <translation>电流衰减</translation>
-        </message>
-        <message>
-            <source>Stop Decay(x10ms): </source>
-            <translation>停止衰减(x10ms)：</translation>
-        </message>
-        <message>
-            <source>Stop decay</source>
-            <translation>停止衰减</translation>
-        </message>
-        <message>
-            <source>Stop Decay</source>
-            <translation>停止衰减</translation>
-        </message>
-        <message>
-            <source>Keep Current(%)</source>
-            <translation>保持电流(%)</translation>
-        </message>
-        <message>
-            <source>Keep current</source>
-            <translation>保持电流</translation>
-        </message>
-        <message>
-            <source>Keep Current</source>
-            <translation>保持电流</translation>
-        </message>
-        <message>
-            <source>Start Voltage(x100mv): </source>
-            <translation>起始电压(x100mV)：</translation>
-        </message>
-        <message>
-            <source>Start voltage: the throttle voltage at which the motor starts</source>
-            <translation>起始电压：电机启动时的转把电压</translation>
-        </message>
-        <message>
-            <source>Start Voltage</source>
-            <translation>起始电压</translation>
-        </message>
-        <message>
-            <source>End Voltage(x100mV): </source>
-            <translation>终止电压(x100mV)：</translation>
-        </message>
-        <message>
-            <source>End voltage: the throttle voltage of full command</source>
-            <translation>终止电压：转把拧到底时的电压</translation>
-        </message>
-        <message>
-            <source>End Voltage</source>
-            <translation>终止电压</translation>
-        </message>
-        <message>
-            <source>Mode: </source>
-            <translation>模式：</translation>
-        </message>
-        <message>
-            <source>What the throttle commands: speed or current</source>
-            <translation>转把控制的量：速度或电流</translation>
-        </message>
-        <message>
-            <source>Speed</source>
-            <translation>速度</translation>
-        </message>
-        <message>
-            <source>Current</source>
-            <translation>电流</translation>
-        </message>
-        <message>
-            <source>Designated Assist: </source>
-            <translation>指定档位：</translation>
-        </message>
-        <message>
-            <source>Assist level under the throttle: a fixed level, or the display's choice</source>
-            <translation>转把时的档位：固定档位，或由仪表选择</translation>
-        </message>
-        <message>
-            <source>Speed limit under the throttle, or the display's choice</source>
-            <translation>转把时的限速，或由仪表选择</translation>
-        </message>
-        <message>
-            <source>Start current under the throttle</source>
-            <translation>转把时的启动电流</translation>
-        </message>
-        <message>
-            <source>Base Voltage:</source>
-            <translation>基准电压：</translation>
-        </message>
-        <message>
-            <source>Base voltage of the torque sensor</source>
-            <translation>力矩传感器的基准电压</translation>
-        </message>
-        <message>
-            <source>BaseVoltage of </source>
-            <translation>基准电压</translation>
-        </message>
-        <message>
-            <source>Min</source>
-            <translation>最小</translation>
-        </message>
-        <message>
-            <source>Error voltage, minimum</source>
-            <translation>故障电压下限</translation>
-        </message>
-        <message>
-            <source>Error Voltage:</source>
-            <translation>故障电压：</translation>
-        </message>
-        <message>
-            <source>ErrorVoltage of Min</source>
-            <translation>最小故障电压</translation>
-        </message>
-        <message>
-            <source>Max</source>
-            <translation>最大</translation>
-        </message>
-        <message>
-            <source>Error voltage, maximum</source>
-            <translation>故障电压上限</translation>
-        </message>
-        <message>
-            <source>%1 Kg:</source>
-            <translation>%1 kg：</translation>
-        </message>
-        <message>
-            <source>Delta voltage of the %1 Kg band</source>
-            <translation>%1 kg 区间的差值电压</translation>
-        </message>
-        <message>
-            <source>Delta Voltage:</source>
-            <translation>差值电压：</translation>
-        </message>
-        <message>
-            <source>0 Speed Boost Time:</source>
-            <translation>零速助推时间：</translation>
-        </message>
-        <message>
-            <source>Boost time at zero speed</source>
-            <translation>零速助推时间</translation>
-        </message>
-        <message>
-            <source>Start(Kg):</source>
-            <translation>起始(kg)：</translation>
-        </message>
-        <message>
-            <source>Start weight</source>
-            <translation>起始力</translation>
-        </message>
-        <message>
-            <source>Full(Kg):</source>
-            <translation>满助力(kg)：</translation>
-        </message>
-        <message>
-            <source>Full weight</source>
-            <translation>满助力力值</translation>
-        </message>
-        <message>
-            <source>Return(Kg):</source>
-            <translation>回落(kg)：</translation>
-        </message>
-        <message>
-            <source>Return weight</source>
-            <translation>回落力值</translation>
-        </message>
-        <message>
-            <source>MinCur(%):</source>
-            <translation>最小电流(%)：</translation>
-        </message>
-        <message>
-            <source>Minimum current</source>
-            <translation>最小电流</translation>
-        </message>
-        <message>
-            <source>MaxCur(%):</source>
-            <translation>最大电流(%)：</translation>
-        </message>
-        <message>
-            <source>Maximum current</source>
-            <translation>最大电流</translation>
-        </message>
-        <message>
-            <source>KeepCur(%):</source>
-            <translation>保持电流(%)：</translation>
-        </message>
-        <message>
-            <source>CurDecy:</source>
-            <translation>电流衰减：</translation>
-        </message>
-        <message>
-            <source>StarDegree:</source>
-            <translation>启动阈值：</translation>
-        </message>
-        <message>
-            <source>Start degree</source>
-            <translation>启动阈值</translation>
-        </message>
-        <message>
-            <source>%1 at speed point Spd%2</source>
-            <translation>速度%2 处的%1</translation>
-        </message>
-        <message>
-            <source>Spd%1</source>
-            <translation>速度%1</translation>
-        </message>
-        <message>
-            <source>%1; %2</source>
-            <translation>%1；%2</translation>
-        </message>
-        <message>
-            <source>%1 to %2</source>
-            <translation>%1 至 %2</translation>
-        </message>
-        <message>
-            <source>one of the list: %1</source>
-            <translation>列表中的一项：%1</translation>
-        </message>
-        <message>
-            <source>700C, or a size from %1 to %2, chosen from the list or typed</source>
-            <translation>700C，或 %1 至 %2 的尺寸，可从列表选择或直接输入</translation>
-        </message>
-        <message>
-            <source>%1 (Write Flash sends up to %2)</source>
-            <translation>%1（写入全部最多发送 %2）</translation>
-        </message>
-        <message>
-            <source>%1, and not above the controller's maximum current (Max.Current)</source>
-            <translation>%1，且不超过控制器的最大电流（最大电流）</translation>
-        </message>
-        <message>
-            <source>%1, chosen from the list or typed</source>
-            <translation>%1，可从列表选择或直接输入</translation>
-        </message>
-        <message>
-            <source>Basic</source>
-            <translation>基本</translation>
-        </message>
-        <message>
-            <source>Pedal Assist</source>
-            <translation>踏板助力</translation>
-        </message>
-        <message>
-            <source>Throttle Handle</source>
-            <translation>转把</translation>
-        </message>
-        <message>
-            <source>Torque</source>
-            <translation>力矩</translation>
-        </message>
-        <message>
-            <source>%1.</source>
-            <translation>%1。</translation>
-        </message>
-        <message>
-            <source>Unit: %1</source>
-            <translation>单位：%1</translation>
-        </message>
-        <message>
-            <source>Accepted: %1</source>
-            <translation>允许值：%1</translation>
-        </message>
-        <message>
-            <source>Parameter file key: %1 in [%2]</source>
-            <translation>参数文件键名：[%2] 中的 %1</translation>
-        </message>
-        <message>
-            <source>The %1 setting error,Please reset</source>
-            <translation>%1 设置错误，请重新设置。</translation>
-        </message>
-        <message>
-            <source>The %1 setting error,Please reset.</source>
-            <translation>%1 设置错误，请重新设置。</translation>
-        </message>
-        <message>
-            <source>The %1 is out of range,Please input again.</source>
-            <translation>%1 超出范围，请重新输入。</translation>
-        </message>
-        <message>
-            <source>This serial port already opened</source>
-            <translation>该串口已打开</translation>
-        </message>
-        <message>
-            <source>Error opening serial port</source>
-            <translation>打开串口出错</translation>
-        </message>
-        <message>
-            <source>File handle is not a comm handle </source>
-            <translation>该设备不是串口</translation>
-        </message>
-        <message>
-            <source>Cannot setup comm buffer</source>
-            <translation>无法设置串口缓冲区</translation>
-        </message>
-        <message>
-            <source>Unable to create event</source>
-            <translation>无法创建事件</translation>
-        </message>
-        <message>
-            <source>Unable to create read thread</source>
-            <translation>无法创建读线程</translation>
-        </message>
-        <message>
-            <source>Unable to create write thread</source>
-            <translation>无法创建写线程</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>无法写入 %1</translation>
-        </message>
-        <message>
-            <source>%1 is missing, and %2 with it</source>
-            <translation>缺少 %1，%2 也随之缺失</translation>
-        </message>
-        <message>
-            <source>%1 is missing from %2 on line %3</source>
-            <translation>%2 中缺少 %1（第 %3 行）</translation>
-        </message>
-        <message>
-            <source>%1=%2 on line %3 is not a whole number</source>
-            <translation>第 %3 行的 %1=%2 不是整数</translation>
-        </message>
-        <message>
-            <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
-            <translation>第 %3 行的 %1=%2 不在其列表中（0 至 %4）</translation>
-        </message>
-        <message>
-            <source>%1 is missing</source>
-            <translation>缺少 %1</translation>
-        </message>
-        <message>
-            <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
-            <translation>无法读取 %1。超过 1 MiB 的文件不是参数文件</translation>
-        </message>
-        <message>
-            <source>Unable to read %1</source>
-            <translation>无法读取 %1</translation>
-        </message>
-        <message>
-            <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
-            <translation>%1 不是参数文件：它是 UTF-16 或二进制文件，不是 8 位文本</translation>
-        </message>
-        <message>
-            <source>%1 is not a parameter file: it has none of the sections %2</source>
-            <translation>%1 不是参数文件：不含以下任何一节 %2</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: it is a symbolic link to %2, which does not exist</source>
-            <translation>无法写入 %1：它是指向不存在的 %2 的符号链接</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1. At more than 1 MiB it is not a parameter file</source>
-            <translation>无法写入 %1。超过 1 MiB 的文件不是参数文件</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: it is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
-            <translation>无法写入 %1：它不是参数文件：它是 UTF-16 或二进制文件，不是 8 位文本</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: %2, so nothing was changed</source>
-            <translation>无法写入 %1：%2，因此未做任何更改</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1 (what it held is kept in %2)</source>
-            <translation>无法写入 %1（原有内容保存在 %2）</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReadingRecorder</name>
-        <message>
-            <source>Unable to write to %1</source>
-            <translation>无法写入 %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ChangeMarks</name>
-        <message numerus="yes">
-            <source>%n changes not written</source>
-            <translation>
-                <numerusform>%n 处更改未写入</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Changed: the controller holds %1.
+    </message>
+    <message>
+        <source>The serial port the controller is on; a device path may be typed.</source>
+        <translation>控制器所在的串口；也可输入设备路径。</translation>
+    </message>
+    <message>
+        <source>The line speed. Connect finds the controller&apos;s own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
+        <translation>串口波特率。“连接”会从第一个开始依次尝试，找到控制器的波特率；控制器应答后，线路以 9600 运行。</translation>
+    </message>
+    <message>
+        <source>Controller System</source>
+        <translation>控制器系统</translation>
+    </message>
+    <message>
+        <source>&amp;Export Report...</source>
+        <translation>导出报告(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>&amp;System</source>
+        <translation>跟随系统(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>prompt message</source>
+        <translation>提示信息</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>留下</translation>
+    </message>
+</context>
+<context>
+    <name>Protocol</name>
+    <message>
+        <source>Read The Basic Info CheckSum Error</source>
+        <translation>读取基本参数校验和错误</translation>
+    </message>
+    <message>
+        <source>Write The Basic Info CheckSum Error</source>
+        <translation>写入基本参数校验和错误</translation>
+    </message>
+    <message>
+        <source>Basic Set successfully.</source>
+        <translation>基本参数设置成功。</translation>
+    </message>
+    <message>
+        <source>Read The Pedal Assist Info CheckSum Error</source>
+        <translation>读取踏板助力参数校验和错误</translation>
+    </message>
+    <message>
+        <source>Write The Pedal Assist Info CheckSum Error</source>
+        <translation>写入踏板助力参数校验和错误</translation>
+    </message>
+    <message>
+        <source>Pedal Assist Set successfully.</source>
+        <translation>踏板助力参数设置成功。</translation>
+    </message>
+    <message>
+        <source>Read The Throttle Handle Info CheckSum Error</source>
+        <translation>读取转把参数校验和错误</translation>
+    </message>
+    <message>
+        <source>Write The Throttle Handle Info CheckSum Error</source>
+        <translation>写入转把参数校验和错误</translation>
+    </message>
+    <message>
+        <source>Throttle Handle Set successfully.</source>
+        <translation>转把参数设置成功。</translation>
+    </message>
+    <message>
+        <source>Read The Torque Info CheckSum Error</source>
+        <translation>读取力矩参数校验和错误</translation>
+    </message>
+    <message>
+        <source>Write The Torque Info CheckSum Error</source>
+        <translation>写入力矩参数校验和错误</translation>
+    </message>
+    <message>
+        <source>Torque Set successfully.</source>
+        <translation>力矩参数设置成功。</translation>
+    </message>
+    <message>
+        <source>Read Flash successfully.</source>
+        <translation>全部参数读取成功。</translation>
+    </message>
+    <message>
+        <source>Write Flash successfully.</source>
+        <translation>全部参数写入成功。</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>制造商：%1</translation>
+    </message>
+    <message>
+        <source>Model:%1</source>
+        <translation>型号：%1</translation>
+    </message>
+    <message>
+        <source>Harware Ver: V%1.%2</source>
+        <translation>硬件版本：V%1.%2</translation>
+    </message>
+    <message>
+        <source>Firmware Ver: V%1</source>
+        <translation>固件版本：V%1</translation>
+    </message>
+    <message>
+        <source>Max.Current: %1A</source>
+        <translation>最大电流：%1A</translation>
+    </message>
+    <message>
+        <source>Firmware Ver:%1</source>
+        <translation>固件版本：%1</translation>
+    </message>
+    <message>
+        <source>Read The Controller Info CheckSum Error</source>
+        <translation>读取控制器信息校验和错误</translation>
+    </message>
+    <message>
+        <source>Read The Software Version Error</source>
+        <translation>读取软件版本错误</translation>
+    </message>
+    <message>
+        <source>SpeedSignalACC</source>
+        <translation>速度信号累计</translation>
+    </message>
+    <message>
+        <source>SpeedSigLevel</source>
+        <translation>速度信号电平</translation>
+    </message>
+    <message>
+        <source>LevelHTime</source>
+        <translation>高电平时间</translation>
+    </message>
+    <message>
+        <source>LevelLTime</source>
+        <translation>低电平时间</translation>
+    </message>
+    <message>
+        <source>TqVoltate</source>
+        <translation>力矩电压</translation>
+    </message>
+    <message>
+        <source>Read The Tq Info CheckSum Error</source>
+        <translation>读取力矩数据校验和错误</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>“%1”不是有效的整数</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24V</source>
+        <translation>额定电压：24V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 36V</source>
+        <translation>额定电压：36V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 48V</source>
+        <translation>额定电压：48V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 60V</source>
+        <translation>额定电压：60V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24-48V</source>
+        <translation>额定电压：24-48V</translation>
+    </message>
+    <message>
+        <source>Nominal Voltage: 24-60V</source>
+        <translation>额定电压：24-60V</translation>
+    </message>
+    <message>
+        <source>By Display&apos;s Command</source>
+        <translation>由仪表决定</translation>
+    </message>
+    <message>
+        <source>Low Battery Protect(V):</source>
+        <translation>欠压保护(V)：</translation>
+    </message>
+    <message>
+        <source>Low battery protection: the battery voltage at which the controller cuts off; the list offers the voltages of the connected controller&apos;s class</source>
+        <translation>欠压保护：控制器切断输出时的电池电压；列表给出所连接控制器电压等级的可选电压</translation>
+    </message>
+    <message>
+        <source>Limited Current(A):</source>
+        <translation>限流(A)：</translation>
+    </message>
+    <message>
+        <source>Limited current: the controller&apos;s overall current limit</source>
+        <translation>限流：控制器的总电流上限</translation>
+    </message>
+    <message>
+        <source>Limited Current</source>
+        <translation>限流</translation>
+    </message>
+    <message>
+        <source>Assit%1:</source>
+        <translation>档位%1：</translation>
+    </message>
+    <message>
+        <source>Current limit at assist level %1</source>
+        <translation>助力档位 %1 的限流</translation>
+    </message>
+    <message>
+        <source>Limit Current(%)</source>
+        <translation>限流(%)</translation>
+    </message>
+    <message>
+        <source>Speed limit at assist level %1</source>
+        <translation>助力档位 %1 的限速</translation>
+    </message>
+    <message>
+        <source>Limit Spd(%)</source>
+        <translation>限速(%)</translation>
+    </message>
+    <message>
+        <source>Wheel Diameler(Inch): </source>
+        <translation>轮径(英寸)：</translation>
+    </message>
+    <message>
+        <source>Wheel diameter</source>
+        <translation>轮径</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>英寸</translation>
+    </message>
+    <message>
+        <source>Speed Meter Model: </source>
+        <translation>测速方式：</translation>
+    </message>
+    <message>
+        <source>Speed meter model: where the speed signal comes from</source>
+        <translation>测速方式：速度信号的来源</translation>
+    </message>
+    <message>
+        <source>External,Wheel Meter</source>
+        <translation>外置，车轮测速</translation>
+    </message>
+    <message>
+        <source>Internal,Motor Meter</source>
+        <translation>内置，电机测速</translation>
+    </message>
+    <message>
+        <source>By Motor Phase</source>
+        <translation>电机相线测速</translation>
+    </message>
+    <message>
+        <source>SpdMeter Signal: </source>
+        <translation>测速信号数：</translation>
+    </message>
+    <message>
+        <source>Speed meter signals</source>
+        <translation>每圈测速信号数</translation>
+    </message>
+    <message>
+        <source>SpdMeter Signal</source>
+        <translation>测速信号数</translation>
+    </message>
+    <message>
+        <source>Pedal Type: </source>
+        <translation>踏板传感器：</translation>
+    </message>
+    <message>
+        <source>Pedal sensor type</source>
+        <translation>踏板传感器类型</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Disignated Assist: </source>
+        <translation>指定档位：</translation>
+    </message>
+    <message>
+        <source>Assist level under pedal assist: a fixed level, or the display&apos;s choice</source>
+        <translation>踏板助力时的档位：固定档位，或由仪表选择</translation>
+    </message>
+    <message>
+        <source>Speed Limited: </source>
+        <translation>限速：</translation>
+    </message>
+    <message>
+        <source>Speed limit under pedal assist, or the display&apos;s choice</source>
+        <translation>踏板助力时的限速，或由仪表选择</translation>
+    </message>
+    <message>
+        <source>Slow-Start Mode(1-8): </source>
+        <translation>缓启动模式(1-8)：</translation>
+    </message>
+    <message>
+        <source>Slow-start mode</source>
+        <translation>缓启动模式</translation>
+    </message>
+    <message>
+        <source>Work Mode(Angular Speed of pedal/wheel*10): </source>
+        <translation>工作模式(踏板/车轮角速度*10)：</translation>
+    </message>
+    <message>
+        <source>Work mode: the angular speed of pedal to wheel</source>
+        <translation>工作模式：踏板与车轮的角速度之比</translation>
+    </message>
+    <message>
+        <source>Undeterminated</source>
+        <translation>未定</translation>
+    </message>
+    <message>
+        <source>Start Current(%): </source>
+        <translation>启动电流(%)：</translation>
+    </message>
+    <message>
+        <source>Start current under pedal assist</source>
+        <translation>踏板助力时的启动电流</translation>
+    </message>
+    <message>
+        <source>Start Current</source>
+        <translation>启动电流</translation>
+    </message>
+    <message>
+        <source>Startup Dgree(Signal No.): </source>
+        <translation>启动阈值(信号数)：</translation>
+    </message>
+    <message>
+        <source>Startup degree: the pedal sensor signals before the motor starts</source>
+        <translation>启动阈值：电机启动前的踏板传感器信号数</translation>
+    </message>
+    <message>
+        <source>signals</source>
+        <translation>个信号</translation>
+    </message>
+    <message>
+        <source>Startup Dgree</source>
+        <translation>启动阈值</translation>
+    </message>
+    <message>
+        <source>Time of stop(x10ms): </source>
+        <translation>停止时间(x10ms)：</translation>
+    </message>
+    <message>
+        <source>Time of stop</source>
+        <translation>停止时间</translation>
+    </message>
+    <message>
+        <source>Current Decay(1-8): </source>
+        <translation>电流衰减(1-8)：</translation>
+    </message>
+    <message>
+        <source>Current decay</source>
+        <translation>电流衰减</translation>
+    </message>
+    <message>
+        <source>Current Decay</source>
+        <translation>电流衰减</translation>
+    </message>
+    <message>
+        <source>Stop Decay(x10ms): </source>
+        <translation>停止衰减(x10ms)：</translation>
+    </message>
+    <message>
+        <source>Stop decay</source>
+        <translation>停止衰减</translation>
+    </message>
+    <message>
+        <source>Stop Decay</source>
+        <translation>停止衰减</translation>
+    </message>
+    <message>
+        <source>Keep Current(%)</source>
+        <translation>保持电流(%)</translation>
+    </message>
+    <message>
+        <source>Keep current</source>
+        <translation>保持电流</translation>
+    </message>
+    <message>
+        <source>Keep Current</source>
+        <translation>保持电流</translation>
+    </message>
+    <message>
+        <source>Start Voltage(x100mv): </source>
+        <translation>起始电压(x100mV)：</translation>
+    </message>
+    <message>
+        <source>Start voltage: the throttle voltage at which the motor starts</source>
+        <translation>起始电压：电机启动时的转把电压</translation>
+    </message>
+    <message>
+        <source>Start Voltage</source>
+        <translation>起始电压</translation>
+    </message>
+    <message>
+        <source>End Voltage(x100mV): </source>
+        <translation>终止电压(x100mV)：</translation>
+    </message>
+    <message>
+        <source>End voltage: the throttle voltage of full command</source>
+        <translation>终止电压：转把拧到底时的电压</translation>
+    </message>
+    <message>
+        <source>End Voltage</source>
+        <translation>终止电压</translation>
+    </message>
+    <message>
+        <source>Mode: </source>
+        <translation>模式：</translation>
+    </message>
+    <message>
+        <source>What the throttle commands: speed or current</source>
+        <translation>转把控制的量：速度或电流</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>电流</translation>
+    </message>
+    <message>
+        <source>Designated Assist: </source>
+        <translation>指定档位：</translation>
+    </message>
+    <message>
+        <source>Assist level under the throttle: a fixed level, or the display&apos;s choice</source>
+        <translation>转把时的档位：固定档位，或由仪表选择</translation>
+    </message>
+    <message>
+        <source>Speed limit under the throttle, or the display&apos;s choice</source>
+        <translation>转把时的限速，或由仪表选择</translation>
+    </message>
+    <message>
+        <source>Start current under the throttle</source>
+        <translation>转把时的启动电流</translation>
+    </message>
+    <message>
+        <source>Base Voltage:</source>
+        <translation>基准电压：</translation>
+    </message>
+    <message>
+        <source>Base voltage of the torque sensor</source>
+        <translation>力矩传感器的基准电压</translation>
+    </message>
+    <message>
+        <source>BaseVoltage of </source>
+        <translation>基准电压</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Error voltage, minimum</source>
+        <translation>故障电压下限</translation>
+    </message>
+    <message>
+        <source>Error Voltage:</source>
+        <translation>故障电压：</translation>
+    </message>
+    <message>
+        <source>ErrorVoltage of Min</source>
+        <translation>最小故障电压</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Error voltage, maximum</source>
+        <translation>故障电压上限</translation>
+    </message>
+    <message>
+        <source>%1 Kg:</source>
+        <translation>%1 kg：</translation>
+    </message>
+    <message>
+        <source>Delta voltage of the %1 Kg band</source>
+        <translation>%1 kg 区间的差值电压</translation>
+    </message>
+    <message>
+        <source>Delta Voltage:</source>
+        <translation>差值电压：</translation>
+    </message>
+    <message>
+        <source>0 Speed Boost Time:</source>
+        <translation>零速助推时间：</translation>
+    </message>
+    <message>
+        <source>Boost time at zero speed</source>
+        <translation>零速助推时间</translation>
+    </message>
+    <message>
+        <source>Start(Kg):</source>
+        <translation>起始(kg)：</translation>
+    </message>
+    <message>
+        <source>Start weight</source>
+        <translation>起始力</translation>
+    </message>
+    <message>
+        <source>Full(Kg):</source>
+        <translation>满助力(kg)：</translation>
+    </message>
+    <message>
+        <source>Full weight</source>
+        <translation>满助力力值</translation>
+    </message>
+    <message>
+        <source>Return(Kg):</source>
+        <translation>回落(kg)：</translation>
+    </message>
+    <message>
+        <source>Return weight</source>
+        <translation>回落力值</translation>
+    </message>
+    <message>
+        <source>MinCur(%):</source>
+        <translation>最小电流(%)：</translation>
+    </message>
+    <message>
+        <source>Minimum current</source>
+        <translation>最小电流</translation>
+    </message>
+    <message>
+        <source>MaxCur(%):</source>
+        <translation>最大电流(%)：</translation>
+    </message>
+    <message>
+        <source>Maximum current</source>
+        <translation>最大电流</translation>
+    </message>
+    <message>
+        <source>KeepCur(%):</source>
+        <translation>保持电流(%)：</translation>
+    </message>
+    <message>
+        <source>CurDecy:</source>
+        <translation>电流衰减：</translation>
+    </message>
+    <message>
+        <source>StarDegree:</source>
+        <translation>启动阈值：</translation>
+    </message>
+    <message>
+        <source>Start degree</source>
+        <translation>启动阈值</translation>
+    </message>
+    <message>
+        <source>%1 at speed point Spd%2</source>
+        <translation>速度%2 处的%1</translation>
+    </message>
+    <message>
+        <source>Spd%1</source>
+        <translation>速度%1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1；%2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>one of the list: %1</source>
+        <translation>列表中的一项：%1</translation>
+    </message>
+    <message>
+        <source>700C, or a size from %1 to %2, chosen from the list or typed</source>
+        <translation>700C，或 %1 至 %2 的尺寸，可从列表选择或直接输入</translation>
+    </message>
+    <message>
+        <source>%1 (Write Flash sends up to %2)</source>
+        <translation>%1（写入全部最多发送 %2）</translation>
+    </message>
+    <message>
+        <source>%1, and not above the controller&apos;s maximum current (Max.Current)</source>
+        <translation>%1，且不超过控制器的最大电流（最大电流）</translation>
+    </message>
+    <message>
+        <source>%1, chosen from the list or typed</source>
+        <translation>%1，可从列表选择或直接输入</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Pedal Assist</source>
+        <translation>踏板助力</translation>
+    </message>
+    <message>
+        <source>Throttle Handle</source>
+        <translation>转把</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>力矩</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>单位：%1</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <translation>允许值：%1</translation>
+    </message>
+    <message>
+        <source>Parameter file key: %1 in [%2]</source>
+        <translation>参数文件键名：[%2] 中的 %1</translation>
+    </message>
+    <message>
+        <source>The %1 setting error,Please reset</source>
+        <translation>%1 设置错误，请重新设置。</translation>
+    </message>
+    <message>
+        <source>The %1 setting error,Please reset.</source>
+        <translation>%1 设置错误，请重新设置。</translation>
+    </message>
+    <message>
+        <source>The %1 is out of range,Please input again.</source>
+        <translation>%1 超出范围，请重新输入。</translation>
+    </message>
+    <message>
+        <source>This serial port already opened</source>
+        <translation>该串口已打开</translation>
+    </message>
+    <message>
+        <source>Error opening serial port</source>
+        <translation>打开串口出错</translation>
+    </message>
+    <message>
+        <source>File handle is not a comm handle </source>
+        <translation>该设备不是串口</translation>
+    </message>
+    <message>
+        <source>Cannot setup comm buffer</source>
+        <translation>无法设置串口缓冲区</translation>
+    </message>
+    <message>
+        <source>Unable to create event</source>
+        <translation>无法创建事件</translation>
+    </message>
+    <message>
+        <source>Unable to create read thread</source>
+        <translation>无法创建读线程</translation>
+    </message>
+    <message>
+        <source>Unable to create write thread</source>
+        <translation>无法创建写线程</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing, and %2 with it</source>
+        <translation>缺少 %1，%2 也随之缺失</translation>
+    </message>
+    <message>
+        <source>%1 is missing from %2 on line %3</source>
+        <translation>%2 中缺少 %1（第 %3 行）</translation>
+    </message>
+    <message>
+        <source>%1=%2 on line %3 is not a whole number</source>
+        <translation>第 %3 行的 %1=%2 不是整数</translation>
+    </message>
+    <message>
+        <source>%1=%2 on line %3 is no item of its list (0 to %4)</source>
+        <translation>第 %3 行的 %1=%2 不在其列表中（0 至 %4）</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>Unable to read %1. At more than 1 MiB it is not a parameter file</source>
+        <translation>无法读取 %1。超过 1 MiB 的文件不是参数文件</translation>
+    </message>
+    <message>
+        <source>Unable to read %1</source>
+        <translation>无法读取 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+        <translation>%1 不是参数文件：它是 UTF-16 或二进制文件，不是 8 位文本</translation>
+    </message>
+    <message>
+        <source>%1 is not a parameter file: it has none of the sections %2</source>
+        <translation>%1 不是参数文件：不含以下任何一节 %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is a symbolic link to %2, which does not exist</source>
+        <translation>无法写入 %1：它是指向不存在的 %2 的符号链接</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1. At more than 1 MiB it is not a parameter file</source>
+        <translation>无法写入 %1。超过 1 MiB 的文件不是参数文件</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
+        <translation>无法写入 %1：它不是参数文件：它是 UTF-16 或二进制文件，不是 8 位文本</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2, so nothing was changed</source>
+        <translation>无法写入 %1：%2，因此未做任何更改</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1 (what it held is kept in %2)</source>
+        <translation>无法写入 %1（原有内容保存在 %2）</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingRecorder</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ChangeMarks</name>
+    <message numerus="yes">
+        <source>%n changes not written</source>
+        <translation>
+            <numerusform>%n 处更改未写入</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changed: the controller holds %1.
 </source>
-            <translation>已更改：控制器中为 %1。
+        <translation>已更改：控制器中为 %1。
 </translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ComparisonMarks</name>
-        <message>
-            <source>Not read or loaded since connecting: the fields may not hold the controller's values. Read the page or load a file before writing it.</source>
-            <translation>连接后尚未读取或加载：字段中可能不是控制器的值。写入前请先读取本页或加载文件。</translation>
-        </message>
-        <message>
-            <source>nothing selected (-1)</source>
-            <translation>未选择 (-1)</translation>
-        </message>
-        <message>
-            <source>%1 (item %2)</source>
-            <translation>%1（第 %2 项）</translation>
-        </message>
-        <message>
-            <source>Not loaded from %1, so 0: %2</source>
-            <translation>未从 %1 加载，因此为 0：%2</translation>
-        </message>
-        <message>
-            <source>In %1: %2</source>
-            <translation>%1 中：%2</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n fields were not in %1: set to 0</source>
-            <translation>
-                <numerusform>%1 中缺少 %n 个字段：已设为 0</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n fields differ from %1</source>
-            <translation>
-                <numerusform>%n 个字段与%1不同</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No field differs from %1</source>
-            <translation>没有字段与%1不同</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::FileChoiceWindow</name>
-        <message>
-            <source>Directory Name: </source>
-            <translation>目录名：</translation>
-        </message>
-        <message>
-            <source>Directories: </source>
-            <translation>目录：</translation>
-        </message>
-        <message>
-            <source>Files: </source>
-            <translation>文件：</translation>
-        </message>
-        <message>
-            <source>Drives: </source>
-            <translation>驱动器：</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>取消</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::LiveReadingsMonitor</name>
-        <message>
-            <source>Resume</source>
-            <translation>继续</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>暂停</translation>
-        </message>
-        <message>
-            <source>Paused: the plot stands still while readings go on being kept for the last minute and recorded.</source>
-            <translation>已暂停：曲线静止，但最近一分钟的读数仍在保留和记录。</translation>
-        </message>
-        <message>
-            <source>Readings appear here as "Get" or "Continuous Get" on the Torque page brings them in.</source>
-            <translation>在“力矩”页按“获取”或“连续获取”后，读数会显示在这里。</translation>
-        </message>
-        <message>
-            <source>Record to CSV</source>
-            <translation>记录到 CSV</translation>
-        </message>
-        <message>
-            <source>CSV files (*.csv)</source>
-            <translation>CSV 文件 (*.csv)</translation>
-        </message>
-        <message>
-            <source>Stop Recording</source>
-            <translation>停止记录</translation>
-        </message>
-        <message>
-            <source>Record to CSV...</source>
-            <translation>记录到 CSV...</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n readings</source>
-            <translation>
-                <numerusform>%n 条读数</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Recording to %1: %2</source>
-            <translation>正在记录到 %1：%2</translation>
-        </message>
-        <message>
-            <source>Recording stopped: %1 (%2 kept)</source>
-            <translation>记录已停止：%1（已保留 %2）</translation>
-        </message>
-        <message>
-            <source>Recorded %1 to %2</source>
-            <translation>已将 %1 记录到 %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::LiveReadingsWindow</name>
-        <message>
-            <source>Live Torque Readings</source>
-            <translation>力矩实时曲线</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>暂停</translation>
-        </message>
-        <message>
-            <source>Record to CSV...</source>
-            <translation>记录到 CSV...</translation>
-        </message>
-        <message>
-            <source>seconds before the latest reading</source>
-            <translation>距最新读数的秒数</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::PageUndo</name>
-        <message>
-            <source>Nothing to undo: the page has not been read or loaded</source>
-            <translation>无可撤销：本页尚未读取或加载</translation>
-        </message>
-        <message>
-            <source>Put back this page's values as read or loaded at %1</source>
-            <translation>恢复本页在 %1 读取或加载时的值</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ParameterFileDialog</name>
-        <message>
-            <source>Open the Disk Error!</source>
-            <translation>打开磁盘出错！</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ReportActions</name>
-        <message>
-            <source>Report</source>
-            <translation>报告</translation>
-        </message>
-        <message>
-            <source>Bike or customer (printed on the report):</source>
-            <translation>车辆或客户（打印在报告中）：</translation>
-        </message>
-        <message>
-            <source>Export Report</source>
-            <translation>导出报告</translation>
-        </message>
-        <message>
-            <source>PDF (*.pdf);;HTML (*.html)</source>
-            <translation>PDF (*.pdf);;HTML (*.html)</translation>
-        </message>
-        <message>
-            <source>Report saved: %1</source>
-            <translation>报告已保存：%1</translation>
-        </message>
-        <message>
-            <source>Controller settings</source>
-            <translation>控制器设置</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::ReviewChanges</name>
-        <message>
-            <source>Review Changes</source>
-            <translation>查看更改</translation>
-        </message>
-        <message>
-            <source>Page</source>
-            <translation>页面</translation>
-        </message>
-        <message>
-            <source>Field</source>
-            <translation>字段</translation>
-        </message>
-        <message>
-            <source>Unit</source>
-            <translation>单位</translation>
-        </message>
-        <message>
-            <source>Controller</source>
-            <translation>控制器</translation>
-        </message>
-        <message>
-            <source>Page value</source>
-            <translation>页面值</translation>
-        </message>
-        <message>
-            <source>Put Back</source>
-            <translation>恢复</translation>
-        </message>
-        <message>
-            <source>Give the selected fields the controller's values</source>
-            <translation>将所选字段恢复为控制器中的值</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>写入全部</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>断开</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::StatusReporter</name>
-        <message>
-            <source>Disconnected</source>
-            <translation>未连接</translation>
-        </message>
-        <message>
-            <source>%1, %2 s</source>
-            <translation>%1，%2 秒</translation>
-        </message>
-        <message>
-            <source>No reply from the controller (%1, %2 s)</source>
-            <translation>控制器无应答（%1，%2 秒）</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm1</name>
-        <message>
-            <source>Connection lost: press Connect to start again</source>
-            <translation>连接已断开：请按“连接”重新开始</translation>
-        </message>
-        <message>
-            <source>Parameter files (*.el);;All files (*)</source>
-            <translation>参数文件 (*.el);;所有文件 (*)</translation>
-        </message>
-        <message>
-            <source>%1 bytes ignored: the port was closed</source>
-            <translation>忽略 %1 字节：端口已关闭</translation>
-        </message>
-        <message>
-            <source>&amp;View</source>
-            <translation>视图(&amp;V)</translation>
-        </message>
-        <message>
-            <source>&amp;Traffic Log</source>
-            <translation>通信日志(&amp;T)</translation>
-        </message>
-        <message>
-            <source>&amp;Language</source>
-            <translation>语言(&amp;L)</translation>
-        </message>
-        <message>
-            <source>Takes effect at the next start</source>
-            <translation>下次启动时生效</translation>
-        </message>
-        <message>
-            <source>%1 from the next start</source>
-            <translation>下次启动时切换为%1</translation>
-        </message>
-        <message>
-            <source>Disconnected</source>
-            <translation>未连接</translation>
-        </message>
-        <message>
-            <source>%1 to the controller: %2</source>
-            <translation>%1到控制器：%2</translation>
-        </message>
-        <message>
-            <source>closing the window loses what was typed. Quit anyway?</source>
-            <translation>关闭窗口将丢失已输入的内容。仍要退出吗？</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>退出(Q)</translation>
-        </message>
-        <message>
-            <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-            <translation>连接后将不再记得控制器中的值，重新读取前各页不显示更改。仍要连接吗？</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>连接</translation>
-        </message>
-        <message>
-            <source>after Close, what was typed can no longer be written. Close anyway?</source>
-            <translation>断开后将无法再写入已输入的内容。仍要断开吗？</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>断开</translation>
-        </message>
-        <message>
-            <source>Continuous Get running: press Continuous Get again to stop</source>
-            <translation>连续获取进行中：再次按“连续获取”停止</translation>
-        </message>
-        <message>
-            <source>Continuous Get</source>
-            <translation>连续获取</translation>
-        </message>
-        <message>
-            <source>a load puts the file's values over what was typed. Load anyway?</source>
-            <translation>加载会用文件中的值覆盖已输入的内容。仍要加载吗？</translation>
-        </message>
-        <message>
-            <source>Load</source>
-            <translation>加载(L)</translation>
-        </message>
-        <message>
-            <source>Compare With File</source>
-            <translation>与文件比较</translation>
-        </message>
-        <message>
-            <source>a load puts the backup's values over what was typed. Load anyway?</source>
-            <translation>加载会用备份中的值覆盖已输入的内容。仍要加载吗？</translation>
-        </message>
-        <message>
-            <source>Load Backup</source>
-            <translation>加载备份</translation>
-        </message>
-        <message>
-            <source>Backup kept: %1</source>
-            <translation>已保留备份：%1</translation>
-        </message>
-        <message>
-            <source>No backup kept</source>
-            <translation>未保留备份</translation>
-        </message>
-        <message>
-            <source>Error sending!</source>
-            <translation>发送错误！</translation>
-        </message>
-        <message>
-            <source>Continuous Get: the live readings</source>
-            <translation>连续获取：实时读数</translation>
-        </message>
-        <message>
-            <source>Live Readings</source>
-            <translation>实时读数</translation>
-        </message>
-        <message>
-            <source>the firmware text</source>
-            <translation>固件文本</translation>
-        </message>
-        <message>
-            <source>the live readings</source>
-            <translation>实时读数</translation>
-        </message>
-        <message>
-            <source>the %1 block</source>
-            <translation>%1参数块</translation>
-        </message>
-        <message>
-            <source>%1: %2, %3 of %4</source>
-            <translation>%1：%2，第 %3/%4 步</translation>
-        </message>
-        <message>
-            <source>Read Flash</source>
-            <translation>读取全部</translation>
-        </message>
-        <message>
-            <source>Write Flash</source>
-            <translation>写入全部</translation>
-        </message>
-        <message>
-            <source>Compare With Controller</source>
-            <translation>与控制器比较(C)</translation>
-        </message>
-        <message>
-            <source>Waiting for %1 to be stored</source>
-            <translation>等待%1保存完成</translation>
-        </message>
-        <message>
-            <source>Waiting for %1</source>
-            <translation>等待%1</translation>
-        </message>
-        <message>
-            <source>Probing at %1 baud</source>
-            <translation>正在以 %1 波特率探测</translation>
-        </message>
-        <message>
-            <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-            <translation>%1：所有波特率下均无控制器应答。请检查控制器电源和电门锁、TX/RX 接线以及端口</translation>
-        </message>
-        <message>
-            <source>Probing stopped: identity checksum error</source>
-            <translation>探测已停止：识别信息校验和错误</translation>
-        </message>
-        <message>
-            <source>Connected: %1 %2</source>
-            <translation>已连接：%1 %2</translation>
-        </message>
-        <message>
-            <source>No field differs from the controller</source>
-            <translation>没有字段与控制器不同</translation>
-        </message>
-        <message>
-            <source>Compare With Controller: %1</source>
-            <translation>与控制器比较：%1</translation>
-        </message>
-        <message>
-            <source>What %1 held is kept in %2</source>
-            <translation>%1 原有内容已保存在 %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm3</name>
-        <message>
-            <source>About</source>
-            <translation>关于</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm4</name>
-        <message>
-            <source>Save</source>
-            <translation>保存(S)</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TForm5</name>
-        <message>
-            <source>Load</source>
-            <translation>加载(L)</translation>
-        </message>
-    </context>
-    <context>
-        <name>morvent::TrafficLog</name>
-        <message>
-            <source>Traffic Log</source>
-            <translation>通信日志(T)</translation>
-        </message>
-        <message>
-            <source>Copy</source>
-            <translation>复制</translation>
-        </message>
-        <message>
-            <source>Save as Text...</source>
-            <translation>另存为文本...</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>清空</translation>
-        </message>
-        <message>
-            <source>Save the Traffic Log</source>
-            <translation>保存通信日志</translation>
-        </message>
-        <message>
-            <source>Text files (*.txt);;All files (*)</source>
-            <translation>文本文件 (*.txt);;所有文件 (*)</translation>
-        </message>
-        <message>
-            <source>Unable to write to %1: %2</source>
-            <translation>无法写入 %1：%2</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>morvent::ComparisonMarks</name>
+    <message>
+        <source>Not read or loaded since connecting: the fields may not hold the controller&apos;s values. Read the page or load a file before writing it.</source>
+        <translation>连接后尚未读取或加载：字段中可能不是控制器的值。写入前请先读取本页或加载文件。</translation>
+    </message>
+    <message>
+        <source>nothing selected (-1)</source>
+        <translation>未选择 (-1)</translation>
+    </message>
+    <message>
+        <source>%1 (item %2)</source>
+        <translation>%1（第 %2 项）</translation>
+    </message>
+    <message>
+        <source>Not loaded from %1, so 0: %2</source>
+        <translation>未从 %1 加载，因此为 0：%2</translation>
+    </message>
+    <message>
+        <source>In %1: %2</source>
+        <translation>%1 中：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields were not in %1: set to 0</source>
+        <translation>
+            <numerusform>%1 中缺少 %n 个字段：已设为 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields differ from %1</source>
+        <translation>
+            <numerusform>%n 个字段与%1不同</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No field differs from %1</source>
+        <translation>没有字段与%1不同</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::FileChoiceWindow</name>
+    <message>
+        <source>Directory Name: </source>
+        <translation>目录名：</translation>
+    </message>
+    <message>
+        <source>Directories: </source>
+        <translation>目录：</translation>
+    </message>
+    <message>
+        <source>Files: </source>
+        <translation>文件：</translation>
+    </message>
+    <message>
+        <source>Drives: </source>
+        <translation>驱动器：</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::LiveReadingsMonitor</name>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Paused: the plot stands still while readings go on being kept for the last minute and recorded.</source>
+        <translation>已暂停：曲线静止，但最近一分钟的读数仍在保留和记录。</translation>
+    </message>
+    <message>
+        <source>Readings appear here as &quot;Get&quot; or &quot;Continuous Get&quot; on the Torque page brings them in.</source>
+        <translation>在“力矩”页按“获取”或“连续获取”后，读数会显示在这里。</translation>
+    </message>
+    <message>
+        <source>Record to CSV</source>
+        <translation>记录到 CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>停止记录</translation>
+    </message>
+    <message>
+        <source>Record to CSV...</source>
+        <translation>记录到 CSV...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n readings</source>
+        <translation>
+            <numerusform>%n 条读数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recording to %1: %2</source>
+        <translation>正在记录到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Recording stopped: %1 (%2 kept)</source>
+        <translation>记录已停止：%1（已保留 %2）</translation>
+    </message>
+    <message>
+        <source>Recorded %1 to %2</source>
+        <translation>已将 %1 记录到 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::LiveReadingsWindow</name>
+    <message>
+        <source>Live Torque Readings</source>
+        <translation>力矩实时曲线</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Record to CSV...</source>
+        <translation>记录到 CSV...</translation>
+    </message>
+    <message>
+        <source>seconds before the latest reading</source>
+        <translation>距最新读数的秒数</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::PageUndo</name>
+    <message>
+        <source>Nothing to undo: the page has not been read or loaded</source>
+        <translation>无可撤销：本页尚未读取或加载</translation>
+    </message>
+    <message>
+        <source>Put back this page&apos;s values as read or loaded at %1</source>
+        <translation>恢复本页在 %1 读取或加载时的值</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ParameterFileDialog</name>
+    <message>
+        <source>Open the Disk Error!</source>
+        <translation>打开磁盘出错！</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ReportActions</name>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Bike or customer (printed on the report):</source>
+        <translation>车辆或客户（打印在报告中）：</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;HTML (*.html)</source>
+        <translation>PDF (*.pdf);;HTML (*.html)</translation>
+    </message>
+    <message>
+        <source>Report saved: %1</source>
+        <translation>报告已保存：%1</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>控制器设置</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ReviewChanges</name>
+    <message>
+        <source>Review Changes</source>
+        <translation>查看更改</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>控制器</translation>
+    </message>
+    <message>
+        <source>Page value</source>
+        <translation>页面值</translation>
+    </message>
+    <message>
+        <source>Put Back</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Give the selected fields the controller&apos;s values</source>
+        <translation>将所选字段恢复为控制器中的值</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>写入全部</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>断开</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::StatusReporter</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1，%2 秒</translation>
+    </message>
+    <message>
+        <source>No reply from the controller (%1, %2 s)</source>
+        <translation>控制器无应答（%1，%2 秒）</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm1</name>
+    <message>
+        <source>Connection lost: press Connect to start again</source>
+        <translation>连接已断开：请按“连接”重新开始</translation>
+    </message>
+    <message>
+        <source>Parameter files (*.el);;All files (*)</source>
+        <translation>参数文件 (*.el);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 bytes ignored: the port was closed</source>
+        <translation>忽略 %1 字节：端口已关闭</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>通信日志(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>下次启动时生效</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>下次启动时切换为%1</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1到控制器：%2</translation>
+    </message>
+    <message>
+        <source>closing the window loses what was typed. Quit anyway?</source>
+        <translation>关闭窗口将丢失已输入的内容。仍要退出吗？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出(Q)</translation>
+    </message>
+    <message>
+        <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
+        <translation>连接后将不再记得控制器中的值，重新读取前各页不显示更改。仍要连接吗？</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>after Close, what was typed can no longer be written. Close anyway?</source>
+        <translation>断开后将无法再写入已输入的内容。仍要断开吗？</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>连续获取进行中：再次按“连续获取”停止</translation>
+    </message>
+    <message>
+        <source>Continuous Get</source>
+        <translation>连续获取</translation>
+    </message>
+    <message>
+        <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
+        <translation>加载会用文件中的值覆盖已输入的内容。仍要加载吗？</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>加载(L)</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>加载会用备份中的值覆盖已输入的内容。仍要加载吗？</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>加载备份</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>已保留备份：%1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>未保留备份</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>发送错误！</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>连续获取：实时读数</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>实时读数</translation>
+    </message>
+    <message>
+        <source>the firmware text</source>
+        <translation>固件文本</translation>
+    </message>
+    <message>
+        <source>the live readings</source>
+        <translation>实时读数</translation>
+    </message>
+    <message>
+        <source>the %1 block</source>
+        <translation>%1参数块</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 of %4</source>
+        <translation>%1：%2，第 %3/%4 步</translation>
+    </message>
+    <message>
+        <source>Read Flash</source>
+        <translation>读取全部</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation>写入全部</translation>
+    </message>
+    <message>
+        <source>Compare With Controller</source>
+        <translation>与控制器比较(C)</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to be stored</source>
+        <translation>等待%1保存完成</translation>
+    </message>
+    <message>
+        <source>Waiting for %1</source>
+        <translation>等待%1</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>正在以 %1 波特率探测</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1：所有波特率下均无控制器应答。请检查控制器电源和电门锁、TX/RX 接线以及端口</translation>
+    </message>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>探测已停止：识别信息校验和错误</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>已连接：%1 %2</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>没有字段与控制器不同</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>与控制器比较：%1</translation>
+    </message>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>%1 原有内容已保存在 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm3</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm4</name>
+    <message>
+        <source>Save</source>
+        <translation>保存(S)</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TForm5</name>
+    <message>
+        <source>Load</source>
+        <translation>加载(L)</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::TrafficLog</name>
+    <message>
+        <source>Traffic Log</source>
+        <translation>通信日志(T)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save as Text...</source>
+        <translation>另存为文本...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Save the Traffic Log</source>
+        <translation>保存通信日志</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>文本文件 (*.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+</context>
 </TS>

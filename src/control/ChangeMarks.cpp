@@ -5,6 +5,7 @@
 
 #include "BlockLayout.h"
 #include "ComparisonMarks.h"
+#include "ElidedLabel.h"
 #include "FieldOverlay.h"
 
 #include <QComboBox>
@@ -47,7 +48,7 @@ protected:
 ChangeMarks::ChangeMarks(QWidget& window, QStatusBar& bar, ParameterModel& model,
                          ComparisonMarks& comparison)
     : QObject(&window), m_window(window), m_model(model), m_comparison(comparison) {
-    m_note = new QLabel(&bar);
+    m_note = new ElidedLabel(&bar);
     m_note->setObjectName(QStringLiteral("ChangesNote"));
     bar.addPermanentWidget(m_note);
     m_note->hide();
@@ -149,6 +150,7 @@ void ChangeMarks::report() {
     const QString text = countText(count());
     if (text != m_note->text()) {
         m_note->setText(text);
+        m_note->setToolTip(text);
         m_note->setVisible(!text.isEmpty());
         m_comparison.report();
     }

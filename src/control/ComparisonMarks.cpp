@@ -176,7 +176,8 @@ void ComparisonMarks::place(QWidget& field, const std::string& control, const QS
     }
     mark.frame = new MarkFrame(field);
     mark.toolTip = field.toolTip();
-    field.setToolTip(toolTip);
+    // In words as well as in colour, the field's own help kept below.
+    field.setToolTip(toolTip + QLatin1Char('\n') + mark.toolTip);
     const auto changed = [this, control] { unmark(control); };
     if (auto* edit = qobject_cast<QLineEdit*>(&field)) {
         mark.changes.push_back(connect(edit, &QLineEdit::textChanged, this, changed));

@@ -1,5 +1,7 @@
 #include "StatusReporter.h"
 
+#include "ElidedLabel.h"
+
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
@@ -23,8 +25,8 @@ void tone(QLabel& label, bool alarm) {
 } // namespace
 
 StatusReporter::StatusReporter(QStatusBar* bar)
-    : QObject(bar), m_state(new QLabel(bar)), m_activity(new QLabel(bar)),
-      m_awaiting(new QLabel(bar)), m_tick(new QTimer(this)) {
+    : QObject(bar), m_state(new ElidedLabel(bar)), m_activity(new ElidedLabel(bar)),
+      m_awaiting(new ElidedLabel(bar)), m_tick(new QTimer(this)) {
     m_state->setObjectName(QStringLiteral("ConnectionState"));
     m_activity->setObjectName(QStringLiteral("Activity"));
     m_awaiting->setObjectName(QStringLiteral("AwaitedReply"));
@@ -41,12 +43,14 @@ StatusReporter::StatusReporter(QStatusBar* bar)
 
 void StatusReporter::setConnectionState(const QString& state, bool alarm) {
     m_state->setText(state);
+    m_state->setToolTip(state);
     m_alarm = alarm;
     tone(*m_state, alarm);
 }
 
 void StatusReporter::setActivity(const QString& text, bool warning) {
     m_activity->setText(text);
+    m_activity->setToolTip(text);
     m_activity->setVisible(!text.isEmpty());
     tone(*m_activity, warning);
 }
@@ -71,6 +75,7 @@ void StatusReporter::clearAwaiting() {
     m_what.clear();
     m_tick->stop();
     m_awaiting->clear();
+    m_awaiting->setToolTip({});
 }
 
 QString StatusReporter::awaitingText() const {
@@ -78,6 +83,11 @@ QString StatusReporter::awaitingText() const {
 }
 
 void StatusReporter::refreshAwaiting() {
+    showAwaiting();
+    m_awaiting->setToolTip(m_awaiting->text());
+}
+
+void StatusReporter::showAwaiting() {
     const qint64 elapsed = m_since.elapsed();
     const QString seconds = QString::number(static_cast<double>(elapsed) / 1000.0, 'f', 1);
     if (elapsed < kNoReplyAfterMs) {

@@ -13,7 +13,8 @@ namespace morvent {
 // The status bar: the state of the connection (a lost one in a colour that stands out), what
 // runs on its own or was cut short (Continuous Get, a chain ended by a tab click), and the reply
 // the window awaits with the time it has been awaited. It only reports; what the window awaits is
-// decided elsewhere, and a reply that is late changes nothing but the words shown.
+// decided elsewhere, and a reply that is late changes nothing but the words shown. A text too long
+// for its place ends in "…", the whole of it in its tooltip.
 class StatusReporter : public QObject {
     Q_OBJECT
 
@@ -43,6 +44,7 @@ public:
 
 private:
     void refreshAwaiting();
+    void showAwaiting();
 
     QLabel* m_state;
     QLabel* m_activity;

@@ -61,6 +61,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 #include <array>
 #include <chrono>
@@ -184,16 +185,30 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
 void TForm1::fitToScreen(const QRect& available) {
     const QSize designed(Form1Ui::kWidth, Form1Ui::kHeight);
-    QSize size = fittedSize(designed, available);
-    // Pages that scroll up and down take the scroll bar's width beside them, where there is room,
-    // rather than scroll sideways as well.
-    if (size.height() < designed.height()) {
-        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_ui.Scroll);
-        size = fittedSize(designed + QSize(bar, 0), available);
+    const QSize size = fittedSize(designed, available);
+    // Only a screen too small for the designed window gets a maximise box.
+    const bool small = size != designed;
+    if (windowFlags().testFlag(Qt::WindowMaximizeButtonHint) != small) {
+        const bool shown = isVisible();
+        setWindowFlag(Qt::WindowMaximizeButtonHint, small);
+        if (shown) {
+            show();
+        }
     }
     resize(size);
-    if (size != designed) {
-        move(available.topLeft());
+    // Before it is first shown the window system places it, knowing its own frame; after, the
+    // frame is known here too.
+    if (isVisible()) {
+        keepFrameWithin(available);
+    }
+}
+
+void TForm1::keepFrameWithin(const QRect& available) {
+    const QRect frame = frameGeometry();
+    const QRect within = frameWithin(frame, available);
+    if (within != frame) {
+        resize(size() - (frame.size() - within.size()));
+        move(within.topLeft());
     }
 }
 
@@ -316,6 +331,11 @@ void TForm1::showPlot() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        keepFrameWithin(screen()->availableGeometry());
+    }
     if (watched == &m_liveReadings->window() && event->type() == QEvent::Hide) {
         m_settings->setValue(kPlotGeometry, m_liveReadings->window().saveGeometry());
     }
@@ -456,6 +476,9 @@ void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
+        // Its frame is known once it is on the screen: a title bar placed off the screen, which
+        // would leave the window neither movable nor maximisable, is brought back.
+        windowHandle()->installEventFilter(this);
         guarded([this] { FormShow(); });
     }
 }

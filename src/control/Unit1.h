@@ -149,8 +149,10 @@ public:
     void LoadBackup1Click();
 
     // Sizes the window for a screen whose free area is `available`: as designed when it fits,
-    // else the room there is, at its top left, the pages scrolling.
+    // else the room there is, the pages' fields scrolling.
     void fitToScreen(const QRect& available);
+    // Moves the window, and shrinks it where it must, so that its frame is all on `available`.
+    void keepFrameWithin(const QRect& available);
     // "Plot...": the plot window, where it was last, or first beside this window.
     void showPlot();
     // Kill, a shutdown or a lost terminal end the program at once, with nobody there to answer

@@ -1,8 +1,12 @@
 #include "Form1Ui.h"
 
+#include "Accessibility.h"
 #include "ClickableLabel.h"
 #include "DigitsOnlyFilter.h"
+#include "FocusFrameStyle.h"
+#include "KeyboardNavigation.h"
 #include "LiveReadingsReply.h"
+#include "PageScroll.h"
 #include "ParameterTable.h"
 #include "PortComboBox.h"
 #include "Translations.h"
@@ -115,7 +119,7 @@ void configureCombo(QComboBox* combo, const char* name, bool editable, const QSt
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
     Form1Ui::fillCombo(combo, items);
-    // At least as wide as the layout gives it, wider where a language needs it.
+    // At least as wide as the layout gives it, wider where a language needs it (see setupUi).
     combo->setMinimumWidth(width);
     combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     combo->setMaxVisibleItems(16);
@@ -160,12 +164,24 @@ void alignLabelsRight(QGridLayout* grid) {
     }
 }
 
+// The layout a page's fields go in. They scroll where the window is too short for them, while the
+// page's row of buttons, added by addPageButtons, stays in view below them.
 QVBoxLayout* makePageLayout(QWidget* page) {
-    auto* layout = new QVBoxLayout(page);
-    // Tight enough that the Torque page, the fullest, fits above the status bar.
-    layout->setContentsMargins(16, 10, 16, 8);
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(0, 0, 0, 8);
+    outer->setSpacing(6);
+    auto* fields = new QWidget(page);
+    fields->setObjectName(page->objectName() + QStringLiteral("Fields"));
+    auto* layout = new QVBoxLayout(fields);
+    layout->setContentsMargins(16, 10, 16, 0);
     layout->setSpacing(8);
+    outer->addWidget(new PageScroll(fields, page), 1);
     return layout;
+}
+
+void addPageButtons(QWidget* page, QHBoxLayout* row) {
+    row->setContentsMargins(16, 0, 16, 0);
+    static_cast<QVBoxLayout*>(page->layout())->addLayout(row);
 }
 
 } // namespace
@@ -220,6 +236,7 @@ QLineEdit* Form1Ui::addEditRow(QGridLayout* grid, int row, int n) {
     QLineEdit* field = makeEdit(n, parent);
     QLabel* label = makeLabel(labelOf(field->objectName()), parent);
     label->setBuddy(field);
+    captions[field] = {label};
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1, Qt::AlignLeft);
     return field;
@@ -228,6 +245,7 @@ QLineEdit* Form1Ui::addEditRow(QGridLayout* grid, int row, int n) {
 QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, QComboBox* combo) {
     QLabel* label = makeLabel(labelOf(combo->objectName()), grid->parentWidget());
     label->setBuddy(combo);
+    captions[combo] = {label};
     grid->addWidget(label, row, 0);
     grid->addWidget(combo, row, 1, Qt::AlignLeft);
     return combo;
@@ -236,11 +254,11 @@ QComboBox* Form1Ui::addComboRow(QGridLayout* grid, int row, QComboBox* combo) {
 void Form1Ui::setupUi(QMainWindow* window) {
     window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(tr("Controller System"));
-    // A system menu, a minimise box and a maximise box: on a small screen the window opens at
-    // the room there is, and may be given the whole screen.
+    // A system menu and a minimise box; the window adds a maximise box on a screen too small for
+    // it, where it opens at the room there is and may be given the whole screen.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+                           Qt::WindowCloseButtonHint);
     window->setFont(pixelFont(window->font(), kContentPixels));
     window->resize(kWidth, kHeight);
 
@@ -254,7 +272,8 @@ void Form1Ui::setupUi(QMainWindow* window) {
 
     Panel1 = new LeftPanel(central);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // As designed at the designed size, wider where the words of a language need it; a larger
+    // window gives the pages two parts of the room it gains and the right panel one.
     auto* left = new QVBoxLayout(Panel1);
     left->setContentsMargins(6, 6, 3, 6);
 
@@ -275,19 +294,35 @@ void Form1Ui::setupUi(QMainWindow* window) {
 
     Panel2 = setupRightPanel(central);
 
-    split->addWidget(Panel1);
+    split->addWidget(Panel1, 2);
     split->addWidget(Panel2, 1);
-    // Below its designed size the window scrolls its pages and panel rather than cut them, and
-    // the status bar stays in view under them.
+    // The pages scroll their fields; on a screen smaller still the whole window scrolls rather
+    // than cut its pages and panel, and the status bar stays in view under them.
     Scroll = new QScrollArea(window);
     Scroll->setObjectName(QStringLiteral("CentralScroll"));
     Scroll->setFrameShape(QFrame::NoFrame);
+    Scroll->setFocusPolicy(Qt::NoFocus);
     Scroll->setWidgetResizable(true);
     Scroll->setWidget(central);
     window->setCentralWidget(Scroll);
 
     setupMenu(window);
     setupHelp(window);
+    setupKeyboard();
+    // A minimum width set outright is all a layout grants, so it must hold a language's words,
+    // as measured in the window's own font.
+    for (QComboBox* combo : window->findChildren<QComboBox*>()) {
+        combo->setMinimumWidth(std::max(combo->minimumWidth(), combo->sizeHint().width()));
+    }
+    // Continuous Get's caption blinks while it runs; assistive tools keep calling it by its name.
+    new AssistiveText(*window, captions, captions.keys() << PlotButton, {BitBtn13});
+}
+
+void Form1Ui::setupKeyboard() {
+    FocusFrameStyle::install();
+    // The connection first, as a session starts there; then the page, its tabs before its fields.
+    walkFirst({ComboBox1, ComboBox2, BitBtn1, BitBtn11, BitBtn2, BitBtn3, TabbedNotebook1});
+    turnPagesByKeyboard(*TabbedNotebook1);
 }
 
 QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
@@ -338,6 +373,8 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
     Label5 = makeLabel(tr("Bandrate:"), GroupBox1);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setBuddy(ComboBox2);
+    captions[ComboBox1] = {Label4};
+    captions[ComboBox2] = {Label5};
     network->addWidget(Label4, 0, 0);
     network->addWidget(ComboBox1, 0, 1, Qt::AlignLeft);
     network->addWidget(Label5, 1, 0);
@@ -362,6 +399,14 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
         label->setSizePolicy(wraps);
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Greyed while the identity is the last controller's, yet still readable; text that can
+        // be selected is drawn in the text role, the rest in the window's.
+        QPalette greyed = label->palette();
+        const QColor grey = readableGrey(greyed.color(QPalette::Active, QPalette::WindowText),
+                                         greyed.color(QPalette::Active, QPalette::Window));
+        greyed.setColor(QPalette::Disabled, QPalette::WindowText, grey);
+        greyed.setColor(QPalette::Disabled, QPalette::Text, grey);
+        label->setPalette(greyed);
         info->addWidget(label);
         return label;
     };
@@ -401,15 +446,23 @@ QWidget* Form1Ui::setupBasicPage() {
     auto* assist = makeFormGrid();
     assist->setVerticalSpacing(5);
     layout->addLayout(assist);
+    QLabel* currentHead = nullptr;
+    QLabel* speedHead = nullptr;
     for (int row = 0; row < 10; ++row) {
         QLineEdit* current = makeEdit(2 + row, page);
         QLineEdit* speed = makeEdit(12 + row, page);
         if (row == 0) {
-            assist->addWidget(makeLabel(columnOf(current->objectName()), page), 0, 1);
-            assist->addWidget(makeLabel(columnOf(speed->objectName()), page), 0, 2);
+            currentHead = makeLabel(columnOf(current->objectName()), page);
+            speedHead = makeLabel(columnOf(speed->objectName()), page);
+            currentHead->setBuddy(current);
+            speedHead->setBuddy(speed);
+            assist->addWidget(currentHead, 0, 1);
+            assist->addWidget(speedHead, 0, 2);
         }
         QLabel* label = makeLabel(labelOf(current->objectName()), page);
         label->setBuddy(current);
+        captions[current] = {label, currentHead};
+        captions[speed] = {label, speedHead};
         assist->addWidget(label, row + 1, 0);
         assist->addWidget(current, row + 1, 1, Qt::AlignLeft);
         assist->addWidget(speed, row + 1, 2, Qt::AlignLeft);
@@ -434,7 +487,7 @@ QWidget* Form1Ui::setupBasicPage() {
     QPushButton* undo = makeUndoButton(BasicPage, page);
     BitBtn5 = makeButton("BitBtn5", tr("Read"), page);
     BitBtn4 = makeButton("BitBtn4", tr("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn5, BitBtn4, undo));
+    addPageButtons(page, makeButtonRow(BitBtn5, BitBtn4, undo));
     return page;
 }
 
@@ -472,7 +525,7 @@ QWidget* Form1Ui::setupPedalAssistPage() {
     QPushButton* undo = makeUndoButton(PedalAssistPage, page);
     BitBtn6 = makeButton("BitBtn6", tr("Read"), page);
     BitBtn7 = makeButton("BitBtn7", tr("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn6, BitBtn7, undo));
+    addPageButtons(page, makeButtonRow(BitBtn6, BitBtn7, undo));
     return page;
 }
 
@@ -499,7 +552,7 @@ QWidget* Form1Ui::setupThrottleHandlePage() {
     QPushButton* undo = makeUndoButton(ThrottleHandlePage, page);
     BitBtn8 = makeButton("BitBtn8", tr("Read"), page);
     BitBtn9 = makeButton("BitBtn9", tr("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn8, BitBtn9, undo));
+    addPageButtons(page, makeButtonRow(BitBtn8, BitBtn9, undo));
     return page;
 }
 
@@ -521,7 +574,7 @@ QWidget* Form1Ui::setupTorquePage() {
     QPushButton* undo = makeUndoButton(TorquePage, page);
     BitBtn14 = makeButton("BitBtn14", tr("Read"), page);
     BitBtn15 = makeButton("BitBtn15", tr("Write"), page);
-    layout->addLayout(makeButtonRow(BitBtn14, BitBtn15, undo));
+    addPageButtons(page, makeButtonRow(BitBtn14, BitBtn15, undo));
     return page;
 }
 
@@ -537,16 +590,25 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
 
     // Columns: caption, band or bound, field, unit, gap, then band or bound, field, unit again.
     const QString mV = QStringLiteral("mV");
+    // The caption of the group of fields being laid out ("Error Voltage:"), if any.
+    QLabel* group = nullptr;
     const auto field = [&](int row, int column, int span, int n, const QString& unit) {
         QLineEdit* f = makeEdit(n, box);
         QLabel* label = makeLabel(labelOf(f->objectName()), box);
         label->setBuddy(f);
+        QLabel* unitLabel = makeLabel(unit, box);
+        unitLabel->setBuddy(f);
+        if (group && !group->buddy()) {
+            group->setBuddy(f);
+        }
+        captions[f] = group ? QList<QLabel*>{group, label} : QList<QLabel*>{label};
         grid->addWidget(label, row, column, 1, span);
         grid->addWidget(f, row, column + span);
-        grid->addWidget(makeLabel(unit, box), row, column + span + 1);
+        grid->addWidget(unitLabel, row, column + span + 1);
     };
     const auto caption = [&](int row, int n) {
-        grid->addWidget(makeLabel(columnOf(QString::fromStdString(editName(n))), box), row, 0);
+        group = makeLabel(columnOf(QString::fromStdString(editName(n))), box);
+        grid->addWidget(group, row, 0);
     };
 
     field(0, 0, 2, 32, mV);
@@ -558,6 +620,7 @@ QWidget* Form1Ui::setupTorqueCalibration(QWidget* page) {
     for (int band = 0; band < 8; ++band) {
         field(2 + band % 4, band < 4 ? 1 : 5, 1, 35 + band, mV);
     }
+    group = nullptr;
     field(6, 0, 2, 43, tr("×10mS"));
 
     grid->setColumnMinimumWidth(4, 24);
@@ -577,17 +640,25 @@ QWidget* Form1Ui::setupTorqueGrid(QWidget* page) {
     const auto cell = [](int r, int c) {
         return QString::fromStdString(editName(torqueGridEdit(r, c)));
     };
+    std::array<QLabel*, kTorqueGridColumns> speeds{};
     for (int c = 0; c < kTorqueGridColumns; ++c) {
-        grid->addWidget(makeHead(columnOf(cell(0, c)), box), 0, c + 1);
+        speeds[static_cast<std::size_t>(c)] = makeHead(columnOf(cell(0, c)), box);
+        grid->addWidget(speeds[static_cast<std::size_t>(c)], 0, c + 1);
     }
     for (int r = 0; r < kTorqueGridRows; ++r) {
         QLabel* head = makeLabel(labelOf(cell(r, 0)), box);
         grid->addWidget(head, r + 1, 0);
         for (int c = 0; c < kTorqueGridColumns; ++c) {
             QLineEdit* field = makeEdit(torqueGridEdit(r, c), box);
+            QLabel* speed = speeds[static_cast<std::size_t>(c)];
+            // A head captions its row's or column's first field; every field is named by both.
             if (c == 0) {
                 head->setBuddy(field);
             }
+            if (r == 0) {
+                speed->setBuddy(field);
+            }
+            captions[field] = {head, speed};
             grid->addWidget(field, r + 1, c + 1, Qt::AlignHCenter);
         }
     }
@@ -618,6 +689,7 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
         colours.setColor(QPalette::Base, colours.color(QPalette::Window));
         f->setPalette(colours);
         label->setBuddy(f);
+        captions[f] = {label};
         grid->addWidget(label, row, column);
         grid->addWidget(f, row, column + 1);
     };

@@ -4,6 +4,8 @@
 #include "PortComboBox.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -138,6 +140,10 @@ public:
     // Installed on all 96 edits.
     DigitsOnlyFilter* digitsOnly = nullptr;
 
+    // The captions each field is known by, in reading order: its own, after its group's ("Error
+    // Voltage:" "Min"), or its row's and then its column's ("Start(Kg):" "Spd20").
+    QHash<QWidget*, QList<QLabel*>> captions;
+
 private:
     QWidget* setupRightPanel(QWidget* parent);
     QWidget* setupBasicPage();
@@ -151,6 +157,8 @@ private:
     void setupMenu(QMainWindow* window);
     // Tooltips: for every parameter control from the parameter table, and for the rest in words.
     void setupHelp(QMainWindow* window);
+    // Where the keyboard starts and the order it walks the controls; the keys that turn pages.
+    void setupKeyboard();
 
     QLineEdit* makeEdit(int n, QWidget* parent);
     // A field on a row of a grid, captioned from the parameter table: the label in column 0, the

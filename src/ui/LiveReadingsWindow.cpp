@@ -9,6 +9,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -43,6 +44,9 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
 
 LiveReadingsWindow::LiveReadingsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("LiveReadingsWindow"));
+    // Closed by Esc as a dialog is; the readings go on being gathered behind it.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
     setWindowTitle(tr("Live Torque Readings"));
     resize(kWidth, kHeight);
 

@@ -4,9 +4,8 @@
 
 namespace morvent {
 
-StatusNote::StatusNote(const QString& name, QStatusBar* bar) : QLabel(bar) {
+StatusNote::StatusNote(const QString& name, QStatusBar* bar) : ElidedLabel(bar) {
     setObjectName(name);
-    setTextFormat(Qt::PlainText);
     // Apart from its neighbour, so two notes do not read as one.
     setContentsMargins(16, 0, 4, 0);
     bar->addPermanentWidget(this);

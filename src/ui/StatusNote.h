@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLabel>
+#include "ElidedLabel.h"
 
 class QStatusBar;
 
@@ -9,7 +9,7 @@ namespace morvent {
 // A note at the right of the status bar on what the tool did by itself or at the user's
 // request (a backup kept, a comparison made). It stays until replaced or cleared. A problem is
 // shown in the error colour; the whole story, a long path say, is in its tooltip.
-class StatusNote : public QLabel {
+class StatusNote : public ElidedLabel {
     Q_OBJECT
 public:
     StatusNote(const QString& name, QStatusBar* bar);

@@ -31,6 +31,13 @@ QSize fittedSize(QSize designed, const QRect& available, const QMargins& frame) 
     return designed.boundedTo(room);
 }
 
+QRect frameWithin(const QRect& frame, const QRect& available) {
+    QRect rect(frame.topLeft(), frame.size().boundedTo(available.size()));
+    rect.moveLeft(std::clamp(rect.left(), available.left(), available.right() + 1 - rect.width()));
+    rect.moveTop(std::clamp(rect.top(), available.top(), available.bottom() + 1 - rect.height()));
+    return rect;
+}
+
 QRect placeBeside(const QRect& main, const QRect& keepClear, QSize size, const QRect& available) {
     size = size.boundedTo(available.size());
     const std::array<int, 4> lefts{main.right() + 1 + kGap, main.left() - kGap - size.width(),

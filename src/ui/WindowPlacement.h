@@ -15,6 +15,10 @@ inline constexpr QMargins kFrameAllowance{4, 32, 4, 4};
 // the designed size where it fits with its frame, else whatever fits.
 QSize fittedSize(QSize designed, const QRect& available, const QMargins& frame = kFrameAllowance);
 
+// Where a window's frame goes so that all of it is on `available`, from where the window system
+// put it: moved in no further than it must, and made smaller where the room is smaller.
+QRect frameWithin(const QRect& frame, const QRect& available);
+
 // Where a window of `size` (frame included) goes beside `main` (frame included) on `available`:
 // to the right of it, else to its left, else against the right or left edge of the screen, the
 // first that fits and keeps `keepClear` uncovered; with no such place, narrower, beside

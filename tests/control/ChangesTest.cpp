@@ -54,6 +54,7 @@ TEST_F(Changes, FieldsPagesAndTheStatusBarShowWhatDiffersFromWhatIsKnown) {
     EXPECT_EQ(form->ui().edit(12)->toolTip().toStdString(), "Changed: the controller holds " +
                                                                 held.toStdString() + ".\n" +
                                                                 parameterHelp("Edit12"));
+    EXPECT_EQ(form->ui().edit(12)->accessibleDescription(), form->ui().edit(12)->toolTip());
     EXPECT_EQ(notebook()->tabText(0), "Basic");
     EXPECT_FALSE(notebook()->tabIcon(0).isNull());
     EXPECT_EQ(notebook()->tabToolTip(1), "1 change not written");

@@ -2,10 +2,12 @@
 #include "Layout.h"
 
 #include "AboutBox.h"
+#include "ElidedLabel.h"
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
 #include "PortComboBox.h"
+#include "ReviewChanges.h"
 #include "SaveWindow.h"
 #include "StatusReporter.h"
 #include "TrafficDescription.h"
@@ -48,12 +50,24 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
     for (int page = 0; page < notebook()->count(); ++page) {
         areas.push_back(notebook()->widget(page));
     }
-    // On a screen with room, one of 1366x768, and one of 1920x1080 at 150 %: the window is at its
-    // designed size only where it fits, and the pages scroll above a status bar in view.
+    // On a screen with room, one of 1366x768, and one of 1920x1080 at 150 % (1280x720): the
+    // window is at its designed size only where it fits, with a maximise box only where it does
+    // not; its frame is brought onto the screen from above its top; the pages' fields scroll
+    // between the tabs and the page's buttons, all in view, and the status bar.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const std::vector<std::vector<const char*>> pageButtons{
+        {"UndoBasic", "BitBtn5", "BitBtn4"},
+        {"UndoPedalAssist", "BitBtn6", "BitBtn7"},
+        {"UndoThrottleHandle", "BitBtn8", "BitBtn9"},
+        {"UndoTorque", "BitBtn14", "BitBtn15"}};
     for (const QRect screen :
          {QRect(0, 0, 1920, 1080), QRect(0, 0, 1366, 768), QRect(0, 0, 1280, 720)}) {
+        form->move(screen.width() / 3, -40);
         form->fitToScreen(screen);
         EXPECT_EQ(form->size() == QSize(Form1Ui::kWidth, Form1Ui::kHeight), screen.height() > 768);
+        EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint),
+                  screen.height() <= 768);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_TRUE(screen.contains(form->frameGeometry()));
         for (QWidget* area : areas) {
             notebook()->setCurrentWidget(area);
@@ -61,10 +75,24 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
             test::settle();
             EXPECT_EQ(test::clippedWidgets(*area), std::vector<std::string>{})
                 << area->objectName().toStdString();
+            for (const char* name : notebook()->indexOf(area) < 0
+                                        ? std::vector<const char*>{}
+                                        : pageButtons[notebook()->indexOf(area)]) {
+                EXPECT_EQ(button(name)->visibleRegion(), QRegion(button(name)->rect())) << name;
+            }
         }
         EXPECT_TRUE(form->rect().contains(form->statusBar()->geometry()));
         EXPECT_FALSE(form->ui().Scroll->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(form->ui().Scroll->verticalScrollBar()->isVisible());
     }
+    // Larger than designed, the pages and the right panel share the room, two parts to one.
+    const int pages = form->ui().Panel1->width();
+    const int panel = form->ui().Panel2->width();
+    form->resize(form->size() + QSize(600, 100));
+    test::settle();
+    const int panelGain = form->ui().Panel2->width() - panel;
+    EXPECT_GT(panelGain, 100);
+    EXPECT_GT(form->ui().Panel1->width() - pages, 2 * panelGain);
 }
 
 // Every window and button within reach of the keyboard (Enter in the Save and Load windows' name
@@ -86,9 +114,21 @@ TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
     }
     form->ui().PlotButton->setFocus();
     QTest::keyClick(form->ui().PlotButton, Qt::Key_Return);
-    EXPECT_TRUE(form->liveReadings().window().isVisible());
+    LiveReadingsWindow& plot = form->liveReadings().window();
+    EXPECT_TRUE(plot.isVisible());
     const QRect stopButton(button("BitBtn13")->mapToGlobal(QPoint()), button("BitBtn13")->size());
-    EXPECT_FALSE(form->liveReadings().window().frameGeometry().intersects(stopButton));
+    EXPECT_FALSE(plot.frameGeometry().intersects(stopButton));
+    // Esc closes the plot and the review of changes, as the other windows.
+    for (QWidget* shown : std::initializer_list<QWidget*>{&plot, &form->review()}) {
+        if (shown != &plot) {
+            QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
+        QTest::keyClick(shown, Qt::Key_Escape);
+        EXPECT_FALSE(shown->isVisible()) << shown->objectName().toStdString();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
@@ -99,6 +139,15 @@ TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
 // this controller, and a lost line: all in the status bar and on the tabs, no box.
 TEST_F(Form1Test, TheStatusBarAndTabsShowWhatATechnicianMustNotMiss) {
     StatusReporter& status = *form->status();
+    // A text too long for its place ends in "…", whole in its tooltip; the window keeps its width.
+    const QString story =
+        QStringLiteral("Read Flash: Basic, 1 of 5: ended by a tab click ").repeated(6);
+    status.setActivity(story);
+    test::settle();
+    EXPECT_LE(form->minimumSizeHint().width(), Form1Ui::kWidth);
+    EXPECT_EQ(find<QLabel>("Activity")->toolTip(), story);
+    EXPECT_TRUE(find<ElidedLabel>("Activity")->shownText().endsWith(QChar(0x2026)));
+    status.clearActivity();
     const auto unreadTabs = [this] {
         int unread = 0;
         for (int page = 0; page < notebook()->count(); ++page) {

@@ -205,9 +205,13 @@ TEST_F(Compare, MarksExactlyTheFieldsThatDifferFromTheFileUntilTheyAreEditedRead
     EXPECT_TRUE(clearAction()->isEnabled());
     EXPECT_EQ(std::vector<bool>({tabMarked(0), tabMarked(1), tabMarked(2), tabMarked(3)}),
               std::vector<bool>({true, false, true, true}));
-    EXPECT_EQ(form->ui().edit(1)->toolTip(), QString::fromStdString("In shop.el: " + plusOne(1)));
-    EXPECT_EQ(form->ui().ComboBox5->toolTip(), "In shop.el: nothing selected (-1)");
+    EXPECT_EQ(form->ui().edit(1)->toolTip().section('\n', 0, 0),
+              QString::fromStdString("In shop.el: " + plusOne(1)));
+    EXPECT_EQ(form->ui().ComboBox5->toolTip().section('\n', 0, 0),
+              "In shop.el: nothing selected (-1)");
     EXPECT_NE(form->findChild<QWidget*>("Edit1Mark"), nullptr);
+    const QString described = form->ui().edit(1)->accessibleDescription(); // with its own help
+    EXPECT_TRUE(described.endsWith(parameterHelp("Edit1").c_str()) && described.startsWith("In"));
     // The dialog offered the controller's backups first.
     EXPECT_EQ(offeredFolders.back(), options.backupsDirectory + "/KLMN-PQRS");
 

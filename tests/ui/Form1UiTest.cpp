@@ -1,14 +1,18 @@
 // The main window's controls: names and pages, typing, the codecs' access.
 
 #include "Form1Ui.h"
+#include "Accessibility.h"
 #include "BlockLayout.h"
 #include "ClickableLabel.h"
 #include "DigitsOnlyFilter.h"
 #include "FieldStore.h"
+#include "FocusFrameStyle.h"
 #include "Layout.h"
 #include "WidgetFields.h"
 #include "WindowPlacement.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -16,7 +20,9 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -104,6 +110,128 @@ TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
     };
     for (const auto& p : places) {
         EXPECT_EQ(placeBeside(p.main, p.keepClear, QSize(888, 796), p.screen), p.placed);
+    }
+    // A frame the window system put with its title bar above the screen, or too large for it, is
+    // brought in, 1920x1080 at 150 % being a screen of 1280x720.
+    const std::pair<QRect, QRect> frames[] = {{{151, -20, 980, 706}, {151, 0, 980, 706}},
+                                              {{400, 10, 980, 760}, {300, 0, 980, 720}},
+                                              {{-5, 30, 1400, 700}, {0, 20, 1280, 700}}};
+    for (const auto& [frame, within] : frames) {
+        EXPECT_EQ(frameWithin(frame, QRect(0, 0, 1280, 720)), within);
+    }
+}
+
+// Tab starts at the port, walks the connection, then the tabs, then the page's fields, and never
+// stops on a scroll area; the page keys turn the pages from anywhere, round from the last.
+TEST_F(Form1UiTest, TheKeyboardStartsAtThePortAndTurnsPagesFromAnywhere) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QStringList walk;
+    for (int stop = 0; stop < 120 && !walk.contains(QApplication::focusWidget()->objectName());
+         ++stop) {
+        walk << QApplication::focusWidget()->objectName();
+        EXPECT_FALSE(qobject_cast<QAbstractScrollArea*>(QApplication::focusWidget())) << stop;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(walk.mid(0, 8), QStringList({"ComboBox1", "ComboBox2", "BitBtn1", "BitBtn11",
+                                           "BitBtn2", "BitBtn3", "qt_tabwidget_tabbar", "Edit32"}));
+    const std::pair<QKeyCombination, int> keys[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+                                                    {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+                                                    {Qt::CTRL | Qt::Key_PageDown, 1},
+                                                    {Qt::CTRL | Qt::Key_PageUp, -1}};
+    for (QWidget* from : std::initializer_list<QWidget*>{ui.edit(44), ui.ComboBox1, ui.BitBtn3,
+                                                         ui.TabbedNotebook1->tabBar()}) {
+        for (const auto& [key, step] : keys) {
+            ui.TabbedNotebook1->setCurrentIndex(Form1Ui::TorquePage);
+            from->setFocus();
+            QTest::keyClick(from, key.key(), key.keyboardModifiers());
+            EXPECT_EQ(ui.TabbedNotebook1->currentIndex(), (3 + step) % 4)
+                << from->objectName().toStdString();
+            EXPECT_FALSE(ui.TabSheetTorque->isAncestorOf(QApplication::focusWidget()));
+        }
+    }
+}
+
+// The focused control, whatever it is, wears a ring of the focus colour all round, which stands
+// out from the window; it goes with the focus.
+TEST_F(Form1UiTest, TheFocusIsRingedOnEveryKindOfControl) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTabBar* tabs = ui.TabbedNotebook1->tabBar();
+    const QColor ring = FocusFrameStyle::ringColour(window.palette());
+    EXPECT_GE(contrastRatio(ring, window.palette().color(QPalette::Window)), 3.0);
+    const auto ringed = [&](QWidget* w) {
+        const QImage image = w->grab().toImage();
+        const QRect rect =
+            w == tabs ? tabs->tabRect(tabs->currentIndex()).adjusted(1, 1, -1, -1) : image.rect();
+        int on = 0;
+        for (int x = rect.left() + 2; x < rect.right() - 2; ++x) {
+            on += (image.pixelColor(x, rect.top()) == ring) +
+                  (image.pixelColor(x, rect.bottom()) == ring);
+        }
+        return on >= 2 * (rect.width() - 5) * 9 / 10;
+    };
+    const std::pair<int, QWidget*> controls[] = {
+        {Form1Ui::BasicPage, ui.ComboBox5}, {Form1Ui::BasicPage, ui.ComboBox3},
+        {Form1Ui::TorquePage, ui.edit(44)}, {Form1Ui::TorquePage, ui.edit(92)},
+        {Form1Ui::TorquePage, ui.BitBtn1},  {Form1Ui::TorquePage, ui.ComboBox1},
+        {Form1Ui::TorquePage, tabs}};
+    for (const auto& [page, control] : controls) {
+        ui.TabbedNotebook1->setCurrentIndex(page);
+        control->setFocus();
+        EXPECT_TRUE(ringed(control)) << control->objectName().toStdString();
+        ui.BitBtn2->setFocus();
+        EXPECT_FALSE(ringed(control)) << control->objectName().toStdString();
+    }
+}
+
+// Assistive tools hear each field by its captions as shown, the grid's with row and column, and
+// its help; every caption on a page leads to its field; all text reads at 4.5:1 or better, the
+// identity greyed as the last controller's too.
+TEST_F(Form1UiTest, AssistiveToolsHearNamesAndHelpAndTheTextReadsWell) {
+    EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01);
+    EXPECT_NEAR(contrastRatio(readableGrey(Qt::black, Qt::white), Qt::white), 5.0, 0.05);
+    const std::pair<QWidget*, QString> named[] = {{ui.edit(44), "Start(Kg): Spd0"},
+                                                  {ui.edit(91), "StarDegree: Spd100"},
+                                                  {ui.edit(34), "Error Voltage: Max"},
+                                                  {ui.edit(17), "Assit5: Limit Spd(%)"},
+                                                  {ui.ComboBox3, "Low Battery Protect(V)"},
+                                                  {ui.edit(96), "TqVoltate(mV)"},
+                                                  {ui.ComboBox1, "Port"},
+                                                  {ui.BitBtn13, "Continuous Get"}};
+    for (const auto& [control, name] : named) {
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(control);
+        EXPECT_EQ(heard->text(QAccessible::Name), name);
+        EXPECT_EQ(heard->text(QAccessible::Description), control->toolTip());
+    }
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        // The tabs are named by their captions; a list's popup is a window of its own.
+        if (control->focusPolicy() != Qt::NoFocus && !control->focusProxy() &&
+            !qobject_cast<QTabBar*>(control) && control->window() == &window) {
+            EXPECT_FALSE(
+                QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                << control->objectName().toStdString();
+        }
+    }
+    for (QLabel* label : ui.TabbedNotebook1->findChildren<QLabel*>()) {
+        EXPECT_TRUE(label->buddy() && ui.edit(1)->window() == label->buddy()->window())
+            << label->text().toStdString();
+    }
+    ui.Label6->setEnabled(false);
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const auto group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const bool entry = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+        if (w->isVisible() && (entry || qobject_cast<QLabel*>(w)) &&
+            (w->isEnabled() || w == ui.Label6)) {
+            // A label whose text can be selected draws it in the text role.
+            for (const auto role :
+                 {QPalette::Text, entry ? QPalette::Text : QPalette::WindowText}) {
+                EXPECT_GE(contrastRatio(
+                              w->palette().color(group, role),
+                              w->palette().color(group, entry ? QPalette::Base : QPalette::Window)),
+                          4.5)
+                    << w->objectName().toStdString();
+            }
+        }
     }
 }
 
