@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Wall time of morvent-cli's info, read and write (with its read-back) as separate processes
 // against the simulated controller pacing bytes at 9600 baud, each against its floor: the waits
 // the tool must make before each request (and after the connect request) and the wire time of

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Wall time of "Connect" (up to the firmware text), "Read Flash" and "Write Flash" in the real
 // main window (offscreen) against the simulated controller pacing bytes at 9600 baud, each
 // against its floor: the waits the tool must make before each request, the wire time of every

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // morvent-cli on many ports at once, as a shop's rack of adapters or a test bench has them.
 //
 // First `read` on 256 simulated controllers, with the open-file limit at 1024 soft and hard (as

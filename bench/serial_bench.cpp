@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Figures for the serial component on a pseudo-terminal:
 //   reopen     CloseComm + OpenComm, which the tool does after nearly every reply
 //   latency    from the peer's last byte to OnReceiveData, less the interval timeout

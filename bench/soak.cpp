@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Many Read Flash and Write Flash chains in a row against the simulated controller (no wire
 // pacing), printing the process's open descriptors, threads and resident memory before and
 // after: none of them may grow with the number of chains. What is bounded by design (the traffic

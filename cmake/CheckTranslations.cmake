@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The morvent authors
+
 # Fails when a catalogue has an unfinished or untranslated entry, as lrelease reports them:
 #   cmake -DLRELEASE=... -DOUTPUT=dir -DTS_FILES="a.ts;b.ts" -P CheckTranslations.cmake
 foreach(ts IN LISTS TS_FILES)

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The morvent authors
+
 # Reads CHANGELOG.md once, at configure time, and gives the package and the desktop metadata
 # their release history from it:
 #   morvent_release_notes(CHANGELOG <file> VERSION <x.y.z> REVISION <n> MAINTAINER <name <mail>>

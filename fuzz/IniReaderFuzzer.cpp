@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Any bytes as a parameter file: reading never fails, the text comes back byte for byte, and an
 // edit changes the value it names and no other.
 

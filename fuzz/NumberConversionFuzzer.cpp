@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Any text a field can hold, through the one number rule, against a reference built on
 // std::from_chars.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Any bytes one receive event may deliver, taken as every kind of reply: a block read reply and
 // a write acknowledgement for each block, the identity, the firmware text and the live readings.
 // Each goes through the checksum test and the decoder the dispatcher uses.

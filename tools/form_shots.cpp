@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Renders the real main window against the simulated controller, connected and after a Read
 // Flash, one PNG per page, for a person to look at:   form_shots /tmp/shots
 #include "Boxes.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Renders what the tool keeps for the user, against the simulated controller, for a person to
 // look at:   keeping_shots /tmp/shots
 // - plot-pedal-push.png: the live plot while a rider presses the pedals, Continuous Get running;

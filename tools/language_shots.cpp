@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Renders the main window in one language after a Read Flash against the simulated controller:
 // each page, the File and View menus, the Review Changes window with a change, and the plot.
 // Chinese needs a CJK font (scripts/install-deps test installs one). Run it on a real or virtual

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Renders the main window as a screen shows it, against the simulated controller: each page as
 // the window opens on this screen (and scrolled to its foot), the status bar in each state a
 // technician must not miss, the tabs of pages not read since connecting, and the plot beside the

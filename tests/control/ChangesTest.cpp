@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Unwritten changes: what is known the controller holds, their marks, review and questions.
 #include "Form1Fixture.h"
 #include "LoadWindow.h"

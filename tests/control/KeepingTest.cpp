@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // What the window keeps beside the pages: backups, comparisons and the pages' undo.
 #include "Form1Fixture.h"
 

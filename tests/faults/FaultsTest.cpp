@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Bad replies, a line that goes away, and the ways a user wedged the connection, through the real
 // window offscreen and the real command-line tool, each against the simulated controller.
 #include "Form1Fixture.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 #include "IdentityReply.h"
 #include "LiveReadingsReply.h"
 #include "TestFields.h"

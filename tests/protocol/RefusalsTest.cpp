@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // Which field a write is refused at and why: the tool's own checks before anything is sent, and
 // the controller's status byte after.
 

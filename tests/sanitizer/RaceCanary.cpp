@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // A deliberate data race, built only with ThreadSanitizer: a std::thread worker writes a plain
 // counter while a slot, called from Qt's event loop, reads it. The sanitizer runs with
 // ignore_noninstrumented_modules so that Qt's own threads are not judged; this program shows

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
 // The simulated controller's own checks. The window, fault and command-line tests stand on its
 // model; here only its executable, spoken to over its pseudo-terminal as the tool speaks to a
 // port, and what its starts and stops leave behind.
