@@ -13,6 +13,7 @@
 #include "TComm.h"
 #include "WindowLine.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -22,10 +23,29 @@ namespace morvent {
 ConnectionProbing::ConnectionProbing(TComm& comm, QTimer& probeTimer, WindowLine& line, Form1Ui& ui,
                                      StatusReporter& status, ParameterModel& model,
                                      BackupKeeper& backups, QSettings& settings, int& connectFlag,
-                                     Hooks hooks)
+                                     std::function<void()> stopPolling)
     : m_comm(comm), m_probeTimer(probeTimer), m_line(line), m_ui(ui), m_status(status),
       m_model(model), m_backups(backups), m_settings(settings), m_connectFlag(connectFlag),
-      m_hooks(std::move(hooks)) {}
+      m_stopPolling(std::move(stopPolling)) {}
+
+QList<QPushButton*> ConnectionProbing::controllerButtons() const {
+    return {m_ui.BitBtn11, m_ui.BitBtn9,  m_ui.BitBtn8, m_ui.BitBtn7, m_ui.BitBtn6,
+            m_ui.BitBtn5,  m_ui.BitBtn4,  m_ui.BitBtn3, m_ui.BitBtn2, m_ui.BitBtn12,
+            m_ui.BitBtn13, m_ui.BitBtn14, m_ui.BitBtn15};
+}
+
+void ConnectionProbing::setControllerButtonsEnabled(bool enabled) {
+    for (QPushButton* button : controllerButtons()) {
+        button->setEnabled(enabled);
+    }
+}
+
+void ConnectionProbing::setIdentityCurrent(bool current) {
+    for (QLabel* label :
+         {m_ui.Label6, m_ui.Label7, m_ui.Label8, m_ui.Label9, m_ui.Label10, m_ui.Label11}) {
+        label->setEnabled(current);
+    }
+}
 
 void ConnectionProbing::searchPorts(const QString& simulatedDevice, const PortSource& ports) {
     m_ports.clear();
@@ -75,7 +95,7 @@ void ConnectionProbing::connect() {
     // What the ended session still had on its way is not for the new one.
     m_comm.discardNotifications();
     // The last controller's until this one names itself.
-    m_hooks.identityCurrent(false);
+    setIdentityCurrent(false);
     m_status.clearActivity();
     m_comm.setCommName(deviceFor(m_ui.ComboBox1->currentText()).toStdString());
     m_ui.ComboBox2->setCurrentIndex(0);
@@ -94,11 +114,11 @@ void ConnectionProbing::close() {
     // A reply already read is not handled after "Close": it would reopen the port.
     m_comm.discardNotifications();
     m_connectFlag = 0;
-    m_hooks.controllerButtons(false);
+    setControllerButtonsEnabled(false);
     m_status.clearAwaiting();
     m_status.clearActivity();
     m_status.setConnectionState(tr("Disconnected"));
-    m_hooks.identityCurrent(false);
+    setIdentityCurrent(false);
 }
 
 void ConnectionProbing::probeNextRate() {
@@ -135,23 +155,23 @@ void ConnectionProbing::identified(const std::string& manufacturer, const std::s
     m_status.setConnectionState(
         tr("Connected: %1 %2")
             .arg(QString::fromStdString(manufacturer), QString::fromStdString(model)));
-    m_hooks.identityCurrent(true);
+    setIdentityCurrent(true);
     m_model.connected();
     m_settings.setValue(QStringLiteral("lastPort"), m_ui.ComboBox1->currentText());
     m_ui.ComboBox2->setCurrentIndex(1);
-    m_hooks.controllerButtons(true);
+    setControllerButtonsEnabled(true);
 }
 
 void ConnectionProbing::lost() {
     // Nothing answers any more. The device is let go too, so that an adapter plugged in again
     // gets its old name back rather than a new one.
     m_probeTimer.stop();
-    m_hooks.stopPolling();
+    m_stopPolling();
     m_comm.CloseComm();
     m_comm.discardNotifications();
     m_status.clearAwaiting();
     m_status.setConnectionState(tr(kConnectionLost), true);
-    m_hooks.identityCurrent(false);
+    setIdentityCurrent(false);
 }
 
 void ConnectionProbing::portClosedByError() {
@@ -163,7 +183,7 @@ void ConnectionProbing::portClosedByError() {
     } else {
         m_status.setConnectionState(tr("Disconnected"));
     }
-    m_hooks.identityCurrent(false);
+    setIdentityCurrent(false);
 }
 
 } // namespace morvent

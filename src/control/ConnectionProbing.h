@@ -6,11 +6,13 @@
 #include "PortList.h"
 
 #include <QCoreApplication>
+#include <QList>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+class QPushButton;
 class QSettings;
 class QTimer;
 
@@ -33,17 +35,14 @@ public:
     static constexpr const char* kConnectionLost =
         QT_TRANSLATE_NOOP("morvent::TForm1", "Connection lost: press Connect to start again");
 
-    // What the window does around a connection: the identity's labels current or greyed, its
-    // controller buttons on or off, and Continuous Get ended.
-    struct Hooks {
-        std::function<void(bool current)> identityCurrent;
-        std::function<void(bool enabled)> controllerButtons;
-        std::function<void()> stopPolling;
-    };
-
+    // `stopPolling` ends Continuous Get when the connection is lost.
     ConnectionProbing(TComm& comm, QTimer& probeTimer, WindowLine& line, Form1Ui& ui,
                       StatusReporter& status, ParameterModel& model, BackupKeeper& backups,
-                      QSettings& settings, int& connectFlag, Hooks hooks);
+                      QSettings& settings, int& connectFlag, std::function<void()> stopPolling);
+
+    // The buttons that need a connected controller, in the order they are switched.
+    QList<QPushButton*> controllerButtons() const;
+    void setControllerButtonsEnabled(bool enabled);
 
     // The Port list afresh: the simulated controller first when there is one, then `ports`.
     void searchPorts(const QString& simulatedDevice, const PortSource& ports);
@@ -67,6 +66,8 @@ public:
 
 private:
     QString deviceFor(const QString& portName) const;
+    // The identity shown is this controller's, or greyed as the last one's.
+    void setIdentityCurrent(bool current);
 
     TComm& m_comm;
     QTimer& m_probeTimer;
@@ -77,7 +78,7 @@ private:
     BackupKeeper& m_backups;
     QSettings& m_settings;
     int& m_connectFlag;
-    Hooks m_hooks;
+    std::function<void()> m_stopPolling;
     std::vector<PortEntry> m_ports;
     // Full rounds through the five rates since "Connect" without an answer.
     int m_probeRounds = 0;

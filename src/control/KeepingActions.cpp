@@ -115,6 +115,11 @@ void KeepingActions::afterLoad() {
     }
 }
 
+void KeepingActions::readIntoPages(Block block) {
+    m_undo->remember(block);
+    m_comparison->clearPage(block);
+}
+
 void KeepingActions::loadFile(const QString& path) {
     m_guard([&] { m_loadDialog->transferFile(QFile::encodeName(path).toStdString()); });
     afterLoad();

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "BlockLayout.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -55,7 +57,9 @@ public:
     ChangeMarks& changes() const { return *m_changes; }
     ReviewChanges& review() const { return *m_review; }
     ReportActions& report() const { return *m_report; }
-    PageUndo& undo() const { return *m_undo; }
+
+    // A block read into the pages: the one to undo to, compared afresh.
+    void readIntoPages(Block block);
 
     // True when nothing unwritten would be lost, or the user chose to go ahead anyway: asked
     // with the count, what would happen ("Quit") and the button that does it.

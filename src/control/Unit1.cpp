@@ -8,7 +8,6 @@
 #include "BlockCodec.h"
 #include "BlockRequests.h"
 #include "ClickableLabel.h"
-#include "ComparisonMarks.h"
 #include "ConnectionHelp.h"
 #include "ConnectionProbing.h"
 #include "ContinuousGet.h"
@@ -19,7 +18,6 @@
 #include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
 #include "MessageBoxes.h"
-#include "PageUndo.h"
 #include "ParameterTable.h"
 #include "PortComboBox.h"
 #include "ReplyDispatcher.h"
@@ -28,23 +26,20 @@
 #include "TrafficDescription.h"
 #include "TrafficLog.h"
 #include "Translations.h"
+#include "ViewMenu.h"
 #include "WindowLine.h"
 #include "WindowPlacement.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -108,18 +103,8 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
                      : std::make_unique<QSettings>(m_options.settingsFile, QSettings::IniFormat);
     m_status = new StatusReporter(statusBar());
 
-    // The log floats beside the window when shown, so the pages keep their room.
     m_trafficLog = new TrafficLog(this);
-    addDockWidget(Qt::BottomDockWidgetArea, m_trafficLog);
-    m_trafficLog->setFloating(true);
-    m_trafficLog->resize(760, 320);
-    m_trafficLog->hide();
-    auto* view = new QMenu(tr("&View"), this);
-    view->setObjectName(QStringLiteral("View1"));
-    m_trafficLog->toggleViewAction()->setText(tr("&Traffic Log"));
-    view->addAction(m_trafficLog->toggleViewAction());
-    m_ui.MainMenu1->insertMenu(m_ui.Help1, view);
-    setupLanguage(*view);
+    ViewMenu::add(*this, *m_ui.Help1, *m_trafficLog, *m_settings);
 
     // The backups, saving and loading, comparison, undo, the report and the plot.
     m_keeping = std::make_unique<KeepingActions>(
@@ -132,11 +117,9 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_wording = std::make_unique<AwaitedWording>(*m_status);
     m_line =
         std::make_unique<WindowLine>(*Comm1, *Timer1, *Timer2, *m_trafficLog, *m_wording, m_boxes);
-    m_connection = std::make_unique<ConnectionProbing>(
-        *Comm1, *Timer1, *m_line, m_ui, *m_status, m_model, backups(), *m_settings, ConnectFlag,
-        ConnectionProbing::Hooks{[this](bool current) { setIdentityCurrent(current); },
-                                 [this](bool enabled) { setControllerButtonsEnabled(enabled); },
-                                 [this] { m_continuousGet->stop(); }});
+    m_connection = std::make_unique<ConnectionProbing>(*Comm1, *Timer1, *m_line, m_ui, *m_status,
+                                                       m_model, backups(), *m_settings, ConnectFlag,
+                                                       [this] { m_continuousGet->stop(); });
     m_requests = std::make_unique<BlockRequests>(PendingRequest, MaxCurrent, *m_line, m_fields,
                                                  m_model, m_boxes, *m_status, *m_ui.TabbedNotebook1,
                                                  *this, *m_ui.BitBtn2);
@@ -146,10 +129,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_dispatcher = std::make_unique<ReplyDispatcher>(
         PendingRequest, MaxCurrent, *m_connection, *m_requests, *m_line, m_fields, m_model,
         *m_status, changes(), liveReadings(),
-        ReplyDispatcher::Hooks{[this](Block block) {
-                                   m_keeping->undo().remember(block);
-                                   comparison().clearPage(block);
-                               },
+        ReplyDispatcher::Hooks{[this](Block block) { m_keeping->readIntoPages(block); },
                                [this] { m_keeping->keepBackup(); }});
 
     connectHandlers();
@@ -182,43 +162,6 @@ void TForm1::keepFrameWithin(const QRect& available) {
     if (within != frame) {
         resize(size() - (frame.size() - within.size()));
         move(within.topLeft());
-    }
-}
-
-void TForm1::setupLanguage(QMenu& view) {
-    QMenu* languages = view.addMenu(tr("&Language"));
-    languages->setObjectName(QStringLiteral("Language1"));
-    languages->setToolTipsVisible(true);
-    const QString key = QString::fromLatin1(kLanguageSetting.data(), kLanguageSetting.size());
-    const QString chosen = m_settings->value(key).toString();
-    auto* group = new QActionGroup(languages);
-    for (const LanguageOffer& offer : languageOffers()) {
-        QAction* action = languages->addAction(offer.name);
-        action->setObjectName(QStringLiteral("Language_") + offer.code);
-        action->setCheckable(true);
-        action->setChecked(offer.code == chosen);
-        // Every caption is made with the window, so a new language shows from the next start.
-        action->setToolTip(tr("Takes effect at the next start"));
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, key, offer] {
-            m_settings->setValue(key, offer.code);
-            statusBar()->showMessage(
-                tr("%1 from the next start").arg(QString(offer.name).remove(QLatin1Char('&'))),
-                10000);
-        });
-    }
-    // Qt opens the menu bar with Alt alone on some desktops only; F10 does it everywhere.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this] {
-        menuBar()->setFocus(Qt::MenuBarFocusReason);
-        menuBar()->setActiveAction(menuBar()->actions().constFirst());
-    });
-}
-
-void TForm1::setIdentityCurrent(bool current) {
-    for (QLabel* label :
-         {m_ui.Label6, m_ui.Label7, m_ui.Label8, m_ui.Label9, m_ui.Label10, m_ui.Label11}) {
-        label->setEnabled(current);
     }
 }
 
@@ -342,19 +285,11 @@ void TForm1::connectHandlers() {
 }
 
 QList<QPushButton*> TForm1::controllerButtons() const {
-    return {m_ui.BitBtn11, m_ui.BitBtn9,  m_ui.BitBtn8, m_ui.BitBtn7, m_ui.BitBtn6,
-            m_ui.BitBtn5,  m_ui.BitBtn4,  m_ui.BitBtn3, m_ui.BitBtn2, m_ui.BitBtn12,
-            m_ui.BitBtn13, m_ui.BitBtn14, m_ui.BitBtn15};
+    return m_connection->controllerButtons();
 }
 
 QList<QPushButton*> TForm1::pollingLockedButtons() const {
     return m_continuousGet->lockedButtons();
-}
-
-void TForm1::setControllerButtonsEnabled(bool enabled) {
-    for (QPushButton* button : controllerButtons()) {
-        button->setEnabled(enabled);
-    }
 }
 
 void TForm1::endBySignal() {
@@ -405,7 +340,7 @@ void TForm1::FormShow() {
     m_ui.ComboBox4->setCurrentIndex(-1);
     Form1Ui::fillCombo(m_ui.ComboBox5, Form1Ui::speedMeterItems());
     m_ui.ComboBox5->setCurrentIndex(-1);
-    setControllerButtonsEnabled(false);
+    m_connection->setControllerButtonsEnabled(false);
     m_ui.BitBtn1->setEnabled(true);
     Timer1->stop();
     Timer2->stop();

@@ -179,13 +179,8 @@ private:
     // Runs a handler; an error nobody caught ends it and goes to the general error display.
     template <typename Handler> void guarded(Handler&& handler);
     void connectHandlers();
-    void setControllerButtonsEnabled(bool enabled);
     void showError(const std::exception& error);
     void logReceived(std::span<const std::uint8_t> chunk);
-    // View > Language, and F10 to open the menu bar as other desktops' programs do.
-    void setupLanguage(QMenu& view);
-    // The identity shown is this controller's, or greyed as the last one's.
-    void setIdentityCurrent(bool current);
     bool m_endingBySignal = false;
 
     MessageBoxes& m_boxes;
