@@ -13,7 +13,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <algorithm>
 #include <thread>
 #include <vector>
 
