@@ -13,14 +13,13 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <algorithm>
 #include <thread>
 #include <vector>
 
 namespace morvent {
 
 ControllerSession::ControllerSession(const std::string& device, std::chrono::milliseconds timeout)
-    : m_timeout(timeout) {
+    : ExchangeLine(ReplyEnd::WhenWhole), m_timeout(timeout) {
     m_comm.setCommName(device);
     useControllerLine(m_comm);
     m_comm.OnReceiveData = [this](TComm*, const std::uint8_t* buffer, std::uint16_t length) {
@@ -84,36 +83,51 @@ void ControllerSession::setRate(std::uint32_t baud) {
     }
 }
 
-void ControllerSession::send(const Bytes& frame) {
+void ControllerSession::expectReply(ReplyWhole whole) {
+    m_comm.setReplyComplete(std::move(whole));
+}
+
+void ControllerSession::prepareRequest() {
+    if (m_reopenDue) {
+        m_reopenDue = false;
+        reopen();
+    }
+}
+
+void ControllerSession::quietUntil(std::chrono::steady_clock::time_point until) {
+    std::this_thread::sleep_until(until);
+}
+
+bool ControllerSession::send(const Bytes& frame) {
+    m_chunk.reset();
+    m_sent = frame;
     if (m_hungUp) {
         hungUp(describeRequest(frame));
     }
     if (!m_comm.SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
         throw SessionError(Outcome::PortUnavailable, "Error sending! The port is closed.");
     }
+    return true;
 }
 
-std::optional<Bytes> ControllerSession::exchange(const Bytes& frame, ReplyComplete complete) {
-    // Every reply is followed by a reopen before the next request, so the reader that awaits
-    // this reply is always one opened knowing its shape.
-    m_comm.setReplyComplete(std::move(complete));
-    // The line is quiet while the port reopens, so that time counts towards the pause.
-    const auto sendAt = std::chrono::steady_clock::now() + kRequestPause;
-    if (m_reopenDue) {
-        m_reopenDue = false;
-        reopen();
+void ControllerSession::awaitReply(std::uint8_t, PendingRequestKind) {
+    m_reply = awaitChunk(m_timeout);
+    if (!m_reply && m_hungUp) {
+        hungUp(describeRequest(m_sent));
     }
-    std::this_thread::sleep_until(sendAt);
-    m_chunk.reset();
-    send(frame);
-    auto chunk = awaitChunk(m_timeout);
-    if (!chunk && m_hungUp) {
-        hungUp(describeRequest(frame));
-    }
-    if (chunk) {
+    if (m_reply) {
         m_reopenDue = true;
     }
-    return chunk;
+}
+
+void ControllerSession::listen(std::chrono::milliseconds time) {
+    // The window listens one timer interval, but a reply that has begun is let finish.
+    m_reply = awaitChunk(time);
+}
+
+std::optional<Bytes> ControllerSession::exchange(const Bytes& frame, PendingRequestKind awaiting) {
+    request(*this, frame, awaiting);
+    return std::exchange(m_reply, std::nullopt);
 }
 
 std::optional<Bytes> ControllerSession::awaitChunk(std::chrono::milliseconds timeout) {
@@ -135,18 +149,8 @@ void ControllerSession::noReply(const std::string& what) const {
 
 Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probing,
                                  std::optional<std::uint32_t> first) {
-    std::vector<std::uint32_t> order;
-    if (first && std::find(kProbeRates.begin(), kProbeRates.end(), *first) != kProbeRates.end()) {
-        order.push_back(*first);
-    }
-    for (const std::uint32_t rate : kProbeRates) {
-        if (order.empty() || rate != order.front()) {
-            order.push_back(rate);
-        }
-    }
-    m_comm.setReplyComplete([](std::span<const std::uint8_t> received) {
-        return readReplyComplete(Command::Identity, received);
-    });
+    const std::vector<std::uint32_t> order = probeOrder(first);
+    m_comm.setReplyComplete(replyEnding(replyEnd(), Command::Identity, SingleRead));
     m_comm.setBaudRate(order.front());
     try {
         m_comm.OpenCommAlone();
@@ -158,13 +162,8 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
             probing(rate);
         }
         setRate(rate);
-        std::this_thread::sleep_for(kConnectPause);
-        m_chunk.reset();
-        send(connectRequest());
-        std::this_thread::sleep_for(kConnectPause);
-        setRate(kLineRate);
-        // The window listens one timer interval, but a reply that has begun is let finish.
-        auto chunk = awaitChunk(kProbeListen);
+        probe(*this);
+        auto chunk = std::exchange(m_reply, std::nullopt);
         if (!chunk && m_hungUp) {
             hungUp(describeRequest(connectRequest()));
         }
@@ -181,7 +180,7 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
         } else if (flaw != ReplyFlaw::None) {
             throw SessionError(Outcome::NoReply, "Unexpected reply to the " +
                                                      describeRequest(connectRequest()) + ": " +
-                                                     describeReply(*chunk, 1) + " (" +
+                                                     describeReply(*chunk, SingleRead) + " (" +
                                                      hexBytes(*chunk) + ").");
         }
         m_reopenDue = true;
@@ -198,30 +197,27 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
 }
 
 Bytes ControllerSession::read(Command command) {
-    auto chunk = exchange(readRequest(command), [command](std::span<const std::uint8_t> received) {
-        return readReplyComplete(command, received);
-    });
+    auto chunk = exchange(readRequest(command), SingleRead);
     if (!chunk) {
         noReply(describeRequest(readRequest(command)));
     }
-    if (readReplyFlaw(command, *chunk) != ReplyFlaw::None) {
-        throw SessionError(Outcome::NoReply,
-                           "Unexpected reply to the " + describeRequest(readRequest(command)) +
-                               ": " + describeReply(*chunk, 1) + " (" + hexBytes(*chunk) + ").");
+    if (replyFlaw(command, SingleRead, *chunk) != ReplyFlaw::None) {
+        throw SessionError(Outcome::NoReply, "Unexpected reply to the " +
+                                                 describeRequest(readRequest(command)) + ": " +
+                                                 describeReply(*chunk, SingleRead) + " (" +
+                                                 hexBytes(*chunk) + ").");
     }
     return *chunk;
 }
 
 std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
-    auto chunk = exchange(frame, [command](std::span<const std::uint8_t> received) {
-        return acknowledgementComplete(command, received);
-    });
+    auto chunk = exchange(frame, SingleWrite);
     if (!chunk) {
         noReply(describeRequest(frame));
     }
-    if (acknowledgementFlaw(command, *chunk) != ReplyFlaw::None) {
+    if (replyFlaw(command, SingleWrite, *chunk) != ReplyFlaw::None) {
         throw SessionError(Outcome::NoReply, "Unexpected answer to the " + describeRequest(frame) +
-                                                 ": " + describeReply(*chunk, 2) + " (" +
+                                                 ": " + describeReply(*chunk, SingleWrite) + " (" +
                                                  hexBytes(*chunk) + ").");
     }
     return (*chunk)[1];

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "ControllerExchange.h"
 #include "Frames.h"
 #include "TComm.h"
 
@@ -58,7 +59,7 @@ private:
 // waiting for ever: a reply is taken the moment its last byte arrives rather than after the
 // interval's silence, a reply that does not come within the timeout ends the session with
 // NoReply, a line that hangs up or a port that will not open again with PortUnavailable.
-class ControllerSession {
+class ControllerSession : private ExchangeLine {
 public:
     ControllerSession(const std::string& device, std::chrono::milliseconds timeout);
 
@@ -80,16 +81,22 @@ public:
     std::uint8_t write(Command command, const Bytes& frame);
 
 private:
-    void send(const Bytes& frame);
-    // Sends a request or write frame, after the reopen and the pause before it, and waits for
-    // the reply; none after the timeout.
-    // The reply ends the moment it is whole, or after the line's silence when it stops short.
-    std::optional<Bytes> exchange(const Bytes& frame, ReplyComplete complete);
+    // The line as the probing and the exchange drive it: a reply is waited for on the spot.
+    void setRate(std::uint32_t baud) override;
+    void expectReply(ReplyWhole whole) override;
+    // The reopen after the last reply, within the quiet before the next request.
+    void prepareRequest() override;
+    void quietUntil(std::chrono::steady_clock::time_point until) override;
+    bool send(const Bytes& frame) override;
+    // None after the timeout.
+    void awaitReply(std::uint8_t code, PendingRequestKind awaiting) override;
+    void listen(std::chrono::milliseconds time) override;
+
+    // Sends a request or write frame and returns its reply, none after the timeout.
+    std::optional<Bytes> exchange(const Bytes& frame, PendingRequestKind awaiting);
     // Returns early when the line hangs up.
     std::optional<Bytes> awaitChunk(std::chrono::milliseconds timeout);
     void reopen();
-    // Switches the open line to another rate; a rate the adapter refuses ends the session.
-    void setRate(std::uint32_t baud);
     [[noreturn]] void portLost(const ECommsError& error) const;
     [[noreturn]] void hungUp(const std::string& what) const;
     [[noreturn]] void noReply(const std::string& what) const;
@@ -97,6 +104,9 @@ private:
     TComm m_comm;
     std::chrono::milliseconds m_timeout;
     std::optional<Bytes> m_chunk;
+    // The last reply taken, and the frame it answers.
+    std::optional<Bytes> m_reply;
+    Bytes m_sent;
     bool m_hungUp = false;
     bool m_reopenDue = false;
     std::uint32_t m_answeredRate = 0;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "AwaitedRequest.h"
 #include "BlockLayout.h"
 #include "Form1Ui.h"
 #include "ParameterModel.h"
@@ -26,34 +27,25 @@ class QTimer;
 
 namespace morvent {
 
+class AwaitedWording;
 class BackupKeeper;
+class BlockRequests;
 class ChangeMarks;
 class ComparisonMarks;
-class FieldStore;
+class ConnectionProbing;
+class ContinuousGet;
+class KeepingActions;
 class LiveReadingsMonitor;
-class LoadDialog;
 class MessageBoxes;
-class NoticingFields;
-class PageUndo;
+class ReplyDispatcher;
 class ReportActions;
 class ReviewChanges;
-class StatusNote;
 class StatusReporter;
 class TrafficLog;
+class WindowLine;
 class TForm3;
 class TForm4;
 class TForm5;
-
-// What the main window awaits from the controller; only matching replies are taken.
-enum PendingRequestKind {
-    NothingAwaited = 0,
-    SingleRead = 1,
-    SingleWrite = 2,
-    FlashReadChain = 3,
-    FlashWriteChain = 4,
-    // "Compare With Controller": the four blocks read in turn into a copy kept aside.
-    ControllerComparison = 5,
-};
 
 // What the main window takes from outside: where its ports come from, the simulated controller
 // to list first (demo mode), and how a web address is opened.
@@ -81,9 +73,10 @@ struct Form1Options {
     std::function<bool(QPrinter&)> choosePrinter;
 };
 
-// The main window and its behaviour: connecting and baud probing, the frame senders, and the
-// response dispatcher through which every reply passes. Frames are built from the widgets and
-// replies written into them; the parameter model follows them, and knows what the controller
+// The main window: its handlers, named after their controls and events, hand the work to the
+// connection and probing, the block requests and chains, the reply dispatcher through which every
+// reply passes, Continuous Get, and what is kept for the user. Frames are built from the widgets
+// and replies written into them; the parameter model follows them, and knows what the controller
 // holds.
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -104,16 +97,16 @@ public:
     TForm5* Form5() const { return m_form5.get(); }
     StatusReporter* status() const { return m_status; }
     TrafficLog* trafficLog() const { return m_trafficLog; }
-    LiveReadingsMonitor& liveReadings() const { return *m_liveReadings; }
-    BackupKeeper& backups() const { return *m_backups; }
-    ComparisonMarks& comparison() const { return *m_comparison; }
-    ReportActions& report() const { return *m_report; }
+    LiveReadingsMonitor& liveReadings() const;
+    BackupKeeper& backups() const;
+    ComparisonMarks& comparison() const;
+    ReportActions& report() const;
     // The parameter set the pages show, and what the controller is known to hold.
     ParameterModel& model() { return m_model; }
-    ChangeMarks& changes() const { return *m_changes; }
-    ReviewChanges& review() const { return *m_review; }
+    ChangeMarks& changes() const;
+    ReviewChanges& review() const;
 
-    int PendingRequest = NothingAwaited;
+    PendingRequestKind PendingRequest = NothingAwaited;
     // 1 from a successful "Connect" until "Close": connected or probing.
     int ConnectFlag = 0;
     // The controller's maximum current from its identity, 0 until one arrives.
@@ -186,50 +179,8 @@ private:
     // Runs a handler; an error nobody caught ends it and goes to the general error display.
     template <typename Handler> void guarded(Handler&& handler);
     void connectHandlers();
-    void sendWrite(Block block);
-    void readBlock(Block block);
-    // A page's own range checks, then the check that every value fits its byte on the wire.
-    // Returns false, after telling the user, when the block may not be written.
-    bool writeAllowed(Block block, const std::optional<Refusal>& pageCheck);
-    void showRefusedField(const Refusal& refusal);
-    bool send(const Bytes& frame);
-    void reopenPort();
-    void setControllerButtonsEnabled(bool enabled);
-    void information(std::string_view text);
-    void handleIdentity(std::span<const std::uint8_t> reply);
-    void handleFirmwareText(std::span<const std::uint8_t> reply);
-    void handleBlockReply(Block block, std::span<const std::uint8_t> reply);
-    void handleBlockReadReply(Block block, std::span<const std::uint8_t> reply);
-    void handleWriteAcknowledgement(Block block, std::span<const std::uint8_t> reply);
-    void handleLiveReadings(std::span<const std::uint8_t> reply);
-    QString deviceFor(const QString& portName) const;
-    // Reads the Port list afresh, keeping what the user picked or typed.
-    void refreshPorts();
     void showError(const std::exception& error);
-    // Ends continuous reading when it runs: its caption comes back and the buttons it locked
-    // are enabled again.
-    void stopContinuousGet();
-    // The line hung up or can no longer be written: probing and polling end, the port is let go.
-    void connectionLost();
-    void awaitReply(std::uint8_t code);
     void logReceived(std::span<const std::uint8_t> chunk);
-    // The plot, the backups, the comparison and the pages' undo: set up and hooked in.
-    void setupKeeping();
-    // View > Language, and F10 to open the menu bar as other desktops' programs do.
-    void setupLanguage(QMenu& view);
-    void keepBackup();
-    // Connected, not polling and no chain running.
-    bool controllerComparisonAllowed() const;
-    // Where a backup is looked for: this controller's folder, else the backups' root, else home.
-    QString backupFolder() const;
-    // Loads a parameter file into the pages as the Load window does, and what follows a load.
-    void loadFile(const QString& path);
-    void afterLoad();
-    // The identity shown is this controller's, or greyed as the last one's.
-    void setIdentityCurrent(bool current);
-    // True when nothing unwritten would be lost, or the user chose to go ahead anyway: asked
-    // with the count, what would happen ("Quit") and the button that does it.
-    bool mayLoseChanges(const QString& what, const QString& proceed);
     bool m_endingBySignal = false;
 
     MessageBoxes& m_boxes;
@@ -239,32 +190,18 @@ private:
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TForm4> m_form4;
     std::unique_ptr<TForm5> m_form5;
-    std::vector<PortEntry> m_ports;
     std::unique_ptr<QSettings> m_settings;
     StatusReporter* m_status = nullptr;
     TrafficLog* m_trafficLog = nullptr;
     bool m_shown = false;
-    // Full rounds through the five rates since "Connect" without an answer.
-    int m_probeRounds = 0;
-    // What the Load window puts into the pages passes through here, so a load is noticed.
-    std::unique_ptr<NoticingFields> m_loadFields;
-    LoadDialog* m_loadDialog = nullptr;
-    bool m_plotPlaced = false;
-    std::unique_ptr<LiveReadingsMonitor> m_liveReadings;
-    std::unique_ptr<BackupKeeper> m_backups;
-    StatusNote* m_backupNote = nullptr;
-    ComparisonMarks* m_comparison = nullptr;
     ParameterModel m_model;
-    ChangeMarks* m_changes = nullptr;
-    ReviewChanges* m_review = nullptr;
-    // What each block's last write frame carried: the controller holds it once it accepts.
-    std::array<ParameterModel::Values, 4> m_sent;
-    PageUndo* m_undo = nullptr;
-    ReportActions* m_report = nullptr;
-    // What Compare With Controller reads, kept aside from the pages.
-    std::unique_ptr<FieldStore> m_controllerCopy;
-    // Set when the firmware text is asked for, so only its answer can change the caption.
-    bool m_firmwareTextAwaited = false;
+    std::unique_ptr<KeepingActions> m_keeping;
+    std::unique_ptr<AwaitedWording> m_wording;
+    std::unique_ptr<WindowLine> m_line;
+    std::unique_ptr<ConnectionProbing> m_connection;
+    std::unique_ptr<BlockRequests> m_requests;
+    std::unique_ptr<ContinuousGet> m_continuousGet;
+    std::unique_ptr<ReplyDispatcher> m_dispatcher;
 };
 
 } // namespace morvent

@@ -15,13 +15,6 @@ std::string title(Block block) {
     return std::string(layout(block).title);
 }
 
-bool awaitsRead(int awaiting) {
-    return awaiting == 1 || awaiting == 3 || awaiting == 5;
-}
-bool awaitsWrite(int awaiting) {
-    return awaiting == 2 || awaiting == 4;
-}
-
 std::string withFlaw(std::string what, ReplyFlaw flaw) {
     switch (flaw) {
     case ReplyFlaw::None:
@@ -76,7 +69,7 @@ std::string describeRequest(std::span<const std::uint8_t> frame) {
     return "unrecognised frame";
 }
 
-std::string describeReply(std::span<const std::uint8_t> chunk, int awaiting) {
+std::string describeReply(std::span<const std::uint8_t> chunk, PendingRequestKind awaiting) {
     if (chunk.empty()) {
         return "unrecognised chunk";
     }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "AwaitedRequest.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -16,11 +18,9 @@ namespace morvent {
 // A frame the tool sends.
 std::string describeRequest(std::span<const std::uint8_t> frame);
 
-// A chunk the tool receives, as the tool will take it given what it awaits (0 nothing, 1 a
-// single read, 2 a single write, 3 the flash read chain, 4 the flash write chain, 5 the reads of
-// a comparison with the controller): a block's reply and its write acknowledgement begin with
-// the same code.
-std::string describeReply(std::span<const std::uint8_t> chunk, int awaiting);
+// A chunk the tool receives, as the tool will take it given what it awaits: a block's reply and
+// its write acknowledgement begin with the same code.
+std::string describeReply(std::span<const std::uint8_t> chunk, PendingRequestKind awaiting);
 
 // "11 52": two upper-case hexadecimal digits a byte, separated by blanks.
 std::string hexBytes(std::span<const std::uint8_t> bytes);

@@ -256,7 +256,7 @@ Bytes joined(Bytes first, const Bytes& second) {
 
 struct ArrivalCase {
     const char* name;
-    int pending;
+    PendingRequestKind pending;
     Bytes bytes;
     const char* shown; // nullptr: no box
     int pendingAfter;

@@ -40,7 +40,9 @@ struct Chunk {
 class ReceivedChunk : public testing::TestWithParam<Chunk> {};
 
 TEST_P(ReceivedChunk, IsTakenAsTheLogSays) {
-    EXPECT_EQ(describeReply(hex(GetParam().bytes), GetParam().awaiting), GetParam().words)
+    EXPECT_EQ(
+        describeReply(hex(GetParam().bytes), static_cast<PendingRequestKind>(GetParam().awaiting)),
+        GetParam().words)
         << GetParam().bytes;
 }
 

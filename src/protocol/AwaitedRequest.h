@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
+#pragma once
+
+namespace morvent {
+
+// What the tool awaits from the controller. A block's read reply and its write acknowledgement
+// begin with the same code, so only this tells them apart; a reply nothing awaits is not taken.
+// The numbers are fixed: the window's state is compared with them.
+enum PendingRequestKind : int {
+    NothingAwaited = 0,
+    SingleRead = 1,
+    SingleWrite = 2,
+    FlashReadChain = 3,
+    FlashWriteChain = 4,
+    // "Compare With Controller": the four blocks read in turn into a copy kept aside.
+    ControllerComparison = 5,
+};
+
+// A read reply is awaited: a single read, the read chain or the comparison's reads.
+constexpr bool awaitsRead(PendingRequestKind awaiting) {
+    return awaiting == SingleRead || awaiting == FlashReadChain || awaiting == ControllerComparison;
+}
+// A write acknowledgement is awaited: a single write or the write chain.
+constexpr bool awaitsWrite(PendingRequestKind awaiting) {
+    return awaiting == SingleWrite || awaiting == FlashWriteChain;
+}
+// One of the actions that go through the four blocks in turn.
+constexpr bool isChain(PendingRequestKind awaiting) {
+    return awaiting == FlashReadChain || awaiting == FlashWriteChain ||
+           awaiting == ControllerComparison;
+}
+
+} // namespace morvent

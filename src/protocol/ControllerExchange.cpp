@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
+#include "ControllerExchange.h"
+
+#include "LineTiming.h"
+
+#include <algorithm>
+
+namespace morvent {
+
+ReplyWhole replyEnding(ReplyEnd end, Command command, PendingRequestKind awaiting) {
+    if (end == ReplyEnd::AfterSilence) {
+        return {};
+    }
+    if (awaitsWrite(awaiting)) {
+        return [command](std::span<const std::uint8_t> received) {
+            return acknowledgementComplete(command, received);
+        };
+    }
+    return [command](std::span<const std::uint8_t> received) {
+        return readReplyComplete(command, received);
+    };
+}
+
+ReplyFlaw replyFlaw(Command command, PendingRequestKind awaiting,
+                    std::span<const std::uint8_t> reply) {
+    return awaitsWrite(awaiting) ? acknowledgementFlaw(command, reply)
+                                 : readReplyFlaw(command, reply);
+}
+
+std::vector<std::uint32_t> probeOrder(std::optional<std::uint32_t> first) {
+    std::vector<std::uint32_t> order;
+    if (first && std::find(kProbeRates.begin(), kProbeRates.end(), *first) != kProbeRates.end()) {
+        order.push_back(*first);
+    }
+    for (const std::uint32_t rate : kProbeRates) {
+        if (order.empty() || rate != order.front()) {
+            order.push_back(rate);
+        }
+    }
+    return order;
+}
+
+std::size_t nextProbeIndex(std::size_t index) {
+    return (index + 1) % kProbeRates.size();
+}
+
+bool probe(ExchangeLine& line) {
+    line.quietUntil(std::chrono::steady_clock::now() + kConnectPause);
+    if (!line.send(connectRequest())) {
+        return false;
+    }
+    line.quietUntil(std::chrono::steady_clock::now() + kConnectPause);
+    line.setRate(kLineRate);
+    line.listen(kProbeListen);
+    return true;
+}
+
+bool request(ExchangeLine& line, const Bytes& frame, PendingRequestKind awaiting) {
+    // Every frame's second byte is its command's code.
+    const std::uint8_t code = frame.at(1);
+    // The reader that takes the reply is opened knowing its shape: the line reopens after every
+    // reply, before the next request.
+    line.expectReply(replyEnding(line.replyEnd(), static_cast<Command>(code), awaiting));
+    // The line is quiet while it is prepared, so that time counts towards the pause.
+    const auto sendAt = std::chrono::steady_clock::now() + kRequestPause;
+    line.prepareRequest();
+    line.quietUntil(sendAt);
+    if (!line.send(frame)) {
+        return false;
+    }
+    line.awaitReply(code, awaiting);
+    return true;
+}
+
+} // namespace morvent
