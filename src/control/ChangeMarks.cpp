@@ -66,6 +66,7 @@ ChangeMarks::ChangeMarks(QWidget& window, QStatusBar& bar, ParameterModel& model
         mirror(p);
     }
     m_comparison.changesOnPage = [this](int page) { return countOnPage(page); };
+    m_comparison.changesText = &ChangeMarks::countText;
     m_comparison.isUnread = [this](int page) {
         return std::any_of(kAllBlocks.begin(), kAllBlocks.end(), [&](Block block) {
             return layout(block).page == page && m_model.isUnread(block);

@@ -3,8 +3,6 @@
 
 #include "ComparisonMarks.h"
 
-#include "ChangeMarks.h"
-
 #include "FieldOverlay.h"
 #include "ParameterTable.h"
 #include "StatusNote.h"
@@ -259,8 +257,8 @@ void ComparisonMarks::report() {
         if (unread) {
             tips << tr(kUnreadTip);
         }
-        if (changes > 0) {
-            tips << ChangeMarks::countText(changes);
+        if (changes > 0 && changesText) {
+            tips << changesText(changes);
         }
         if (marks > 0) {
             tips << counted(marks);

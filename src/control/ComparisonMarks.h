@@ -69,6 +69,8 @@ public:
     void report();
     // The unwritten changes a page holds, shown on its tab before the comparison's dot.
     std::function<int(int page)> changesOnPage;
+    // How a count of unwritten changes is said in the tab's tooltip.
+    std::function<QString(int changes)> changesText;
     // A page neither read, loaded nor written since connecting: its tab gets a warning sign and
     // a tooltip instead of its dot (the count stays in the tooltip), the caption unchanged.
     std::function<bool(int page)> isUnread;

@@ -5,6 +5,7 @@
 
 #include "AwaitedRequest.h"
 #include "BlockLayout.h"
+#include "Form1Options.h"
 #include "Form1Ui.h"
 #include "ParameterModel.h"
 #include "PortList.h"
@@ -46,32 +47,6 @@ class WindowLine;
 class TForm3;
 class TForm4;
 class TForm5;
-
-// What the main window takes from outside: where its ports come from, the simulated controller
-// to list first (demo mode), and how a web address is opened.
-struct Form1Options {
-    PortSource ports = systemSerialPorts;
-    // Listed first in the Port list when set: the built-in simulated controller's device.
-    QString simulatedDevice;
-    std::function<void(const QUrl&)> openUrl;
-    // Where the last port used successfully is remembered; empty: the user's settings.
-    QString settingsFile;
-    // Where every Read Flash keeps a backup; empty: "backups" in the user's data directory.
-    QString backupsDirectory;
-    // Ask for the file to compare with (starting in the folder given) and for the file to record
-    // live readings to; an empty answer means the user thought better of it. Empty functions:
-    // file dialogs.
-    std::function<QString(const QString& folder)> chooseComparisonFile;
-    std::function<QString()> chooseRecordingFile;
-    // Ask for the backup to load, starting in the folder given; empty answer or function: as
-    // above.
-    std::function<QString(const QString& folder)> chooseBackupFile;
-    // Ask for the report's line for the bike or customer, its file, and the printer; empty
-    // functions: the usual dialogs.
-    std::function<std::optional<QString>()> askReportNote;
-    std::function<QString()> chooseReportFile;
-    std::function<bool(QPrinter&)> choosePrinter;
-};
 
 // The main window: its handlers, named after their controls and events, hand the work to the
 // connection and probing, the block requests and chains, the reply dispatcher through which every
