@@ -187,18 +187,8 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 }
 
 void TForm1::fitToScreen(const QRect& available) {
-    const QSize designed(Form1Ui::kWidth, Form1Ui::kHeight);
-    const QSize size = fittedSize(designed, available);
-    // Only a screen too small for the designed window gets a maximise box.
-    const bool small = size != designed;
-    if (windowFlags().testFlag(Qt::WindowMaximizeButtonHint) != small) {
-        const bool shown = isVisible();
-        setWindowFlag(Qt::WindowMaximizeButtonHint, small);
-        if (shown) {
-            show();
-        }
-    }
-    resize(size);
+    // Only a screen too small for the window gets a maximise box.
+    fitWindow(*this, m_ui.wantedSize(), available);
     // Before it is first shown the window system places it, knowing its own frame; after, the
     // frame is known here too.
     if (isVisible()) {
