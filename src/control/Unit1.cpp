@@ -113,7 +113,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     // The device went away under the open port (an adapter pulled): say so, since nothing
     // else will answer from now on.
     Comm1->OnRequestHangup = [this](TComm*) {
-        m_trafficLog->addNote(QStringLiteral("the device went away (hang-up)"));
+        m_trafficLog->addNote(tr("the device went away (hang-up)"));
         connectionLost();
     };
 
@@ -851,12 +851,12 @@ void TForm1::keepBackup() {
 }
 
 bool TForm1::send(const Bytes& frame) {
-    const QString meaning = QString::fromStdString(describeRequest(frame));
+    const QString meaning = shownText(describeRequest(frame));
     if (Comm1->SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
         m_trafficLog->addSent(frame, meaning);
         return true;
     }
-    m_trafficLog->addSent(frame, meaning + QStringLiteral(": not sent, the port is closed"));
+    m_trafficLog->addSent(frame, tr("%1: not sent, the port is closed").arg(meaning));
     // Continuous Get would fail again with every tick, one box over the other and over the very
     // button that stops it: it ends here, before the one box.
     if (Timer2->isActive()) {
@@ -915,7 +915,7 @@ void TForm1::awaitReply(std::uint8_t code) {
 
 void TForm1::logReceived(std::span<const std::uint8_t> chunk) {
     // Described before the dispatcher acts on it, with what was awaited when it came.
-    m_trafficLog->addReceived(chunk, QString::fromStdString(describeReply(chunk, PendingRequest)));
+    m_trafficLog->addReceived(chunk, shownText(describeReply(chunk, PendingRequest)));
     m_status->clearAwaiting();
 }
 

@@ -5,9 +5,15 @@
 
 #include "AboutBox.h"
 #include "Layout.h"
+#include "LiveReadingsMonitor.h"
+#include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
 #include "SaveWindow.h"
+#include "TrafficDescription.h"
 #include "Translations.h"
+
+#include <QFile>
+#include <QLineSeries>
 
 #include <QMenu>
 #include <QMenuBar>
@@ -33,7 +39,11 @@ class Languages : public testing::TestWithParam<const char*> {
 protected:
     InLanguage language{QString::fromLatin1(GetParam())};
     test::RecordedBoxes boxes;
-    test::SimulatedWindow window{boxes};
+    test::SimulatedWindow window{boxes, [this](TForm1::Options& o) {
+                                     o.askReportNote = [] { return std::optional<QString>(""); };
+                                     o.chooseReportFile = [this] { return report(); };
+                                 }};
+    QString report() const { return window.scratch.filePath("report.html"); }
 };
 
 // Captions, pages and the protocol's texts come from the catalogue, the combo boxes still give
@@ -53,11 +63,21 @@ TEST_P(Languages, TranslateTheWindowAndClipNothing) {
         {ui.ComboBox6->itemText(0), "None"},
         {ui.ComboBox7->currentText(), "By Display's Command"},
         {ui.edit(1)->toolTip().section('\n', 0, 0), "Limited current: the controller's overall "
-                                                    "current limit."}};
+                                                    "current limit."},
+        {form.liveReadings().window().series[4]->name(), "TqVoltate (mV)"},
+        {shownText(describeReply(Bytes{0x55, 0x47, 0x00}, 2)), "Torque write: checksum error"}};
     for (const auto& [text, english] : shown) {
         EXPECT_NE(text, QString::fromUtf8(english)) << english;
     }
     EXPECT_EQ(form.fields().text("ComboBox7"), "By Display's Command");
+    // The report's own words, the pages' titles and the values listed, as the window shows them.
+    form.findChild<QAction*>("ExportReport1")->trigger();
+    QFile report(this->report());
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(report.readAll());
+    for (const char* english : {"<h2>Controller settings", "<h3>Pedal Assist", ">By Display's"}) {
+        EXPECT_FALSE(html.contains(english)) << english;
+    }
     form.Help1Click();
     form.Save1Click();
     form.Load1Click();
