@@ -34,7 +34,7 @@ ShownParameter captioned(const Parameter& p, bool inGrid, const Wording& wording
             trimmed(inGrid ? label : full),
             inGrid ? trimmed(column) : "",
             trimmed(full),
-            p.unit,
+            p.unit.empty() ? std::string() : wording(p.unit),
             p.control};
 }
 

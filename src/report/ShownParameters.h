@@ -30,7 +30,7 @@ const std::vector<ShownParameter>& shownParameters();
 // A text of the parameter table as it is to be read: in the window, in its language.
 using Wording = std::function<std::string(std::string_view)>;
 
-// The captions of a parameter with each text of the parameter table put in words first.
+// The captions and unit of a parameter with each text of the parameter table put in words first.
 ShownParameter shownIn(const ShownParameter& shown, const Wording& wording);
 
 // The value as the page shows it: a field's text, a list's shown item.

@@ -70,12 +70,14 @@ TEST_P(Languages, TranslateTheWindowAndClipNothing) {
         EXPECT_NE(text, QString::fromUtf8(english)) << english;
     }
     EXPECT_EQ(form.fields().text("ComboBox7"), "By Display's Command");
-    // The report's own words, the pages' titles and the values listed, as the window shows them.
+    // The report's own words, the pages' titles, the values listed and the units, as the window
+    // shows them.
     form.findChild<QAction*>("ExportReport1")->trigger();
     QFile report(this->report());
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(report.readAll());
-    for (const char* english : {"<h2>Controller settings", "<h3>Pedal Assist", ">By Display's"}) {
+    for (const char* english :
+         {"<h2>Controller settings", "<h3>Pedal Assist", ">By Display's", ">signals<"}) {
         EXPECT_FALSE(html.contains(english)) << english;
     }
     form.Help1Click();
