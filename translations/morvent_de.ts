@@ -990,12 +990,127 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
         <translation>Schreiben in %1 nicht möglich (der bisherige Inhalt liegt in %2)</translation>
     </message>
+    <message>
+        <source>%1: wrong length</source>
+        <translation>%1: falsche Länge</translation>
+    </message>
+    <message>
+        <source>%1: cut short</source>
+        <translation>%1: unvollständig</translation>
+    </message>
+    <message>
+        <source>%1: checksum error</source>
+        <translation>%1: Prüfsummenfehler</translation>
+    </message>
+    <message>
+        <source>connect request</source>
+        <translation>Verbindungsanfrage</translation>
+    </message>
+    <message>
+        <source>firmware text request</source>
+        <translation>Anfrage Firmware-Text</translation>
+    </message>
+    <message>
+        <source>live readings request</source>
+        <translation>Anfrage Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>%1 read request</source>
+        <translation>Leseanfrage %1</translation>
+    </message>
+    <message>
+        <source>%1 write</source>
+        <translation>%1 schreiben</translation>
+    </message>
+    <message>
+        <source>unrecognised frame</source>
+        <translation>unbekannter Rahmen</translation>
+    </message>
+    <message>
+        <source>unrecognised chunk</source>
+        <translation>unbekannte Daten</translation>
+    </message>
+    <message>
+        <source>identity reply</source>
+        <translation>Antwort Kennung</translation>
+    </message>
+    <message>
+        <source>firmware text reply</source>
+        <translation>Antwort Firmware-Text</translation>
+    </message>
+    <message>
+        <source>live readings reply, not awaited: ignored</source>
+        <translation>Antwort Live-Messwerte, nicht erwartet: ignoriert</translation>
+    </message>
+    <message>
+        <source>live readings reply</source>
+        <translation>Antwort Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>%1 reply</source>
+        <translation>Antwort %1</translation>
+    </message>
+    <message>
+        <source>%1 reply, not awaited: ignored</source>
+        <translation>Antwort %1, nicht erwartet: ignoriert</translation>
+    </message>
+    <message>
+        <source>%1 write accepted</source>
+        <translation>%1 schreiben: angenommen</translation>
+    </message>
+    <message>
+        <source>%1 write refused at byte %2 (%3)</source>
+        <translation>%1 schreiben: abgelehnt bei Byte %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 write: unknown status %2</source>
+        <translation>%1 schreiben: unbekannter Status %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Schreiben nach %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>name the report FILE.pdf or FILE.html</source>
+        <translation>Bericht als DATEI.pdf oder DATEI.html benennen</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>es ist ein symbolischer Link auf %1, das nicht existiert</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine normale Datei</translation>
+    </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>Schreiben nach %1 nicht möglich</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(controller: %1)</source>
+        <translation>(Controller: %1)</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>Controller-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Bike or customer: %1</source>
+        <translation>Rad oder Kunde: %1</translation>
+    </message>
+    <message>
+        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
+        <translation>Der Wert ist nicht der im Controller gespeicherte; der Wert des Controllers steht dahinter.</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1547,14 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <source>What %1 held is kept in %2</source>
         <translation>Der bisherige Inhalt von %1 liegt in %2</translation>
     </message>
+    <message>
+        <source>the device went away (hang-up)</source>
+        <translation>das Gerät ist weg (Verbindung aufgelegt)</translation>
+    </message>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: nicht gesendet, der Port ist geschlossen</translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
@@ -1483,6 +1606,14 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <message>
         <source>Unable to write to %1: %2</source>
         <translation>Schreiben nach %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>empfangen</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gesendet</translation>
     </message>
 </context>
 </TS>

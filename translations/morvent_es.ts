@@ -990,12 +990,127 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
         <translation>No se puede escribir en %1 (su contenido anterior se guarda en %2)</translation>
     </message>
+    <message>
+        <source>%1: wrong length</source>
+        <translation>%1: longitud incorrecta</translation>
+    </message>
+    <message>
+        <source>%1: cut short</source>
+        <translation>%1: mensaje truncado</translation>
+    </message>
+    <message>
+        <source>%1: checksum error</source>
+        <translation>%1: error de suma de verificación</translation>
+    </message>
+    <message>
+        <source>connect request</source>
+        <translation>petición de conexión</translation>
+    </message>
+    <message>
+        <source>firmware text request</source>
+        <translation>petición del texto de firmware</translation>
+    </message>
+    <message>
+        <source>live readings request</source>
+        <translation>petición de lecturas en vivo</translation>
+    </message>
+    <message>
+        <source>%1 read request</source>
+        <translation>petición de lectura %1</translation>
+    </message>
+    <message>
+        <source>%1 write</source>
+        <translation>escritura %1</translation>
+    </message>
+    <message>
+        <source>unrecognised frame</source>
+        <translation>trama no reconocida</translation>
+    </message>
+    <message>
+        <source>unrecognised chunk</source>
+        <translation>datos no reconocidos</translation>
+    </message>
+    <message>
+        <source>identity reply</source>
+        <translation>respuesta de identificación</translation>
+    </message>
+    <message>
+        <source>firmware text reply</source>
+        <translation>respuesta del texto de firmware</translation>
+    </message>
+    <message>
+        <source>live readings reply, not awaited: ignored</source>
+        <translation>respuesta de lecturas en vivo, no esperada: ignorada</translation>
+    </message>
+    <message>
+        <source>live readings reply</source>
+        <translation>respuesta de lecturas en vivo</translation>
+    </message>
+    <message>
+        <source>%1 reply</source>
+        <translation>respuesta %1</translation>
+    </message>
+    <message>
+        <source>%1 reply, not awaited: ignored</source>
+        <translation>respuesta %1, no esperada: ignorada</translation>
+    </message>
+    <message>
+        <source>%1 write accepted</source>
+        <translation>escritura %1 aceptada</translation>
+    </message>
+    <message>
+        <source>%1 write refused at byte %2 (%3)</source>
+        <translation>escritura %1 rechazada en el byte %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 write: unknown status %2</source>
+        <translation>escritura %1: estado desconocido %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>No se puede escribir en %1: %2</translation>
+    </message>
+    <message>
+        <source>name the report FILE.pdf or FILE.html</source>
+        <translation>nombre el informe ARCHIVO.pdf o ARCHIVO.html</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>es un enlace simbólico a %1, que no existe</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(controller: %1)</source>
+        <translation>(controlador: %1)</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>Ajustes del controlador</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Bike or customer: %1</source>
+        <translation>Bici o cliente: %1</translation>
+    </message>
+    <message>
+        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
+        <translation>El valor no es el que tiene el controlador; el valor del controlador figura a continuación.</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1547,14 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <source>What %1 held is kept in %2</source>
         <translation>Lo que contenía %1 se guarda en %2</translation>
     </message>
+    <message>
+        <source>the device went away (hang-up)</source>
+        <translation>el dispositivo ha desaparecido (colgado)</translation>
+    </message>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: no enviado, el puerto está cerrado</translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
@@ -1483,6 +1606,14 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     <message>
         <source>Unable to write to %1: %2</source>
         <translation>No se puede escribir en %1: %2</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>recibido</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviado</translation>
     </message>
 </context>
 </TS>

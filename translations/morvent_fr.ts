@@ -990,12 +990,127 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
         <translation>Impossible d&apos;écrire dans %1 (son ancien contenu est conservé dans %2)</translation>
     </message>
+    <message>
+        <source>%1: wrong length</source>
+        <translation>%1&#xa0;: longueur incorrecte</translation>
+    </message>
+    <message>
+        <source>%1: cut short</source>
+        <translation>%1&#xa0;: message tronqué</translation>
+    </message>
+    <message>
+        <source>%1: checksum error</source>
+        <translation>%1&#xa0;: erreur de somme de contrôle</translation>
+    </message>
+    <message>
+        <source>connect request</source>
+        <translation>requête de connexion</translation>
+    </message>
+    <message>
+        <source>firmware text request</source>
+        <translation>requête du texte du firmware</translation>
+    </message>
+    <message>
+        <source>live readings request</source>
+        <translation>requête des mesures en direct</translation>
+    </message>
+    <message>
+        <source>%1 read request</source>
+        <translation>requête de lecture %1</translation>
+    </message>
+    <message>
+        <source>%1 write</source>
+        <translation>écriture %1</translation>
+    </message>
+    <message>
+        <source>unrecognised frame</source>
+        <translation>trame non reconnue</translation>
+    </message>
+    <message>
+        <source>unrecognised chunk</source>
+        <translation>données non reconnues</translation>
+    </message>
+    <message>
+        <source>identity reply</source>
+        <translation>réponse d&apos;identification</translation>
+    </message>
+    <message>
+        <source>firmware text reply</source>
+        <translation>réponse du texte du firmware</translation>
+    </message>
+    <message>
+        <source>live readings reply, not awaited: ignored</source>
+        <translation>réponse des mesures en direct, non attendue&#xa0;: ignorée</translation>
+    </message>
+    <message>
+        <source>live readings reply</source>
+        <translation>réponse des mesures en direct</translation>
+    </message>
+    <message>
+        <source>%1 reply</source>
+        <translation>réponse %1</translation>
+    </message>
+    <message>
+        <source>%1 reply, not awaited: ignored</source>
+        <translation>réponse %1, non attendue&#xa0;: ignorée</translation>
+    </message>
+    <message>
+        <source>%1 write accepted</source>
+        <translation>écriture %1 acceptée</translation>
+    </message>
+    <message>
+        <source>%1 write refused at byte %2 (%3)</source>
+        <translation>écriture %1 refusée à l&apos;octet %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 write: unknown status %2</source>
+        <translation>écriture %1&#xa0;: état inconnu %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>name the report FILE.pdf or FILE.html</source>
+        <translation>nommez le rapport FICHIER.pdf ou FICHIER.html</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>c&apos;est un lien symbolique vers %1, qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(controller: %1)</source>
+        <translation>(contrôleur&#xa0;: %1)</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>Réglages du contrôleur</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Bike or customer: %1</source>
+        <translation>Vélo ou client&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
+        <translation>La valeur n&apos;est pas celle du contrôleur&#xa0;; la valeur du contrôleur la suit.</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1547,14 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         <source>What %1 held is kept in %2</source>
         <translation>L&apos;ancien contenu de %1 est conservé dans %2</translation>
     </message>
+    <message>
+        <source>the device went away (hang-up)</source>
+        <translation>l&apos;appareil a disparu (raccrochage)</translation>
+    </message>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1&#xa0;: non envoyé, le port est fermé</translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
@@ -1483,6 +1606,14 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     <message>
         <source>Unable to write to %1: %2</source>
         <translation>Impossible d&apos;écrire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>reçu</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>envoyé</translation>
     </message>
 </context>
 </TS>

@@ -990,12 +990,127 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
         <translation>Impossibile scrivere su %1 (il contenuto precedente è conservato in %2)</translation>
     </message>
+    <message>
+        <source>%1: wrong length</source>
+        <translation>%1: lunghezza errata</translation>
+    </message>
+    <message>
+        <source>%1: cut short</source>
+        <translation>%1: messaggio troncato</translation>
+    </message>
+    <message>
+        <source>%1: checksum error</source>
+        <translation>%1: errore di checksum</translation>
+    </message>
+    <message>
+        <source>connect request</source>
+        <translation>richiesta di connessione</translation>
+    </message>
+    <message>
+        <source>firmware text request</source>
+        <translation>richiesta testo firmware</translation>
+    </message>
+    <message>
+        <source>live readings request</source>
+        <translation>richiesta letture in tempo reale</translation>
+    </message>
+    <message>
+        <source>%1 read request</source>
+        <translation>richiesta di lettura %1</translation>
+    </message>
+    <message>
+        <source>%1 write</source>
+        <translation>scrittura %1</translation>
+    </message>
+    <message>
+        <source>unrecognised frame</source>
+        <translation>frame non riconosciuto</translation>
+    </message>
+    <message>
+        <source>unrecognised chunk</source>
+        <translation>dati non riconosciuti</translation>
+    </message>
+    <message>
+        <source>identity reply</source>
+        <translation>risposta di identificazione</translation>
+    </message>
+    <message>
+        <source>firmware text reply</source>
+        <translation>risposta testo firmware</translation>
+    </message>
+    <message>
+        <source>live readings reply, not awaited: ignored</source>
+        <translation>risposta letture in tempo reale, non attesa: ignorata</translation>
+    </message>
+    <message>
+        <source>live readings reply</source>
+        <translation>risposta letture in tempo reale</translation>
+    </message>
+    <message>
+        <source>%1 reply</source>
+        <translation>risposta %1</translation>
+    </message>
+    <message>
+        <source>%1 reply, not awaited: ignored</source>
+        <translation>risposta %1, non attesa: ignorata</translation>
+    </message>
+    <message>
+        <source>%1 write accepted</source>
+        <translation>scrittura %1 accettata</translation>
+    </message>
+    <message>
+        <source>%1 write refused at byte %2 (%3)</source>
+        <translation>scrittura %1 rifiutata al byte %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 write: unknown status %2</source>
+        <translation>scrittura %1: stato sconosciuto %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Impossibile scrivere in %1: %2</translation>
+    </message>
+    <message>
+        <source>name the report FILE.pdf or FILE.html</source>
+        <translation>chiamare il rapporto FILE.pdf o FILE.html</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>è un collegamento simbolico a %1, che non esiste</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossibile scrivere in %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(controller: %1)</source>
+        <translation>(centralina: %1)</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>Impostazioni centralina</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Bike or customer: %1</source>
+        <translation>Bici o cliente: %1</translation>
+    </message>
+    <message>
+        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
+        <translation>Il valore non è quello della centralina; il valore della centralina lo segue.</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1547,14 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <source>What %1 held is kept in %2</source>
         <translation>Il contenuto precedente di %1 è in %2</translation>
     </message>
+    <message>
+        <source>the device went away (hang-up)</source>
+        <translation>il dispositivo è scomparso (riaggancio)</translation>
+    </message>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: non inviato, la porta è chiusa</translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
@@ -1483,6 +1606,14 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <message>
         <source>Unable to write to %1: %2</source>
         <translation>Impossibile scrivere in %1: %2</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>ricevuto</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>inviato</translation>
     </message>
 </context>
 </TS>

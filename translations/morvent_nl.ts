@@ -990,12 +990,127 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
         <translation>Kan niet schrijven naar %1 (de vorige inhoud staat in %2)</translation>
     </message>
+    <message>
+        <source>%1: wrong length</source>
+        <translation>%1: verkeerde lengte</translation>
+    </message>
+    <message>
+        <source>%1: cut short</source>
+        <translation>%1: onvolledig</translation>
+    </message>
+    <message>
+        <source>%1: checksum error</source>
+        <translation>%1: checksumfout</translation>
+    </message>
+    <message>
+        <source>connect request</source>
+        <translation>verbindingsverzoek</translation>
+    </message>
+    <message>
+        <source>firmware text request</source>
+        <translation>verzoek firmwaretekst</translation>
+    </message>
+    <message>
+        <source>live readings request</source>
+        <translation>verzoek live-metingen</translation>
+    </message>
+    <message>
+        <source>%1 read request</source>
+        <translation>leesverzoek %1</translation>
+    </message>
+    <message>
+        <source>%1 write</source>
+        <translation>%1 schrijven</translation>
+    </message>
+    <message>
+        <source>unrecognised frame</source>
+        <translation>onbekend frame</translation>
+    </message>
+    <message>
+        <source>unrecognised chunk</source>
+        <translation>onbekende gegevens</translation>
+    </message>
+    <message>
+        <source>identity reply</source>
+        <translation>antwoord identificatie</translation>
+    </message>
+    <message>
+        <source>firmware text reply</source>
+        <translation>antwoord firmwaretekst</translation>
+    </message>
+    <message>
+        <source>live readings reply, not awaited: ignored</source>
+        <translation>antwoord live-metingen, niet verwacht: genegeerd</translation>
+    </message>
+    <message>
+        <source>live readings reply</source>
+        <translation>antwoord live-metingen</translation>
+    </message>
+    <message>
+        <source>%1 reply</source>
+        <translation>antwoord %1</translation>
+    </message>
+    <message>
+        <source>%1 reply, not awaited: ignored</source>
+        <translation>antwoord %1, niet verwacht: genegeerd</translation>
+    </message>
+    <message>
+        <source>%1 write accepted</source>
+        <translation>%1 schrijven: geaccepteerd</translation>
+    </message>
+    <message>
+        <source>%1 write refused at byte %2 (%3)</source>
+        <translation>%1 schrijven: geweigerd bij byte %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 write: unknown status %2</source>
+        <translation>%1 schrijven: onbekende status %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Kan niet schrijven naar %1: %2</translation>
+    </message>
+    <message>
+        <source>name the report FILE.pdf or FILE.html</source>
+        <translation>noem het rapport BESTAND.pdf of BESTAND.html</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>het is een symbolische koppeling naar %1, dat niet bestaat</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>Kan niet schrijven naar %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(controller: %1)</source>
+        <translation>(controller: %1)</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>Controllerinstellingen</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Bike or customer: %1</source>
+        <translation>Fiets of klant: %1</translation>
+    </message>
+    <message>
+        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
+        <translation>De waarde is niet wat de controller bevat; de waarde van de controller staat erachter.</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1547,14 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         <source>What %1 held is kept in %2</source>
         <translation>Wat %1 bevatte, staat in %2</translation>
     </message>
+    <message>
+        <source>the device went away (hang-up)</source>
+        <translation>het apparaat is weggevallen (opgehangen)</translation>
+    </message>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: niet verzonden, de poort is gesloten</translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
@@ -1483,6 +1606,14 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <message>
         <source>Unable to write to %1: %2</source>
         <translation>Kan niet schrijven naar %1: %2</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>ontvangen</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>verzonden</translation>
     </message>
 </context>
 </TS>

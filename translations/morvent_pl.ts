@@ -990,12 +990,127 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
         <translation>Nie można zapisać do %1 (poprzednia zawartość jest w %2)</translation>
     </message>
+    <message>
+        <source>%1: wrong length</source>
+        <translation>%1: błędna długość</translation>
+    </message>
+    <message>
+        <source>%1: cut short</source>
+        <translation>%1: niepełna wiadomość</translation>
+    </message>
+    <message>
+        <source>%1: checksum error</source>
+        <translation>%1: błąd sumy kontrolnej</translation>
+    </message>
+    <message>
+        <source>connect request</source>
+        <translation>żądanie połączenia</translation>
+    </message>
+    <message>
+        <source>firmware text request</source>
+        <translation>żądanie tekstu firmware</translation>
+    </message>
+    <message>
+        <source>live readings request</source>
+        <translation>żądanie bieżących odczytów</translation>
+    </message>
+    <message>
+        <source>%1 read request</source>
+        <translation>żądanie odczytu %1</translation>
+    </message>
+    <message>
+        <source>%1 write</source>
+        <translation>zapis %1</translation>
+    </message>
+    <message>
+        <source>unrecognised frame</source>
+        <translation>nierozpoznana ramka</translation>
+    </message>
+    <message>
+        <source>unrecognised chunk</source>
+        <translation>nierozpoznane dane</translation>
+    </message>
+    <message>
+        <source>identity reply</source>
+        <translation>odpowiedź identyfikacji</translation>
+    </message>
+    <message>
+        <source>firmware text reply</source>
+        <translation>odpowiedź z tekstem firmware</translation>
+    </message>
+    <message>
+        <source>live readings reply, not awaited: ignored</source>
+        <translation>odpowiedź z bieżącymi odczytami, nieoczekiwana: zignorowana</translation>
+    </message>
+    <message>
+        <source>live readings reply</source>
+        <translation>odpowiedź z bieżącymi odczytami</translation>
+    </message>
+    <message>
+        <source>%1 reply</source>
+        <translation>odpowiedź %1</translation>
+    </message>
+    <message>
+        <source>%1 reply, not awaited: ignored</source>
+        <translation>odpowiedź %1, nieoczekiwana: zignorowana</translation>
+    </message>
+    <message>
+        <source>%1 write accepted</source>
+        <translation>zapis %1 przyjęty</translation>
+    </message>
+    <message>
+        <source>%1 write refused at byte %2 (%3)</source>
+        <translation>zapis %1 odrzucony przy bajcie %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 write: unknown status %2</source>
+        <translation>zapis %1: nieznany status %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Nie można zapisać do %1: %2</translation>
+    </message>
+    <message>
+        <source>name the report FILE.pdf or FILE.html</source>
+        <translation>nazwij raport PLIK.pdf lub PLIK.html</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>to dowiązanie symboliczne do %1, które nie istnieje</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>Nie można zapisać do %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(controller: %1)</source>
+        <translation>(sterownik: %1)</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>Ustawienia sterownika</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Bike or customer: %1</source>
+        <translation>Rower lub klient: %1</translation>
+    </message>
+    <message>
+        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
+        <translation>Wartość różni się od zapisanej w sterowniku; wartość ze sterownika podano po niej.</translation>
     </message>
 </context>
 <context>
@@ -1436,6 +1551,14 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <source>What %1 held is kept in %2</source>
         <translation>Poprzednia zawartość %1 jest w %2</translation>
     </message>
+    <message>
+        <source>the device went away (hang-up)</source>
+        <translation>urządzenie zniknęło (rozłączenie linii)</translation>
+    </message>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: nie wysłano, port jest zamknięty</translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
@@ -1487,6 +1610,14 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <message>
         <source>Unable to write to %1: %2</source>
         <translation>Nie można zapisać do %1: %2</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>odebrano</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>wysłano</translation>
     </message>
 </context>
 </TS>

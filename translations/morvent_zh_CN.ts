@@ -990,12 +990,127 @@ Read only; not kept in parameter files.</source>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
         <translation>无法写入 %1（原有内容保存在 %2）</translation>
     </message>
+    <message>
+        <source>%1: wrong length</source>
+        <translation>%1：长度错误</translation>
+    </message>
+    <message>
+        <source>%1: cut short</source>
+        <translation>%1：数据不完整</translation>
+    </message>
+    <message>
+        <source>%1: checksum error</source>
+        <translation>%1：校验和错误</translation>
+    </message>
+    <message>
+        <source>connect request</source>
+        <translation>连接请求</translation>
+    </message>
+    <message>
+        <source>firmware text request</source>
+        <translation>固件信息请求</translation>
+    </message>
+    <message>
+        <source>live readings request</source>
+        <translation>实时读数请求</translation>
+    </message>
+    <message>
+        <source>%1 read request</source>
+        <translation>%1读取请求</translation>
+    </message>
+    <message>
+        <source>%1 write</source>
+        <translation>%1写入</translation>
+    </message>
+    <message>
+        <source>unrecognised frame</source>
+        <translation>无法识别的帧</translation>
+    </message>
+    <message>
+        <source>unrecognised chunk</source>
+        <translation>无法识别的数据</translation>
+    </message>
+    <message>
+        <source>identity reply</source>
+        <translation>识别信息应答</translation>
+    </message>
+    <message>
+        <source>firmware text reply</source>
+        <translation>固件信息应答</translation>
+    </message>
+    <message>
+        <source>live readings reply, not awaited: ignored</source>
+        <translation>实时读数应答，未在等待：已忽略</translation>
+    </message>
+    <message>
+        <source>live readings reply</source>
+        <translation>实时读数应答</translation>
+    </message>
+    <message>
+        <source>%1 reply</source>
+        <translation>%1应答</translation>
+    </message>
+    <message>
+        <source>%1 reply, not awaited: ignored</source>
+        <translation>%1应答，未在等待：已忽略</translation>
+    </message>
+    <message>
+        <source>%1 write accepted</source>
+        <translation>%1写入已接受</translation>
+    </message>
+    <message>
+        <source>%1 write refused at byte %2 (%3)</source>
+        <translation>%1写入在第 %2 字节被拒绝（%3）</translation>
+    </message>
+    <message>
+        <source>%1 write: unknown status %2</source>
+        <translation>%1写入：未知状态 %2</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>name the report FILE.pdf or FILE.html</source>
+        <translation>请将报告命名为 文件.pdf 或 文件.html</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1, which does not exist</source>
+        <translation>它是指向不存在的 %1 的符号链接</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(controller: %1)</source>
+        <translation>（控制器：%1）</translation>
+    </message>
+    <message>
+        <source>Controller settings</source>
+        <translation>控制器设置</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Bike or customer: %1</source>
+        <translation>车辆或客户：%1</translation>
+    </message>
+    <message>
+        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
+        <translation>该值与控制器中的值不同；其后为控制器中的值。</translation>
     </message>
 </context>
 <context>
@@ -1428,6 +1543,14 @@ Read only; not kept in parameter files.</source>
         <source>What %1 held is kept in %2</source>
         <translation>%1 原有内容已保存在 %2</translation>
     </message>
+    <message>
+        <source>the device went away (hang-up)</source>
+        <translation>设备已断开（挂断）</translation>
+    </message>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1：未发送，端口已关闭</translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
@@ -1479,6 +1602,14 @@ Read only; not kept in parameter files.</source>
     <message>
         <source>Unable to write to %1: %2</source>
         <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>接收</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>发送</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 
 #include "LiveReadingsWindow.h"
 #include "MessageBoxes.h"
+#include "Translations.h"
 
 #include <QChart>
 #include <QDateTime>
@@ -27,10 +28,10 @@ QString toQt(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The legend names each reading with its unit, and its latest value so the number can be read
-// off without leaving the plot.
+// The legend names each reading in the window's language with its unit, and its latest value so the
+// number can be read off without leaving the plot.
 QString legendText(const LiveReading& reading, std::optional<int> latest) {
-    QString text = toQt(reading.name);
+    QString text = shownText(reading.name);
     if (!reading.unit.empty()) {
         text += QStringLiteral(" (%1)").arg(toQt(reading.unit));
     }

@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "Report.h"
 #include "StatusNote.h"
+#include "Translations.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,11 @@ ReportActions::ReportActions(QWidget& parent, const Fields& pages, const Paramet
                              MessageBoxes& boxes, StatusNote& note, Questions questions)
     : QObject(&parent), m_parent(parent), m_pages(pages), m_model(model), m_boxes(boxes),
       m_note(note), m_questions(std::move(questions)) {}
+
+ReportContent ReportActions::shownReport(const QString& note) const {
+    return reportOf(m_pages, &m_model, note.toStdString(), QDateTime::currentDateTime(),
+                    [](std::string_view text) { return shownText(text).toStdString(); });
+}
 
 std::optional<QString> ReportActions::askNote() {
     if (m_questions.note) {
@@ -54,8 +60,7 @@ void ReportActions::ExportReport1Click() {
         path += QStringLiteral(".pdf");
     }
     try {
-        saveReport(reportOf(m_pages, &m_model, note->toStdString()),
-                   QFile::encodeName(path).toStdString());
+        saveReport(shownReport(*note), QFile::encodeName(path).toStdString());
         m_note.say(tr("Report saved: %1").arg(QFileInfo(path).fileName()), path);
     } catch (const std::exception& error) {
         showGeneralError(m_boxes, error);
@@ -74,7 +79,7 @@ void ReportActions::Print1Click() {
                             ? m_questions.printer(printer)
                             : QPrintDialog(&printer, &m_parent).exec() == QDialog::Accepted;
     if (chosen) {
-        printReport(reportOf(m_pages, &m_model, note->toStdString()), printer);
+        printReport(shownReport(*note), printer);
     }
 }
 

@@ -17,6 +17,7 @@ namespace morvent {
 class Fields;
 class MessageBoxes;
 class ParameterModel;
+struct ReportContent;
 class StatusNote;
 
 // File > "Export Report..." and "Print...": the report of what the pages show, with a line for
@@ -41,6 +42,8 @@ public:
 
 private:
     std::optional<QString> askNote();
+    // The report of what the pages show, in the window's language.
+    ReportContent shownReport(const QString& note) const;
 
     QWidget& m_parent;
     const Fields& m_pages;

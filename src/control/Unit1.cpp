@@ -70,7 +70,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     // The device went away under the open port (an adapter pulled): say so, since nothing
     // else will answer from now on.
     Comm1->OnRequestHangup = [this](TComm*) {
-        m_trafficLog->addNote(QStringLiteral("the device went away (hang-up)"));
+        m_trafficLog->addNote(tr("the device went away (hang-up)"));
         m_connection->lost();
     };
 
@@ -137,18 +137,8 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 }
 
 void TForm1::fitToScreen(const QRect& available) {
-    const QSize designed(Form1Ui::kWidth, Form1Ui::kHeight);
-    const QSize size = fittedSize(designed, available);
-    // Only a screen too small for the designed window gets a maximise box.
-    const bool small = size != designed;
-    if (windowFlags().testFlag(Qt::WindowMaximizeButtonHint) != small) {
-        const bool shown = isVisible();
-        setWindowFlag(Qt::WindowMaximizeButtonHint, small);
-        if (shown) {
-            show();
-        }
-    }
-    resize(size);
+    // Only a screen too small for the window gets a maximise box.
+    fitWindow(*this, m_ui.wantedSize(), available);
     // Before it is first shown the window system places it, knowing its own frame; after, the
     // frame is known here too.
     if (isVisible()) {
@@ -378,7 +368,7 @@ void TForm1::Load1Click() {
 
 void TForm1::logReceived(std::span<const std::uint8_t> chunk) {
     // Described before the dispatcher acts on it, with what was awaited when it came.
-    m_trafficLog->addReceived(chunk, QString::fromStdString(describeReply(chunk, PendingRequest)));
+    m_trafficLog->addReceived(chunk, shownText(describeReply(chunk, PendingRequest)));
     m_status->clearAwaiting();
 }
 

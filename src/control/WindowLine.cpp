@@ -8,6 +8,7 @@
 #include "TComm.h"
 #include "TrafficDescription.h"
 #include "TrafficLog.h"
+#include "Translations.h"
 
 #include <QTimer>
 
@@ -38,12 +39,12 @@ void WindowLine::quietUntil(std::chrono::steady_clock::time_point until) {
 }
 
 bool WindowLine::send(const Bytes& frame) {
-    const QString meaning = QString::fromStdString(describeRequest(frame));
+    const QString meaning = shownText(describeRequest(frame));
     if (m_comm.SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
         m_log.addSent(frame, meaning);
         return true;
     }
-    m_log.addSent(frame, meaning + QStringLiteral(": not sent, the port is closed"));
+    m_log.addSent(frame, tr("%1: not sent, the port is closed").arg(meaning));
     // Continuous Get would fail again with every tick, one box over the other and over the very
     // button that stops it: it ends here, before the one box.
     if (m_pollTimer.isActive() && pollingFailed) {

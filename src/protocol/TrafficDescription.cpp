@@ -6,6 +6,7 @@
 #include "BlockLayout.h"
 #include "Frames.h"
 #include "StatusTable.h"
+#include "Wording.h"
 
 namespace morvent {
 
@@ -21,11 +22,11 @@ std::string withFlaw(std::string what, ReplyFlaw flaw) {
     case ReplyFlaw::WrongCode:
         break;
     case ReplyFlaw::WrongLength:
-        return what + ": wrong length";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1: wrong length"), {what});
     case ReplyFlaw::Cut:
-        return what + ": cut short";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1: cut short"), {what});
     case ReplyFlaw::Checksum:
-        return what + ": checksum error";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1: checksum error"), {what});
     }
     return what;
 }
@@ -49,69 +50,75 @@ std::string hexBytes(std::span<const std::uint8_t> bytes) {
 std::string describeRequest(std::span<const std::uint8_t> frame) {
     if (frame.size() >= 2 && frame[0] == kRequestLead) {
         if (frame.size() == 5 && frame[1] == code(Command::Identity)) {
-            return "connect request";
+            return QT_TRANSLATE_NOOP("Protocol", "connect request");
         }
         if (frame[1] == code(Command::FirmwareText)) {
-            return "firmware text request";
+            return QT_TRANSLATE_NOOP("Protocol", "firmware text request");
         }
         if (frame[1] == code(Command::LiveReadings)) {
-            return "live readings request";
+            return QT_TRANSLATE_NOOP("Protocol", "live readings request");
         }
         if (const auto block = blockForCode(frame[1])) {
-            return title(*block) + " read request";
+            return fill(QT_TRANSLATE_NOOP("Protocol", "%1 read request"), {title(*block)});
         }
     }
     if (frame.size() >= 2 && frame[0] == kWriteLead) {
         if (const auto block = blockForCode(frame[1])) {
-            return title(*block) + " write";
+            return fill(QT_TRANSLATE_NOOP("Protocol", "%1 write"), {title(*block)});
         }
     }
-    return "unrecognised frame";
+    return QT_TRANSLATE_NOOP("Protocol", "unrecognised frame");
 }
 
 std::string describeReply(std::span<const std::uint8_t> chunk, PendingRequestKind awaiting) {
     if (chunk.empty()) {
-        return "unrecognised chunk";
+        return QT_TRANSLATE_NOOP("Protocol", "unrecognised chunk");
     }
     const std::uint8_t first = chunk[0];
     if (first == code(Command::Identity)) {
-        return withFlaw("identity reply", readReplyFlaw(Command::Identity, chunk));
+        return withFlaw(QT_TRANSLATE_NOOP("Protocol", "identity reply"),
+                        readReplyFlaw(Command::Identity, chunk));
     }
     if (first == code(Command::FirmwareText)) {
-        return withFlaw("firmware text reply", readReplyFlaw(Command::FirmwareText, chunk));
+        return withFlaw(QT_TRANSLATE_NOOP("Protocol", "firmware text reply"),
+                        readReplyFlaw(Command::FirmwareText, chunk));
     }
     if (first == code(Command::LiveReadings)) {
         if (!awaitsRead(awaiting)) {
-            return "live readings reply, not awaited: ignored";
+            return QT_TRANSLATE_NOOP("Protocol", "live readings reply, not awaited: ignored");
         }
-        return withFlaw("live readings reply", readReplyFlaw(Command::LiveReadings, chunk));
+        return withFlaw(QT_TRANSLATE_NOOP("Protocol", "live readings reply"),
+                        readReplyFlaw(Command::LiveReadings, chunk));
     }
     const auto block = blockForCode(first);
     if (!block) {
-        return "unrecognised chunk";
+        return QT_TRANSLATE_NOOP("Protocol", "unrecognised chunk");
     }
     if (awaitsRead(awaiting)) {
-        return withFlaw(title(*block) + " reply", readReplyFlaw(layout(*block).command, chunk));
+        return withFlaw(fill(QT_TRANSLATE_NOOP("Protocol", "%1 reply"), {title(*block)}),
+                        readReplyFlaw(layout(*block).command, chunk));
     }
     if (!awaitsWrite(awaiting)) {
-        return title(*block) + " reply, not awaited: ignored";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 reply, not awaited: ignored"),
+                    {title(*block)});
     }
     if (const ReplyFlaw flaw = acknowledgementFlaw(layout(*block).command, chunk);
         flaw != ReplyFlaw::None) {
-        return withFlaw(title(*block) + " write", flaw);
+        return withFlaw(fill(QT_TRANSLATE_NOOP("Protocol", "%1 write"), {title(*block)}), flaw);
     }
     const std::uint8_t status = replyByte(chunk, 1);
     const StatusOutcome outcome = interpretStatus(*block, status);
     switch (outcome.kind) {
     case StatusKind::Accepted:
-        return title(*block) + " write accepted";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 write accepted"), {title(*block)});
     case StatusKind::FieldRefused:
-        return title(*block) + " write refused at byte " + std::to_string(status) + " (" +
-               outcome.refusal.control + ")";
+        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 write refused at byte %2 (%3)"),
+                    {title(*block), std::to_string(status), outcome.refusal.control});
     case StatusKind::NothingShown:
         break;
     }
-    return title(*block) + " write: unknown status " + std::to_string(status);
+    return fill(QT_TRANSLATE_NOOP("Protocol", "%1 write: unknown status %2"),
+                {title(*block), std::to_string(status)});
 }
 
 } // namespace morvent

@@ -24,7 +24,7 @@ std::string fill(std::string_view wording, std::initializer_list<std::string_vie
 
 std::span<const char* const> wordingTemplates() {
     // Longer templates first: "one of the list: %1" is tried before "%1 to %2".
-    static constexpr std::array<const char*, 43> kTemplates{
+    static constexpr std::array<const char*, 54> kTemplates{
         QT_TRANSLATE_NOOP("Protocol",
                           "700C, or a size from %1 to %2, chosen from the list or typed"),
         QT_TRANSLATE_NOOP("Protocol",
@@ -49,9 +49,21 @@ std::span<const char* const> wordingTemplates() {
                           "Unable to write to %1. At more than 1 MiB it is not a parameter file"),
         QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1 (what it held is kept in %2)"),
         QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2, so nothing was changed"),
+        QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"),
         QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"),
         QT_TRANSLATE_NOOP("Protocol", "Unable to read %1"),
         QT_TRANSLATE_NOOP("Protocol", "%1 is missing"),
+        // The traffic log's lines.
+        QT_TRANSLATE_NOOP("Protocol", "%1 write refused at byte %2 (%3)"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 reply, not awaited: ignored"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 write: unknown status %2"),
+        QT_TRANSLATE_NOOP("Protocol", "%1: checksum error"),
+        QT_TRANSLATE_NOOP("Protocol", "%1: wrong length"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 write accepted"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 read request"),
+        QT_TRANSLATE_NOOP("Protocol", "%1: cut short"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 reply"),
+        QT_TRANSLATE_NOOP("Protocol", "%1 write"),
         QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset."),
         QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset"),
         QT_TRANSLATE_NOOP("Protocol", "Parameter file key: %1 in [%2]"),

@@ -8,7 +8,10 @@
 #include "ParameterModel.h"
 #include "ShownParameters.h"
 
+#include "Wording.h"
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPdfWriter>
 #include <QTextDocument>
 
@@ -23,6 +26,10 @@ namespace morvent {
 
 namespace {
 
+QString words(const char* english) {
+    return QCoreApplication::translate("Report", english);
+}
+
 QString escaped(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
 }
@@ -31,7 +38,11 @@ QString escaped(const std::string& text) {
 QString valueCell(const ReportRow& row) {
     QString cell = escaped(row.value);
     if (row.changed()) {
-        cell = QStringLiteral("<b>%1 *</b> (controller: %2)").arg(cell, escaped(*row.held));
+        cell =
+            QStringLiteral("<b>%1 *</b> %2")
+                .arg(
+                    cell,
+                    words(QT_TRANSLATE_NOOP("Report", "(controller: %1)")).arg(escaped(*row.held)));
     }
     return cell;
 }
@@ -91,29 +102,36 @@ bool htmlName(const std::string& path) {
 } // namespace
 
 ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
-                       const QDateTime& takenAt) {
+                       const QDateTime& takenAt, const Wording& wording) {
+    const auto worded = [&](const std::string& text) { return wording ? wording(text) : text; };
     ReportContent content{takenAt, {}, note, {}};
     for (const char* label : {"Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
         content.identity.push_back(pages.text(label));
     }
-    for (const ShownParameter& shown : shownParameters()) {
+    for (const ShownParameter& listed : shownParameters()) {
+        const ShownParameter shown = wording ? shownIn(listed, wording) : listed;
         const Parameter& p = *parameter(shown.control);
         content.rows.push_back(
-            {std::string(blockTitle(shown.block)), shown.inGrid ? "grid" : "", shown.label,
-             shown.column, shown.unit, shownValue(pages, shown.control),
-             model && model->isChanged(p) ? std::optional(model->heldText(p)) : std::nullopt});
+            {worded(std::string(blockTitle(shown.block))), shown.inGrid ? "grid" : "", shown.label,
+             shown.column, shown.unit, worded(shownValue(pages, shown.control)),
+             model && model->isChanged(p) ? std::optional(worded(model->heldText(p)))
+                                          : std::nullopt});
     }
     return content;
 }
 
 QString reportHtml(const ReportContent& content) {
-    QString html = QStringLiteral(
-        "<html><head><meta charset=\"utf-8\"><title>Controller settings</title></head>"
-        "<body><h2>Controller settings</h2>");
-    html += QStringLiteral("<p>Date: %1</p>")
-                .arg(content.takenAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    const QString title = words(QT_TRANSLATE_NOOP("Report", "Controller settings")).toHtmlEscaped();
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head>"
+                                  "<body><h2>%1</h2>")
+                       .arg(title);
+    html += QStringLiteral("<p>%1</p>")
+                .arg(words(QT_TRANSLATE_NOOP("Report", "Date: %1"))
+                         .arg(content.takenAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     if (!content.note.empty()) {
-        html += QStringLiteral("<p>Bike or customer: <b>%1</b></p>").arg(escaped(content.note));
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(words(QT_TRANSLATE_NOOP("Report", "Bike or customer: %1"))
+                             .arg(QStringLiteral("<b>%1</b>").arg(escaped(content.note))));
     }
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">");
     for (std::size_t i = 0; i < content.identity.size(); i += 2) {
@@ -125,8 +143,11 @@ QString reportHtml(const ReportContent& content) {
     html += QStringLiteral("</table>");
     if (std::any_of(content.rows.begin(), content.rows.end(),
                     [](const ReportRow& row) { return row.changed(); })) {
-        html += QStringLiteral("<p><b>*</b> The value is not what the controller holds; the "
-                               "controller's value follows it.</p>");
+        html += QStringLiteral("<p><b>*</b> %1</p>")
+                    .arg(words(QT_TRANSLATE_NOOP("Report", "The value is not what the controller "
+                                                           "holds; the controller's value follows "
+                                                           "it."))
+                             .toHtmlEscaped());
     }
     // Page by page, each run of rows of one part of a page in a table of its own.
     for (std::size_t i = 0; i < content.rows.size();) {
@@ -162,7 +183,7 @@ QByteArray reportPdf(const ReportContent& content) {
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
-        writer.setTitle(QStringLiteral("Controller settings"));
+        writer.setTitle(words(QT_TRANSLATE_NOOP("Report", "Controller settings")));
         writer.setCreator(QStringLiteral("morvent"));
         printReport(content, writer);
     }
@@ -175,13 +196,15 @@ namespace morvent {
 
 std::string reportTargetProblem(const std::string& path) {
     if (!htmlName(path) && !endsWith(path, ".pdf")) {
-        return "name the report FILE.pdf or FILE.html";
+        return QT_TRANSLATE_NOOP("Protocol", "name the report FILE.pdf or FILE.html");
     }
     if (isDanglingLink(path)) {
         std::string target(4096, '\0');
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
         target.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
-        return "it is a symbolic link to " + target + ", which does not exist";
+        return fill(
+            QT_TRANSLATE_NOOP("Protocol", "it is a symbolic link to %1, which does not exist"),
+            {target});
     }
     // An existing file must take writing; a new one, its folder must take it.
     const Descriptor existing(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
@@ -189,7 +212,7 @@ std::string reportTargetProblem(const std::string& path) {
     if (existing.valid()) {
         return ::fstat(existing.get(), &info) == 0 && S_ISREG(info.st_mode)
                    ? std::string()
-                   : "it is not a regular file";
+                   : QT_TRANSLATE_NOOP("Protocol", "it is not a regular file");
     }
     if (errno != ENOENT) {
         return std::strerror(errno);
@@ -203,15 +226,18 @@ std::string reportTargetProblem(const std::string& path) {
 
 void saveReport(const ReportContent& content, const std::string& path) {
     if (const std::string problem = reportTargetProblem(path); !problem.empty()) {
-        throw ReportError("Unable to write to " + path + ": " + problem);
+        throw ReportError(
+            fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"), {path, problem}));
     }
     errno = 0;
     const QByteArray bytes = htmlName(path) ? reportHtml(content).toUtf8() : reportPdf(content);
     if (!replaceFile(path,
                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         const int why = errno;
-        throw ReportError("Unable to write to " + path +
-                          (why == 0 ? std::string() : ": " + std::string(std::strerror(why))));
+        throw ReportError(why == 0
+                              ? fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path})
+                              : fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"),
+                                     {path, std::strerror(why)}));
     }
 }
 

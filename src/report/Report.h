@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Fields.h"
+#include "ShownParameters.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -45,12 +46,15 @@ struct ReportContent {
 
 // The report of the values the pages hold; given the model, each value that is not what the
 // controller holds is marked with the controller's. The identity lines are the Controller Info
-// labels' texts.
+// labels' texts. Given a wording, the pages' captions and listed values are put in its words (the
+// window's language); the command-line tool's report keeps the table's English.
 ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
-                       const QDateTime& takenAt = QDateTime::currentDateTime());
+                       const QDateTime& takenAt = QDateTime::currentDateTime(),
+                       const Wording& wording = {});
 
 // The report as an HTML page: a heading, the identity, and a table per part of each page, grids
-// laid out as on the page; a changed value is marked with an asterisk and both values.
+// laid out as on the page; a changed value is marked with an asterisk and both values. Its own
+// words are in the language whose catalogue is in force: the window's, or English.
 QString reportHtml(const ReportContent& content);
 
 // The report laid out on A4 pages of device (a PDF writer, a printer), its text kept as text.

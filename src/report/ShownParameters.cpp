@@ -9,27 +9,46 @@ namespace morvent {
 
 namespace {
 
-// "Assit0:" and "Low Battery Protect(V): " as a report's cell shows them.
+// "Assit0:", "Low Battery Protect(V): " and their translations ("Niveau 0 :", "档位0：") as a
+// report's cell shows them.
 std::string trimmed(std::string caption) {
-    while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':')) {
-        caption.pop_back();
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (const std::string_view end : {" ", ":", "\u00a0", "\uff1a"}) {
+            if (caption.ends_with(end)) {
+                caption.resize(caption.size() - end.size());
+                cut = true;
+            }
+        }
     }
     return caption;
+}
+
+// A heading over a group of captions of their own ("Error Voltage:") is part of each caption.
+ShownParameter captioned(const Parameter& p, bool inGrid, const Wording& wording) {
+    const std::string label = wording(p.label);
+    const std::string column = p.column.empty() ? std::string() : wording(p.column);
+    const std::string full = column.empty() ? label : column + " " + label;
+    return {p.block,
+            inGrid,
+            trimmed(inGrid ? label : full),
+            inGrid ? trimmed(column) : "",
+            trimmed(full),
+            p.unit.empty() ? std::string() : wording(p.unit),
+            p.control};
 }
 
 std::vector<ShownParameter> buildShown() {
     const std::vector<Parameter>& table = parameterTable();
     std::vector<ShownParameter> shown;
     for (const Parameter& p : table) {
-        // A grid's caption recurs in its block under other headings; a heading over a group of
-        // captions of their own ("Error Voltage:") is part of each caption.
+        // A grid's caption recurs in its block under other headings.
         const bool inGrid =
             !p.column.empty() && std::count_if(table.begin(), table.end(), [&](const Parameter& q) {
                                      return q.block == p.block && q.label == p.label;
                                  }) > 1;
-        shown.push_back({p.block, inGrid, trimmed(inGrid ? p.label : shownLabel(p)),
-                         inGrid ? trimmed(p.column) : "", trimmed(shownLabel(p)), p.unit,
-                         p.control});
+        shown.push_back(
+            captioned(p, inGrid, [](std::string_view text) { return std::string(text); }));
     }
     return shown;
 }
@@ -39,6 +58,10 @@ std::vector<ShownParameter> buildShown() {
 const std::vector<ShownParameter>& shownParameters() {
     static const std::vector<ShownParameter> shown = buildShown();
     return shown;
+}
+
+ShownParameter shownIn(const ShownParameter& shown, const Wording& wording) {
+    return captioned(*parameter(shown.control), shown.inGrid, wording);
 }
 
 std::string shownValue(const Fields& fields, const std::string& control) {

@@ -6,7 +6,9 @@
 #include "Fields.h"
 #include "ParameterTable.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morvent {
@@ -24,6 +26,12 @@ struct ShownParameter {
 
 // Every parameter control of the four pages, page by page, from the parameter table.
 const std::vector<ShownParameter>& shownParameters();
+
+// A text of the parameter table as it is to be read: in the window, in its language.
+using Wording = std::function<std::string(std::string_view)>;
+
+// The captions and unit of a parameter with each text of the parameter table put in words first.
+ShownParameter shownIn(const ShownParameter& shown, const Wording& wording);
 
 // The value as the page shows it: a field's text, a list's shown item.
 std::string shownValue(const Fields& fields, const std::string& control);

@@ -317,8 +317,21 @@ void Form1Ui::setupUi(QMainWindow* window) {
     for (QComboBox* combo : window->findChildren<QComboBox*>()) {
         combo->setMinimumWidth(std::max(combo->minimumWidth(), combo->sizeHint().width()));
     }
+    // Nothing is laid out yet, so the layouts have not heard of it by themselves (nor would the
+    // pages from their scroll areas): the sizes they ask for are taken afresh.
+    for (QLayout* layout : window->findChildren<QLayout*>()) {
+        layout->invalidate();
+    }
+    for (PageScroll* scroll : window->findChildren<PageScroll*>()) {
+        scroll->updateGeometry();
+    }
     // Continuous Get's caption blinks while it runs; assistive tools keep calling it by its name.
     new AssistiveText(*window, captions, captions.keys() << PlotButton, {BitBtn13});
+}
+
+QSize Form1Ui::wantedSize() const {
+    const int needed = Scroll->widget()->minimumSizeHint().width() + 2 * Scroll->frameWidth();
+    return {std::max(kWidth, needed), kHeight};
 }
 
 void Form1Ui::setupKeyboard() {

@@ -49,6 +49,10 @@ public:
 
     void setupUi(QMainWindow* window);
 
+    // The size the window opens at where the screen has the room: as designed, wider where a
+    // language's words need it, so that neither the pages nor the right panel scroll sideways.
+    QSize wantedSize() const;
+
     // Edit n (1 .. 96) of the parameter pages; throws std::out_of_range for any other n.
     QLineEdit* edit(int n) const;
 

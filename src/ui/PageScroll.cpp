@@ -4,6 +4,7 @@
 #include "PageScroll.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QScrollBar>
 
 namespace morvent {
@@ -22,6 +23,16 @@ PageScroll::PageScroll(QWidget* content, QWidget* parent) : QScrollArea(parent) 
             ensureWidgetVisible(now, 8, 8);
         }
     });
+}
+
+bool PageScroll::eventFilter(QObject* watched, QEvent* event) {
+    // The width asked for is the fields' own: when theirs changes (a caption or a combo box grown
+    // for a language's words), the page around must hear of it, which it would not from a widget
+    // inside a scroll area.
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 int PageScroll::widthFor(int contentWidth) const {

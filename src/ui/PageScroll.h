@@ -18,6 +18,9 @@ public:
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     int widthFor(int contentWidth) const;
 };

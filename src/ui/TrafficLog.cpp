@@ -58,12 +58,15 @@ void TrafficLog::add(const QString& direction, std::span<const std::uint8_t> byt
                                       direction, meaning, QString::fromStdString(hexBytes(bytes))));
 }
 
+// The two directions take one width, so that what each line means starts in one column.
 void TrafficLog::addSent(std::span<const std::uint8_t> bytes, const QString& meaning) {
-    add(QStringLiteral("sent    "), bytes, meaning);
+    const QString received = tr("received");
+    add(tr("sent").leftJustified(received.size()), bytes, meaning);
 }
 
 void TrafficLog::addReceived(std::span<const std::uint8_t> bytes, const QString& meaning) {
-    add(QStringLiteral("received"), bytes, meaning);
+    const QString sent = tr("sent");
+    add(tr("received").leftJustified(sent.size()), bytes, meaning);
 }
 
 void TrafficLog::addNote(const QString& note) {

@@ -3,9 +3,11 @@
 
 #include "WindowPlacement.h"
 
+#include <QLayout>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -32,6 +34,25 @@ QRect withinHeight(QRect rect, const QRect& available) {
 QSize fittedSize(QSize designed, const QRect& available, const QMargins& frame) {
     const QSize room = available.marginsRemoved(frame).size();
     return designed.boundedTo(room);
+}
+
+void fitWindow(QWidget& window, QSize wanted, const QRect& available) {
+    const QSize size = fittedSize(wanted, available);
+    const bool small = size != wanted;
+    if (window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint) != small) {
+        const bool shown = window.isVisible();
+        window.setWindowFlag(Qt::WindowMaximizeButtonHint, small);
+        if (shown) {
+            window.show();
+        }
+    }
+    if (small) {
+        window.setMinimumSize(window.layout() ? window.layout()->totalMinimumSize() : QSize());
+        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window.resize(size);
+    } else {
+        window.setFixedSize(size);
+    }
 }
 
 QRect frameWithin(const QRect& frame, const QRect& available) {

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace morvent {
 
 // What the window system adds around a window before it is shown and its frame is known: a title
@@ -17,6 +19,12 @@ inline constexpr QMargins kFrameAllowance{4, 32, 4, 4};
 // The size a window designed at `designed` opens at on a screen whose free area is `available`:
 // the designed size where it fits with its frame, else whatever fits.
 QSize fittedSize(QSize designed, const QRect& available, const QMargins& frame = kFrameAllowance);
+
+// Sizes a window for a screen whose free area is `available`. Where `wanted` fits with its frame,
+// the window keeps that size, not resizable, so that no window manager offers to maximise it
+// (some draw a maximise box on any window that can be resized, whatever its hints ask). Where it
+// does not fit, it takes the room there is, and may be resized and maximised.
+void fitWindow(QWidget& window, QSize wanted, const QRect& available);
 
 // Where a window's frame goes so that all of it is on `available`, from where the window system
 // put it: moved in no further than it must, and made smaller where the room is smaller.

@@ -55,7 +55,8 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
     }
     // On a screen with room, one of 1366x768, and one of 1920x1080 at 150 % (1280x720): the
     // window is at its designed size only where it fits, with a maximise box only where it does
-    // not; its frame is brought onto the screen from above its top; the pages' fields scroll
+    // not (and resizable only there, as some window managers offer to maximise whatever can be
+    // resized); its frame is brought onto the screen from above its top; the pages' fields scroll
     // between the tabs and the page's buttons, all in view, and the status bar.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const std::vector<std::vector<const char*>> pageButtons{
@@ -70,6 +71,7 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
         EXPECT_EQ(form->size() == QSize(Form1Ui::kWidth, Form1Ui::kHeight), screen.height() > 768);
         EXPECT_EQ(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint),
                   screen.height() <= 768);
+        EXPECT_EQ(form->minimumSize() == form->maximumSize(), screen.height() > 768);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         EXPECT_TRUE(screen.contains(form->frameGeometry()));
         for (QWidget* area : areas) {
