@@ -3,6 +3,7 @@
 
 // Bad replies, a line that goes away, and the ways a user wedged the connection, through the real
 // window offscreen and the real command-line tool, each against the simulated controller.
+#include "Children.h"
 #include "Form1Fixture.h"
 #include "ProcessProbes.h"
 
@@ -205,7 +206,7 @@ public:
     // Another program with the device open, without a lock: a sleep whose descriptor 3 is it.
     pid_t holdWithoutLock() {
         const int fd = ::open(sim.devicePath().c_str(), O_RDWR | O_NOCTTY);
-        const pid_t pid = ::fork();
+        const pid_t pid = test::forkAsFromAShell();
         if (pid == 0) {
             ::dup2(fd, 3);
             ::execl("/bin/sleep", "sleep", "60", nullptr);
@@ -225,9 +226,7 @@ public:
         auto& process = *processes.emplace_back(std::make_unique<QProcess>());
         process.setProgram(QStringLiteral(MORVENT_CLI_EXECUTABLE));
         process.setArguments(arguments);
-        if (inChild) {
-            process.setChildProcessModifier(std::move(inChild));
-        }
+        test::resetSignalsOnStart(process, std::move(inChild));
         process.start();
         EXPECT_TRUE(process.waitForStarted());
         return process;
@@ -363,15 +362,35 @@ const FaultRow kFaultRows[] = {
      [](FaultTable& t) {
          const std::string path = t.scratchFile("ttyUSB3").toStdString();
          QFile(QString::fromStdString(path)).open(QIODevice::WriteOnly);
-         const gid_t dialout = getgrnam("dialout")->gr_gid;
+         // Any group but root's that this user may give the file to serves; root's own group
+         // only where this user may give it that one too.
+         gid_t gid = 0;
+         std::string name;
+         setgrent();
+         while (const group* g = getgrent()) {
+             if (g->gr_gid != 0 && ::chown(path.c_str(), static_cast<uid_t>(-1), g->gr_gid) == 0) {
+                 gid = g->gr_gid;
+                 name = g->gr_name;
+                 break;
+             }
+         }
+         endgrent();
+         if (gid == 0) {
+             GTEST_SKIP() << "this user may give a file to no group other than root's";
+         }
+         const bool rootGroup = ::chown(path.c_str(), static_cast<uid_t>(-1), 0) == 0;
          // A group that may only write, and root's own group, are no help to join.
-         for (const auto& [gid, mode, join] :
-              {std::tuple{dialout, 0660, true}, {dialout, 0620, false}, {0u, 0660, false}}) {
-             ASSERT_EQ(chown(path.c_str(), 0, gid), 0);
+         for (const auto& [owner, mode, join] :
+              {std::tuple{gid, 0660, true}, {gid, 0620, false}, {0u, 0660, false}}) {
+             if (owner == 0 && !rootGroup) {
+                 continue;
+             }
+             ASSERT_EQ(chown(path.c_str(), static_cast<uid_t>(-1), owner), 0);
              ASSERT_EQ(chmod(path.c_str(), static_cast<mode_t>(mode)), 0);
              const QString help = openFailureHelp(path, EACCES);
-             EXPECT_TRUE(help.contains(join ? "sudo usermod -aG dialout $USER"
-                                            : "KERNEL==\"ttyUSB[0-9]*\", GROUP=\"dialout\""))
+             EXPECT_TRUE(
+                 help.contains(join ? QString::fromStdString("sudo usermod -aG " + name + " $USER")
+                                    : "KERNEL==\"ttyUSB[0-9]*\", GROUP=\"dialout\""))
                  << help.toStdString();
              EXPECT_FALSE(help.contains("root\"") || help.contains("-aG root"));
          }
@@ -516,6 +535,7 @@ const FaultRow kFaultRows[] = {
              bare.remove(name);
          }
          window.setProcessEnvironment(bare);
+         test::resetSignalsOnStart(window);
          window.start(QStringLiteral(MORVENT_EXECUTABLE), {});
          const CliRun run = FaultTable::finish(window);
          EXPECT_EQ(run.exitCode, 2);
