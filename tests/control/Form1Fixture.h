@@ -5,6 +5,7 @@
 
 #include "BlockCodec.h"
 #include "Boxes.h"
+#include "LineTiming.h"
 #include "SimulatedWindow.h"
 #include "TrafficDescription.h"
 #include "TrafficLog.h"
@@ -51,7 +52,11 @@ public:
                   return true;
               };
               options = o;
-          }) {}
+          }) {
+        // The controller answers the first rate probed, so a connect takes one probe; probing on
+        // through the list is the probing table's to show.
+        sim.withModel([](ControllerModel& m) { m.setListenBaud(kProbeRates[0]); });
+    }
 
     QString scratchFile(const QString& name) const { return window.scratch.filePath(name); }
 
