@@ -405,16 +405,13 @@ const FaultRow kFaultRows[] = {
      [](FaultTable& t) {
          const std::string path = t.scratchFile("ttyUSB3").toStdString();
          QFile(QString::fromStdString(path)).open(QIODevice::WriteOnly);
-         // Any group but root's that this user may give the file to serves; root's own group
-         // only where this user may give it that one too.
+         // Any group but root's this user may give the file to; root's only where it may too.
          gid_t gid = 0;
          std::string name;
          setgrent();
-         while (const group* g = getgrent()) {
+         for (const group* g = getgrent(); g && gid == 0; g = getgrent()) {
              if (g->gr_gid != 0 && ::chown(path.c_str(), static_cast<uid_t>(-1), g->gr_gid) == 0) {
-                 gid = g->gr_gid;
-                 name = g->gr_name;
-                 break;
+                 std::tie(gid, name) = std::pair(g->gr_gid, std::string(g->gr_name));
              }
          }
          endgrent();

@@ -6,7 +6,6 @@
 #include <QProcess>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -16,11 +15,9 @@ namespace morvent::test {
 
 void resetSignalsInChild(std::initializer_list<int> ignored) {
     struct sigaction action {};
-    sigemptyset(&action.sa_mask);
     action.sa_handler = SIG_DFL;
-    // Numbers the system keeps for itself refuse the change, which does them no harm.
     for (int signal = 1; signal < NSIG; ++signal) {
-        ::sigaction(signal, &action, nullptr);
+        ::sigaction(signal, &action, nullptr); // the system's own numbers refuse, harmlessly
     }
     action.sa_handler = SIG_IGN;
     for (const int signal : ignored) {
@@ -37,36 +34,32 @@ pid_t forkAsFromAShell(std::initializer_list<int> ignored) {
     sigfillset(&all);
     ::pthread_sigmask(SIG_BLOCK, &all, &before);
     const pid_t pid = ::fork();
-    if (pid == 0) {
-        resetSignalsInChild(ignored);
-    } else {
-        ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    }
+    pid == 0 ? resetSignalsInChild(ignored)
+             : void(::pthread_sigmask(SIG_SETMASK, &before, nullptr));
     return pid;
 }
 
 void resetSignalsOnStart(QProcess& process, std::function<void()> more) {
     process.setChildProcessModifier([more = std::move(more)] {
         resetSignalsInChild();
-        if (more) {
-            more();
-        }
+        more ? more() : void();
     });
 }
 
 int endOfChild(pid_t pid, int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     int status = 0;
-    for (pid_t ended = 0; ended != pid; ended = ::waitpid(pid, &status, WNOHANG)) {
-        if (ended < 0) {
-            return -1;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-            return -1;
-        }
+    pid_t ended = 0;
+    while ((ended = ::waitpid(pid, &status, WNOHANG)) == 0 &&
+           std::chrono::steady_clock::now() < limit) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    if (ended == 0) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+    if (ended != pid) {
+        return -1;
     }
     return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
