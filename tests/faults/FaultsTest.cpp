@@ -65,7 +65,9 @@ protected:
         if (connecting && form->ConnectFlag) {
             button("BitBtn11")->click();
         } else if (!connecting && !m_flashRead) {
-            connectController();
+            if (!form->ConnectFlag) {
+                connectController();
+            }
             readFlash();
             m_flashRead = true;
         }
@@ -114,8 +116,10 @@ protected:
         fault(false);
         boxes.shown.clear();
         button(c.button)->click();
+        // A connect ends with the firmware text.
         ASSERT_TRUE(waitFor([this] {
-            return form->PendingRequest == NothingAwaited && button("BitBtn2")->isEnabled();
+            return form->PendingRequest == NothingAwaited && button("BitBtn2")->isEnabled() &&
+                   form->status()->awaitingText().isEmpty();
         }));
         EXPECT_TRUE(std::ranges::all_of(
             boxes.shown, [](const QString& shown) { return shown.endsWith("successfully."); }));
