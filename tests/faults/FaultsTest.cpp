@@ -211,6 +211,7 @@ public:
         for (int i = 0; i < count; ++i) {
             auto& more = *extraSims.emplace_back(std::make_unique<SimulatedController>());
             more.start();
+            more.withModel([](ControllerModel& m) { m.setListenBaud(kProbeRates[0]); });
             leaveForeignSettings(more.devicePath());
             ports << "-p" << QString::fromStdString(more.devicePath());
         }
@@ -248,6 +249,10 @@ public:
         auto& process = *processes.emplace_back(std::make_unique<QProcess>());
         process.setProgram(QStringLiteral(MORVENT_CLI_EXECUTABLE));
         process.setArguments(arguments);
+        // Rates learnt by other tests on the same device names would make it probe those first.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), scratchFile("cache"));
+        process.setProcessEnvironment(environment);
         test::resetSignalsOnStart(process, std::move(inChild));
         process.start();
         EXPECT_TRUE(process.waitForStarted());
