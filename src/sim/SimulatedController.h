@@ -91,6 +91,8 @@ public:
     std::size_t repliesSent() const { return m_repliesSent; }
     // Replies given up because the tool's line never came to 9600 baud.
     std::size_t repliesLost() const { return m_repliesLost; }
+    // Bytes on the line towards the tool that it has not read yet. Not once told to vanish.
+    int unreadByTool() const;
 
 private:
     enum class Wait { Elapsed, Interrupted };
@@ -109,7 +111,6 @@ private:
     unsigned lineBaud() const;
     void closeMaster();
     void sendNoise();
-    int unreadByTool() const;
     void closeDescriptors();
 
     mutable std::mutex m_modelMutex;

@@ -153,7 +153,6 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"--help"}, none, Success, "Exit codes: 0 "},
         {{"write", "--help"}, none, Success, "--no-verify"},
         {{"--version"}, none, Success, "morvent-cli "},
-        {{"ports"}, none, Success, ""},
         {{"info", "--simulate"}, none, Success, "Model:"},
         {{"watch", "--count", "3", "--interval", "50", "--csv", csv}, healthy, Success, "mV\n"},
         {{"info", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, "No such device"},
@@ -175,7 +174,10 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"info"}, emptyIdentity, NoReply, "identity reply: wrong length"},
         {{"read", "-o", path("x.el")}, emptyBasic, NoReply, "Unexpected reply to the Basic read"},
         {{"read", "-o", path("x.el")}, splitBasic, NoReply, "Unexpected reply to the Basic read"},
-        {{"info", "-p", "all", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, ""},
+        {{"info", "-p", "all", "-p", "/dev/morvent-no-such-port"},
+         none,
+         PortUnavailable,
+         "/dev/morvent-no-such-port: morvent-cli info: Error opening serial port. No such device"},
         // A report that cannot be written is refused before the controller is read.
         {{"report"}, healthy, InvalidInput, "Name the report to write with -o FILE.pdf"},
         {{"report", "-o", path("r.el")}, healthy, InvalidInput, "name the report FILE.pdf or"},
@@ -206,6 +208,13 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
     // A header and a line for each reading.
     const std::string lines = fileText(csv);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 4) << lines;
+    // The system's ports, one a line: each a device there is, its description after a tab.
+    const CliRun ports = run({"ports"});
+    EXPECT_EQ(ports.outcome, Outcome::Success);
+    EXPECT_EQ(ports.err, "");
+    for (const QString& line : QString::fromStdString(ports.out).split('\n', Qt::SkipEmptyParts)) {
+        EXPECT_TRUE(QFile::exists("/dev/" + line.section('\t', 0, 0))) << line.toStdString();
+    }
 }
 
 // A run that ends before its first result leaves the file it names as it was; one that saves

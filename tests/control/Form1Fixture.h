@@ -5,7 +5,10 @@
 
 #include "BlockCodec.h"
 #include "Boxes.h"
+#include "LineTiming.h"
 #include "SimulatedWindow.h"
+#include "TrafficDescription.h"
+#include "TrafficLog.h"
 #include "Wait.h"
 
 #include <QComboBox>
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -48,7 +52,11 @@ public:
                   return true;
               };
               options = o;
-          }) {}
+          }) {
+        // The controller answers the first rate probed, so a connect takes one probe; probing on
+        // through the list is the probing table's to show.
+        sim.withModel([](ControllerModel& m) { m.setListenBaud(kProbeRates[0]); });
+    }
 
     QString scratchFile(const QString& name) const { return window.scratch.filePath(name); }
 
@@ -97,6 +105,15 @@ public:
             all.push_back(caption(("Label" + std::to_string(n)).c_str()));
         }
         return all;
+    }
+    // How many lines of the traffic log show exactly these bytes, sent or received. A frame is
+    // logged as the window sends it and a reply before the window acts on it, so once a reply is
+    // logged, whatever its handling sent is logged too.
+    qsizetype logged(const Bytes& bytes) const {
+        const QRegularExpression line(
+            QRegularExpression::escape(QString::fromStdString("  " + hexBytes(bytes))) + "$",
+            QRegularExpression::MultilineOption);
+        return form->trafficLog()->text().count(line);
     }
     // The payload the window would send for a block now, and the one the controller holds.
     Bytes shown(Block block) { return buildPayload(block, form->fields()); }

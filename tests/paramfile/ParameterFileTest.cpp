@@ -4,6 +4,7 @@
 #include "ParameterFile.h"
 
 #include "BlockLayout.h"
+#include "Children.h"
 #include "FileIo.h"
 #include "IniDocument.h"
 #include "ParameterFileFixture.h"
@@ -21,7 +22,6 @@
 #include <random>
 #include <set>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace morvent::test {
@@ -226,22 +226,16 @@ TEST_F(ParameterFileTest, LoadGivesEveryControlTheFilesValueOrZero) {
     EXPECT_EQ(loaded("odd.el"), expected);
 }
 
-// Runs body in a process of its own, with the undo steps the command-line tool installs; the
-// process ends with 0 when body returns true.
-pid_t inChild(const std::function<bool()>& body) {
-    const pid_t pid = ::fork();
+// Runs body in a process of its own, started as from a shell with the signals in `ignored`
+// ignored, with the undo steps the command-line tool installs; the process ends with 0 when body
+// returns true.
+pid_t inChild(const std::function<bool()>& body, std::initializer_list<int> ignored = {}) {
+    const pid_t pid = forkAsFromAShell(ignored);
     if (pid == 0) {
         installSignalUndo();
         ::_exit(body() ? 0 : 1);
     }
     return pid;
-}
-
-// The child's exit code, or 128 and the signal that ended it.
-int endOf(pid_t pid) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
 bool saves(int seed, const std::string& path, const ReplacedFiles& replaced = scratchReplaced()) {
@@ -329,7 +323,7 @@ TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWha
             return ::setgroups(0, nullptr) == 0 && ::setresgid(nogroup, nogroup, nogroup) == 0 &&
                    ::setresuid(nobody, nobody, nobody) == 0 && saves(9, target, replaced);
         });
-        EXPECT_EQ(endOf(pid) == 0, c.saved);
+        EXPECT_EQ(endOfChild(pid) == 0, c.saved);
         EXPECT_EQ(readText(file), c.saved ? savedText(distinctSet(9)) : existed ? old : "");
         struct stat after {};
         ::stat(file.c_str(), &after);
@@ -353,12 +347,14 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
     const std::string file = path("x.el");
     SaveParameterFile(distinctSet(1), file, scratchReplaced());
     // Saves the sets of seed and seed + 1 by turns until ended.
-    const auto saving = [&file](int seed) {
-        return inChild([&file, seed] {
-            while (saves(seed, file) && saves(seed + 1, file)) {
-            }
-            return false;
-        });
+    const auto saving = [&file](int seed, std::initializer_list<int> ignored = {}) {
+        return inChild(
+            [&file, seed] {
+                while (saves(seed, file) && saves(seed + 1, file)) {
+                }
+                return false;
+            },
+            ignored);
     };
     const std::set<std::string> whole{savedText(distinctSet(1)), savedText(distinctSet(2))};
     std::mt19937 random(16);
@@ -370,7 +366,7 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
         const pid_t pid = saving(1);
         ::usleep(static_cast<useconds_t>(moment(random)));
         ::kill(pid, signal);
-        EXPECT_EQ(endOf(pid), 128 + signal);
+        EXPECT_EQ(endOfChild(pid), 128 + signal);
         EXPECT_TRUE(whole.contains(readText(file)));
         if (signal == SIGKILL) {
             // Nothing runs on SIGKILL: the next save of the file cleans up after it.
@@ -381,14 +377,12 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
 
     // Started under nohup, a run goes on through a hang-up.
     const std::set<std::string> later{savedText(distinctSet(3)), savedText(distinctSet(4))};
-    std::signal(SIGHUP, SIG_IGN);
-    const pid_t pid = saving(3);
-    std::signal(SIGHUP, SIG_DFL);
+    const pid_t pid = saving(3, {SIGHUP});
     // Once it has saved, it has set its signals up.
     EXPECT_TRUE(waitFor([&] { return later.contains(readText(file)); }));
     ::kill(pid, SIGHUP);
     ::kill(pid, SIGTERM);
-    EXPECT_EQ(endOf(pid), 128 + SIGTERM);
+    EXPECT_EQ(endOfChild(pid), 128 + SIGTERM);
 }
 
 // What a save replaces is in replaced/NAME/ first, byte for byte, under its time and the name's

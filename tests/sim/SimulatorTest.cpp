@@ -6,6 +6,7 @@
 // port, and what its starts and stops leave behind.
 
 #include "BlockRules.h"
+#include "Children.h"
 #include "ProcessProbes.h"
 #include "SimulatedController.h"
 #include "Wait.h"
@@ -16,11 +17,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <system_error>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace morvent {
 namespace {
@@ -81,7 +82,17 @@ struct SimProcess {
             argv.push_back(argument.data());
         }
         argv.push_back(nullptr);
-        EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        // As from a shell, whatever this test inherited: no signal ignored or blocked.
+        posix_spawnattr_t started;
+        posix_spawnattr_init(&started);
+        sigset_t all, none;
+        sigfillset(&all);
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&started, &all);
+        posix_spawnattr_setsigmask(&started, &none);
+        posix_spawnattr_setflags(&started, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+        EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, &started, argv.data(), environ), 0);
+        posix_spawnattr_destroy(&started);
         posix_spawn_file_actions_destroy(&actions);
         ::close(out[1]);
         output = out[0];
@@ -89,7 +100,7 @@ struct SimProcess {
     ~SimProcess() {
         if (pid > 0) {
             ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
+            test::endOfChild(pid);
         }
         ::close(output);
     }
@@ -109,10 +120,8 @@ struct SimProcess {
         if (signal != 0) {
             ::kill(pid, signal);
         }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        pid = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const int code = test::endOfChild(std::exchange(pid, -1), kGuardMs);
+        return code >= 128 ? -1 : code;
     }
 
     pid_t pid = -1;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "Children.h"
+
 #include <QProcess>
 #include <QString>
 
@@ -11,6 +13,7 @@ namespace morvent::test {
 // The text of a PDF laid out as on its pages, each ended by a form feed; empty if unreadable.
 inline QString pdfText(const QString& pdf) {
     QProcess reader;
+    resetSignalsOnStart(reader);
     reader.start(QStringLiteral("pdftotext"),
                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     const bool read = reader.waitForFinished(30000) && reader.exitCode() == 0;

@@ -74,7 +74,13 @@ TEST_F(Form1UiTest, EveryControlCarriesItsNameOnItsPage) {
         QWidget* page = ui.TabbedNotebook1->widget(layout(definition.block).page);
         controls.emplace_back(QString::fromStdString(definition.control), page);
         const QString tip = window.findChild<QWidget*>(definition.control.c_str())->toolTip();
-        EXPECT_EQ(tip.toStdString(), parameterHelp(definition.control));
+        // What it means, its unit if it has one, what is accepted, and where a file keeps it.
+        const std::string unit(definition.unit);
+        EXPECT_TRUE(tip.startsWith(QString::fromStdString(std::string(definition.meaning)) + ".\n"))
+            << tip.toStdString();
+        EXPECT_EQ(tip.contains(QString::fromStdString("\nUnit: " + unit + "\n")), !unit.empty())
+            << tip.toStdString();
+        EXPECT_TRUE(tip.contains("\nAccepted: ")) << tip.toStdString();
         EXPECT_TRUE(tip.endsWith(
             (definition.key + " in [" + std::string(definition.section()) + "]").c_str()));
         if (definition.check && !definition.check->upToMaxCurrent) {
