@@ -34,6 +34,7 @@ void BlockRequests::sendRead(std::uint8_t code) {
     if (code == morvent::code(Command::FirmwareText)) {
         m_firmwareTextAwaited = true;
     }
+    m_lastReadCode = code;
     request(m_line, Bytes{kRequestLead, code}, m_pending);
 }
 

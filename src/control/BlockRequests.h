@@ -62,6 +62,8 @@ public:
 
     // True once for the firmware text that was asked for.
     bool takeFirmwareTextAwaited();
+    // The code of the last read request sent; 0 before any.
+    std::uint8_t lastReadCode() const { return m_lastReadCode; }
     // What the block's last write frame carried: the controller holds it once it accepts.
     const ParameterModel::Values& sent(Block block) const;
     // What Compare With Controller reads, kept aside from the pages.
@@ -89,6 +91,7 @@ private:
     std::unique_ptr<FieldStore> m_controllerCopy;
     // Set when the firmware text is asked for, so only its answer can change the caption.
     bool m_firmwareTextAwaited = false;
+    std::uint8_t m_lastReadCode = 0;
 };
 
 } // namespace morvent

@@ -205,6 +205,13 @@ void ReplyDispatcher::handleLiveReadings(std::span<const std::uint8_t> reply) {
     if (m_pending != SingleRead && m_pending != FlashReadChain) {
         return;
     }
+    // Readings asked for before the request now awaited (the last tick of a Continuous Get just
+    // stopped) may come in its place, the awaited reply joined to them: taken, they would end
+    // Read Flash as successful with nothing of it read. They end nothing; the awaited reply is
+    // left to come, or to be missed in the status bar.
+    if (m_requests.lastReadCode() != morvent::code(Command::LiveReadings)) {
+        return;
+    }
     if (readReplyFlaw(Command::LiveReadings, reply) != ReplyFlaw::None) {
         m_requests.information(kLiveReadingsChecksumMessage);
         return;

@@ -328,6 +328,11 @@ const ArrivalCase kArrivals[] = {
      joined(readReply(Command::Basic, Bytes(24, 11)),
             readReply(Command::PedalAssist, Bytes(11, 77))),
      NothingAwaited},
+    // Readings asked for before Read Flash, come with its first reply, end nothing.
+    {"ReadingsInPlaceOfReadFlashsFirstReply", "BitBtn2",
+     joined(readReply(Command::LiveReadings, Bytes(9, 0x44)),
+            readReply(Command::Basic, Bytes(24, 11))),
+     FlashReadChain},
 };
 
 TEST_F(Pages, TheDispatcherTakesOnlyWhatIsAwaited) {
@@ -354,6 +359,7 @@ TEST_F(Pages, TheDispatcherTakesOnlyWhatIsAwaited) {
             EXPECT_EQ(snapshot(), before);
         }
         EXPECT_TRUE(form->Comm1->isOpen());
+        form->TabbedNotebook1Click(); // ends a chain left waiting
         sim.withModel([](ControllerModel& m) { m.setRepliesDropped(Command::Basic, false); });
     }
 }
