@@ -93,7 +93,7 @@ void StatusReporter::refreshAwaiting() {
 void StatusReporter::showAwaiting() {
     const qint64 elapsed = m_since.elapsed();
     const QString seconds = QString::number(static_cast<double>(elapsed) / 1000.0, 'f', 1);
-    if (elapsed < kNoReplyAfterMs) {
+    if (elapsed < m_noReplyAfterMs) {
         m_awaiting->setText(m_quiet ? QString() : tr("%1, %2 s").arg(m_what, seconds));
     } else {
         m_awaiting->setText(tr("No reply from the controller (%1, %2 s)").arg(m_what, seconds));

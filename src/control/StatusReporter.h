@@ -22,10 +22,10 @@ class StatusReporter : public QObject {
     Q_OBJECT
 
 public:
-    // A reply not in by then is reported as missing (it may still come).
-    static constexpr int kNoReplyAfterMs = 1500;
-
     explicit StatusReporter(QStatusBar* bar);
+
+    // A reply not in by then is reported as missing (it may still come); 1.5 s unless set.
+    void setNoReplyAfter(int ms) { m_noReplyAfterMs = ms; }
 
     void setConnectionState(const QString& state, bool alarm = false);
     QString connectionState() const;
@@ -57,6 +57,7 @@ private:
     QString m_what;
     bool m_alarm = false;
     bool m_quiet = false;
+    int m_noReplyAfterMs = 1500;
 };
 
 } // namespace morvent
