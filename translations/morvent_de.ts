@@ -305,6 +305,17 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>PortList</name>
+    <message>
+        <source>Simulated controller</source>
+        <translation>Simulierter Controller</translation>
+    </message>
+    <message>
+        <source>The built-in simulated controller (%1), not a real adapter</source>
+        <translation>Der eingebaute simulierte Controller (%1), kein echter Adapter</translation>
+    </message>
+</context>
+<context>
     <name>Protocol</name>
     <message>
         <source>Read The Basic Info CheckSum Error</source>

@@ -305,6 +305,17 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
 </context>
 <context>
+    <name>PortList</name>
+    <message>
+        <source>Simulated controller</source>
+        <translation>Controlador simulado</translation>
+    </message>
+    <message>
+        <source>The built-in simulated controller (%1), not a real adapter</source>
+        <translation>El controlador simulado integrado (%1), no un adaptador real</translation>
+    </message>
+</context>
+<context>
     <name>Protocol</name>
     <message>
         <source>Read The Basic Info CheckSum Error</source>

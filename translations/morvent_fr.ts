@@ -305,6 +305,17 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
 </context>
 <context>
+    <name>PortList</name>
+    <message>
+        <source>Simulated controller</source>
+        <translation>Contrôleur simulé</translation>
+    </message>
+    <message>
+        <source>The built-in simulated controller (%1), not a real adapter</source>
+        <translation>Le contrôleur simulé intégré (%1), pas un véritable adaptateur</translation>
+    </message>
+</context>
+<context>
     <name>Protocol</name>
     <message>
         <source>Read The Basic Info CheckSum Error</source>

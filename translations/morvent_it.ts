@@ -305,6 +305,17 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
 </context>
 <context>
+    <name>PortList</name>
+    <message>
+        <source>Simulated controller</source>
+        <translation>Centralina simulata</translation>
+    </message>
+    <message>
+        <source>The built-in simulated controller (%1), not a real adapter</source>
+        <translation>La centralina simulata integrata (%1), non un vero adattatore</translation>
+    </message>
+</context>
+<context>
     <name>Protocol</name>
     <message>
         <source>Read The Basic Info CheckSum Error</source>

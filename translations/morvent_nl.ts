@@ -305,6 +305,17 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
 </context>
 <context>
+    <name>PortList</name>
+    <message>
+        <source>Simulated controller</source>
+        <translation>Gesimuleerde controller</translation>
+    </message>
+    <message>
+        <source>The built-in simulated controller (%1), not a real adapter</source>
+        <translation>De ingebouwde gesimuleerde controller (%1), geen echte adapter</translation>
+    </message>
+</context>
+<context>
     <name>Protocol</name>
     <message>
         <source>Read The Basic Info CheckSum Error</source>

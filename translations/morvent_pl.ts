@@ -305,6 +305,17 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
 </context>
 <context>
+    <name>PortList</name>
+    <message>
+        <source>Simulated controller</source>
+        <translation>Symulowany sterownik</translation>
+    </message>
+    <message>
+        <source>The built-in simulated controller (%1), not a real adapter</source>
+        <translation>Wbudowany symulowany sterownik (%1), nie prawdziwy adapter</translation>
+    </message>
+</context>
+<context>
     <name>Protocol</name>
     <message>
         <source>Read The Basic Info CheckSum Error</source>

@@ -3,6 +3,7 @@
 
 #include "PortList.h"
 
+#include <QCoreApplication>
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -20,8 +21,9 @@ std::vector<PortEntry> systemSerialPorts() {
 }
 
 PortEntry simulatedPort(const QString& devicePath) {
-    return {QStringLiteral("Simulated controller"), devicePath,
-            QStringLiteral("The built-in simulated controller (%1), not a real adapter")
+    return {QCoreApplication::translate("PortList", "Simulated controller"), devicePath,
+            QCoreApplication::translate(
+                "PortList", "The built-in simulated controller (%1), not a real adapter")
                 .arg(devicePath)};
 }
 
