@@ -21,6 +21,7 @@
 #include "SimulatedWindow.h"
 #include "Wait.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -154,7 +155,7 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"write", "--help"}, none, Success, "--no-verify"},
         {{"--version"}, none, Success, "morvent-cli "},
         {{"info", "--simulate"}, none, Success, "Model:"},
-        {{"watch", "--count", "3", "--interval", "50", "--csv", csv}, healthy, Success, "mV\n"},
+        {{"watch", "--count", "3", "--interval", "150", "--csv", csv}, healthy, Success, "mV\n"},
         {{"info", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, "No such device"},
         {{"info", "-p", "/dev/null"},
          none,
@@ -205,9 +206,13 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         EXPECT_TRUE(c.arguments.value(0) != "report" || sim.receivedRequests().empty());
         EXPECT_FALSE(QFile::exists(path("x.el")));
     }
-    // A header and a line for each reading.
-    const std::string lines = fileText(csv);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 4) << lines;
+    // A header and a line for each reading, the readings at their interval however quick.
+    const QStringList lines = QString::fromStdString(fileText(csv)).split('\n');
+    ASSERT_EQ(lines.size(), 5) << fileText(csv);
+    const auto time = [&](int i) {
+        return QDateTime::fromString(lines[i].section(',', 0, 0), Qt::ISODateWithMs);
+    };
+    EXPECT_GE(time(1).msecsTo(time(3)), 300) << fileText(csv);
     // The system's ports, one a line: each a device there is, its description after a tab.
     const CliRun ports = run({"ports"});
     EXPECT_EQ(ports.outcome, Outcome::Success);
@@ -467,7 +472,8 @@ protected:
 
 // The probe-rate memory in a cache folder others can plant things in (or that root reaches
 // through a user's HOME): only the user's own regular file is read or replaced, nothing is
-// followed or waited on, at most a MiB is read, and runs saving at once keep all their rates.
+// followed or waited on, at most a MiB and 256 ports are read or kept, the folder is made only to
+// save, and runs saving at once keep all their rates.
 TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
     const std::string cache = at("cache");
     const std::string memory = cache + "/morvent/probe-rates";
@@ -507,6 +513,15 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
                                    << std::string(1 << 20, '#') << "\n9600\tttyB\n";
          },
          true},
+        {"more ports than are kept",
+         [&] {
+             std::ofstream out(memory);
+             for (int i = 100; i < 355; ++i) {
+                 out << "9600\tp" << i << "\n";
+             }
+             out << "4800\tttyA\n9600\tttyB\n";
+         },
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -527,6 +542,7 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
         EXPECT_FALSE(rates.rateOf("ttyB").has_value());
         rates.remember("ttyC", 19200);
         rates.save();
+        EXPECT_EQ(ProbeRateMemory().rateOf("ttyC").has_value(), c.known);
         if (!c.known) {
             EXPECT_EQ(planted(), before);
         }
@@ -545,6 +561,7 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
     // A relative cache folder is no cache folder: the one in HOME is used.
     const Setting relative("XDG_CACHE_HOME", "cache");
     EXPECT_EQ(ProbeRateMemory().folder(), at("home") + "/.cache/morvent");
+    EXPECT_FALSE(fs::exists(at("home"))) << "made by a run that saved nothing";
 }
 
 // Two ports that are one device, or whose files would be one file, are refused before any port
