@@ -221,9 +221,19 @@ TEST_F(Form1UiTest, AssistiveToolsHearNamesAndHelpAndTheTextReadsWell) {
                 << control->objectName().toStdString();
         }
     }
-    for (QLabel* label : ui.TabbedNotebook1->findChildren<QLabel*>()) {
-        EXPECT_TRUE(label->buddy() && ui.edit(1)->window() == label->buddy()->window())
-            << label->text().toStdString();
+    // ... and stands in its field's row or column.
+    for (int page = 0; page < 4; ++page) {
+        ui.TabbedNotebook1->setCurrentIndex(page);
+        test::settle();
+        for (QLabel* label : ui.TabbedNotebook1->widget(page)->findChildren<QLabel*>()) {
+            ASSERT_TRUE(label->buddy() && ui.edit(1)->window() == label->buddy()->window())
+                << label->text().toStdString();
+            const QRect at(label->mapTo(&window, QPoint()), label->size());
+            const QRect field(label->buddy()->mapTo(&window, QPoint()), label->buddy()->size());
+            EXPECT_TRUE((at.top() <= field.bottom() && field.top() <= at.bottom()) ||
+                        (at.left() <= field.right() && field.left() <= at.right()))
+                << label->text().toStdString();
+        }
     }
     ui.Label6->setEnabled(false);
     for (QWidget* w : window.findChildren<QWidget*>()) {
