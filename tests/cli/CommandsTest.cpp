@@ -35,12 +35,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <future>
 #include <map>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -513,7 +515,7 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
         {"a rate beyond the first MiB",
          [&] {
              std::ofstream(memory) << "4800\tttyA\n"
-                                   << std::string(1 << 20, '#') << "\n9600\tttyB\n";
+                                   << std::string((1 << 20) - 20, '#') << "\n9600\tttyBB\n";
          },
          true},
         {"more ports than are kept",
@@ -561,6 +563,15 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         EXPECT_EQ(ProbeRateMemory().rateOf("ttyUSB" + std::to_string(i)), 9600u) << i;
     }
+    // One that finds another run saving waits for it, then saves.
+    const int other = ::open((cache + "/morvent/probe-rates.lock").c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    runs[0].remember("ttyW", 4800);
+    auto saving = std::async(std::launch::async, [&runs] { runs[0].save(); });
+    EXPECT_EQ(saving.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+    ::close(other);
+    saving.get();
+    EXPECT_EQ(ProbeRateMemory().rateOf("ttyW"), 4800u);
     // A relative cache folder is no cache folder: the one in HOME is used.
     const Setting relative("XDG_CACHE_HOME", "cache");
     EXPECT_EQ(ProbeRateMemory().folder(), at("home") + "/.cache/morvent");

@@ -289,8 +289,8 @@ TEST(DigitsOnlyFilterTest, DecidesEachKeyPressByWhatItWouldType) {
 }
 
 // Whatever is typed into a field, only the digits arrive; Enter in a combo's line does not add
-// the typed text to the list, whose positions are what travels to the controller; the web link
-// answers a left click only.
+// the typed text to the list, whose positions are what travels to the controller; the web link,
+// underlined in the link colour, answers a left click only.
 TEST_F(Form1UiTest, TypingAndClickingDoOnlyWhatTheyShould) {
     for (int n = 1; n <= kEditCount; ++n) {
         QLineEdit* edit = ui.edit(n);
@@ -311,6 +311,8 @@ TEST_F(Form1UiTest, TypingAndClickingDoOnlyWhatTheyShould) {
             EXPECT_EQ(combo->count(), count) << combo->objectName().toStdString();
         }
     }
+    EXPECT_TRUE(ui.Label3->font().underline() && ui.Label3->palette().color(QPalette::WindowText) ==
+                                                     window.palette().color(QPalette::Link));
     QSignalSpy clicked(ui.Label3, &ClickableLabel::clicked);
     QTest::mouseClick(ui.Label3, Qt::LeftButton);
     QTest::mouseClick(ui.Label3, Qt::RightButton);
