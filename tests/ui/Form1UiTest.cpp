@@ -106,8 +106,13 @@ TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
                                             {{1366, 768}, {978, 732}},
                                             {{1280, 720}, {978, 684}},
                                             {{800, 600}, {792, 564}}};
+    // A window smaller than designed may be maximised; one at its designed size is fixed.
+    QWidget window;
     for (const auto& [screen, size] : fits) {
         EXPECT_EQ(fittedSize(designed, QRect(QPoint(), screen)), size);
+        fitWindow(window, designed, QRect(QPoint(), screen));
+        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint), size != designed);
+        EXPECT_EQ(window.size(), size);
     }
     const struct {
         QRect main, keepClear, screen, placed;
@@ -116,6 +121,7 @@ TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
         {{934, 0, 986, 793}, {954, 560, 140, 30}, {0, 0, 1920, 1080}, {38, 0, 888, 796}},
         {{0, 0, 1366, 768}, {25, 560, 140, 30}, {0, 0, 1366, 768}, {478, 0, 888, 768}},
         {{0, 0, 1280, 720}, {500, 560, 140, 30}, {0, 0, 1280, 720}, {648, 0, 632, 720}},
+        {{0, 0, 1280, 720}, {700, 560, 140, 30}, {0, 0, 1280, 720}, {0, 0, 692, 720}},
     };
     for (const auto& p : places) {
         EXPECT_EQ(placeBeside(p.main, p.keepClear, QSize(888, 796), p.screen), p.placed);
