@@ -21,6 +21,7 @@
 #include "SimulatedWindow.h"
 #include "Wait.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -34,12 +35,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <future>
 #include <map>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -148,13 +151,16 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"write", "--simulate"}, none, InvalidInput, "with -i FILE.el"},
         {{"info", "--simulate", "--timeout", "soon"}, none, InvalidInput, "--timeout"},
         {{"watch", "--simulate", "--count", "-1"}, none, InvalidInput, "--count"},
+        {{"watch", "--simulate", "--count", "1", "--interval", "0"}, none, InvalidInput, "--count"},
+        {{"watch", "--simulate", "--count", "x", "--csv", "/dev/full"}, none, InvalidInput, "--co"},
+        {{"info", "-p", ""}, none, InvalidInput, "Name the port with -p PORT"},
         {{"info", "--bogus"}, none, InvalidInput, "bogus"},
         {{"info", "--simulate", "extra"}, none, InvalidInput, "unexpected 'extra'"},
         {{"--help"}, none, Success, "Exit codes: 0 "},
         {{"write", "--help"}, none, Success, "--no-verify"},
         {{"--version"}, none, Success, "morvent-cli "},
         {{"info", "--simulate"}, none, Success, "Model:"},
-        {{"watch", "--count", "3", "--interval", "50", "--csv", csv}, healthy, Success, "mV\n"},
+        {{"watch", "--count", "3", "--interval", "150", "--csv", csv}, healthy, Success, "mV\n"},
         {{"info", "-p", "/dev/morvent-no-such-port"}, none, PortUnavailable, "No such device"},
         {{"info", "-p", "/dev/null"},
          none,
@@ -205,9 +211,13 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         EXPECT_TRUE(c.arguments.value(0) != "report" || sim.receivedRequests().empty());
         EXPECT_FALSE(QFile::exists(path("x.el")));
     }
-    // A header and a line for each reading.
-    const std::string lines = fileText(csv);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 4) << lines;
+    // A header and a line for each reading, the readings at their interval however quick.
+    const QStringList lines = QString::fromStdString(fileText(csv)).split('\n');
+    ASSERT_EQ(lines.size(), 5) << fileText(csv);
+    const auto time = [&](int i) {
+        return QDateTime::fromString(lines[i].section(',', 0, 0), Qt::ISODateWithMs);
+    };
+    EXPECT_GE(time(1).msecsTo(time(3)), 300) << fileText(csv);
     // The system's ports, one a line: each a device there is, its description after a tab.
     const CliRun ports = run({"ports"});
     EXPECT_EQ(ports.outcome, Outcome::Success);
@@ -411,7 +421,7 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
         {"section missing", text(good.substr(0, good.find("[Torque]"))), "[Torque] is missing",
          "60 fields were not in bad.el: set to 0", 60, "Edit32"},
         {"choice outside its list", changed("WD=", "WD=99\r\n"),
-         "WD=99 on line 24 is no item of its list", "", 0},
+         "WD=99 on line 24 is no item of its list (0 to 15)", "", 0},
         {"limited current out of range", changed("LC=", "LC=26\r\n"),
          "The Limited Current is out of range,Please input again.", "", 0},
         {"torque start out of range", changed("SS0=", "SS0=300\r\n"),
@@ -467,7 +477,8 @@ protected:
 
 // The probe-rate memory in a cache folder others can plant things in (or that root reaches
 // through a user's HOME): only the user's own regular file is read or replaced, nothing is
-// followed or waited on, at most a MiB is read, and runs saving at once keep all their rates.
+// followed or waited on, at most a MiB and 256 ports are read or kept, the folder is made only to
+// save, and runs saving at once keep all their rates.
 TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
     const std::string cache = at("cache");
     const std::string memory = cache + "/morvent/probe-rates";
@@ -504,7 +515,16 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
         {"a rate beyond the first MiB",
          [&] {
              std::ofstream(memory) << "4800\tttyA\n"
-                                   << std::string(1 << 20, '#') << "\n9600\tttyB\n";
+                                   << std::string((1 << 20) - 20, '#') << "\n9600\tttyBB\n";
+         },
+         true},
+        {"more ports than are kept",
+         [&] {
+             std::ofstream out(memory);
+             for (int i = 100; i < 355; ++i) {
+                 out << "9600\tp" << i << "\n";
+             }
+             out << "4800\tttyA\n9600\tttyB\n";
          },
          true},
     };
@@ -527,6 +547,7 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
         EXPECT_FALSE(rates.rateOf("ttyB").has_value());
         rates.remember("ttyC", 19200);
         rates.save();
+        EXPECT_EQ(ProbeRateMemory().rateOf("ttyC").has_value(), c.known);
         if (!c.known) {
             EXPECT_EQ(planted(), before);
         }
@@ -542,9 +563,19 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         EXPECT_EQ(ProbeRateMemory().rateOf("ttyUSB" + std::to_string(i)), 9600u) << i;
     }
+    // One that finds another run saving waits for it, then saves.
+    const int other = ::open((cache + "/morvent/probe-rates.lock").c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    runs[0].remember("ttyW", 4800);
+    auto saving = std::async(std::launch::async, [&runs] { runs[0].save(); });
+    EXPECT_EQ(saving.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+    ::close(other);
+    saving.get();
+    EXPECT_EQ(ProbeRateMemory().rateOf("ttyW"), 4800u);
     // A relative cache folder is no cache folder: the one in HOME is used.
     const Setting relative("XDG_CACHE_HOME", "cache");
     EXPECT_EQ(ProbeRateMemory().folder(), at("home") + "/.cache/morvent");
+    EXPECT_FALSE(fs::exists(at("home"))) << "made by a run that saved nothing";
 }
 
 // Two ports that are one device, or whose files would be one file, are refused before any port

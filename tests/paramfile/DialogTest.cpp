@@ -167,7 +167,7 @@ TEST(DriveListTest, LiftsUsersDrivesFromTheMountTable) {
                              "/dev/vda / ext4 rw 0 0\n"
                              "/dev/sdb1 /media/ann/USB\\040STICK vfat rw 0 0\n"
                              "tmpfs /mnt/ram tmpfs rw 0 0\n"
-                             "server:/x /mnt/share nfs rw 0 0\n"
+                             "server:/x /mnt/share nfs\n"
                              "/dev/sdc1 /srv ext4 rw 0 0\n"
                              "/dev/sdb1 /media/ann/USB\\040STICK vfat rw 0 0\n"
                              "/dev/sdd1 /boot/efi vfat rw 0 0";

@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         Chunk{"54 06 0B 2A 00 03 FF 14 A6", 3, "Throttle Handle reply: checksum error"},
         Chunk{"54 06 0B 2A 00 03 FF 14", 1, "Throttle Handle reply: cut short"},
         Chunk{"54", 1, "Throttle Handle reply: cut short"},
+        Chunk{"54 07", 1, "Throttle Handle reply: wrong length"},
         // A length byte that only placed the checksum would take this for a block of zeros.
         Chunk{"54 00 54", 1, "Throttle Handle reply: wrong length"},
         Chunk{"54 07 0B 2A 00 03 FF 14 A5 00 00", 5, "Throttle Handle reply: wrong length"},

@@ -488,16 +488,20 @@ TEST(Receiving, LineErrorsAndModemChangesAreReportedAndReadingGoesOn) {
     std::mutex mutex;
     serial_icounter_struct counters{};
     counters.frame = 3; // counts from before the open are history, not news
+    int looks = 0;      // the reader looks once each time it wakes
     SerialSystem system = SerialSystem::real();
     system.lineCounters = [&](int, serial_icounter_struct* c) {
         const std::lock_guard lock(mutex);
         *c = counters;
-        return 0;
+        return ++looks, 0;
     };
     PtyPeer peer;
     TComm comm(nullptr, system);
     CommRecorder events(comm);
     comm.setCommName(peer.path());
+    // Empty reads timing out all along: the reader must sleep until each ends, not spin at its end.
+    comm.setReadTotalTimeoutConstant(20);
+    const auto opened = std::chrono::steady_clock::now();
     comm.OpenComm();
     for (const LineEvent& step : {
              LineEvent{[](auto& c) { ++c.frame; }, LineError::Framing, 0},
@@ -526,6 +530,8 @@ TEST(Receiving, LineErrorsAndModemChangesAreReportedAndReadingGoesOn) {
     peer.write({9});
     ASSERT_TRUE(waitFor([&] { return !events.chunks.empty(); }));
     EXPECT_EQ(events.hangups, 0);
+    const std::lock_guard lock(mutex);
+    EXPECT_LT(looks, (std::chrono::steady_clock::now() - opened) / std::chrono::milliseconds(5));
 }
 
 } // namespace

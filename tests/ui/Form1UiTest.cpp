@@ -106,8 +106,13 @@ TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
                                             {{1366, 768}, {978, 732}},
                                             {{1280, 720}, {978, 684}},
                                             {{800, 600}, {792, 564}}};
+    // A window smaller than designed may be maximised; one at its designed size is fixed.
+    QWidget window;
     for (const auto& [screen, size] : fits) {
         EXPECT_EQ(fittedSize(designed, QRect(QPoint(), screen)), size);
+        fitWindow(window, designed, QRect(QPoint(), screen));
+        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint), size != designed);
+        EXPECT_EQ(window.size(), size);
     }
     const struct {
         QRect main, keepClear, screen, placed;
@@ -116,6 +121,7 @@ TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
         {{934, 0, 986, 793}, {954, 560, 140, 30}, {0, 0, 1920, 1080}, {38, 0, 888, 796}},
         {{0, 0, 1366, 768}, {25, 560, 140, 30}, {0, 0, 1366, 768}, {478, 0, 888, 768}},
         {{0, 0, 1280, 720}, {500, 560, 140, 30}, {0, 0, 1280, 720}, {648, 0, 632, 720}},
+        {{0, 0, 1280, 720}, {700, 560, 140, 30}, {0, 0, 1280, 720}, {0, 0, 692, 720}},
     };
     for (const auto& p : places) {
         EXPECT_EQ(placeBeside(p.main, p.keepClear, QSize(888, 796), p.screen), p.placed);
@@ -221,9 +227,19 @@ TEST_F(Form1UiTest, AssistiveToolsHearNamesAndHelpAndTheTextReadsWell) {
                 << control->objectName().toStdString();
         }
     }
-    for (QLabel* label : ui.TabbedNotebook1->findChildren<QLabel*>()) {
-        EXPECT_TRUE(label->buddy() && ui.edit(1)->window() == label->buddy()->window())
-            << label->text().toStdString();
+    // ... and stands in its field's row or column.
+    for (int page = 0; page < 4; ++page) {
+        ui.TabbedNotebook1->setCurrentIndex(page);
+        test::settle();
+        for (QLabel* label : ui.TabbedNotebook1->widget(page)->findChildren<QLabel*>()) {
+            ASSERT_TRUE(label->buddy() && ui.edit(1)->window() == label->buddy()->window())
+                << label->text().toStdString();
+            const QRect at(label->mapTo(&window, QPoint()), label->size());
+            const QRect field(label->buddy()->mapTo(&window, QPoint()), label->buddy()->size());
+            EXPECT_TRUE((at.top() <= field.bottom() && field.top() <= at.bottom()) ||
+                        (at.left() <= field.right() && field.left() <= at.right()))
+                << label->text().toStdString();
+        }
     }
     ui.Label6->setEnabled(false);
     for (QWidget* w : window.findChildren<QWidget*>()) {
@@ -279,8 +295,8 @@ TEST(DigitsOnlyFilterTest, DecidesEachKeyPressByWhatItWouldType) {
 }
 
 // Whatever is typed into a field, only the digits arrive; Enter in a combo's line does not add
-// the typed text to the list, whose positions are what travels to the controller; the web link
-// answers a left click only.
+// the typed text to the list, whose positions are what travels to the controller; the web link,
+// underlined in the link colour, answers a left click only.
 TEST_F(Form1UiTest, TypingAndClickingDoOnlyWhatTheyShould) {
     for (int n = 1; n <= kEditCount; ++n) {
         QLineEdit* edit = ui.edit(n);
@@ -301,6 +317,8 @@ TEST_F(Form1UiTest, TypingAndClickingDoOnlyWhatTheyShould) {
             EXPECT_EQ(combo->count(), count) << combo->objectName().toStdString();
         }
     }
+    EXPECT_TRUE(ui.Label3->font().underline() && ui.Label3->palette().color(QPalette::WindowText) ==
+                                                     window.palette().color(QPalette::Link));
     QSignalSpy clicked(ui.Label3, &ClickableLabel::clicked);
     QTest::mouseClick(ui.Label3, Qt::LeftButton);
     QTest::mouseClick(ui.Label3, Qt::RightButton);
