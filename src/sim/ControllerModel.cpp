@@ -89,7 +89,7 @@ Bytes ControllerModel::answer(const ControllerRequest& request) {
     }
     switch (request.kind) {
     case ControllerRequest::Kind::Connect: {
-        Bytes reply = readReply(Command::Identity, m_identity);
+        Bytes reply = readReply(m_identityCode, m_identity);
         if (m_identityChecksumLowered) {
             reply.back() = static_cast<std::uint8_t>(reply.back() - kLoweredChecksumOffset);
         }

@@ -73,6 +73,9 @@ public:
     void setFirmwareText(std::string text);
     // Some controllers send the identity's checksum 14 below the plain sum; the tool takes both.
     void setIdentityChecksumLowered(bool lowered) { m_identityChecksumLowered = lowered; }
+    // The identity goes out under another reply's code, whole and with its checksum right: what
+    // answers the connect request is then not this controller's identity.
+    void setIdentityCode(Command code) { m_identityCode = code; }
 
     // From now on the live readings follow a rider pressing the pedals (see PedalPush).
     void startPedalPush(const PedalPush& push) { m_liveReadings.startPedalPush(push); }
@@ -138,6 +141,7 @@ private:
     Bytes m_identity;
     std::string m_firmwareText;
     bool m_identityChecksumLowered = false;
+    Command m_identityCode = Command::Identity;
 
     unsigned m_listenBaud = kReplyBaud;
     unsigned m_lastLineBaud = kReplyBaud;

@@ -6,6 +6,7 @@
 #include "ArgumentText.h"
 #include "BackupKeeper.h"
 #include "Boxes.h"
+#include "Children.h"
 #include "ComparisonMarks.h"
 #include "ControllerModel.h"
 #include "FieldStore.h"
@@ -43,6 +44,7 @@
 #include <map>
 #include <memory>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -134,6 +136,7 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         m.setRepliesEmptied(Command::Identity, true);
     };
     const Fault refusing = [](ControllerModel& m) { m.refuseByte(Command::PedalAssist, 3); };
+    const Fault foreign = [](ControllerModel& m) { m.setIdentityCode(Command::Basic); };
     // A reply that stops short is not taken for whole, however long the tool waits for the rest.
     const Fault splitBasic = [](ControllerModel& m) { m.setSplit(Command::Basic, 10); };
     using enum Outcome;
@@ -175,6 +178,7 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"watch", "--csv", fifo}, healthy, InvalidInput, "Unable to write to " + fifo},
         {{"read", "-o", path("x.el"), "--timeout", "300"}, noBasic, NoReply, "within 300 ms."},
         {{"info"}, silent, NoReply, "No controller answered"},
+        {{"info"}, foreign, NoReply, "No controller answered"},
         // A reply without its payload is no identity, not an identity of zeros.
         {{"info", "--json"}, emptyIdentity, NoReply, "\"exitCode\":4"},
         {{"info"}, emptyIdentity, NoReply, "identity reply: wrong length"},
@@ -529,6 +533,7 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
              out << "4800\tttyA\n9600\tttyB\n";
          },
          true},
+        {"a last line without its end", [&] { std::ofstream(memory) << "4800\tttyA"; }, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -565,6 +570,17 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         EXPECT_EQ(ProbeRateMemory().rateOf("ttyUSB" + std::to_string(i)), 9600u) << i;
     }
+    // A disk that takes no more of the file leaves the rates it held.
+    if (const pid_t pid = test::forkAsFromAShell({SIGXFSZ}); pid == 0) {
+        const rlimit full{8, 8};
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        runs[1].remember("ttyF", 4800);
+        runs[1].save();
+        ::_exit(0);
+    } else {
+        EXPECT_EQ(test::endOfChild(pid), 0);
+    }
+    EXPECT_EQ(ProbeRateMemory().rateOf("ttyUSB5"), 9600u);
     // One that finds another run saving waits for it, then saves.
     const int other = ::open((cache + "/morvent/probe-rates.lock").c_str(), O_RDWR | O_CLOEXEC);
     ASSERT_EQ(::flock(other, LOCK_EX), 0);

@@ -33,6 +33,7 @@ using test::waitFor;
 TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
     EXPECT_TRUE(button("BitBtn1")->isEnabled());
     EXPECT_EQ(enabledCount(form->controllerButtons()), 0);
+    EXPECT_FALSE(find<QAction>("CompareWithController1")->isEnabled());
     EXPECT_FALSE(form->Timer1->isActive() || form->Timer2->isActive());
     EXPECT_EQ(form->ConnectFlag + form->PendingRequest + form->MaxCurrent, 0);
     EXPECT_FALSE(form->Comm1->isOpen());

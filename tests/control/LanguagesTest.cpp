@@ -71,6 +71,10 @@ TEST_P(Languages, TranslateTheWindowAndClipNothing) {
         EXPECT_NE(text, QString::fromUtf8(english)) << english;
     }
     EXPECT_EQ(form.fields().text("ComboBox7"), "By Display's Command");
+    // A value that is a list's first item selects it and shows it in the window's language.
+    form.fields().setText("ComboBox6", "None");
+    EXPECT_EQ(ui.ComboBox6->currentIndex(), 0);
+    EXPECT_EQ(ui.ComboBox6->currentText(), ui.ComboBox6->itemText(0));
     // The report's own words, the pages' titles, the values listed and the units, as the window
     // shows them.
     form.findChild<QAction*>("ExportReport1")->trigger();

@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineSeries>
+#include <QValueAxis>
+
+#include <algorithm>
 
 namespace morvent {
 namespace {
@@ -61,6 +64,10 @@ TEST_F(LiveReadings, GetAndContinuousGetMakeEachReadingOnePointOfEveryLineOfTheP
         EXPECT_EQ(plot().series[c]->points().back().x(), 0.0);
     }
     EXPECT_EQ(plot().series[4]->name(), "TqVoltate (mV): " + form->ui().edit(96)->text());
+    // Its values fill the strip, however far from 0: the axis runs little beyond them.
+    const auto [low, high] = std::ranges::minmax(plot().series[4]->points(), {}, &QPointF::y);
+    const QValueAxis& axis = *plot().valueAxes[LiveReadingsWindow::kStripOf[4]];
+    EXPECT_LE(axis.max() - axis.min(), 4 * std::max(high.y() - low.y(), 10.0));
 
     // Continuous Get locks the other buttons and sends nothing at once; each tick asks once and
     // flips the caption; pressed again, it gives them back at once. Each reply is a point, and

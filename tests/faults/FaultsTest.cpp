@@ -623,6 +623,7 @@ const FaultRow kFaultRows[] = {
          EXPECT_TRUE(own.err.contains("Error opening serial port. /dev/tty is the terminal"))
              << own.err.toStdString();
          EXPECT_TRUE(t.sim.receivedRequests().empty());
+         EXPECT_EQ(t.cli({}).exitCode, 2); // no command: the usage
 #ifndef __SANITIZE_ADDRESS__
          // Too few descriptors for the built-in controller's pseudo-terminal. Not under the
          // address sanitizer: with no descriptor left it cannot check the thrown error's type and

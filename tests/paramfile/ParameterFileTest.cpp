@@ -211,7 +211,7 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
 // Values by the number rule; a missing key, a value that is no whole number and a key in a
 // foreign section read as 0, for a list its first item; an index outside a list selects nothing.
 TEST_F(ParameterFileTest, LoadGivesEveryControlTheFilesValueOrZero) {
-    writeText(path("odd.el"), "[Other]\nSS0=5\n[basic]\nlc=0x1A\nALC0=abc\nALC1=-5\nWD=-1\n"
+    writeText(path("odd.el"), "[Other]\nSS0=5\n[basic]\nlc=0x1A\nALC0=abc\nalc1=-5\nWD=-1\n"
                               "SMM=99\n[Pedal Assist]\nPT=2\n[Throttle Handle]\nDA=1\n");
     const std::map<std::string, std::string> given{{"Edit1", "=26"},     {"Edit3", "=-5"},
                                                    {"ComboBox4", "#-1"}, {"ComboBox5", "#-1"},
@@ -383,6 +383,32 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
     ::kill(pid, SIGHUP);
     ::kill(pid, SIGTERM);
     EXPECT_EQ(endOfChild(pid), 128 + SIGTERM);
+}
+
+// An ending signal waits for the change under way, however its guards nest, and only then runs
+// the undo steps: never one in the middle of a change, nor a change after them.
+TEST_F(ParameterFileTest, AnEndingSignalWaitsForTheChangeUnderWay) {
+    int line[2];
+    ASSERT_EQ(::pipe(line), 0);
+    const pid_t pid = inChild([&line] {
+        const SignalUndo undo([](const void* fd) { (void)!::write(*static_cast<const int*>(fd), "u", 1); },
+                              &line[1]);
+        {
+            const UndoGuard change;
+            { const UndoGuard nested; }
+            ::kill(::getpid(), SIGTERM);
+            ::usleep(200000); // time enough for steps that did not wait
+            (void)!::write(line[1], "c", 1);
+        }
+        ::sleep(10);
+        return false;
+    });
+    ::close(line[1]);
+    EXPECT_EQ(endOfChild(pid), 128 + SIGTERM);
+    char seen[4] = {};
+    EXPECT_EQ(::read(line[0], seen, sizeof seen), 2);
+    EXPECT_STREQ(seen, "cu");
+    ::close(line[0]);
 }
 
 // What a save replaces is in replaced/NAME/ first, byte for byte, under its time and the name's
