@@ -364,13 +364,13 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
         const Parameter& definition = *parameter(control);
         document.setValue(definition.section(), definition.key, "45");
     }
-    const std::string changed = path("changed").toStdString() + "\xFF.el";
+    const std::string changed = path("changed").toStdString() + "\x80\xFF.el";
     std::ofstream(changed, std::ios::binary) << document.text();
     const std::string port = path("tty").toStdString() + "\xFE";
     std::filesystem::create_symlink(window.sim.devicePath(), port);
     const CliRun write = run({"write", "-i", argumentText(changed), "-p", argumentText(port)});
     ASSERT_EQ(write.outcome, Outcome::Success) << write.err << write.out;
-    EXPECT_EQ(write.out, "Wrote " + changed + "\n");
+    EXPECT_EQ(write.out, "Wrote " + path("changed").toStdString() + "?\xFF.el\n"); // C1 as '?'
     ASSERT_EQ(run(QStringList{"read", "-o", path("after\U0001F480.el")} + on(window.sim)).outcome,
               Outcome::Success);
     EXPECT_EQ(fileText(path("after\U0001F480.el")), document.text());
@@ -571,15 +571,15 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
         EXPECT_EQ(ProbeRateMemory().rateOf("ttyUSB" + std::to_string(i)), 9600u) << i;
     }
     // A disk that takes no more of the file leaves the rates it held.
-    if (const pid_t pid = test::forkAsFromAShell({SIGXFSZ}); pid == 0) {
-        const rlimit full{8, 8};
-        ::setrlimit(RLIMIT_FSIZE, &full);
+    const pid_t full = test::forkAsFromAShell({SIGXFSZ});
+    if (full == 0) {
+        const rlimit limit{8, 8};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
         runs[1].remember("ttyF", 4800);
         runs[1].save();
         ::_exit(0);
-    } else {
-        EXPECT_EQ(test::endOfChild(pid), 0);
     }
+    EXPECT_EQ(test::endOfChild(full), 0);
     EXPECT_EQ(ProbeRateMemory().rateOf("ttyUSB5"), 9600u);
     // One that finds another run saving waits for it, then saves.
     const int other = ::open((cache + "/morvent/probe-rates.lock").c_str(), O_RDWR | O_CLOEXEC);
@@ -656,11 +656,10 @@ TEST_F(SharedMachine, OutputThatCannotBeWrittenEndsTheRunWithExit1) {
 TEST_F(SharedMachine, ForeignBytesNeitherSteerTheTerminalNorForgeLinesNorBreakJson) {
     SimulatedController sim;
     sim.start();
-    sim.withModel([](ControllerModel& m) { m.setFirmwareText("FW\nModel:FAKE\t\x9B[2J"); });
-    const QStringList port{"-p", QString::fromStdString(sim.devicePath())};
-    const CliRun info = run(QStringList{"info"} + port);
+    sim.withModel([](ControllerModel& m) { m.setFirmwareText("FW\nModel:FAKE\t\x9B[2J\x1b\x07"); });
+    const CliRun info = run(QStringList{"info"} + on(sim));
     ASSERT_EQ(info.outcome, Outcome::Success) << info.err;
-    EXPECT_NE(info.out.find("Firmware Ver:FW?Model:FAKE??[2J\n"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Firmware Ver:FW?Model:FAKE??[2J??\n"), std::string::npos) << info.out;
     EXPECT_EQ(std::count(info.out.begin(), info.out.end(), '\n'), 7) << info.out;
 
     // A port's name with a CSI byte (0x9B) in it, which is not UTF-8.

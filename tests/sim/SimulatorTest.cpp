@@ -16,7 +16,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <system_error>
 #include <termios.h>
 #include <thread>
@@ -73,27 +72,18 @@ struct SimProcess {
         if (::pipe2(out, O_CLOEXEC) != 0) {
             throw std::system_error(errno, std::generic_category(), "pipe2");
         }
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
         arguments.insert(arguments.begin(), MORVENT_SIM_EXECUTABLE);
         std::vector<char*> argv;
         for (std::string& argument : arguments) {
             argv.push_back(argument.data());
         }
         argv.push_back(nullptr);
-        // As from a shell, whatever this test inherited: no signal ignored or blocked.
-        posix_spawnattr_t started;
-        posix_spawnattr_init(&started);
-        sigset_t all, none;
-        sigfillset(&all);
-        sigemptyset(&none);
-        posix_spawnattr_setsigdefault(&started, &all);
-        posix_spawnattr_setsigmask(&started, &none);
-        posix_spawnattr_setflags(&started, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-        EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, &started, argv.data(), environ), 0);
-        posix_spawnattr_destroy(&started);
-        posix_spawn_file_actions_destroy(&actions);
+        pid = test::forkAsFromAShell();
+        if (pid == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
         ::close(out[1]);
         output = out[0];
     }
