@@ -5,6 +5,7 @@
 #include "Form1Fixture.h"
 #include "LoadWindow.h"
 #include "ReviewChanges.h"
+#include "StatusReporter.h"
 
 #include <QAction>
 #include <QLabel>
@@ -184,6 +185,7 @@ protected:
             ASSERT_TRUE(waitFor([this] { return form->PendingRequest == NothingAwaited; }));
             EXPECT_EQ(snapshot(), pages);
             EXPECT_EQ(requests(Command::LiveReadings), 1u); // only Read Flash's
+            EXPECT_EQ(form->status()->activityText(), "No field differs from the controller");
         } else if (c.firstBox.isEmpty()) {
             answered(c.button);
         } else {

@@ -211,8 +211,12 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
 // Values by the number rule; a missing key, a value that is no whole number and a key in a
 // foreign section read as 0, for a list its first item; an index outside a list selects nothing.
 TEST_F(ParameterFileTest, LoadGivesEveryControlTheFilesValueOrZero) {
-    writeText(path("odd.el"), "[Other]\nSS0=5\n[basic]\nlc=0x1A\nALC0=abc\nalc1=-5\nWD=-1\n"
-                              "SMM=99\n[Pedal Assist]\nPT=2\n[Throttle Handle]\nDA=1\n");
+    // Padded to the size a file may have, exactly.
+    const std::string head = "[Other]\nSS0=5\nPAD=";
+    const std::string rest = "\n[basic]\nlc=0x1A\nALC0=abc\nalc1=-5\nWD=-1\n"
+                             "SMM=99\n[Pedal Assist]\nPT=2\n[Throttle Handle]\nDA=1\n";
+    writeText(path("odd.el"),
+              head + std::string(kParameterFileLimit - head.size() - rest.size(), 'y') + rest);
     const std::map<std::string, std::string> given{{"Edit1", "=26"},     {"Edit3", "=-5"},
                                                    {"ComboBox4", "#-1"}, {"ComboBox5", "#-1"},
                                                    {"ComboBox6", "#2"},  {"ComboBox12", "#1"}};
