@@ -50,8 +50,8 @@ struct BadReply {
     Command code;
     Fault fault;
     const char* button;
-    const char* what; // as the checksum message names the reply; nullptr: no message
-    int pending;      // still awaited afterwards
+    const char* what;           // as the checksum message names the reply; nullptr: no message
+    int pending;                // still awaited afterwards
     const char* next = nullptr; // the request whose good reply is taken then; none: `button`
 };
 

@@ -395,8 +395,8 @@ TEST_F(ParameterFileTest, AnEndingSignalWaitsForTheChangeUnderWay) {
     int line[2];
     ASSERT_EQ(::pipe(line), 0);
     const pid_t pid = inChild([&line] {
-        const SignalUndo undo([](const void* fd) { (void)!::write(*static_cast<const int*>(fd), "u", 1); },
-                              &line[1]);
+        const SignalUndo undo(
+            [](const void* fd) { (void)!::write(*static_cast<const int*>(fd), "u", 1); }, &line[1]);
         {
             const UndoGuard change;
             { const UndoGuard nested; }
