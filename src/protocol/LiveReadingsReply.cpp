@@ -69,7 +69,11 @@ std::string localTimeText(std::chrono::system_clock::time_point time) {
     const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(time - whole);
     const std::time_t seconds = std::chrono::system_clock::to_time_t(whole);
     std::tm local{};
+#ifdef _WIN32
+    ::localtime_s(&local, &seconds);
+#else
     ::localtime_r(&seconds, &local);
+#endif
     char text[64];
     const std::size_t date = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
     std::snprintf(text + date, sizeof text - date, ".%03d", static_cast<int>(millis.count()));
