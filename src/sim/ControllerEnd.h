@@ -28,6 +28,12 @@ public:
     // What a wait is for besides a nudge and the deadline.
     enum class Await { Nothing, Readable, Writable };
     enum class Woken { Ready, Nudged, Elapsed };
+    struct Received {
+        std::size_t count = 0;
+        // The speed the bytes came at: on the in-process line the one the tool had set when it
+        // wrote them; a pseudo-terminal tells only the one set now, which is as close as it gets.
+        unsigned baud = 0;
+    };
 
     ControllerEnd() = default;
     ControllerEnd(const ControllerEnd&) = delete;
@@ -45,9 +51,9 @@ public:
     // then tells. Once the line is dropped, Readable never comes.
     virtual Woken wait(Await what, Clock::time_point deadline) = 0;
 
-    // Takes what the tool sent, up to the buffer's size: how many bytes (0: none there now);
-    // nothing when the line failed or is dropped.
-    virtual std::optional<std::size_t> read(std::span<std::uint8_t> buffer) = 0;
+    // Takes what the tool sent, up to the buffer's size and all at one speed: how many bytes (0:
+    // none there now) and their speed; nothing when the line failed or is dropped.
+    virtual std::optional<Received> read(std::span<std::uint8_t> buffer) = 0;
     // Puts as many bytes on the line as it has room for: how many (0: no room now); nothing when
     // the line failed or is dropped.
     virtual std::optional<std::size_t> write(std::span<const std::uint8_t> bytes) = 0;

@@ -129,8 +129,8 @@ void SimulatedController::serveRequests() {
         }
         if (const auto got = m_end->read(buffer); !got) {
             dropLine();
-        } else if (*got > 0) {
-            answer(std::span(buffer.data(), *got));
+        } else if (got->count > 0) {
+            answer(std::span(buffer.data(), got->count), got->baud);
         }
     }
 }
@@ -140,11 +140,7 @@ void SimulatedController::ask(std::atomic<bool>& flag) {
     m_end->nudge();
 }
 
-void SimulatedController::answer(std::span<const std::uint8_t> chunk) {
-    // The speed is taken when the bytes are read, which is as close as a pty lets us get to the
-    // speed they were sent at (the in-process line does the same, so both behave alike): the
-    // tool switches to 9600 baud only 80 ms after a connect request.
-    const unsigned baud = m_end->toolBaud();
+void SimulatedController::answer(std::span<const std::uint8_t> chunk, unsigned baud) {
     if (m_pacing && baud > 0) {
         // The line hands the tool's bytes over at once; on a wire the request's last byte comes in
         // its wire time after the first, and only then can the controller answer.

@@ -104,7 +104,7 @@ private:
 
     void serve();
     void serveRequests();
-    void answer(std::span<const std::uint8_t> chunk);
+    void answer(std::span<const std::uint8_t> chunk, unsigned baud);
     bool deliver(const ControllerReply& reply);
     bool send(std::span<const std::uint8_t> bytes, unsigned baud);
     std::optional<std::size_t> writeSome(std::span<const std::uint8_t> bytes);

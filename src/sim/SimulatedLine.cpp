@@ -121,15 +121,22 @@ SimulatedLine::Woken SimulatedLine::wait(Await what, ControllerEnd::Clock::time_
     return std::exchange(m_nudged, false) ? Woken::Nudged : Woken::Ready;
 }
 
-std::optional<std::size_t> SimulatedLine::take(std::span<std::uint8_t> buffer) {
+std::optional<ControllerEnd::Received> SimulatedLine::take(std::span<std::uint8_t> buffer) {
     std::lock_guard lock(m_mutex);
     if (m_hungUp) {
         return std::nullopt;
     }
-    const std::size_t count = std::min(buffer.size(), m_toController.size());
-    std::copy_n(m_toController.begin(), count, buffer.begin());
-    m_toController.erase(m_toController.begin(), m_toController.begin() + count);
-    return count;
+    if (m_toController.empty()) {
+        return ControllerEnd::Received{0, m_baud};
+    }
+    Run& run = m_toController.front();
+    const ControllerEnd::Received taken{std::min(buffer.size(), run.bytes.size()), run.baud};
+    std::copy_n(run.bytes.begin(), taken.count, buffer.begin());
+    run.bytes.erase(run.bytes.begin(), run.bytes.begin() + taken.count);
+    if (run.bytes.empty()) {
+        m_toController.pop_front();
+    }
+    return taken;
 }
 
 std::optional<std::size_t> SimulatedLine::put(std::span<const std::uint8_t> bytes) {
@@ -210,7 +217,14 @@ bool SimulatedLine::ToolEnd::write(std::span<const std::uint8_t> bytes) {
     if (line.m_hungUp) {
         return false;
     }
-    line.m_toController.insert(line.m_toController.end(), bytes.begin(), bytes.end());
+    if (bytes.empty()) {
+        return true;
+    }
+    if (line.m_toController.empty() || line.m_toController.back().baud != line.m_baud) {
+        line.m_toController.push_back({line.m_baud, {}});
+    }
+    auto& run = line.m_toController.back().bytes;
+    run.insert(run.end(), bytes.begin(), bytes.end());
     line.m_changed.notify_all();
     return true;
 }
@@ -248,7 +262,7 @@ public:
     Woken wait(Await what, Clock::time_point deadline) override {
         return m_line->wait(what, deadline);
     }
-    std::optional<std::size_t> read(std::span<std::uint8_t> buffer) override {
+    std::optional<Received> read(std::span<std::uint8_t> buffer) override {
         return m_line->take(buffer);
     }
     std::optional<std::size_t> write(std::span<const std::uint8_t> bytes) override {

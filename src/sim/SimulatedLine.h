@@ -25,11 +25,12 @@ namespace morvent {
 // component opens it by name instead of a COM port. Plain C++, no Qt and no system calls, so the
 // same line runs and is tested on every system.
 //
-// It carries bytes both ways, the line speed the tool set on its end (the controller hears a
-// connect request only at its listening rate and everything else at 9600 baud, as over a real
-// wire) and a hang-up that the tool's end sees. Each line is registered under a name no COM port
-// has, "SIMULATED" for the first, then "SIMULATED2" and so on; the controller's end makes it
-// (openSimulatedLineEnd() in ControllerEnd.h) and SimulatedController::devicePath() tells it.
+// It carries bytes both ways, the line speed the tool set on its end and a hang-up that the tool's
+// end sees. Bytes reach the controller with the speed they were written at, as over a real wire
+// (the controller hears a connect request only at its listening rate and everything else at 9600
+// baud), so a tool may switch speeds right after writing. Each line is registered under a name no
+// COM port has, "SIMULATED" for the first, then "SIMULATED2" and so on; the controller's end makes
+// it (openSimulatedLineEnd() in ControllerEnd.h) and SimulatedController::devicePath() tells it.
 //
 // How the serial component drives it (TComm with its TReadThread and TWriteThread):
 //
@@ -95,7 +96,7 @@ private:
     explicit SimulatedLine(std::string name) : m_name(std::move(name)) {}
     void nudge();
     Woken wait(Await what, ControllerEnd::Clock::time_point deadline);
-    std::optional<std::size_t> take(std::span<std::uint8_t> buffer);
+    std::optional<ControllerEnd::Received> take(std::span<std::uint8_t> buffer);
     std::optional<std::size_t> put(std::span<const std::uint8_t> bytes);
     unsigned toolBaud() const;
     std::size_t unreadByTool() const;
@@ -105,8 +106,13 @@ private:
     const std::string m_name;
     mutable std::mutex m_mutex;
     std::condition_variable m_changed; // anything below changed
+    // Bytes from the tool, in runs of one line speed each, as the tool wrote them.
+    struct Run {
+        unsigned baud;
+        std::deque<std::uint8_t> bytes;
+    };
     std::deque<std::uint8_t> m_toTool;
-    std::deque<std::uint8_t> m_toController;
+    std::deque<Run> m_toController;
     unsigned m_baud = kInitialBaud;
     bool m_hungUp = false;
     bool m_nudged = false;

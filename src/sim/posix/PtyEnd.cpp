@@ -46,7 +46,7 @@ public:
     std::string toolName() const override { return m_path; }
     void nudge() override { m_nudge.signal(); }
     Woken wait(Await what, Clock::time_point deadline) override;
-    std::optional<std::size_t> read(std::span<std::uint8_t> buffer) override;
+    std::optional<Received> read(std::span<std::uint8_t> buffer) override;
     std::optional<std::size_t> write(std::span<const std::uint8_t> bytes) override;
     unsigned toolBaud() const override;
     int unreadByTool() const override;
@@ -123,17 +123,19 @@ ControllerEnd::Woken PtyEnd::wait(Await what, Clock::time_point deadline) {
     return ready > 0 ? Woken::Ready : Woken::Elapsed;
 }
 
-std::optional<std::size_t> PtyEnd::read(std::span<std::uint8_t> buffer) {
+std::optional<ControllerEnd::Received> PtyEnd::read(std::span<std::uint8_t> buffer) {
     for (;;) {
         const ssize_t got = ::read(m_master.get(), buffer.data(), buffer.size());
         if (got > 0) {
-            return static_cast<std::size_t>(got);
+            // The tool switches to 9600 baud only 80 ms after a connect request, so the speed
+            // set now is almost always the one the bytes went at.
+            return Received{static_cast<std::size_t>(got), toolBaud()};
         }
         if (got < 0 && errno == EINTR) {
             continue;
         }
         if (got < 0 && errno == EAGAIN) {
-            return 0;
+            return Received{};
         }
         return std::nullopt;
     }
