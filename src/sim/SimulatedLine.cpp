@@ -229,6 +229,12 @@ bool SimulatedLine::ToolEnd::write(std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+void SimulatedLine::ToolEnd::purge() {
+    std::lock_guard lock(m_line->m_mutex);
+    m_line->m_toTool.clear();
+    m_line->m_changed.notify_all();
+}
+
 void SimulatedLine::ToolEnd::setBaud(unsigned baud) {
     std::lock_guard lock(m_line->m_mutex);
     m_line->m_baud = baud;

@@ -39,27 +39,30 @@ namespace morvent {
 //   line now, or its tool end is open already: a port is not shared). Set the line speed with
 //   setBaud() where a real port gets its DCB.
 //
-//   TReadThread. The same loop as on a real port, with wait() in place of the overlapped wait:
+//   TReadThread. The same loop as over a real port, with wait() in place of waiting on the port
+//   and the stop event together, and read() in place of reading the port:
 //       for (;;) {
-//           switch (end.wait(SimulatedLine::kForever)) {    // first byte: no limit
-//           case Wait::Stopped: return;                     // CloseComm
-//           case Wait::HungUp: post hang-up notification; return;
-//           case Wait::Readable: break;
-//           case Wait::TimedOut: continue;
+//           switch (end.wait(what the read timeouts leave, SimulatedLine::kForever when none)) {
+//           case Wait::Stopped:  end the thread                  (CloseComm)
+//           case Wait::HungUp:   deliver what is in hand, post the hang-up, end the thread
+//           case Wait::Readable: count += end.read(room left in the chunk)
+//           case Wait::TimedOut: nothing came
 //           }
-//           take end.read(buffer) into the chunk, then repeat
-//               wait(100 ms) -> Readable: read() more; TimedOut: the chunk is whole, deliver it
+//           deliver the chunk once it is full, its interval or total timeout is over, or it
+//           holds a whole reply
 //       }
-//   There are no line errors and no modem-line changes to report.
+//   available() is the input queue's length. There are no line errors and no modem-line
+//   changes to report.
 //
 //   TWriteThread. Waits on its own queue as over a real port and hands each block to write(),
 //   which takes it whole at once (the line never makes a writer wait); false means the line has
 //   hung up, which the reader reports.
 //
 //   Closing. stop() ends the reader's wait at once, and every later one, from any thread: call it
-//   where CloseComm signals its stop event, join both threads, then destroy the ToolEnd, which
-//   frees the line for the next open(). Bytes the controller sent and the tool did not read stay
-//   on the line, as in a serial driver's buffer, until read or hung up.
+//   where CloseComm signals its stop event, join both threads, purge() if the port is purged on
+//   closing, then destroy the ToolEnd, which frees the line for the next open(). Bytes the
+//   controller sent and the tool did not read stay on the line, as in a serial driver's buffer,
+//   until read, purged or hung up.
 class SimulatedLine {
 public:
     static constexpr std::string_view kBaseName = "SIMULATED";
@@ -68,6 +71,7 @@ public:
     // Bytes towards the tool the line holds before the controller waits for room, about what a
     // pseudo-terminal holds.
     static constexpr std::size_t kCapacity = 4096;
+    // A wait without a limit.
     static constexpr std::chrono::milliseconds kForever{-1};
 
     class ToolEnd;
@@ -139,8 +143,10 @@ public:
     std::size_t read(std::span<std::uint8_t> buffer);
     // Bytes there to read now.
     std::size_t available() const;
-    // Sends the bytes, all of them at once; false when the line has hung up.
+    // Sends the bytes, all of them at once, at the speed set now; false when the line has hung up.
     bool write(std::span<const std::uint8_t> bytes);
+    // Drops what the controller sent that has not been read.
+    void purge();
 
     void setBaud(unsigned baud);
     unsigned baud() const;

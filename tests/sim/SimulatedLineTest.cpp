@@ -95,7 +95,8 @@ TEST(SimulatedLine, ControllerHearsAConnectOnlyAtItsListeningRate) {
 }
 
 // A block written is stored and read back, paced at the wire's speed or not; a burst larger than
-// the line holds reaches the tool whole, the controller waiting for room as the tool reads.
+// the line holds reaches the tool whole, the controller waiting for room as the tool reads; a
+// purge drops what is unread.
 TEST(SimulatedLine, CarriesBlocksBothWaysAndMoreThanItHolds) {
     for (const bool paced : {false, true}) {
         SCOPED_TRACE(paced);
@@ -119,6 +120,10 @@ TEST(SimulatedLine, CarriesBlocksBothWaysAndMoreThanItHolds) {
     }
     line.sim.injectNoise(burst);
     EXPECT_EQ(collect(*line.tool, burst.size()), burst);
+    line.sim.injectNoise({1, 2, 3});
+    ASSERT_EQ(line.tool->wait(kGuard), Wait::Readable);
+    line.tool->purge();
+    EXPECT_EQ(line.tool->available(), 0u);
 }
 
 // However the line goes, a reader waiting on it wakes with a hang-up, a write fails, and the
