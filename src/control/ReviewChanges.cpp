@@ -41,6 +41,9 @@ ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterMod
         {tr("Page"), tr("Field"), tr("Unit"), tr("Controller"), tr("Page value")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Arrows move between cells; Tab goes on to the buttons, as in any other dialog.
+    m_table->setTabKeyNavigation(false);
+    m_table->setAccessibleName(tr("Changes not written"));
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);

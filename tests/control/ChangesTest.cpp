@@ -95,6 +95,9 @@ TEST_F(Changes, ReviewListsEveryChangeGoesToItPutsBackAndWritesFlash) {
     for (int column = 0; column < first.size(); ++column) {
         EXPECT_EQ(table.item(0, column)->text(), first[column]);
     }
+    table.setFocus();
+    QTest::keyClick(&table, Qt::Key_Tab);
+    EXPECT_EQ(review.focusWidget(), review.putBackButton()); // Tab leaves the table
     // It follows the pages while open.
     form->ui().ComboBox8->setCurrentIndex(form->ui().ComboBox8->currentIndex() + 1);
     setText("Edit13", "x");
