@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QString>
 
 class QPushButton;
 class QTimer;
@@ -40,6 +41,7 @@ private:
     QTimer& m_pollTimer;
     PendingRequestKind& m_pending;
     int& m_blink;
+    QString m_caption;
     BlockRequests& m_requests;
     StatusReporter& m_status;
     Form1Ui& m_ui;

@@ -113,6 +113,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
     m_trafficLog = new TrafficLog(this);
     ViewMenu::add(*this, *m_ui.Help1, *m_trafficLog, *m_settings);
+    m_ui.setupAccessKeys();
 
     // The backups, saving and loading, comparison, undo, the report and the plot.
     m_keeping = std::make_unique<KeepingActions>(

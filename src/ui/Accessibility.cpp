@@ -3,6 +3,8 @@
 
 #include "Accessibility.h"
 
+#include "KeyboardNavigation.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
@@ -69,7 +71,7 @@ AssistiveText::AssistiveText(QWidget& window, QHash<QWidget*, QList<QLabel*>> ca
 QString AssistiveText::nameFrom(const QList<QLabel*>& captions) {
     QStringList parts;
     for (const QLabel* caption : captions) {
-        parts << caption->text().simplified();
+        parts << withoutAccessKey(caption->text()).simplified();
     }
     QString name = parts.join(QLatin1Char(' '));
     if (name.endsWith(QLatin1Char(':'))) {
@@ -84,7 +86,7 @@ void AssistiveText::nameAll() {
     }
     for (QAbstractButton* button : std::as_const(m_blinking)) {
         if (!button->text().isEmpty()) {
-            button->setAccessibleName(button->text());
+            button->setAccessibleName(withoutAccessKey(button->text()));
         }
     }
 }

@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -111,6 +112,13 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
     button->setMinimumWidth(kButtonWidth);
     // Enter on a focused button presses it, as Space does.
     button->setAutoDefault(true);
+    // Greyed while it cannot be pressed, yet its caption still readable (Read Flash and Write
+    // Flash are greyed until a controller answers, when a newcomer looks for them).
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     readableGrey(colours.color(QPalette::Active, QPalette::ButtonText),
+                                  colours.color(QPalette::Active, QPalette::Button), 4.5));
+    button->setPalette(colours);
     return button;
 }
 
@@ -339,6 +347,38 @@ void Form1Ui::setupKeyboard() {
     // The connection first, as a session starts there; then the page, its tabs before its fields.
     walkFirst({ComboBox1, ComboBox2, BitBtn1, BitBtn11, BitBtn2, BitBtn3, TabbedNotebook1});
     turnPagesByKeyboard(*TabbedNotebook1);
+}
+
+void Form1Ui::setupAccessKeys() {
+    // The menus' and the right panel's reach from every page, so no page may use them again;
+    // each page then gives its buttons theirs, then its captions in reading order.
+    QSet<QChar> window;
+    for (const QAction* menu : MainMenu1->actions()) {
+        window.insert(accessKey(menu->text()));
+    }
+    giveAccessKeys({BitBtn1, BitBtn11, BitBtn2, BitBtn3, Label4, Label5}, window);
+    QSet<QLabel*> captioning;
+    for (const QList<QLabel*>& labels : std::as_const(captions)) {
+        for (QLabel* label : labels) {
+            captioning.insert(label);
+        }
+    }
+    const QList<QList<QWidget*>> pageButtons{
+        {BitBtn5, BitBtn4, UndoButtons[BasicPage]},
+        {BitBtn6, BitBtn7, UndoButtons[PedalAssistPage]},
+        {BitBtn8, BitBtn9, UndoButtons[ThrottleHandlePage]},
+        {BitBtn14, BitBtn15, BitBtn12, BitBtn13, PlotButton, UndoButtons[TorquePage]}};
+    for (int page = 0; page < TabbedNotebook1->count(); ++page) {
+        QList<QWidget*> keyed = pageButtons[page];
+        for (QLabel* label : TabbedNotebook1->widget(page)->findChildren<QLabel*>()) {
+            if (captioning.contains(label) && label->buddy() &&
+                (label->buddy()->focusPolicy() & Qt::TabFocus)) {
+                keyed.append(label);
+            }
+        }
+        QSet<QChar> taken = window;
+        giveAccessKeys(keyed, taken);
+    }
 }
 
 QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
@@ -701,6 +741,8 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
         QLabel* label = makeLabel(caption, GroupBoxAboutTq);
         QLineEdit* f = makeEdit(kFirstLiveReadingEdit + static_cast<int>(r), GroupBoxAboutTq);
         f->setReadOnly(true);
+        // Read by eye or by a screen reader's review, never typed: Tab passes them by.
+        f->setFocusPolicy(Qt::ClickFocus);
         QPalette colours = f->palette();
         colours.setColor(QPalette::Base, colours.color(QPalette::Window));
         f->setPalette(colours);
