@@ -379,6 +379,10 @@ void TForm1::Label3Click() {
 void TForm1::Save1Click() {
     m_form4->show();
     m_form4->raise();
+    // Ctrl+S and then the name: what is typed goes where it is meant to.
+    m_form4->activateWindow();
+    m_form4->Edit1->setFocus(Qt::ShortcutFocusReason);
+    m_form4->Edit1->selectAll();
 }
 
 void TForm1::Load1Click() {

@@ -212,6 +212,20 @@ FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
 
     buildLayout();
 
+    // Each list is captioned by the label over it, for Alt and for assistive tools; the name
+    // field says what it is, as the caption over it speaks of the directory. The name is taken
+    // as typed, so the example shows the extension the ".el" filter lists.
+    Edit1->setPlaceholderText(tr("File name, e.g. bike.el"));
+    Edit1->setAccessibleName(tr("File name"));
+    Label2->setBuddy(Edit1);
+    Label3->setBuddy(DirectoryListBox1);
+    Label4->setBuddy(FilterComboBox1);
+    Label1->setBuddy(DriveComboBox1);
+    DirectoryListBox1->setAccessibleName(tr("Directories"));
+    FilterComboBox1->setAccessibleName(tr("Files of type"));
+    FileListBox1->setAccessibleName(tr("Files"));
+    DriveComboBox1->setAccessibleName(tr("Drives"));
+
     // Enter in the name field presses Save or Load, and Esc closes the window as Cancel does.
     connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
