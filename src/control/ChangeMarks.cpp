@@ -113,6 +113,11 @@ QString ChangeMarks::toolTip(const Parameter& p) const {
     if (!m_changed.contains(&p)) {
         return help;
     }
+    if (!m_model.isHeld(p)) {
+        return tr("Changed before the page was read: what the controller holds is not known "
+                  "yet.\n") +
+               help;
+    }
     return tr("Changed: the controller holds %1.\n").arg(shownText(m_model.heldText(p))) + help;
 }
 
