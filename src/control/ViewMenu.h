@@ -9,6 +9,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class QSettings;
+class QWidget;
 
 namespace morvent {
 
@@ -25,6 +26,8 @@ public:
 
 private:
     static void addLanguages(QMainWindow& window, QMenu& view, QSettings& settings);
+    // Where the traffic log floats when first shown.
+    static void placeLog(QMainWindow& window, QWidget& log);
 };
 
 } // namespace morvent
