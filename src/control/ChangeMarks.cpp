@@ -140,6 +140,18 @@ void ChangeMarks::refresh(const Parameter& p) {
         m_changed.erase(&p);
         delete sign.data();
     }
+    // Heard with the field's name, not only in the help a screen reader reads on request.
+    const QString mark = tr(" (changed)");
+    auto* list = qobject_cast<QComboBox*>(widget);
+    for (QWidget* named : {widget, list ? static_cast<QWidget*>(list->lineEdit()) : nullptr}) {
+        if (named) {
+            QString name = named->accessibleName();
+            if (name.endsWith(mark)) {
+                name.chop(mark.size());
+            }
+            named->setAccessibleName(changed ? name + mark : name);
+        }
+    }
     // While a comparison marks the field, its tooltip is the comparison's.
     if (!m_comparison.isMarked(p.control)) {
         widget->setToolTip(toolTip(p));

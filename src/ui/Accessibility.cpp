@@ -6,8 +6,10 @@
 #include "KeyboardNavigation.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <cmath>
@@ -83,6 +85,11 @@ QString AssistiveText::nameFrom(const QList<QLabel*>& captions) {
 void AssistiveText::nameAll() {
     for (auto it = m_captions.cbegin(); it != m_captions.cend(); ++it) {
         it.key()->setAccessibleName(nameFrom(it.value()));
+        // A list that takes typing (Port, Bandrate) has the keyboard in its line, which a screen
+        // reader announces on its own: it goes by the list's name.
+        if (auto* list = qobject_cast<QComboBox*>(it.key()); list && list->lineEdit()) {
+            list->lineEdit()->setAccessibleName(list->accessibleName());
+        }
     }
     for (QAbstractButton* button : std::as_const(m_blinking)) {
         if (!button->text().isEmpty()) {

@@ -58,6 +58,8 @@ TEST_F(Changes, FieldsPagesAndTheStatusBarShowWhatDiffersFromWhatIsKnown) {
                                                                 held.toStdString() + ".\n" +
                                                                 parameterHelp("Edit12"));
     EXPECT_EQ(form->ui().edit(12)->accessibleDescription(), form->ui().edit(12)->toolTip());
+    EXPECT_TRUE(form->ui().edit(12)->accessibleName().endsWith(" (changed)"));
+    EXPECT_FALSE(form->ui().edit(14)->accessibleName().endsWith(" (changed)"));
     EXPECT_EQ(notebook()->tabText(0), "Basic");
     EXPECT_FALSE(notebook()->tabIcon(0).isNull());
     EXPECT_EQ(notebook()->tabToolTip(1), "1 change not written");
