@@ -152,6 +152,10 @@ bool ParameterModel::isChanged(const Parameter& p) const {
         const auto rows = pageParameters(p.block);
         const auto at = std::find(rows.begin(), rows.end(), &p) - rows.begin();
         h = m_answeredWith[slot(p.block)]->at(static_cast<std::size_t>(at));
+        // Untouched since: not typed, even where the text stands for no value (a blank list).
+        if (*h == shown(p)) {
+            return false;
+        }
     }
     if (!h) {
         return false;

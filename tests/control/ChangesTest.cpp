@@ -264,7 +264,7 @@ TEST_F(Changes, EveryWayOfLosingWhatWasTypedNamesTheCountAndLetsTheUserStay) {
             answered("BitBtn5");
         }
         boxes.goAhead = false;
-        setText("Edit12", "45");
+        setText("Edit12", c.readFirst ? "45" : "46"); // 45 is shown since the last row
         c.act(*form);
         EXPECT_EQ(boxes.shown, std::vector<QString>{"question: " + c.question});
         EXPECT_FALSE(c.happened(*form));
