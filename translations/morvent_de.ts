@@ -136,10 +136,6 @@ oder warten Sie, bis er den Adapter freigibt.</translation>
         <translation>Verbinden</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Trennen</translation>
-    </message>
-    <message>
         <source>Controller Info</source>
         <translation>Controller-Info</translation>
     </message>
@@ -284,6 +280,11 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <message>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Trennen</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1126,69 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::AwaitedWording</name>
+    <message>
+        <source>Waiting for the Basic block</source>
+        <translation>Warte auf den Block „Basis“</translation>
+    </message>
+    <message>
+        <source>Waiting for the Basic block to be stored</source>
+        <translation>Warte, bis der Block „Basis“ gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block</source>
+        <translation>Warte auf den Block „Tretunterstützung“</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block to be stored</source>
+        <translation>Warte, bis der Block „Tretunterstützung“ gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block</source>
+        <translation>Warte auf den Block „Gasgriff“</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block to be stored</source>
+        <translation>Warte, bis der Block „Gasgriff“ gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block</source>
+        <translation>Warte auf den Block „Drehmoment“</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block to be stored</source>
+        <translation>Warte, bis der Block „Drehmoment“ gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Dauerabfrage: Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>Waiting for the live readings</source>
+        <translation>Warte auf die Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>Waiting for the firmware text</source>
+        <translation>Warte auf den Firmware-Text</translation>
+    </message>
+    <message>
+        <source>Read Flash: %1, %2 of %3</source>
+        <translation>Flash lesen: %1, %2 von %3</translation>
+    </message>
+    <message>
+        <source>Write Flash: %1, %2 of %3</source>
+        <translation>Flash schreiben: %1, %2 von %3</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1, %2 of %3</source>
+        <translation>Mit Controller vergleichen: %1, %2 von %3</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ChangeMarks</name>
     <message numerus="yes">
         <source>%n changes not written</source>
@@ -1138,6 +1202,16 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
 </source>
         <translation>Geändert: der Controller hat %1.
 </translation>
+    </message>
+    <message>
+        <source>Changed before the page was read: what the controller holds is not known yet.
+</source>
+        <translation>Geändert, bevor die Seite gelesen wurde: der Wert im Controller ist noch nicht bekannt.
+</translation>
+    </message>
+    <message>
+        <source> (changed)</source>
+        <translation> (geändert)</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1256,40 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ConnectionProbing</name>
+    <message>
+        <source>No adapter found</source>
+        <translation>Kein Adapter gefunden</translation>
+    </message>
+    <message>
+        <source>No adapter found. To try the window without a bike, start it with --simulate (the menu entry &quot;Try with the simulated controller&quot;): the simulated controller is then first in this list.</source>
+        <translation>Kein Adapter gefunden. Um das Fenster ohne Fahrrad auszuprobieren, starten Sie es mit --simulate (Menüeintrag „Mit dem simulierten Controller ausprobieren“): Der simulierte Controller steht dann als erster in dieser Liste.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Suche mit %1 Baud</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1: bei keiner Baudrate hat ein Controller geantwortet. Stromversorgung und Zündschalter, TX/RX-Verdrahtung und Port prüfen</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Verbunden: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ContinuousGet</name>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Dauerabfrage läuft: zum Beenden Dauerabfrage erneut drücken</translation>
+    </message>
+</context>
+<context>
     <name>morvent::FileChoiceWindow</name>
     <message>
         <source>Directory Name: </source>
@@ -1202,6 +1310,69 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>File name, e.g. bike.el</source>
+        <translation>Dateiname, z. B. rad.el</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>Files of type</source>
+        <translation>Dateityp</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::KeepingActions</name>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>Der bisherige Inhalt von %1 liegt in %2</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 an den Controller: %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>Laden überschreibt das Eingetippte mit den Werten der Sicherung. Trotzdem laden?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Sicherung laden</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Sicherung angelegt: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Keine Sicherung angelegt</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1467,21 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ReplyDispatcher</name>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Suche abgebrochen: Prüfsummenfehler der Kennung</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Kein Feld weicht vom Controller ab</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Mit Controller vergleichen: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ReportActions</name>
     <message>
         <source>Report</source>
@@ -1361,8 +1547,13 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>Flash schreiben</translation>
     </message>
     <message>
+        <source>Changes not written</source>
+        <translation>Nicht geschriebene Änderungen</translation>
+    </message>
+    <message>
         <source>Close</source>
-        <translation>Trennen</translation>
+        <comment>closes this window</comment>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1395,34 +1586,6 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>%1 Bytes ignoriert: der Port war geschlossen</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Traffic Log</source>
-        <translation>&amp;Datenverkehr</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
-    </message>
-    <message>
-        <source>Takes effect at the next start</source>
-        <translation>Gilt ab dem nächsten Start</translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation>%1 ab dem nächsten Start</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Nicht verbunden</translation>
-    </message>
-    <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1 an den Controller: %2</translation>
-    </message>
-    <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
         <translation>beim Schließen des Fensters geht das Eingetippte verloren. Trotzdem beenden?</translation>
     </message>
@@ -1443,18 +1606,6 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>nach dem Trennen kann das Eingetippte nicht mehr geschrieben werden. Trotzdem trennen?</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Trennen</translation>
-    </message>
-    <message>
-        <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Dauerabfrage läuft: zum Beenden Dauerabfrage erneut drücken</translation>
-    </message>
-    <message>
-        <source>Continuous Get</source>
-        <translation>Dauerabfrage</translation>
-    </message>
-    <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
         <translation>Laden überschreibt das Eingetippte mit den Werten der Datei. Trotzdem laden?</translation>
     </message>
@@ -1463,108 +1614,13 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>Laden</translation>
     </message>
     <message>
-        <source>Compare With File</source>
-        <translation>Mit Datei vergleichen</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>Laden überschreibt das Eingetippte mit den Werten der Sicherung. Trotzdem laden?</translation>
-    </message>
-    <message>
-        <source>Load Backup</source>
-        <translation>Sicherung laden</translation>
-    </message>
-    <message>
-        <source>Backup kept: %1</source>
-        <translation>Sicherung angelegt: %1</translation>
-    </message>
-    <message>
-        <source>No backup kept</source>
-        <translation>Keine Sicherung angelegt</translation>
-    </message>
-    <message>
-        <source>Error sending!</source>
-        <translation>Fehler beim Senden!</translation>
-    </message>
-    <message>
-        <source>Continuous Get: the live readings</source>
-        <translation>Dauerabfrage: Live-Messwerte</translation>
-    </message>
-    <message>
-        <source>Live Readings</source>
-        <translation>Live-Messwerte</translation>
-    </message>
-    <message>
-        <source>the firmware text</source>
-        <translation>den Firmware-Text</translation>
-    </message>
-    <message>
-        <source>the live readings</source>
-        <translation>die Live-Messwerte</translation>
-    </message>
-    <message>
-        <source>the %1 block</source>
-        <translation>den Block %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 of %4</source>
-        <translation>%1: %2, %3 von %4</translation>
-    </message>
-    <message>
-        <source>Read Flash</source>
-        <translation>Flash lesen</translation>
-    </message>
-    <message>
-        <source>Write Flash</source>
-        <translation>Flash schreiben</translation>
-    </message>
-    <message>
-        <source>Compare With Controller</source>
-        <translation>Mit Controller vergleichen</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 to be stored</source>
-        <translation>Warte, bis %1 gespeichert ist</translation>
-    </message>
-    <message>
-        <source>Waiting for %1</source>
-        <translation>Warte auf %1</translation>
-    </message>
-    <message>
-        <source>Probing at %1 baud</source>
-        <translation>Suche mit %1 Baud</translation>
-    </message>
-    <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: bei keiner Baudrate hat ein Controller geantwortet. Stromversorgung und Zündschalter, TX/RX-Verdrahtung und Port prüfen</translation>
-    </message>
-    <message>
-        <source>Probing stopped: identity checksum error</source>
-        <translation>Suche abgebrochen: Prüfsummenfehler der Kennung</translation>
-    </message>
-    <message>
-        <source>Connected: %1 %2</source>
-        <translation>Verbunden: %1 %2</translation>
-    </message>
-    <message>
-        <source>No field differs from the controller</source>
-        <translation>Kein Feld weicht vom Controller ab</translation>
-    </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>Mit Controller vergleichen: %1</translation>
-    </message>
-    <message>
-        <source>What %1 held is kept in %2</source>
-        <translation>Der bisherige Inhalt von %1 liegt in %2</translation>
-    </message>
-    <message>
         <source>the device went away (hang-up)</source>
         <translation>das Gerät ist weg (Verbindung aufgelegt)</translation>
     </message>
     <message>
-        <source>%1: not sent, the port is closed</source>
-        <translation>%1: nicht gesendet, der Port ist geschlossen</translation>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Trennen</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1681,40 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <message>
         <source>sent</source>
         <translation>gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Datenverkehr</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 ab dem nächsten Start</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::WindowLine</name>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: nicht gesendet, der Port ist geschlossen</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>Fehler beim Senden!</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,8 @@ ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterMod
     m_table->setTabKeyNavigation(false);
     m_table->setAccessibleName(tr("Changes not written"));
     m_table->verticalHeader()->hide();
+    // Each column as wide as its words in the window's language, the page's values taking the rest.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
     m_putBack = new QPushButton(tr("Put Back"), this);
@@ -52,7 +54,7 @@ ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterMod
     m_putBack->setToolTip(tr("Give the selected fields the controller's values"));
     m_writeFlash = new QPushButton(tr("Write Flash"), this);
     m_writeFlash->setObjectName(QStringLiteral("ReviewWriteFlash"));
-    auto* close = new QPushButton(tr("Close"), this);
+    auto* close = new QPushButton(tr("Close", "closes this window"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_putBack);
     buttons->addWidget(m_writeFlash);

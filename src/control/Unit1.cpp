@@ -428,7 +428,7 @@ void TForm1::BitBtn1Click() {
 void TForm1::BitBtn11Click() {
     if (m_keeping->mayLoseChanges(
             tr("after Close, what was typed can no longer be written. Close anyway?"),
-            tr("Close"))) {
+            tr("Close", "ends the connection to the controller"))) {
         m_connection->close();
     }
 }

@@ -19,7 +19,7 @@ class TrafficLog;
 // shown or hidden, and the language of the next start, kept in the settings; and F10 to open the
 // menu bar as other desktops' programs do.
 class ViewMenu {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::ViewMenu)
 
 public:
     static void add(QMainWindow& window, QAction& before, TrafficLog& log, QSettings& settings);

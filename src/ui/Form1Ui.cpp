@@ -333,6 +333,12 @@ void Form1Ui::setupUi(QMainWindow* window) {
     for (PageScroll* scroll : window->findChildren<PageScroll*>()) {
         scroll->updateGeometry();
     }
+    // A caption never touches its button's edges, however long a language's words.
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        const int padding = 2 * button->fontMetrics().averageCharWidth();
+        button->setMinimumWidth(
+            std::max(button->minimumWidth(), button->sizeHint().width() + padding));
+    }
     // Continuous Get's caption blinks while it runs; assistive tools keep calling it by its name.
     new AssistiveText(*window, captions, captions.keys() << PlotButton, {BitBtn13});
 }
@@ -436,7 +442,8 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
     network->addWidget(Label5, 1, 0);
     network->addWidget(ComboBox2, 1, 1, Qt::AlignLeft);
     BitBtn1 = makeButton("BitBtn1", tr("Connect"), GroupBox1);
-    BitBtn11 = makeButton("BitBtn11", tr("Close"), GroupBox1);
+    BitBtn11 =
+        makeButton("BitBtn11", tr("Close", "ends the connection to the controller"), GroupBox1);
     network->addLayout(makeButtonRow(BitBtn1, BitBtn11), 2, 0, 1, 2);
     network->setColumnStretch(1, 1);
     layout->addWidget(GroupBox1);

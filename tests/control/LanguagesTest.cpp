@@ -73,6 +73,10 @@ TEST_P(Languages, TranslateTheWindowAndClipNothing) {
         EXPECT_NE(text, QString::fromUtf8(english)) << english;
     }
     EXPECT_EQ(form.fields().text("ComboBox7"), "By Display's Command");
+    // A file's name, and a key's section, read as they do on the disk and in the file.
+    EXPECT_TRUE(
+        shownText("Unable to write to /tmp/Speed to 25.el").contains("/tmp/Speed to 25.el"));
+    EXPECT_TRUE(ui.edit(23)->toolTip().contains("[Pedal Assist]"));
     // Alt and one key reaches the buttons a technician presses most and every field's caption;
     // no two on a page, the right panel and the menus included, share one.
     for (QAbstractButton* b : {ui.BitBtn1, ui.BitBtn11, ui.BitBtn2, ui.BitBtn3, ui.BitBtn5,
