@@ -56,11 +56,11 @@ und melden Sie sich danach ab und wieder an: eine neue Gruppe gilt erst ab einer
     </message>
     <message>
         <source>The port is in use: another program is using it. Close that program, then connect again.</source>
-        <translation>Der Port ist belegt: ein anderes Programm nutzt ihn. Dieses Programm schließen, dann erneut verbinden.</translation>
+        <translation>Der Port ist belegt: Ein anderes Programm nutzt ihn. Schließen Sie dieses Programm und verbinden Sie dann erneut.</translation>
     </message>
     <message>
         <source>The port is in use by %1. Close %2, then connect again.</source>
-        <translation>Der Port wird von %1 belegt. %2 schließen, dann erneut verbinden.</translation>
+        <translation>Der Port wird von %1 belegt. Schließen Sie %2 und verbinden Sie dann erneut.</translation>
     </message>
     <message>
         <source>that program</source>
@@ -82,19 +82,19 @@ oder warten Sie, bis er den Adapter freigibt.</translation>
     </message>
     <message>
         <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation>Gerät nicht vorhanden: %1. Der Adapter ist abgesteckt oder der Portname falsch; einstecken und in der Port-Liste neu wählen.</translation>
+        <translation>Gerät nicht vorhanden: %1. Der Adapter ist abgesteckt oder der Portname ist falsch; stecken Sie ihn ein und wählen Sie ihn erneut in der Port-Liste.</translation>
     </message>
     <message>
         <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
-        <translation>Das Gerät %1 antwortet nicht: der Adapter wurde abgezogen oder ist defekt. Wieder einstecken und in der Port-Liste wählen.</translation>
+        <translation>Das Gerät %1 antwortet nicht: Der Adapter wurde abgezogen oder ist defekt. Stecken Sie ihn wieder ein und wählen Sie ihn in der Port-Liste.</translation>
     </message>
     <message>
         <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-        <translation>%1 übernimmt die Leitungseinstellungen nicht: sein Treiber kann Baudrate oder Zeichenformat nicht einstellen. Einen anderen Adapter versuchen.</translation>
+        <translation>%1 übernimmt die Leitungseinstellungen nicht: Sein Treiber kann Baudrate oder Zeichenformat nicht einstellen. Versuchen Sie einen anderen Adapter.</translation>
     </message>
     <message>
         <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
-        <translation>%1 ist kein serieller Port. Den Adapter in der Port-Liste wählen.</translation>
+        <translation>%1 ist kein serieller Port. Wählen Sie den Adapter in der Port-Liste.</translation>
     </message>
 </context>
 <context>
@@ -302,7 +302,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Bleiben</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1218,7 +1218,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <name>morvent::ComparisonMarks</name>
     <message>
         <source>Not read or loaded since connecting: the fields may not hold the controller&apos;s values. Read the page or load a file before writing it.</source>
-        <translation>Seit dem Verbinden weder gelesen noch geladen: die Felder zeigen evtl. nicht die Werte des Controllers. Vor dem Schreiben die Seite lesen oder eine Datei laden.</translation>
+        <translation>Seit dem Verbinden weder gelesen noch geladen: Die Felder zeigen eventuell nicht die Werte des Controllers. Lesen Sie die Seite oder laden Sie eine Datei, bevor Sie sie schreiben.</translation>
     </message>
     <message>
         <source>nothing selected (-1)</source>
@@ -1275,7 +1275,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: bei keiner Baudrate hat ein Controller geantwortet. Stromversorgung und Zündschalter, TX/RX-Verdrahtung und Port prüfen</translation>
+        <translation>%1: Bei keiner Baudrate hat ein Controller geantwortet. Prüfen Sie Stromversorgung und Zündschalter, die TX/RX-Verdrahtung und den Port</translation>
     </message>
     <message>
         <source>Connected: %1 %2</source>
@@ -1286,7 +1286,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <name>morvent::ContinuousGet</name>
     <message>
         <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Dauerabfrage läuft: zum Beenden Dauerabfrage erneut drücken</translation>
+        <translation>Dauerabfrage läuft: Drücken Sie „Dauerabfrage“ erneut, um sie zu beenden</translation>
     </message>
 </context>
 <context>
@@ -1575,7 +1575,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <name>morvent::TForm1</name>
     <message>
         <source>Connection lost: press Connect to start again</source>
-        <translation>Verbindung verloren: zum Neustart Verbinden drücken</translation>
+        <translation>Verbindung verloren: Drücken Sie „Verbinden“, um neu zu beginnen</translation>
     </message>
     <message>
         <source>Parameter files (*.el);;All files (*)</source>
@@ -1615,7 +1615,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>the device went away (hang-up)</source>
-        <translation>das Gerät ist weg (Verbindung aufgelegt)</translation>
+        <translation>das Gerät ist nicht mehr erreichbar (Verbindung abgebrochen)</translation>
     </message>
     <message>
         <source>Close</source>

@@ -90,7 +90,7 @@ o espere a que libere el adaptador.</translation>
     </message>
     <message>
         <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-        <translation>%1 no acepta los ajustes de línea: su controlador no puede fijar la velocidad o el formato de carácter pedidos. Pruebe otro adaptador.</translation>
+        <translation>%1 no acepta los ajustes de línea: su driver no puede fijar la velocidad ni el formato de carácter pedidos. Pruebe otro adaptador.</translation>
     </message>
     <message>
         <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
@@ -302,7 +302,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Quedarse</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1286,7 +1286,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     <name>morvent::ContinuousGet</name>
     <message>
         <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Consulta continua en marcha: pulse de nuevo Consulta continua para detener</translation>
+        <translation>Consulta continua en marcha: pulse de nuevo «Consulta continua» para detenerla</translation>
     </message>
 </context>
 <context>
@@ -1321,7 +1321,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Directories</source>
-        <translation>Directorios</translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>Files of type</source>
@@ -1615,7 +1615,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>the device went away (hang-up)</source>
-        <translation>el dispositivo ha desaparecido (colgado)</translation>
+        <translation>el dispositivo se ha desconectado (conexión perdida)</translation>
     </message>
     <message>
         <source>Close</source>

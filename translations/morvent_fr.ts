@@ -302,7 +302,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Rester</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1321,7 +1321,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Directories</source>
-        <translation>Répertoires</translation>
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>Files of type</source>
@@ -1356,7 +1356,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>le chargement remplace ce qui a été saisi par les valeurs de la sauvegarde. Charger quand même&#xa0;?</translation>
+        <translation>le chargement remplacera ce qui a été saisi par les valeurs de la sauvegarde. Charger quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1587,7 +1587,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>fermer la fenêtre perd ce qui a été saisi. Quitter quand même&#xa0;?</translation>
+        <translation>si vous fermez la fenêtre, ce qui a été saisi sera perdu. Quitter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1595,7 +1595,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation>la connexion oublie ce que contient le contrôleur, et les pages n&apos;afficheront aucune modification avant une nouvelle lecture. Connecter quand même&#xa0;?</translation>
+        <translation>à la connexion, les valeurs connues du contrôleur sont oubliées et les pages n&apos;affichent plus de modification avant une nouvelle lecture. Se connecter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -1603,11 +1603,11 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation>après la déconnexion, ce qui a été saisi ne pourra plus être écrit. Déconnecter quand même&#xa0;?</translation>
+        <translation>une fois déconnecté, vous ne pourrez plus écrire ce qui a été saisi. Déconnecter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation>le chargement remplace ce qui a été saisi par les valeurs du fichier. Charger quand même&#xa0;?</translation>
+        <translation>le chargement remplacera ce qui a été saisi par les valeurs du fichier. Charger quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1615,7 +1615,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>the device went away (hang-up)</source>
-        <translation>l&apos;appareil a disparu (raccrochage)</translation>
+        <translation>l&apos;appareil a disparu (liaison coupée)</translation>
     </message>
     <message>
         <source>Close</source>

@@ -302,7 +302,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Resta</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -904,15 +904,15 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>The %1 setting error,Please reset</source>
-        <translation>Errore di impostazione di %1. Reimpostare.</translation>
+        <translation>Errore di impostazione di %1. Reimpostalo.</translation>
     </message>
     <message>
         <source>The %1 setting error,Please reset.</source>
-        <translation>Errore di impostazione di %1. Reimpostare.</translation>
+        <translation>Errore di impostazione di %1. Reimpostalo.</translation>
     </message>
     <message>
         <source>The %1 is out of range,Please input again.</source>
-        <translation>%1 fuori intervallo. Reinserire il valore.</translation>
+        <translation>%1 fuori intervallo. Inserisci di nuovo il valore.</translation>
     </message>
     <message>
         <source>This serial port already opened</source>
@@ -1218,7 +1218,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <name>morvent::ComparisonMarks</name>
     <message>
         <source>Not read or loaded since connecting: the fields may not hold the controller&apos;s values. Read the page or load a file before writing it.</source>
-        <translation>Non letta né caricata dalla connessione: i campi potrebbero non avere i valori della centralina. Leggere la pagina o caricare un file prima di scriverla.</translation>
+        <translation>Non letta né caricata dalla connessione: i campi potrebbero non contenere i valori della centralina. Leggi la pagina o carica un file prima di scriverla.</translation>
     </message>
     <message>
         <source>nothing selected (-1)</source>
@@ -1275,7 +1275,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: nessuna centralina ha risposto a nessuna velocità. Controllare alimentazione e interruttore a chiave, cablaggio TX/RX e porta</translation>
+        <translation>%1: nessuna centralina ha risposto a nessuna velocità. Controlla alimentazione e interruttore a chiave, cablaggio TX/RX e porta</translation>
     </message>
     <message>
         <source>Connected: %1 %2</source>
@@ -1286,7 +1286,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <name>morvent::ContinuousGet</name>
     <message>
         <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Rilevazione continua in corso: premere di nuovo Rilevazione continua per fermare</translation>
+        <translation>Rilevazione continua in corso: premi di nuovo «Rilevazione continua» per fermarla</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1356,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>il caricamento sovrascrive quanto digitato con i valori del backup. Caricare comunque?</translation>
+        <translation>il caricamento sovrascrive quanto hai digitato con i valori del backup. Vuoi caricare comunque?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1587,7 +1587,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>chiudendo la finestra si perde quanto digitato. Uscire comunque?</translation>
+        <translation>chiudendo la finestra perdi quanto hai digitato. Vuoi uscire comunque?</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1595,7 +1595,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation>la connessione dimentica cosa contiene la centralina, e le pagine non mostrano modifiche fino alla prossima lettura. Connettere comunque?</translation>
+        <translation>connettendoti, i valori noti della centralina vengono dimenticati e le pagine non mostrano modifiche fino alla prossima lettura. Vuoi connetterti comunque?</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -1603,11 +1603,11 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation>dopo Disconnetti, quanto digitato non potrà più essere scritto. Disconnettere comunque?</translation>
+        <translation>dopo la disconnessione non potrai più scrivere quanto hai digitato. Vuoi disconnetterti comunque?</translation>
     </message>
     <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation>il caricamento sovrascrive quanto digitato con i valori del file. Caricare comunque?</translation>
+        <translation>il caricamento sovrascrive quanto hai digitato con i valori del file. Vuoi caricare comunque?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1615,7 +1615,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>the device went away (hang-up)</source>
-        <translation>il dispositivo è scomparso (riaggancio)</translation>
+        <translation>il dispositivo non è più raggiungibile (linea interrotta)</translation>
     </message>
     <message>
         <source>Close</source>

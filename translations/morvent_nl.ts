@@ -302,7 +302,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Blijven</translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -1286,7 +1286,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <name>morvent::ContinuousGet</name>
     <message>
         <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Continu ophalen loopt: druk nogmaals op Continu ophalen om te stoppen</translation>
+        <translation>Continu ophalen loopt: druk nogmaals op ‘Continu ophalen’ om te stoppen</translation>
     </message>
 </context>
 <context>
@@ -1356,7 +1356,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>laden zet de waarden van de back-up over wat getypt is. Toch laden?</translation>
+        <translation>laden vervangt wat u hebt getypt door de waarden uit de back-up. Toch laden?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1587,7 +1587,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>sluiten van het venster verliest wat getypt is. Toch afsluiten?</translation>
+        <translation>als u het venster sluit, gaat wat u hebt getypt verloren. Toch afsluiten?</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1595,7 +1595,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation>verbinden vergeet wat de controller heeft, en de pagina&apos;s tonen geen wijzigingen tot ze opnieuw gelezen zijn. Toch verbinden?</translation>
+        <translation>bij het verbinden wordt vergeten wat de controller bevat, en de pagina&apos;s tonen geen wijzigingen tot ze opnieuw zijn gelezen. Toch verbinden?</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -1603,11 +1603,11 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation>na Verbreken kan wat getypt is niet meer geschreven worden. Toch verbreken?</translation>
+        <translation>na het verbreken kan wat u hebt getypt niet meer worden geschreven. Toch verbreken?</translation>
     </message>
     <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation>laden zet de waarden van het bestand over wat getypt is. Toch laden?</translation>
+        <translation>laden vervangt wat u hebt getypt door de waarden uit het bestand. Toch laden?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1615,7 +1615,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>the device went away (hang-up)</source>
-        <translation>het apparaat is weggevallen (opgehangen)</translation>
+        <translation>het apparaat is weggevallen (verbinding verbroken)</translation>
     </message>
     <message>
         <source>Close</source>

@@ -90,7 +90,7 @@ lub poczekaj, aż zwolni adapter.</translation>
     </message>
     <message>
         <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-        <translation>%1 nie przyjmuje ustawień łącza: jego sterownik nie może ustawić żądanej prędkości ani formatu znaków. Spróbuj innego adaptera.</translation>
+        <translation>%1 nie przyjmuje ustawień łącza: jego driver nie może ustawić żądanej szybkości transmisji ani formatu znaków. Spróbuj innego adaptera.</translation>
     </message>
     <message>
         <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
@@ -129,7 +129,7 @@ lub poczekaj, aż zwolni adapter.</translation>
     </message>
     <message>
         <source>Bandrate:</source>
-        <translation>Prędkość:</translation>
+        <translation>Szybkość transmisji:</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -267,7 +267,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>The line speed. Connect finds the controller&apos;s own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
-        <translation>Prędkość łącza. Połącz znajduje prędkość sterownika, próbując kolejno od pierwszej; gdy odpowie, łącze pracuje z 9600.</translation>
+        <translation>Szybkość transmisji. „Połącz” znajduje szybkość sterownika, próbując kolejno od pierwszej; gdy sterownik odpowie, łącze pracuje z szybkością 9600.</translation>
     </message>
     <message>
         <source>Controller System</source>
@@ -302,7 +302,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Zostań</translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -1278,7 +1278,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: żaden sterownik nie odpowiedział przy żadnej prędkości. Sprawdź zasilanie i stacyjkę, okablowanie TX/RX oraz port</translation>
+        <translation>%1: żaden sterownik nie odpowiedział przy żadnej szybkości transmisji. Sprawdź zasilanie i stacyjkę, okablowanie TX/RX oraz port</translation>
     </message>
     <message>
         <source>Connected: %1 %2</source>
@@ -1289,7 +1289,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <name>morvent::ContinuousGet</name>
     <message>
         <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Pobieranie ciągłe trwa: naciśnij ponownie Pobieraj ciągle, aby zatrzymać</translation>
+        <translation>Trwa pobieranie ciągłe: naciśnij ponownie „Pobieraj ciągle”, aby je zatrzymać</translation>
     </message>
 </context>
 <context>
@@ -1324,7 +1324,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Directories</source>
-        <translation>Katalogi</translation>
+        <translation>Foldery</translation>
     </message>
     <message>
         <source>Files of type</source>
@@ -1336,7 +1336,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Drives</source>
-        <translation>Napędy</translation>
+        <translation>Dyski</translation>
     </message>
 </context>
 <context>
@@ -1591,7 +1591,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>zamknięcie okna utraci to, co wpisano. Mimo to wyjść?</translation>
+        <translation>zamknięcie okna spowoduje utratę wpisanych wartości. Mimo to wyjść?</translation>
     </message>
     <message>
         <source>Quit</source>

@@ -302,7 +302,7 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Stay</source>
-        <translation>留下</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1357,7 +1357,7 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Load</source>
-        <translation>加载(L)</translation>
+        <translation>加载</translation>
     </message>
     <message>
         <source>Load Backup</source>
@@ -1587,7 +1587,7 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Quit</source>
-        <translation>退出(Q)</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
@@ -1607,11 +1607,11 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Load</source>
-        <translation>加载(L)</translation>
+        <translation>加载</translation>
     </message>
     <message>
         <source>the device went away (hang-up)</source>
-        <translation>设备已断开（挂断）</translation>
+        <translation>设备已断开（连接中断）</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1630,21 +1630,21 @@ Read only; not kept in parameter files.</source>
     <name>morvent::TForm4</name>
     <message>
         <source>Save</source>
-        <translation>保存(S)</translation>
+        <translation>保存</translation>
     </message>
 </context>
 <context>
     <name>morvent::TForm5</name>
     <message>
         <source>Load</source>
-        <translation>加载(L)</translation>
+        <translation>加载</translation>
     </message>
 </context>
 <context>
     <name>morvent::TrafficLog</name>
     <message>
         <source>Traffic Log</source>
-        <translation>通信日志(T)</translation>
+        <translation>通信日志</translation>
     </message>
     <message>
         <source>Copy</source>
