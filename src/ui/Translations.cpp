@@ -110,6 +110,7 @@ QString useLanguage(const QString& code) {
     for (const auto& translator : installed()) {
         QCoreApplication::removeTranslator(translator.get());
     }
+    QLocale::setDefault(QLocale::system());
     installed().clear();
     const auto add = [](std::unique_ptr<QTranslator> translator) {
         QCoreApplication::installTranslator(translator.get());
@@ -139,6 +140,8 @@ QString useLanguage(const QString& code) {
         add(std::move(qt));
     }
     add(std::move(own));
+    // Numbers, times and dates as the language writes them, whatever the system's region says.
+    QLocale::setDefault(QLocale(found));
     return found;
 }
 
