@@ -7,10 +7,12 @@
 
 #include "BlockLayout.h"
 #include "ChangeMarks.h"
+#include "KeyboardNavigation.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -61,9 +63,13 @@ ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterMod
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    // Enter goes to the field, not to a button.
+    // Enter goes to the field, not to a button; a caption keeps its distance from the edges.
+    QSet<QChar> taken;
+    giveAccessKeys({m_putBack, m_writeFlash, close}, taken);
     for (QPushButton* button : {m_putBack, m_writeFlash, close}) {
         button->setAutoDefault(false);
+        button->setMinimumWidth(button->sizeHint().width() +
+                                2 * button->fontMetrics().averageCharWidth());
     }
     resize(640, 360);
 

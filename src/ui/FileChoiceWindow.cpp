@@ -3,6 +3,8 @@
 
 #include "FileChoiceWindow.h"
 
+#include "KeyboardNavigation.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
@@ -225,6 +228,8 @@ FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
     FilterComboBox1->setAccessibleName(tr("Files of type"));
     FileListBox1->setAccessibleName(tr("Files"));
     DriveComboBox1->setAccessibleName(tr("Drives"));
+    QSet<QChar> taken;
+    giveAccessKeys({BitBtn1, BitBtn2, Label2, Label3, Label4, Label1}, taken);
 
     // Enter in the name field presses Save or Load, and Esc closes the window as Cancel does.
     connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);

@@ -356,13 +356,36 @@ void Form1Ui::setupKeyboard() {
 }
 
 void Form1Ui::setupAccessKeys() {
-    // The menus' and the right panel's reach from every page, so no page may use them again;
-    // each page then gives its buttons theirs, then its captions in reading order.
+    // The menus' and the right panel's reach from every page, so no page may use them again. The
+    // buttons every page has (Read, Write, Undo Changes) and the Torque page's own are keyed
+    // together with the right panel, so that none of them goes without; each page's captions
+    // then take what is left, in reading order.
     QSet<QChar> window;
     for (const QAction* menu : MainMenu1->actions()) {
         window.insert(accessKey(menu->text()));
     }
-    giveAccessKeys({BitBtn1, BitBtn11, BitBtn2, BitBtn3, Label4, Label5}, window);
+    const QList<QWidget*> panel{BitBtn1, BitBtn11, BitBtn2, BitBtn3, Label4, Label5};
+    QSet<QChar> buttonKeys = window;
+    giveAccessKeys(panel + QList<QWidget*>{BitBtn5, BitBtn4, UndoButtons[BasicPage], BitBtn12,
+                                           BitBtn13, PlotButton},
+                   buttonKeys);
+    for (const QWidget* control : panel) {
+        const auto* button = qobject_cast<const QPushButton*>(control);
+        window.insert(
+            accessKey(button ? button->text() : static_cast<const QLabel*>(control)->text()));
+    }
+    // The same caption, the same key, on every page.
+    for (const auto& [from, to] : {std::pair{BitBtn5, BitBtn6},
+                                   {BitBtn5, BitBtn8},
+                                   {BitBtn5, BitBtn14},
+                                   {BitBtn4, BitBtn7},
+                                   {BitBtn4, BitBtn9},
+                                   {BitBtn4, BitBtn15},
+                                   {UndoButtons[BasicPage], UndoButtons[PedalAssistPage]},
+                                   {UndoButtons[BasicPage], UndoButtons[ThrottleHandlePage]},
+                                   {UndoButtons[BasicPage], UndoButtons[TorquePage]}}) {
+        to->setText(from->text());
+    }
     QSet<QLabel*> captioning;
     for (const QList<QLabel*>& labels : std::as_const(captions)) {
         for (QLabel* label : labels) {

@@ -4,11 +4,15 @@
 #include "KeyboardNavigation.h"
 
 #include <QAbstractButton>
+#include <QHash>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <functional>
 
 namespace morvent {
 
@@ -95,36 +99,83 @@ void setCaption(QWidget* control, const QString& caption) {
 
 } // namespace
 
+namespace {
+
+bool isLatin(const QString& caption) {
+    return std::any_of(caption.begin(), caption.end(),
+                       [](QChar c) { return c.isLetter() && c.unicode() < 0x250; });
+}
+
+// The keys a caption could have, in the order it would rather have them: its own letters and
+// digits as typed on any keyboard (plain ASCII); for a caption in another script, any letter.
+QList<QChar> candidates(const QString& caption) {
+    QList<QChar> keys;
+    if (!isLatin(caption)) {
+        for (char c = 'a'; c <= 'z'; ++c) {
+            keys.append(QLatin1Char(c));
+        }
+        return keys;
+    }
+    for (const QChar c : caption) {
+        const QChar key = c.toLower();
+        if (key.isLetterOrNumber() && key.unicode() < 0x80 && !keys.contains(key)) {
+            keys.append(key);
+        }
+    }
+    return keys;
+}
+
+QString withKey(const QString& caption, QChar key) {
+    if (isLatin(caption)) {
+        const qsizetype at = caption.indexOf(key, 0, Qt::CaseInsensitive);
+        return caption.left(at) + QLatin1Char('&') + caption.mid(at);
+    }
+    // Before a final colon, as Chinese programs show theirs.
+    const QString bracketed = QStringLiteral("(&%1)").arg(key.toUpper());
+    const bool colon = caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A));
+    return colon ? caption.chopped(1) + bracketed + caption.back() : caption + bracketed;
+}
+
+} // namespace
+
 void giveAccessKeys(const QList<QWidget*>& controls, QSet<QChar>& taken) {
+    // A matching of controls to free keys, each control in turn taking its first free letter or,
+    // where an earlier one could as well use another of its own, the one that control had: so a
+    // later control goes without only where no shuffle of the earlier ones frees a letter for it,
+    // and no earlier one ever loses its key to it.
+    QList<QList<QChar>> wanted;
+    QHash<QChar, qsizetype> holder;
+    QList<QChar> given(controls.size());
     for (QWidget* control : controls) {
         const QString caption = captionOf(control);
-        if (const QChar own = accessKey(caption); !own.isNull()) {
+        const QChar own = accessKey(caption);
+        if (!own.isNull()) {
             taken.insert(own);
-            continue;
         }
-        qsizetype at = -1;
-        for (qsizetype i = 0; i < caption.size() && at < 0; ++i) {
-            const QChar c = caption[i].toLower();
-            if (c.isLetterOrNumber() && c.unicode() < 0x80 && !taken.contains(c)) {
-                at = i;
+        wanted.append(own.isNull() ? candidates(caption) : QList<QChar>{});
+    }
+    const std::function<bool(qsizetype, QSet<QChar>&)> take = [&](qsizetype i, QSet<QChar>& seen) {
+        for (const QChar key : std::as_const(wanted[i])) {
+            if (taken.contains(key) || seen.contains(key)) {
+                continue;
+            }
+            seen.insert(key);
+            if (!holder.contains(key) || take(holder[key], seen)) {
+                holder[key] = i;
+                given[i] = key;
+                return true;
             }
         }
-        if (at >= 0) {
-            taken.insert(caption[at].toLower());
-            setCaption(control, caption.left(at) + QLatin1Char('&') + caption.mid(at));
-            continue;
-        }
-        // No Latin letter free in the caption: a free one in brackets, before a final colon.
-        for (char c = 'a'; c <= 'z'; ++c) {
-            if (!taken.contains(QLatin1Char(c))) {
-                taken.insert(QLatin1Char(c));
-                const QString key = QStringLiteral("(&%1)").arg(QChar(QLatin1Char(c)).toUpper());
-                const bool colon =
-                    caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A));
-                setCaption(control,
-                           colon ? caption.chopped(1) + key + caption.back() : caption + key);
-                break;
-            }
+        return false;
+    };
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        QSet<QChar> seen;
+        take(i, seen);
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        if (!given[i].isNull()) {
+            taken.insert(given[i]);
+            setCaption(controls[i], withKey(captionOf(controls[i]), given[i]));
         }
     }
 }

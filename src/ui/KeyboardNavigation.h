@@ -36,10 +36,10 @@ QString withoutAccessKey(const QString& text);
 
 // Gives each of `controls` (buttons, and captions whose buddy takes the keyboard) an access key
 // not yet in `taken`, which then holds it too: the first free letter of its caption, in the
-// caption's own language; where the caption has none free (Chinese), one in brackets after it,
-// as Chinese programs show theirs. A caption that comes with its key keeps it. Captions run out
-// of letters before a page runs out of fields, so the controls come in the order of how often a
-// technician reaches for them, and the last may go without.
+// caption's own language; a caption in another script (Chinese) gets a free one in brackets
+// after it, as Chinese programs show theirs. A caption that comes with its key keeps it. Captions
+// run out of letters before a page runs out of fields, so the controls come in the order of how
+// often a technician reaches for them, and the last may go without.
 void giveAccessKeys(const QList<QWidget*>& controls, QSet<QChar>& taken);
 
 } // namespace morvent
