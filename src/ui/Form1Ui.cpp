@@ -364,6 +364,15 @@ void Form1Ui::setupAccessKeys() {
     for (const QAction* menu : MainMenu1->actions()) {
         window.insert(accessKey(menu->text()));
     }
+    // Where a language's captions have no Latin letters, the English caption's are offered.
+    const std::pair<QWidget*, const char*> english[] = {
+        {BitBtn1, "Connect"},     {BitBtn11, "Close"},      {BitBtn2, "Read Flash"},
+        {BitBtn3, "Write Flash"}, {Label4, "Port"},         {Label5, "Bandrate"},
+        {BitBtn5, "Read"},        {BitBtn4, "Write"},       {UndoButtons[BasicPage], "Undo"},
+        {BitBtn12, "Get"},        {BitBtn13, "Continuous"}, {PlotButton, "Plot"}};
+    for (const auto& [control, caption] : english) {
+        control->setProperty("accessKeyHint", QLatin1String(caption));
+    }
     const QList<QWidget*> panel{BitBtn1, BitBtn11, BitBtn2, BitBtn3, Label4, Label5};
     QSet<QChar> buttonKeys = window;
     giveAccessKeys(panel + QList<QWidget*>{BitBtn5, BitBtn4, UndoButtons[BasicPage], BitBtn12,
@@ -402,6 +411,9 @@ void Form1Ui::setupAccessKeys() {
         for (QLabel* label : TabbedNotebook1->widget(page)->findChildren<QLabel*>()) {
             if (captioning.contains(label) && label->buddy() &&
                 (label->buddy()->focusPolicy() & Qt::TabFocus)) {
+                if (const Parameter* p = parameter(label->buddy()->objectName().toStdString())) {
+                    label->setProperty("accessKeyHint", QString::fromStdString(p->label));
+                }
                 keyed.append(label);
             }
         }

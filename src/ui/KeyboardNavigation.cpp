@@ -106,27 +106,33 @@ bool isLatin(const QString& caption) {
                        [](QChar c) { return c.isLetter() && c.unicode() < 0x250; });
 }
 
-// The keys a caption could have, in the order it would rather have them: its own letters and
-// digits as typed on any keyboard (plain ASCII); for a caption in another script, any letter.
-QList<QChar> candidates(const QString& caption) {
-    QList<QChar> keys;
-    if (!isLatin(caption)) {
-        for (char c = 'a'; c <= 'z'; ++c) {
-            keys.append(QLatin1Char(c));
-        }
-        return keys;
-    }
-    for (const QChar c : caption) {
+void addKeysOf(const QString& text, QList<QChar>& keys) {
+    for (const QChar c : text) {
         const QChar key = c.toLower();
         if (key.isLetterOrNumber() && key.unicode() < 0x80 && !keys.contains(key)) {
             keys.append(key);
+        }
+    }
+}
+
+// The keys a caption could have, in the order it would rather have them: its own letters and
+// digits as typed on any keyboard (plain ASCII); for a caption in another script, its digits,
+// then the letters of its English caption (the "accessKeyHint" property, as a technician who
+// knows the English window would guess), then any letter.
+QList<QChar> candidates(const QString& caption, const QString& hint) {
+    QList<QChar> keys;
+    addKeysOf(caption, keys);
+    if (!isLatin(caption)) {
+        addKeysOf(hint, keys);
+        for (char c = 'a'; c <= 'z'; ++c) {
+            addKeysOf(QString(QLatin1Char(c)), keys);
         }
     }
     return keys;
 }
 
 QString withKey(const QString& caption, QChar key) {
-    if (isLatin(caption)) {
+    if (isLatin(caption) || key.isDigit()) {
         const qsizetype at = caption.indexOf(key, 0, Qt::CaseInsensitive);
         return caption.left(at) + QLatin1Char('&') + caption.mid(at);
     }
@@ -152,9 +158,19 @@ void giveAccessKeys(const QList<QWidget*>& controls, QSet<QChar>& taken) {
         if (!own.isNull()) {
             taken.insert(own);
         }
-        wanted.append(own.isNull() ? candidates(caption) : QList<QChar>{});
+        wanted.append(own.isNull()
+                          ? candidates(caption, control->property("accessKeyHint").toString())
+                          : QList<QChar>{});
     }
     const std::function<bool(qsizetype, QSet<QChar>&)> take = [&](qsizetype i, QSet<QChar>& seen) {
+        // A free key first; only then one an earlier control could give up.
+        for (const QChar key : std::as_const(wanted[i])) {
+            if (!taken.contains(key) && !seen.contains(key) && !holder.contains(key)) {
+                holder[key] = i;
+                given[i] = key;
+                return true;
+            }
+        }
         for (const QChar key : std::as_const(wanted[i])) {
             if (taken.contains(key) || seen.contains(key)) {
                 continue;
