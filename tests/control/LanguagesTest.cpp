@@ -9,6 +9,7 @@
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
+#include "ReviewChanges.h"
 #include "SaveWindow.h"
 #include "TrafficDescription.h"
 #include "Translations.h"
