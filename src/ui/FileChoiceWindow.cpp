@@ -5,6 +5,8 @@
 
 #include "KeyboardNavigation.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -169,11 +171,29 @@ QStringList mountedDrives() {
                                                                 : QByteArray());
 }
 
+namespace {
+
+// Assistive tools hear the Save and Load windows as dialogs, not as a bare panel.
+QAccessibleInterface* dialogRole(const QString& key, QObject* object) {
+    if (key == QLatin1String(FileChoiceWindow::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
                                    const QString& action, int width, int height, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(name);
     setWindowTitle(caption);
+    static const bool roleKnown = [] {
+        QAccessible::installFactory(dialogRole);
+        return true;
+    }();
+    Q_UNUSED(roleKnown);
     resize(width, height);
 
     Label2 = makeLabel("Label2", tr("Directory Name: "), this);
