@@ -14,10 +14,12 @@
 #include "WindowLine.h"
 #include "WriteChecks.h"
 
+#include <QStringList>
 #include <QTabWidget>
 #include <QWidget>
 
 #include <utility>
+#include <vector>
 
 namespace morvent {
 
@@ -82,6 +84,10 @@ void BlockRequests::write(Block block) {
         break;
     }
     const bool allowed = writeAllowed(block, pageCheck);
+    // Staying leaves everything as it was, what is awaited included.
+    if (allowed && !mayWriteUnread({&block, 1}, tr("Write"))) {
+        return;
+    }
     // The Throttle Handle page awaits an acknowledgement even when its checks refused the write
     // and nothing went out; only a field that is not a number (raised above) leaves the state
     // alone.
@@ -109,6 +115,9 @@ void BlockRequests::writeFlash() {
     // written because a later block could not be sent as typed.
     if (const auto tooWide = checkFieldWidthsForFlash(m_fields)) {
         showRefusedField(*tooWide);
+        return;
+    }
+    if (!mayWriteUnread(kAllBlocks, tr("Write Flash"))) {
         return;
     }
     m_pending = FlashWriteChain;
@@ -158,6 +167,47 @@ void BlockRequests::showRefusedField(const Refusal& refusal) {
     if (auto* control = m_window.findChild<QWidget*>(QString::fromStdString(refusal.control))) {
         control->setFocus();
     }
+}
+
+namespace {
+
+// "Basic", "Basic and Torque", "Basic, Pedal Assist and Torque"
+QString pageList(const std::vector<Block>& blocks) {
+    QStringList titles;
+    for (const Block block : blocks) {
+        titles << shownText(layout(block).title);
+    }
+    const QString last = titles.takeLast();
+    return titles.isEmpty() ? last : BlockRequests::tr("%1 and %2").arg(titles.join(", "), last);
+}
+
+} // namespace
+
+bool BlockRequests::mayWriteUnread(std::span<const Block> blocks, const QString& proceed) {
+    std::vector<Block> unread;
+    std::vector<Block> unknown;
+    for (const Block block : blocks) {
+        if (m_model.isUnread(block)) {
+            unread.push_back(block);
+        }
+        if (!m_model.isKnown(block)) {
+            unknown.push_back(block);
+        }
+    }
+    if (unread.empty()) {
+        return true;
+    }
+    // What a write replaces is kept only where it was read: Read Flash keeps a backup, and a
+    // page read alone is what the pages' Undo and the change marks know it held.
+    return m_boxes.proceed(
+        tr("Not read from this controller or loaded from a file since connecting: %1, which may "
+           "show what another controller or file left there.")
+                .arg(pageList(unread)) +
+            ' ' +
+            tr("The controller's own values of %1 were not read, so nothing keeps them once they "
+               "are written over. %2 anyway?")
+                .arg(pageList(unknown), proceed),
+        proceed);
 }
 
 bool BlockRequests::writeAllowed(Block block, const std::optional<Refusal>& pageCheck) {

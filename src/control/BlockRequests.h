@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 
 class QTabWidget;
@@ -76,6 +77,10 @@ public:
 private:
     // Returns false, after telling the user, when the block may not be written.
     bool writeAllowed(Block block, const std::optional<Refusal>& pageCheck);
+    // A page neither read from this controller nor loaded from a file since connecting shows what
+    // another controller or file left there, and writing it replaces the controller's own values
+    // unseen: true when no such page is among `blocks`, or the user chose to write anyway.
+    bool mayWriteUnread(std::span<const Block> blocks, const QString& proceed);
 
     PendingRequestKind& m_pending;
     const int& m_maxCurrent;
