@@ -113,7 +113,7 @@ TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
     keeper.setController("KLMN", "PQRS");
     FieldStore fields;
     for (const Parameter& row : parameterTable()) {
-        fields.setText(row.control, "5");
+        fields.setText(row.control, row.kind == ParameterKind::Number ? "5" : "");
     }
     const QDateTime now(QDate(2024, 5, 1), QTime(14, 3, 22, 100));
     const QString stem = dir.filePath("backups/KLMN-PQRS/2024-05-01_14-03-22");
