@@ -403,7 +403,11 @@ Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
     const std::vector<FileDifference> differences =
         differingParameters(localBytes(files[0]), localBytes(files[1]));
     for (const FileDifference& difference : differences) {
-        print(io.out, json ? jsonText(differenceJson(difference)) : differenceLine(difference));
+        if (!print(io.out,
+                   json ? jsonText(differenceJson(difference)) : differenceLine(difference))) {
+            // Exit 1 says "some differ": a list that did not get out is trouble, as for diff.
+            throw diffOutputError(errno);
+        }
     }
     return differences.empty() ? Outcome::Success : Outcome::Failure;
 }

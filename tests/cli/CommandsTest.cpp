@@ -763,6 +763,14 @@ TEST_F(Cli, DiffListsEveryParameterTheFilesGiveDifferentlyAndEndsAsDiffDoes) {
         EXPECT_EQ(result.err.empty(), outcome != Outcome::InvalidInput) << result.err;
     }
     EXPECT_NE(run({"diff", path("a.el"), path("utf16.el")}).err.find("UTF-16"), std::string::npos);
+    // Differences that cannot be written out are trouble, not "some differ".
+    for (const QStringList& json : {QStringList(), QStringList{"--json"}}) {
+        const CliRun full = run(QStringList{"diff", path("a.el"), path("b.el")} + json,
+                                std::fopen("/dev/full", "w"));
+        EXPECT_EQ(full.outcome, Outcome::InvalidInput);
+        EXPECT_EQ(QString::fromStdString(full.err).count('\n'), 1) << full.err;
+        EXPECT_NE(full.err.find("standard output: No space left on device."), std::string::npos);
+    }
 }
 
 } // namespace
