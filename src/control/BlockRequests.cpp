@@ -8,6 +8,7 @@
 #include "FieldStore.h"
 #include "Frames.h"
 #include "MessageBoxes.h"
+#include "NumberConversion.h"
 #include "ParameterTable.h"
 #include "StatusReporter.h"
 #include "Translations.h"
@@ -48,6 +49,7 @@ void BlockRequests::sendWrite(Block block) {
         if (const auto refusal = checkWriteFlashBlock(block, m_fields, m_maxCurrent)) {
             m_pending = NothingAwaited;
             information(refusal->message);
+            sayRefused(refusal->control);
             return;
         }
         if (const auto tooWide = checkFieldWidths(block, m_fields)) {
@@ -68,6 +70,15 @@ void BlockRequests::read(Block block) {
 }
 
 void BlockRequests::write(Block block) {
+    try {
+        checkAndWrite(block);
+    } catch (const ConversionError&) {
+        showUnconverted({&block, 1});
+        throw;
+    }
+}
+
+void BlockRequests::checkAndWrite(Block block) {
     std::optional<Refusal> pageCheck;
     switch (block) {
     case Block::Basic:
@@ -106,9 +117,19 @@ void BlockRequests::readFlash() {
 }
 
 void BlockRequests::writeFlash() {
+    try {
+        checkAndWriteFlash();
+    } catch (const ConversionError&) {
+        showUnconverted(kAllBlocks);
+        throw;
+    }
+}
+
+void BlockRequests::checkAndWriteFlash() {
     // Write Flash names a field out of range without leaving the page the user is on.
     if (const auto refusal = checkWriteFlash(m_fields, m_maxCurrent)) {
         information(refusal->message);
+        sayRefused(refusal->control);
         return;
     }
     // Every block is checked for width before the first frame, so the chain never stops half
@@ -163,6 +184,7 @@ void BlockRequests::information(std::string_view text) {
 
 void BlockRequests::showRefusedField(const Refusal& refusal) {
     information(refusal.message);
+    sayRefused(refusal.control);
     m_pages.setCurrentIndex(refusal.page);
     if (auto* control = m_window.findChild<QWidget*>(QString::fromStdString(refusal.control))) {
         control->setFocus();
@@ -210,9 +232,45 @@ bool BlockRequests::mayWriteUnread(std::span<const Block> blocks, const QString&
         proceed);
 }
 
+void BlockRequests::sayRefused(const std::string& control) {
+    const Parameter* p = parameter(control);
+    if (!p) {
+        return;
+    }
+    QString label = p->column.empty() ? QString() : shownText(p->column) + ' ';
+    label = (label + shownText(p->label)).trimmed();
+    if (label.endsWith(':')) {
+        label.chop(1);
+    }
+    m_status.setActivity(tr("Not written: %1 on the %2 page").arg(label, shownText(p->section())),
+                         true);
+}
+
+void BlockRequests::showUnconverted(std::span<const Block> blocks) {
+    // The error names the text only; the first field whose text no write can convert is the one.
+    for (const Block block : blocks) {
+        for (const Parameter* p : pageParameters(block)) {
+            const std::string text = m_fields.text(p->control);
+            const bool converted = p->widget == Widget::Choice ||
+                                   (p->encoding == Encoding::WheelSize && text == "700C") ||
+                                   parseInteger(text).has_value();
+            if (!converted) {
+                m_pages.setCurrentIndex(layout(block).page);
+                if (auto* field =
+                        m_window.findChild<QWidget*>(QString::fromStdString(p->control))) {
+                    field->setFocus();
+                }
+                sayRefused(p->control);
+                return;
+            }
+        }
+    }
+}
+
 bool BlockRequests::writeAllowed(Block block, const std::optional<Refusal>& pageCheck) {
     if (pageCheck) {
         information(pageCheck->message);
+        sayRefused(pageCheck->control);
         return false;
     }
     // A value wider than its byte would reach the controller as a different number than the

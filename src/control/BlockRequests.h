@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 class QTabWidget;
@@ -75,6 +76,13 @@ public:
     void showRefusedField(const Refusal& refusal);
 
 private:
+    void checkAndWrite(Block block);
+    void checkAndWriteFlash();
+    // The status bar names the field a refusal is about and its page; the boxes' texts do not.
+    void sayRefused(const std::string& control);
+    // A text that is not a number stops a write with an error that names only the text: its
+    // field is shown and named.
+    void showUnconverted(std::span<const Block> blocks);
     // Returns false, after telling the user, when the block may not be written.
     bool writeAllowed(Block block, const std::optional<Refusal>& pageCheck);
     // A page neither read from this controller nor loaded from a file since connecting shows what
