@@ -5,6 +5,7 @@
 
 #include "Descriptor.h"
 #include "FileIo.h"
+#include "NumberConversion.h"
 #include "ParameterModel.h"
 #include "ShownParameters.h"
 
@@ -13,6 +14,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -99,7 +101,46 @@ bool htmlName(const std::string& path) {
     return endsWith(path, ".html") || endsWith(path, ".htm");
 }
 
+// "(x10ms)", "(x100mV)" and the like: a caption's note of the scale its number is in.
+const QRegularExpression kScaleNote(QStringLiteral("\\s*\\([x\u00d7]\\d+\\s*m[sSvV]\\)"));
+
+QString decimal(std::int64_t tenths) {
+    return QString::number(static_cast<double>(tenths) / 10.0, 'f', 1);
+}
+
 } // namespace
+
+void customerRow(ReportRow& row) {
+    QString value = QString::fromStdString(row.value);
+    QString unit = QString::fromStdString(row.unit);
+    QString label = QString::fromStdString(row.label);
+    const std::optional<std::int32_t> number = parseInteger(row.value);
+    const QString scale = unit.section(' ', 0, 0);
+    if (unit.isEmpty()) {
+    } else if (unit == QStringLiteral("\u00d710") && number) {
+        // The work mode's list counts tenths of the pedal-to-wheel ratio.
+        value = decimal(*number);
+        unit.clear();
+        label = QCoreApplication::translate("Report", "Work Mode (pedal/wheel speed ratio)");
+    } else if (scale.startsWith(QChar(0x00d7)) && number) {
+        value = QString::number(static_cast<std::int64_t>(*number) * scale.mid(1).toInt());
+        unit = unit.section(' ', 1);
+        label.remove(kScaleNote);
+    } else if (!number) {
+        // A choice: its item says all ("25Km/H" is 25 km/h), or it has no unit at all.
+        const QString bare = value.endsWith(unit, Qt::CaseInsensitive)
+                                 ? value.chopped(unit.size()).trimmed()
+                                 : QString();
+        value = parseInteger(bare.toStdString()) ? bare : value;
+        unit = parseInteger(bare.toStdString()) ? unit : QString();
+    }
+    if (!unit.isEmpty() && label.contains(QStringLiteral("(%1)").arg(unit), Qt::CaseInsensitive)) {
+        unit.clear();
+    }
+    row.value = value.toStdString();
+    row.unit = unit.toStdString();
+    row.label = label.toStdString();
+}
 
 ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
                        const QDateTime& takenAt, const Wording& wording) {
@@ -111,12 +152,36 @@ ReportContent reportOf(const Fields& pages, const ParameterModel* model, const s
     for (const ShownParameter& listed : shownParameters()) {
         const ShownParameter shown = wording ? shownIn(listed, wording) : listed;
         const Parameter& p = *parameter(shown.control);
-        content.rows.push_back(
-            {worded(std::string(blockTitle(shown.block))), shown.inGrid ? "grid" : "", shown.label,
-             shown.column, shown.unit, worded(shownValue(pages, shown.control)),
-             model && model->isChanged(p) ? std::optional(worded(model->heldText(p)))
-                                          : std::nullopt});
+        ReportRow row{worded(std::string(blockTitle(shown.block))),
+                      shown.inGrid ? "grid" : "",
+                      shown.label,
+                      shown.column,
+                      shown.unit,
+                      worded(shownValue(pages, shown.control)),
+                      model && model->isChanged(p) ? std::optional(worded(model->heldText(p)))
+                                                   : std::nullopt,
+                      shown.control};
+        customerRow(row);
+        if (row.held) {
+            ReportRow held = row;
+            held.value = *row.held;
+            held.unit = shown.unit;
+            held.label = shown.label;
+            customerRow(held);
+            row.held = held.value;
+        }
+        content.rows.push_back(std::move(row));
     }
+    // The page lists the delta voltages in two columns; read down, their bands go up, as the
+    // controller's bytes do.
+    const auto delta = [](const ReportRow& row) {
+        return parameter(row.control)->column == "Delta Voltage:";
+    };
+    const auto first = std::find_if(content.rows.begin(), content.rows.end(), delta);
+    const auto last = std::find_if_not(first, content.rows.end(), delta);
+    std::stable_sort(first, last, [](const ReportRow& a, const ReportRow& b) {
+        return parameter(a.control)->index < parameter(b.control)->index;
+    });
     return content;
 }
 

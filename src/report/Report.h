@@ -31,6 +31,7 @@ struct ReportRow {
     std::string value; // as the page shows it
     // Where the value is not what the controller holds: what it holds, as the page would show it.
     std::optional<std::string> held;
+    std::string control; // the component name
 
     bool changed() const { return held.has_value(); }
 };
@@ -45,12 +46,20 @@ struct ReportContent {
 };
 
 // The report of the values the pages hold; given the model, each value that is not what the
-// controller holds is marked with the controller's. The identity lines are the Controller Info
-// labels' texts. Given a wording, the pages' captions and listed values are put in its words (the
-// window's language); the command-line tool's report keeps the table's English.
+// controller holds is marked with the controller's. Values and units are put as a customer reads
+// them (customerRow); the delta voltages come in ascending bands. The identity lines are the
+// Controller Info labels' texts. Given a wording, the pages' captions and listed values are put in
+// its words (the window's language); the command-line tool's report keeps the table's English.
 ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
                        const QDateTime& takenAt = QDateTime::currentDateTime(),
                        const Wording& wording = {});
+
+// A value and its unit as a customer reads them, the captions beside them plain where the page's
+// put the unit or a scale in the caption: no unit said twice ("Limited Current(A)" and "25", not
+// "25 A"), none on a choice that has none ("700C", "By Display's Command"), the scale worked out
+// ("Time of stop" "300" "ms" for "Time of stop(x10ms)" 30) and the work mode as the ratio it is
+// (3.5 for 35).
+void customerRow(ReportRow& row);
 
 // The report as an HTML page: a heading, the identity, and a table per part of each page, grids
 // laid out as on the page; a changed value is marked with an asterisk and both values. Its own

@@ -17,6 +17,7 @@
 #include "ParameterTable.h"
 #include "PdfText.h"
 #include "ProbeRateMemory.h"
+#include "Report.h"
 #include "ShownParameters.h"
 #include "SimulatedController.h"
 #include "SimulatedWindow.h"
@@ -693,13 +694,12 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
     LoadParameterFile(pages, path("set.el").toStdString());
     // A line that holds the label, then the values; a page's first starts after a form feed.
     std::map<std::string, QString> lines;
-    for (const ShownParameter& p : shownParameters()) {
-        QString& line = lines[p.column.empty() ? p.control : p.label];
+    for (const ReportRow& p : reportOf(pages, nullptr, "").rows) {
+        QString& line = lines[p.page + p.label];
         if (line.isEmpty()) {
             line = "^\\f?" + QRegularExpression::escape(QString::fromStdString(p.label));
         }
-        for (const std::string& value :
-             {shownValue(pages, p.control), p.column.empty() ? p.unit : ""}) {
+        for (const std::string& value : {p.value, p.section.empty() ? p.unit : ""}) {
             line += value.empty()
                         ? ""
                         : "\\s+" + QRegularExpression::escape(QString::fromStdString(value));
@@ -727,6 +727,40 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
                 << label;
         }
     }
+}
+
+// A report says values as a customer reads them: a unit once, none on a choice without one, a
+// scale worked out, the work mode as its ratio, and the delta voltages by ascending band.
+TEST(Report, PutsValuesAndUnitsAsACustomerReadsThem) {
+    FieldStore pages;
+    fillParameterCombos(pages);
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"ComboBox3", "42", "Low Battery Protect(V)", "42", ""},
+        {"Edit1", "25", "Limited Current(A)", "25", ""},
+        {"ComboBox8", "25Km/H", "Speed Limited", "25", "km/h"},
+        {"ComboBox13", "By Display's Command", "Speed Limited", "By Display's Command", ""},
+        {"ComboBox4", "700C", "Wheel Diameler(Inch)", "700C", ""},
+        {"ComboBox10", "35", "Work Mode (pedal/wheel speed ratio)", "3.5", ""},
+        {"Edit25", "30", "Time of stop", "300", "ms"},
+        {"Edit28", "12", "Start Voltage", "1200", "mV"},
+        {"Edit24", "4", "Startup Dgree(Signal No.)", "4", "signals"}};
+    for (const auto& [control, value, label, shown, unit] : cases) {
+        pages.setText(control, value);
+    }
+    const std::vector<ReportRow> rows = reportOf(pages, nullptr, "").rows;
+    for (const auto& [control, value, label, shown, unit] : cases) {
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [&](const ReportRow& r) { return r.control == control; });
+        ASSERT_NE(row, rows.end());
+        EXPECT_EQ(std::tie(row->label, row->value, row->unit),
+                  std::tuple(std::string(label), std::string(shown), std::string(unit)));
+    }
+    QStringList deltas;
+    for (const ReportRow& row : rows) {
+        deltas << (row.label.starts_with("Delta") ? QString::fromStdString(row.label) : "");
+    }
+    EXPECT_TRUE(deltas.join(' ').simplified().startsWith(
+        "Delta Voltage: 0 - 5 Kg Delta Voltage: 5 - 10 Kg Delta Voltage: 10 - 15 Kg"));
 }
 
 // diff lists what two files would load differently, page by page, and ends as diff does.
