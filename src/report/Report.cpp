@@ -11,14 +11,21 @@
 
 #include "Wording.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -193,6 +200,11 @@ QString reportHtml(const ReportContent& content) {
     html += QStringLiteral("<p>%1</p>")
                 .arg(words(QT_TRANSLATE_NOOP("Report", "Date: %1"))
                          .arg(content.takenAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    if (!content.technician.empty()) {
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(words(QT_TRANSLATE_NOOP("Report", "Technician: %1"))
+                             .arg(escaped(content.technician)));
+    }
     if (!content.note.empty()) {
         html += QStringLiteral("<p>%1</p>")
                     .arg(words(QT_TRANSLATE_NOOP("Report", "Bike or customer: %1"))
@@ -234,11 +246,75 @@ QString reportHtml(const ReportContent& content) {
 
 void printReport(const ReportContent& content, QPagedPaintDevice& device) {
     QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
     QFont font = document.defaultFont();
     font.setPointSizeF(8.5);
     document.setDefaultFont(font);
     document.setHtml(reportHtml(content));
-    document.print(&device);
+    const QFontMetricsF lines(font, &device);
+    const qreal width = device.width();
+    const qreal header = content.shop.empty()
+                             ? 0
+                             : lines.lineSpacing() * (static_cast<qreal>(content.shop.size()) + 1);
+    const qreal footer = lines.lineSpacing() * 2;
+    const qreal body = device.height() - header - footer;
+    document.setPageSize(QSizeF(width, body));
+
+    // A section (a page's title and its tables) that a page end would cut starts the next page,
+    // when it fits on one; each move can only push later sections down, so one pass in order
+    // settles them.
+    std::vector<QTextBlock> titles;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 3) {
+            titles.push_back(block);
+        }
+    }
+    QAbstractTextDocumentLayout& layout = *document.documentLayout();
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        const qreal top = layout.blockBoundingRect(titles[i]).top();
+        const qreal end = i + 1 < titles.size() ? layout.blockBoundingRect(titles[i + 1]).top()
+                                                : layout.documentSize().height();
+        if (std::floor(top / body) != std::floor((end - 1) / body) && end - top <= body) {
+            QTextCursor cursor(titles[i]);
+            QTextBlockFormat format = titles[i].blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            cursor.setBlockFormat(format);
+        }
+    }
+
+    const int pages = document.pageCount();
+    QPainter painter(&device);
+    painter.setFont(font);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) {
+            device.newPage();
+        }
+        qreal y = 0;
+        for (const std::string& line : content.shop) {
+            painter.drawText(QRectF(0, y, width, lines.lineSpacing()), Qt::AlignLeft,
+                             QString::fromStdString(line));
+            y += lines.lineSpacing();
+        }
+        const QImage logo =
+            content.logo.empty() ? QImage() : QImage(QString::fromStdString(content.logo));
+        if (header > 0 && !logo.isNull()) {
+            const QSizeF room(width / 4, header - lines.lineSpacing());
+            const QSizeF size = QSizeF(logo.size()).scaled(room, Qt::KeepAspectRatio);
+            painter.drawImage(QRectF(QPointF(width - size.width(), 0), size), logo);
+        }
+        if (header > 0) {
+            painter.drawLine(QPointF(0, header - lines.lineSpacing() / 2),
+                             QPointF(width, header - lines.lineSpacing() / 2));
+        }
+        painter.save();
+        painter.translate(0, header - page * body);
+        document.drawContents(&painter, QRectF(0, page * body, width, body));
+        painter.restore();
+        painter.drawText(
+            QRectF(0, device.height() - lines.lineSpacing(), width, lines.lineSpacing()),
+            Qt::AlignRight,
+            words(QT_TRANSLATE_NOOP("Report", "Page %1 of %2")).arg(page + 1).arg(pages));
+    }
 }
 
 QByteArray reportPdf(const ReportContent& content) {

@@ -43,6 +43,11 @@ struct ReportContent {
     std::vector<std::string> identity; // the "Controller Info" lines, as shown
     std::string note;
     std::vector<ReportRow> rows;
+    // The shop's name, address, phone and e-mail, one a line, heading every page; none for a
+    // report without them.
+    std::vector<std::string> shop = {};
+    std::string logo = {}; // a picture's path, drawn at the right of the heading
+    std::string technician = {};
 };
 
 // The report of the values the pages hold; given the model, each value that is not what the
@@ -66,7 +71,9 @@ void customerRow(ReportRow& row);
 // words are in the language whose catalogue is in force: the window's, or English.
 QString reportHtml(const ReportContent& content);
 
-// The report laid out on A4 pages of device (a PDF writer, a printer), its text kept as text.
+// The report laid out on A4 pages of device (a PDF writer, a printer), its text kept as text:
+// the shop's lines head every page and "Page N of M" ends it; a page's section starts on a new
+// page rather than leave its title or part of it behind, where it fits on one.
 void printReport(const ReportContent& content, QPagedPaintDevice& device);
 
 // The report as a PDF file's bytes.

@@ -697,7 +697,7 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
     for (const ReportRow& p : reportOf(pages, nullptr, "").rows) {
         QString& line = lines[p.page + p.label];
         if (line.isEmpty()) {
-            line = "^\\f?" + QRegularExpression::escape(QString::fromStdString(p.label));
+            line = "^\\f? ?" + QRegularExpression::escape(QString::fromStdString(p.label));
         }
         for (const std::string& value : {p.value, p.section.empty() ? p.unit : ""}) {
             line += value.empty()
@@ -705,10 +705,14 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
                         : "\\s+" + QRegularExpression::escape(QString::fromStdString(value));
         }
     }
+    // The shop's details, as the window's Report Settings keep them.
+    std::ofstream(path("shop.ini").toStdString())
+        << "[report]\nshopName=Shop One\nshopAddress=Main St 1, Town\ntechnician=K. Huber\n";
     for (const char* name : {"r.pdf", "r.html"}) {
         SCOPED_TRACE(name);
-        const CliRun result =
-            run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>"} + on(sim));
+        const CliRun result = run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>",
+                                              "--shop", path("shop.ini")} +
+                                  on(sim));
         ASSERT_EQ(result.outcome, Outcome::Success) << result.err;
         EXPECT_EQ(result.out, "Saved the report " + path(name).toStdString() + "\n");
         QTextDocument html;
@@ -716,9 +720,15 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
         const QString text = QString(name).endsWith(".pdf") ? test::pdfText(path(name))
                                                             : html.toPlainText().replace('\t', ' ');
         EXPECT_LE(text.count('\f'), 2) << "pages";
-        for (const char* shown : {"Manufacturer:KLMN", "Model:PQRS", "Harware Ver: V1.0",
-                                  "Firmware Ver: V1.2.3.4", "Nominal Voltage: 48V",
-                                  "Max.Current: 25A", "Bike or customer: Bike 7 <J>", "Date: 20"}) {
+        // The shop heads every page, each page says which of how many it is.
+        if (QString(name).endsWith(".pdf")) {
+            EXPECT_EQ(text.count("Shop One\nMain St 1, Town"), text.count('\f'));
+            EXPECT_EQ(text.count(QRegularExpression("Page \\d of 2")), 2) << text.toStdString();
+        }
+        for (const char* shown :
+             {"Manufacturer:KLMN", "Model:PQRS", "Harware Ver: V1.0", "Firmware Ver: V1.2.3.4",
+              "Nominal Voltage: 48V", "Max.Current: 25A", "Bike or customer: Bike 7 <J>",
+              "Date: 20", "Technician: K. Huber"}) {
             EXPECT_TRUE(text.contains(shown)) << shown;
         }
         for (const auto& [label, line] : lines) {
