@@ -309,6 +309,12 @@ TEST_F(Form1Test, ExportAndPrintReportWhatThePagesShow) {
     readFlash();
     setText("Edit23", "77");
     std::filesystem::create_symlink("gone.pdf", scratchFile("dangling.pdf").toStdString());
+    // The shop's name, set once, heads the report.
+    fillSettings = [](QDialog& dialog) {
+        dialog.findChildren<QLineEdit*>().first()->setText("Shop One");
+        return true;
+    };
+    find<QAction>("ReportSettings1")->trigger();
     // The action, the line asked for (none: cancelled), the file chosen, where the report lands.
     const std::tuple<const char*, std::optional<QString>, QString, const char*> cases[] = {
         {"ExportReport1", "Bike 7", "r.pdf", "r.pdf"},
@@ -328,8 +334,9 @@ TEST_F(Form1Test, ExportAndPrintReportWhatThePagesShow) {
         if (saved) {
             const QString text = test::pdfText(scratchFile(saved));
             EXPECT_TRUE(text.contains("Bike or customer: " + *note)) << text.toStdString();
+            EXPECT_TRUE(text.startsWith("Shop One"));
             EXPECT_TRUE(text.contains( // typed, not written: marked, with the controller's
-                QRegularExpression("Start Current\\(%\\)\\s+77 \\* \\(controller: 30\\)\\s+%")));
+                QRegularExpression("Start Current\\(%\\)\\s+77 \\* \\(controller: 30\\)")));
         }
     }
     EXPECT_EQ(find<StatusNote>("BackupNote")->text(), "Report saved: r8.pdf");
