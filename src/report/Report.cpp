@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
@@ -179,6 +180,64 @@ ReportContent reportOf(const Fields& pages, const ParameterModel* model, const s
         }
         content.rows.push_back(std::move(row));
     }
+    const auto at = [](std::chrono::system_clock::time_point when) {
+        return QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(when))
+            .toString(QStringLiteral("HH:mm"));
+    };
+    if (!model) {
+        // Read for the report there and then.
+        content.source = words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
+                             .arg(takenAt.toString(QStringLiteral("HH:mm")))
+                             .toStdString();
+    } else {
+        std::optional<std::chrono::system_clock::time_point> latest;
+        bool allRead = true;
+        for (const Block block : kAllBlocks) {
+            const std::string page = worded(std::string(blockTitle(block)));
+            const auto learned = model->learnedAt(block);
+            if (model->isUnread(block)) {
+                content.pageSources[page] =
+                    words(QT_TRANSLATE_NOOP(
+                              "Report",
+                              "Not read from this controller: these values were left on the page "
+                              "by another controller or a file, and may not be this bike's."))
+                        .toStdString();
+            } else if (!learned) {
+                content.pageSources[page] =
+                    words(QT_TRANSLATE_NOOP("Report", "Not read from this controller: loaded from "
+                                                      "a file or typed, and not written to it."))
+                        .toStdString();
+            } else {
+                content.pageSources[page] =
+                    words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
+                        .arg(at(*learned))
+                        .toStdString();
+            }
+            allRead = allRead && learned && !model->isUnread(block);
+            latest = learned && (!latest || *learned > *latest) ? learned : latest;
+        }
+        if (allRead) {
+            content.source = words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
+                                 .arg(at(*latest))
+                                 .toStdString();
+            content.pageSources.clear();
+        }
+        for (const Parameter* p : model->visitChanges()) {
+            const auto row =
+                std::find_if(content.rows.begin(), content.rows.end(),
+                             [&](const ReportRow& r) { return r.control == p->control; });
+            ReportRow before = *row;
+            before.value = worded(model->firstHeldText(*p));
+            before.unit = row->unit.empty() ? "" : std::string(p->unit);
+            customerRow(before);
+            ReportRow change = *row;
+            change.value = worded(model->heldText(*p));
+            change.unit = before.unit.empty() ? "" : std::string(p->unit);
+            change.label = (row->section.empty() ? "" : row->column + " ") + row->label;
+            change.held = before.value;
+            content.visit.push_back(std::move(change));
+        }
+    }
     // The page lists the delta voltages in two columns; read down, their bands go up, as the
     // controller's bytes do.
     const auto delta = [](const ReportRow& row) {
@@ -226,10 +285,34 @@ QString reportHtml(const ReportContent& content) {
                                                            "it."))
                              .toHtmlEscaped());
     }
+    if (!content.source.empty()) {
+        html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(content.source));
+    }
+    if (!content.visit.empty()) {
+        html += QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" "
+                               "cellpadding=\"2\" width=\"100%\"><tr><th align=\"left\">%2</th>"
+                               "<th align=\"left\">%3</th><th align=\"left\">%4</th></tr>")
+                    .arg(words(QT_TRANSLATE_NOOP("Report", "Changes in this visit")),
+                         words(QT_TRANSLATE_NOOP("Report", "Setting")),
+                         words(QT_TRANSLATE_NOOP("Report", "Before")),
+                         words(QT_TRANSLATE_NOOP("Report", "After")));
+        for (const ReportRow& change : content.visit) {
+            const QString unit =
+                change.unit.empty() ? QString() : QStringLiteral(" ") + escaped(change.unit);
+            html += QStringLiteral("<tr><td>%1: %2</td><td>%3%5</td><td>%4%5</td></tr>")
+                        .arg(escaped(change.page), escaped(change.label), escaped(*change.held),
+                             escaped(change.value), unit);
+        }
+        html += QStringLiteral("</table>");
+    }
     // Page by page, each run of rows of one part of a page in a table of its own.
     for (std::size_t i = 0; i < content.rows.size();) {
         const std::string& page = content.rows[i].page;
         html += QStringLiteral("<h3>%1</h3>").arg(escaped(page));
+        if (const auto source = content.pageSources.find(page);
+            source != content.pageSources.end()) {
+            html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(source->second));
+        }
         while (i < content.rows.size() && content.rows[i].page == page) {
             const std::string& section = content.rows[i].section;
             std::vector<const ReportRow*> part;

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -48,6 +49,13 @@ struct ReportContent {
     std::vector<std::string> shop = {};
     std::string logo = {}; // a picture's path, drawn at the right of the heading
     std::string technician = {};
+    // Where the values come from: "Read from this controller at 14:03" when all are; else each
+    // page not read from the connected controller says where its values come from.
+    std::string source = {};
+    std::map<std::string, std::string> pageSources = {};
+    // What this visit changed in the controller: value is the one written, held the one read
+    // first.
+    std::vector<ReportRow> visit = {};
 };
 
 // The report of the values the pages hold; given the model, each value that is not what the

@@ -358,7 +358,34 @@ TEST(ReportContentTest, MarksEveryValueNotWhatTheControllerHolds) {
     EXPECT_EQ(text.count("controller: 5"), 2) << text.toStdString();
     EXPECT_TRUE(text.contains("31 * (controller: 5)") && text.contains("7 * (controller: 5)"));
     document.setHtml(reportHtml(reportOf(pages, nullptr, "")));
-    EXPECT_FALSE(document.toPlainText().contains("controller"));
+    EXPECT_FALSE(document.toPlainText().contains("controller:"));
+}
+
+// Where the values come from, page by page unless all were read, and first what this visit
+// changed in the controller, before and after.
+TEST(ReportContentTest, SaysWhereValuesComeFromAndWhatTheVisitChanged) {
+    ParameterModel pages;
+    for (const ShownParameter& p : shownParameters()) {
+        pages.setText(p.control, "5");
+    }
+    pages.connected();
+    pages.learn(Block::PedalAssist);
+    pages.setText("Edit23", "31");
+    pages.learn(Block::PedalAssist); // written, and accepted
+    pages.learn(Block::Torque);
+    QTextDocument document;
+    document.setHtml(reportHtml(reportOf(pages, &pages, "")));
+    const QString text = document.toPlainText();
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        "Changes in this visit\\s+Setting\\s+Before\\s+After\\s+Pedal Assist: Start "
+        "Current\\(%\\)\\s+5\\s+31\\s+Basic")))
+        << text.toStdString();
+    EXPECT_EQ(text.count("Not read from this controller: these values were left"), 2);
+    EXPECT_EQ(text.count("Read from this controller at"), 2);
+    pages.learn(Block::Basic);
+    pages.learn(Block::ThrottleHandle);
+    document.setHtml(reportHtml(reportOf(pages, &pages, "")));
+    EXPECT_EQ(document.toPlainText().count("Read from this controller at"), 1);
 }
 
 } // namespace
