@@ -20,6 +20,7 @@
 #include "ProjectInfo.h"
 #include "Report.h"
 #include "SessionSlots.h"
+#include "ShopDetails.h"
 #include "ShownText.h"
 #include "SimulatedController.h"
 #include "StatusTable.h"
@@ -33,6 +34,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -385,11 +387,13 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
 
 // Reads the four blocks as read does and saves what they hold as a report, with the note.
 Outcome report(Connection& connection, const QString& path, const QString& note,
-               const CommandStreams& io) {
+               const ShopDetails& shop, const CommandStreams& io) {
     ParameterModel fields;
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
-    saveReport(reportOf(fields, nullptr, localBytes(note)), localBytes(path));
+    ReportContent content = reportOf(fields, nullptr, localBytes(note));
+    addShopDetails(content, shop);
+    saveReport(content, localBytes(path));
     say(io, io.out, QStringLiteral("Saved the report %1").arg(path));
     return Outcome::Success;
 }
@@ -403,7 +407,11 @@ Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
     const std::vector<FileDifference> differences =
         differingParameters(localBytes(files[0]), localBytes(files[1]));
     for (const FileDifference& difference : differences) {
-        print(io.out, json ? jsonText(differenceJson(difference)) : differenceLine(difference));
+        if (!print(io.out,
+                   json ? jsonText(differenceJson(difference)) : differenceLine(difference))) {
+            // Exit 1 says "some differ": a list that did not get out is trouble, as for diff.
+            throw diffOutputError(errno);
+        }
     }
     return differences.empty() ? Outcome::Success : Outcome::Failure;
 }
@@ -569,6 +577,11 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         {"o", "output"},
         "The report to write: FILE.pdf, or FILE.html for the same as HTML.",
         "FILE"};
+    QCommandLineOption shop{"shop",
+                            "A settings file whose report/ keys (shopName, shopAddress, shopPhone, "
+                            "shopEmail, shopLogo, technician) head the report, in place of those "
+                            "set in the window's Report Settings.",
+                            "FILE"};
     QCommandLineOption note{"note", "A line for the bike or the customer, printed on the report.",
                             "TEXT"};
     if (command == "ports") {
@@ -590,7 +603,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         parser.setApplicationDescription(
             "Read the four blocks and write a report of the controller's identity and every "
             "parameter, grouped as the pages show them, for the customer or the shop's records.");
-        parser.addOptions({common.port, common.simulate, common.timeout, reportOutput, note});
+        parser.addOptions({common.port, common.simulate, common.timeout, reportOutput, note, shop});
     } else if (command == "diff") {
         parser.setApplicationDescription(
             "Compare two parameter files: every parameter whose value differs, page by page, "
@@ -821,6 +834,11 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                                : command == "report" ? parser.value(reportOutput)
                                                      : QString();
     const QString reportNote = command == "report" ? parser.value(note) : QString();
+    const ShopDetails reportShop =
+        command != "report" ? ShopDetails()
+        : parser.isSet(shop)
+            ? readShopDetails(QSettings(parser.value(shop), QSettings::IniFormat))
+            : readShopDetails(QSettings(QStringLiteral("morvent"), QStringLiteral("morvent")));
     const QString inputPath = command == "write" ? parser.value(input) : QString();
     const bool verify = command == "write" && !parser.isSet(noVerify);
     const auto runOn = [&](std::size_t i, const CommandStreams& streams) {
@@ -849,7 +867,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             }
             if (command == "report") {
                 return report(connection, filePerPort(outputPath, port, ports), reportNote,
-                              streams);
+                              reportShop, streams);
             }
             return watch(connection, intervalMs, readings, csvFiles[i].get(), streams);
         });

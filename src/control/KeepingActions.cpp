@@ -103,9 +103,11 @@ KeepingActions::KeepingActions(QMainWindow& window, Form1Ui& ui, Fields& fields,
     QObject::connect(m_ui.PlotButton, &QPushButton::clicked, &m_window, [this] { showPlot(); });
     QObject::connect(m_ui.ClearComparison1, &QAction::triggered, &m_window,
                      [this] { m_comparison->clear(); });
-    m_report = new ReportActions(
-        m_window, m_fields, m_model, m_boxes, *m_backupNote,
-        {m_options.askReportNote, m_options.chooseReportFile, m_options.choosePrinter});
+    m_report = new ReportActions(m_window, m_fields, m_model, m_boxes, *m_backupNote, m_settings,
+                                 {m_options.askReportNote, m_options.chooseReportFile,
+                                  m_options.choosePrinter, m_options.fillReportSettings});
+    QObject::connect(m_ui.ReportSettings1, &QAction::triggered, m_report,
+                     &ReportActions::ReportSettings1Click);
     QObject::connect(m_ui.ExportReport1, &QAction::triggered, m_report,
                      &ReportActions::ExportReport1Click);
     QObject::connect(m_ui.Print1, &QAction::triggered, m_report, &ReportActions::Print1Click);

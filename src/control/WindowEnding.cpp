@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <utility>
+
 namespace morvent {
 
 WindowEnding::WindowEnding(TForm1& form) {
@@ -17,8 +19,11 @@ WindowEnding::WindowEnding(TForm1& form) {
     m_notifier = new QSocketNotifier(m_signals.fd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this, &form] {
         m_signals.take();
-        form.endBySignal();
-        QCoreApplication::exit(0);
+        // Signals that follow the first (a logout's, a second Ctrl+C) wait for its ending.
+        if (!std::exchange(m_ending, true)) {
+            form.endBySignal();
+            QCoreApplication::exit(0);
+        }
     });
 }
 

@@ -26,6 +26,7 @@ public:
 private:
     EndingSignals m_signals;
     QSocketNotifier* m_notifier = nullptr;
+    bool m_ending = false;
 };
 
 } // namespace morvent

@@ -154,7 +154,7 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
         } else if (!number) {
             content.problems.push_back(
                 {Kind::NotANumber, i, document.lineOf(row.section(), row.key), *value});
-        } else if (items > 0 && (read < 0 || read >= items)) {
+        } else if (items > 0 && !fileIndexShows(row, read, items)) {
             content.problems.push_back(
                 {Kind::OutsideList, i, document.lineOf(row.section(), row.key), *value, items});
         }
@@ -168,7 +168,7 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields) {
         if (rows[i].kind == ParameterKind::Number) {
             fields.setText(rows[i].control, std::to_string(content.values[i]));
         } else {
-            fields.setSelectedIndex(rows[i].control, content.values[i]);
+            applyFileIndex(rows[i], content.values[i], fields);
         }
     }
 }
@@ -179,8 +179,21 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     std::vector<std::int32_t> values;
     values.reserve(rows.size());
     for (const Parameter& row : rows) {
-        values.push_back(row.kind == ParameterKind::Number ? toInteger(fields.text(row.control))
-                                                           : fields.selectedIndex(row.control));
+        if (row.kind == ParameterKind::Number) {
+            values.push_back(toInteger(fields.text(row.control)));
+            continue;
+        }
+        // A list is kept as the item it shows, which need not be the one selected.
+        const std::optional<std::int32_t> index = fileIndex(row, fields);
+        if (!index) {
+            std::string label = row.label;
+            label.erase(label.find_last_not_of(": ") + 1);
+            throw ParameterFileError(fill(
+                QT_TRANSLATE_NOOP("Protocol",
+                                  "%1 on the %2 page shows %3, which a parameter file cannot hold"),
+                {label, std::string(row.section()), fields.text(row.control)}));
+        }
+        values.push_back(*index);
     }
 
     if (isDanglingLink(path)) {

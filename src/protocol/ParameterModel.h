@@ -7,6 +7,7 @@
 #include "ParameterTable.h"
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -79,6 +80,16 @@ public:
     // Puts the controller's value into the control.
     void putBack(const Parameter& p, Fields& into) const;
 
+    // When the controller was last heard of about the block (a read, an accepted write); nothing
+    // when it has not been in this connection.
+    std::optional<std::chrono::system_clock::time_point> learnedAt(Block block) const {
+        return m_learnedAt[slot(block)];
+    }
+    // The parameters whose value the controller holds now is not the one it held when first
+    // heard of in this connection (the visit's changes), and that first value as a page shows it.
+    std::vector<const Parameter*> visitChanges() const;
+    std::string firstHeldText(const Parameter& p) const;
+
     // "Undo Changes": the values a page held after its last read or load.
     void keepForUndo(Block block) { m_undo[slot(block)] = values(block); }
     const std::optional<Values>& keptForUndo(Block block) const { return m_undo[slot(block)]; }
@@ -98,6 +109,8 @@ private:
     // What each block not yet told about showed when the controller answered, or was loaded.
     std::array<std::optional<Values>, 4> m_answeredWith;
     std::array<bool, 4> m_unread{};
+    std::array<std::optional<Values>, 4> m_first;
+    std::array<std::optional<std::chrono::system_clock::time_point>, 4> m_learnedAt;
 };
 
 } // namespace morvent

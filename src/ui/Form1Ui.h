@@ -143,6 +143,7 @@ public:
     // The report of the pages for the customer: as a PDF or HTML file, and on paper.
     QAction* ExportReport1 = nullptr;
     QAction* Print1 = nullptr;
+    QAction* ReportSettings1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* EditMenu = nullptr;
     QAction* ReviewChanges1 = nullptr;

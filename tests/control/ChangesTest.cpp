@@ -219,8 +219,9 @@ TEST_F(Knowledge, MovesWithAcceptedRepliesOnly) {
     }
 }
 
-// Every way of losing what was typed asks first, naming the count; staying loses nothing. (With
-// nothing typed nothing is asked: every other test of the window would record the question.)
+// Every way of losing what was typed asks first, naming the count, and so does writing a page not
+// read since connecting; staying loses nothing. (With nothing typed nothing is asked: every other
+// test of the window would record the question.)
 struct QuestionCase {
     const char* name;
     std::function<void(TForm1&)> act;
@@ -239,6 +240,26 @@ const QuestionCase kQuestions[] = {
      "1 change not written to the controller: connecting forgets what the controller holds, "
      "and the pages show no changes until read again. Connect anyway? [Connect/Stay]",
      [](TForm1& f) { return f.Timer1->isActive(); }},
+    // After Connect only the Basic page is read: writing a page that shows what another
+    // controller left asks first, naming it; an accepted write counts as read.
+    {"WriteUnread", [](TForm1& f) { f.ui().BitBtn7->click(); },
+     "Not read from this controller or loaded from a file since connecting: Pedal Assist, which "
+     "may show what another controller or file left there. The controller's own values of Pedal "
+     "Assist were not read, so nothing keeps them once they are written over. Write anyway? "
+     "[Write/Stay]",
+     [](TForm1& f) {
+         return f.PendingRequest == SingleWrite &&
+                test::waitFor([&] { return f.PendingRequest == NothingAwaited; });
+     }},
+    {"WriteFlashUnread", [](TForm1& f) { f.ui().BitBtn3->click(); },
+     "Not read from this controller or loaded from a file since connecting: Throttle Handle and "
+     "Torque, which may show what another controller or file left there. The controller's own "
+     "values of Throttle Handle and Torque were not read, so nothing keeps them once they are "
+     "written over. Write Flash anyway? [Write Flash/Stay]",
+     [](TForm1& f) {
+         return f.PendingRequest == FlashWriteChain &&
+                test::waitFor([&] { return f.PendingRequest == NothingAwaited; });
+     }},
     {"Close", [](TForm1& f) { f.ui().BitBtn11->click(); },
      "1 change not written to the controller: after Close, what was typed can no longer be "
      "written. Close anyway? [Close/Stay]",
@@ -264,9 +285,10 @@ TEST_F(Changes, EveryWayOfLosingWhatWasTypedNamesTheCountAndLetsTheUserStay) {
             answered("BitBtn5");
         }
         boxes.goAhead = false;
-        setText("Edit12", c.readFirst ? "45" : "46"); // 45 is shown since the last row
+        setText("Edit12", QString::number(form->ui().edit(12)->text().toInt() + 1));
         c.act(*form);
         EXPECT_EQ(boxes.shown, std::vector<QString>{"question: " + c.question});
+        EXPECT_EQ(form->PendingRequest, NothingAwaited);
         EXPECT_FALSE(c.happened(*form));
         EXPECT_EQ(changed(), QStringList({"Edit12"}));
 

@@ -166,6 +166,9 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
     writeText(path("blocked"), "");
     const std::string binary =
         ": it is not a parameter file: it is UTF-16 or binary, not 8-bit text";
+    const auto held = [](const std::string& shown) {
+        return shown + ", which a parameter file cannot hold";
+    };
     const auto refused = [this](const std::string& file, const std::string& why) {
         return "Unable to write to " + path(file) + why;
     };
@@ -178,6 +181,11 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         {"Edit60", "", "old.el", "'' is not a valid integer value"},
         {"ComboBox3", "abc", "new.el", "'abc' is not a valid integer value"},
         {"Edit91", "5 ", "old.el", "'5 ' is not a valid integer value"},
+        // What a list shows that the file has no number for: the one size whose place would read
+        // as "nothing selected", and texts that name no item.
+        {"ComboBox4", "15", "old.el", held("Wheel Diameler(Inch) on the Basic page shows 15")},
+        {"ComboBox4", "x", "new.el", held("Wheel Diameler(Inch) on the Basic page shows x")},
+        {"ComboBox11", "Fast", "old.el", held("Mode on the Throttle Handle page shows Fast")},
         {nullptr, nullptr, "none/x.el", "Unable to write to " + path("none/x.el")},
         {nullptr, nullptr, "plain/x.el", "Unable to write to " + path("plain/x.el")},
         {nullptr, nullptr, "sub", "Unable to write to " + path("sub")},
@@ -205,6 +213,35 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
             EXPECT_EQ(e.what(), c.message);
         }
         EXPECT_EQ(contents(dir), before);
+    }
+}
+
+// What a list shows is what a load puts back: a wheel size typed beyond the list (kept as the
+// place it would have in a list of every size) and an item shown but not selected, as
+// "Disignated Assist:" is when the window starts.
+TEST_F(ParameterFileTest, WhatTheListsShowSurvivesSaveThenLoad) {
+    const auto texts = [](const Fields& fields) {
+        std::vector<std::string> all;
+        for (const Parameter& row : parameterTable()) {
+            all.push_back(row.control + "=" + fields.text(row.control));
+        }
+        return all;
+    };
+    const std::pair<const char*, const char*> cases[] = {{"ComboBox4", "31"},
+                                                         {"ComboBox4", "127"},
+                                                         {"ComboBox4", "12"},
+                                                         {"ComboBox4", "700C"},
+                                                         {"ComboBox4", ""},
+                                                         {"ComboBox7", "By Display's Command"},
+                                                         {"ComboBox10", "Undeterminated"}};
+    for (const auto& [control, text] : cases) {
+        SCOPED_TRACE(std::string(control) + "=" + text);
+        FieldStore fields = distinctSet(3);
+        fields.set(control, text, -1);
+        SaveParameterFile(fields, path("shown.el"), scratchReplaced());
+        FieldStore back = distinctSet(4);
+        LoadParameterFile(back, path("shown.el"));
+        EXPECT_EQ(texts(back), texts(fields));
     }
 }
 
