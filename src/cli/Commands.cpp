@@ -93,7 +93,7 @@ bool print(std::FILE* to, const QString& text) {
         errno = 0;
         written = std::fputs(bytes.c_str(), to) >= 0 && std::fputc('\n', to) != EOF &&
                   std::fflush(to) == 0 && !std::ferror(to);
-        error = errno == 0 ? EIO : errno;
+        error = streamWriteError(errno);
         std::clearerr(to);
     }
     errno = error;

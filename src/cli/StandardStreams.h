@@ -20,6 +20,11 @@ QStringList commandArguments(int argc, char* argv[]);
 // Readies the standard streams for the tool's UTF-8 text: on Windows a console shows it as UTF-8.
 void prepareStandardStreams();
 
+// Why a write to a standard stream failed, as an errno value, given errno after it: EIO where the
+// C library said nothing; on Windows EPIPE for a pipe whose reader has gone, which the C runtime
+// reports as EINVAL.
+int streamWriteError(int error);
+
 // Holds a stream for one thread, so that lines that several sessions print at once stay whole.
 class StreamLock {
 public:

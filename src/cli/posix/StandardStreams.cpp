@@ -5,6 +5,8 @@
 
 #include "ArgumentText.h"
 
+#include <cerrno>
+
 namespace morvent {
 
 QStringList commandArguments(int argc, char* argv[]) {
@@ -16,6 +18,10 @@ QStringList commandArguments(int argc, char* argv[]) {
 }
 
 void prepareStandardStreams() {}
+
+int streamWriteError(int error) {
+    return error == 0 ? EIO : error;
+}
 
 StreamLock::StreamLock(std::FILE* stream) : m_stream(stream) {
     ::flockfile(m_stream);

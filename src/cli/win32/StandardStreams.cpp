@@ -11,6 +11,7 @@
 
 #include <shellapi.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace morvent {
@@ -53,6 +54,20 @@ void prepareStandardStreams() {
     std::atexit([] { restoreConsolePage(); });
     // Ctrl+C, Ctrl+Break and a closed console end the process without atexit's functions.
     static const SignalUndo restore(restoreConsolePage, nullptr);
+}
+
+int streamWriteError(int error) {
+    if (error == 0 || error == EINVAL) {
+        switch (::GetLastError()) {
+        case ERROR_NO_DATA:
+        case ERROR_BROKEN_PIPE:
+        case ERROR_PIPE_NOT_CONNECTED:
+            return EPIPE;
+        default:
+            break;
+        }
+    }
+    return error == 0 ? EIO : error;
 }
 
 StreamLock::StreamLock(std::FILE* stream) : m_stream(stream) {
