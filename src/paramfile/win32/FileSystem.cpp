@@ -566,11 +566,10 @@ bool replaceFile(const std::string& path, std::string_view content) {
             errno = EBUSY;
             return false;
         }
+        // Anything else that keeps the new file from taking the name (an access list that
+        // could not be merged, a user who may write the file but not replace it) has the file
+        // written in place, as on POSIX.
         errno = errnoOf(error);
-        // A file the user may write but not replace is written in place, as on POSIX.
-        if (errno != EACCES) {
-            return false;
-        }
         break;
     }
     // The folder takes no new file, or the new one could not be the old one's equal.
