@@ -62,9 +62,9 @@ std::wstring withName(const std::wstring& folder, const std::wstring& name) {
 }
 
 // Opens what path names, following links, only to ask about it.
-OwnedHandle openToAsk(const std::wstring& path, DWORD flags = 0) {
+OwnedHandle openToAsk(const std::wstring& path) {
     return OwnedHandle(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr));
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 // Whether the last name of path is a symbolic link or a junction; other reparse points (files
@@ -92,17 +92,17 @@ std::wstring resolved(const std::wstring& path) {
         return path;
     }
     const OwnedHandle file = openToAsk(path);
-    std::wstring final(32768, L'\0');
+    std::wstring target(32768, L'\0');
     const DWORD length = file.valid()
-                             ? ::GetFinalPathNameByHandleW(file.get(), final.data(),
-                                                           static_cast<DWORD>(final.size()),
+                             ? ::GetFinalPathNameByHandleW(file.get(), target.data(),
+                                                           static_cast<DWORD>(target.size()),
                                                            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS)
                              : 0;
-    if (length == 0 || length >= final.size()) {
+    if (length == 0 || length >= target.size()) {
         return path;
     }
-    final.resize(length);
-    return final;
+    target.resize(length);
+    return target;
 }
 
 bool writeAll(HANDLE file, std::string_view content, std::uint64_t at) {
