@@ -41,7 +41,15 @@ CsvFile::CsvFile(std::string path) : m_path(std::move(path)), m_file(std::make_u
     m_file->file = OwnedHandle(::CreateFileW(m_file->path.c_str(), GENERIC_WRITE,
                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
     if (m_file->file.valid()) {
+        // The read-only mark refuses writing, also where the system lets an administrator open
+        // the file for it.
+        if (::GetFileInformationByHandle(m_file->file.get(), &info) &&
+            (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
+            errno = EACCES;
+            fail();
+        }
         return;
     }
     if (lastErrorAsErrno() != ENOENT) {
