@@ -33,7 +33,7 @@ class WindowLine;
 // first frame; the dispatcher sends each next one as a reply is taken. Every write is checked
 // against the pages' rules and the bytes on the wire first.
 class BlockRequests {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::BlockRequests)
 
 public:
     // `window` holds the fields a refusal shows, `readFlash` is enabled only when connected and

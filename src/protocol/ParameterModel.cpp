@@ -107,6 +107,7 @@ void ParameterModel::learnFrom(Block block, const Fields& held) {
 
 void ParameterModel::forget() {
     m_held = {};
+    m_answeredWith = {};
     if (changed) {
         changed(nullptr);
     }
@@ -114,6 +115,9 @@ void ParameterModel::forget() {
 
 void ParameterModel::connected() {
     m_unread.fill(true);
+    for (const Block block : kAllBlocks) {
+        m_answeredWith[slot(block)] = values(block);
+    }
     if (changed) {
         changed(nullptr);
     }
@@ -121,6 +125,12 @@ void ParameterModel::connected() {
 
 void ParameterModel::loaded() {
     m_unread.fill(false);
+    // The file's values are where telling typing apart starts again, not changes themselves.
+    if (m_answeredWith.front()) {
+        for (const Block block : kAllBlocks) {
+            m_answeredWith[slot(block)] = values(block);
+        }
+    }
     if (changed) {
         changed(nullptr);
     }
@@ -137,7 +147,16 @@ std::optional<ShownValue> ParameterModel::held(const Parameter& p) const {
 }
 
 bool ParameterModel::isChanged(const Parameter& p) const {
-    const auto h = held(p);
+    auto h = held(p);
+    if (!h && m_answeredWith[slot(p.block)]) {
+        const auto rows = pageParameters(p.block);
+        const auto at = std::find(rows.begin(), rows.end(), &p) - rows.begin();
+        h = m_answeredWith[slot(p.block)]->at(static_cast<std::size_t>(at));
+        // Untouched since: not typed, even where the text stands for no value (a blank list).
+        if (*h == shown(p)) {
+            return false;
+        }
+    }
     if (!h) {
         return false;
     }

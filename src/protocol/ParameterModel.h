@@ -23,8 +23,9 @@ struct ShownValue {
 
 // The parameter set: every value the pages show, and per block what the controller is known to
 // hold in this connection (the values last read from it, accepted by it, or read aside to
-// compare). A value shown that differs from the one held is a change not yet written. Blocks the
-// controller has not told about have no changes: nothing is known to differ from.
+// compare). A value shown that differs from the one held is a change not yet written. On a block
+// the controller has not told about, a value typed since it answered is a change too (from what
+// the page showed then), so that nothing typed before the first read is lost without a word.
 //
 // As Fields it is the pages without widgets, with the window's behaviour of combo boxes (see
 // FieldStore), every list filled from the parameter table. A window keeps its widgets and the
@@ -60,7 +61,8 @@ public:
     bool isKnown(Block block) const { return m_held[slot(block)].has_value(); }
 
     // A controller answered: until a page is read, loaded or written, it shows what an earlier
-    // controller or file left there, not this controller's values.
+    // controller or file left there, not this controller's values; what is typed there from now
+    // on is a change.
     void connected();
     // A file's values are on every page.
     void loaded();
@@ -72,6 +74,8 @@ public:
     std::vector<const Parameter*> changes() const;
     // The controller's value as the page would show it.
     std::string heldText(const Parameter& p) const;
+    // Whether the controller's value is known: not for a change typed before the page was read.
+    bool isHeld(const Parameter& p) const { return held(p).has_value(); }
     // Puts the controller's value into the control.
     void putBack(const Parameter& p, Fields& into) const;
 
@@ -91,6 +95,8 @@ private:
     FieldStore m_shown;
     std::array<std::optional<Values>, 4> m_held;
     std::array<std::optional<Values>, 4> m_undo;
+    // What each block not yet told about showed when the controller answered, or was loaded.
+    std::array<std::optional<Values>, 4> m_answeredWith;
     std::array<bool, 4> m_unread{};
 };
 

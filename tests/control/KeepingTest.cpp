@@ -126,12 +126,18 @@ TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
 }
 
 // The Save window replaces the file it names without a question, as it always has; what the
-// file held is in the backups' replaced/ folder first, and the status bar says where.
+// file held is in the backups' replaced/ folder first, and the status bar says where. A new
+// file's save is confirmed with its path; Ctrl+S gives the name field the keyboard.
 TEST_F(Backups, SavingOverAFileKeepsWhatItHeldAndSaysWhere) {
     form->ui().ComboBox3->setEditText("48");
     const QString file = scratchFile("bike2.el");
-    std::ofstream(file.toStdString()) << "[Basic]\r\nLC=17\r\n";
     form->Form4()->setDirectory(scratchFile(""));
+    form->Save1Click();
+    EXPECT_EQ(form->Form4()->focusWidget(), form->Form4()->Edit1);
+    form->Form4()->Edit1->setText("bike2.el");
+    QTest::keyClick(form->Form4()->Edit1, Qt::Key_Return);
+    EXPECT_EQ(note()->text(), "Saved: " + QDir::toNativeSeparators(file));
+    std::ofstream(file.toStdString()) << "[Basic]\r\nLC=17\r\n";
     form->Form4()->show();
     form->Form4()->Edit1->setText("bike2.el");
     QTest::keyClick(form->Form4()->Edit1, Qt::Key_Return);
