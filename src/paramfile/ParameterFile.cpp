@@ -5,7 +5,6 @@
 #include "Wording.h"
 
 #include "BlockLayout.h"
-#include "Descriptor.h"
 #include "FileIo.h"
 #include "IniDocument.h"
 #include "NumberConversion.h"
@@ -13,8 +12,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <unistd.h>
 #include <vector>
 
 namespace morvent {
@@ -37,9 +34,15 @@ std::string allSections() {
     return list;
 }
 
-// Taken right after the step that failed, so the reason is the system's own.
+// Taken right after the step that failed, so the reason is the system's own. A file another
+// program holds open is named with that reason in every front end, since nothing else about it
+// is wrong.
 ParameterFileError unableToWrite(const std::string& path) {
     const int error = errno;
+    if (const std::string held = heldOpenReason(error); !held.empty()) {
+        return ParameterFileError(
+            fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"), {path, held}));
+    }
     return ParameterFileError(fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path}),
                               error);
 }
@@ -49,14 +52,6 @@ ParameterFileError unableToWrite(const std::string& path) {
 bool notEightBitText(std::string_view text) {
     return text.find('\0') != std::string_view::npos || text.starts_with("\xFF\xFE") ||
            text.starts_with("\xFE\xFF");
-}
-
-// What a link that leads nowhere points at, for the message that refuses it.
-std::string linkTarget(const std::string& path) {
-    std::string target(4096, '\0');
-    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-    target.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
-    return target;
 }
 
 // A value as the file has it, cut short: it is shown to name the line, not to be read whole.
@@ -233,8 +228,8 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     std::string copy;
     if (existing && !existing->empty() && *existing != text) {
         // A file the user may not change keeps no copy either: the refusal changes nothing.
-        if (!Descriptor(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC))
-                 .valid()) {
+        if (const int refused = whyNotWritable(path); refused > 0) {
+            errno = refused;
             throw unableToWrite(path);
         }
         const ReplacedFiles::Outcome kept = replaced.keep(path, *existing);
@@ -246,14 +241,15 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         copy = kept.path;
     }
     if (!replaceFile(path, text)) {
+        if (copy.empty()) {
+            throw unableToWrite(path);
+        }
         // The system's reason, where it gave one, follows the whole message.
         const int error = errno;
         throw ParameterFileError(
-            copy.empty()
-                ? fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path})
-                : fill(QT_TRANSLATE_NOOP("Protocol",
-                                         "Unable to write to %1 (what it held is kept in %2)"),
-                       {path, copy}),
+            fill(
+                QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1 (what it held is kept in %2)"),
+                {path, copy}),
             error);
     }
     return {copy};

@@ -3,7 +3,6 @@
 
 #include "Report.h"
 
-#include "Descriptor.h"
 #include "FileIo.h"
 #include "NumberConversion.h"
 #include "ParameterModel.h"
@@ -28,9 +27,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace morvent {
 
@@ -423,29 +419,20 @@ std::string reportTargetProblem(const std::string& path) {
         return QT_TRANSLATE_NOOP("Protocol", "name the report FILE.pdf or FILE.html");
     }
     if (isDanglingLink(path)) {
-        std::string target(4096, '\0');
-        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        target.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
         return fill(
             QT_TRANSLATE_NOOP("Protocol", "it is a symbolic link to %1, which does not exist"),
-            {target});
+            {linkTarget(path)});
     }
     // An existing file must take writing; a new one, its folder must take it.
-    const Descriptor existing(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (existing.valid()) {
-        return ::fstat(existing.get(), &info) == 0 && S_ISREG(info.st_mode)
-                   ? std::string()
-                   : QT_TRANSLATE_NOOP("Protocol", "it is not a regular file");
+    const int refused = whyNotWritable(path);
+    if (refused == kNotARegularFile) {
+        return QT_TRANSLATE_NOOP("Protocol", "it is not a regular file");
     }
-    if (errno != ENOENT) {
-        return std::strerror(errno);
+    if (refused != ENOENT) {
+        return refused == 0 ? std::string() : fileErrorText(refused);
     }
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : path.substr(0, slash);
-    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? std::string() : std::strerror(errno);
+    const int folder = whyNoNewFile(path);
+    return folder == 0 ? std::string() : fileErrorText(folder);
 }
 
 void saveReport(const ReportContent& content, const std::string& path) {
@@ -461,7 +448,7 @@ void saveReport(const ReportContent& content, const std::string& path) {
         throw ReportError(why == 0
                               ? fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path})
                               : fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"),
-                                     {path, std::strerror(why)}));
+                                     {path, fileErrorText(why)}));
     }
 }
 
