@@ -286,6 +286,10 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <comment>ends the connection to the controller</comment>
         <translation>Disconnetti</translation>
     </message>
+    <message>
+        <source>Report &amp;Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -1094,6 +1098,10 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <source>it is not a regular file</source>
         <translation>non è un file normale</translation>
     </message>
+    <message>
+        <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
@@ -1123,6 +1131,46 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <message>
         <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
         <translation>Il valore non è quello della centralina; il valore della centralina lo segue.</translation>
+    </message>
+    <message>
+        <source>Work Mode (pedal/wheel speed ratio)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from this controller at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technician: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes in this visit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1234,33 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <message>
         <source>Compare With Controller: %1, %2 of %3</source>
         <translation>Confronta con centralina: %1, %2 di %3</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::BlockRequests</name>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished">Scrivi</translation>
+    </message>
+    <message>
+        <source>Write Flash</source>
+        <translation type="unfinished">Scrivi flash</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the %2 page</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1581,34 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <message>
         <source>Controller settings</source>
         <translation>Impostazioni centralina</translation>
+    </message>
+    <message>
+        <source>Report Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shop name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo (a picture file):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technician:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
