@@ -14,6 +14,7 @@
 #include "Offscreen.h"
 #include "ProcessProbes.h"
 #include "SimulatedWindow.h"
+#include "WindowFloors.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -37,24 +38,9 @@ using morvent::test::ProgramBoxes;
 using morvent::test::residentKiB;
 using morvent::test::SimulatedWindow;
 using Clock = std::chrono::steady_clock;
+using namespace morvent::bench;
 
 namespace {
-
-constexpr double kByteMs = 10.0 * 1000.0 / 9600.0; // 8N1: ten bits a byte
-constexpr double kIntervalMs = 100.0;
-constexpr auto kRequestWaitMs = static_cast<double>(kRequestPause.count());
-constexpr auto kConnectWaitMs = static_cast<double>(kConnectPause.count());
-constexpr auto kProbeTickMs = static_cast<double>(kProbeListen.count());
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// One request and its reply: the wait before it, both on the wire, the silence after.
-double exchangeMs(double waitMs, std::size_t requestBytes, std::size_t replyBytes) {
-    return waitMs + static_cast<double>(requestBytes + replyBytes) * kByteMs + kIntervalMs;
-}
 
 // Since the kernel started this process (its start time in /proc/self/stat, in clock ticks
 // since boot), so the figure includes loading the program and its libraries.
@@ -115,11 +101,7 @@ int main(int argc, char** argv) {
     const double connectFloor = kConnectWaitMs * 2 + kProbeTickMs +
                                 exchangeMs(kConnectWaitMs, 5, 3 + kIdentityLength) +
                                 exchangeMs(kRequestWaitMs, 2, 3 + firmware.size());
-    const double readFloor = exchangeMs(kRequestWaitMs, 2, 3 + kBasicLength) +
-                             exchangeMs(kRequestWaitMs, 2, 3 + kPedalAssistLength) +
-                             exchangeMs(kRequestWaitMs, 2, 3 + kThrottleHandleLength) +
-                             exchangeMs(kRequestWaitMs, 2, 3 + kTorqueLength) +
-                             exchangeMs(kRequestWaitMs, 2, 3 + kLiveReadingsLength);
+    const double readFloor = readFlashFloorMs();
     const double writeFloor = exchangeMs(kRequestWaitMs, 4 + kBasicLength, 3) +
                               exchangeMs(kRequestWaitMs, 4 + kPedalAssistLength, 3) +
                               exchangeMs(kRequestWaitMs, 4 + kThrottleHandleLength, 3) +

@@ -6,11 +6,7 @@
 # from MORVENT_WINDOWS_QT, a folder or the .tar.xz it came in; without it, from the archive in
 # shared/windows beside the checkout. An archive is unpacked once into the build folder. Moc, rcc,
 # uic and lrelease are Debian's Linux ones of the same version.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)
 
 set(_qt_name qt-6.4.2-mingw-w64-x86_64)
 if(DEFINED ENV{MORVENT_WINDOWS_QT} AND NOT "$ENV{MORVENT_WINDOWS_QT}" STREQUAL "")
@@ -36,11 +32,7 @@ else()
                         "or archive that scripts/windows-qt makes")
 endif()
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 "${MORVENT_WINDOWS_QT_PREFIX}")
+list(APPEND CMAKE_FIND_ROOT_PATH "${MORVENT_WINDOWS_QT_PREFIX}")
 set(CMAKE_PREFIX_PATH "${MORVENT_WINDOWS_QT_PREFIX}")
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)

@@ -7,18 +7,17 @@
 #include "MessageBoxes.h"
 #include "Translations.h"
 
-#include <QChart>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLegend>
-#include <QLineSeries>
 #include <QPushButton>
-#include <QValueAxis>
+
+#include <qcustomplot.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace morvent {
 
@@ -41,22 +40,27 @@ QString legendText(const LiveReading& reading, std::optional<int> latest) {
     return text;
 }
 
-// The level is 0 or 1 and holds between readings, so it is drawn as steps; the others are
-// measurements and are joined straight.
-constexpr std::size_t kLevelChannel = 1;
+// The smallest of 1, 2 or 5 times a power of ten that is no less than the given step.
+double niceStep(double step) {
+    const double power = std::pow(10.0, std::floor(std::log10(step)));
+    const double mantissa = step / power;
+    return power * (mantissa <= 1 ? 1 : mantissa <= 2 ? 2 : mantissa <= 5 ? 5 : 10);
+}
 
-// Room above and below the values, so a line never runs along a strip's edge.
-void fitValueAxis(QValueAxis& axis, int lowest, int highest, bool level) {
+// Room above and below the values, so a line never runs along a strip's edge; the ends are
+// widened to the marks around them, which stand a round step apart, so both ends are labelled.
+void fitValueAxis(QCPAxis& axis, int lowest, int highest, bool level) {
+    auto* ticks = dynamic_cast<QCPAxisTickerFixed*>(axis.ticker().data());
     if (level) {
         axis.setRange(-0.25, 1.25);
-        axis.setTickType(QValueAxis::TicksDynamic);
-        axis.setTickAnchor(0);
-        axis.setTickInterval(1);
+        ticks->setTickStep(1);
         return;
     }
     const double span = std::max(highest - lowest, 10);
-    axis.setRange(lowest - span * 0.1, highest + span * 0.1);
-    axis.applyNiceNumbers();
+    const double step = niceStep(span * 1.2 / 4);
+    ticks->setTickStep(step);
+    axis.setRange(std::floor((lowest - span * 0.1) / step) * step,
+                  std::ceil((highest + span * 0.1) / step) * step);
 }
 
 } // namespace
@@ -185,18 +189,18 @@ void LiveReadingsMonitor::redraw() {
     const std::chrono::milliseconds latest =
         points.empty() ? std::chrono::milliseconds(0) : points.back().at;
 
+    QVector<double> times;
+    times.reserve(static_cast<qsizetype>(points.size()));
+    for (const ReadingHistory::Point& point : points) {
+        times.append(static_cast<double>((point.at - latest).count()) / 1000.0);
+    }
     for (std::size_t n = 0; n < kLiveReadingCount; ++n) {
-        QList<QPointF> line;
-        line.reserve(static_cast<qsizetype>(points.size() * 2));
+        QVector<double> values;
+        values.reserve(times.size());
         for (const ReadingHistory::Point& point : points) {
-            const double x = static_cast<double>((point.at - latest).count()) / 1000.0;
-            const double y = point.values[n];
-            if (n == kLevelChannel && !line.isEmpty()) {
-                line.append(QPointF(x, line.back().y()));
-            }
-            line.append(QPointF(x, y));
+            values.append(point.values[n]);
         }
-        w.series[n]->replace(line);
+        w.series[n]->setData(times, values, true);
         w.series[n]->setName(legendText(
             kLiveReadings[n],
             points.empty() ? std::nullopt : std::optional<int>(points.back().values[n])));
@@ -211,7 +215,7 @@ void LiveReadingsMonitor::redraw() {
             if (LiveReadingsWindow::kStripOf[n] != strip) {
                 continue;
             }
-            level = n == kLevelChannel;
+            level = n == LiveReadingsWindow::kLevelReading;
             for (const ReadingHistory::Point& point : points) {
                 lowest = any ? std::min(lowest, point.values[n]) : point.values[n];
                 highest = any ? std::max(highest, point.values[n]) : point.values[n];
@@ -220,7 +224,8 @@ void LiveReadingsMonitor::redraw() {
         }
         fitValueAxis(*w.valueAxes[static_cast<std::size_t>(strip)], lowest, highest, level);
     }
-    w.alignStrips();
+    // Drawn once when the events of the moment are done, however many readings came with them.
+    w.Plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
 } // namespace morvent

@@ -35,6 +35,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -48,6 +49,13 @@
 #include <utility>
 
 namespace morvent {
+
+namespace {
+
+// The top-left corner of the window's frame when it was last closed.
+const QString kWindowPlace = QStringLiteral("windowPlace");
+
+} // namespace
 
 TForm1::TForm1(MessageBoxes& boxes, Options options)
     : m_boxes(boxes), m_options(std::move(options)), m_fields(*this) {
@@ -134,6 +142,20 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
     connectHandlers();
     fitToScreen(screen()->availableGeometry());
+    returnToLastPlace();
+}
+
+void TForm1::returnToLastPlace() {
+    // Where the user left it, as long as that is still on a screen (a laptop taken off its
+    // docking station has lost the second one); else where the window system puts it.
+    const QVariant last = m_settings->value(kWindowPlace);
+    if (!last.canConvert<QPoint>()) {
+        return;
+    }
+    const QPoint place = last.toPoint();
+    if (const QScreen* there = QGuiApplication::screenAt(place)) {
+        move(frameWithin(QRect(place, size()), there->availableGeometry()).topLeft());
+    }
 }
 
 void TForm1::fitToScreen(const QRect& available) {
@@ -299,6 +321,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // program finds it free.
     m_continuousGet->stop();
     Timer1->stop();
+    m_settings->setValue(kWindowPlace, pos());
     Comm1->CloseComm();
     Comm1->discardNotifications();
     for (QWidget* window : std::initializer_list<QWidget*>{

@@ -124,6 +124,7 @@ public:
     void fitToScreen(const QRect& available);
     // Moves the window, and shrinks it where it must, so that its frame is all on `available`.
     void keepFrameWithin(const QRect& available);
+    void returnToLastPlace();
     // "Plot...": the plot window, where it was last, or first beside this window.
     void showPlot();
     // Kill, a shutdown or a lost terminal end the program at once, with nobody there to answer

@@ -3,22 +3,13 @@
 
 #include "LiveReadingsWindow.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QFontMetricsF>
-#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLegend>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
-#include <algorithm>
-#include <cmath>
-#include <vector>
+#include <qcustomplot.h>
 
 namespace morvent {
 
@@ -29,11 +20,22 @@ const std::array<QColor, kLiveReadingCount> kColours{
     QColor(0x6a, 0x3d, 0x9a), QColor(0xe0, 0x7b, 0x00), QColor(0xc6, 0x28, 0x28),
     QColor(0x2e, 0x7d, 0x32), QColor(0x15, 0x65, 0xc0)};
 
-// The torque voltage is what a calibration watches, so its strip is the tallest; the level's
-// strip needs little room for itself but carries the time scale's title as well.
+// The torque voltage is what a calibration watches, so its strip is the tallest. The heights are
+// of the plot areas, without the legends, labels and the time scale's title.
 constexpr std::array<int, LiveReadingsWindow::kStripCount> kStripStretch{5, 3, 3, 3};
-constexpr std::array<int, LiveReadingsWindow::kStripCount> kStripMinimum{160, 110, 110, 160};
-constexpr QMargins kChartMargins(4, 0, 10, 0);
+constexpr std::array<int, LiveReadingsWindow::kStripCount> kStripMinimum{110, 64, 64, 64};
+
+// A mark every ten seconds, and one between at five.
+class TimeTicker : public QCPAxisTickerFixed {
+public:
+    TimeTicker() {
+        setTickStep(10);
+        setScaleStrategy(ssNone);
+    }
+
+protected:
+    int getSubTickCount(double) override { return 1; }
+};
 
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -77,84 +79,77 @@ LiveReadingsWindow::LiveReadingsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     HintLabel->setMinimumHeight(HintLabel->fontMetrics().height());
     layout->addWidget(HintLabel);
 
+    Plot = new QCustomPlot(this);
+    Plot->setObjectName(QStringLiteral("StripsPlot"));
+    Plot->setAutoAddPlottableToLegend(false);
+    // Rows of the plot's layout: each strip's legend, then the strip itself. A legend row takes
+    // no more than its line; the strips share the rest.
+    QCPLayoutGrid& rows = *Plot->plotLayout();
+    rows.clear();
+    rows.setRowSpacing(0);
+    auto* sides = new QCPMarginGroup(Plot);
     for (int strip = 0; strip < kStripCount; ++strip) {
-        auto* chart = new QChart;
-        chart->setObjectName(QStringLiteral("Strip%1").arg(strip));
-        chart->setMargins(kChartMargins);
-        chart->setBackgroundRoundness(0);
-        chart->layout()->setContentsMargins(0, 0, 0, 0);
-        chart->legend()->setAlignment(Qt::AlignTop);
-        chart->legend()->setShowToolTips(true);
+        const auto s = static_cast<std::size_t>(strip);
+        // Centred over its strip: empty columns either side take the room the legend leaves.
+        auto* line = new QCPLayoutGrid;
+        rows.addElement(2 * strip, 0, line);
+        auto* legend = new QCPLegend;
+        line->addElement(0, 1, legend);
+        line->expandTo(1, 3);
+        line->setColumnStretchFactors({1, 0.001, 1});
+        legend->setLayer(QStringLiteral("legend"));
+        legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+        legend->setBorderPen(Qt::NoPen);
+        legend->setBrush(Qt::NoBrush);
+        legend->setFont(font());
+        legend->setColumnSpacing(16);
+        legend->setMargins(QMargins(7, 8, 7, 2));
 
-        auto* time = new QValueAxis(chart);
+        auto* rect = new QCPAxisRect(Plot);
+        rect->setObjectName(QStringLiteral("Strip%1").arg(strip));
+        rect->setMarginGroup(QCP::msLeft | QCP::msRight, sides);
+        rect->setMinimumSize(0, kStripMinimum[s]);
+        rows.addElement(2 * strip + 1, 0, rect);
+        rows.setRowStretchFactor(2 * strip, 0.001);
+        rows.setRowStretchFactor(2 * strip + 1, kStripStretch[s]);
+
+        QCPAxis* time = rect->axis(QCPAxis::atBottom);
+        time->setTicker(QSharedPointer<QCPAxisTicker>(new TimeTicker));
         time->setRange(-60, 0);
-        time->setTickCount(7);
-        time->setMinorTickCount(1);
-        time->setLabelFormat(QStringLiteral("%d"));
-        // Every strip carries the scale, which also keeps their plot areas of one width.
+        time->setNumberFormat(QStringLiteral("f"));
+        time->setNumberPrecision(0);
+        time->grid()->setSubGridVisible(true);
+        // Every strip carries the scale, to be read without looking down the whole window.
         if (strip == kStripCount - 1) {
-            time->setTitleText(tr("seconds before the latest reading"));
+            time->setLabel(tr("seconds before the latest reading"));
         }
-        auto* value = new QValueAxis(chart);
-        value->setLabelFormat(QStringLiteral("%d"));
-        chart->addAxis(time, Qt::AlignBottom);
-        chart->addAxis(value, Qt::AlignLeft);
+        QCPAxis* value = rect->axis(QCPAxis::atLeft);
+        auto ticks = QSharedPointer<QCPAxisTickerFixed>::create();
+        ticks->setScaleStrategy(QCPAxisTickerFixed::ssNone);
+        value->setTicker(ticks);
+        value->setNumberFormat(QStringLiteral("f"));
+        value->setNumberPrecision(0);
+        value->setSubTicks(false);
 
-        auto* view = new QChartView(chart, this);
-        view->setObjectName(QStringLiteral("StripView%1").arg(strip));
-        view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumHeight(kStripMinimum[static_cast<std::size_t>(strip)]);
-        layout->addWidget(view, kStripStretch[static_cast<std::size_t>(strip)]);
-
-        charts[static_cast<std::size_t>(strip)] = chart;
-        views[static_cast<std::size_t>(strip)] = view;
-        timeAxes[static_cast<std::size_t>(strip)] = time;
-        valueAxes[static_cast<std::size_t>(strip)] = value;
+        strips[s] = rect;
+        legends[s] = legend;
+        timeAxes[s] = time;
+        valueAxes[s] = value;
     }
+    layout->addWidget(Plot, 1);
 
     for (std::size_t n = 0; n < series.size(); ++n) {
-        QChart* chart = charts[static_cast<std::size_t>(kStripOf[n])];
-        auto* line = new QLineSeries(chart);
-        line->setObjectName(QStringLiteral("Series%1").arg(92 + static_cast<int>(n)));
+        const auto strip = static_cast<std::size_t>(kStripOf[n]);
+        QCPGraph* graph = Plot->addGraph(timeAxes[strip], valueAxes[strip]);
+        graph->setObjectName(QStringLiteral("Series%1").arg(92 + static_cast<int>(n)));
         QPen pen(kColours[n]);
         pen.setWidthF(2.0);
-        line->setPen(pen);
-        chart->addSeries(line);
-        line->attachAxis(timeAxes[static_cast<std::size_t>(kStripOf[n])]);
-        line->attachAxis(valueAxes[static_cast<std::size_t>(kStripOf[n])]);
-        series[n] = line;
-    }
-}
-
-void LiveReadingsWindow::alignStrips() {
-    std::array<qreal, kStripCount> widths{};
-    for (std::size_t strip = 0; strip < valueAxes.size(); ++strip) {
-        const QValueAxis& axis = *valueAxes[strip];
-        const QFontMetricsF metrics(axis.labelsFont());
-        std::vector<double> values;
-        if (axis.tickType() == QValueAxis::TicksDynamic) {
-            const double first = axis.tickAnchor() +
-                                 std::ceil((axis.min() - axis.tickAnchor()) / axis.tickInterval()) *
-                                     axis.tickInterval();
-            for (double v = first; v <= axis.max(); v += axis.tickInterval()) {
-                values.push_back(v);
-            }
-        } else {
-            for (int tick = 0; tick < axis.tickCount(); ++tick) {
-                values.push_back(axis.min() + tick * (axis.max() - axis.min()) /
-                                                  std::max(1, axis.tickCount() - 1));
-            }
+        graph->setPen(pen);
+        if (n == kLevelReading) {
+            graph->setLineStyle(QCPGraph::lsStepLeft);
         }
-        for (double v : values) {
-            widths[strip] =
-                std::max(widths[strip],
-                         metrics.boundingRect(QString::number(static_cast<qint64>(v))).width());
-        }
-    }
-    const qreal widest = *std::max_element(widths.begin(), widths.end());
-    for (std::size_t strip = 0; strip < charts.size(); ++strip) {
-        charts[strip]->setMargins(kChartMargins +
-                                  QMargins(qRound(widest - widths[strip]), 0, 0, 0));
+        graph->addToLegend(legends[strip]);
+        series[n] = graph;
     }
 }
 

@@ -9,12 +9,13 @@
 
 #include <array>
 
-class QChart;
-class QChartView;
+class QCPAxis;
+class QCPAxisRect;
+class QCPGraph;
+class QCPLegend;
+class QCustomPlot;
 class QLabel;
-class QLineSeries;
 class QPushButton;
-class QValueAxis;
 
 namespace morvent {
 
@@ -24,8 +25,8 @@ namespace morvent {
 // stacked over one time scale: seconds before the latest reading. Above them, the buttons that
 // pause the plot and record the readings to a file, and a line on the recording.
 //
-// Only the layout: the series are filled, the axes ranged and the buttons answered by the
-// window's behaviour (control/).
+// Only the layout: the graphs are filled, the value axes ranged, the plot redrawn and the buttons
+// answered by the window's behaviour (control/).
 class LiveReadingsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -37,6 +38,9 @@ public:
 
     // The strip of each reading, in the order of the fields Edit92 .. Edit96.
     static constexpr std::array<int, kLiveReadingCount> kStripOf{2, 3, 1, 1, 0};
+    // The level, 0 or 1, held between readings and so drawn as steps; the others are
+    // measurements and are joined straight.
+    static constexpr std::size_t kLevelReading = 1;
 
     QPushButton* PauseButton = nullptr;  // checkable: "Pause", "Resume" while paused
     QPushButton* RecordButton = nullptr; // "Record to CSV...", "Stop Recording" while recording
@@ -45,18 +49,17 @@ public:
     // kept when empty, so the strips do not jump as it comes and goes.
     QLabel* HintLabel = nullptr;
 
+    // The strips are the axis rects of one plot, each under a line of its own legend. Values of
+    // different sizes have labels of different widths; the rects share their side margins, so
+    // the plot areas line up over the one time scale whatever the labels.
+    QCustomPlot* Plot = nullptr;
     // By reading, Edit92 .. Edit96.
-    std::array<QLineSeries*, kLiveReadingCount> series{};
+    std::array<QCPGraph*, kLiveReadingCount> series{};
     // By strip, top to bottom: the torque voltage, the pulse times, the counter, the level.
-    std::array<QChart*, kStripCount> charts{};
-    std::array<QChartView*, kStripCount> views{};
-    std::array<QValueAxis*, kStripCount> valueAxes{};
-    std::array<QValueAxis*, kStripCount> timeAxes{};
-
-    // Values of different sizes have labels of different widths: once the value axes are
-    // ranged, each strip's left margin takes up the difference to the widest, so the plot
-    // areas line up over the one time scale.
-    void alignStrips();
+    std::array<QCPAxisRect*, kStripCount> strips{};
+    std::array<QCPLegend*, kStripCount> legends{};
+    std::array<QCPAxis*, kStripCount> valueAxes{};
+    std::array<QCPAxis*, kStripCount> timeAxes{};
 };
 
 } // namespace morvent

@@ -54,11 +54,17 @@ std::vector<std::unique_ptr<QTranslator>>& installed() {
     return translators;
 }
 
-// Where the package puts them beside the program, else in the build tree the program comes from.
+// Where an installation puts them: in a folder beside the program on Windows, in the data folder
+// beside the program's own on Linux; else in the build tree the program comes from.
 QString catalogueFolder() {
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/morvent/translations");
-    return QDir(installed).exists() ? installed : QStringLiteral(MORVENT_BUILD_TRANSLATIONS);
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& installed : {folder + QStringLiteral("/translations"),
+                                     folder + QStringLiteral("/../share/morvent/translations")}) {
+        if (QDir(installed).exists()) {
+            return installed;
+        }
+    }
+    return QStringLiteral(MORVENT_BUILD_TRANSLATIONS);
 }
 
 bool load(QTranslator& translator, const QLocale& locale, const QString& name,

@@ -346,7 +346,7 @@ INSTANTIATE_TEST_SUITE_P(Ports, ConnectFailure, testing::ValuesIn(kOpens), test:
 // The simulated controller comes first, then the system's ports as they are each time the list
 // opens, each with its description; the last port that worked is chosen at the next start, and
 // the plot opens where it was left.
-TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatWorked) {
+TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatWorkedAndThePlace) {
     auto* ports = find<PortComboBox>("ComboBox1");
     ASSERT_EQ(ports->count(), 1);
     EXPECT_TRUE(ports->itemData(0, Qt::ToolTipRole).toString().contains(sim.devicePath().c_str()));
@@ -367,9 +367,13 @@ TEST_F(Form1Test, ThePortListIsReadAfreshEachTimeItOpensAndKeepsTheLastPortThatW
     form->showPlot();
     const QPoint left = form->liveReadings().window().pos() + QPoint(40, 30);
     form->liveReadings().window().move(left);
+    const QPoint place(5, 7); // within the 800 px offscreen screen
+    form->move(place);
+    form->close();
     form.reset(); // and a new one with the same options, as at the next start of the program
     form = std::make_unique<TForm1>(boxes, options);
     form->show();
+    EXPECT_EQ(form->pos(), place);
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentText(), "ttyB");
     form->showPlot();
     EXPECT_EQ(form->liveReadings().window().pos(), left);

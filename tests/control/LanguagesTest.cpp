@@ -13,13 +13,13 @@
 #include "Translations.h"
 
 #include <QFile>
-#include <QLineSeries>
-
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+
+#include <qcustomplot.h>
 
 #include <functional>
 

@@ -10,8 +10,8 @@
 #include <QDateTime>
 #include <QFile>
 #include <QGroupBox>
-#include <QLineSeries>
-#include <QValueAxis>
+
+#include <qcustomplot.h>
 
 #include <algorithm>
 
@@ -57,17 +57,19 @@ TEST_F(LiveReadings, GetAndContinuousGetMakeEachReadingOnePointOfEveryLineOfTheP
             EXPECT_EQ(QString::number(latest[c]), shown[static_cast<int>(c)]);
         }
     }
-    // The level is drawn in steps: a point more for each reading after the first.
-    const std::array<int, kLiveReadingCount> drawn{3, 5, 3, 3, 3};
+    // The level alone is drawn in steps.
     for (std::size_t c = 0; c < kLiveReadingCount; ++c) {
-        EXPECT_EQ(plot().series[c]->count(), drawn[c]) << c;
-        EXPECT_EQ(plot().series[c]->points().back().x(), 0.0);
+        EXPECT_EQ(plot().series[c]->dataCount(), 3) << c;
+        EXPECT_EQ((plot().series[c]->data()->constEnd() - 1)->key, 0.0);
+        EXPECT_EQ(plot().series[c]->lineStyle() == QCPGraph::lsStepLeft, c == 1) << c;
     }
     EXPECT_EQ(plot().series[4]->name(), "TqVoltate (mV): " + form->ui().edit(96)->text());
     // Its values fill the strip, however far from 0: the axis runs little beyond them.
-    const auto [low, high] = std::ranges::minmax(plot().series[4]->points(), {}, &QPointF::y);
-    const QValueAxis& axis = *plot().valueAxes[LiveReadingsWindow::kStripOf[4]];
-    EXPECT_LE(axis.max() - axis.min(), 4 * std::max(high.y() - low.y(), 10.0));
+    const auto [low, high] =
+        std::ranges::minmax(*plot().series[4]->data(), {}, &QCPGraphData::value);
+    const QCPRange range = plot().valueAxes[LiveReadingsWindow::kStripOf[4]]->range();
+    EXPECT_TRUE(range.contains(low.value) && range.contains(high.value));
+    EXPECT_LE(range.size(), 4 * std::max(high.value - low.value, 10.0));
 
     // Continuous Get locks the other buttons and sends nothing at once; each tick asks once and
     // flips the caption; pressed again, it gives them back at once. Each reply is a point, and
@@ -124,12 +126,12 @@ TEST_F(LiveReadings, TheRecordingHoldsExactlyTheReadingsTakenWhileItRan) {
         shown.push_back(get());
         EXPECT_EQ(linesOf(recordingFile).size(), n + 2);
     }
-    EXPECT_EQ(plot().series[4]->count(), 1);
+    EXPECT_EQ(plot().series[4]->dataCount(), 1);
     EXPECT_EQ(plot().RecordingLabel->text(), "Recording to pedal.csv: 3 readings");
     plot().RecordButton->click();
     EXPECT_EQ(plot().RecordButton->text(), "Record to CSV...");
     plot().PauseButton->click();
-    EXPECT_EQ(plot().series[4]->count(), 4);
+    EXPECT_EQ(plot().series[4]->dataCount(), 4);
     get(); // after it: not in the file either
 
     const QStringList lines = linesOf(recordingFile);

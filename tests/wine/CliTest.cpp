@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
+#include "LinuxSimulator.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace morvent::test;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// morvent-cli.exe as a Windows user runs it from a command prompt.
+Run cli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(MORVENT_CLI), arguments);
+    Run run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = QStringLiteral("did not end within a minute");
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QString shown(const Run& run) {
+    return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(run.exitCode).arg(run.out, run.err);
+}
+
+class WindowsCli : public testing::Test {
+protected:
+    void SetUp() override {
+        if (const QString why = LinuxSimulator::unavailable(); !why.isEmpty()) {
+            GTEST_SKIP() << why.toStdString();
+        }
+    }
+    QTemporaryDir scratch;
+};
+
+TEST_F(WindowsCli, ReadsWritesAndComparesAControllerOnACOMPort) {
+    LinuxSimulator sim;
+    ASSERT_FALSE(sim.port().isEmpty()) << sim.error().toStdString();
+    const QString port = sim.port();
+
+    const Run info = cli({"info", "-p", port});
+    EXPECT_EQ(info.exitCode, 0) << shown(info).toStdString();
+    EXPECT_TRUE(info.out.contains(QStringLiteral("Manufacturer:KLMN")))
+        << shown(info).toStdString();
+
+    const QString read = scratch.filePath(QStringLiteral("bike.el"));
+    const Run saved = cli({"read", "-p", port, "-o", read});
+    ASSERT_EQ(saved.exitCode, 0) << shown(saved).toStdString();
+    QFile file(read);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    EXPECT_TRUE(text.contains("[Basic]"));
+
+    // A changed file written and read back: the controller holds it, and diff sees the change.
+    const QString changed = scratch.filePath(QStringLiteral("changed.el"));
+    QByteArray edited = text;
+    edited.replace("\nLBP=42", "\nLBP=41");
+    ASSERT_NE(edited, text) << "the saved file holds no LBP=42";
+    QFile out(changed);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(edited);
+    out.close();
+    const Run written = cli({"write", "-p", port, "-i", changed});
+    EXPECT_EQ(written.exitCode, 0) << shown(written).toStdString();
+    const QString again = scratch.filePath(QStringLiteral("again.el"));
+    EXPECT_EQ(cli({"read", "-p", port, "-o", again}).exitCode, 0);
+    EXPECT_EQ(cli({"diff", changed, again}).exitCode, 0);
+    const Run differs = cli({"diff", read, again});
+    EXPECT_EQ(differs.exitCode, 1) << shown(differs).toStdString();
+    EXPECT_TRUE(differs.out.contains(QStringLiteral("42 -> 41"))) << shown(differs).toStdString();
+}
+
+TEST_F(WindowsCli, EndsWithTheExitCodeOfWhatWentWrong) {
+    LinuxSimulator silent({"--drop-all"});
+    ASSERT_FALSE(silent.port().isEmpty()) << silent.error().toStdString();
+    const struct {
+        const char* what;
+        QStringList arguments;
+        int exitCode;
+        const char* says;
+    } rows[] = {
+        {"no reply", {"info", "-p", silent.port(), "--timeout", "300"}, 4, ""},
+        {"no such port", {"info", "-p", "COM249"}, 5, "COM249"},
+        {"no command", {}, 2, "Usage"},
+        {"a file that is not there", {"diff", "nothing-a.el", "nothing-b.el"}, 2, "nothing-a.el"},
+    };
+    for (const auto& row : rows) {
+        const Run run = cli(row.arguments);
+        EXPECT_EQ(run.exitCode, row.exitCode) << row.what << '\n' << shown(run).toStdString();
+        EXPECT_TRUE((run.out + run.err).contains(QString::fromLatin1(row.says)))
+            << row.what << '\n'
+            << shown(run).toStdString();
+    }
+}
+
+TEST_F(WindowsCli, TheBuiltInSimulatedControllerNeedsNoAdapter) {
+    const Run run = cli({"info", "--simulate"});
+    EXPECT_EQ(run.exitCode, 0) << shown(run).toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Model:PQRS"))) << shown(run).toStdString();
+}
+
+} // namespace
