@@ -13,6 +13,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <mutex>
+#include <set>
 
 namespace morvent {
 
@@ -29,22 +31,36 @@ constexpr DWORD kArrivalInterval = 1;
 
 const std::string kDevicePrefix = "\\\\.\\";
 
-// A second component on a port, in this process or another, is refused as Windows refuses a
-// second program: by name, for as long as the port is open. Windows' own serial drivers refuse
-// it by themselves, but not every COM port is such a driver (Wine's are Unix devices). False
-// when the port is claimed already; without a claim to be had (no such object can be made) the
-// open goes on, the driver's own refusal being the rule and this only its stand-in.
-bool claimPort(const std::string& path, WinHandle& claim) {
-    QString name = QString::fromStdString(path).toUpper();
-    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    name.prepend(QStringLiteral("Local\\morvent-serial-port-"));
-    ::SetLastError(ERROR_SUCCESS);
-    claim.reset(::CreateMutexW(nullptr, FALSE, reinterpret_cast<LPCWSTR>(name.utf16())));
-    if (claim.valid() && ::GetLastError() == ERROR_ALREADY_EXISTS) {
-        claim.reset();
-        return false;
+// The ports this program has open, by device path in capitals: a second component on one of them
+// is refused, as Windows refuses a second program. Windows' own serial drivers refuse it by
+// themselves, but not every COM port is such a driver (Wine's are Unix devices, which any number
+// may open). Only within the program: across programs the driver's own refusal is the rule, and a
+// port kept open after its adapter was pulled must not keep the adapter plugged in again from
+// another program.
+class PortClaims {
+public:
+    // False when the port is claimed already.
+    bool claim(const std::string& path) {
+        const std::lock_guard lock(m_mutex);
+        return m_claimed.insert(key(path)).second;
     }
-    return true;
+    void release(const std::string& path) {
+        const std::lock_guard lock(m_mutex);
+        m_claimed.erase(key(path));
+    }
+
+private:
+    static std::string key(const std::string& path) {
+        return QString::fromStdString(path).toUpper().toStdString();
+    }
+
+    std::mutex m_mutex;
+    std::set<std::string> m_claimed;
+};
+
+PortClaims& portClaims() {
+    static PortClaims claims;
+    return claims;
 }
 
 DWORD dtrControl(TDtrControl control) {
@@ -122,7 +138,7 @@ private:
     // What an open port holds; release() lets go of all of it, whether the port was open or an
     // open failed halfway.
     WinHandle m_port;
-    WinHandle m_claim;
+    std::string m_claimed; // the path this port claimed, empty until it has
     WinHandle m_stopEvent;
     std::unique_ptr<TReadThread> m_reader;
     std::unique_ptr<TWriteThread> m_writer;
@@ -134,9 +150,10 @@ void Win32CommPort::open(const std::string& path, const PortSetup& setup) {
     if (!m_port.valid()) {
         failOpen(CommsFailure::Opening, lastError());
     }
-    if (!claimPort(path, m_claim)) {
+    if (!portClaims().claim(path)) {
         failOpen(CommsFailure::Opening, ERROR_ACCESS_DENIED);
     }
+    m_claimed = path;
     const HANDLE port = m_port.get();
     if (::GetFileType(port) != FILE_TYPE_CHAR) {
         failOpen(CommsFailure::NotACommHandle, ERROR_INVALID_FUNCTION);
@@ -196,7 +213,10 @@ void Win32CommPort::release() {
         ::PurgeComm(m_port.get(), kPurgeAll);
     }
     m_port.reset();
-    m_claim.reset();
+    if (!m_claimed.empty()) {
+        portClaims().release(m_claimed);
+        m_claimed.clear();
+    }
 }
 
 int Win32CommPort::applyLineSettings(const LineSettings& line) {
