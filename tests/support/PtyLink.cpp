@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
-// pty_link TCP-PORT [LINK]: the far end of a serial line for the Windows tests under Wine.
-// Opens a pseudo-terminal and links LINK to its device end; without LINK, the first free COM
-// port of the Wine prefix (a link comN in its dosdevices folder). Then connects to the test on
-// 127.0.0.1:TCP-PORT, sends the link's name (COMn, or LINK as given) and the device's path on one
-// line, and relays bytes between the connection and the line. Wine hands no pipe to a Linux
+// pty_link TCP-PORT: the far end of a serial line for the Windows tests under Wine. Opens a
+// pseudo-terminal and links it as the first free COM port of the Wine prefix (a link comN in its
+// dosdevices folder). Then connects to the test on 127.0.0.1:TCP-PORT, sends the port's name and
+// the device's path on one line ("COM12 /dev/pts/3"), and relays bytes between the connection
+// and the line. Wine hands no pipe to a Linux
 // program, so the test speaks to it over the connection. When the test closes it (or ends), this
 // removes the link and closes the line: the port's user sees the far end go away.
 
@@ -36,13 +36,8 @@ bool writeAll(int fd, const char* bytes, ssize_t size) {
     return true;
 }
 
-// The name the link is known by, once made: LINK as given, or COMn.
-std::string makeLink(const std::string& device, const char* given, std::string& link) {
-    if (given) {
-        link = given;
-        ::unlink(link.c_str());
-        return ::symlink(device.c_str(), link.c_str()) == 0 ? link : std::string();
-    }
+// Links the device as the first free COMn; "COMn", or empty when no name was free.
+std::string makeLink(const std::string& device, std::string& link) {
     const char* prefix = ::getenv("WINEPREFIX");
     const std::string folder =
         (prefix ? std::string(prefix) : std::string(::getenv("HOME")) + "/.wine") + "/dosdevices/";
@@ -58,8 +53,8 @@ std::string makeLink(const std::string& device, const char* given, std::string& 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: pty_link TCP-PORT [LINK]\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: pty_link TCP-PORT\n");
         return 2;
     }
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -87,7 +82,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::string link;
-    const std::string name = makeLink(device, argc == 3 ? argv[2] : nullptr, link);
+    const std::string name = makeLink(device, link);
     const std::string line = name.empty() ? "error: no link made\n" : name + ' ' + device + '\n';
     writeAll(connection, line.data(), static_cast<ssize_t>(line.size()));
 
