@@ -307,6 +307,27 @@ INSTANTIATE_TEST_SUITE_P(
                         "AReplyThatStopsShortEndsByTheInterval", 100, true, {{{1, 2}}}, {{1, 2}}}),
     [](const testing::TestParamInfo<ReceiveCase>& info) { return info.param.name; });
 
+TEST_F(WindowsComm, AHandlerMayReopenThePortAndRunANestedLoop) {
+    port->comm.OpenComm();
+    Chunks order;
+    port->comm.OnReceiveData = [&](TComm* sender, const std::uint8_t* buffer, std::uint16_t n) {
+        order.emplace_back(buffer, buffer + n);
+        if (order.size() == 1) {
+            // Read and posted while this handler runs, the next chunk is still delivered, and
+            // before the handler returns when it runs an event loop of its own, as a message box
+            // does.
+            port->link.write({2});
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            sender->CloseComm();
+            sender->OpenComm();
+            EXPECT_TRUE(waitFor([&] { return order.size() == 2; }));
+        }
+    };
+    port->link.write({1});
+    ASSERT_TRUE(waitFor([&] { return order.size() == 2; }));
+    EXPECT_EQ(order, (Chunks{{1}, {2}}));
+}
+
 TEST_F(WindowsComm, TheFarEndGoingAwayIsAHangUpAfterTheBytesBeforeIt) {
     port->comm.OpenComm();
     port->link.write({5, 6});
