@@ -77,7 +77,8 @@ struct LineSettings {
 // Read and write timeouts in milliseconds. A read completes when its buffer is full, when
 // ReadIntervalTimeout passes after a byte without a further one, or when the total timeout
 // (multiplier per requested byte plus constant, both 0 = none) runs out with bytes in hand.
-// Writes are never cut short by time here: a write is abandoned only when the port closes.
+// POSIX: writes are never cut short by time, a write is abandoned only when the port closes.
+// Windows: the write timeouts go to the device; a write they cut short is a hang-up.
 struct CommTimeouts {
     std::uint32_t ReadIntervalTimeout = 10;
     std::uint32_t ReadTotalTimeoutMultiplier = 0;
