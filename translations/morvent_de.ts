@@ -56,11 +56,11 @@ und melden Sie sich danach ab und wieder an: eine neue Gruppe gilt erst ab einer
     </message>
     <message>
         <source>The port is in use: another program is using it. Close that program, then connect again.</source>
-        <translation>Der Port ist belegt: ein anderes Programm nutzt ihn. Dieses Programm schließen, dann erneut verbinden.</translation>
+        <translation>Der Port ist belegt: Ein anderes Programm nutzt ihn. Schließen Sie dieses Programm und verbinden Sie dann erneut.</translation>
     </message>
     <message>
         <source>The port is in use by %1. Close %2, then connect again.</source>
-        <translation>Der Port wird von %1 belegt. %2 schließen, dann erneut verbinden.</translation>
+        <translation>Der Port wird von %1 belegt. Schließen Sie %2 und verbinden Sie dann erneut.</translation>
     </message>
     <message>
         <source>that program</source>
@@ -82,19 +82,19 @@ oder warten Sie, bis er den Adapter freigibt.</translation>
     </message>
     <message>
         <source>No such device: %1. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation>Gerät nicht vorhanden: %1. Der Adapter ist abgesteckt oder der Portname falsch; einstecken und in der Port-Liste neu wählen.</translation>
+        <translation>Gerät nicht vorhanden: %1. Der Adapter ist abgesteckt oder der Portname ist falsch; stecken Sie ihn ein und wählen Sie ihn erneut in der Port-Liste.</translation>
     </message>
     <message>
         <source>The device %1 does not answer: the adapter was pulled or has failed. Plug it in again and pick it from the Port list.</source>
-        <translation>Das Gerät %1 antwortet nicht: der Adapter wurde abgezogen oder ist defekt. Wieder einstecken und in der Port-Liste wählen.</translation>
+        <translation>Das Gerät %1 antwortet nicht: Der Adapter wurde abgezogen oder ist defekt. Stecken Sie ihn wieder ein und wählen Sie ihn in der Port-Liste.</translation>
     </message>
     <message>
         <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-        <translation>%1 übernimmt die Leitungseinstellungen nicht: sein Treiber kann Baudrate oder Zeichenformat nicht einstellen. Einen anderen Adapter versuchen.</translation>
+        <translation>%1 übernimmt die Leitungseinstellungen nicht: Sein Treiber kann Baudrate oder Zeichenformat nicht einstellen. Versuchen Sie einen anderen Adapter.</translation>
     </message>
     <message>
         <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
-        <translation>%1 ist kein serieller Port. Den Adapter in der Port-Liste wählen.</translation>
+        <translation>%1 ist kein serieller Port. Wählen Sie den Adapter in der Port-Liste.</translation>
     </message>
 </context>
 <context>
@@ -134,10 +134,6 @@ oder warten Sie, bis er den Adapter freigibt.</translation>
     <message>
         <source>Connect</source>
         <translation>Verbinden</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Trennen</translation>
     </message>
     <message>
         <source>Controller Info</source>
@@ -285,6 +281,11 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Trennen</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -301,7 +302,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Bleiben</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1126,69 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::AwaitedWording</name>
+    <message>
+        <source>Waiting for the Basic block</source>
+        <translation>Warte auf den Block „Basis“</translation>
+    </message>
+    <message>
+        <source>Waiting for the Basic block to be stored</source>
+        <translation>Warte, bis der Block „Basis“ gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block</source>
+        <translation>Warte auf den Block „Tretunterstützung“</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block to be stored</source>
+        <translation>Warte, bis der Block „Tretunterstützung“ gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block</source>
+        <translation>Warte auf den Block „Gasgriff“</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block to be stored</source>
+        <translation>Warte, bis der Block „Gasgriff“ gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block</source>
+        <translation>Warte auf den Block „Drehmoment“</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block to be stored</source>
+        <translation>Warte, bis der Block „Drehmoment“ gespeichert ist</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Dauerabfrage: Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>Waiting for the live readings</source>
+        <translation>Warte auf die Live-Messwerte</translation>
+    </message>
+    <message>
+        <source>Waiting for the firmware text</source>
+        <translation>Warte auf den Firmware-Text</translation>
+    </message>
+    <message>
+        <source>Read Flash: %1, %2 of %3</source>
+        <translation>Flash lesen: %1, %2 von %3</translation>
+    </message>
+    <message>
+        <source>Write Flash: %1, %2 of %3</source>
+        <translation>Flash schreiben: %1, %2 von %3</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1, %2 of %3</source>
+        <translation>Mit Controller vergleichen: %1, %2 von %3</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ChangeMarks</name>
     <message numerus="yes">
         <source>%n changes not written</source>
@@ -1139,12 +1203,22 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>Geändert: der Controller hat %1.
 </translation>
     </message>
+    <message>
+        <source>Changed before the page was read: what the controller holds is not known yet.
+</source>
+        <translation>Geändert, bevor die Seite gelesen wurde: der Wert im Controller ist noch nicht bekannt.
+</translation>
+    </message>
+    <message>
+        <source> (changed)</source>
+        <translation> (geändert)</translation>
+    </message>
 </context>
 <context>
     <name>morvent::ComparisonMarks</name>
     <message>
         <source>Not read or loaded since connecting: the fields may not hold the controller&apos;s values. Read the page or load a file before writing it.</source>
-        <translation>Seit dem Verbinden weder gelesen noch geladen: die Felder zeigen evtl. nicht die Werte des Controllers. Vor dem Schreiben die Seite lesen oder eine Datei laden.</translation>
+        <translation>Seit dem Verbinden weder gelesen noch geladen: Die Felder zeigen eventuell nicht die Werte des Controllers. Lesen Sie die Seite oder laden Sie eine Datei, bevor Sie sie schreiben.</translation>
     </message>
     <message>
         <source>nothing selected (-1)</source>
@@ -1182,6 +1256,40 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ConnectionProbing</name>
+    <message>
+        <source>No adapter found</source>
+        <translation>Kein Adapter gefunden</translation>
+    </message>
+    <message>
+        <source>No adapter found. To try the window without a bike, start it with --simulate (the menu entry &quot;Try with the simulated controller&quot;): the simulated controller is then first in this list.</source>
+        <translation>Kein Adapter gefunden. Um das Fenster ohne Fahrrad auszuprobieren, starten Sie es mit --simulate (Menüeintrag „Mit dem simulierten Controller ausprobieren“): Der simulierte Controller steht dann als erster in dieser Liste.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Suche mit %1 Baud</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1: Bei keiner Baudrate hat ein Controller geantwortet. Prüfen Sie Stromversorgung und Zündschalter, die TX/RX-Verdrahtung und den Port</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Verbunden: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ContinuousGet</name>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Dauerabfrage läuft: Drücken Sie „Dauerabfrage“ erneut, um sie zu beenden</translation>
+    </message>
+</context>
+<context>
     <name>morvent::FileChoiceWindow</name>
     <message>
         <source>Directory Name: </source>
@@ -1202,6 +1310,69 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>File name, e.g. bike.el</source>
+        <translation>Dateiname, z. B. rad.el</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Verzeichnisse</translation>
+    </message>
+    <message>
+        <source>Files of type</source>
+        <translation>Dateityp</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Laufwerke</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::KeepingActions</name>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>Der bisherige Inhalt von %1 liegt in %2</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 an den Controller: %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>Laden überschreibt das Eingetippte mit den Werten der Sicherung. Trotzdem laden?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Sicherung laden</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Sicherung angelegt: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Keine Sicherung angelegt</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1467,21 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ReplyDispatcher</name>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Suche abgebrochen: Prüfsummenfehler der Kennung</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Kein Feld weicht vom Controller ab</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Mit Controller vergleichen: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ReportActions</name>
     <message>
         <source>Report</source>
@@ -1361,8 +1547,13 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>Flash schreiben</translation>
     </message>
     <message>
+        <source>Changes not written</source>
+        <translation>Nicht geschriebene Änderungen</translation>
+    </message>
+    <message>
         <source>Close</source>
-        <translation>Trennen</translation>
+        <comment>closes this window</comment>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1384,7 +1575,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <name>morvent::TForm1</name>
     <message>
         <source>Connection lost: press Connect to start again</source>
-        <translation>Verbindung verloren: zum Neustart Verbinden drücken</translation>
+        <translation>Verbindung verloren: Drücken Sie „Verbinden“, um neu zu beginnen</translation>
     </message>
     <message>
         <source>Parameter files (*.el);;All files (*)</source>
@@ -1393,34 +1584,6 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <message>
         <source>%1 bytes ignored: the port was closed</source>
         <translation>%1 Bytes ignoriert: der Port war geschlossen</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Traffic Log</source>
-        <translation>&amp;Datenverkehr</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
-    </message>
-    <message>
-        <source>Takes effect at the next start</source>
-        <translation>Gilt ab dem nächsten Start</translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation>%1 ab dem nächsten Start</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Nicht verbunden</translation>
-    </message>
-    <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1 an den Controller: %2</translation>
     </message>
     <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
@@ -1443,18 +1606,6 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>nach dem Trennen kann das Eingetippte nicht mehr geschrieben werden. Trotzdem trennen?</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Trennen</translation>
-    </message>
-    <message>
-        <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Dauerabfrage läuft: zum Beenden Dauerabfrage erneut drücken</translation>
-    </message>
-    <message>
-        <source>Continuous Get</source>
-        <translation>Dauerabfrage</translation>
-    </message>
-    <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
         <translation>Laden überschreibt das Eingetippte mit den Werten der Datei. Trotzdem laden?</translation>
     </message>
@@ -1463,108 +1614,13 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>Laden</translation>
     </message>
     <message>
-        <source>Compare With File</source>
-        <translation>Mit Datei vergleichen</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>Laden überschreibt das Eingetippte mit den Werten der Sicherung. Trotzdem laden?</translation>
-    </message>
-    <message>
-        <source>Load Backup</source>
-        <translation>Sicherung laden</translation>
-    </message>
-    <message>
-        <source>Backup kept: %1</source>
-        <translation>Sicherung angelegt: %1</translation>
-    </message>
-    <message>
-        <source>No backup kept</source>
-        <translation>Keine Sicherung angelegt</translation>
-    </message>
-    <message>
-        <source>Error sending!</source>
-        <translation>Fehler beim Senden!</translation>
-    </message>
-    <message>
-        <source>Continuous Get: the live readings</source>
-        <translation>Dauerabfrage: Live-Messwerte</translation>
-    </message>
-    <message>
-        <source>Live Readings</source>
-        <translation>Live-Messwerte</translation>
-    </message>
-    <message>
-        <source>the firmware text</source>
-        <translation>den Firmware-Text</translation>
-    </message>
-    <message>
-        <source>the live readings</source>
-        <translation>die Live-Messwerte</translation>
-    </message>
-    <message>
-        <source>the %1 block</source>
-        <translation>den Block %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 of %4</source>
-        <translation>%1: %2, %3 von %4</translation>
-    </message>
-    <message>
-        <source>Read Flash</source>
-        <translation>Flash lesen</translation>
-    </message>
-    <message>
-        <source>Write Flash</source>
-        <translation>Flash schreiben</translation>
-    </message>
-    <message>
-        <source>Compare With Controller</source>
-        <translation>Mit Controller vergleichen</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 to be stored</source>
-        <translation>Warte, bis %1 gespeichert ist</translation>
-    </message>
-    <message>
-        <source>Waiting for %1</source>
-        <translation>Warte auf %1</translation>
-    </message>
-    <message>
-        <source>Probing at %1 baud</source>
-        <translation>Suche mit %1 Baud</translation>
-    </message>
-    <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: bei keiner Baudrate hat ein Controller geantwortet. Stromversorgung und Zündschalter, TX/RX-Verdrahtung und Port prüfen</translation>
-    </message>
-    <message>
-        <source>Probing stopped: identity checksum error</source>
-        <translation>Suche abgebrochen: Prüfsummenfehler der Kennung</translation>
-    </message>
-    <message>
-        <source>Connected: %1 %2</source>
-        <translation>Verbunden: %1 %2</translation>
-    </message>
-    <message>
-        <source>No field differs from the controller</source>
-        <translation>Kein Feld weicht vom Controller ab</translation>
-    </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>Mit Controller vergleichen: %1</translation>
-    </message>
-    <message>
-        <source>What %1 held is kept in %2</source>
-        <translation>Der bisherige Inhalt von %1 liegt in %2</translation>
-    </message>
-    <message>
         <source>the device went away (hang-up)</source>
-        <translation>das Gerät ist weg (Verbindung aufgelegt)</translation>
+        <translation>das Gerät ist nicht mehr erreichbar (Verbindung abgebrochen)</translation>
     </message>
     <message>
-        <source>%1: not sent, the port is closed</source>
-        <translation>%1: nicht gesendet, der Port ist geschlossen</translation>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Trennen</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1681,40 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <message>
         <source>sent</source>
         <translation>gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Datenverkehr</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Gilt ab dem nächsten Start</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 ab dem nächsten Start</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::WindowLine</name>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: nicht gesendet, der Port ist geschlossen</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>Fehler beim Senden!</translation>
     </message>
 </context>
 </TS>

@@ -90,7 +90,7 @@ o espere a que libere el adaptador.</translation>
     </message>
     <message>
         <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-        <translation>%1 no acepta los ajustes de línea: su controlador no puede fijar la velocidad o el formato de carácter pedidos. Pruebe otro adaptador.</translation>
+        <translation>%1 no acepta los ajustes de línea: su driver no puede fijar la velocidad ni el formato de carácter pedidos. Pruebe otro adaptador.</translation>
     </message>
     <message>
         <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
@@ -134,10 +134,6 @@ o espere a que libere el adaptador.</translation>
     <message>
         <source>Connect</source>
         <translation>Conectar</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Desconectar</translation>
     </message>
     <message>
         <source>Controller Info</source>
@@ -285,6 +281,11 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimir...</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Desconectar</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -301,7 +302,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Quedarse</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1126,69 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::AwaitedWording</name>
+    <message>
+        <source>Waiting for the Basic block</source>
+        <translation>Esperando el bloque Básico</translation>
+    </message>
+    <message>
+        <source>Waiting for the Basic block to be stored</source>
+        <translation>Esperando a que se guarde el bloque Básico</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block</source>
+        <translation>Esperando el bloque Asistencia pedaleo</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block to be stored</source>
+        <translation>Esperando a que se guarde el bloque Asistencia pedaleo</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block</source>
+        <translation>Esperando el bloque Acelerador</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block to be stored</source>
+        <translation>Esperando a que se guarde el bloque Acelerador</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block</source>
+        <translation>Esperando el bloque Par</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block to be stored</source>
+        <translation>Esperando a que se guarde el bloque Par</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Consulta continua: lecturas en vivo</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Lecturas en vivo</translation>
+    </message>
+    <message>
+        <source>Waiting for the live readings</source>
+        <translation>Esperando las lecturas en vivo</translation>
+    </message>
+    <message>
+        <source>Waiting for the firmware text</source>
+        <translation>Esperando el texto del firmware</translation>
+    </message>
+    <message>
+        <source>Read Flash: %1, %2 of %3</source>
+        <translation>Leer flash: %1, %2 de %3</translation>
+    </message>
+    <message>
+        <source>Write Flash: %1, %2 of %3</source>
+        <translation>Escribir flash: %1, %2 de %3</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1, %2 of %3</source>
+        <translation>Comparar con controlador: %1, %2 de %3</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ChangeMarks</name>
     <message numerus="yes">
         <source>%n changes not written</source>
@@ -1138,6 +1202,16 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
 </source>
         <translation>Cambiado: el controlador tiene %1.
 </translation>
+    </message>
+    <message>
+        <source>Changed before the page was read: what the controller holds is not known yet.
+</source>
+        <translation>Cambiado antes de leer la página: aún no se sabe qué valor tiene el controlador.
+</translation>
+    </message>
+    <message>
+        <source> (changed)</source>
+        <translation> (cambiado)</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1256,40 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ConnectionProbing</name>
+    <message>
+        <source>No adapter found</source>
+        <translation>No se encontró ningún adaptador</translation>
+    </message>
+    <message>
+        <source>No adapter found. To try the window without a bike, start it with --simulate (the menu entry &quot;Try with the simulated controller&quot;): the simulated controller is then first in this list.</source>
+        <translation>No se encontró ningún adaptador. Para probar la ventana sin bicicleta, iníciela con --simulate (la entrada de menú «Probar con el controlador simulado»): el controlador simulado aparece entonces el primero de esta lista.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Buscando a %1 baudios</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1: ningún controlador respondió a ninguna velocidad. Compruebe su alimentación y el interruptor de llave, el cableado TX/RX y el puerto</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Conectado: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ContinuousGet</name>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Consulta continua en marcha: pulse de nuevo «Consulta continua» para detenerla</translation>
+    </message>
+</context>
+<context>
     <name>morvent::FileChoiceWindow</name>
     <message>
         <source>Directory Name: </source>
@@ -1202,6 +1310,69 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>File name, e.g. bike.el</source>
+        <translation>Nombre de archivo, p. ej. bici.el</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Files of type</source>
+        <translation>Tipo de archivo</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Unidades</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::KeepingActions</name>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>Lo que contenía %1 se guarda en %2</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Guardado: %1</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 en el controlador: %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Comparar con archivo</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>cargar sustituye lo escrito por los valores de la copia. ¿Cargar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Cargar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Copia guardada: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>No se guardó copia</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1467,21 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ReplyDispatcher</name>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Búsqueda detenida: error de suma de verificación de la identificación</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Ningún campo difiere del controlador</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Comparar con controlador: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ReportActions</name>
     <message>
         <source>Report</source>
@@ -1361,8 +1547,13 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <translation>Escribir flash</translation>
     </message>
     <message>
+        <source>Changes not written</source>
+        <translation>Cambios no escritos</translation>
+    </message>
+    <message>
         <source>Close</source>
-        <translation>Desconectar</translation>
+        <comment>closes this window</comment>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1395,34 +1586,6 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <translation>%1 bytes ignorados: el puerto estaba cerrado</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>&amp;Traffic Log</source>
-        <translation>&amp;Registro de tráfico</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
-    </message>
-    <message>
-        <source>Takes effect at the next start</source>
-        <translation>Se aplica en el próximo inicio</translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation>%1 a partir del próximo inicio</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Desconectado</translation>
-    </message>
-    <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1 en el controlador: %2</translation>
-    </message>
-    <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
         <translation>al cerrar la ventana se pierde lo escrito. ¿Salir de todos modos?</translation>
     </message>
@@ -1443,18 +1606,6 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <translation>tras Desconectar, lo escrito ya no se podrá escribir. ¿Desconectar de todos modos?</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Desconectar</translation>
-    </message>
-    <message>
-        <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Consulta continua en marcha: pulse de nuevo Consulta continua para detener</translation>
-    </message>
-    <message>
-        <source>Continuous Get</source>
-        <translation>Consulta continua</translation>
-    </message>
-    <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
         <translation>cargar sustituye lo escrito por los valores del archivo. ¿Cargar de todos modos?</translation>
     </message>
@@ -1463,108 +1614,13 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <translation>Cargar</translation>
     </message>
     <message>
-        <source>Compare With File</source>
-        <translation>Comparar con archivo</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>cargar sustituye lo escrito por los valores de la copia. ¿Cargar de todos modos?</translation>
-    </message>
-    <message>
-        <source>Load Backup</source>
-        <translation>Cargar copia de seguridad</translation>
-    </message>
-    <message>
-        <source>Backup kept: %1</source>
-        <translation>Copia guardada: %1</translation>
-    </message>
-    <message>
-        <source>No backup kept</source>
-        <translation>No se guardó copia</translation>
-    </message>
-    <message>
-        <source>Error sending!</source>
-        <translation>¡Error al enviar!</translation>
-    </message>
-    <message>
-        <source>Continuous Get: the live readings</source>
-        <translation>Consulta continua: lecturas en vivo</translation>
-    </message>
-    <message>
-        <source>Live Readings</source>
-        <translation>Lecturas en vivo</translation>
-    </message>
-    <message>
-        <source>the firmware text</source>
-        <translation>el texto del firmware</translation>
-    </message>
-    <message>
-        <source>the live readings</source>
-        <translation>las lecturas en vivo</translation>
-    </message>
-    <message>
-        <source>the %1 block</source>
-        <translation>el bloque %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 of %4</source>
-        <translation>%1: %2, %3 de %4</translation>
-    </message>
-    <message>
-        <source>Read Flash</source>
-        <translation>Leer flash</translation>
-    </message>
-    <message>
-        <source>Write Flash</source>
-        <translation>Escribir flash</translation>
-    </message>
-    <message>
-        <source>Compare With Controller</source>
-        <translation>Comparar con controlador</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 to be stored</source>
-        <translation>Esperando a que se guarde %1</translation>
-    </message>
-    <message>
-        <source>Waiting for %1</source>
-        <translation>Esperando %1</translation>
-    </message>
-    <message>
-        <source>Probing at %1 baud</source>
-        <translation>Buscando a %1 baudios</translation>
-    </message>
-    <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: ningún controlador respondió a ninguna velocidad. Compruebe su alimentación y el interruptor de llave, el cableado TX/RX y el puerto</translation>
-    </message>
-    <message>
-        <source>Probing stopped: identity checksum error</source>
-        <translation>Búsqueda detenida: error de suma de verificación de la identificación</translation>
-    </message>
-    <message>
-        <source>Connected: %1 %2</source>
-        <translation>Conectado: %1 %2</translation>
-    </message>
-    <message>
-        <source>No field differs from the controller</source>
-        <translation>Ningún campo difiere del controlador</translation>
-    </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>Comparar con controlador: %1</translation>
-    </message>
-    <message>
-        <source>What %1 held is kept in %2</source>
-        <translation>Lo que contenía %1 se guarda en %2</translation>
-    </message>
-    <message>
         <source>the device went away (hang-up)</source>
-        <translation>el dispositivo ha desaparecido (colgado)</translation>
+        <translation>el dispositivo se ha desconectado (conexión perdida)</translation>
     </message>
     <message>
-        <source>%1: not sent, the port is closed</source>
-        <translation>%1: no enviado, el puerto está cerrado</translation>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Desconectar</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1681,40 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     <message>
         <source>sent</source>
         <translation>enviado</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Registro de tráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Se aplica en el próximo inicio</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 a partir del próximo inicio</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::WindowLine</name>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: no enviado, el puerto está cerrado</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>¡Error al enviar!</translation>
     </message>
 </context>
 </TS>

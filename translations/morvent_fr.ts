@@ -136,10 +136,6 @@ ou attendez qu&apos;il libère l&apos;adaptateur.</translation>
         <translation>Connecter</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Déconnecter</translation>
-    </message>
-    <message>
         <source>Controller Info</source>
         <translation>Infos contrôleur</translation>
     </message>
@@ -285,6 +281,11 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimer...</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Déconnecter</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -301,7 +302,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Rester</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1126,69 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::AwaitedWording</name>
+    <message>
+        <source>Waiting for the Basic block</source>
+        <translation>En attente du bloc Base</translation>
+    </message>
+    <message>
+        <source>Waiting for the Basic block to be stored</source>
+        <translation>En attente de l&apos;enregistrement du bloc Base</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block</source>
+        <translation>En attente du bloc Assistance pédalage</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block to be stored</source>
+        <translation>En attente de l&apos;enregistrement du bloc Assistance pédalage</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block</source>
+        <translation>En attente du bloc Accélérateur</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block to be stored</source>
+        <translation>En attente de l&apos;enregistrement du bloc Accélérateur</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block</source>
+        <translation>En attente du bloc Couple</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block to be stored</source>
+        <translation>En attente de l&apos;enregistrement du bloc Couple</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Mesure continue&#xa0;: mesures en direct</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Mesures en direct</translation>
+    </message>
+    <message>
+        <source>Waiting for the live readings</source>
+        <translation>En attente des mesures en direct</translation>
+    </message>
+    <message>
+        <source>Waiting for the firmware text</source>
+        <translation>En attente du texte du firmware</translation>
+    </message>
+    <message>
+        <source>Read Flash: %1, %2 of %3</source>
+        <translation>Lire flash&#xa0;: %1, %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Write Flash: %1, %2 of %3</source>
+        <translation>Écrire flash&#xa0;: %1, %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1, %2 of %3</source>
+        <translation>Comparer avec le contrôleur&#xa0;: %1, %2 sur %3</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ChangeMarks</name>
     <message numerus="yes">
         <source>%n changes not written</source>
@@ -1138,6 +1202,16 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
 </source>
         <translation>Modifié&#xa0;: le contrôleur contient %1.
 </translation>
+    </message>
+    <message>
+        <source>Changed before the page was read: what the controller holds is not known yet.
+</source>
+        <translation>Modifié avant la lecture de la page&#xa0;: la valeur du contrôleur n&apos;est pas encore connue.
+</translation>
+    </message>
+    <message>
+        <source> (changed)</source>
+        <translation> (modifié)</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1256,40 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ConnectionProbing</name>
+    <message>
+        <source>No adapter found</source>
+        <translation>Aucun adaptateur trouvé</translation>
+    </message>
+    <message>
+        <source>No adapter found. To try the window without a bike, start it with --simulate (the menu entry &quot;Try with the simulated controller&quot;): the simulated controller is then first in this list.</source>
+        <translation>Aucun adaptateur trouvé. Pour essayer la fenêtre sans vélo, lancez-la avec --simulate (entrée de menu «&#xa0;Essayer avec le contrôleur simulé&#xa0;»)&#xa0;: le contrôleur simulé figure alors en tête de cette liste.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Recherche à %1 bauds</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1&#xa0;: aucun contrôleur n&apos;a répondu, quel que soit le débit. Vérifiez son alimentation et son contacteur, le câblage TX/RX et le port</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Connecté&#xa0;: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ContinuousGet</name>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Mesure continue en cours&#xa0;: appuyez de nouveau sur Mesure continue pour arrêter</translation>
+    </message>
+</context>
+<context>
     <name>morvent::FileChoiceWindow</name>
     <message>
         <source>Directory Name: </source>
@@ -1202,6 +1310,69 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>File name, e.g. bike.el</source>
+        <translation>Nom du fichier, p. ex. velo.el</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Files of type</source>
+        <translation>Type de fichier</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Lecteurs</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::KeepingActions</name>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>L&apos;ancien contenu de %1 est conservé dans %2</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 dans le contrôleur&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Comparer avec un fichier</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>le chargement remplacera ce qui a été saisi par les valeurs de la sauvegarde. Charger quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Charger une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Sauvegarde conservée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Aucune sauvegarde conservée</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1467,21 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ReplyDispatcher</name>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Recherche arrêtée&#xa0;: erreur de somme de contrôle de l&apos;identification</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Aucun champ ne diffère du contrôleur</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Comparer avec le contrôleur&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ReportActions</name>
     <message>
         <source>Report</source>
@@ -1361,8 +1547,13 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         <translation>Écrire flash</translation>
     </message>
     <message>
+        <source>Changes not written</source>
+        <translation>Modifications non écrites</translation>
+    </message>
+    <message>
         <source>Close</source>
-        <translation>Déconnecter</translation>
+        <comment>closes this window</comment>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1395,36 +1586,8 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         <translation>%1 octets ignorés&#xa0;: le port était fermé</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>&amp;Traffic Log</source>
-        <translation>&amp;Journal des échanges</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Langue</translation>
-    </message>
-    <message>
-        <source>Takes effect at the next start</source>
-        <translation>Prend effet au prochain démarrage</translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation>%1 au prochain démarrage</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Déconnecté</translation>
-    </message>
-    <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1 dans le contrôleur&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>fermer la fenêtre perd ce qui a été saisi. Quitter quand même&#xa0;?</translation>
+        <translation>si vous fermez la fenêtre, ce qui a été saisi sera perdu. Quitter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1432,7 +1595,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation>la connexion oublie ce que contient le contrôleur, et les pages n&apos;afficheront aucune modification avant une nouvelle lecture. Connecter quand même&#xa0;?</translation>
+        <translation>à la connexion, les valeurs connues du contrôleur sont oubliées et les pages n&apos;affichent plus de modification avant une nouvelle lecture. Se connecter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -1440,131 +1603,24 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation>après la déconnexion, ce qui a été saisi ne pourra plus être écrit. Déconnecter quand même&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Déconnecter</translation>
-    </message>
-    <message>
-        <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Mesure continue en cours&#xa0;: appuyez de nouveau sur Mesure continue pour arrêter</translation>
-    </message>
-    <message>
-        <source>Continuous Get</source>
-        <translation>Mesure continue</translation>
+        <translation>une fois déconnecté, vous ne pourrez plus écrire ce qui a été saisi. Déconnecter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation>le chargement remplace ce qui a été saisi par les valeurs du fichier. Charger quand même&#xa0;?</translation>
+        <translation>le chargement remplacera ce qui a été saisi par les valeurs du fichier. Charger quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Charger</translation>
     </message>
     <message>
-        <source>Compare With File</source>
-        <translation>Comparer avec un fichier</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>le chargement remplace ce qui a été saisi par les valeurs de la sauvegarde. Charger quand même&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Load Backup</source>
-        <translation>Charger une sauvegarde</translation>
-    </message>
-    <message>
-        <source>Backup kept: %1</source>
-        <translation>Sauvegarde conservée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>No backup kept</source>
-        <translation>Aucune sauvegarde conservée</translation>
-    </message>
-    <message>
-        <source>Error sending!</source>
-        <translation>Erreur d&apos;envoi&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Continuous Get: the live readings</source>
-        <translation>Mesure continue&#xa0;: mesures en direct</translation>
-    </message>
-    <message>
-        <source>Live Readings</source>
-        <translation>Mesures en direct</translation>
-    </message>
-    <message>
-        <source>the firmware text</source>
-        <translation>le texte du firmware</translation>
-    </message>
-    <message>
-        <source>the live readings</source>
-        <translation>les mesures en direct</translation>
-    </message>
-    <message>
-        <source>the %1 block</source>
-        <translation>le bloc %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 of %4</source>
-        <translation>%1&#xa0;: %2, %3 sur %4</translation>
-    </message>
-    <message>
-        <source>Read Flash</source>
-        <translation>Lire flash</translation>
-    </message>
-    <message>
-        <source>Write Flash</source>
-        <translation>Écrire flash</translation>
-    </message>
-    <message>
-        <source>Compare With Controller</source>
-        <translation>Comparer avec le contrôleur</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 to be stored</source>
-        <translation>En attente de l&apos;enregistrement de %1</translation>
-    </message>
-    <message>
-        <source>Waiting for %1</source>
-        <translation>En attente de %1</translation>
-    </message>
-    <message>
-        <source>Probing at %1 baud</source>
-        <translation>Recherche à %1 bauds</translation>
-    </message>
-    <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1&#xa0;: aucun contrôleur n&apos;a répondu, quel que soit le débit. Vérifiez son alimentation et son contacteur, le câblage TX/RX et le port</translation>
-    </message>
-    <message>
-        <source>Probing stopped: identity checksum error</source>
-        <translation>Recherche arrêtée&#xa0;: erreur de somme de contrôle de l&apos;identification</translation>
-    </message>
-    <message>
-        <source>Connected: %1 %2</source>
-        <translation>Connecté&#xa0;: %1 %2</translation>
-    </message>
-    <message>
-        <source>No field differs from the controller</source>
-        <translation>Aucun champ ne diffère du contrôleur</translation>
-    </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>Comparer avec le contrôleur&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>What %1 held is kept in %2</source>
-        <translation>L&apos;ancien contenu de %1 est conservé dans %2</translation>
-    </message>
-    <message>
         <source>the device went away (hang-up)</source>
-        <translation>l&apos;appareil a disparu (raccrochage)</translation>
+        <translation>l&apos;appareil a disparu (liaison coupée)</translation>
     </message>
     <message>
-        <source>%1: not sent, the port is closed</source>
-        <translation>%1&#xa0;: non envoyé, le port est fermé</translation>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Déconnecter</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1681,40 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     <message>
         <source>sent</source>
         <translation>envoyé</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Journal des échanges</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Prend effet au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 au prochain démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::WindowLine</name>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1&#xa0;: non envoyé, le port est fermé</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>Erreur d&apos;envoi&#xa0;!</translation>
     </message>
 </context>
 </TS>

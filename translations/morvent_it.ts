@@ -136,10 +136,6 @@ oppure attendi che rilasci l&apos;adattatore.</translation>
         <translation>Connetti</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Disconnetti</translation>
-    </message>
-    <message>
         <source>Controller Info</source>
         <translation>Info centralina</translation>
     </message>
@@ -285,6 +281,11 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <source>&amp;Print...</source>
         <translation>Stam&amp;pa...</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Disconnetti</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -301,7 +302,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Resta</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -903,15 +904,15 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>The %1 setting error,Please reset</source>
-        <translation>Errore di impostazione di %1. Reimpostare.</translation>
+        <translation>Errore di impostazione di %1. Reimpostalo.</translation>
     </message>
     <message>
         <source>The %1 setting error,Please reset.</source>
-        <translation>Errore di impostazione di %1. Reimpostare.</translation>
+        <translation>Errore di impostazione di %1. Reimpostalo.</translation>
     </message>
     <message>
         <source>The %1 is out of range,Please input again.</source>
-        <translation>%1 fuori intervallo. Reinserire il valore.</translation>
+        <translation>%1 fuori intervallo. Inserisci di nuovo il valore.</translation>
     </message>
     <message>
         <source>This serial port already opened</source>
@@ -1125,6 +1126,69 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::AwaitedWording</name>
+    <message>
+        <source>Waiting for the Basic block</source>
+        <translation>In attesa del blocco Base</translation>
+    </message>
+    <message>
+        <source>Waiting for the Basic block to be stored</source>
+        <translation>In attesa del salvataggio del blocco Base</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block</source>
+        <translation>In attesa del blocco Pedalata assistita</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block to be stored</source>
+        <translation>In attesa del salvataggio del blocco Pedalata assistita</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block</source>
+        <translation>In attesa del blocco Acceleratore</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block to be stored</source>
+        <translation>In attesa del salvataggio del blocco Acceleratore</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block</source>
+        <translation>In attesa del blocco Coppia</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block to be stored</source>
+        <translation>In attesa del salvataggio del blocco Coppia</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Rilevazione continua: letture in tempo reale</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Letture in tempo reale</translation>
+    </message>
+    <message>
+        <source>Waiting for the live readings</source>
+        <translation>In attesa delle letture in tempo reale</translation>
+    </message>
+    <message>
+        <source>Waiting for the firmware text</source>
+        <translation>In attesa del testo del firmware</translation>
+    </message>
+    <message>
+        <source>Read Flash: %1, %2 of %3</source>
+        <translation>Leggi flash: %1, %2 di %3</translation>
+    </message>
+    <message>
+        <source>Write Flash: %1, %2 of %3</source>
+        <translation>Scrivi flash: %1, %2 di %3</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1, %2 of %3</source>
+        <translation>Confronta con centralina: %1, %2 di %3</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ChangeMarks</name>
     <message numerus="yes">
         <source>%n changes not written</source>
@@ -1139,12 +1203,22 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <translation>Modificato: la centralina contiene %1.
 </translation>
     </message>
+    <message>
+        <source>Changed before the page was read: what the controller holds is not known yet.
+</source>
+        <translation>Modificato prima della lettura della pagina: il valore della centralina non è ancora noto.
+</translation>
+    </message>
+    <message>
+        <source> (changed)</source>
+        <translation> (modificato)</translation>
+    </message>
 </context>
 <context>
     <name>morvent::ComparisonMarks</name>
     <message>
         <source>Not read or loaded since connecting: the fields may not hold the controller&apos;s values. Read the page or load a file before writing it.</source>
-        <translation>Non letta né caricata dalla connessione: i campi potrebbero non avere i valori della centralina. Leggere la pagina o caricare un file prima di scriverla.</translation>
+        <translation>Non letta né caricata dalla connessione: i campi potrebbero non contenere i valori della centralina. Leggi la pagina o carica un file prima di scriverla.</translation>
     </message>
     <message>
         <source>nothing selected (-1)</source>
@@ -1182,6 +1256,40 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ConnectionProbing</name>
+    <message>
+        <source>No adapter found</source>
+        <translation>Nessun adattatore trovato</translation>
+    </message>
+    <message>
+        <source>No adapter found. To try the window without a bike, start it with --simulate (the menu entry &quot;Try with the simulated controller&quot;): the simulated controller is then first in this list.</source>
+        <translation>Nessun adattatore trovato. Per provare la finestra senza bici, avviala con --simulate (voce di menu «Prova con la centralina simulata»): la centralina simulata è allora la prima di questo elenco.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnesso</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Ricerca a %1 baud</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1: nessuna centralina ha risposto a nessuna velocità. Controlla alimentazione e interruttore a chiave, cablaggio TX/RX e porta</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Connesso: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ContinuousGet</name>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Rilevazione continua in corso: premi di nuovo «Rilevazione continua» per fermarla</translation>
+    </message>
+</context>
+<context>
     <name>morvent::FileChoiceWindow</name>
     <message>
         <source>Directory Name: </source>
@@ -1202,6 +1310,69 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>File name, e.g. bike.el</source>
+        <translation>Nome del file, ad es. bici.el</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nome del file</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Cartelle</translation>
+    </message>
+    <message>
+        <source>Files of type</source>
+        <translation>Tipo di file</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Unità</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::KeepingActions</name>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>Il contenuto precedente di %1 è in %2</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Salvato: %1</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 nella centralina: %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Confronta con file</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>il caricamento sovrascrive quanto hai digitato con i valori del backup. Vuoi caricare comunque?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Carica backup</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Backup salvato: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Nessun backup salvato</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1467,21 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ReplyDispatcher</name>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Ricerca interrotta: errore di checksum dell&apos;identificazione</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Nessun campo diverso dalla centralina</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Confronta con centralina: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ReportActions</name>
     <message>
         <source>Report</source>
@@ -1361,8 +1547,13 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <translation>Scrivi flash</translation>
     </message>
     <message>
+        <source>Changes not written</source>
+        <translation>Modifiche non scritte</translation>
+    </message>
+    <message>
         <source>Close</source>
-        <translation>Disconnetti</translation>
+        <comment>closes this window</comment>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -1395,36 +1586,8 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <translation>%1 byte ignorati: la porta era chiusa</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Visualizza</translation>
-    </message>
-    <message>
-        <source>&amp;Traffic Log</source>
-        <translation>&amp;Registro comunicazioni</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Lingua</translation>
-    </message>
-    <message>
-        <source>Takes effect at the next start</source>
-        <translation>Ha effetto al prossimo avvio</translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation>%1 dal prossimo avvio</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Disconnesso</translation>
-    </message>
-    <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1 nella centralina: %2</translation>
-    </message>
-    <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>chiudendo la finestra si perde quanto digitato. Uscire comunque?</translation>
+        <translation>chiudendo la finestra perdi quanto hai digitato. Vuoi uscire comunque?</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1432,7 +1595,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation>la connessione dimentica cosa contiene la centralina, e le pagine non mostrano modifiche fino alla prossima lettura. Connettere comunque?</translation>
+        <translation>connettendoti, i valori noti della centralina vengono dimenticati e le pagine non mostrano modifiche fino alla prossima lettura. Vuoi connetterti comunque?</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -1440,131 +1603,24 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation>dopo Disconnetti, quanto digitato non potrà più essere scritto. Disconnettere comunque?</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Disconnetti</translation>
-    </message>
-    <message>
-        <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Rilevazione continua in corso: premere di nuovo Rilevazione continua per fermare</translation>
-    </message>
-    <message>
-        <source>Continuous Get</source>
-        <translation>Rilevazione continua</translation>
+        <translation>dopo la disconnessione non potrai più scrivere quanto hai digitato. Vuoi disconnetterti comunque?</translation>
     </message>
     <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation>il caricamento sovrascrive quanto digitato con i valori del file. Caricare comunque?</translation>
+        <translation>il caricamento sovrascrive quanto hai digitato con i valori del file. Vuoi caricare comunque?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Carica</translation>
     </message>
     <message>
-        <source>Compare With File</source>
-        <translation>Confronta con file</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>il caricamento sovrascrive quanto digitato con i valori del backup. Caricare comunque?</translation>
-    </message>
-    <message>
-        <source>Load Backup</source>
-        <translation>Carica backup</translation>
-    </message>
-    <message>
-        <source>Backup kept: %1</source>
-        <translation>Backup salvato: %1</translation>
-    </message>
-    <message>
-        <source>No backup kept</source>
-        <translation>Nessun backup salvato</translation>
-    </message>
-    <message>
-        <source>Error sending!</source>
-        <translation>Errore di invio!</translation>
-    </message>
-    <message>
-        <source>Continuous Get: the live readings</source>
-        <translation>Rilevazione continua: letture in tempo reale</translation>
-    </message>
-    <message>
-        <source>Live Readings</source>
-        <translation>Letture in tempo reale</translation>
-    </message>
-    <message>
-        <source>the firmware text</source>
-        <translation>il testo del firmware</translation>
-    </message>
-    <message>
-        <source>the live readings</source>
-        <translation>le letture in tempo reale</translation>
-    </message>
-    <message>
-        <source>the %1 block</source>
-        <translation>il blocco %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 of %4</source>
-        <translation>%1: %2, %3 di %4</translation>
-    </message>
-    <message>
-        <source>Read Flash</source>
-        <translation>Leggi flash</translation>
-    </message>
-    <message>
-        <source>Write Flash</source>
-        <translation>Scrivi flash</translation>
-    </message>
-    <message>
-        <source>Compare With Controller</source>
-        <translation>Confronta con centralina</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 to be stored</source>
-        <translation>In attesa che %1 venga salvato</translation>
-    </message>
-    <message>
-        <source>Waiting for %1</source>
-        <translation>In attesa di %1</translation>
-    </message>
-    <message>
-        <source>Probing at %1 baud</source>
-        <translation>Ricerca a %1 baud</translation>
-    </message>
-    <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: nessuna centralina ha risposto a nessuna velocità. Controllare alimentazione e interruttore a chiave, cablaggio TX/RX e porta</translation>
-    </message>
-    <message>
-        <source>Probing stopped: identity checksum error</source>
-        <translation>Ricerca interrotta: errore di checksum dell&apos;identificazione</translation>
-    </message>
-    <message>
-        <source>Connected: %1 %2</source>
-        <translation>Connesso: %1 %2</translation>
-    </message>
-    <message>
-        <source>No field differs from the controller</source>
-        <translation>Nessun campo diverso dalla centralina</translation>
-    </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>Confronta con centralina: %1</translation>
-    </message>
-    <message>
-        <source>What %1 held is kept in %2</source>
-        <translation>Il contenuto precedente di %1 è in %2</translation>
-    </message>
-    <message>
         <source>the device went away (hang-up)</source>
-        <translation>il dispositivo è scomparso (riaggancio)</translation>
+        <translation>il dispositivo non è più raggiungibile (linea interrotta)</translation>
     </message>
     <message>
-        <source>%1: not sent, the port is closed</source>
-        <translation>%1: non inviato, la porta è chiusa</translation>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Disconnetti</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1681,40 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <message>
         <source>sent</source>
         <translation>inviato</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Registro comunicazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Ha effetto al prossimo avvio</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 dal prossimo avvio</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::WindowLine</name>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: non inviato, la porta è chiusa</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>Errore di invio!</translation>
     </message>
 </context>
 </TS>

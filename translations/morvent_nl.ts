@@ -136,10 +136,6 @@ of wacht tot hij de adapter loslaat.</translation>
         <translation>Verbinden</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Verbreken</translation>
-    </message>
-    <message>
         <source>Controller Info</source>
         <translation>Controllerinfo</translation>
     </message>
@@ -285,6 +281,11 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         <source>&amp;Print...</source>
         <translation>Af&amp;drukken...</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Verbreken</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -301,7 +302,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Blijven</translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1126,69 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::AwaitedWording</name>
+    <message>
+        <source>Waiting for the Basic block</source>
+        <translation>Wachten op het blok Basis</translation>
+    </message>
+    <message>
+        <source>Waiting for the Basic block to be stored</source>
+        <translation>Wachten tot het blok Basis is opgeslagen</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block</source>
+        <translation>Wachten op het blok Trapondersteuning</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block to be stored</source>
+        <translation>Wachten tot het blok Trapondersteuning is opgeslagen</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block</source>
+        <translation>Wachten op het blok Gashendel</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block to be stored</source>
+        <translation>Wachten tot het blok Gashendel is opgeslagen</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block</source>
+        <translation>Wachten op het blok Koppel</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block to be stored</source>
+        <translation>Wachten tot het blok Koppel is opgeslagen</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Continu ophalen: live-metingen</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Live-metingen</translation>
+    </message>
+    <message>
+        <source>Waiting for the live readings</source>
+        <translation>Wachten op de live-metingen</translation>
+    </message>
+    <message>
+        <source>Waiting for the firmware text</source>
+        <translation>Wachten op de firmwaretekst</translation>
+    </message>
+    <message>
+        <source>Read Flash: %1, %2 of %3</source>
+        <translation>Flash lezen: %1, %2 van %3</translation>
+    </message>
+    <message>
+        <source>Write Flash: %1, %2 of %3</source>
+        <translation>Flash schrijven: %1, %2 van %3</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1, %2 of %3</source>
+        <translation>Vergelijken met controller: %1, %2 van %3</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ChangeMarks</name>
     <message numerus="yes">
         <source>%n changes not written</source>
@@ -1138,6 +1202,16 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
 </source>
         <translation>Gewijzigd: de controller heeft %1.
 </translation>
+    </message>
+    <message>
+        <source>Changed before the page was read: what the controller holds is not known yet.
+</source>
+        <translation>Gewijzigd voordat de pagina is gelezen: de waarde in de controller is nog niet bekend.
+</translation>
+    </message>
+    <message>
+        <source> (changed)</source>
+        <translation> (gewijzigd)</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1256,40 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ConnectionProbing</name>
+    <message>
+        <source>No adapter found</source>
+        <translation>Geen adapter gevonden</translation>
+    </message>
+    <message>
+        <source>No adapter found. To try the window without a bike, start it with --simulate (the menu entry &quot;Try with the simulated controller&quot;): the simulated controller is then first in this list.</source>
+        <translation>Geen adapter gevonden. Om het venster zonder fiets uit te proberen, start u het met --simulate (menu-item ‘Uitproberen met de gesimuleerde controller’): de gesimuleerde controller staat dan bovenaan deze lijst.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Zoeken op %1 baud</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1: bij geen enkele baudrate antwoordde een controller. Controleer voeding en contactschakelaar, de TX/RX-bedrading en de poort</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Verbonden: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ContinuousGet</name>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Continu ophalen loopt: druk nogmaals op ‘Continu ophalen’ om te stoppen</translation>
+    </message>
+</context>
+<context>
     <name>morvent::FileChoiceWindow</name>
     <message>
         <source>Directory Name: </source>
@@ -1202,6 +1310,69 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>File name, e.g. bike.el</source>
+        <translation>Bestandsnaam, bijv. fiets.el</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Mappen</translation>
+    </message>
+    <message>
+        <source>Files of type</source>
+        <translation>Bestandstype</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Bestanden</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Stations</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::KeepingActions</name>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>Wat %1 bevatte, staat in %2</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 naar de controller: %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Vergelijken met bestand</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>laden vervangt wat u hebt getypt door de waarden uit de back-up. Toch laden?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Back-up laden</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Back-up bewaard: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Geen back-up bewaard</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1467,21 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ReplyDispatcher</name>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Zoeken gestopt: checksumfout in identificatie</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Geen veld wijkt af van de controller</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Vergelijken met controller: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ReportActions</name>
     <message>
         <source>Report</source>
@@ -1361,8 +1547,13 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         <translation>Flash schrijven</translation>
     </message>
     <message>
+        <source>Changes not written</source>
+        <translation>Niet-geschreven wijzigingen</translation>
+    </message>
+    <message>
         <source>Close</source>
-        <translation>Verbreken</translation>
+        <comment>closes this window</comment>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
@@ -1395,36 +1586,8 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         <translation>%1 bytes genegeerd: de poort was gesloten</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>Beel&amp;d</translation>
-    </message>
-    <message>
-        <source>&amp;Traffic Log</source>
-        <translation>&amp;Communicatielog</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Taal</translation>
-    </message>
-    <message>
-        <source>Takes effect at the next start</source>
-        <translation>Geldt vanaf de volgende start</translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation>%1 vanaf de volgende start</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Niet verbonden</translation>
-    </message>
-    <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1 naar de controller: %2</translation>
-    </message>
-    <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>sluiten van het venster verliest wat getypt is. Toch afsluiten?</translation>
+        <translation>als u het venster sluit, gaat wat u hebt getypt verloren. Toch afsluiten?</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1432,7 +1595,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation>verbinden vergeet wat de controller heeft, en de pagina&apos;s tonen geen wijzigingen tot ze opnieuw gelezen zijn. Toch verbinden?</translation>
+        <translation>bij het verbinden wordt vergeten wat de controller bevat, en de pagina&apos;s tonen geen wijzigingen tot ze opnieuw zijn gelezen. Toch verbinden?</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -1440,131 +1603,24 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation>na Verbreken kan wat getypt is niet meer geschreven worden. Toch verbreken?</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Verbreken</translation>
-    </message>
-    <message>
-        <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Continu ophalen loopt: druk nogmaals op Continu ophalen om te stoppen</translation>
-    </message>
-    <message>
-        <source>Continuous Get</source>
-        <translation>Continu ophalen</translation>
+        <translation>na het verbreken kan wat u hebt getypt niet meer worden geschreven. Toch verbreken?</translation>
     </message>
     <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation>laden zet de waarden van het bestand over wat getypt is. Toch laden?</translation>
+        <translation>laden vervangt wat u hebt getypt door de waarden uit het bestand. Toch laden?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <source>Compare With File</source>
-        <translation>Vergelijken met bestand</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>laden zet de waarden van de back-up over wat getypt is. Toch laden?</translation>
-    </message>
-    <message>
-        <source>Load Backup</source>
-        <translation>Back-up laden</translation>
-    </message>
-    <message>
-        <source>Backup kept: %1</source>
-        <translation>Back-up bewaard: %1</translation>
-    </message>
-    <message>
-        <source>No backup kept</source>
-        <translation>Geen back-up bewaard</translation>
-    </message>
-    <message>
-        <source>Error sending!</source>
-        <translation>Fout bij verzenden!</translation>
-    </message>
-    <message>
-        <source>Continuous Get: the live readings</source>
-        <translation>Continu ophalen: live-metingen</translation>
-    </message>
-    <message>
-        <source>Live Readings</source>
-        <translation>Live-metingen</translation>
-    </message>
-    <message>
-        <source>the firmware text</source>
-        <translation>de firmwaretekst</translation>
-    </message>
-    <message>
-        <source>the live readings</source>
-        <translation>de live-metingen</translation>
-    </message>
-    <message>
-        <source>the %1 block</source>
-        <translation>het blok %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 of %4</source>
-        <translation>%1: %2, %3 van %4</translation>
-    </message>
-    <message>
-        <source>Read Flash</source>
-        <translation>Flash lezen</translation>
-    </message>
-    <message>
-        <source>Write Flash</source>
-        <translation>Flash schrijven</translation>
-    </message>
-    <message>
-        <source>Compare With Controller</source>
-        <translation>Vergelijken met controller</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 to be stored</source>
-        <translation>Wachten tot %1 is opgeslagen</translation>
-    </message>
-    <message>
-        <source>Waiting for %1</source>
-        <translation>Wachten op %1</translation>
-    </message>
-    <message>
-        <source>Probing at %1 baud</source>
-        <translation>Zoeken op %1 baud</translation>
-    </message>
-    <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: bij geen enkele baudrate antwoordde een controller. Controleer voeding en contactschakelaar, de TX/RX-bedrading en de poort</translation>
-    </message>
-    <message>
-        <source>Probing stopped: identity checksum error</source>
-        <translation>Zoeken gestopt: checksumfout in identificatie</translation>
-    </message>
-    <message>
-        <source>Connected: %1 %2</source>
-        <translation>Verbonden: %1 %2</translation>
-    </message>
-    <message>
-        <source>No field differs from the controller</source>
-        <translation>Geen veld wijkt af van de controller</translation>
-    </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>Vergelijken met controller: %1</translation>
-    </message>
-    <message>
-        <source>What %1 held is kept in %2</source>
-        <translation>Wat %1 bevatte, staat in %2</translation>
-    </message>
-    <message>
         <source>the device went away (hang-up)</source>
-        <translation>het apparaat is weggevallen (opgehangen)</translation>
+        <translation>het apparaat is weggevallen (verbinding verbroken)</translation>
     </message>
     <message>
-        <source>%1: not sent, the port is closed</source>
-        <translation>%1: niet verzonden, de poort is gesloten</translation>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Verbreken</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1681,40 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <message>
         <source>sent</source>
         <translation>verzonden</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Communicatielog</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Geldt vanaf de volgende start</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 vanaf de volgende start</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::WindowLine</name>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: niet verzonden, de poort is gesloten</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>Fout bij verzenden!</translation>
     </message>
 </context>
 </TS>

@@ -90,7 +90,7 @@ lub poczekaj, aż zwolni adapter.</translation>
     </message>
     <message>
         <source>%1 does not take the line settings: its driver cannot set the rate or the character format asked for. Try another adapter.</source>
-        <translation>%1 nie przyjmuje ustawień łącza: jego sterownik nie może ustawić żądanej prędkości ani formatu znaków. Spróbuj innego adaptera.</translation>
+        <translation>%1 nie przyjmuje ustawień łącza: jego driver nie może ustawić żądanej szybkości transmisji ani formatu znaków. Spróbuj innego adaptera.</translation>
     </message>
     <message>
         <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
@@ -129,15 +129,11 @@ lub poczekaj, aż zwolni adapter.</translation>
     </message>
     <message>
         <source>Bandrate:</source>
-        <translation>Prędkość:</translation>
+        <translation>Szybkość transmisji:</translation>
     </message>
     <message>
         <source>Connect</source>
         <translation>Połącz</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Rozłącz</translation>
     </message>
     <message>
         <source>Controller Info</source>
@@ -271,7 +267,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>The line speed. Connect finds the controller&apos;s own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
-        <translation>Prędkość łącza. Połącz znajduje prędkość sterownika, próbując kolejno od pierwszej; gdy odpowie, łącze pracuje z 9600.</translation>
+        <translation>Szybkość transmisji. „Połącz” znajduje szybkość sterownika, próbując kolejno od pierwszej; gdy sterownik odpowie, łącze pracuje z szybkością 9600.</translation>
     </message>
     <message>
         <source>Controller System</source>
@@ -284,6 +280,11 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <message>
         <source>&amp;Print...</source>
         <translation>&amp;Drukuj...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Rozłącz</translation>
     </message>
 </context>
 <context>
@@ -301,7 +302,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation>Zostań</translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1126,69 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::AwaitedWording</name>
+    <message>
+        <source>Waiting for the Basic block</source>
+        <translation>Czekam na blok „Podstawowe”</translation>
+    </message>
+    <message>
+        <source>Waiting for the Basic block to be stored</source>
+        <translation>Czekam na zapisanie bloku „Podstawowe”</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block</source>
+        <translation>Czekam na blok „Wspomaganie PAS”</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block to be stored</source>
+        <translation>Czekam na zapisanie bloku „Wspomaganie PAS”</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block</source>
+        <translation>Czekam na blok „Manetka”</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block to be stored</source>
+        <translation>Czekam na zapisanie bloku „Manetka”</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block</source>
+        <translation>Czekam na blok „Moment”</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block to be stored</source>
+        <translation>Czekam na zapisanie bloku „Moment”</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>Pobieranie ciągłe: bieżące odczyty</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>Bieżące odczyty</translation>
+    </message>
+    <message>
+        <source>Waiting for the live readings</source>
+        <translation>Czekam na bieżące odczyty</translation>
+    </message>
+    <message>
+        <source>Waiting for the firmware text</source>
+        <translation>Czekam na tekst oprogramowania</translation>
+    </message>
+    <message>
+        <source>Read Flash: %1, %2 of %3</source>
+        <translation>Odczyt flash: %1, %2 z %3</translation>
+    </message>
+    <message>
+        <source>Write Flash: %1, %2 of %3</source>
+        <translation>Zapis flash: %1, %2 z %3</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1, %2 of %3</source>
+        <translation>Porównaj ze sterownikiem: %1, %2 z %3</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ChangeMarks</name>
     <message numerus="yes">
         <source>%n changes not written</source>
@@ -1139,6 +1203,16 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
 </source>
         <translation>Zmieniono: sterownik ma %1.
 </translation>
+    </message>
+    <message>
+        <source>Changed before the page was read: what the controller holds is not known yet.
+</source>
+        <translation>Zmieniono przed odczytem strony: wartość w sterowniku nie jest jeszcze znana.
+</translation>
+    </message>
+    <message>
+        <source> (changed)</source>
+        <translation> (zmienione)</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1259,40 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ConnectionProbing</name>
+    <message>
+        <source>No adapter found</source>
+        <translation>Nie znaleziono adaptera</translation>
+    </message>
+    <message>
+        <source>No adapter found. To try the window without a bike, start it with --simulate (the menu entry &quot;Try with the simulated controller&quot;): the simulated controller is then first in this list.</source>
+        <translation>Nie znaleziono adaptera. Aby wypróbować okno bez roweru, uruchom program z opcją --simulate (pozycja menu „Wypróbuj z symulowanym sterownikiem”): symulowany sterownik jest wtedy pierwszy na tej liście.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Rozłączono</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>Szukanie przy %1 bodów</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1: żaden sterownik nie odpowiedział przy żadnej szybkości transmisji. Sprawdź zasilanie i stacyjkę, okablowanie TX/RX oraz port</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>Połączono: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ContinuousGet</name>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>Trwa pobieranie ciągłe: naciśnij ponownie „Pobieraj ciągle”, aby je zatrzymać</translation>
+    </message>
+</context>
+<context>
     <name>morvent::FileChoiceWindow</name>
     <message>
         <source>Directory Name: </source>
@@ -1205,6 +1313,69 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>File name, e.g. bike.el</source>
+        <translation>Nazwa pliku, np. rower.el</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Foldery</translation>
+    </message>
+    <message>
+        <source>Files of type</source>
+        <translation>Typ pliku</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Pliki</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Dyski</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::KeepingActions</name>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>Poprzednia zawartość %1 jest w %2</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Zapisano: %1</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1 do sterownika: %2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Porównaj z plikiem</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>wczytanie zastąpi wpisane wartości wartościami z kopii zapasowej. Mimo to wczytać?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wczytaj plik</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>Wczytaj kopię zapasową</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>Zachowano kopię: %1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>Nie zachowano kopii</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1471,21 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::ReplyDispatcher</name>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>Szukanie przerwane: błąd sumy kontrolnej identyfikacji</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>Żadne pole nie różni się od sterownika</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>Porównaj ze sterownikiem: %1</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ReportActions</name>
     <message>
         <source>Report</source>
@@ -1365,8 +1551,13 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Zapis flash</translation>
     </message>
     <message>
+        <source>Changes not written</source>
+        <translation>Niezapisane zmiany</translation>
+    </message>
+    <message>
         <source>Close</source>
-        <translation>Rozłącz</translation>
+        <comment>closes this window</comment>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
@@ -1399,36 +1590,8 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Zignorowano bajty (%1): port był zamknięty</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>&amp;Widok</translation>
-    </message>
-    <message>
-        <source>&amp;Traffic Log</source>
-        <translation>&amp;Dziennik transmisji</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Język</translation>
-    </message>
-    <message>
-        <source>Takes effect at the next start</source>
-        <translation>Obowiązuje od następnego uruchomienia</translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation>%1 od następnego uruchomienia</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Rozłączono</translation>
-    </message>
-    <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1 do sterownika: %2</translation>
-    </message>
-    <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>zamknięcie okna utraci to, co wpisano. Mimo to wyjść?</translation>
+        <translation>zamknięcie okna spowoduje utratę wpisanych wartości. Mimo to wyjść?</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1447,18 +1610,6 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>po rozłączeniu wpisanych wartości nie da się już zapisać. Mimo to rozłączyć?</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Rozłącz</translation>
-    </message>
-    <message>
-        <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>Pobieranie ciągłe trwa: naciśnij ponownie Pobieraj ciągle, aby zatrzymać</translation>
-    </message>
-    <message>
-        <source>Continuous Get</source>
-        <translation>Pobieraj ciągle</translation>
-    </message>
-    <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
         <translation>wczytanie zastąpi wpisane wartości wartościami z pliku. Mimo to wczytać?</translation>
     </message>
@@ -1467,108 +1618,13 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Wczytaj plik</translation>
     </message>
     <message>
-        <source>Compare With File</source>
-        <translation>Porównaj z plikiem</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>wczytanie zastąpi wpisane wartości wartościami z kopii zapasowej. Mimo to wczytać?</translation>
-    </message>
-    <message>
-        <source>Load Backup</source>
-        <translation>Wczytaj kopię zapasową</translation>
-    </message>
-    <message>
-        <source>Backup kept: %1</source>
-        <translation>Zachowano kopię: %1</translation>
-    </message>
-    <message>
-        <source>No backup kept</source>
-        <translation>Nie zachowano kopii</translation>
-    </message>
-    <message>
-        <source>Error sending!</source>
-        <translation>Błąd wysyłania!</translation>
-    </message>
-    <message>
-        <source>Continuous Get: the live readings</source>
-        <translation>Pobieranie ciągłe: bieżące odczyty</translation>
-    </message>
-    <message>
-        <source>Live Readings</source>
-        <translation>Bieżące odczyty</translation>
-    </message>
-    <message>
-        <source>the firmware text</source>
-        <translation>tekst oprogramowania</translation>
-    </message>
-    <message>
-        <source>the live readings</source>
-        <translation>bieżące odczyty</translation>
-    </message>
-    <message>
-        <source>the %1 block</source>
-        <translation>blok %1</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 of %4</source>
-        <translation>%1: %2, %3 z %4</translation>
-    </message>
-    <message>
-        <source>Read Flash</source>
-        <translation>Odczyt flash</translation>
-    </message>
-    <message>
-        <source>Write Flash</source>
-        <translation>Zapis flash</translation>
-    </message>
-    <message>
-        <source>Compare With Controller</source>
-        <translation>Porównaj ze sterownikiem</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 to be stored</source>
-        <translation>Czekam na zapisanie: %1</translation>
-    </message>
-    <message>
-        <source>Waiting for %1</source>
-        <translation>Czekam na: %1</translation>
-    </message>
-    <message>
-        <source>Probing at %1 baud</source>
-        <translation>Szukanie przy %1 bodów</translation>
-    </message>
-    <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: żaden sterownik nie odpowiedział przy żadnej prędkości. Sprawdź zasilanie i stacyjkę, okablowanie TX/RX oraz port</translation>
-    </message>
-    <message>
-        <source>Probing stopped: identity checksum error</source>
-        <translation>Szukanie przerwane: błąd sumy kontrolnej identyfikacji</translation>
-    </message>
-    <message>
-        <source>Connected: %1 %2</source>
-        <translation>Połączono: %1 %2</translation>
-    </message>
-    <message>
-        <source>No field differs from the controller</source>
-        <translation>Żadne pole nie różni się od sterownika</translation>
-    </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>Porównaj ze sterownikiem: %1</translation>
-    </message>
-    <message>
-        <source>What %1 held is kept in %2</source>
-        <translation>Poprzednia zawartość %1 jest w %2</translation>
-    </message>
-    <message>
         <source>the device went away (hang-up)</source>
         <translation>urządzenie zniknęło (rozłączenie linii)</translation>
     </message>
     <message>
-        <source>%1: not sent, the port is closed</source>
-        <translation>%1: nie wysłano, port jest zamknięty</translation>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>Rozłącz</translation>
     </message>
 </context>
 <context>
@@ -1629,6 +1685,40 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <message>
         <source>sent</source>
         <translation>wysłano</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>&amp;Dziennik transmisji</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Obowiązuje od następnego uruchomienia</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>%1 od następnego uruchomienia</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::WindowLine</name>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1: nie wysłano, port jest zamknięty</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>Błąd wysyłania!</translation>
     </message>
 </context>
 </TS>

@@ -136,10 +136,6 @@ ModemManager 会把新的串口适配器当作调制解调器来探测。请用�
         <translation>连接</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>断开</translation>
-    </message>
-    <message>
         <source>Controller Info</source>
         <translation>控制器信息</translation>
     </message>
@@ -285,6 +281,11 @@ Read only; not kept in parameter files.</source>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>断开</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -301,7 +302,7 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Stay</source>
-        <translation>留下</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1126,69 @@ Read only; not kept in parameter files.</source>
     </message>
 </context>
 <context>
+    <name>morvent::AwaitedWording</name>
+    <message>
+        <source>Waiting for the Basic block</source>
+        <translation>等待基本参数块</translation>
+    </message>
+    <message>
+        <source>Waiting for the Basic block to be stored</source>
+        <translation>等待基本参数块保存完成</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block</source>
+        <translation>等待踏板助力参数块</translation>
+    </message>
+    <message>
+        <source>Waiting for the Pedal Assist block to be stored</source>
+        <translation>等待踏板助力参数块保存完成</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block</source>
+        <translation>等待转把参数块</translation>
+    </message>
+    <message>
+        <source>Waiting for the Throttle Handle block to be stored</source>
+        <translation>等待转把参数块保存完成</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block</source>
+        <translation>等待力矩参数块</translation>
+    </message>
+    <message>
+        <source>Waiting for the Torque block to be stored</source>
+        <translation>等待力矩参数块保存完成</translation>
+    </message>
+    <message>
+        <source>Continuous Get: the live readings</source>
+        <translation>连续获取：实时读数</translation>
+    </message>
+    <message>
+        <source>Live Readings</source>
+        <translation>实时读数</translation>
+    </message>
+    <message>
+        <source>Waiting for the live readings</source>
+        <translation>等待实时读数</translation>
+    </message>
+    <message>
+        <source>Waiting for the firmware text</source>
+        <translation>等待固件文本</translation>
+    </message>
+    <message>
+        <source>Read Flash: %1, %2 of %3</source>
+        <translation>读取全部：%1，第 %2/%3 步</translation>
+    </message>
+    <message>
+        <source>Write Flash: %1, %2 of %3</source>
+        <translation>写入全部：%1，第 %2/%3 步</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1, %2 of %3</source>
+        <translation>与控制器比较：%1，第 %2/%3 步</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ChangeMarks</name>
     <message numerus="yes">
         <source>%n changes not written</source>
@@ -1137,6 +1201,16 @@ Read only; not kept in parameter files.</source>
 </source>
         <translation>已更改：控制器中为 %1。
 </translation>
+    </message>
+    <message>
+        <source>Changed before the page was read: what the controller holds is not known yet.
+</source>
+        <translation>在读取此页之前已更改：控制器中的值尚不可知。
+</translation>
+    </message>
+    <message>
+        <source> (changed)</source>
+        <translation>（已更改）</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1253,40 @@ Read only; not kept in parameter files.</source>
     </message>
 </context>
 <context>
+    <name>morvent::ConnectionProbing</name>
+    <message>
+        <source>No adapter found</source>
+        <translation>未找到适配器</translation>
+    </message>
+    <message>
+        <source>No adapter found. To try the window without a bike, start it with --simulate (the menu entry &quot;Try with the simulated controller&quot;): the simulated controller is then first in this list.</source>
+        <translation>未找到适配器。如需在没有整车的情况下试用本窗口，请用 --simulate 启动（菜单项“使用模拟控制器试用”）：模拟控制器随后列在此列表的第一位。</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud</source>
+        <translation>正在以 %1 波特率探测</translation>
+    </message>
+    <message>
+        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation>%1：所有波特率下均无控制器应答。请检查控制器电源和电门锁、TX/RX 接线以及端口</translation>
+    </message>
+    <message>
+        <source>Connected: %1 %2</source>
+        <translation>已连接：%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ContinuousGet</name>
+    <message>
+        <source>Continuous Get running: press Continuous Get again to stop</source>
+        <translation>连续获取进行中：再次按“连续获取”停止</translation>
+    </message>
+</context>
+<context>
     <name>morvent::FileChoiceWindow</name>
     <message>
         <source>Directory Name: </source>
@@ -1199,6 +1307,69 @@ Read only; not kept in parameter files.</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>File name, e.g. bike.el</source>
+        <translation>文件名，例如 bike.el</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>Files of type</source>
+        <translation>文件类型</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>驱动器</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::KeepingActions</name>
+    <message>
+        <source>What %1 held is kept in %2</source>
+        <translation>%1 原有内容已保存在 %2</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>已保存：%1</translation>
+    </message>
+    <message>
+        <source>%1 to the controller: %2</source>
+        <translation>%1到控制器：%2</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation>加载会用备份中的值覆盖已输入的内容。仍要加载吗？</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>Load Backup</source>
+        <translation>加载备份</translation>
+    </message>
+    <message>
+        <source>Backup kept: %1</source>
+        <translation>已保留备份：%1</translation>
+    </message>
+    <message>
+        <source>No backup kept</source>
+        <translation>未保留备份</translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1463,21 @@ Read only; not kept in parameter files.</source>
     </message>
 </context>
 <context>
+    <name>morvent::ReplyDispatcher</name>
+    <message>
+        <source>Probing stopped: identity checksum error</source>
+        <translation>探测已停止：识别信息校验和错误</translation>
+    </message>
+    <message>
+        <source>No field differs from the controller</source>
+        <translation>没有字段与控制器不同</translation>
+    </message>
+    <message>
+        <source>Compare With Controller: %1</source>
+        <translation>与控制器比较：%1</translation>
+    </message>
+</context>
+<context>
     <name>morvent::ReportActions</name>
     <message>
         <source>Report</source>
@@ -1357,8 +1543,13 @@ Read only; not kept in parameter files.</source>
         <translation>写入全部</translation>
     </message>
     <message>
+        <source>Changes not written</source>
+        <translation>未写入的更改</translation>
+    </message>
+    <message>
         <source>Close</source>
-        <translation>断开</translation>
+        <comment>closes this window</comment>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -1391,40 +1582,12 @@ Read only; not kept in parameter files.</source>
         <translation>忽略 %1 字节：端口已关闭</translation>
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation>视图(&amp;V)</translation>
-    </message>
-    <message>
-        <source>&amp;Traffic Log</source>
-        <translation>通信日志(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>语言(&amp;L)</translation>
-    </message>
-    <message>
-        <source>Takes effect at the next start</source>
-        <translation>下次启动时生效</translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation>下次启动时切换为%1</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>未连接</translation>
-    </message>
-    <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1到控制器：%2</translation>
-    </message>
-    <message>
         <source>closing the window loses what was typed. Quit anyway?</source>
         <translation>关闭窗口将丢失已输入的内容。仍要退出吗？</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation>退出(Q)</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
@@ -1439,128 +1602,21 @@ Read only; not kept in parameter files.</source>
         <translation>断开后将无法再写入已输入的内容。仍要断开吗？</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>断开</translation>
-    </message>
-    <message>
-        <source>Continuous Get running: press Continuous Get again to stop</source>
-        <translation>连续获取进行中：再次按“连续获取”停止</translation>
-    </message>
-    <message>
-        <source>Continuous Get</source>
-        <translation>连续获取</translation>
-    </message>
-    <message>
         <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
         <translation>加载会用文件中的值覆盖已输入的内容。仍要加载吗？</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation>加载(L)</translation>
-    </message>
-    <message>
-        <source>Compare With File</source>
-        <translation>与文件比较</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>加载会用备份中的值覆盖已输入的内容。仍要加载吗？</translation>
-    </message>
-    <message>
-        <source>Load Backup</source>
-        <translation>加载备份</translation>
-    </message>
-    <message>
-        <source>Backup kept: %1</source>
-        <translation>已保留备份：%1</translation>
-    </message>
-    <message>
-        <source>No backup kept</source>
-        <translation>未保留备份</translation>
-    </message>
-    <message>
-        <source>Error sending!</source>
-        <translation>发送错误！</translation>
-    </message>
-    <message>
-        <source>Continuous Get: the live readings</source>
-        <translation>连续获取：实时读数</translation>
-    </message>
-    <message>
-        <source>Live Readings</source>
-        <translation>实时读数</translation>
-    </message>
-    <message>
-        <source>the firmware text</source>
-        <translation>固件文本</translation>
-    </message>
-    <message>
-        <source>the live readings</source>
-        <translation>实时读数</translation>
-    </message>
-    <message>
-        <source>the %1 block</source>
-        <translation>%1参数块</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 of %4</source>
-        <translation>%1：%2，第 %3/%4 步</translation>
-    </message>
-    <message>
-        <source>Read Flash</source>
-        <translation>读取全部</translation>
-    </message>
-    <message>
-        <source>Write Flash</source>
-        <translation>写入全部</translation>
-    </message>
-    <message>
-        <source>Compare With Controller</source>
-        <translation>与控制器比较(C)</translation>
-    </message>
-    <message>
-        <source>Waiting for %1 to be stored</source>
-        <translation>等待%1保存完成</translation>
-    </message>
-    <message>
-        <source>Waiting for %1</source>
-        <translation>等待%1</translation>
-    </message>
-    <message>
-        <source>Probing at %1 baud</source>
-        <translation>正在以 %1 波特率探测</translation>
-    </message>
-    <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1：所有波特率下均无控制器应答。请检查控制器电源和电门锁、TX/RX 接线以及端口</translation>
-    </message>
-    <message>
-        <source>Probing stopped: identity checksum error</source>
-        <translation>探测已停止：识别信息校验和错误</translation>
-    </message>
-    <message>
-        <source>Connected: %1 %2</source>
-        <translation>已连接：%1 %2</translation>
-    </message>
-    <message>
-        <source>No field differs from the controller</source>
-        <translation>没有字段与控制器不同</translation>
-    </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>与控制器比较：%1</translation>
-    </message>
-    <message>
-        <source>What %1 held is kept in %2</source>
-        <translation>%1 原有内容已保存在 %2</translation>
+        <translation>加载</translation>
     </message>
     <message>
         <source>the device went away (hang-up)</source>
-        <translation>设备已断开（挂断）</translation>
+        <translation>设备已断开（连接中断）</translation>
     </message>
     <message>
-        <source>%1: not sent, the port is closed</source>
-        <translation>%1：未发送，端口已关闭</translation>
+        <source>Close</source>
+        <comment>ends the connection to the controller</comment>
+        <translation>断开</translation>
     </message>
 </context>
 <context>
@@ -1574,21 +1630,21 @@ Read only; not kept in parameter files.</source>
     <name>morvent::TForm4</name>
     <message>
         <source>Save</source>
-        <translation>保存(S)</translation>
+        <translation>保存</translation>
     </message>
 </context>
 <context>
     <name>morvent::TForm5</name>
     <message>
         <source>Load</source>
-        <translation>加载(L)</translation>
+        <translation>加载</translation>
     </message>
 </context>
 <context>
     <name>morvent::TrafficLog</name>
     <message>
         <source>Traffic Log</source>
-        <translation>通信日志(T)</translation>
+        <translation>通信日志</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1621,6 +1677,40 @@ Read only; not kept in parameter files.</source>
     <message>
         <source>sent</source>
         <translation>发送</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic Log</source>
+        <translation>通信日志(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>下次启动时生效</translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation>下次启动时切换为%1</translation>
+    </message>
+</context>
+<context>
+    <name>morvent::WindowLine</name>
+    <message>
+        <source>%1: not sent, the port is closed</source>
+        <translation>%1：未发送，端口已关闭</translation>
+    </message>
+    <message>
+        <source>Error sending!</source>
+        <translation>发送错误！</translation>
     </message>
 </context>
 </TS>

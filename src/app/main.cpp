@@ -106,8 +106,9 @@ int main(int argc, char* argv[]) {
     }
 
     TForm1 form(boxes, options);
-    // SIGTERM or SIGHUP (a logout, kill) end the program as closing the window does, so the port
-    // is not left in raw mode and held.
+    // SIGTERM or SIGHUP (a logout, kill), and on Windows the end of the session (a logout, a
+    // shutdown), end the program as closing the window does, so the port is not left in raw mode
+    // and held, and what was typed is kept.
     const WindowEnding ending(form);
     form.show();
     return QApplication::exec();

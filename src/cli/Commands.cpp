@@ -5,8 +5,10 @@
 
 #include "ArgumentText.h"
 #include "BlockCodec.h"
+#include "CsvFile.h"
 #include "DiffCommand.h"
 #include "FieldStore.h"
+#include "FileIo.h"
 #include "IdentityReply.h"
 #include "Latin1.h"
 #include "LiveReadingsReply.h"
@@ -20,9 +22,12 @@
 #include "ProjectInfo.h"
 #include "Report.h"
 #include "SessionSlots.h"
+#include "ShopDetails.h"
 #include "ShownText.h"
 #include "SimulatedController.h"
+#include "StandardStreams.h"
 #include "StatusTable.h"
+#include "SystemNames.h"
 #include "WriteChecks.h"
 
 #include <QCommandLineParser>
@@ -33,21 +38,18 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstring>
-#include <fcntl.h>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace morvent {
 
@@ -72,15 +74,7 @@ QCommandLineOption withDefault(const QString& name, const QString& help, const Q
 }
 
 struct Common {
-    QCommandLineOption port{
-        {"p", "port"},
-        "The serial port: a name in /dev (ttyUSB0) or a path. Given several times, the "
-        "controllers on all of them are served at once and the run ends with the highest exit "
-        "code of all; all takes every adapter found. Ports the limit of open files (ulimit -n, "
-        "raised as far as allowed) cannot serve at once are served in batches, each waiting for "
-        "a session to end; watch without --count refuses them with exit 2. Two names of one "
-        "device, or ports whose files would share a name, are refused with exit 2.",
-        "PORT"};
+    QCommandLineOption port{{"p", "port"}, portOptionHelp(), "PORT"};
     QCommandLineOption simulate{"simulate",
                                 "Use the built-in simulated controller instead of a port."};
     QCommandLineOption timeout = withDefault(
@@ -94,13 +88,16 @@ struct Common {
 // reader gone), with errno saying why.
 bool print(std::FILE* to, const QString& text) {
     const std::string bytes = localBytes(terminalText(text));
-    ::flockfile(to);
-    errno = 0;
-    const bool written = std::fputs(bytes.c_str(), to) >= 0 && std::fputc('\n', to) != EOF &&
-                         std::fflush(to) == 0 && !std::ferror(to);
-    const int error = errno == 0 ? EIO : errno;
-    std::clearerr(to);
-    ::funlockfile(to);
+    int error = 0;
+    bool written = false;
+    {
+        const StreamLock lock(to);
+        errno = 0;
+        written = std::fputs(bytes.c_str(), to) >= 0 && std::fputc('\n', to) != EOF &&
+                  std::fflush(to) == 0 && !std::ferror(to);
+        error = streamWriteError(errno);
+        std::clearerr(to);
+    }
     errno = error;
     return written;
 }
@@ -155,100 +152,6 @@ void sayJson(const CommandStreams& io, QJsonObject object,
     }
     printResult(io.out, jsonText(jsonSafe(object), format));
 }
-
-// How a file that could not be written ends the run: a full disk, a quota, a failing disk or a
-// file grown beyond what the system allows are errors of the system; anything else (no such
-// folder, no permission, a name that is no file) is a name the user should not have given.
-Outcome writeErrorOutcome(int error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EIO:
-    case EFBIG:
-    case ENOMEM:
-    case EMFILE:
-    case ENFILE:
-    case EPIPE:
-        return Outcome::Failure;
-    default:
-        return Outcome::InvalidInput;
-    }
-}
-
-// The CSV file watch records to. Checked before connecting, so a name that cannot be written
-// costs no probing, but left as it is until the first reading arrives, so a run that never gets
-// one (a port that will not open) costs an existing file nothing. Opened not blocking, so a
-// named pipe nobody reads is refused rather than waited on; written with write(2), so a failed
-// write (a full disk, a reader gone) ends the run.
-class CsvFile {
-public:
-    explicit CsvFile(std::string path) : m_path(std::move(path)) {
-        m_fd = ::open(m_path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-        if (m_fd >= 0) {
-            blocking();
-        } else if (errno != ENOENT || ::access(folderOf(m_path).c_str(), W_OK | X_OK) != 0) {
-            // A new file is made with the first reading; until then its folder must take it.
-            fail();
-        }
-        // A reader that goes away is a failed write, reported as such, not a silent end.
-        std::signal(SIGPIPE, SIG_IGN);
-    }
-    CsvFile(const CsvFile&) = delete;
-    CsvFile& operator=(const CsvFile&) = delete;
-    ~CsvFile() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-
-    void write(std::string_view line) {
-        if (!m_started) {
-            m_started = true;
-            struct stat info {};
-            if (m_fd < 0) {
-                m_fd =
-                    ::open(m_path.c_str(),
-                           O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
-                blocking();
-            } else if (::fstat(m_fd, &info) != 0 ||
-                       (S_ISREG(info.st_mode) && ::ftruncate(m_fd, 0) != 0)) {
-                fail();
-            }
-            write(liveReadingsCsvHeader());
-        }
-        while (!line.empty()) {
-            const ssize_t written = ::write(m_fd, line.data(), line.size());
-            if (written < 0 && errno != EINTR) {
-                fail();
-            }
-            line.remove_prefix(static_cast<std::size_t>(std::max<ssize_t>(written, 0)));
-        }
-    }
-
-private:
-    static std::string folderOf(const std::string& path) {
-        const std::size_t slash = path.rfind('/');
-        return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    }
-
-    void blocking() const {
-        const int flags = m_fd < 0 ? -1 : ::fcntl(m_fd, F_GETFL);
-        if (flags < 0 || ::fcntl(m_fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-            fail();
-        }
-    }
-
-    [[noreturn]] void fail() const {
-        const int error = errno;
-        const std::string why =
-            error == ENXIO ? "a named pipe that nobody reads" : std::strerror(error);
-        throw SessionError(writeErrorOutcome(error), "Unable to write to " + m_path + ": " + why);
-    }
-
-    std::string m_path;
-    int m_fd = -1;
-    bool m_started = false;
-};
 
 // A running session: the simulated controller when asked for, and the identity once connected.
 class Connection {
@@ -385,11 +288,13 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
 
 // Reads the four blocks as read does and saves what they hold as a report, with the note.
 Outcome report(Connection& connection, const QString& path, const QString& note,
-               const CommandStreams& io) {
+               const ShopDetails& shop, const CommandStreams& io) {
     ParameterModel fields;
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
-    saveReport(reportOf(fields, nullptr, localBytes(note)), localBytes(path));
+    ReportContent content = reportOf(fields, nullptr, localBytes(note));
+    addShopDetails(content, shop);
+    saveReport(content, localBytes(path));
     say(io, io.out, QStringLiteral("Saved the report %1").arg(path));
     return Outcome::Success;
 }
@@ -403,7 +308,11 @@ Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
     const std::vector<FileDifference> differences =
         differingParameters(localBytes(files[0]), localBytes(files[1]));
     for (const FileDifference& difference : differences) {
-        print(io.out, json ? jsonText(differenceJson(difference)) : differenceLine(difference));
+        if (!print(io.out,
+                   json ? jsonText(differenceJson(difference)) : differenceLine(difference))) {
+            // Exit 1 says "some differ": a list that did not get out is trouble, as for diff.
+            throw diffOutputError(errno);
+        }
     }
     return differences.empty() ? Outcome::Success : Outcome::Failure;
 }
@@ -508,12 +417,10 @@ QString filePerPort(const QString& path, const QString& port, const QStringList&
     if (ports.size() < 2) {
         return path;
     }
-    QString name = port.startsWith(QStringLiteral("/dev/")) ? port.mid(5) : port;
-    name.replace('/', '-');
-    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype name = nameStartOf(path);
     const qsizetype dot = path.lastIndexOf('.');
-    const qsizetype at = dot > slash + 1 ? dot : path.size();
-    return path.left(at) + '-' + name + path.mid(at);
+    const qsizetype at = dot > name ? dot : path.size();
+    return path.left(at) + '-' + portInFileName(port) + path.mid(at);
 }
 
 } // namespace
@@ -569,6 +476,11 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         {"o", "output"},
         "The report to write: FILE.pdf, or FILE.html for the same as HTML.",
         "FILE"};
+    QCommandLineOption shop{"shop",
+                            "A settings file whose report/ keys (shopName, shopAddress, shopPhone, "
+                            "shopEmail, shopLogo, technician) head the report, in place of those "
+                            "set in the window's Report Settings.",
+                            "FILE"};
     QCommandLineOption note{"note", "A line for the bike or the customer, printed on the report.",
                             "TEXT"};
     if (command == "ports") {
@@ -590,7 +502,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         parser.setApplicationDescription(
             "Read the four blocks and write a report of the controller's identity and every "
             "parameter, grouped as the pages show them, for the customer or the shop's records.");
-        parser.addOptions({common.port, common.simulate, common.timeout, reportOutput, note});
+        parser.addOptions({common.port, common.simulate, common.timeout, reportOutput, note, shop});
     } else if (command == "diff") {
         parser.setApplicationDescription(
             "Compare two parameter files: every parameter whose value differs, page by page, "
@@ -666,7 +578,8 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             if (error.systemError() != 0) {
                 return fail(writeErrorOutcome(error.systemError()),
                             argumentText(error.what()) + QStringLiteral(": ") +
-                                QString::fromLocal8Bit(std::strerror(error.systemError())) + '.');
+                                QString::fromLocal8Bit(fileErrorText(error.systemError()).c_str()) +
+                                '.');
             }
             return fail(Outcome::InvalidInput, argumentText(error.what()) + '.');
         } catch (const std::bad_alloc&) {
@@ -821,6 +734,11 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                                : command == "report" ? parser.value(reportOutput)
                                                      : QString();
     const QString reportNote = command == "report" ? parser.value(note) : QString();
+    const ShopDetails reportShop =
+        command != "report" ? ShopDetails()
+        : parser.isSet(shop)
+            ? readShopDetails(QSettings(parser.value(shop), QSettings::IniFormat))
+            : readShopDetails(QSettings(QStringLiteral("morvent"), QStringLiteral("morvent")));
     const QString inputPath = command == "write" ? parser.value(input) : QString();
     const bool verify = command == "write" && !parser.isSet(noVerify);
     const auto runOn = [&](std::size_t i, const CommandStreams& streams) {
@@ -849,7 +767,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             }
             if (command == "report") {
                 return report(connection, filePerPort(outputPath, port, ports), reportNote,
-                              streams);
+                              reportShop, streams);
             }
             return watch(connection, intervalMs, readings, csvFiles[i].get(), streams);
         });

@@ -8,6 +8,8 @@
 #include "ParameterTable.h"
 #include "ShownParameters.h"
 
+#include <cstring>
+
 namespace morvent {
 
 namespace {
@@ -23,8 +25,7 @@ std::map<std::string, std::string, std::less<>> shownIn(const std::string& path)
     std::map<std::string, std::string, std::less<>> shown;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::string value = shownValue(fields, rows[i].control);
-        if (rows[i].kind == ParameterKind::SelectedIndex &&
-            fields.selectedIndex(rows[i].control) < 0) {
+        if (rows[i].kind == ParameterKind::SelectedIndex && value.empty()) {
             value = "(no item: " + std::to_string(content.values[i]) + ")";
         }
         shown[rows[i].control] = value;
@@ -67,6 +68,12 @@ QString differenceLine(const FileDifference& d) {
     return QStringLiteral("%1: %2: %3 -> %4%5")
         .arg(text(d.page), text(d.label), text(d.a), text(d.b),
              d.unit.empty() ? QString() : QStringLiteral(" (%1)").arg(text(d.unit)));
+}
+
+SessionError diffOutputError(int error) {
+    return SessionError(Outcome::InvalidInput,
+                        std::string("Unable to write to the standard output: ") +
+                            std::strerror(error) + ".");
 }
 
 QJsonObject differenceJson(const FileDifference& d) {

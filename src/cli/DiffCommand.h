@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ControllerSession.h"
+
 #include <QJsonObject>
 #include <QString>
 
@@ -29,5 +31,9 @@ std::vector<FileDifference> differingParameters(const std::string& a, const std:
 // "Basic: Limited Current(A): 25 -> 30 (A)"
 QString differenceLine(const FileDifference& difference);
 QJsonObject differenceJson(const FileDifference& difference);
+
+// Differences that could not be written out end diff with exit 2, as any trouble does: its exit
+// 1 means that some differ. `error` is the system's reason.
+SessionError diffOutputError(int error);
 
 } // namespace morvent

@@ -5,37 +5,16 @@
 
 #include "ArgumentText.h"
 #include "ControllerSession.h"
+#include "SystemNames.h"
 #include "TComm.h"
 
-#include <sys/stat.h>
-
-#include <cstdlib>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 
 namespace morvent {
 
 namespace {
-
-// What makes two names one thing: for a device node the device it stands for, for another file
-// that exists the file itself, else the path with its folder resolved.
-std::string identityOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        return S_ISCHR(info.st_mode)
-                   ? "c" + std::to_string(info.st_rdev)
-                   : "f" + std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
-    }
-    const std::size_t slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(folder.c_str(), nullptr),
-                                                           &std::free);
-    return "p" + (real ? std::string(real.get()) : folder) + "/" + name;
-}
 
 // Refuses the first name that shares its identity with an earlier one.
 template <typename Message>

@@ -3,19 +3,10 @@
 
 #include "ProbeRateMemory.h"
 
-#include "Descriptor.h"
+#include "RateStore.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <sstream>
-#include <thread>
 
 namespace morvent {
 
@@ -29,94 +20,10 @@ constexpr std::size_t kReadLimit = std::size_t{1} << 20;
 // hung, and a cache is not worth waiting on.
 constexpr auto kLockWait = std::chrono::seconds(2);
 
-constexpr const char* kFileName = "probe-rates";
-constexpr const char* kLockName = "probe-rates.lock";
-constexpr const char* kNewName = "probe-rates.new";
-
-std::string cacheFolder() {
-    // Relative paths are to be ignored, as the XDG base directory rules say.
-    if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && xdg[0] == '/') {
-        return std::string(xdg) + "/morvent";
-    }
-    if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
-        return std::string(home) + "/.cache/morvent";
-    }
-    if (const passwd* user = ::getpwuid(::geteuid());
-        user && user->pw_dir && user->pw_dir[0] == '/') {
-        return std::string(user->pw_dir) + "/.cache/morvent";
-    }
-    return {};
-}
-
-bool ownedRegularFile(const struct stat& info) {
-    // A second hard link would make this name another file's too.
-    return S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_nlink == 1;
-}
-
-// The folder, as a directory the user owns reached without a link at its end; created first
-// (with its parents, for this user only) when asked.
-Descriptor openFolder(const std::string& folder, bool create) {
-    if (create) {
-        for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-            const std::string part = folder.substr(0, slash);
-            if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-                break;
-            }
-            if (slash == std::string::npos) {
-                break;
-            }
-        }
-    }
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info {};
-    if (!dir.valid() || ::fstat(dir.get(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != ::geteuid()) {
-        return {};
-    }
-    return dir;
-}
-
-// A file of the folder as the user's own regular file: looked at before it is opened, so that
-// nothing else there (a named pipe, a device) is ever opened, and looked at again once open, so
-// that nothing put there in between is used.
-Descriptor openOwnFile(int dir, const char* name, int flags) {
-    struct stat before {};
-    if (::fstatat(dir, name, &before, AT_SYMLINK_NOFOLLOW) == 0) {
-        if (!ownedRegularFile(before)) {
-            return {};
-        }
-    } else if (errno != ENOENT || !(flags & O_CREAT)) {
-        return {};
-    }
-    Descriptor fd(aboveStandardStreams(
-        ::openat(dir, name, flags | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600)));
-    struct stat info {};
-    if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || !ownedRegularFile(info)) {
-        return {};
-    }
-    return fd;
-}
-
 // One port a line: the rate, a tab, the device's path. A line cut by the read limit is left out.
-void readRates(int dir, std::map<std::string, std::uint32_t>& rates) {
-    const Descriptor fd = openOwnFile(dir, kFileName, O_RDONLY);
-    if (!fd.valid()) {
-        return;
-    }
-    std::string text(kReadLimit, '\0');
-    std::size_t got = 0;
-    while (got < text.size()) {
-        const ssize_t n = ::read(fd.get(), text.data() + got, text.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    text.resize(got);
-    if (got == kReadLimit) {
+void readRates(const RateStore& store, std::map<std::string, std::uint32_t>& rates) {
+    std::string text = store.read(kReadLimit);
+    if (text.size() == kReadLimit) {
         text.resize(text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
     }
     std::istringstream in(text);
@@ -132,46 +39,14 @@ void readRates(int dir, std::map<std::string, std::uint32_t>& rates) {
     }
 }
 
-bool writeAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Held while a run merges its rates into the file, so that runs saving at once all keep theirs.
-Descriptor lockFolder(int dir) {
-    Descriptor lock = openOwnFile(dir, kLockName, O_RDWR | O_CREAT);
-    if (!lock.valid()) {
-        return {};
-    }
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    while (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) ||
-            std::chrono::steady_clock::now() >= deadline) {
-            return {};
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return lock;
-}
-
 } // namespace
 
-ProbeRateMemory::ProbeRateMemory() : m_folder(cacheFolder()) {
+ProbeRateMemory::ProbeRateMemory() : m_folder(RateStore::location()) {
     if (m_folder.empty()) {
         return;
     }
-    if (const Descriptor dir = openFolder(m_folder, false); dir.valid()) {
-        readRates(dir.get(), m_rates);
+    if (const RateStore store(m_folder, false); store.valid()) {
+        readRates(store, m_rates);
     }
 }
 
@@ -192,24 +67,18 @@ void ProbeRateMemory::save() const {
     if (m_learnt.empty() || m_folder.empty()) {
         return;
     }
-    const Descriptor dir = openFolder(m_folder, true);
-    if (!dir.valid()) {
-        return;
-    }
-    const Descriptor lock = lockFolder(dir.get());
-    if (!lock.valid()) {
+    RateStore store(m_folder, true);
+    if (!store.valid() || !store.lock(kLockWait)) {
         return;
     }
     // Anything but the user's own regular file there (a link, a pipe, a device, another user's
     // file) is let be, and with it the rates.
-    struct stat there {};
-    if (::fstatat(dir.get(), kFileName, &there, AT_SYMLINK_NOFOLLOW) == 0 &&
-        !ownedRegularFile(there)) {
+    if (!store.mayReplace()) {
         return;
     }
     // What other runs saved since this one read the file, with this run's rates over it.
     std::map<std::string, std::uint32_t> rates;
-    readRates(dir.get(), rates);
+    readRates(store, rates);
     for (const auto& [device, rate] : m_learnt) {
         if (rates.size() >= kMaxPorts && !rates.contains(device)) {
             rates.erase(rates.begin());
@@ -220,18 +89,7 @@ void ProbeRateMemory::save() const {
     for (const auto& [device, rate] : rates) {
         text += std::to_string(rate) + '\t' + device + '\n';
     }
-    // Written aside and renamed over, so a run that ends half way leaves whole rates behind. The
-    // name aside is removed first, never followed: whatever was left or put there goes.
-    ::unlinkat(dir.get(), kNewName, 0);
-    Descriptor out(aboveStandardStreams(
-        ::openat(dir.get(), kNewName, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)));
-    if (!out.valid()) {
-        return;
-    }
-    if (!writeAll(out.get(), text) || !out.close() ||
-        ::renameat(dir.get(), kNewName, dir.get(), kFileName) != 0) {
-        ::unlinkat(dir.get(), kNewName, 0);
-    }
+    store.replace(text);
 }
 
 } // namespace morvent

@@ -12,8 +12,9 @@ namespace morvent {
 
 // The rate each port's controller last answered the connect request at, kept between runs so
 // that probing a known bike starts where it will succeed. Kept in the user's cache folder
-// ($XDG_CACHE_HOME when it is an absolute path, else ~/.cache), in morvent/probe-rates; a file
-// that is missing or unreadable only means no rate is known.
+// ($XDG_CACHE_HOME when it is an absolute path, else ~/.cache), in morvent/probe-rates, on
+// Windows in %LOCALAPPDATA%\morvent\cache\probe-rates; a file that is missing or unreadable
+// only means no rate is known.
 //
 // The folder may be shared with other programs and other users may run the tool with this
 // user's HOME (root, through sudo), so the file is read and written only as a regular file that

@@ -21,7 +21,8 @@ struct DescriptorBudget {
 
 // Raises the soft limit of open files towards what `sessions` sessions need (as far as the hard
 // limit allows) when there are several; `heldFiles` files are held for the whole run besides
-// (the CSV files of watch). A single session is left to its own limit, as ever.
+// (the CSV files of watch). A single session is left to its own limit, as ever. On Windows, where
+// no such limit is near, every session runs at once.
 DescriptorBudget descriptorBudget(std::size_t sessions, std::size_t heldFiles);
 
 // Lets at most `count` sessions run at once; the others wait, in no particular order, for one

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
-#include "ArgumentText.h"
 #include "Commands.h"
 #include "SignalUndo.h"
+#include "StandardStreams.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -14,15 +14,14 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    // An interrupted run puts the port's own settings back, lets other users open it, and
-    // removes a half-written parameter file.
+    // An interrupted run (SIGINT, SIGTERM, SIGHUP; Ctrl+C, Ctrl+Break, a closed console) puts
+    // the port's own settings back, lets other users open it, and removes a half-written
+    // parameter file.
     morvent::installSignalUndo();
+    morvent::prepareStandardStreams();
     try {
         // Taken as the bytes they are, before the application object may rearrange them.
-        QStringList arguments;
-        for (int i = 1; i < argc; ++i) {
-            arguments.append(morvent::argumentText(argv[i]));
-        }
+        const QStringList arguments = morvent::commandArguments(argc, argv);
         // A report lays out text, which needs fonts and so a GUI application; it draws on no
         // screen. The other commands stay without one.
         const bool report = argc > 1 && std::strcmp(argv[1], "report") == 0;

@@ -9,7 +9,32 @@
 #include "StatusReporter.h"
 #include "Translations.h"
 
+#include <array>
+
 namespace morvent {
+
+namespace {
+
+// Each wait is one whole sentence, block by block: in other languages the block's name bends
+// with the sentence around it, which a sentence assembled from parts cannot do.
+struct BlockWaits {
+    const char* read;
+    const char* stored;
+};
+constexpr std::array<BlockWaits, 4> kBlockWaits{{
+    {QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Waiting for the Basic block"),
+     QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Waiting for the Basic block to be stored")},
+    {QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Waiting for the Pedal Assist block"),
+     QT_TRANSLATE_NOOP("morvent::AwaitedWording",
+                       "Waiting for the Pedal Assist block to be stored")},
+    {QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Waiting for the Throttle Handle block"),
+     QT_TRANSLATE_NOOP("morvent::AwaitedWording",
+                       "Waiting for the Throttle Handle block to be stored")},
+    {QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Waiting for the Torque block"),
+     QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Waiting for the Torque block to be stored")},
+}};
+
+} // namespace
 
 void AwaitedWording::awaiting(std::uint8_t code, PendingRequestKind pending, bool polling) {
     const bool liveReadings = code == morvent::code(Command::LiveReadings);
@@ -22,38 +47,37 @@ void AwaitedWording::awaiting(std::uint8_t code, PendingRequestKind pending, boo
         return;
     }
     m_status.clearActivity();
-    QString what;
     // A chain's step: its name and place, the live readings ending Read Flash.
     QString step = tr("Live Readings");
+    QString wait = tr("Waiting for the live readings");
+    QString stored = wait;
     int place = static_cast<int>(kAllBlocks.size()) + 1;
     if (code == morvent::code(Command::FirmwareText)) {
-        what = tr("the firmware text");
-    } else if (liveReadings) {
-        what = tr("the live readings");
-    } else if (const auto block = blockForCode(code)) {
-        const std::string_view title = morvent::layout(*block).title;
-        step = shownText(title);
-        what = tr("the %1 block").arg(step);
+        wait = stored = tr("Waiting for the firmware text");
+    } else if (const auto block = blockForCode(code); block && !liveReadings) {
+        const BlockWaits& words = kBlockWaits.at(static_cast<std::size_t>(*block));
+        step = shownText(morvent::layout(*block).title);
+        wait = tr(words.read);
+        stored = tr(words.stored);
         place = static_cast<int>(*block) + 1;
     }
-    const auto chainStep = [&](const char* chain, std::size_t steps) {
-        return tr("%1: %2, %3 of %4").arg(tr(chain), step).arg(place).arg(steps);
-    };
+    const int blocks = static_cast<int>(kAllBlocks.size());
     switch (pending) {
     case FlashReadChain:
-        m_status.awaiting(chainStep(QT_TR_NOOP("Read Flash"), kAllBlocks.size() + 1));
+        m_status.awaiting(tr("Read Flash: %1, %2 of %3").arg(step).arg(place).arg(blocks + 1));
         break;
     case FlashWriteChain:
-        m_status.awaiting(chainStep(QT_TR_NOOP("Write Flash"), kAllBlocks.size()));
+        m_status.awaiting(tr("Write Flash: %1, %2 of %3").arg(step).arg(place).arg(blocks));
         break;
     case ControllerComparison:
-        m_status.awaiting(chainStep(QT_TR_NOOP("Compare With Controller"), kAllBlocks.size()));
+        m_status.awaiting(
+            tr("Compare With Controller: %1, %2 of %3").arg(step).arg(place).arg(blocks));
         break;
     case SingleWrite:
-        m_status.awaiting(tr("Waiting for %1 to be stored").arg(what));
+        m_status.awaiting(stored);
         break;
     default:
-        m_status.awaiting(tr("Waiting for %1").arg(what));
+        m_status.awaiting(wait);
         break;
     }
 }

@@ -17,7 +17,7 @@ class StatusReporter;
 // chain, or that Continuous Get runs.
 class AwaitedWording {
     // The window's words, kept under its name in the catalogues.
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::AwaitedWording)
 
 public:
     explicit AwaitedWording(StatusReporter& status) : m_status(status) {}

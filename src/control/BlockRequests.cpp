@@ -8,16 +8,19 @@
 #include "FieldStore.h"
 #include "Frames.h"
 #include "MessageBoxes.h"
+#include "NumberConversion.h"
 #include "ParameterTable.h"
 #include "StatusReporter.h"
 #include "Translations.h"
 #include "WindowLine.h"
 #include "WriteChecks.h"
 
+#include <QStringList>
 #include <QTabWidget>
 #include <QWidget>
 
 #include <utility>
+#include <vector>
 
 namespace morvent {
 
@@ -46,6 +49,7 @@ void BlockRequests::sendWrite(Block block) {
         if (const auto refusal = checkWriteFlashBlock(block, m_fields, m_maxCurrent)) {
             m_pending = NothingAwaited;
             information(refusal->message);
+            sayRefused(refusal->control);
             return;
         }
         if (const auto tooWide = checkFieldWidths(block, m_fields)) {
@@ -66,6 +70,15 @@ void BlockRequests::read(Block block) {
 }
 
 void BlockRequests::write(Block block) {
+    try {
+        checkAndWrite(block);
+    } catch (const ConversionError&) {
+        showUnconverted({&block, 1});
+        throw;
+    }
+}
+
+void BlockRequests::checkAndWrite(Block block) {
     std::optional<Refusal> pageCheck;
     switch (block) {
     case Block::Basic:
@@ -82,6 +95,10 @@ void BlockRequests::write(Block block) {
         break;
     }
     const bool allowed = writeAllowed(block, pageCheck);
+    // Staying leaves everything as it was, what is awaited included.
+    if (allowed && !mayWriteUnread({&block, 1}, tr("Write"))) {
+        return;
+    }
     // The Throttle Handle page awaits an acknowledgement even when its checks refused the write
     // and nothing went out; only a field that is not a number (raised above) leaves the state
     // alone.
@@ -100,15 +117,28 @@ void BlockRequests::readFlash() {
 }
 
 void BlockRequests::writeFlash() {
+    try {
+        checkAndWriteFlash();
+    } catch (const ConversionError&) {
+        showUnconverted(kAllBlocks);
+        throw;
+    }
+}
+
+void BlockRequests::checkAndWriteFlash() {
     // Write Flash names a field out of range without leaving the page the user is on.
     if (const auto refusal = checkWriteFlash(m_fields, m_maxCurrent)) {
         information(refusal->message);
+        sayRefused(refusal->control);
         return;
     }
     // Every block is checked for width before the first frame, so the chain never stops half
     // written because a later block could not be sent as typed.
     if (const auto tooWide = checkFieldWidthsForFlash(m_fields)) {
         showRefusedField(*tooWide);
+        return;
+    }
+    if (!mayWriteUnread(kAllBlocks, tr("Write Flash"))) {
         return;
     }
     m_pending = FlashWriteChain;
@@ -154,15 +184,93 @@ void BlockRequests::information(std::string_view text) {
 
 void BlockRequests::showRefusedField(const Refusal& refusal) {
     information(refusal.message);
+    sayRefused(refusal.control);
     m_pages.setCurrentIndex(refusal.page);
     if (auto* control = m_window.findChild<QWidget*>(QString::fromStdString(refusal.control))) {
         control->setFocus();
     }
 }
 
+namespace {
+
+// "Basic", "Basic and Torque", "Basic, Pedal Assist and Torque"
+QString pageList(const std::vector<Block>& blocks) {
+    QStringList titles;
+    for (const Block block : blocks) {
+        titles << shownText(layout(block).title);
+    }
+    const QString last = titles.takeLast();
+    return titles.isEmpty() ? last : BlockRequests::tr("%1 and %2").arg(titles.join(", "), last);
+}
+
+} // namespace
+
+bool BlockRequests::mayWriteUnread(std::span<const Block> blocks, const QString& proceed) {
+    std::vector<Block> unread;
+    std::vector<Block> unknown;
+    for (const Block block : blocks) {
+        if (m_model.isUnread(block)) {
+            unread.push_back(block);
+        }
+        if (!m_model.isKnown(block)) {
+            unknown.push_back(block);
+        }
+    }
+    if (unread.empty()) {
+        return true;
+    }
+    // What a write replaces is kept only where it was read: Read Flash keeps a backup, and a
+    // page read alone is what the pages' Undo and the change marks know it held.
+    return m_boxes.proceed(
+        tr("Not read from this controller or loaded from a file since connecting: %1, which may "
+           "show what another controller or file left there.")
+                .arg(pageList(unread)) +
+            ' ' +
+            tr("The controller's own values of %1 were not read, so nothing keeps them once they "
+               "are written over. %2 anyway?")
+                .arg(pageList(unknown), proceed),
+        proceed);
+}
+
+void BlockRequests::sayRefused(const std::string& control) {
+    const Parameter* p = parameter(control);
+    if (!p) {
+        return;
+    }
+    QString label = p->column.empty() ? QString() : shownText(p->column) + ' ';
+    label = (label + shownText(p->label)).trimmed();
+    if (label.endsWith(':')) {
+        label.chop(1);
+    }
+    m_status.setActivity(tr("Not written: %1 on the %2 page").arg(label, shownText(p->section())),
+                         true);
+}
+
+void BlockRequests::showUnconverted(std::span<const Block> blocks) {
+    // The error names the text only; the first field whose text no write can convert is the one.
+    for (const Block block : blocks) {
+        for (const Parameter* p : pageParameters(block)) {
+            const std::string text = m_fields.text(p->control);
+            const bool converted = p->widget == Widget::Choice ||
+                                   (p->encoding == Encoding::WheelSize && text == "700C") ||
+                                   parseInteger(text).has_value();
+            if (!converted) {
+                m_pages.setCurrentIndex(layout(block).page);
+                if (auto* field =
+                        m_window.findChild<QWidget*>(QString::fromStdString(p->control))) {
+                    field->setFocus();
+                }
+                sayRefused(p->control);
+                return;
+            }
+        }
+    }
+}
+
 bool BlockRequests::writeAllowed(Block block, const std::optional<Refusal>& pageCheck) {
     if (pageCheck) {
         information(pageCheck->message);
+        sayRefused(pageCheck->control);
         return false;
     }
     // A value wider than its byte would reach the controller as a different number than the

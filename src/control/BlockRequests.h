@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 class QTabWidget;
@@ -33,7 +35,7 @@ class WindowLine;
 // first frame; the dispatcher sends each next one as a reply is taken. Every write is checked
 // against the pages' rules and the bytes on the wire first.
 class BlockRequests {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::BlockRequests)
 
 public:
     // `window` holds the fields a refusal shows, `readFlash` is enabled only when connected and
@@ -74,8 +76,19 @@ public:
     void showRefusedField(const Refusal& refusal);
 
 private:
+    void checkAndWrite(Block block);
+    void checkAndWriteFlash();
+    // The status bar names the field a refusal is about and its page; the boxes' texts do not.
+    void sayRefused(const std::string& control);
+    // A text that is not a number stops a write with an error that names only the text: its
+    // field is shown and named.
+    void showUnconverted(std::span<const Block> blocks);
     // Returns false, after telling the user, when the block may not be written.
     bool writeAllowed(Block block, const std::optional<Refusal>& pageCheck);
+    // A page neither read from this controller nor loaded from a file since connecting shows what
+    // another controller or file left there, and writing it replaces the controller's own values
+    // unseen: true when no such page is among `blocks`, or the user chose to write anyway.
+    bool mayWriteUnread(std::span<const Block> blocks, const QString& proceed);
 
     PendingRequestKind& m_pending;
     const int& m_maxCurrent;

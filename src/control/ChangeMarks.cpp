@@ -113,6 +113,11 @@ QString ChangeMarks::toolTip(const Parameter& p) const {
     if (!m_changed.contains(&p)) {
         return help;
     }
+    if (!m_model.isHeld(p)) {
+        return tr("Changed before the page was read: what the controller holds is not known "
+                  "yet.\n") +
+               help;
+    }
     return tr("Changed: the controller holds %1.\n").arg(shownText(m_model.heldText(p))) + help;
 }
 
@@ -134,6 +139,18 @@ void ChangeMarks::refresh(const Parameter& p) {
     } else {
         m_changed.erase(&p);
         delete sign.data();
+    }
+    // Heard with the field's name, not only in the help a screen reader reads on request.
+    const QString mark = tr(" (changed)");
+    auto* list = qobject_cast<QComboBox*>(widget);
+    for (QWidget* named : {widget, list ? static_cast<QWidget*>(list->lineEdit()) : nullptr}) {
+        if (named) {
+            QString name = named->accessibleName();
+            if (name.endsWith(mark)) {
+                name.chop(mark.size());
+            }
+            named->setAccessibleName(changed ? name + mark : name);
+        }
     }
     // While a comparison marks the field, its tooltip is the comparison's.
     if (!m_comparison.isMarked(p.control)) {

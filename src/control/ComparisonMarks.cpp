@@ -4,6 +4,7 @@
 #include "ComparisonMarks.h"
 
 #include "FieldOverlay.h"
+#include "FieldStore.h"
 #include "ParameterTable.h"
 #include "StatusNote.h"
 #include "Translations.h"
@@ -101,10 +102,21 @@ QString fileValueText(const FieldDifference& difference, const QWidget& field) {
     if (difference.kind == ParameterKind::Number) {
         return QString::number(difference.fileValue);
     }
+    const auto* list = qobject_cast<const QComboBox*>(&field);
+    const Parameter* row = parameter(difference.control);
+    if (row && list && row->encoding == Encoding::WheelSize && difference.fileValue != -1 &&
+        (difference.fileValue < 0 || difference.fileValue >= list->count())) {
+        // A wheel size beyond the list: the size the file's place stands for.
+        FieldStore shown;
+        shown.setItems(row->control, row->items);
+        applyFileIndex(*row, difference.fileValue, shown);
+        return ComparisonMarks::tr("%1 (item %2)")
+            .arg(QString::fromStdString(shown.text(row->control)))
+            .arg(difference.fileValue);
+    }
     if (difference.fileValue < 0) {
         return ComparisonMarks::tr("nothing selected (-1)");
     }
-    const auto* list = qobject_cast<const QComboBox*>(&field);
     const QString item = list ? list->itemText(difference.fileValue) : QString();
     return ComparisonMarks::tr("%1 (item %2)").arg(item).arg(difference.fileValue);
 }

@@ -14,6 +14,7 @@
 #include "WindowLine.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -62,6 +63,21 @@ void ConnectionProbing::searchPorts(const QString& simulatedDevice, const PortSo
         m_ui.ComboBox1->addItem(port.name);
         m_ui.ComboBox1->setItemData(m_ui.ComboBox1->count() - 1, port.description, Qt::ToolTipRole);
     }
+    // A newcomer without an adapter learns why the list is empty and how to try the window all
+    // the same.
+    if (!m_ui.ComboBox1->property("help").isValid()) {
+        m_ui.ComboBox1->setProperty("help", m_ui.ComboBox1->toolTip());
+    }
+    const QString help = m_ui.ComboBox1->property("help").toString();
+    m_ui.ComboBox1->lineEdit()->setPlaceholderText(m_ports.empty() ? tr("No adapter found")
+                                                                   : QString());
+    m_ui.ComboBox1->setToolTip(
+        m_ports.empty()
+            ? help + QLatin1Char('\n') +
+                  tr("No adapter found. To try the window without a bike, start it with "
+                     "--simulate (the menu entry \"Try with the simulated controller\"): the "
+                     "simulated controller is then first in this list.")
+            : help);
 }
 
 void ConnectionProbing::refreshPorts(const QString& simulatedDevice, const PortSource& ports) {

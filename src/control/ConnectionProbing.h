@@ -29,7 +29,7 @@ class WindowLine;
 // connect request at each rate in turn, one a tick of the probe timer, round after round until
 // an identity comes), "Close", and a connection that is lost.
 class ConnectionProbing {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::ConnectionProbing)
 
 public:
     static constexpr const char* kConnectionLost =

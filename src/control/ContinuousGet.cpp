@@ -32,6 +32,8 @@ void ContinuousGet::getOnce() {
 
 void ContinuousGet::toggle() {
     if (!m_pollTimer.isActive()) {
+        // The caption as the window gave it, with its access key, to blink with.
+        m_caption = m_ui.BitBtn13->text();
         // The first request goes out with the first tick, 500 ms from now.
         m_pollTimer.start();
         for (QPushButton* button : lockedButtons()) {
@@ -49,7 +51,7 @@ void ContinuousGet::stop() {
     }
     m_pollTimer.stop();
     m_status.clearActivity();
-    m_ui.BitBtn13->setText(tr("Continuous Get"));
+    m_ui.BitBtn13->setText(m_caption);
     for (QPushButton* button : lockedButtons()) {
         button->setEnabled(true);
     }
@@ -65,7 +67,7 @@ void ContinuousGet::tick() {
         return;
     }
     m_blink = m_blink == 0 ? 1 : 0;
-    m_ui.BitBtn13->setText(m_blink == 1 ? tr("Continuous Get") : QString());
+    m_ui.BitBtn13->setText(m_blink == 1 ? m_caption : QString());
 }
 
 } // namespace morvent

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QString>
 
 class QPushButton;
 class QTimer;
@@ -20,7 +21,7 @@ class StatusReporter;
 // "Get" and "Continuous Get": the live readings once, or once a tick of the poll timer with the
 // caption blinking and the buttons that would cut in locked until it is pressed again.
 class ContinuousGet {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::ContinuousGet)
 
 public:
     ContinuousGet(QTimer& pollTimer, PendingRequestKind& pending, int& blink,
@@ -40,6 +41,7 @@ private:
     QTimer& m_pollTimer;
     PendingRequestKind& m_pending;
     int& m_blink;
+    QString m_caption;
     BlockRequests& m_requests;
     StatusReporter& m_status;
     Form1Ui& m_ui;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 
 namespace morvent {
@@ -39,6 +40,8 @@ struct Form1Options {
     std::function<std::optional<QString>()> askReportNote;
     std::function<QString()> chooseReportFile;
     std::function<bool(QPrinter&)> choosePrinter;
+    // Fills in and accepts File > "Report Settings..." (false: cancelled); empty: the dialog.
+    std::function<bool(QDialog&)> fillReportSettings;
 };
 
 } // namespace morvent

@@ -70,6 +70,10 @@ KeepingActions::KeepingActions(QMainWindow& window, Form1Ui& ui, Fields& fields,
                                    QDir(m_backups->directory()).relativeFilePath(kept)),
                           kept);
     };
+    saveDialog->saved = [this](const std::string& path) {
+        const QString file = QFile::decodeName(path.c_str());
+        m_backupNote->say(tr("Saved: %1").arg(QDir::toNativeSeparators(file)), file);
+    };
     m_loadDialog = new LoadDialog(loadWindow, *m_loadFields, m_boxes);
     // Fields a loaded file did not give are 0 now: marked, so nobody writes them unawares.
     m_loadDialog->loaded = [this](const std::string& path,
@@ -99,9 +103,11 @@ KeepingActions::KeepingActions(QMainWindow& window, Form1Ui& ui, Fields& fields,
     QObject::connect(m_ui.PlotButton, &QPushButton::clicked, &m_window, [this] { showPlot(); });
     QObject::connect(m_ui.ClearComparison1, &QAction::triggered, &m_window,
                      [this] { m_comparison->clear(); });
-    m_report = new ReportActions(
-        m_window, m_fields, m_model, m_boxes, *m_backupNote,
-        {m_options.askReportNote, m_options.chooseReportFile, m_options.choosePrinter});
+    m_report = new ReportActions(m_window, m_fields, m_model, m_boxes, *m_backupNote, m_settings,
+                                 {m_options.askReportNote, m_options.chooseReportFile,
+                                  m_options.choosePrinter, m_options.fillReportSettings});
+    QObject::connect(m_ui.ReportSettings1, &QAction::triggered, m_report,
+                     &ReportActions::ReportSettings1Click);
     QObject::connect(m_ui.ExportReport1, &QAction::triggered, m_report,
                      &ReportActions::ExportReport1Click);
     QObject::connect(m_ui.Print1, &QAction::triggered, m_report, &ReportActions::Print1Click);

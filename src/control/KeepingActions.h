@@ -38,7 +38,7 @@ struct Form1Options;
 // save replaces, unwritten changes at a forced end), saving and loading, the comparison with a
 // file or the controller, the pages' undo and unwritten changes, the report, and the live plot.
 class KeepingActions {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::KeepingActions)
 
 public:
     // Runs a handler; an error nobody caught ends it and goes to the general error display.

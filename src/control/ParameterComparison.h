@@ -23,7 +23,8 @@ struct FieldDifference {
     std::string control;
     ParameterKind kind;
     // What loading the file would put into the control: an index the list does not have
-    // selects nothing, so it is given as -1.
+    // selects nothing, so it is given as -1, but for a wheel size beyond the list, kept by its
+    // place.
     std::int32_t fileValue;
 };
 

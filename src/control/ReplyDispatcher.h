@@ -27,7 +27,7 @@ class WindowLine;
 // is awaited and whole, written into the pages (or the comparison's copy), and followed by the
 // port's reopen and the chain's next request.
 class ReplyDispatcher {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::ReplyDispatcher)
 
 public:
     // What the window does with a reply besides the pages: a block read into them is the one to

@@ -9,7 +9,9 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QPrinter;
+class QSettings;
 class QWidget;
 
 namespace morvent {
@@ -31,14 +33,19 @@ public:
         std::function<std::optional<QString>()> note;
         std::function<QString()> file;
         std::function<bool(QPrinter&)> printer;
+        // Fills in and accepts the Report Settings dialog, or returns false to cancel it.
+        std::function<bool(QDialog&)> settings = {};
     };
 
     // The model knows what the controller holds, for the marks of values not written.
+    // The settings keep the shop's details that head the report.
     ReportActions(QWidget& parent, const Fields& pages, const ParameterModel& model,
-                  MessageBoxes& boxes, StatusNote& note, Questions questions);
+                  MessageBoxes& boxes, StatusNote& note, QSettings& settings, Questions questions);
 
     void ExportReport1Click();
     void Print1Click();
+    // File > "Report Settings...": the shop's details and the technician, set once.
+    void ReportSettings1Click();
 
 private:
     std::optional<QString> askNote();
@@ -50,6 +57,7 @@ private:
     const ParameterModel& m_model;
     MessageBoxes& m_boxes;
     StatusNote& m_note;
+    QSettings& m_settings;
     Questions m_questions;
 };
 

@@ -7,10 +7,12 @@
 
 #include "BlockLayout.h"
 #include "ChangeMarks.h"
+#include "KeyboardNavigation.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -41,7 +43,12 @@ ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterMod
         {tr("Page"), tr("Field"), tr("Unit"), tr("Controller"), tr("Page value")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Arrows move between cells; Tab goes on to the buttons, as in any other dialog.
+    m_table->setTabKeyNavigation(false);
+    m_table->setAccessibleName(tr("Changes not written"));
     m_table->verticalHeader()->hide();
+    // Each column as wide as its words in the window's language, the page's values taking the rest.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
     m_putBack = new QPushButton(tr("Put Back"), this);
@@ -49,16 +56,20 @@ ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterMod
     m_putBack->setToolTip(tr("Give the selected fields the controller's values"));
     m_writeFlash = new QPushButton(tr("Write Flash"), this);
     m_writeFlash->setObjectName(QStringLiteral("ReviewWriteFlash"));
-    auto* close = new QPushButton(tr("Close"), this);
+    auto* close = new QPushButton(tr("Close", "closes this window"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_putBack);
     buttons->addWidget(m_writeFlash);
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    // Enter goes to the field, not to a button.
+    // Enter goes to the field, not to a button; a caption keeps its distance from the edges.
+    QSet<QChar> taken;
+    giveAccessKeys({m_putBack, m_writeFlash, close}, taken);
     for (QPushButton* button : {m_putBack, m_writeFlash, close}) {
         button->setAutoDefault(false);
+        button->setMinimumWidth(button->sizeHint().width() +
+                                2 * button->fontMetrics().averageCharWidth());
     }
     resize(640, 360);
 

@@ -6,6 +6,7 @@
 #include "ElidedLabel.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -92,7 +93,8 @@ void StatusReporter::refreshAwaiting() {
 
 void StatusReporter::showAwaiting() {
     const qint64 elapsed = m_since.elapsed();
-    const QString seconds = QString::number(static_cast<double>(elapsed) / 1000.0, 'f', 1);
+    // In the window's language's own way: "1,5 s" in German.
+    const QString seconds = QLocale().toString(static_cast<double>(elapsed) / 1000.0, 'f', 1);
     if (elapsed < m_noReplyAfterMs) {
         m_awaiting->setText(m_quiet ? QString() : tr("%1, %2 s").arg(m_what, seconds));
     } else {

@@ -55,6 +55,22 @@ namespace {
 // The top-left corner of the window's frame when it was last closed.
 const QString kWindowPlace = QStringLiteral("windowPlace");
 
+// About, Save and Load open over the main window, on its screen, where the user is looking; one
+// already open stays where the user put it.
+void openOver(QWidget& window, const QWidget& owner) {
+    if (!window.isVisible()) {
+        const QScreen* screen = owner.screen();
+        if (screen) {
+            window.move(placeOver(owner.frameGeometry(), window.frameGeometry().size(),
+                                  screen->availableGeometry())
+                            .topLeft());
+        }
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace
 
 TForm1::TForm1(MessageBoxes& boxes, Options options)
@@ -113,6 +129,9 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
     m_trafficLog = new TrafficLog(this);
     ViewMenu::add(*this, *m_ui.Help1, *m_trafficLog, *m_settings);
+    m_ui.setupAccessKeys();
+    // Never so small that controls are cut off: below the designed size the window scrolls.
+    setMinimumSize(480, 360);
 
     // The backups, saving and loading, comparison, undo, the report and the plot.
     m_keeping = std::make_unique<KeepingActions>(
@@ -361,9 +380,7 @@ void TForm1::FormShow() {
 }
 
 void TForm1::Help1Click() {
-    m_form3->show();
-    m_form3->raise();
-    m_form3->activateWindow();
+    openOver(*m_form3, *this);
 }
 
 void TForm1::Label3Click() {
@@ -376,8 +393,10 @@ void TForm1::Label3Click() {
 }
 
 void TForm1::Save1Click() {
-    m_form4->show();
-    m_form4->raise();
+    openOver(*m_form4, *this);
+    // Ctrl+S and then the name: what is typed goes where it is meant to.
+    m_form4->Edit1->setFocus(Qt::ShortcutFocusReason);
+    m_form4->Edit1->selectAll();
 }
 
 void TForm1::Load1Click() {
@@ -385,8 +404,7 @@ void TForm1::Load1Click() {
             tr("a load puts the file's values over what was typed. Load anyway?"), tr("Load"))) {
         return;
     }
-    m_form5->show();
-    m_form5->raise();
+    openOver(*m_form5, *this);
 }
 
 void TForm1::logReceived(std::span<const std::uint8_t> chunk) {
@@ -410,7 +428,7 @@ void TForm1::BitBtn1Click() {
 void TForm1::BitBtn11Click() {
     if (m_keeping->mayLoseChanges(
             tr("after Close, what was typed can no longer be written. Close anyway?"),
-            tr("Close"))) {
+            tr("Close", "ends the connection to the controller"))) {
         m_connection->close();
     }
 }

@@ -9,6 +9,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class QSettings;
+class QWidget;
 
 namespace morvent {
 
@@ -18,13 +19,15 @@ class TrafficLog;
 // shown or hidden, and the language of the next start, kept in the settings; and F10 to open the
 // menu bar as other desktops' programs do.
 class ViewMenu {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::ViewMenu)
 
 public:
     static void add(QMainWindow& window, QAction& before, TrafficLog& log, QSettings& settings);
 
 private:
     static void addLanguages(QMainWindow& window, QMenu& view, QSettings& settings);
+    // Where the traffic log floats when first shown.
+    static void placeLog(QMainWindow& window, QWidget& log);
 };
 
 } // namespace morvent

@@ -23,7 +23,7 @@ class TrafficLog;
 // through the component's receive event, so awaiting it is only saying so in the status bar.
 // Every frame goes to the traffic log, sent or not.
 class WindowLine : public ExchangeLine {
-    Q_DECLARE_TR_FUNCTIONS(morvent::TForm1)
+    Q_DECLARE_TR_FUNCTIONS(morvent::WindowLine)
 
 public:
     WindowLine(TComm& comm, QTimer& probeTimer, QTimer& pollTimer, TrafficLog& log,

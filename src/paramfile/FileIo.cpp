@@ -2,22 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
 #include "FileIo.h"
+#include "FileSystem.h"
 
-#include "Descriptor.h"
-#include "SignalUndo.h"
-
-#include <atomic>
-#include <cerrno>
-#include <csignal>
-#include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
+#include <algorithm>
 #include <functional>
 #include <random>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <sys/xattr.h>
-#include <unistd.h>
 
 namespace morvent {
 
@@ -28,299 +17,44 @@ std::function<void(std::string_view)>& stepHook() {
     return hook;
 }
 
-void stepDone(std::string_view step) {
-    if (const auto& hook = stepHook()) {
-        hook(step);
-    }
-}
-
-bool writeAll(int fd, std::string_view content, off_t at = 0) {
-    while (!content.empty()) {
-        const ssize_t written = ::pwrite(fd, content.data(), content.size(), at);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
-        at += written;
-    }
-    return true;
-}
-
-// The file a path ends at once links are followed; the path itself when it names nothing yet.
-std::string resolved(const std::string& path) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real) {
-        return path;
-    }
-    std::string result(real);
-    std::free(real);
-    return result;
-}
-
-std::string directoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string baseNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 constexpr std::string_view kLetters =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 constexpr std::size_t kSuffixLength = 6;
 
-// A temporary's name is this, then six letters: hidden, and set apart from a user's own hidden
-// files by its marker, so that only temporaries are ever cleaned up. The base is cut to leave
-// room within the longest name a directory takes.
-std::string temporaryStem(const std::string& base) {
-    return "." + base.substr(0, 200) + ".saving-";
-}
-
-// The temporary being written, for the undo step that removes it when a signal ends the process
-// midway. The name is set only while exists is false, so the step never reads it half changed.
-struct Temporary {
-    std::string name;
-    std::atomic<bool> exists{false};
-};
-
-void removeTemporary(const void* data) {
-    const auto* temporary = static_cast<const Temporary*>(data);
-    if (temporary->exists.load()) {
-        ::unlink(temporary->name.c_str());
-    }
-}
-
-// Creates a temporary of a name no other file has (O_EXCL, so a name taken in the meantime is
-// never reused) and locks it at once: an unlocked temporary is one whose process has gone.
-// Returns the descriptor, or -1.
-int createTemporary(const std::string& directory, const std::string& stem, mode_t mode,
-                    Temporary& temporary) {
-    thread_local std::mt19937 random{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string suffix(kSuffixLength, ' ');
-        for (char& c : suffix) {
-            c = kLetters[pick(random)];
-        }
-        temporary.exists = false;
-        temporary.name = directory + "/" + stem + suffix;
-        // The signal's undo steps wait until the file is made and marked, so they remove it;
-        // and once they have begun no file is made that they would miss.
-        const UndoGuard creating;
-        temporary.exists = true;
-        const int fd =
-            ::open(temporary.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0) {
-            ::flock(fd, LOCK_EX);
-            return fd;
-        }
-        temporary.exists = false;
-        if (errno != EEXIST) {
-            return -1;
-        }
-    }
-    return -1;
-}
-
-// Removes the temporaries of this file that a killed save left behind: ours, and unlocked.
-void removeLeftTemporaries(const std::string& directory, const std::string& stem) {
-    DIR* folder = ::opendir(directory.c_str());
-    if (!folder) {
-        return;
-    }
-    while (const dirent* entry = ::readdir(folder)) {
-        const std::string_view name = entry->d_name;
-        if (name.size() != stem.size() + kSuffixLength || !name.starts_with(stem) ||
-            name.find_first_not_of(kLetters, stem.size()) != std::string_view::npos) {
-            continue;
-        }
-        const std::string path = directory + "/" + std::string(name);
-        Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat opened {};
-        struct stat named {};
-        // Still under the same name once locked: not one that a live save renamed meanwhile.
-        if (fd.get() >= 0 && ::fstat(fd.get(), &opened) == 0 && S_ISREG(opened.st_mode) &&
-            opened.st_uid == ::geteuid() && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 &&
-            ::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
-            named.st_ino == opened.st_ino) {
-            ::unlink(path.c_str());
-        }
-    }
-    ::closedir(folder);
-}
-
-// Gives the temporary the replaced file's owner, group and mode; false where the user may not,
-// so that renaming it would change them.
-bool takeOver(int fd, const struct stat& old) {
-    // The owner first: changing it may clear set-id bits that the mode then puts back.
-    [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
-    struct stat now {};
-    return ::fchmod(fd, old.st_mode & 07777) == 0 && ::fstat(fd, &now) == 0 &&
-           now.st_uid == old.st_uid && now.st_gid == old.st_gid &&
-           (now.st_mode & 07777) == (old.st_mode & 07777);
-}
-
-// Writes the content over the file's own. The room is reserved first, so a full disk fails
-// before a byte changes. While the rest is written the first byte is a NUL, which no load takes
-// (it reads as binary), so a save cut short leaves a file that is refused rather than the new
-// content's head over the old one's tail, which might load; the first byte goes in last.
-bool writeInPlace(int fd, std::string_view content) {
-    const auto size = static_cast<off_t>(content.size());
-    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
-        errno != ENOSYS) {
-        return false;
-    }
-    stepDone("reserved");
-    if (content.empty()) {
-        return ::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0;
-    }
-    if (!writeAll(fd, std::string_view("\0", 1)) || ::fdatasync(fd) != 0) {
-        return false;
-    }
-    stepDone("marked");
-    if (!writeAll(fd, content.substr(1), 1)) {
-        return false;
-    }
-    stepDone("written");
-    if (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) {
-        return false;
-    }
-    stepDone("cut to size");
-    return writeAll(fd, content.substr(0, 1)) && ::fsync(fd) == 0;
-}
-
 } // namespace
-
-std::optional<std::string> readFile(const std::string& path, std::size_t limit, ReadRefusal* why) {
-    const auto refuse = [why](ReadRefusal reason) -> std::optional<std::string> {
-        if (why) {
-            *why = reason;
-        }
-        return std::nullopt;
-    };
-    // Not blocking, so that a named pipe given as a parameter file is refused, not waited on.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return refuse(ReadRefusal::Unreadable);
-    }
-    if (static_cast<std::size_t>(info.st_size) > limit) {
-        return refuse(ReadRefusal::TooLarge);
-    }
-    std::string content;
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return refuse(ReadRefusal::Unreadable);
-        }
-        if (got == 0) {
-            return content;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-        if (content.size() > limit) {
-            return refuse(ReadRefusal::TooLarge);
-        }
-    }
-}
-
-bool isMissing(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
-}
 
 void setSaveStepHook(std::function<void(std::string_view)> hook) {
     stepHook() = std::move(hook);
 }
 
-bool isDanglingLink(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) &&
-           ::stat(path.c_str(), &info) != 0;
+void saveStepDone(std::string_view step) {
+    if (const auto& hook = stepHook()) {
+        hook(step);
+    }
 }
 
-bool replaceFile(const std::string& path, std::string_view content) {
-    // Renaming over a link that leads nowhere would put a plain file in the link's place.
-    if (isDanglingLink(path)) {
-        return false;
+std::string temporaryStem(const std::string& base) {
+    // Cut between characters, so that the stem of a UTF-8 name is UTF-8 too.
+    std::size_t cut = std::min<std::size_t>(base.size(), 200);
+    while (cut > 0 && cut < base.size() && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) {
+        --cut;
     }
-    const std::string target = resolved(path);
-    const std::string directory = directoryOf(target);
-    const std::string stem = temporaryStem(baseNameOf(target));
+    return "." + base.substr(0, cut) + ".saving-";
+}
 
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0;
-    // Opening the file for writing, truncating nothing, asks the system whether the user may
-    // change it at all; it is also the way in should the file have to be written in place.
-    Descriptor existing(
-        replacing ? ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC) : -1);
-    if (replacing &&
-        (existing.get() < 0 || ::fstat(existing.get(), &old) != 0 || !S_ISREG(old.st_mode))) {
-        return false;
+std::string temporaryName(const std::string& stem) {
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    std::string name = stem;
+    for (std::size_t i = 0; i < kSuffixLength; ++i) {
+        name += kLetters[pick(random)];
     }
-    // A second link would be split from the new file, and an access list would not follow it.
-    const bool renameKeepsIt =
-        !replacing || (old.st_nlink == 1 &&
-                       ::fgetxattr(existing.get(), "system.posix_acl_access", nullptr, 0) < 0);
+    return name;
+}
 
-    removeLeftTemporaries(directory, stem);
-    Temporary temporary;
-    const SignalUndo undo(removeTemporary, &temporary);
-    // Another save's clean-up may take a temporary for a left one in the moment between its
-    // creation and its lock; the rename then finds it gone, and a new one is tried.
-    for (int attempt = 0; renameKeepsIt && attempt < 3; ++attempt) {
-        // A new file gets the usual permissions less the umask; a replaced one gets its own.
-        Descriptor fd(createTemporary(directory, stem, replacing ? 0600 : 0666, temporary));
-        if (fd.get() < 0) {
-            break;
-        }
-        const auto discard = [&temporary] {
-            ::unlink(temporary.name.c_str());
-            temporary.exists = false;
-        };
-        if (replacing && !takeOver(fd.get(), old)) {
-            discard();
-            break;
-        }
-        bool written = writeAll(fd.get(), content) && ::fsync(fd.get()) == 0;
-        // The lock stays on this second descriptor until the temporary has taken the file's
-        // name, so no clean-up takes it for a left one meanwhile.
-        const Descriptor lock(::dup(fd.get()));
-        written = fd.close() && written;
-        if (!written) {
-            discard();
-            return false;
-        }
-        stepDone("temporary written");
-        if (::rename(temporary.name.c_str(), target.c_str()) == 0) {
-            temporary.exists = false;
-            // The new name itself is on disk only once the directory is; the file is whole
-            // either way.
-            const Descriptor folder(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-            if (folder.get() >= 0) {
-                ::fsync(folder.get());
-            }
-            return true;
-        }
-        const bool vanished = errno == ENOENT;
-        discard();
-        if (!vanished) {
-            break;
-        }
-    }
-    // The folder takes no new file, or the new one could not be the old one's equal.
-    return replacing && writeInPlace(existing.get(), content);
+bool isTemporaryName(std::string_view name, const std::string& stem) {
+    return name.size() == stem.size() + kSuffixLength && name.starts_with(stem) &&
+           name.find_first_not_of(kLetters, stem.size()) == std::string_view::npos;
 }
 
 } // namespace morvent

@@ -28,8 +28,33 @@ std::optional<std::string> readFile(const std::string& path, std::size_t limit,
 // directory part names a regular file names nothing either.
 bool isMissing(const std::string& path);
 
-// Whether path is a symbolic link to nothing: a save there would replace the link.
+// Whether path is a symbolic link to nothing: a save there would replace the link. On Windows
+// also a junction to nothing; other reparse points (files kept in the cloud) are files.
 bool isDanglingLink(const std::string& path);
+
+// What the link at path points at, as the link says it; empty when it says nothing.
+std::string linkTarget(const std::string& path);
+
+// Why the existing file at path could not be written now, asked before anything is changed for
+// it: 0 when it can be opened for writing and is a regular file, kNotARegularFile for anything
+// else that opens (a device, a named pipe with a reader), or the system's reason as an errno
+// value: ENOENT when nothing is there, EACCES for a file the user may not change (on Windows
+// also one marked read-only), EBUSY on Windows for one that another program holds open without
+// sharing it.
+inline constexpr int kNotARegularFile = -1;
+int whyNotWritable(const std::string& path);
+
+// Why no new file could be made where path names one: 0 when its folder takes one, else the
+// reason as an errno value.
+int whyNoNewFile(const std::string& path);
+
+// The system's reason for an errno value, in words: strerror's, but for EBUSY on Windows.
+std::string fileErrorText(int error);
+
+// The reason to name with a file that is refused because another program holds it open (EBUSY
+// on Windows), for messages that otherwise give no reason; empty for every other error, and
+// always on POSIX, where programs hold no file against others.
+std::string heldOpenReason(int error);
 
 // Replaces the file at path by one holding exactly content, or creates it. A link is followed,
 // so the file it names is written and the link stays; a link to nothing is refused.
@@ -37,8 +62,10 @@ bool isDanglingLink(const std::string& path);
 // The content goes to a temporary file beside the old one, reaches the disk, and only then takes
 // the old one's name, so after a failure, a crash or a full disk the file is either the old one
 // or the new one. The temporary is removed on every failure, and by the undo steps of
-// SignalUndo when SIGINT, SIGTERM or SIGHUP end the process; one left by a process that was
-// killed outright is removed by the next save of the same file.
+// SignalUndo when SIGINT, SIGTERM or SIGHUP (on Windows Ctrl+C, Ctrl+Break, a closed console)
+// end the process; one left by a process that was killed outright is removed by the next save
+// of the same file. On Windows the old file's name is taken by ReplaceFileW, which keeps the
+// old file's attributes and access list, and a file another program holds open is refused.
 //
 // An existing file keeps its owner, group, mode and hard links: where the new file could not
 // have them (another user's file in a shared folder, a group the user is not in, a second link)

@@ -5,7 +5,6 @@
 #include "Wording.h"
 
 #include "BlockLayout.h"
-#include "Descriptor.h"
 #include "FileIo.h"
 #include "IniDocument.h"
 #include "NumberConversion.h"
@@ -13,8 +12,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <unistd.h>
 #include <vector>
 
 namespace morvent {
@@ -37,9 +34,15 @@ std::string allSections() {
     return list;
 }
 
-// Taken right after the step that failed, so the reason is the system's own.
+// Taken right after the step that failed, so the reason is the system's own. A file another
+// program holds open is named with that reason in every front end, since nothing else about it
+// is wrong.
 ParameterFileError unableToWrite(const std::string& path) {
     const int error = errno;
+    if (const std::string held = heldOpenReason(error); !held.empty()) {
+        return ParameterFileError(
+            fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"), {path, held}));
+    }
     return ParameterFileError(fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path}),
                               error);
 }
@@ -49,14 +52,6 @@ ParameterFileError unableToWrite(const std::string& path) {
 bool notEightBitText(std::string_view text) {
     return text.find('\0') != std::string_view::npos || text.starts_with("\xFF\xFE") ||
            text.starts_with("\xFE\xFF");
-}
-
-// What a link that leads nowhere points at, for the message that refuses it.
-std::string linkTarget(const std::string& path) {
-    std::string target(4096, '\0');
-    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-    target.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
-    return target;
 }
 
 // A value as the file has it, cut short: it is shown to name the line, not to be read whole.
@@ -154,7 +149,7 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
         } else if (!number) {
             content.problems.push_back(
                 {Kind::NotANumber, i, document.lineOf(row.section(), row.key), *value});
-        } else if (items > 0 && (read < 0 || read >= items)) {
+        } else if (items > 0 && !fileIndexShows(row, read, items)) {
             content.problems.push_back(
                 {Kind::OutsideList, i, document.lineOf(row.section(), row.key), *value, items});
         }
@@ -168,7 +163,7 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields) {
         if (rows[i].kind == ParameterKind::Number) {
             fields.setText(rows[i].control, std::to_string(content.values[i]));
         } else {
-            fields.setSelectedIndex(rows[i].control, content.values[i]);
+            applyFileIndex(rows[i], content.values[i], fields);
         }
     }
 }
@@ -179,8 +174,21 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     std::vector<std::int32_t> values;
     values.reserve(rows.size());
     for (const Parameter& row : rows) {
-        values.push_back(row.kind == ParameterKind::Number ? toInteger(fields.text(row.control))
-                                                           : fields.selectedIndex(row.control));
+        if (row.kind == ParameterKind::Number) {
+            values.push_back(toInteger(fields.text(row.control)));
+            continue;
+        }
+        // A list is kept as the item it shows, which need not be the one selected.
+        const std::optional<std::int32_t> index = fileIndex(row, fields);
+        if (!index) {
+            std::string label = row.label;
+            label.erase(label.find_last_not_of(": ") + 1);
+            throw ParameterFileError(fill(
+                QT_TRANSLATE_NOOP("Protocol",
+                                  "%1 on the %2 page shows %3, which a parameter file cannot hold"),
+                {label, std::string(row.section()), fields.text(row.control)}));
+        }
+        values.push_back(*index);
     }
 
     if (isDanglingLink(path)) {
@@ -220,8 +228,8 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     std::string copy;
     if (existing && !existing->empty() && *existing != text) {
         // A file the user may not change keeps no copy either: the refusal changes nothing.
-        if (!Descriptor(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC))
-                 .valid()) {
+        if (const int refused = whyNotWritable(path); refused > 0) {
+            errno = refused;
             throw unableToWrite(path);
         }
         const ReplacedFiles::Outcome kept = replaced.keep(path, *existing);
@@ -233,14 +241,15 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         copy = kept.path;
     }
     if (!replaceFile(path, text)) {
+        if (copy.empty()) {
+            throw unableToWrite(path);
+        }
         // The system's reason, where it gave one, follows the whole message.
         const int error = errno;
         throw ParameterFileError(
-            copy.empty()
-                ? fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path})
-                : fill(QT_TRANSLATE_NOOP("Protocol",
-                                         "Unable to write to %1 (what it held is kept in %2)"),
-                       {path, copy}),
+            fill(
+                QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1 (what it held is kept in %2)"),
+                {path, copy}),
             error);
     }
     return {copy};

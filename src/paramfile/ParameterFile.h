@@ -64,8 +64,8 @@ struct ParameterFileContent {
 // load leaves that list with nothing selected, but nothing can be sent from it.
 ParameterFileContent readParameterFile(const std::string& path, const Fields* lists = nullptr);
 
-// Puts the values into the controls: a number as its decimal text, a list's index as its
-// selection (an index outside the list selects nothing).
+// Puts the values into the controls: a number as its decimal text, a list's index as
+// applyFileIndex says (an index outside the list selects nothing, but names a wheel size).
 void applyParameterFile(const ParameterFileContent& content, Fields& fields);
 
 // Writes the 102 values of the four parameter pages into the file at path (a full path, taken
@@ -77,7 +77,8 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields);
 // says, so it ends up holding either the complete new set or exactly what it held before. What
 // an existing file held is first kept in replaced (unless it is empty or stays the same).
 // Throws ConversionError for the first control, in file order, whose text is not a whole
-// number, and ParameterFileError "Unable to write to <path>", with the reason where there is
+// number, ParameterFileError naming the first list whose shown text the file cannot hold
+// (fileIndex), and ParameterFileError "Unable to write to <path>", with the reason where there is
 // one, when the file cannot be written: also, changing nothing, for a file a load would refuse
 // for what it is (UTF-16 or binary, larger than kParameterFileLimit), a symbolic link to
 // nothing, and a file whose content could not be kept.

@@ -3,18 +3,13 @@
 
 #include "ReplacedFiles.h"
 
-#include "Descriptor.h"
+#include "FileIo.h"
+#include "FileSystem.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 namespace morvent {
@@ -27,8 +22,7 @@ constexpr int kNamesPerSecond = 1000;
 constexpr std::size_t kStampLength = 19;
 
 std::string baseNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return path.substr(nameStart(path));
 }
 
 // ".el" of "bike2.el"; nothing for a name without one, a hidden name's leading dot, or a
@@ -42,8 +36,7 @@ std::string extensionOf(const std::string& name) {
 }
 
 std::string stampOf(std::time_t now) {
-    std::tm local{};
-    ::localtime_r(&now, &local);
+    const std::tm local = localTimeOf(now);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
     return text;
@@ -80,39 +73,20 @@ std::optional<std::pair<std::string, long>> copyOrder(std::string_view name,
     return std::pair{std::string(stamp), std::stol(std::string(rest.substr(1)))};
 }
 
-bool writeAll(int fd, std::string_view content) {
-    while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 // Removes the oldest copies of one name beyond the number kept.
 void prune(const std::string& folder, const std::string& extension) {
-    DIR* listing = ::opendir(folder.c_str());
-    if (!listing) {
-        return;
-    }
     std::vector<std::tuple<std::string, long, std::string>> copies;
-    while (const dirent* entry = ::readdir(listing)) {
-        if (const auto order = copyOrder(entry->d_name, extension)) {
-            copies.emplace_back(order->first, order->second, entry->d_name);
+    for (const std::string& name : namesIn(folder)) {
+        if (const auto order = copyOrder(name, extension)) {
+            copies.emplace_back(order->first, order->second, name);
         }
     }
-    ::closedir(listing);
     if (copies.size() <= ReplacedFiles::kKeptPerName) {
         return;
     }
     std::sort(copies.begin(), copies.end());
     for (std::size_t i = 0; i + ReplacedFiles::kKeptPerName < copies.size(); ++i) {
-        ::unlink((folder + "/" + std::get<2>(copies[i])).c_str());
+        removeFile(folder + "/" + std::get<2>(copies[i]));
     }
 }
 
@@ -123,15 +97,13 @@ ReplacedFiles::Outcome ReplacedFiles::keep(const std::string& originalPath,
     const std::string name = baseNameOf(originalPath);
     const std::string folder = m_folder + "/" + name;
     const auto failed = [](const std::string& what, int error) {
-        return Outcome{false, {}, "Unable to keep a copy in " + what + ": " + std::strerror(error)};
+        return Outcome{false, {}, "Unable to keep a copy in " + what + ": " + fileErrorText(error)};
     };
     if (name.empty() || name == "." || name == "..") {
         return failed(m_folder, EISDIR);
     }
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        return failed(folder, error.value());
+    if (const int error = makeFolders(folder); error != 0) {
+        return failed(folder, error);
     }
     const std::string extension = extensionOf(name);
     const std::string stamp = stampOf(now);
@@ -139,23 +111,12 @@ ReplacedFiles::Outcome ReplacedFiles::keep(const std::string& originalPath,
         const std::string path =
             folder + "/" + stamp + (n == 1 ? std::string() : "_" + std::to_string(n)) + extension;
         // Created, never opened as it is: a copy already there is another's, and is left alone.
-        Descriptor fd(
-            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (fd.get() < 0) {
-            if (errno == EEXIST) {
-                continue;
-            }
-            return failed(folder, errno);
+        if (const int error = writeNewFile(path, content); error == EEXIST) {
+            continue;
+        } else if (error != 0) {
+            return failed(folder, error);
         }
-        if (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0 || !fd.close()) {
-            const int why = errno;
-            ::unlink(path.c_str());
-            return failed(folder, why);
-        }
-        const Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (directory.get() >= 0) {
-            ::fsync(directory.get());
-        }
+        syncFolder(folder);
         prune(folder, extension);
         return {true, path, {}};
     }

@@ -16,6 +16,8 @@ void SaveDialog::transfer(Fields& parameters, const std::string& path) {
     const SaveOutcome outcome = SaveParameterFile(parameters, path, m_replaced);
     if (!outcome.replacedCopy.empty() && replacedKept) {
         replacedKept(path, outcome.replacedCopy);
+    } else if (outcome.replacedCopy.empty() && saved) {
+        saved(path);
     }
 }
 

@@ -22,6 +22,8 @@ public:
 
     // Told after a save that replaced what a file held: the file, and where its old content is.
     std::function<void(const std::string& path, const std::string& copy)> replacedKept;
+    // Told after a save that replaced nothing: the file written.
+    std::function<void(const std::string& path)> saved;
 
 private:
     void transfer(Fields& parameters, const std::string& path) override;

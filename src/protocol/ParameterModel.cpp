@@ -91,6 +91,10 @@ void ParameterModel::learn(Block block) {
 
 void ParameterModel::learn(Block block, const Values& values) {
     m_held[slot(block)] = values;
+    if (!m_first[slot(block)]) {
+        m_first[slot(block)] = values;
+    }
+    m_learnedAt[slot(block)] = std::chrono::system_clock::now();
     m_unread[slot(block)] = false;
     if (changed) {
         changed(nullptr);
@@ -107,6 +111,9 @@ void ParameterModel::learnFrom(Block block, const Fields& held) {
 
 void ParameterModel::forget() {
     m_held = {};
+    m_answeredWith = {};
+    m_first = {};
+    m_learnedAt = {};
     if (changed) {
         changed(nullptr);
     }
@@ -114,6 +121,9 @@ void ParameterModel::forget() {
 
 void ParameterModel::connected() {
     m_unread.fill(true);
+    for (const Block block : kAllBlocks) {
+        m_answeredWith[slot(block)] = values(block);
+    }
     if (changed) {
         changed(nullptr);
     }
@@ -121,6 +131,12 @@ void ParameterModel::connected() {
 
 void ParameterModel::loaded() {
     m_unread.fill(false);
+    // The file's values are where telling typing apart starts again, not changes themselves.
+    if (m_answeredWith.front()) {
+        for (const Block block : kAllBlocks) {
+            m_answeredWith[slot(block)] = values(block);
+        }
+    }
     if (changed) {
         changed(nullptr);
     }
@@ -137,7 +153,16 @@ std::optional<ShownValue> ParameterModel::held(const Parameter& p) const {
 }
 
 bool ParameterModel::isChanged(const Parameter& p) const {
-    const auto h = held(p);
+    auto h = held(p);
+    if (!h && m_answeredWith[slot(p.block)]) {
+        const auto rows = pageParameters(p.block);
+        const auto at = std::find(rows.begin(), rows.end(), &p) - rows.begin();
+        h = m_answeredWith[slot(p.block)]->at(static_cast<std::size_t>(at));
+        // Untouched since: not typed, even where the text stands for no value (a blank list).
+        if (*h == shown(p)) {
+            return false;
+        }
+    }
     if (!h) {
         return false;
     }
@@ -154,6 +179,35 @@ std::vector<const Parameter*> ParameterModel::changes() const {
         }
     }
     return rows;
+}
+
+std::vector<const Parameter*> ParameterModel::visitChanges() const {
+    std::vector<const Parameter*> rows;
+    for (const Parameter& p : parameterTable()) {
+        const auto& first = m_first[slot(p.block)];
+        const auto now = held(p);
+        if (first && now) {
+            const auto pageRows = pageParameters(p.block);
+            const auto at = std::find(pageRows.begin(), pageRows.end(), &p) - pageRows.begin();
+            const auto a = sent(p, first->at(static_cast<std::size_t>(at)));
+            const auto b = sent(p, *now);
+            if (!a || !b || *a != *b) {
+                rows.push_back(&p);
+            }
+        }
+    }
+    return rows;
+}
+
+std::string ParameterModel::firstHeldText(const Parameter& p) const {
+    const auto& first = m_first[slot(p.block)];
+    if (!first) {
+        return {};
+    }
+    const auto rows = pageParameters(p.block);
+    const auto at = std::find(rows.begin(), rows.end(), &p) - rows.begin();
+    const std::string& text = first->at(static_cast<std::size_t>(at)).text;
+    return text.empty() ? "nothing" : text;
 }
 
 std::string ParameterModel::heldText(const Parameter& p) const {

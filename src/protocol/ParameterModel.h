@@ -7,6 +7,7 @@
 #include "ParameterTable.h"
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,8 +24,9 @@ struct ShownValue {
 
 // The parameter set: every value the pages show, and per block what the controller is known to
 // hold in this connection (the values last read from it, accepted by it, or read aside to
-// compare). A value shown that differs from the one held is a change not yet written. Blocks the
-// controller has not told about have no changes: nothing is known to differ from.
+// compare). A value shown that differs from the one held is a change not yet written. On a block
+// the controller has not told about, a value typed since it answered is a change too (from what
+// the page showed then), so that nothing typed before the first read is lost without a word.
 //
 // As Fields it is the pages without widgets, with the window's behaviour of combo boxes (see
 // FieldStore), every list filled from the parameter table. A window keeps its widgets and the
@@ -60,7 +62,8 @@ public:
     bool isKnown(Block block) const { return m_held[slot(block)].has_value(); }
 
     // A controller answered: until a page is read, loaded or written, it shows what an earlier
-    // controller or file left there, not this controller's values.
+    // controller or file left there, not this controller's values; what is typed there from now
+    // on is a change.
     void connected();
     // A file's values are on every page.
     void loaded();
@@ -72,8 +75,20 @@ public:
     std::vector<const Parameter*> changes() const;
     // The controller's value as the page would show it.
     std::string heldText(const Parameter& p) const;
+    // Whether the controller's value is known: not for a change typed before the page was read.
+    bool isHeld(const Parameter& p) const { return held(p).has_value(); }
     // Puts the controller's value into the control.
     void putBack(const Parameter& p, Fields& into) const;
+
+    // When the controller was last heard of about the block (a read, an accepted write); nothing
+    // when it has not been in this connection.
+    std::optional<std::chrono::system_clock::time_point> learnedAt(Block block) const {
+        return m_learnedAt[slot(block)];
+    }
+    // The parameters whose value the controller holds now is not the one it held when first
+    // heard of in this connection (the visit's changes), and that first value as a page shows it.
+    std::vector<const Parameter*> visitChanges() const;
+    std::string firstHeldText(const Parameter& p) const;
 
     // "Undo Changes": the values a page held after its last read or load.
     void keepForUndo(Block block) { m_undo[slot(block)] = values(block); }
@@ -91,7 +106,11 @@ private:
     FieldStore m_shown;
     std::array<std::optional<Values>, 4> m_held;
     std::array<std::optional<Values>, 4> m_undo;
+    // What each block not yet told about showed when the controller answered, or was loaded.
+    std::array<std::optional<Values>, 4> m_answeredWith;
     std::array<bool, 4> m_unread{};
+    std::array<std::optional<Values>, 4> m_first;
+    std::array<std::optional<std::chrono::system_clock::time_point>, 4> m_learnedAt;
 };
 
 } // namespace morvent

@@ -5,6 +5,7 @@
 
 #include "BlockCodec.h"
 #include "EditNames.h"
+#include "NumberConversion.h"
 #include "Wording.h"
 
 #include <algorithm>
@@ -476,6 +477,58 @@ int shownItem(const Fields& fields, std::string_view control) {
         }
     }
     return fields.selectedIndex(control);
+}
+
+namespace {
+
+// The wheel list: every size from 16 inch up, "700C" in the place after 27 inch.
+constexpr std::int64_t kFirstWheel = 16;
+constexpr std::int64_t k700CPlace = 12;
+constexpr std::string_view k700CText = "700C";
+
+std::int64_t wheelPlace(std::int64_t size) {
+    return size - kFirstWheel + (size - kFirstWheel >= k700CPlace ? 1 : 0);
+}
+
+std::int64_t wheelAt(std::int64_t place) {
+    return place + kFirstWheel - (place > k700CPlace ? 1 : 0);
+}
+
+} // namespace
+
+std::optional<std::int32_t> fileIndex(const Parameter& p, const Fields& fields) {
+    const std::string shown = fields.text(p.control);
+    if (p.encoding == Encoding::WheelSize) {
+        if (shown.empty() || shown == k700CText) {
+            return shown.empty() ? -1 : static_cast<std::int32_t>(k700CPlace);
+        }
+        const std::optional<std::int32_t> size = parseInteger(shown);
+        const std::int64_t place = size ? wheelPlace(*size) : -1;
+        if (place == -1 || place < std::numeric_limits<std::int32_t>::min()) {
+            return std::nullopt;
+        }
+        return static_cast<std::int32_t>(place);
+    }
+    const int item = shownItem(fields, p.control);
+    const bool named = item >= 0 && item < static_cast<int>(p.items.size()) &&
+                       p.items[static_cast<std::size_t>(item)] == shown;
+    if (!shown.empty() && !named) {
+        return std::nullopt;
+    }
+    return item;
+}
+
+void applyFileIndex(const Parameter& p, std::int32_t index, Fields& fields) {
+    if (p.encoding == Encoding::WheelSize && index != -1 &&
+        (index < 0 || index >= fields.itemCount(p.control))) {
+        fields.setText(p.control, std::to_string(wheelAt(index)));
+    } else {
+        fields.setSelectedIndex(p.control, index);
+    }
+}
+
+bool fileIndexShows(const Parameter& p, std::int32_t index, int items) {
+    return (index >= 0 && index < items) || (p.encoding == Encoding::WheelSize && index != -1);
 }
 
 std::vector<std::string> lowBatteryItems(std::uint8_t voltageClass) {

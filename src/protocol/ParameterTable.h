@@ -145,6 +145,17 @@ void fillParameterCombos(Fields& fields);
 // shows is what goes out, so a typed item counts before a selection it was typed over.
 int shownItem(const Fields& fields, std::string_view control);
 
+// What a parameter file keeps of a list (ParameterKind::SelectedIndex): the item the control
+// shows, counted from 0, -1 for none; a wheel size beyond the list as the place it would have in a
+// list of every size (31 inch after 30, 14 before 16). Nothing when the file cannot hold what the
+// control shows: a text that names no item (for the wheel, no size), or 15 inch, whose place
+// reads as "nothing selected".
+std::optional<std::int32_t> fileIndex(const Parameter& p, const Fields& fields);
+// What a load shows for a kept index: its item, the wheel size at that place, or nothing.
+void applyFileIndex(const Parameter& p, std::int32_t index, Fields& fields);
+// True when a load shows something for the index in a list of `items`.
+bool fileIndexShows(const Parameter& p, std::int32_t index, int items);
+
 // The choices of "Low Battery Protect(V):" for a nominal voltage class from the identity reply:
 // every volt of the class's range, ascending.
 std::vector<std::string> lowBatteryItems(std::uint8_t voltageClass);

@@ -3,24 +3,30 @@
 
 #include "Report.h"
 
-#include "Descriptor.h"
 #include "FileIo.h"
+#include "NumberConversion.h"
 #include "ParameterModel.h"
 #include "ShownParameters.h"
 
 #include "Wording.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace morvent {
 
@@ -99,7 +105,46 @@ bool htmlName(const std::string& path) {
     return endsWith(path, ".html") || endsWith(path, ".htm");
 }
 
+// "(x10ms)", "(x100mV)" and the like: a caption's note of the scale its number is in.
+const QRegularExpression kScaleNote(QStringLiteral("\\s*\\([x\u00d7]\\d+\\s*m[sSvV]\\)"));
+
+QString decimal(std::int64_t tenths) {
+    return QString::number(static_cast<double>(tenths) / 10.0, 'f', 1);
+}
+
 } // namespace
+
+void customerRow(ReportRow& row) {
+    QString value = QString::fromStdString(row.value);
+    QString unit = QString::fromStdString(row.unit);
+    QString label = QString::fromStdString(row.label);
+    const std::optional<std::int32_t> number = parseInteger(row.value);
+    const QString scale = unit.section(' ', 0, 0);
+    if (unit.isEmpty()) {
+    } else if (unit == QStringLiteral("\u00d710") && number) {
+        // The work mode's list counts tenths of the pedal-to-wheel ratio.
+        value = decimal(*number);
+        unit.clear();
+        label = QCoreApplication::translate("Report", "Work Mode (pedal/wheel speed ratio)");
+    } else if (scale.startsWith(QChar(0x00d7)) && number) {
+        value = QString::number(static_cast<std::int64_t>(*number) * scale.mid(1).toInt());
+        unit = unit.section(' ', 1);
+        label.remove(kScaleNote);
+    } else if (!number) {
+        // A choice: its item says all ("25Km/H" is 25 km/h), or it has no unit at all.
+        const QString bare = value.endsWith(unit, Qt::CaseInsensitive)
+                                 ? value.chopped(unit.size()).trimmed()
+                                 : QString();
+        value = parseInteger(bare.toStdString()) ? bare : value;
+        unit = parseInteger(bare.toStdString()) ? unit : QString();
+    }
+    if (!unit.isEmpty() && label.contains(QStringLiteral("(%1)").arg(unit), Qt::CaseInsensitive)) {
+        unit.clear();
+    }
+    row.value = value.toStdString();
+    row.unit = unit.toStdString();
+    row.label = label.toStdString();
+}
 
 ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
                        const QDateTime& takenAt, const Wording& wording) {
@@ -111,12 +156,94 @@ ReportContent reportOf(const Fields& pages, const ParameterModel* model, const s
     for (const ShownParameter& listed : shownParameters()) {
         const ShownParameter shown = wording ? shownIn(listed, wording) : listed;
         const Parameter& p = *parameter(shown.control);
-        content.rows.push_back(
-            {worded(std::string(blockTitle(shown.block))), shown.inGrid ? "grid" : "", shown.label,
-             shown.column, shown.unit, worded(shownValue(pages, shown.control)),
-             model && model->isChanged(p) ? std::optional(worded(model->heldText(p)))
-                                          : std::nullopt});
+        ReportRow row{worded(std::string(blockTitle(shown.block))),
+                      shown.inGrid ? "grid" : "",
+                      shown.label,
+                      shown.column,
+                      shown.unit,
+                      worded(shownValue(pages, shown.control)),
+                      model && model->isChanged(p) ? std::optional(worded(model->heldText(p)))
+                                                   : std::nullopt,
+                      shown.control};
+        customerRow(row);
+        if (row.held) {
+            ReportRow held = row;
+            held.value = *row.held;
+            held.unit = shown.unit;
+            held.label = shown.label;
+            customerRow(held);
+            row.held = held.value;
+        }
+        content.rows.push_back(std::move(row));
     }
+    const auto at = [](std::chrono::system_clock::time_point when) {
+        return QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(when))
+            .toString(QStringLiteral("HH:mm"));
+    };
+    if (!model) {
+        // Read for the report there and then.
+        content.source = words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
+                             .arg(takenAt.toString(QStringLiteral("HH:mm")))
+                             .toStdString();
+    } else {
+        std::optional<std::chrono::system_clock::time_point> latest;
+        bool allRead = true;
+        for (const Block block : kAllBlocks) {
+            const std::string page = worded(std::string(blockTitle(block)));
+            const auto learned = model->learnedAt(block);
+            if (model->isUnread(block)) {
+                content.pageSources[page] =
+                    words(QT_TRANSLATE_NOOP(
+                              "Report",
+                              "Not read from this controller: these values were left on the page "
+                              "by another controller or a file, and may not be this bike's."))
+                        .toStdString();
+            } else if (!learned) {
+                content.pageSources[page] =
+                    words(QT_TRANSLATE_NOOP("Report", "Not read from this controller: loaded from "
+                                                      "a file or typed, and not written to it."))
+                        .toStdString();
+            } else {
+                content.pageSources[page] =
+                    words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
+                        .arg(at(*learned))
+                        .toStdString();
+            }
+            allRead = allRead && learned && !model->isUnread(block);
+            latest = learned && (!latest || *learned > *latest) ? learned : latest;
+        }
+        if (allRead) {
+            content.source = words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
+                                 .arg(at(*latest))
+                                 .toStdString();
+            content.pageSources.clear();
+        }
+        for (const Parameter* p : model->visitChanges()) {
+            const auto row =
+                std::find_if(content.rows.begin(), content.rows.end(),
+                             [&](const ReportRow& r) { return r.control == p->control; });
+            ReportRow before = *row;
+            before.value = worded(model->firstHeldText(*p));
+            before.unit = row->unit.empty() ? "" : std::string(p->unit);
+            customerRow(before);
+            ReportRow change = *row;
+            change.value = worded(model->heldText(*p));
+            change.unit = before.unit.empty() ? "" : std::string(p->unit);
+            change.label = (row->section.empty() ? "" : row->column + " ") + row->label;
+            change.held = before.value;
+            content.visit.push_back(std::move(change));
+        }
+    }
+    // The page lists the delta voltages in two columns; read down, their bands go up, as the
+    // controller's bytes do.
+    const auto delta = [](const ReportRow& row) {
+        return parameter(row.control)->column == "Delta Voltage:";
+    };
+    const auto first = std::find_if(content.rows.begin(), content.rows.end(), delta);
+    const auto last = std::find_if_not(first, content.rows.end(), delta);
+    std::stable_sort(first, last, [](const ReportRow& a, const ReportRow& b) {
+        return parameter(a.control)->index < parameter(b.control)->index;
+    });
     return content;
 }
 
@@ -128,6 +255,11 @@ QString reportHtml(const ReportContent& content) {
     html += QStringLiteral("<p>%1</p>")
                 .arg(words(QT_TRANSLATE_NOOP("Report", "Date: %1"))
                          .arg(content.takenAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    if (!content.technician.empty()) {
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(words(QT_TRANSLATE_NOOP("Report", "Technician: %1"))
+                             .arg(escaped(content.technician)));
+    }
     if (!content.note.empty()) {
         html += QStringLiteral("<p>%1</p>")
                     .arg(words(QT_TRANSLATE_NOOP("Report", "Bike or customer: %1"))
@@ -149,10 +281,34 @@ QString reportHtml(const ReportContent& content) {
                                                            "it."))
                              .toHtmlEscaped());
     }
+    if (!content.source.empty()) {
+        html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(content.source));
+    }
+    if (!content.visit.empty()) {
+        html += QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" "
+                               "cellpadding=\"2\" width=\"100%\"><tr><th align=\"left\">%2</th>"
+                               "<th align=\"left\">%3</th><th align=\"left\">%4</th></tr>")
+                    .arg(words(QT_TRANSLATE_NOOP("Report", "Changes in this visit")),
+                         words(QT_TRANSLATE_NOOP("Report", "Setting")),
+                         words(QT_TRANSLATE_NOOP("Report", "Before")),
+                         words(QT_TRANSLATE_NOOP("Report", "After")));
+        for (const ReportRow& change : content.visit) {
+            const QString unit =
+                change.unit.empty() ? QString() : QStringLiteral(" ") + escaped(change.unit);
+            html += QStringLiteral("<tr><td>%1: %2</td><td>%3%5</td><td>%4%5</td></tr>")
+                        .arg(escaped(change.page), escaped(change.label), escaped(*change.held),
+                             escaped(change.value), unit);
+        }
+        html += QStringLiteral("</table>");
+    }
     // Page by page, each run of rows of one part of a page in a table of its own.
     for (std::size_t i = 0; i < content.rows.size();) {
         const std::string& page = content.rows[i].page;
         html += QStringLiteral("<h3>%1</h3>").arg(escaped(page));
+        if (const auto source = content.pageSources.find(page);
+            source != content.pageSources.end()) {
+            html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(source->second));
+        }
         while (i < content.rows.size() && content.rows[i].page == page) {
             const std::string& section = content.rows[i].section;
             std::vector<const ReportRow*> part;
@@ -169,11 +325,75 @@ QString reportHtml(const ReportContent& content) {
 
 void printReport(const ReportContent& content, QPagedPaintDevice& device) {
     QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
     QFont font = document.defaultFont();
     font.setPointSizeF(8.5);
     document.setDefaultFont(font);
     document.setHtml(reportHtml(content));
-    document.print(&device);
+    const QFontMetricsF lines(font, &device);
+    const qreal width = device.width();
+    const qreal header = content.shop.empty()
+                             ? 0
+                             : lines.lineSpacing() * (static_cast<qreal>(content.shop.size()) + 1);
+    const qreal footer = lines.lineSpacing() * 2;
+    const qreal body = device.height() - header - footer;
+    document.setPageSize(QSizeF(width, body));
+
+    // A section (a page's title and its tables) that a page end would cut starts the next page,
+    // when it fits on one; each move can only push later sections down, so one pass in order
+    // settles them.
+    std::vector<QTextBlock> titles;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 3) {
+            titles.push_back(block);
+        }
+    }
+    QAbstractTextDocumentLayout& layout = *document.documentLayout();
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        const qreal top = layout.blockBoundingRect(titles[i]).top();
+        const qreal end = i + 1 < titles.size() ? layout.blockBoundingRect(titles[i + 1]).top()
+                                                : layout.documentSize().height();
+        if (std::floor(top / body) != std::floor((end - 1) / body) && end - top <= body) {
+            QTextCursor cursor(titles[i]);
+            QTextBlockFormat format = titles[i].blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            cursor.setBlockFormat(format);
+        }
+    }
+
+    const int pages = document.pageCount();
+    QPainter painter(&device);
+    painter.setFont(font);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0) {
+            device.newPage();
+        }
+        qreal y = 0;
+        for (const std::string& line : content.shop) {
+            painter.drawText(QRectF(0, y, width, lines.lineSpacing()), Qt::AlignLeft,
+                             QString::fromStdString(line));
+            y += lines.lineSpacing();
+        }
+        const QImage logo =
+            content.logo.empty() ? QImage() : QImage(QString::fromStdString(content.logo));
+        if (header > 0 && !logo.isNull()) {
+            const QSizeF room(width / 4, header - lines.lineSpacing());
+            const QSizeF size = QSizeF(logo.size()).scaled(room, Qt::KeepAspectRatio);
+            painter.drawImage(QRectF(QPointF(width - size.width(), 0), size), logo);
+        }
+        if (header > 0) {
+            painter.drawLine(QPointF(0, header - lines.lineSpacing() / 2),
+                             QPointF(width, header - lines.lineSpacing() / 2));
+        }
+        painter.save();
+        painter.translate(0, header - page * body);
+        document.drawContents(&painter, QRectF(0, page * body, width, body));
+        painter.restore();
+        painter.drawText(
+            QRectF(0, device.height() - lines.lineSpacing(), width, lines.lineSpacing()),
+            Qt::AlignRight,
+            words(QT_TRANSLATE_NOOP("Report", "Page %1 of %2")).arg(page + 1).arg(pages));
+    }
 }
 
 QByteArray reportPdf(const ReportContent& content) {
@@ -199,29 +419,20 @@ std::string reportTargetProblem(const std::string& path) {
         return QT_TRANSLATE_NOOP("Protocol", "name the report FILE.pdf or FILE.html");
     }
     if (isDanglingLink(path)) {
-        std::string target(4096, '\0');
-        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        target.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
         return fill(
             QT_TRANSLATE_NOOP("Protocol", "it is a symbolic link to %1, which does not exist"),
-            {target});
+            {linkTarget(path)});
     }
     // An existing file must take writing; a new one, its folder must take it.
-    const Descriptor existing(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (existing.valid()) {
-        return ::fstat(existing.get(), &info) == 0 && S_ISREG(info.st_mode)
-                   ? std::string()
-                   : QT_TRANSLATE_NOOP("Protocol", "it is not a regular file");
+    const int refused = whyNotWritable(path);
+    if (refused == kNotARegularFile) {
+        return QT_TRANSLATE_NOOP("Protocol", "it is not a regular file");
     }
-    if (errno != ENOENT) {
-        return std::strerror(errno);
+    if (refused != ENOENT) {
+        return refused == 0 ? std::string() : fileErrorText(refused);
     }
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : path.substr(0, slash);
-    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? std::string() : std::strerror(errno);
+    const int folder = whyNoNewFile(path);
+    return folder == 0 ? std::string() : fileErrorText(folder);
 }
 
 void saveReport(const ReportContent& content, const std::string& path) {
@@ -237,7 +448,7 @@ void saveReport(const ReportContent& content, const std::string& path) {
         throw ReportError(why == 0
                               ? fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path})
                               : fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"),
-                                     {path, std::strerror(why)}));
+                                     {path, fileErrorText(why)}));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -31,6 +32,7 @@ struct ReportRow {
     std::string value; // as the page shows it
     // Where the value is not what the controller holds: what it holds, as the page would show it.
     std::optional<std::string> held;
+    std::string control; // the component name
 
     bool changed() const { return held.has_value(); }
 };
@@ -42,22 +44,44 @@ struct ReportContent {
     std::vector<std::string> identity; // the "Controller Info" lines, as shown
     std::string note;
     std::vector<ReportRow> rows;
+    // The shop's name, address, phone and e-mail, one a line, heading every page; none for a
+    // report without them.
+    std::vector<std::string> shop = {};
+    std::string logo = {}; // a picture's path, drawn at the right of the heading
+    std::string technician = {};
+    // Where the values come from: "Read from this controller at 14:03" when all are; else each
+    // page not read from the connected controller says where its values come from.
+    std::string source = {};
+    std::map<std::string, std::string> pageSources = {};
+    // What this visit changed in the controller: value is the one written, held the one read
+    // first.
+    std::vector<ReportRow> visit = {};
 };
 
 // The report of the values the pages hold; given the model, each value that is not what the
-// controller holds is marked with the controller's. The identity lines are the Controller Info
-// labels' texts. Given a wording, the pages' captions and listed values are put in its words (the
-// window's language); the command-line tool's report keeps the table's English.
+// controller holds is marked with the controller's. Values and units are put as a customer reads
+// them (customerRow); the delta voltages come in ascending bands. The identity lines are the
+// Controller Info labels' texts. Given a wording, the pages' captions and listed values are put in
+// its words (the window's language); the command-line tool's report keeps the table's English.
 ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
                        const QDateTime& takenAt = QDateTime::currentDateTime(),
                        const Wording& wording = {});
+
+// A value and its unit as a customer reads them, the captions beside them plain where the page's
+// put the unit or a scale in the caption: no unit said twice ("Limited Current(A)" and "25", not
+// "25 A"), none on a choice that has none ("700C", "By Display's Command"), the scale worked out
+// ("Time of stop" "300" "ms" for "Time of stop(x10ms)" 30) and the work mode as the ratio it is
+// (3.5 for 35).
+void customerRow(ReportRow& row);
 
 // The report as an HTML page: a heading, the identity, and a table per part of each page, grids
 // laid out as on the page; a changed value is marked with an asterisk and both values. Its own
 // words are in the language whose catalogue is in force: the window's, or English.
 QString reportHtml(const ReportContent& content);
 
-// The report laid out on A4 pages of device (a PDF writer, a printer), its text kept as text.
+// The report laid out on A4 pages of device (a PDF writer, a printer), its text kept as text:
+// the shop's lines head every page and "Page N of M" ends it; a page's section starts on a new
+// page rather than leave its title or part of it behind, where it fits on one.
 void printReport(const ReportContent& content, QPagedPaintDevice& device);
 
 // The report as a PDF file's bytes.

@@ -47,7 +47,7 @@ struct ReceivedRequest {
 
 // The controller itself, without a line: its stored blocks, identity and firmware text, its live
 // readings, how it answers requests, and the knobs with which tests make it misbehave. Not
-// thread-safe; the pty server guards it with a lock.
+// thread-safe; the simulated controller guards it with a lock.
 class ControllerModel {
 public:
     // The controller answers at this speed and takes everything but the connect request at it.

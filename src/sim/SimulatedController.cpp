@@ -3,17 +3,8 @@
 
 #include "SimulatedController.h"
 
-#include "Poll.h"
-
 #include <array>
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
 #include <stdexcept>
-#include <sys/ioctl.h>
-#include <system_error>
-#include <termios.h>
-#include <unistd.h>
 #include <utility>
 
 namespace morvent {
@@ -22,25 +13,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The line speeds the pty's termios may report, with the numbers they stand for.
-constexpr std::array<std::pair<speed_t, unsigned>, 9> kSpeeds{{{B1200, 1200},
-                                                               {B2400, 2400},
-                                                               {B4800, 4800},
-                                                               {B9600, 9600},
-                                                               {B19200, 19200},
-                                                               {B38400, 38400},
-                                                               {B57600, 57600},
-                                                               {B115200, 115200},
-                                                               {B230400, 230400}}};
-
 // A start bit, eight data bits and a stop bit.
 constexpr long long kBitsPerByte = 10;
 
 constexpr auto kLineSpeedPoll = std::chrono::milliseconds(5);
-
-[[noreturn]] void throwErrno(const char* what) {
-    throw std::system_error(errno, std::generic_category(), what);
-}
 
 } // namespace
 
@@ -54,57 +30,26 @@ void SimulatedController::start() {
     if (m_worker.joinable()) {
         throw std::logic_error("the simulated controller is already running");
     }
-    try {
-        m_master.reset(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
-        if (!m_master.valid()) {
-            throwErrno("posix_openpt");
-        }
-        if (::grantpt(m_master.get()) != 0 || ::unlockpt(m_master.get()) != 0) {
-            throwErrno("unlockpt");
-        }
-        std::array<char, 128> name{};
-        if (::ptsname_r(m_master.get(), name.data(), name.size()) != 0) {
-            throwErrno("ptsname_r");
-        }
-        m_slave.reset(::open(name.data(), O_RDWR | O_NOCTTY | O_CLOEXEC));
-        if (!m_slave.valid()) {
-            throwErrno("open pty device end");
-        }
-        // Raw before anyone can open the device end: a pty starts with echo on, and an echoed
-        // request would come back to the master as a reply the controller never sent.
-        termios settings{};
-        if (::tcgetattr(m_slave.get(), &settings) != 0) {
-            throwErrno("tcgetattr");
-        }
-        ::cfmakeraw(&settings);
-        settings.c_cflag |= CLOCAL | CREAD;
-        ::cfsetispeed(&settings, B9600);
-        ::cfsetospeed(&settings, B9600);
-        if (::tcsetattr(m_slave.get(), TCSANOW, &settings) != 0) {
-            throwErrno("tcsetattr");
-        }
-        if (::fcntl(m_master.get(), F_SETFL, O_NONBLOCK) != 0) {
-            throwErrno("fcntl");
-        }
-        m_stop = EventFd();
-        m_hangUp = EventFd();
-        m_noise = EventFd();
-        if (!m_stop.valid() || !m_hangUp.valid() || !m_noise.valid()) {
-            throwErrno("eventfd");
-        }
-        {
-            std::lock_guard lock(m_stateMutex);
-            m_devicePath = name.data();
-            m_serving = true;
-            m_hungUp = false;
-        }
-        m_repliesSent = 0;
-        m_repliesLost = 0;
-        m_worker = std::thread(&SimulatedController::serve, this);
-    } catch (...) {
-        closeDescriptors();
-        throw;
+    start(openControllerEnd());
+}
+
+void SimulatedController::start(std::unique_ptr<ControllerEnd> end) {
+    if (m_worker.joinable()) {
+        throw std::logic_error("the simulated controller is already running");
     }
+    m_end = std::move(end);
+    m_stopAsked = false;
+    m_hangUpAsked = false;
+    m_noiseAsked = false;
+    {
+        std::lock_guard lock(m_stateMutex);
+        m_devicePath = m_end->toolName();
+        m_serving = true;
+        m_hungUp = false;
+    }
+    m_repliesSent = 0;
+    m_repliesLost = 0;
+    m_worker = std::thread(&SimulatedController::serve, this);
     m_running = true;
 }
 
@@ -112,9 +57,14 @@ void SimulatedController::stop() {
     if (!m_worker.joinable()) {
         return;
     }
-    m_stop.signal();
+    ask(m_stopAsked);
     m_worker.join();
-    closeDescriptors();
+    m_end.reset();
+    {
+        std::lock_guard lock(m_stateMutex);
+        m_devicePath.clear();
+        m_serving = false;
+    }
     m_running = false;
 }
 
@@ -127,7 +77,7 @@ void SimulatedController::hangUp() {
     if (!m_worker.joinable()) {
         return;
     }
-    m_hangUp.signal();
+    ask(m_hangUpAsked);
     std::unique_lock lock(m_stateMutex);
     m_stateChanged.wait(lock, [this] { return m_hungUp || !m_serving; });
 }
@@ -152,7 +102,7 @@ void SimulatedController::serve() {
     } catch (const std::exception&) {
         // A controller that fails goes silent and drops the line, which the tool sees as a
         // hang-up; the owner learns of it through hungUp().
-        closeMaster();
+        dropLine();
     }
     std::lock_guard lock(m_stateMutex);
     m_serving = false;
@@ -162,43 +112,37 @@ void SimulatedController::serve() {
 void SimulatedController::serveRequests() {
     std::array<std::uint8_t, 512> buffer{};
     for (;;) {
-        std::array<pollfd, 4> fds{{{m_stop.fd(), POLLIN, 0},
-                                   {m_hangUp.fd(), POLLIN, 0},
-                                   {m_noise.fd(), POLLIN, 0},
-                                   {m_master.get(), POLLIN, 0}}};
-        const std::size_t count = m_master.valid() ? 4 : 3;
-        if (pollRetrying(std::span(fds.data(), count)) < 0) {
-            throwErrno("poll");
-        }
-        if (fds[0].revents != 0) {
+        if (m_stopAsked) {
             return;
         }
-        if (fds[1].revents != 0) {
-            m_hangUp.drain();
-            closeMaster();
+        if (m_hangUpAsked.exchange(false)) {
+            dropLine();
             continue;
         }
-        if (fds[2].revents != 0) {
+        if (m_noiseAsked.exchange(false)) {
             sendNoise();
-        }
-        if (count < 4 || fds[3].revents == 0) {
             continue;
         }
-        const ssize_t got = ::read(m_master.get(), buffer.data(), buffer.size());
-        if (got > 0) {
-            answer(std::span(buffer.data(), static_cast<std::size_t>(got)));
-        } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
-            closeMaster();
+        if (m_end->wait(ControllerEnd::Await::Readable, ControllerEnd::kNoDeadline) !=
+            ControllerEnd::Woken::Ready) {
+            continue;
+        }
+        if (const auto got = m_end->read(buffer); !got) {
+            dropLine();
+        } else if (got->count > 0) {
+            answer(std::span(buffer.data(), got->count), got->baud);
         }
     }
 }
 
-void SimulatedController::answer(std::span<const std::uint8_t> chunk) {
-    // The speed is taken when the bytes are read, which is as close as a pty lets us get to the
-    // speed they were sent at: the tool switches to 9600 baud only 80 ms after a connect request.
-    const unsigned baud = lineBaud();
+void SimulatedController::ask(std::atomic<bool>& flag) {
+    flag = true;
+    m_end->nudge();
+}
+
+void SimulatedController::answer(std::span<const std::uint8_t> chunk, unsigned baud) {
     if (m_pacing && baud > 0) {
-        // A pty hands the tool's bytes over at once; on a wire the request's last byte comes in
+        // The line hands the tool's bytes over at once; on a wire the request's last byte comes in
         // its wire time after the first, and only then can the controller answer.
         const auto wireTime =
             std::chrono::microseconds(chunk.size() * kBitsPerByte * 1'000'000 / baud);
@@ -218,7 +162,7 @@ void SimulatedController::answer(std::span<const std::uint8_t> chunk) {
 bool SimulatedController::deliver(const ControllerReply& reply) {
     if (m_hangUpOn == static_cast<int>(reply.command)) {
         m_hangUpOn = -1;
-        closeMaster();
+        dropLine();
         return false;
     }
     if (pauseFor(reply.delay) == Wait::Interrupted) {
@@ -262,8 +206,8 @@ bool SimulatedController::deliver(const ControllerReply& reply) {
                 return false;
             }
         }
-        m_slave.reset();
-        closeMaster();
+        m_end->vanish();
+        dropLine();
         return false;
     }
     return true;
@@ -274,17 +218,18 @@ void SimulatedController::injectNoise(Bytes bytes) {
         std::lock_guard lock(m_noiseMutex);
         m_noiseBytes.insert(m_noiseBytes.end(), bytes.begin(), bytes.end());
     }
-    m_noise.signal();
+    if (m_running) {
+        ask(m_noiseAsked);
+    }
 }
 
 void SimulatedController::sendNoise() {
-    m_noise.drain();
     Bytes noise;
     {
         std::lock_guard lock(m_noiseMutex);
         noise.swap(m_noiseBytes);
     }
-    if (m_master.valid() && !noise.empty()) {
+    if (!noise.empty()) {
         send(noise, ControllerModel::kReplyBaud);
     }
 }
@@ -314,39 +259,30 @@ bool SimulatedController::send(std::span<const std::uint8_t> bytes, unsigned bau
 
 std::optional<std::size_t> SimulatedController::writeSome(std::span<const std::uint8_t> bytes) {
     for (;;) {
-        const ssize_t written = ::write(m_master.get(), bytes.data(), bytes.size());
-        if (written > 0) {
-            return static_cast<std::size_t>(written);
+        const auto written = m_end->write(bytes);
+        if (!written) {
+            dropLine();
+            return std::nullopt;
         }
-        if (written < 0 && errno == EINTR) {
-            continue;
+        if (*written > 0) {
+            return written;
         }
-        if (written < 0 && errno == EAGAIN) {
-            // The tool is not reading and the pty's buffer is full; wait for room.
-            if (awaitWritable() == Wait::Interrupted) {
-                return std::nullopt;
-            }
-            continue;
+        // The tool is not reading and the line holds no more; wait for room.
+        if (awaitWritable() == Wait::Interrupted) {
+            return std::nullopt;
         }
-        closeMaster();
-        return std::nullopt;
     }
 }
 
 SimulatedController::Wait SimulatedController::pauseUntil(Clock::time_point deadline) {
     for (;;) {
-        const auto now = Clock::now();
-        if (now >= deadline) {
+        if (Clock::now() >= deadline) {
             return Wait::Elapsed;
         }
-        std::array<pollfd, 2> fds{{{m_stop.fd(), POLLIN, 0}, {m_hangUp.fd(), POLLIN, 0}}};
-        const int ready = pollRetrying(fds, deadline - now);
-        if (ready > 0) {
+        if (interrupted()) {
             return Wait::Interrupted;
         }
-        if (ready < 0) {
-            throwErrno("poll");
-        }
+        m_end->wait(ControllerEnd::Await::Nothing, deadline);
     }
 }
 
@@ -358,18 +294,21 @@ SimulatedController::Wait SimulatedController::pauseFor(std::chrono::millisecond
 }
 
 SimulatedController::Wait SimulatedController::awaitWritable() {
-    std::array<pollfd, 3> fds{
-        {{m_stop.fd(), POLLIN, 0}, {m_hangUp.fd(), POLLIN, 0}, {m_master.get(), POLLOUT, 0}}};
-    if (pollRetrying(fds) < 0) {
-        throwErrno("poll");
+    for (;;) {
+        if (interrupted()) {
+            return Wait::Interrupted;
+        }
+        if (m_end->wait(ControllerEnd::Await::Writable, ControllerEnd::kNoDeadline) ==
+            ControllerEnd::Woken::Ready) {
+            return Wait::Elapsed;
+        }
     }
-    return fds[0].revents != 0 || fds[1].revents != 0 ? Wait::Interrupted : Wait::Elapsed;
 }
 
 SimulatedController::LineState SimulatedController::awaitLineBaud(unsigned baud) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(m_switchWaitMs.load());
     for (;;) {
-        if (lineBaud() == baud) {
+        if (m_end->toolBaud() == baud) {
             return LineState::Ready;
         }
         if (Clock::now() >= deadline) {
@@ -381,41 +320,15 @@ SimulatedController::LineState SimulatedController::awaitLineBaud(unsigned baud)
     }
 }
 
-unsigned SimulatedController::lineBaud() const {
-    termios settings{};
-    if (::tcgetattr(m_slave.get(), &settings) != 0) {
-        throwErrno("tcgetattr");
-    }
-    const speed_t speed = ::cfgetospeed(&settings);
-    for (const auto& [code, baud] : kSpeeds) {
-        if (code == speed) {
-            return baud;
-        }
-    }
-    return 0;
-}
-
 int SimulatedController::unreadByTool() const {
-    int count = 0;
-    return m_slave.valid() && ::ioctl(m_slave.get(), FIONREAD, &count) == 0 ? count : 0;
+    return m_end ? m_end->unreadByTool() : 0;
 }
 
-void SimulatedController::closeMaster() {
-    m_master.reset();
+void SimulatedController::dropLine() {
+    m_end->hangUp();
     std::lock_guard lock(m_stateMutex);
     m_hungUp = true;
     m_stateChanged.notify_all();
-}
-
-void SimulatedController::closeDescriptors() {
-    m_master.reset();
-    m_slave.reset();
-    m_stop = EventFd(Descriptor());
-    m_hangUp = EventFd(Descriptor());
-    m_noise = EventFd(Descriptor());
-    std::lock_guard lock(m_stateMutex);
-    m_devicePath.clear();
-    m_serving = false;
 }
 
 } // namespace morvent

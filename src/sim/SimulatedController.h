@@ -3,15 +3,15 @@
 
 #pragma once
 
+#include "ControllerEnd.h"
 #include "ControllerModel.h"
-#include "Descriptor.h"
-#include "EventFd.h"
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -22,9 +22,9 @@
 
 namespace morvent {
 
-// A controller on the far end of a pseudo-terminal. The tool opens devicePath() as it would a
-// serial port; one worker thread reads requests from the master end, asks the model, and writes
-// the replies back.
+// A controller on the far end of a line: a pseudo-terminal on POSIX, an in-process line on
+// Windows (ControllerEnd.h). The tool opens devicePath() as it would a serial port; one worker
+// thread reads requests from the controller's end, asks the model, and writes the replies back.
 //
 // The speed the tool set on its end decides what the controller hears: a connect request only at
 // the model's listening rate, everything else only at 9600 baud, and every reply goes out at 9600
@@ -40,13 +40,17 @@ public:
     SimulatedController(const SimulatedController&) = delete;
     SimulatedController& operator=(const SimulatedController&) = delete;
 
-    // Opens a new pseudo-terminal and serves it until stop(). Throws std::system_error when the
-    // terminal cannot be set up, std::logic_error when already running.
+    // Opens a new line of the system's own kind (openControllerEnd()) and serves it until stop().
+    // Throws std::system_error when the line cannot be set up, std::logic_error when already
+    // running.
     void start();
-    // Ends the worker and closes every descriptor; harmless when not running.
+    // The same on a line made elsewhere, such as openSimulatedLineEnd().
+    void start(std::unique_ptr<ControllerEnd> end);
+    // Ends the worker and closes the line; harmless when not running.
     void stop();
     bool isRunning() const { return m_running; }
-    // The device end the tool opens, such as "/dev/pts/7"; empty when not running.
+    // What the tool opens: the device end of a pseudo-terminal, such as "/dev/pts/7", or the name
+    // of an in-process line, such as "SIMULATED"; empty when not running.
     std::string devicePath() const;
 
     // Takes the tool's requests, and puts reply bytes on the line one at a time, at the line's
@@ -56,12 +60,12 @@ public:
 
     void setSwitchWait(std::chrono::milliseconds wait) { m_switchWaitMs = wait.count(); }
 
-    // Closes the master end, as when the cable is pulled: the tool's end then reports a hang-up.
-    // Returns once it is closed. The server stays hung up until stop().
+    // Drops the line, as when the cable is pulled: the tool's end then reports a hang-up.
+    // Returns once it is dropped. The server stays hung up until stop().
     void hangUp();
     // Vanishes right after the next reply with this code has gone out, as an adapter pulled at
-    // the worst moment: both ends of the pseudo-terminal close, so its device node goes away
-    // once the tool lets go of it, while the tool has the reply and is about to reopen the port.
+    // the worst moment: the whole line closes, so its port goes away once the tool lets go of
+    // it, while the tool has the reply and is about to reopen the port.
     void setVanishAfterReply(std::optional<Command> code) {
         m_vanishAfter = code ? static_cast<int>(*code) : -1;
     }
@@ -100,30 +104,28 @@ private:
 
     void serve();
     void serveRequests();
-    void answer(std::span<const std::uint8_t> chunk);
+    void answer(std::span<const std::uint8_t> chunk, unsigned baud);
     bool deliver(const ControllerReply& reply);
     bool send(std::span<const std::uint8_t> bytes, unsigned baud);
     std::optional<std::size_t> writeSome(std::span<const std::uint8_t> bytes);
+    bool interrupted() const { return m_stopAsked || m_hangUpAsked; }
     Wait pauseUntil(std::chrono::steady_clock::time_point deadline);
     Wait pauseFor(std::chrono::milliseconds duration);
     Wait awaitWritable();
     LineState awaitLineBaud(unsigned baud);
-    unsigned lineBaud() const;
-    void closeMaster();
+    void dropLine();
     void sendNoise();
-    void closeDescriptors();
+    void ask(std::atomic<bool>& flag);
 
     mutable std::mutex m_modelMutex;
     ControllerModel m_model;
 
-    // Set by start() before the worker exists; afterwards the master end belongs to the worker.
-    Descriptor m_master;
-    // Held open for the server's whole life, so the master never sees the line drop while the
-    // tool closes and reopens its end; never read from, only asked for the line speed.
-    Descriptor m_slave;
-    EventFd m_stop{Descriptor()};   // signalled once, never reset
-    EventFd m_hangUp{Descriptor()}; // signalled by hangUp(), drained by the worker
-    EventFd m_noise{Descriptor()};  // signalled by injectNoise()
+    // Set by start() before the worker exists and reset by stop() after it ended; in between the
+    // worker alone uses it, but for nudges.
+    std::unique_ptr<ControllerEnd> m_end;
+    std::atomic<bool> m_stopAsked{false};   // set once, never taken back
+    std::atomic<bool> m_hangUpAsked{false}; // set by hangUp(), taken by the worker
+    std::atomic<bool> m_noiseAsked{false};  // set by injectNoise(), taken by the worker
     std::mutex m_noiseMutex;
     Bytes m_noiseBytes;
     std::thread m_worker;

@@ -5,10 +5,10 @@
 
 namespace morvent {
 
-// An undo step that must run even when the process is ended by SIGINT, SIGTERM or SIGHUP: a
-// serial line's own settings put back, a half-written temporary file removed. Steps may run
-// while other threads are stopped anywhere, so they make async-signal-safe calls only: no
-// allocation, no locks, no Qt.
+// An undo step that must run even when the process is ended by SIGINT, SIGTERM or SIGHUP (on
+// Windows Ctrl+C, Ctrl+Break or a closed console): a serial line's own settings put back, a
+// half-written temporary file removed. Steps may run while other threads are stopped anywhere,
+// so they make async-signal-safe calls only: no allocation, no locks, no Qt.
 using UndoStep = void (*)(const void* data);
 
 // Holds one registered step for as long as it lives; `data` must outlive it. Any thread may hold

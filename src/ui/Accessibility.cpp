@@ -3,9 +3,13 @@
 
 #include "Accessibility.h"
 
+#include "KeyboardNavigation.h"
+
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <cmath>
@@ -69,7 +73,7 @@ AssistiveText::AssistiveText(QWidget& window, QHash<QWidget*, QList<QLabel*>> ca
 QString AssistiveText::nameFrom(const QList<QLabel*>& captions) {
     QStringList parts;
     for (const QLabel* caption : captions) {
-        parts << caption->text().simplified();
+        parts << withoutAccessKey(caption->text()).simplified();
     }
     QString name = parts.join(QLatin1Char(' '));
     if (name.endsWith(QLatin1Char(':'))) {
@@ -81,10 +85,15 @@ QString AssistiveText::nameFrom(const QList<QLabel*>& captions) {
 void AssistiveText::nameAll() {
     for (auto it = m_captions.cbegin(); it != m_captions.cend(); ++it) {
         it.key()->setAccessibleName(nameFrom(it.value()));
+        // A list that takes typing (Port, Bandrate) has the keyboard in its line, which a screen
+        // reader announces on its own: it goes by the list's name.
+        if (auto* list = qobject_cast<QComboBox*>(it.key()); list && list->lineEdit()) {
+            list->lineEdit()->setAccessibleName(list->accessibleName());
+        }
     }
     for (QAbstractButton* button : std::as_const(m_blinking)) {
         if (!button->text().isEmpty()) {
-            button->setAccessibleName(button->text());
+            button->setAccessibleName(withoutAccessKey(button->text()));
         }
     }
 }

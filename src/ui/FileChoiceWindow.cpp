@@ -3,6 +3,10 @@
 
 #include "FileChoiceWindow.h"
 
+#include "KeyboardNavigation.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -16,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
@@ -166,11 +171,29 @@ QStringList mountedDrives() {
                                                                 : QByteArray());
 }
 
+namespace {
+
+// Assistive tools hear the Save and Load windows as dialogs, not as a bare panel.
+QAccessibleInterface* dialogRole(const QString& key, QObject* object) {
+    if (key == QLatin1String(FileChoiceWindow::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
                                    const QString& action, int width, int height, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(name);
     setWindowTitle(caption);
+    static const bool roleKnown = [] {
+        QAccessible::installFactory(dialogRole);
+        return true;
+    }();
+    Q_UNUSED(roleKnown);
     resize(width, height);
 
     Label2 = makeLabel("Label2", tr("Directory Name: "), this);
@@ -211,6 +234,22 @@ FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
     BitBtn2 = makeButton("BitBtn2", tr("Cancel"), this);
 
     buildLayout();
+
+    // Each list is captioned by the label over it, for Alt and for assistive tools; the name
+    // field says what it is, as the caption over it speaks of the directory. The name is taken
+    // as typed, so the example shows the extension the ".el" filter lists.
+    Edit1->setPlaceholderText(tr("File name, e.g. bike.el"));
+    Edit1->setAccessibleName(tr("File name"));
+    Label2->setBuddy(Edit1);
+    Label3->setBuddy(DirectoryListBox1);
+    Label4->setBuddy(FilterComboBox1);
+    Label1->setBuddy(DriveComboBox1);
+    DirectoryListBox1->setAccessibleName(tr("Directories"));
+    FilterComboBox1->setAccessibleName(tr("Files of type"));
+    FileListBox1->setAccessibleName(tr("Files"));
+    DriveComboBox1->setAccessibleName(tr("Drives"));
+    QSet<QChar> taken;
+    giveAccessKeys({BitBtn1, BitBtn2, Label2, Label3, Label4, Label1}, taken);
 
     // Enter in the name field presses Save or Load, and Esc closes the window as Cancel does.
     connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);

@@ -5,6 +5,7 @@
 
 #include "Accessibility.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QPainter>
@@ -55,7 +56,10 @@ void FocusFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     // The line of an editable list is inside the list's own ring.
     const bool lineOfList = widget && qobject_cast<const QComboBox*>(widget->parentWidget());
-    if ((element == PE_FrameFocusRect || (element == PE_PanelLineEdit && focused(option))) &&
+    // A cell's ring is drawn with the cell (drawControl), where it knows the row's highlight.
+    const bool cell = qobject_cast<const QAbstractItemView*>(widget);
+    if (!cell &&
+        (element == PE_FrameFocusRect || (element == PE_PanelLineEdit && focused(option))) &&
         !lineOfList) {
         drawRing(option->rect, option->palette, painter);
     }
@@ -69,6 +73,17 @@ void FocusFrameStyle::drawControl(ControlElement element, const QStyleOption* op
     } else if (element == CE_TabBarTab && widget && widget->hasFocus() &&
                option->state.testFlag(State_Selected)) {
         drawRing(option->rect.adjusted(1, 1, -1, -1), option->palette, painter);
+    } else if (element == CE_ItemViewItem && focused(option)) {
+        // A whole selected row is in the selection colour: the focused cell's ring is then drawn
+        // in the colour of selected text, so the cell the keys act on still stands out.
+        QPalette palette = option->palette;
+        if (option->state.testFlag(State_Selected)) {
+            palette.setColor(QPalette::Active, QPalette::Highlight,
+                             palette.color(QPalette::Active, QPalette::HighlightedText));
+            palette.setColor(QPalette::Active, QPalette::Window,
+                             option->palette.color(QPalette::Active, QPalette::Highlight));
+        }
+        drawRing(option->rect, palette, painter);
     }
 }
 

@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -111,6 +112,13 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
     button->setMinimumWidth(kButtonWidth);
     // Enter on a focused button presses it, as Space does.
     button->setAutoDefault(true);
+    // Greyed while it cannot be pressed, yet its caption still readable (Read Flash and Write
+    // Flash are greyed until a controller answers, when a newcomer looks for them).
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     readableGrey(colours.color(QPalette::Active, QPalette::ButtonText),
+                                  colours.color(QPalette::Active, QPalette::Button), 4.5));
+    button->setPalette(colours);
     return button;
 }
 
@@ -325,6 +333,12 @@ void Form1Ui::setupUi(QMainWindow* window) {
     for (PageScroll* scroll : window->findChildren<PageScroll*>()) {
         scroll->updateGeometry();
     }
+    // A caption never touches its button's edges, however long a language's words.
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        const int padding = 2 * button->fontMetrics().averageCharWidth();
+        button->setMinimumWidth(
+            std::max(button->minimumWidth(), button->sizeHint().width() + padding));
+    }
     // Continuous Get's caption blinks while it runs; assistive tools keep calling it by its name.
     new AssistiveText(*window, captions, captions.keys() << PlotButton, {BitBtn13});
 }
@@ -339,6 +353,73 @@ void Form1Ui::setupKeyboard() {
     // The connection first, as a session starts there; then the page, its tabs before its fields.
     walkFirst({ComboBox1, ComboBox2, BitBtn1, BitBtn11, BitBtn2, BitBtn3, TabbedNotebook1});
     turnPagesByKeyboard(*TabbedNotebook1);
+}
+
+void Form1Ui::setupAccessKeys() {
+    // The menus' and the right panel's reach from every page, so no page may use them again. The
+    // buttons every page has (Read, Write, Undo Changes) and the Torque page's own are keyed
+    // together with the right panel, so that none of them goes without; each page's captions
+    // then take what is left, in reading order.
+    QSet<QChar> window;
+    for (const QAction* menu : MainMenu1->actions()) {
+        window.insert(accessKey(menu->text()));
+    }
+    // Where a language's captions have no Latin letters, the English caption's are offered.
+    const std::pair<QWidget*, const char*> english[] = {
+        {BitBtn1, "Connect"},     {BitBtn11, "Close"},      {BitBtn2, "Read Flash"},
+        {BitBtn3, "Write Flash"}, {Label4, "Port"},         {Label5, "Bandrate"},
+        {BitBtn5, "Read"},        {BitBtn4, "Write"},       {UndoButtons[BasicPage], "Undo"},
+        {BitBtn12, "Get"},        {BitBtn13, "Continuous"}, {PlotButton, "Plot"}};
+    for (const auto& [control, caption] : english) {
+        control->setProperty("accessKeyHint", QLatin1String(caption));
+    }
+    const QList<QWidget*> panel{BitBtn1, BitBtn11, BitBtn2, BitBtn3, Label4, Label5};
+    QSet<QChar> buttonKeys = window;
+    giveAccessKeys(panel + QList<QWidget*>{BitBtn5, BitBtn4, UndoButtons[BasicPage], BitBtn12,
+                                           BitBtn13, PlotButton},
+                   buttonKeys);
+    for (const QWidget* control : panel) {
+        const auto* button = qobject_cast<const QPushButton*>(control);
+        window.insert(
+            accessKey(button ? button->text() : static_cast<const QLabel*>(control)->text()));
+    }
+    // The same caption, the same key, on every page.
+    for (const auto& [from, to] : {std::pair{BitBtn5, BitBtn6},
+                                   {BitBtn5, BitBtn8},
+                                   {BitBtn5, BitBtn14},
+                                   {BitBtn4, BitBtn7},
+                                   {BitBtn4, BitBtn9},
+                                   {BitBtn4, BitBtn15},
+                                   {UndoButtons[BasicPage], UndoButtons[PedalAssistPage]},
+                                   {UndoButtons[BasicPage], UndoButtons[ThrottleHandlePage]},
+                                   {UndoButtons[BasicPage], UndoButtons[TorquePage]}}) {
+        to->setText(from->text());
+    }
+    QSet<QLabel*> captioning;
+    for (const QList<QLabel*>& labels : std::as_const(captions)) {
+        for (QLabel* label : labels) {
+            captioning.insert(label);
+        }
+    }
+    const QList<QList<QWidget*>> pageButtons{
+        {BitBtn5, BitBtn4, UndoButtons[BasicPage]},
+        {BitBtn6, BitBtn7, UndoButtons[PedalAssistPage]},
+        {BitBtn8, BitBtn9, UndoButtons[ThrottleHandlePage]},
+        {BitBtn14, BitBtn15, BitBtn12, BitBtn13, PlotButton, UndoButtons[TorquePage]}};
+    for (int page = 0; page < TabbedNotebook1->count(); ++page) {
+        QList<QWidget*> keyed = pageButtons[page];
+        for (QLabel* label : TabbedNotebook1->widget(page)->findChildren<QLabel*>()) {
+            if (captioning.contains(label) && label->buddy() &&
+                (label->buddy()->focusPolicy() & Qt::TabFocus)) {
+                if (const Parameter* p = parameter(label->buddy()->objectName().toStdString())) {
+                    label->setProperty("accessKeyHint", QString::fromStdString(p->label));
+                }
+                keyed.append(label);
+            }
+        }
+        QSet<QChar> taken = window;
+        giveAccessKeys(keyed, taken);
+    }
 }
 
 QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
@@ -396,7 +477,8 @@ QWidget* Form1Ui::setupRightPanel(QWidget* parent) {
     network->addWidget(Label5, 1, 0);
     network->addWidget(ComboBox2, 1, 1, Qt::AlignLeft);
     BitBtn1 = makeButton("BitBtn1", tr("Connect"), GroupBox1);
-    BitBtn11 = makeButton("BitBtn11", tr("Close"), GroupBox1);
+    BitBtn11 =
+        makeButton("BitBtn11", tr("Close", "ends the connection to the controller"), GroupBox1);
     network->addLayout(makeButtonRow(BitBtn1, BitBtn11), 2, 0, 1, 2);
     network->setColumnStretch(1, 1);
     layout->addWidget(GroupBox1);
@@ -701,6 +783,8 @@ QGroupBox* Form1Ui::setupAboutTq(QWidget* page) {
         QLabel* label = makeLabel(caption, GroupBoxAboutTq);
         QLineEdit* f = makeEdit(kFirstLiveReadingEdit + static_cast<int>(r), GroupBoxAboutTq);
         f->setReadOnly(true);
+        // Read by eye or by a screen reader's review, never typed: Tab passes them by.
+        f->setFocusPolicy(Qt::ClickFocus);
         QPalette colours = f->palette();
         colours.setColor(QPalette::Base, colours.color(QPalette::Window));
         f->setPalette(colours);
@@ -761,6 +845,8 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     Print1 = File1->addAction(tr("&Print..."));
     Print1->setObjectName(QStringLiteral("Print1"));
     Print1->setShortcut(QKeySequence::Print);
+    ReportSettings1 = File1->addAction(tr("Report &Settings..."));
+    ReportSettings1->setObjectName(QStringLiteral("ReportSettings1"));
     File1->addSeparator();
     Quit1 = File1->addAction(tr("&Quit"));
     Quit1->setObjectName(QStringLiteral("Quit1"));

@@ -53,6 +53,10 @@ public:
     // language's words need it, so that neither the pages nor the right panel scroll sideways.
     QSize wantedSize() const;
 
+    // Access keys for the buttons and the fields' captions, unique on each page in the window's
+    // language; after the last menu is on the bar, as the menus keep theirs.
+    void setupAccessKeys();
+
     // Edit n (1 .. 96) of the parameter pages; throws std::out_of_range for any other n.
     QLineEdit* edit(int n) const;
 
@@ -139,6 +143,7 @@ public:
     // The report of the pages for the customer: as a PDF or HTML file, and on paper.
     QAction* ExportReport1 = nullptr;
     QAction* Print1 = nullptr;
+    QAction* ReportSettings1 = nullptr;
     QAction* Quit1 = nullptr;
     QMenu* EditMenu = nullptr;
     QAction* ReviewChanges1 = nullptr;

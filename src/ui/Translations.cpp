@@ -72,6 +72,19 @@ bool load(QTranslator& translator, const QLocale& locale, const QString& name,
     return translator.load(locale, name, QStringLiteral("_"), folder);
 }
 
+// A template's part that is shown as it is, never translated: what a file or the user wrote (a
+// path, a file's name, a key or a section in brackets or quotes), which must read as it does
+// in the file and on the disk.
+bool isLiteral(const QString& wording, int part, const QString& captured) {
+    static const QRegularExpression fileName(QStringLiteral("\\.[A-Za-z0-9]{1,4}$"));
+    if (captured.contains(QLatin1Char('/')) || captured.contains(QLatin1Char('\\')) ||
+        fileName.match(captured).hasMatch()) {
+        return true;
+    }
+    const qsizetype at = wording.indexOf(QLatin1Char('%') + QString::number(part));
+    return at > 0 && (wording[at - 1] == QLatin1Char('[') || wording[at - 1] == QLatin1Char('\''));
+}
+
 } // namespace
 
 QList<LanguageOffer> languageOffers() {
@@ -97,6 +110,7 @@ QString useLanguage(const QString& code) {
     for (const auto& translator : installed()) {
         QCoreApplication::removeTranslator(translator.get());
     }
+    QLocale::setDefault(QLocale::system());
     installed().clear();
     const auto add = [](std::unique_ptr<QTranslator> translator) {
         QCoreApplication::installTranslator(translator.get());
@@ -126,6 +140,8 @@ QString useLanguage(const QString& code) {
         add(std::move(qt));
     }
     add(std::move(own));
+    // Numbers, times and dates as the language writes them, whatever the system's region says.
+    QLocale::setDefault(QLocale(found));
     return found;
 }
 
@@ -166,7 +182,10 @@ QString shownText(std::string_view english) {
         const QString translated = QCoreApplication::translate(kProtocolContext, wording);
         QStringList parts;
         for (int part = 1; part <= match.lastCapturedIndex(); ++part) {
-            parts.append(shownText(match.captured(part).toStdString()));
+            const QString captured = match.captured(part);
+            parts.append(isLiteral(QString::fromUtf8(wording), part, captured)
+                             ? captured
+                             : shownText(captured.toStdString()));
         }
         QString shown = translated;
         for (const QString& part : parts) {

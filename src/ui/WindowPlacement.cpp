@@ -123,4 +123,10 @@ QIcon applicationIcon() {
     return icon;
 }
 
+QRect placeOver(const QRect& owner, QSize size, const QRect& available) {
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(owner.center());
+    return frameWithin(placed, available);
+}
+
 } // namespace morvent

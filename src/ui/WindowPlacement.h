@@ -39,4 +39,8 @@ QRect placeBeside(const QRect& main, const QRect& keepClear, QSize size, const Q
 // The program's icon, drawn: a wheel with its motor hub, and the serial plug that talks to it.
 QIcon applicationIcon();
 
+// Where a window that belongs to `owner` (About, Save, Load) opens: centred over the owner's
+// frame, moved as little as needed to lie within `available`, so it is seen where the user looks.
+QRect placeOver(const QRect& owner, QSize size, const QRect& available);
+
 } // namespace morvent

@@ -17,6 +17,7 @@
 #include "ParameterTable.h"
 #include "PdfText.h"
 #include "ProbeRateMemory.h"
+#include "Report.h"
 #include "ShownParameters.h"
 #include "SimulatedController.h"
 #include "SimulatedWindow.h"
@@ -426,8 +427,8 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
          "1 field was not in bad.el: set to 0", 1, "Edit1"},
         {"section missing", text(good.substr(0, good.find("[Torque]"))), "[Torque] is missing",
          "60 fields were not in bad.el: set to 0", 60, "Edit32"},
-        {"choice outside its list", changed("WD=", "WD=16\r\n"),
-         "WD=16 on line 24 is no item of its list (0 to 15)", "", 0},
+        {"choice outside its list", changed("WD=", "WD=-1\r\n"),
+         "WD=-1 on line 24 is no item of its list (0 to 15)", "", 0},
         {"limited current out of range", changed("LC=", "LC=26\r\n"),
          "The Limited Current is out of range,Please input again.", "", 0},
         {"torque start out of range", changed("SS0=", "SS0=300\r\n"),
@@ -693,22 +694,25 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
     LoadParameterFile(pages, path("set.el").toStdString());
     // A line that holds the label, then the values; a page's first starts after a form feed.
     std::map<std::string, QString> lines;
-    for (const ShownParameter& p : shownParameters()) {
-        QString& line = lines[p.column.empty() ? p.control : p.label];
+    for (const ReportRow& p : reportOf(pages, nullptr, "").rows) {
+        QString& line = lines[p.page + p.label];
         if (line.isEmpty()) {
-            line = "^\\f?" + QRegularExpression::escape(QString::fromStdString(p.label));
+            line = "^\\f? ?" + QRegularExpression::escape(QString::fromStdString(p.label));
         }
-        for (const std::string& value :
-             {shownValue(pages, p.control), p.column.empty() ? p.unit : ""}) {
+        for (const std::string& value : {p.value, p.section.empty() ? p.unit : ""}) {
             line += value.empty()
                         ? ""
                         : "\\s+" + QRegularExpression::escape(QString::fromStdString(value));
         }
     }
+    // The shop's details, as the window's Report Settings keep them.
+    std::ofstream(path("shop.ini").toStdString())
+        << "[report]\nshopName=Shop One\nshopAddress=Main St 1, Town\ntechnician=K. Huber\n";
     for (const char* name : {"r.pdf", "r.html"}) {
         SCOPED_TRACE(name);
-        const CliRun result =
-            run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>"} + on(sim));
+        const CliRun result = run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>",
+                                              "--shop", path("shop.ini")} +
+                                  on(sim));
         ASSERT_EQ(result.outcome, Outcome::Success) << result.err;
         EXPECT_EQ(result.out, "Saved the report " + path(name).toStdString() + "\n");
         QTextDocument html;
@@ -716,9 +720,15 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
         const QString text = QString(name).endsWith(".pdf") ? test::pdfText(path(name))
                                                             : html.toPlainText().replace('\t', ' ');
         EXPECT_LE(text.count('\f'), 2) << "pages";
-        for (const char* shown : {"Manufacturer:KLMN", "Model:PQRS", "Harware Ver: V1.0",
-                                  "Firmware Ver: V1.2.3.4", "Nominal Voltage: 48V",
-                                  "Max.Current: 25A", "Bike or customer: Bike 7 <J>", "Date: 20"}) {
+        // The shop heads every page, each page says which of how many it is.
+        if (QString(name).endsWith(".pdf")) {
+            EXPECT_EQ(text.count("Shop One\nMain St 1, Town"), text.count('\f'));
+            EXPECT_EQ(text.count(QRegularExpression("Page \\d of 2")), 2) << text.toStdString();
+        }
+        for (const char* shown :
+             {"Manufacturer:KLMN", "Model:PQRS", "Harware Ver: V1.0", "Firmware Ver: V1.2.3.4",
+              "Nominal Voltage: 48V", "Max.Current: 25A", "Bike or customer: Bike 7 <J>",
+              "Date: 20", "Technician: K. Huber"}) {
             EXPECT_TRUE(text.contains(shown)) << shown;
         }
         for (const auto& [label, line] : lines) {
@@ -727,6 +737,40 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
                 << label;
         }
     }
+}
+
+// A report says values as a customer reads them: a unit once, none on a choice without one, a
+// scale worked out, the work mode as its ratio, and the delta voltages by ascending band.
+TEST(Report, PutsValuesAndUnitsAsACustomerReadsThem) {
+    FieldStore pages;
+    fillParameterCombos(pages);
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"ComboBox3", "42", "Low Battery Protect(V)", "42", ""},
+        {"Edit1", "25", "Limited Current(A)", "25", ""},
+        {"ComboBox8", "25Km/H", "Speed Limited", "25", "km/h"},
+        {"ComboBox13", "By Display's Command", "Speed Limited", "By Display's Command", ""},
+        {"ComboBox4", "700C", "Wheel Diameler(Inch)", "700C", ""},
+        {"ComboBox10", "35", "Work Mode (pedal/wheel speed ratio)", "3.5", ""},
+        {"Edit25", "30", "Time of stop", "300", "ms"},
+        {"Edit28", "12", "Start Voltage", "1200", "mV"},
+        {"Edit24", "4", "Startup Dgree(Signal No.)", "4", "signals"}};
+    for (const auto& [control, value, label, shown, unit] : cases) {
+        pages.setText(control, value);
+    }
+    const std::vector<ReportRow> rows = reportOf(pages, nullptr, "").rows;
+    for (const auto& [control, value, label, shown, unit] : cases) {
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [&](const ReportRow& r) { return r.control == control; });
+        ASSERT_NE(row, rows.end());
+        EXPECT_EQ(std::tie(row->label, row->value, row->unit),
+                  std::tuple(std::string(label), std::string(shown), std::string(unit)));
+    }
+    QStringList deltas;
+    for (const ReportRow& row : rows) {
+        deltas << (row.label.starts_with("Delta") ? QString::fromStdString(row.label) : "");
+    }
+    EXPECT_TRUE(deltas.join(' ').simplified().startsWith(
+        "Delta Voltage: 0 - 5 Kg Delta Voltage: 5 - 10 Kg Delta Voltage: 10 - 15 Kg"));
 }
 
 // diff lists what two files would load differently, page by page, and ends as diff does.
@@ -763,6 +807,14 @@ TEST_F(Cli, DiffListsEveryParameterTheFilesGiveDifferentlyAndEndsAsDiffDoes) {
         EXPECT_EQ(result.err.empty(), outcome != Outcome::InvalidInput) << result.err;
     }
     EXPECT_NE(run({"diff", path("a.el"), path("utf16.el")}).err.find("UTF-16"), std::string::npos);
+    // Differences that cannot be written out are trouble, not "some differ".
+    for (const QStringList& json : {QStringList(), QStringList{"--json"}}) {
+        const CliRun full = run(QStringList{"diff", path("a.el"), path("b.el")} + json,
+                                std::fopen("/dev/full", "w"));
+        EXPECT_EQ(full.outcome, Outcome::InvalidInput);
+        EXPECT_EQ(QString::fromStdString(full.err).count('\n'), 1) << full.err;
+        EXPECT_NE(full.err.find("standard output: No space left on device."), std::string::npos);
+    }
 }
 
 } // namespace

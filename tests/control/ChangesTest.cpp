@@ -58,6 +58,8 @@ TEST_F(Changes, FieldsPagesAndTheStatusBarShowWhatDiffersFromWhatIsKnown) {
                                                                 held.toStdString() + ".\n" +
                                                                 parameterHelp("Edit12"));
     EXPECT_EQ(form->ui().edit(12)->accessibleDescription(), form->ui().edit(12)->toolTip());
+    EXPECT_TRUE(form->ui().edit(12)->accessibleName().endsWith(" (changed)"));
+    EXPECT_FALSE(form->ui().edit(14)->accessibleName().endsWith(" (changed)"));
     EXPECT_EQ(notebook()->tabText(0), "Basic");
     EXPECT_FALSE(notebook()->tabIcon(0).isNull());
     EXPECT_EQ(notebook()->tabToolTip(1), "1 change not written");
@@ -95,6 +97,9 @@ TEST_F(Changes, ReviewListsEveryChangeGoesToItPutsBackAndWritesFlash) {
     for (int column = 0; column < first.size(); ++column) {
         EXPECT_EQ(table.item(0, column)->text(), first[column]);
     }
+    table.setFocus();
+    QTest::keyClick(&table, Qt::Key_Tab);
+    EXPECT_EQ(review.focusWidget(), review.putBackButton()); // Tab leaves the table
     // It follows the pages while open.
     form->ui().ComboBox8->setCurrentIndex(form->ui().ComboBox8->currentIndex() + 1);
     setText("Edit13", "x");
@@ -214,13 +219,15 @@ TEST_F(Knowledge, MovesWithAcceptedRepliesOnly) {
     }
 }
 
-// Every way of losing what was typed asks first, naming the count; staying loses nothing. (With
-// nothing typed nothing is asked: every other test of the window would record the question.)
+// Every way of losing what was typed asks first, naming the count, and so does writing a page not
+// read since connecting; staying loses nothing. (With nothing typed nothing is asked: every other
+// test of the window would record the question.)
 struct QuestionCase {
     const char* name;
     std::function<void(TForm1&)> act;
     QString question;
     std::function<bool(TForm1&)> happened;
+    bool readFirst = true; // else typed after connecting, before any read
 };
 
 // In an order the window survives; Quit ends it.
@@ -233,6 +240,26 @@ const QuestionCase kQuestions[] = {
      "1 change not written to the controller: connecting forgets what the controller holds, "
      "and the pages show no changes until read again. Connect anyway? [Connect/Stay]",
      [](TForm1& f) { return f.Timer1->isActive(); }},
+    // After Connect only the Basic page is read: writing a page that shows what another
+    // controller left asks first, naming it; an accepted write counts as read.
+    {"WriteUnread", [](TForm1& f) { f.ui().BitBtn7->click(); },
+     "Not read from this controller or loaded from a file since connecting: Pedal Assist, which "
+     "may show what another controller or file left there. The controller's own values of Pedal "
+     "Assist were not read, so nothing keeps them once they are written over. Write anyway? "
+     "[Write/Stay]",
+     [](TForm1& f) {
+         return f.PendingRequest == SingleWrite &&
+                test::waitFor([&] { return f.PendingRequest == NothingAwaited; });
+     }},
+    {"WriteFlashUnread", [](TForm1& f) { f.ui().BitBtn3->click(); },
+     "Not read from this controller or loaded from a file since connecting: Throttle Handle and "
+     "Torque, which may show what another controller or file left there. The controller's own "
+     "values of Throttle Handle and Torque were not read, so nothing keeps them once they are "
+     "written over. Write Flash anyway? [Write Flash/Stay]",
+     [](TForm1& f) {
+         return f.PendingRequest == FlashWriteChain &&
+                test::waitFor([&] { return f.PendingRequest == NothingAwaited; });
+     }},
     {"Close", [](TForm1& f) { f.ui().BitBtn11->click(); },
      "1 change not written to the controller: after Close, what was typed can no longer be "
      "written. Close anyway? [Close/Stay]",
@@ -240,7 +267,7 @@ const QuestionCase kQuestions[] = {
     {"Quit", [](TForm1& f) { f.ui().Quit1->trigger(); },
      "1 change not written to the controller: closing the window loses what was typed. Quit "
      "anyway? [Quit/Stay]",
-     [](TForm1& f) { return !f.isVisible(); }},
+     [](TForm1& f) { return !f.isVisible(); }, false},
 };
 
 // The rows share one window, connected again and its Basic page read after each.
@@ -254,11 +281,14 @@ TEST_F(Changes, EveryWayOfLosingWhatWasTypedNamesTheCountAndLetsTheUserStay) {
         if (!form->ConnectFlag) {
             connectController();
         }
-        answered("BitBtn5");
+        if (c.readFirst) {
+            answered("BitBtn5");
+        }
         boxes.goAhead = false;
-        setText("Edit12", "45");
+        setText("Edit12", QString::number(form->ui().edit(12)->text().toInt() + 1));
         c.act(*form);
         EXPECT_EQ(boxes.shown, std::vector<QString>{"question: " + c.question});
+        EXPECT_EQ(form->PendingRequest, NothingAwaited);
         EXPECT_FALSE(c.happened(*form));
         EXPECT_EQ(changed(), QStringList({"Edit12"}));
 

@@ -12,6 +12,7 @@
 #include "Wait.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -47,6 +48,7 @@ public:
               o.chooseRecordingFile = [this] { return recordingFile; };
               o.askReportNote = [this] { return reportNote; };
               o.chooseReportFile = [this] { return reportFile; };
+              o.fillReportSettings = [this](QDialog& d) { return fillSettings && fillSettings(d); };
               o.choosePrinter = [this](QPrinter& printer) {
                   printer.setOutputFileName(reportFile);
                   return true;
@@ -141,6 +143,7 @@ public:
     QString recordingFile;
     std::optional<QString> reportNote;
     QString reportFile;
+    std::function<bool(QDialog&)> fillSettings;
     TForm1::Options options;
     SimulatedWindow window;
     SimulatedController& sim = window.sim;

@@ -113,7 +113,7 @@ TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
     keeper.setController("KLMN", "PQRS");
     FieldStore fields;
     for (const Parameter& row : parameterTable()) {
-        fields.setText(row.control, "5");
+        fields.setText(row.control, row.kind == ParameterKind::Number ? "5" : "");
     }
     const QDateTime now(QDate(2024, 5, 1), QTime(14, 3, 22, 100));
     const QString stem = dir.filePath("backups/KLMN-PQRS/2024-05-01_14-03-22");
@@ -126,12 +126,18 @@ TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
 }
 
 // The Save window replaces the file it names without a question, as it always has; what the
-// file held is in the backups' replaced/ folder first, and the status bar says where.
+// file held is in the backups' replaced/ folder first, and the status bar says where. A new
+// file's save is confirmed with its path; Ctrl+S gives the name field the keyboard.
 TEST_F(Backups, SavingOverAFileKeepsWhatItHeldAndSaysWhere) {
     form->ui().ComboBox3->setEditText("48");
     const QString file = scratchFile("bike2.el");
-    std::ofstream(file.toStdString()) << "[Basic]\r\nLC=17\r\n";
     form->Form4()->setDirectory(scratchFile(""));
+    form->Save1Click();
+    EXPECT_EQ(form->Form4()->focusWidget(), form->Form4()->Edit1);
+    form->Form4()->Edit1->setText("bike2.el");
+    QTest::keyClick(form->Form4()->Edit1, Qt::Key_Return);
+    EXPECT_EQ(note()->text(), "Saved: " + QDir::toNativeSeparators(file));
+    std::ofstream(file.toStdString()) << "[Basic]\r\nLC=17\r\n";
     form->Form4()->show();
     form->Form4()->Edit1->setText("bike2.el");
     QTest::keyClick(form->Form4()->Edit1, Qt::Key_Return);
@@ -309,6 +315,12 @@ TEST_F(Form1Test, ExportAndPrintReportWhatThePagesShow) {
     readFlash();
     setText("Edit23", "77");
     std::filesystem::create_symlink("gone.pdf", scratchFile("dangling.pdf").toStdString());
+    // The shop's name, set once, heads the report.
+    fillSettings = [](QDialog& dialog) {
+        dialog.findChildren<QLineEdit*>().first()->setText("Shop One");
+        return true;
+    };
+    find<QAction>("ReportSettings1")->trigger();
     // The action, the line asked for (none: cancelled), the file chosen, where the report lands.
     const std::tuple<const char*, std::optional<QString>, QString, const char*> cases[] = {
         {"ExportReport1", "Bike 7", "r.pdf", "r.pdf"},
@@ -328,8 +340,9 @@ TEST_F(Form1Test, ExportAndPrintReportWhatThePagesShow) {
         if (saved) {
             const QString text = test::pdfText(scratchFile(saved));
             EXPECT_TRUE(text.contains("Bike or customer: " + *note)) << text.toStdString();
+            EXPECT_TRUE(text.startsWith("Shop One"));
             EXPECT_TRUE(text.contains( // typed, not written: marked, with the controller's
-                QRegularExpression("Start Current\\(%\\)\\s+77 \\* \\(controller: 30\\)\\s+%")));
+                QRegularExpression("Start Current\\(%\\)\\s+77 \\* \\(controller: 30\\)")));
         }
     }
     EXPECT_EQ(find<StatusNote>("BackupNote")->text(), "Report saved: r8.pdf");
@@ -351,7 +364,34 @@ TEST(ReportContentTest, MarksEveryValueNotWhatTheControllerHolds) {
     EXPECT_EQ(text.count("controller: 5"), 2) << text.toStdString();
     EXPECT_TRUE(text.contains("31 * (controller: 5)") && text.contains("7 * (controller: 5)"));
     document.setHtml(reportHtml(reportOf(pages, nullptr, "")));
-    EXPECT_FALSE(document.toPlainText().contains("controller"));
+    EXPECT_FALSE(document.toPlainText().contains("controller:"));
+}
+
+// Where the values come from, page by page unless all were read, and first what this visit
+// changed in the controller, before and after.
+TEST(ReportContentTest, SaysWhereValuesComeFromAndWhatTheVisitChanged) {
+    ParameterModel pages;
+    for (const ShownParameter& p : shownParameters()) {
+        pages.setText(p.control, "5");
+    }
+    pages.connected();
+    pages.learn(Block::PedalAssist);
+    pages.setText("Edit23", "31");
+    pages.learn(Block::PedalAssist); // written, and accepted
+    pages.learn(Block::Torque);
+    QTextDocument document;
+    document.setHtml(reportHtml(reportOf(pages, &pages, "")));
+    const QString text = document.toPlainText();
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        "Changes in this visit\\s+Setting\\s+Before\\s+After\\s+Pedal Assist: Start "
+        "Current\\(%\\)\\s+5\\s+31\\s+Basic")))
+        << text.toStdString();
+    EXPECT_EQ(text.count("Not read from this controller: these values were left"), 2);
+    EXPECT_EQ(text.count("Read from this controller at"), 2);
+    pages.learn(Block::Basic);
+    pages.learn(Block::ThrottleHandle);
+    document.setHtml(reportHtml(reportOf(pages, &pages, "")));
+    EXPECT_EQ(document.toPlainText().count("Read from this controller at"), 1);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "Frames.h"
 #include "LineTiming.h"
+#include "StatusReporter.h"
 #include "TrafficLog.h"
 
 #include <QApplication>
@@ -79,10 +80,11 @@ TEST_F(Pages, ReadFillsEachPageFromTheControllerAndWriteStoresWhatItShows) {
 }
 
 // What stops a write, once per Write button: a range, a value too wide for its byte (its field
-// is shown), a text that is no number (the general error display), a byte the controller
-// refuses (its field is shown; Throttle Handle and Torque keep awaiting). Write Flash checks
-// again as each block's frame is built, since the pages stay open to typing while it runs: a
-// value typed then, or a refused byte, stops the chain at its block, after the blocks before it.
+// is shown), a text that is no number (the general error display; its field is shown), a byte
+// the controller refuses (its field is shown; Throttle Handle and Torque keep awaiting). Write
+// Flash checks again as each block's frame is built, since the pages stay open to typing while it
+// runs: a value typed then, or a refused byte, stops the chain at its block, after the blocks
+// before it.
 struct CheckCase {
     const char* name;
     const char* writeButton;
@@ -115,7 +117,7 @@ const CheckCase kChecks[] = {
      "info: The StartKgS0 is out of range,Please input again.", 0, 3, false, 0},
     {"WriteFlashTooWide", "BitBtn3", "Edit44", "70000",
      "info: The StartKgS0 is out of range,Please input again.", 0, 3, false, 0},
-    {"NotANumber", "BitBtn4", "edit2", "12 ", "error: '12 ' is not a valid integer value.", 0, -1,
+    {"NotANumber", "BitBtn4", "edit2", "12 ", "error: '12 ' is not a valid integer value.", 0, 0,
      false, 0},
     {"TooWideDuringWriteFlash", "BitBtn3", "Edit32", "70000",
      "info: The BaseV Voltage is out of range,Please input again.", 0, 3, true, 3},
@@ -156,6 +158,7 @@ TEST_F(Pages, WriteChecksStopAtTheFieldWithItsMessageAndSendNothingAfter) {
             button(undo)->click();
         }
         boxes.shown.clear();
+        form->status()->clearActivity();
         QTest::mouseClick(notebook()->tabBar(), Qt::LeftButton, {},
                           notebook()->tabBar()->tabRect(2).center());
         ASSERT_EQ(form->PendingRequest, NothingAwaited);
@@ -177,6 +180,12 @@ TEST_F(Pages, WriteChecksStopAtTheFieldWithItsMessageAndSendNothingAfter) {
         if (c.page >= 0) {
             EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(c.field));
         }
+        // The status bar names the field and its page, which the boxes' texts do not.
+        const Parameter& p = *parameter(c.field);
+        const QString label = QString::fromStdString(p.label).trimmed().remove(':');
+        EXPECT_TRUE(form->status()->activityText().endsWith(
+            label + " on the " + QString::fromStdString(std::string(p.section())) + " page"))
+            << form->status()->activityText().toStdString();
         framesSent += c.framesSent;
     }
     // Long enough for a frame that should not go out to follow the last row's pause and reply.

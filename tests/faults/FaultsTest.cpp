@@ -5,6 +5,7 @@
 // window offscreen and the real command-line tool, each against the simulated controller.
 #include "Children.h"
 #include "Form1Fixture.h"
+#include "KeyboardNavigation.h"
 #include "ProcessProbes.h"
 
 #include "BackupKeeper.h"
@@ -290,9 +291,11 @@ public:
             readFlash(); // values the controller takes, kept through the reconnects
             m_pagesRead = true;
         } else if (std::string_view(chain) == "BitBtn3") {
-            // The new identity's voltage class emptied the low-battery choice: Basic read again.
-            button("BitBtn5")->click();
-            awaitReply();
+            // The new identity's voltage class emptied the low-battery choice, and Write Flash
+            // asks before writing pages not read from this controller: all read again.
+            const std::vector<QString> before = boxes.shown;
+            readFlash();
+            boxes.shown = before;
         }
         sim.setVanishAfterReply(after);
         button(chain)->click();
@@ -360,7 +363,7 @@ const FaultRow kFaultRows[] = {
          });
          asked.start(5);
          EXPECT_EQ(QApplication::exec(), 0);
-         EXPECT_EQ(t.button("BitBtn13")->text(), "Continuous Get");
+         EXPECT_EQ(withoutAccessKey(t.button("BitBtn13")->text()), "Continuous Get");
      }},
     {"AReplyQueuedBeforeCloseChangesNothingAndConnectWorksAgain",
      [](FaultTable& t) {
@@ -399,7 +402,7 @@ const FaultRow kFaultRows[] = {
          // A tick more, for an error that should not come.
          QTest::qWait(t.form->Timer2->interval() + 100);
          EXPECT_LE(std::ranges::count(t.boxes.shown, "plain: Error sending!"), 1);
-         EXPECT_EQ(t.button("BitBtn13")->text(), "Continuous Get");
+         EXPECT_EQ(withoutAccessKey(t.button("BitBtn13")->text()), "Continuous Get");
          EXPECT_TRUE(t.button("BitBtn1")->isEnabled());
          EXPECT_EQ(t.form->status()->connectionState(),
                    "Connection lost: press Connect to start again");
@@ -568,7 +571,10 @@ const FaultRow kFaultRows[] = {
              t.form->ui().edit(12)->setText(QStringLiteral("45"));
              t.boxes.shown.clear();
              const WindowEnding ending(*t.form);
-             ::raise(signal);
+             // More signals while it ends (a logout's, an impatient user's) wait for its end.
+             for (int i = 0; i < 3; ++i) {
+                 ::raise(signal);
+             }
              ASSERT_TRUE(waitFor([&t] { return !t.form->isVisible(); }));
              EXPECT_FALSE(t.form->Comm1->isOpen());
              t.expectForeignSettingsBack();

@@ -8,6 +8,7 @@
 #include "Unit4.h"
 #include "Unit5.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -73,6 +74,10 @@ protected:
 TEST_F(DialogTest, SaveUnderATypedNameThenLoadItBack) {
     const std::vector<std::string> saved = snapshot(fields);
     show(save);
+    // Heard as a dialog, its name field by name.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&save)->role(), QAccessible::Dialog);
+    EXPECT_FALSE(
+        QAccessible::queryAccessibleInterface(save.Edit1)->text(QAccessible::Name).isEmpty());
     // An empty name does nothing.
     click(save.BitBtn1);
     QTest::keyClicks(save.Edit1, "abc");

@@ -4,27 +4,41 @@
 #pragma once
 
 #include "FieldStore.h"
+#include "ParameterFile.h"
 #include "ParameterTable.h"
 #include "ReplacedFiles.h"
 
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace morvent::test {
 
-inline std::string readText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
+// Names are UTF-8 in the program, as the bytes they are on POSIX; the C++ library reads a plain
+// string as the ANSI code page on Windows.
+inline std::filesystem::path fsPath(const std::string& name) {
+    return std::u8string(name.begin(), name.end());
+}
+
+inline std::string utf8Of(const std::filesystem::path& path) {
+    const std::u8string name = path.u8string();
+    return {name.begin(), name.end()};
+}
+
+inline std::string readText(const std::string& file) {
+    std::ifstream in(fsPath(file), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void writeText(const std::string& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
+    std::ofstream(fsPath(file), std::ios::binary) << text;
 }
 
 inline std::string pathIn(const QTemporaryDir& dir, const std::string& name) {
@@ -41,8 +55,9 @@ inline const ReplacedFiles& scratchReplaced() {
 // Every entry below the folder with its content: what a test sees changed, created or left.
 inline std::map<std::string, std::string> contents(const QTemporaryDir& dir) {
     std::map<std::string, std::string> all;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(pathIn(dir, ""))) {
-        all[entry.path()] = entry.is_regular_file() ? readText(entry.path()) : "/";
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(fsPath(pathIn(dir, "")))) {
+        all[utf8Of(entry.path())] = entry.is_regular_file() ? readText(utf8Of(entry.path())) : "/";
     }
     return all;
 }
@@ -79,5 +94,46 @@ inline std::vector<std::string> snapshot(const Fields& fields) {
     }
     return values;
 }
+
+// What a save of the set (or the seed's) writes where there was no file.
+inline std::string savedText(const FieldStore& fields) {
+    const QTemporaryDir scratch;
+    SaveParameterFile(fields, pathIn(scratch, "x.el"), scratchReplaced());
+    return readText(pathIn(scratch, "x.el"));
+}
+
+// The names in a folder; none for a folder that is not there.
+inline std::set<std::string> namesIn(const std::string& folder) {
+    std::set<std::string> names;
+    std::error_code none;
+    for (const auto& entry : std::filesystem::directory_iterator(fsPath(folder), none)) {
+        names.insert(utf8Of(entry.path().filename()));
+    }
+    return names;
+}
+
+class ParameterFileTest : public testing::Test {
+protected:
+    std::string path(const std::string& name) const { return pathIn(dir, name); }
+    std::vector<std::string> loaded(const std::string& name) const {
+        FieldStore fields = distinctSet(5);
+        LoadParameterFile(fields, path(name));
+        return snapshot(fields);
+    }
+    QTemporaryDir dir;
+};
+
+// Rows of the shared tables that differ by system (posix/ and win32/SystemFileTest.cpp).
+
+// Files made in the test's folder that a save refuses and leaves as they are, each with the
+// message it gets.
+struct RefusedSave {
+    std::string file;
+    std::string message;
+};
+std::vector<RefusedSave> systemRefusedSaves(const QTemporaryDir& dir);
+
+// A name beyond ASCII that a save and its replaced copy keep byte for byte.
+std::string unusualName();
 
 } // namespace morvent::test

@@ -4,25 +4,14 @@
 #include "ParameterFile.h"
 
 #include "BlockLayout.h"
-#include "Children.h"
 #include "FileIo.h"
 #include "IniDocument.h"
 #include "ParameterFileFixture.h"
-#include "SignalUndo.h"
-#include "Wait.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <csignal>
-#include <cstring>
-#include <functional>
-#include <grp.h>
 #include <optional>
-#include <random>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace morvent::test {
 namespace {
@@ -90,34 +79,6 @@ TEST(ParameterTableTest, KeysAreUniqueAndListsByPositionKeptByIndex) {
     }
 }
 
-// What a save of the set (or the seed's) writes where there was no file.
-std::string savedText(const FieldStore& fields) {
-    const QTemporaryDir scratch;
-    SaveParameterFile(fields, pathIn(scratch, "x.el"), scratchReplaced());
-    return readText(pathIn(scratch, "x.el"));
-}
-
-// The names in a folder; none for a folder that is not there.
-std::set<std::string> namesIn(const std::string& folder) {
-    std::set<std::string> names;
-    std::error_code none;
-    for (const auto& entry : fs::directory_iterator(folder, none)) {
-        names.insert(entry.path().filename());
-    }
-    return names;
-}
-
-class ParameterFileTest : public testing::Test {
-protected:
-    std::string path(const std::string& name) const { return pathIn(dir, name); }
-    std::vector<std::string> loaded(const std::string& name) const {
-        FieldStore fields = distinctSet(5);
-        LoadParameterFile(fields, path(name));
-        return snapshot(fields);
-    }
-    QTemporaryDir dir;
-};
-
 // A new file holds each value in decimal under its page's section, sections in page order, with
 // CR LF line ends; saving over a file changes only the values.
 TEST_F(ParameterFileTest, SavingWritesEveryValueAndKeepsWhatElseTheFileHolds) {
@@ -160,37 +121,46 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
     fs::resize_file(path("big.el"), kParameterFileLimit + 1);
     // Files a load refuses for what they are get no sections added, and a link to nothing stays.
     writeText(path("utf16.el"), std::string("\xFF\xFE[\0B\0]\0", 8));
-    writeText(path("nul.el"), std::string("[Basic]\r\nLC=1\0\r\n", 15));
-    fs::create_symlink("gone/set.el", path("dangling.el"));
+    writeText(path("binary.el"), std::string("[Basic]\r\nLC=1\0\r\n", 15));
     // What a save replaces cannot be kept where a file stands in the folder's way.
     writeText(path("blocked"), "");
     const std::string binary =
         ": it is not a parameter file: it is UTF-16 or binary, not 8-bit text";
+    const auto held = [](const std::string& shown) {
+        return shown + ", which a parameter file cannot hold";
+    };
     const auto refused = [this](const std::string& file, const std::string& why) {
         return "Unable to write to " + path(file) + why;
     };
-    const struct {
+    struct Case {
         const char* control; // given a text that is no number
         const char* text;
         std::string file;
         std::string message;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {"Edit60", "", "old.el", "'' is not a valid integer value"},
         {"ComboBox3", "abc", "new.el", "'abc' is not a valid integer value"},
         {"Edit91", "5 ", "old.el", "'5 ' is not a valid integer value"},
+        // What a list shows that the file has no number for: the one size whose place would read
+        // as "nothing selected", and texts that name no item.
+        {"ComboBox4", "15", "old.el", held("Wheel Diameler(Inch) on the Basic page shows 15")},
+        {"ComboBox4", "x", "new.el", held("Wheel Diameler(Inch) on the Basic page shows x")},
+        {"ComboBox11", "Fast", "old.el", held("Mode on the Throttle Handle page shows Fast")},
         {nullptr, nullptr, "none/x.el", "Unable to write to " + path("none/x.el")},
         {nullptr, nullptr, "plain/x.el", "Unable to write to " + path("plain/x.el")},
         {nullptr, nullptr, "sub", "Unable to write to " + path("sub")},
         {nullptr, nullptr, "big.el",
          refused("big.el", ". At more than 1 MiB it is not a parameter file")},
         {nullptr, nullptr, "utf16.el", refused("utf16.el", binary)},
-        {nullptr, nullptr, "nul.el", refused("nul.el", binary)},
-        {nullptr, nullptr, "dangling.el",
-         refused("dangling.el", ": it is a symbolic link to gone/set.el, which does not exist")},
+        {nullptr, nullptr, "binary.el", refused("binary.el", binary)},
         {nullptr, nullptr, "old.el",
          refused("old.el", ": Unable to keep a copy in " + path("blocked/old.el") +
                                ": Not a directory, so nothing was changed")},
     };
+    for (const RefusedSave& row : systemRefusedSaves(dir)) {
+        cases.push_back({nullptr, nullptr, row.file, row.message});
+    }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         FieldStore fields = distinctSet(4);
@@ -205,6 +175,35 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
             EXPECT_EQ(e.what(), c.message);
         }
         EXPECT_EQ(contents(dir), before);
+    }
+}
+
+// What a list shows is what a load puts back: a wheel size typed beyond the list (kept as the
+// place it would have in a list of every size) and an item shown but not selected, as
+// "Disignated Assist:" is when the window starts.
+TEST_F(ParameterFileTest, WhatTheListsShowSurvivesSaveThenLoad) {
+    const auto texts = [](const Fields& fields) {
+        std::vector<std::string> all;
+        for (const Parameter& row : parameterTable()) {
+            all.push_back(row.control + "=" + fields.text(row.control));
+        }
+        return all;
+    };
+    const std::pair<const char*, const char*> cases[] = {{"ComboBox4", "31"},
+                                                         {"ComboBox4", "127"},
+                                                         {"ComboBox4", "12"},
+                                                         {"ComboBox4", "700C"},
+                                                         {"ComboBox4", ""},
+                                                         {"ComboBox7", "By Display's Command"},
+                                                         {"ComboBox10", "Undeterminated"}};
+    for (const auto& [control, text] : cases) {
+        SCOPED_TRACE(std::string(control) + "=" + text);
+        FieldStore fields = distinctSet(3);
+        fields.set(control, text, -1);
+        SaveParameterFile(fields, path("shown.el"), scratchReplaced());
+        FieldStore back = distinctSet(4);
+        LoadParameterFile(back, path("shown.el"));
+        EXPECT_EQ(texts(back), texts(fields));
     }
 }
 
@@ -230,191 +229,6 @@ TEST_F(ParameterFileTest, LoadGivesEveryControlTheFilesValueOrZero) {
     EXPECT_EQ(loaded("odd.el"), expected);
 }
 
-// Runs body in a process of its own, started as from a shell with the signals in `ignored`
-// ignored, with the undo steps the command-line tool installs; the process ends with 0 when body
-// returns true.
-pid_t inChild(const std::function<bool()>& body, std::initializer_list<int> ignored = {}) {
-    const pid_t pid = forkAsFromAShell(ignored);
-    if (pid == 0) {
-        installSignalUndo();
-        ::_exit(body() ? 0 : 1);
-    }
-    return pid;
-}
-
-bool saves(int seed, const std::string& path, const ReplacedFiles& replaced = scratchReplaced()) {
-    try {
-        SaveParameterFile(distinctSet(seed), path, replaced);
-        return true;
-    } catch (const ParameterFileError&) {
-        return false;
-    }
-}
-
-enum class Beside { Nothing, HardLink, SymbolicLinkSavedThrough, LeftTemporary };
-
-TEST_F(ParameterFileTest, SavingAsAUserKeepsOwnerModeAndLinksAndNeverReplacesWhatTheyMayNotWrite) {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "needs root to set up other users' files";
-    }
-    constexpr uid_t nobody = 65534;
-    constexpr gid_t nogroup = 65534;
-    using enum Beside;
-    const struct {
-        const char* name;
-        uid_t folderOwner;
-        mode_t folderMode;
-        std::optional<mode_t> fileMode; // none: there is no file yet
-        uid_t fileOwner;
-        gid_t fileGroup;
-        Beside beside;
-        bool saved;
-    } cases[] = {
-        {"own file", nobody, 0755, 0640, nobody, nogroup, Nothing, true},
-        {"read-only file", nobody, 0755, 0444, nobody, nogroup, Nothing, false},
-        {"another user's file in a shared folder", 0, 01777, 0644, 0, 0, Nothing, false},
-        {"another user's file the user may write", 0, 01777, 0666, 0, 0, Nothing, true},
-        {"a group the user is not in", nobody, 0755, 0664, nobody, 0, Nothing, true},
-        {"a second hard link", nobody, 0755, 0644, nobody, nogroup, HardLink, true},
-        {"a symbolic link", nobody, 0755, 0640, nobody, nogroup, SymbolicLinkSavedThrough, true},
-        {"a folder that takes no new file", nobody, 0555, 0644, nobody, nogroup, Nothing, true},
-        {"a temporary a killed save left", nobody, 0755, 0644, nobody, nogroup, LeftTemporary,
-         true},
-        {"new file", nobody, 0755, {}, nobody, nogroup, Nothing, true},
-        {"new file in another user's folder", 0, 0755, {}, 0, 0, Nothing, false},
-    };
-    const mode_t umask = ::umask(0);
-    ::umask(umask);
-    ::chmod(dir.path().toLocal8Bit().constData(), 0755);
-    // The user keeps what a save replaces in a folder of their own.
-    const ReplacedFiles replaced(path("replaced"));
-    fs::create_directory(replaced.folder());
-    ASSERT_EQ(::chown(replaced.folder().c_str(), nobody, nogroup), 0);
-    const std::string old = savedText(distinctSet(8));
-    int n = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string folder = path(std::to_string(++n));
-        const std::string file = folder + "/x.el";
-        const std::string other =
-            folder + (c.beside == LeftTemporary ? "/.x.el.saving-Ab12Cd" : "/other.el");
-        fs::create_directory(folder);
-        if (c.fileMode) {
-            writeText(file, old);
-            ASSERT_EQ(::chown(file.c_str(), c.fileOwner, c.fileGroup), 0);
-            ASSERT_EQ(::chmod(file.c_str(), *c.fileMode), 0);
-        }
-        if (c.beside == HardLink) {
-            fs::create_hard_link(file, other);
-        } else if (c.beside == SymbolicLinkSavedThrough) {
-            fs::create_symlink("x.el", other);
-        } else if (c.beside == LeftTemporary) {
-            writeText(other, "half");
-            ASSERT_EQ(::chown(other.c_str(), nobody, nogroup), 0);
-        }
-        ASSERT_EQ(::chown(folder.c_str(), c.folderOwner, c.folderOwner), 0);
-        ASSERT_EQ(::chmod(folder.c_str(), c.folderMode), 0);
-        struct stat before {};
-        const bool existed = ::stat(file.c_str(), &before) == 0;
-        // A left temporary goes; a new file comes.
-        std::set<std::string> names = namesIn(folder);
-        std::erase_if(names, [](const std::string& n) { return n.find(".saving-") != n.npos; });
-
-        // Through the link where there is one; a hard link split, or a symbolic one replaced,
-        // would leave the file as it was or with one link less.
-        const std::string target = c.beside == SymbolicLinkSavedThrough ? other : file;
-        const pid_t pid = inChild([&] {
-            return ::setgroups(0, nullptr) == 0 && ::setresgid(nogroup, nogroup, nogroup) == 0 &&
-                   ::setresuid(nobody, nobody, nobody) == 0 && saves(9, target, replaced);
-        });
-        EXPECT_EQ(endOfChild(pid) == 0, c.saved);
-        EXPECT_EQ(readText(file), c.saved ? savedText(distinctSet(9)) : existed ? old : "");
-        struct stat after {};
-        ::stat(file.c_str(), &after);
-        if (existed) {
-            EXPECT_EQ(std::tie(after.st_uid, after.st_gid, after.st_mode, after.st_nlink),
-                      std::tie(before.st_uid, before.st_gid, before.st_mode, before.st_nlink));
-            // Replaced whole wherever the new file can have what the old one had.
-            const bool replaced = c.saved && c.fileOwner == nobody && c.fileGroup == nogroup &&
-                                  c.beside != HardLink && c.folderMode != 0555;
-            EXPECT_EQ(after.st_ino != before.st_ino, replaced);
-        } else if (c.saved) {
-            EXPECT_EQ(after.st_uid, nobody);
-            EXPECT_EQ(after.st_mode & 07777, 0666 & ~umask);
-            names.insert("x.el");
-        }
-        EXPECT_EQ(namesIn(folder), names);
-    }
-}
-
-TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporary) {
-    const std::string file = path("x.el");
-    SaveParameterFile(distinctSet(1), file, scratchReplaced());
-    // Saves the sets of seed and seed + 1 by turns until ended.
-    const auto saving = [&file](int seed, std::initializer_list<int> ignored = {}) {
-        return inChild(
-            [&file, seed] {
-                while (saves(seed, file) && saves(seed + 1, file)) {
-                }
-                return false;
-            },
-            ignored);
-    };
-    const std::set<std::string> whole{savedText(distinctSet(1)), savedText(distinctSet(2))};
-    std::mt19937 random(16);
-    std::uniform_int_distribution<int> moment(0, 20000);
-    constexpr std::array kSignals{SIGINT, SIGTERM, SIGHUP, SIGKILL};
-    for (int round = 0; round < 40; ++round) {
-        const int signal = kSignals[static_cast<std::size_t>(round) % kSignals.size()];
-        SCOPED_TRACE(::strsignal(signal));
-        const pid_t pid = saving(1);
-        ::usleep(static_cast<useconds_t>(moment(random)));
-        ::kill(pid, signal);
-        EXPECT_EQ(endOfChild(pid), 128 + signal);
-        EXPECT_TRUE(whole.contains(readText(file)));
-        if (signal == SIGKILL) {
-            // Nothing runs on SIGKILL: the next save of the file cleans up after it.
-            SaveParameterFile(distinctSet(1), file, scratchReplaced());
-        }
-        EXPECT_EQ(namesIn(pathIn(dir, "")), std::set<std::string>{"x.el"});
-    }
-
-    // Started under nohup, a run goes on through a hang-up.
-    const std::set<std::string> later{savedText(distinctSet(3)), savedText(distinctSet(4))};
-    const pid_t pid = saving(3, {SIGHUP});
-    // Once it has saved, it has set its signals up.
-    EXPECT_TRUE(waitFor([&] { return later.contains(readText(file)); }));
-    ::kill(pid, SIGHUP);
-    ::kill(pid, SIGTERM);
-    EXPECT_EQ(endOfChild(pid), 128 + SIGTERM);
-}
-
-// An ending signal waits for the change under way, however its guards nest, and only then runs
-// the undo steps: never one in the middle of a change, nor a change after them.
-TEST_F(ParameterFileTest, AnEndingSignalWaitsForTheChangeUnderWay) {
-    int line[2];
-    ASSERT_EQ(::pipe(line), 0);
-    const pid_t pid = inChild([&line] {
-        const SignalUndo undo(
-            [](const void* fd) { (void)!::write(*static_cast<const int*>(fd), "u", 1); }, &line[1]);
-        {
-            const UndoGuard change;
-            { const UndoGuard nested; }
-            ::kill(::getpid(), SIGTERM);
-            ::usleep(200000); // time enough for steps that did not wait
-            (void)!::write(line[1], "c", 1);
-        }
-        ::sleep(10);
-        return false;
-    });
-    ::close(line[1]);
-    EXPECT_EQ(endOfChild(pid), 128 + SIGTERM);
-    char seen[4] = {};
-    EXPECT_EQ(::read(line[0], seen, sizeof seen), 2);
-    EXPECT_STREQ(seen, "cu");
-    ::close(line[0]);
-}
-
 // What a save replaces is in replaced/NAME/ first, byte for byte, under its time and the name's
 // extension; a save that replaces nothing (a new, empty or same file) keeps nothing.
 TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
@@ -431,7 +245,7 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
                  {"same.el", savedText(distinctSet(1)), false},
                  {"bike2.el", other, true},
                  {"linked.el", other, true, true},
-                 {"b\xE9ke 2.el", other, true}, // not UTF-8
+                 {unusualName(), other, true},
                  {"abc", other, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -441,7 +255,7 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
             writeText(file, *c.before);
         }
         if (c.hardLinked) {
-            fs::create_hard_link(file, path("link"));
+            fs::create_hard_link(fsPath(file), fsPath(path("link")));
         }
         const std::string copy = SaveParameterFile(distinctSet(1), file, replaced).replacedCopy;
         EXPECT_TRUE(readText(file).ends_with(savedText(distinctSet(1))));
@@ -452,7 +266,7 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
             EXPECT_EQ(readText(copy), *c.before);
             // 2026-12-07_08-15-30 and the original's extension
             EXPECT_EQ(*copies.begin(),
-                      copies.begin()->substr(0, 19) + fs::path(c.file).extension().string());
+                      copies.begin()->substr(0, 19) + utf8Of(fsPath(c.file).extension()));
         }
     }
 }
@@ -461,7 +275,7 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
 // not a copy of that name is never removed.
 TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
     const std::string folder = path("replaced/set.el/");
-    fs::create_directories(folder);
+    fs::create_directories(fsPath(folder));
     std::set<std::string> left{"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el"};
     for (const std::string& stranger : left) {
         writeText(folder + stranger, "mine");
@@ -471,7 +285,7 @@ TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
     for (int n = 0; n < 205; ++n) {
         const ReplacedFiles::Outcome kept =
             ReplacedFiles(path("replaced")).keep("/a/set.el", "", 1'800'000'000 + (n >= 195));
-        made.push_back(fs::path(kept.path).filename());
+        made.push_back(utf8Of(fsPath(kept.path).filename()));
     }
     EXPECT_EQ(made[196], made[195].substr(0, 19) + "_2.el");
     left.insert(made.begin() + 5, made.end());
@@ -497,7 +311,7 @@ TEST_F(ParameterFileTest, ASaveCutShortAtAnyStepLeavesOldNewOrAFileNoLoadTakes) 
             const std::string old = savedText(from);
             writeText(path(name), old);
             if (step != "temporary written") {
-                fs::create_hard_link(path(name), path(name + ".link"));
+                fs::create_hard_link(fsPath(path(name)), fsPath(path(name + ".link")));
             }
             setSaveStepHook([&step](std::string_view done) {
                 if (done == step) {

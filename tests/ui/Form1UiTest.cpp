@@ -245,6 +245,14 @@ TEST_F(Form1UiTest, AssistiveToolsHearNamesAndHelpAndTheTextReadsWell) {
     for (QWidget* w : window.findChildren<QWidget*>()) {
         const auto group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
         const bool entry = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+        // A greyed button (Read Flash before a connection) still reads.
+        if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty()) {
+            const QPalette& p = button->palette();
+            EXPECT_GE(contrastRatio(p.color(QPalette::Disabled, QPalette::ButtonText),
+                                    p.color(QPalette::Disabled, QPalette::Button)),
+                      4.5)
+                << w->objectName().toStdString();
+        }
         if (w->isVisible() && (entry || qobject_cast<QLabel*>(w)) &&
             (w->isEnabled() || w == ui.Label6)) {
             // A label whose text can be selected draws it in the text role.

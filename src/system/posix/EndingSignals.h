@@ -11,10 +11,13 @@ namespace morvent {
 
 // SIGINT, SIGTERM and SIGHUP as a wake-up that an event loop watches, so that a program with
 // one (the window) ends in order, as if its user had closed it: its port put back and let go.
-// The handlers only signal the wake-up, which is async-signal-safe. A second signal of the same
-// kind ends the process as the signal would, so a program that no longer answers can still be
-// ended. A signal the process was started ignoring (nohup) stays ignored. One object at a time;
-// destroying it puts the signals' earlier handling back.
+// The handlers only signal the wake-up, which is async-signal-safe. Further signals (a logout
+// sends SIGHUP to every process, an impatient user presses Ctrl+C again) only wake it again, so
+// they never cut short an ending under way; a program that no longer answers can still be ended
+// by a signal that comes 30 s or more after the first, which ends the process as the signal
+// would, and so does any signal once the object is gone. A signal the process was started
+// ignoring (nohup) stays ignored. One object at a time; destroying it puts the signals' earlier
+// handling back.
 class EndingSignals {
 public:
     EndingSignals();

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The morvent authors
+
+#pragma once
+
+#include <cstddef>
+#include <ctime>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the parameter files ask of the operating system beyond FileIo.h, for the code of this
+// folder that is the same everywhere: one implementation per system, posix/FileSystem.cpp and
+// win32/FileSystem.cpp, which also implement FileIo.h. Paths are UTF-8 (on POSIX, the bytes
+// they are); errors are errno values.
+namespace morvent {
+
+// Where the last name of a path begins: just past its last separator ('/'; on Windows also '\'
+// and a drive's colon), 0 when it has none.
+std::size_t nameStart(std::string_view path);
+
+// The local time of a moment, for names that carry it.
+std::tm localTimeOf(std::time_t moment);
+
+// Makes folder and the folders above it that are missing: 0, or why not (ENOTDIR where a file
+// stands in the way).
+int makeFolders(const std::string& folder);
+
+// Makes a new file at path holding content, on disk before this returns: 0, EEXIST when the name
+// is taken (whatever is there is left alone, never opened and never followed), or why not, with
+// nothing left behind.
+int writeNewFile(const std::string& path, std::string_view content);
+
+// The names in folder; none when it cannot be read.
+std::vector<std::string> namesIn(const std::string& folder);
+
+void removeFile(const std::string& path);
+
+// Puts a new name in folder on the disk, where the system needs asking for that.
+void syncFolder(const std::string& folder);
+
+// Shared by each system's replaceFile (FileIo.cpp).
+
+// Called after each step of a save, for the tests' hook.
+void saveStepDone(std::string_view step);
+
+// A temporary's name is its stem, then six letters: hidden on POSIX, and set apart from a user's
+// own files by its marker, so that only temporaries are ever cleaned up. The base is cut to leave
+// room within the longest name a folder takes.
+std::string temporaryStem(const std::string& base);
+// The stem and six letters drawn at random.
+std::string temporaryName(const std::string& stem);
+bool isTemporaryName(std::string_view name, const std::string& stem);
+
+} // namespace morvent
