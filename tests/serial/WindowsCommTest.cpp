@@ -8,6 +8,7 @@
 #include "CommRecorder.h"
 #include "ConnectionHelp.h"
 #include "PortList.h"
+#include "SimulatedController.h"
 #include "TComm.h"
 #include "Wait.h"
 
@@ -363,6 +364,29 @@ TEST_F(WindowsComm, ClosingAbandonsAPendingWriteAndTheQueueBehindItWithoutAHangU
     port->comm.OpenComm();
     ASSERT_TRUE(port->send({0x11, 0x56}));
     EXPECT_EQ(port->link.read(2), (Bytes{0x11, 0x56}));
+}
+
+// Windows has no pseudo-terminals: the built-in simulated controller's line is opened by name.
+TEST(WindowsSimulatedLine, IsOpenedByNameAloneAndHangsUpWithItsController) {
+    SimulatedController sim;
+    sim.start();
+    TComm comm;
+    CommRecorder events(comm);
+    comm.setCommName(sim.devicePath());
+    comm.setReadIntervalTimeout(100);
+    comm.OpenComm();
+    TComm second;
+    second.setCommName(sim.devicePath());
+    EXPECT_EQ(openFailure(second).first, "Error opening serial port");
+
+    const std::uint8_t basicRead[] = {0x11, 0x52};
+    ASSERT_TRUE(comm.SendData(basicRead, 2));
+    ASSERT_TRUE(waitFor([&] { return !events.chunks.empty(); }));
+    ASSERT_EQ(events.chunks.size(), 1u);
+    EXPECT_EQ(events.chunks[0].size(), 27u);
+    EXPECT_EQ(events.chunks[0].front(), 0x52);
+    sim.hangUp();
+    EXPECT_TRUE(waitFor([&] { return events.hangups == 1; }));
 }
 
 TEST(WindowsPorts, TheRegistrysPortsComeInTheOrderOfTheirNumbers) {

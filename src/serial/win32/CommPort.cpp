@@ -4,6 +4,8 @@
 #include "CommPort.h"
 
 #include "SerialSystem.h"
+#include "SimulatedLine.h"
+#include "SimulatedPort.h"
 #include "TReadThread.h"
 #include "TWriteThread.h"
 #include "WinHandle.h"
@@ -273,6 +275,10 @@ void Win32CommPort::applyTimeouts(const CommTimeouts& timeouts) {
 } // namespace
 
 std::unique_ptr<CommPort> openCommPort(const std::string& path, const PortSetup& setup) {
+    // Names no COM port has: the built-in simulated controller's line.
+    if (SimulatedLine::isLineName(path)) {
+        return openSimulatedPort(path, setup);
+    }
     return std::make_unique<Win32CommPort>(path, setup);
 }
 
