@@ -28,6 +28,21 @@ private:
     int m_systemError;
 };
 
+// The ways OpenComm can fail, each with its fixed text, the same on every system.
+enum class CommsFailure {
+    AlreadyOpen,
+    Opening,
+    NotACommHandle,
+    Setup,
+    Event,
+    ReadThread,
+    WriteThread,
+};
+
+// The error for a failure, with the system's own error number where it said why (errno, or
+// GetLastError() on Windows).
+ECommsError commsError(CommsFailure failure, int systemError = 0);
+
 // Line setting types; their order is their ordinal, which is what a stored layout keeps.
 enum class TByteSize { _5, _6, _7, _8 };
 enum class TParity { None, Odd, Even, Mark, Space };
@@ -35,7 +50,7 @@ enum class TStopBits { _1, _1_5, _2 };
 enum class TDtrControl { DtrEnable, DtrDisable, DtrHandshake };
 enum class TRtsControl { RtsEnable, RtsDisable, RtsHandshake, RtsTransmissionAvailable };
 
-// Everything that goes into the line's termios and modem lines.
+// Everything that goes into the line's format, flow control and modem lines.
 struct LineSettings {
     std::uint32_t BaudRate = 9600;
     bool ParityCheck = false;
@@ -62,7 +77,8 @@ struct LineSettings {
 // Read and write timeouts in milliseconds. A read completes when its buffer is full, when
 // ReadIntervalTimeout passes after a byte without a further one, or when the total timeout
 // (multiplier per requested byte plus constant, both 0 = none) runs out with bytes in hand.
-// Writes are never cut short by time here: a write is abandoned only when the port closes.
+// POSIX: writes are never cut short by time, a write is abandoned only when the port closes.
+// Windows: the write timeouts go to the device; a write they cut short is a hang-up.
 struct CommTimeouts {
     std::uint32_t ReadIntervalTimeout = 10;
     std::uint32_t ReadTotalTimeoutMultiplier = 0;

@@ -1,106 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
-#include "ConnectionHelp.h"
+#include "ConnectionHelpTexts.h"
 
 #include <QCoreApplication>
 
-#include "Descriptor.h"
+namespace morvent::connectionHelp {
 
-#include <QStringList>
-
-#include <dirent.h>
-#include <fcntl.h>
-#include <grp.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <array>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
-
-namespace morvent {
-
-namespace {
-
-std::string canonical(const std::string& path) {
-    std::array<char, PATH_MAX> resolved{};
-    return ::realpath(path.c_str(), resolved.data()) ? std::string(resolved.data()) : path;
+QString permissionByGroup(const QString& path, const QString& group) {
+    return QCoreApplication::translate(
+               "ConnectionHelp",
+               "Permission denied: your user may not open %1. It belongs to the "
+               "group \"%2\"; add yourself to that group with\n"
+               "    sudo usermod -aG %2 $USER\n"
+               "then log out and log in again: a new group counts only from a new "
+               "login.")
+        .arg(path, group);
 }
 
-std::string linkTarget(const std::string& link) {
-    std::array<char, PATH_MAX> target{};
-    const ssize_t length = ::readlink(link.c_str(), target.data(), target.size() - 1);
-    return length > 0 ? std::string(target.data(), static_cast<std::size_t>(length))
-                      : std::string();
-}
-
-std::string firstLine(const std::string& path) {
-    std::ifstream file(path);
-    std::string line;
-    std::getline(file, line);
-    return line;
-}
-
-// The index of the pseudo-terminal whose master end an open descriptor is, or -1.
-int masterIndex(const std::string& fdInfo) {
-    std::ifstream info(fdInfo);
-    for (std::string line; std::getline(info, line);) {
-        if (line.starts_with("tty-index:")) {
-            return std::atoi(line.c_str() + std::strlen("tty-index:"));
-        }
-    }
-    return -1;
-}
-
-QString holderList(const std::vector<DeviceHolder>& holders) {
-    QStringList names;
-    for (const DeviceHolder& holder : holders) {
-        names << QCoreApplication::translate("ConnectionHelp", "%1 (process %2)")
-                     .arg(QString::fromStdString(holder.name))
-                     .arg(holder.pid);
-    }
-    return names.join(QStringLiteral(", "));
-}
-
-// A udev rule matches the adapter under any number, since it may come back as another one.
-QString kernelPattern(const std::string& devicePath) {
-    QString name = QString::fromStdString(canonical(devicePath)).section(QLatin1Char('/'), -1);
-    qsizetype digits = name.size();
-    while (digits > 0 && name[digits - 1].isDigit()) {
-        --digits;
-    }
-    return digits < name.size() && digits > 0 ? name.left(digits) + QStringLiteral("[0-9]*") : name;
-}
-
-QString permissionHelp(const std::string& devicePath) {
-    const QString path = QString::fromStdString(devicePath);
-    struct stat info {};
-    const group* owner = ::stat(devicePath.c_str(), &info) == 0 ? ::getgrgid(info.st_gid) : nullptr;
-    const mode_t readWrite = S_IRGRP | S_IWGRP;
-    if (owner && info.st_gid != 0 && (info.st_mode & readWrite) == readWrite) {
-        const QString name = QString::fromLocal8Bit(owner->gr_name);
-        return QCoreApplication::translate(
-                   "ConnectionHelp",
-                   "Permission denied: your user may not open %1. It belongs to the "
-                   "group \"%2\"; add yourself to that group with\n"
-                   "    sudo usermod -aG %2 $USER\n"
-                   "then log out and log in again: a new group counts only from a new "
-                   "login.")
-            .arg(path, name);
-    }
-    // No group may use the device, so joining one would not help: the device must be given to
-    // one first, the serial group the system keeps for this, made where it is missing.
-    const QString serialGroup = QStringLiteral("dialout");
+QString permissionWithoutGroup(const QString& path, const QString& serialGroup, bool createGroup,
+                               const QString& kernelPattern) {
     const QString create =
-        ::getgrnam("dialout")
-            ? QString()
-            : QCoreApplication::translate("ConnectionHelp", "Create the group first with\n"
-                                                            "    sudo groupadd %1\n")
-                  .arg(serialGroup);
+        createGroup ? QCoreApplication::translate("ConnectionHelp", "Create the group first with\n"
+                                                                    "    sudo groupadd %1\n")
+                          .arg(serialGroup)
+                    : QString();
     return QCoreApplication::translate(
                "ConnectionHelp",
                "Permission denied: your user may not open %1, and no group other than "
@@ -112,142 +36,93 @@ QString permissionHelp(const std::string& devicePath) {
                "    sudo usermod -aG %3 $USER\n"
                "then log out and log in again: a new group counts only from a new "
                "login.")
-        .arg(path, create, serialGroup, kernelPattern(devicePath));
+        .arg(path, create, serialGroup, kernelPattern);
 }
 
-bool isOwnTerminalPath(const std::string& devicePath) {
-    const Descriptor fd(::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    return fd.valid() && isOwnTerminal(fd.get());
+QString ownTerminal(const QString& path) {
+    return QCoreApplication::translate(
+               "ConnectionHelp",
+               "%1 is the terminal this program runs in, not a controller's port. "
+               "Name the adapter's port instead.")
+        .arg(path);
 }
 
-QString inUseHelp(const std::string& devicePath) {
-    const QString path = QString::fromStdString(devicePath);
-    if (isOwnTerminalPath(devicePath)) {
-        return QCoreApplication::translate(
-                   "ConnectionHelp",
-                   "%1 is the terminal this program runs in, not a controller's port. "
-                   "Name the adapter's port instead.")
-            .arg(path);
-    }
-    const std::vector<DeviceHolder> holders = findDeviceHolders(devicePath);
-    if (holders.empty()) {
-        return QCoreApplication::translate(
-            "ConnectionHelp", "The port is in use: another program is using it. Close that "
-                              "program, then connect again.");
-    }
+QString inUse() {
+    return QCoreApplication::translate(
+        "ConnectionHelp", "The port is in use: another program is using it. Close that "
+                          "program, then connect again.");
+}
+
+QString holder(const QString& name, long long pid) {
+    return QCoreApplication::translate("ConnectionHelp", "%1 (process %2)").arg(name).arg(pid);
+}
+
+QString inUseBy(const QStringList& holders, bool modemManager) {
     QString help = QCoreApplication::translate(
                        "ConnectionHelp", "The port is in use by %1. Close %2, then connect again.")
-                       .arg(holderList(holders),
+                       .arg(holders.join(QStringLiteral(", ")),
                             holders.size() == 1
                                 ? QCoreApplication::translate("ConnectionHelp", "that program")
                                 : QCoreApplication::translate("ConnectionHelp", "those programs"));
-    for (const DeviceHolder& holder : holders) {
-        if (holder.name == "ModemManager") {
-            help += QCoreApplication::translate(
-                "ConnectionHelp", "\nModemManager probes new serial adapters as if they were "
-                                  "modems. Stop it with\n"
-                                  "    sudo systemctl stop ModemManager\n"
-                                  "or wait until it lets go of the adapter.");
-            break;
-        }
+    if (modemManager) {
+        help += QCoreApplication::translate(
+            "ConnectionHelp", "\nModemManager probes new serial adapters as if they were "
+                              "modems. Stop it with\n"
+                              "    sudo systemctl stop ModemManager\n"
+                              "or wait until it lets go of the adapter.");
     }
     return help;
 }
 
-} // namespace
-
-std::vector<DeviceHolder> findDeviceHolders(const std::string& devicePath) {
-    const std::string wanted = canonical(devicePath);
-    // The master end of /dev/pts/N is a descriptor of /dev/ptmx whose tty-index is N.
-    int ptyIndex = -1;
-    if (wanted.starts_with("/dev/pts/")) {
-        char* end = nullptr;
-        const long index = std::strtol(wanted.c_str() + std::strlen("/dev/pts/"), &end, 10);
-        ptyIndex = *end == '\0' ? static_cast<int>(index) : -1;
-    }
-    std::vector<DeviceHolder> holders;
-    DIR* proc = ::opendir("/proc");
-    if (!proc) {
-        return holders;
-    }
-    while (const dirent* process = ::readdir(proc)) {
-        char* end = nullptr;
-        const long pid = std::strtol(process->d_name, &end, 10);
-        if (pid <= 0 || *end != '\0' || pid == ::getpid()) {
-            continue;
-        }
-        const std::string directory = "/proc/" + std::string(process->d_name);
-        // Other users' processes cannot be looked into without privileges; they are skipped.
-        DIR* fds = ::opendir((directory + "/fd").c_str());
-        if (!fds) {
-            continue;
-        }
-        bool holds = false;
-        bool farEnd = false;
-        while (const dirent* fd = ::readdir(fds)) {
-            if (fd->d_name[0] == '.') {
-                continue;
-            }
-            const std::string target = linkTarget(directory + "/fd/" + fd->d_name);
-            holds = holds || target == wanted;
-            if (ptyIndex >= 0 && (target == "/dev/ptmx" || target == "/dev/pts/ptmx")) {
-                farEnd = farEnd || masterIndex(directory + "/fdinfo/" + fd->d_name) == ptyIndex;
-            }
-        }
-        ::closedir(fds);
-        if (holds && !farEnd) {
-            holders.push_back({static_cast<pid_t>(pid), firstLine(directory + "/comm")});
-        }
-    }
-    ::closedir(proc);
-    return holders;
+QString noSuchDevice(const QString& path) {
+    return QCoreApplication::translate(
+               "ConnectionHelp", "No such device: %1. The adapter is unplugged or the port name is "
+                                 "wrong; plug it in and pick it again from the Port list.")
+        .arg(path);
 }
 
-bool isOwnTerminal(int fd) {
-    // The kernel gives a terminal's session only to a process of which it is the controlling
-    // terminal.
-    pid_t session = 0;
-    return ::ioctl(fd, TIOCGSID, &session) == 0 && session == ::getsid(0);
+QString notAnswering(const QString& path) {
+    return QCoreApplication::translate(
+               "ConnectionHelp", "The device %1 does not answer: the adapter was pulled or has "
+                                 "failed. Plug it in again and pick it from the Port list.")
+        .arg(path);
 }
 
-QString openFailureHelp(const std::string& devicePath, int systemError) {
-    const QString path = QString::fromStdString(devicePath);
-    switch (systemError) {
-    case EACCES:
-    case EPERM:
-        return permissionHelp(devicePath);
-    case EBUSY:
-    case EWOULDBLOCK:
-        return inUseHelp(devicePath);
-    case ENOENT:
-    case ENODEV:
-    case ENXIO:
-        return QCoreApplication::translate(
-                   "ConnectionHelp",
-                   "No such device: %1. The adapter is unplugged or the port name is "
-                   "wrong; plug it in and pick it again from the Port list.")
-            .arg(path);
-    case EIO:
-        return QCoreApplication::translate(
-                   "ConnectionHelp", "The device %1 does not answer: the adapter was pulled or has "
-                                     "failed. Plug it in again and pick it from the Port list.")
-            .arg(path);
-    case EINVAL:
-        return QCoreApplication::translate(
-                   "ConnectionHelp",
-                   "%1 does not take the line settings: its driver cannot set the rate "
-                   "or the character format asked for. Try another adapter.")
-            .arg(path);
-    case ENOTTY:
-        return QCoreApplication::translate(
-                   "ConnectionHelp",
-                   "%1 is not a serial port. Pick the adapter from the Port list.")
-            .arg(path);
-    case 0:
-        return {};
-    default:
-        return QString::fromLocal8Bit(std::strerror(systemError)) + QLatin1Char('.');
+QString lineSettings(const QString& path) {
+    return QCoreApplication::translate(
+               "ConnectionHelp",
+               "%1 does not take the line settings: its driver cannot set the rate "
+               "or the character format asked for. Try another adapter.")
+        .arg(path);
+}
+
+QString notASerialPort(const QString& path) {
+    return QCoreApplication::translate(
+               "ConnectionHelp", "%1 is not a serial port. Pick the adapter from the Port list.")
+        .arg(path);
+}
+
+QString portInUse(const QString& port) {
+    return QCoreApplication::translate("ConnectionHelp",
+                                       "%1 is in use by another program. Close that program, then "
+                                       "connect again.")
+        .arg(port);
+}
+
+QString noSuchPort(const QString& port) {
+    return QCoreApplication::translate(
+               "ConnectionHelp", "There is no %1 on this computer. The adapter is unplugged or "
+                                 "the port name is wrong; plug it in and pick it again from the "
+                                 "Port list.")
+        .arg(port);
+}
+
+QString systemWords(QString words) {
+    words = words.trimmed();
+    if (!words.isEmpty() && !words.endsWith(QLatin1Char('.'))) {
+        words += QLatin1Char('.');
     }
+    return words;
 }
 
-} // namespace morvent
+} // namespace morvent::connectionHelp

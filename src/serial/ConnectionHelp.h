@@ -6,31 +6,16 @@
 #include <QString>
 
 #include <string>
-#include <sys/types.h>
-#include <vector>
 
 namespace morvent {
 
-// A process that has a device open.
-struct DeviceHolder {
-    pid_t pid = 0;
-    std::string name; // the process's command name, as /proc shows it
-};
-
-// Every other process that has the device open, lock or no lock, in the order /proc lists them.
-// This process is left out, and so is the process that holds the master end of a
-// pseudo-terminal: that is the far end of the line (a simulated controller), not a second user.
-// Other users' processes are seen only with privileges.
-std::vector<DeviceHolder> findDeviceHolders(const std::string& devicePath);
-
-// Whether the open descriptor is this process's own controlling terminal.
-bool isOwnTerminal(int fd);
-
-// Why a port could not be opened, and what to do about it, in plain words for a technician:
-// permission (the group that may use the device and how to join it, or how to give access where
-// no such group exists), in use (by whom, every process that can be found; ModemManager named
-// as the usual suspect), the program's own terminal, no such device, or line settings the device
-// does not take. Empty where there is nothing useful to add.
+// Why a port could not be opened, and what to do about it, in plain words for a technician, from
+// the system's error number that came with ECommsError (errno, or GetLastError() on Windows).
+// POSIX: permission (the group that may use the device and how to join it, or how to give access
+// where no such group exists), in use (by whom, every process that can be found; ModemManager
+// named as the usual suspect), the program's own terminal, no such device, or line settings the
+// device does not take. Windows: the port in use by another program, no such port, or line
+// settings the driver does not take. Empty where there is nothing useful to add.
 QString openFailureHelp(const std::string& devicePath, int systemError);
 
 } // namespace morvent

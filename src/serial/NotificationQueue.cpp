@@ -3,26 +3,13 @@
 
 #include "NotificationQueue.h"
 
-#include <QSocketNotifier>
-
-#include <cerrno>
-#include <system_error>
-
 namespace morvent {
 
 NotificationQueue::NotificationQueue(Deliver deliver, QObject* parent)
-    : QObject(parent), m_deliver(std::move(deliver)) {
-    if (!m_wakeUp.valid()) {
-        throw std::system_error(errno, std::generic_category(), "eventfd");
-    }
-    m_notifier = new QSocketNotifier(m_wakeUp.fd(), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, [this] { deliverPending(); });
+    : QObject(parent), m_deliver(std::move(deliver)), m_wakeUp([this] { deliverPending(); }, this) {
 }
 
-NotificationQueue::~NotificationQueue() {
-    // The notifier goes before the descriptor it watches.
-    delete m_notifier;
-}
+NotificationQueue::~NotificationQueue() = default;
 
 void NotificationQueue::post(CommNotification kind, std::uint32_t parameter,
                              std::unique_ptr<std::uint8_t[]> bytes) {
@@ -61,13 +48,13 @@ void NotificationQueue::deliverPending() {
         {
             const std::lock_guard lock(m_mutex);
             if (m_pending.empty()) {
-                // Cleared only once the queue is seen empty, under the lock that posting takes
-                // first: a post after this point signals again. Should a handler throw, the
-                // signal stays set and the rest is delivered on the next pass.
-                m_wakeUp.drain();
+                // Settled only once the queue is seen empty, under the lock that posting takes
+                // first: a post after this point signals again.
+                m_wakeUp.settle();
                 return;
             }
             if (left == 0) {
+                m_wakeUp.again();
                 return;
             }
             --left;
@@ -75,6 +62,10 @@ void NotificationQueue::deliverPending() {
             m_pending.pop_front();
             if (next.kind == CommNotification::ReceiveData) {
                 m_pendingBytes -= next.parameter;
+            }
+            // Should the handler throw or run a loop of its own, the rest still comes.
+            if (!m_pending.empty()) {
+                m_wakeUp.again();
             }
         }
         // One at a time, in order; a handler that runs a nested event loop lets the following

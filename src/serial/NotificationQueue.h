@@ -4,7 +4,6 @@
 #pragma once
 
 #include "CommTypes.h"
-#include "EventFd.h"
 
 #include <QObject>
 
@@ -15,8 +14,6 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-
-class QSocketNotifier;
 
 namespace morvent {
 
@@ -29,11 +26,35 @@ struct Notification {
     std::unique_ptr<std::uint8_t[]> bytes;
 };
 
+// Wakes the thread it was made on from any other thread, without the waker touching Qt; each
+// system its own way (posix/: an eventfd that a socket notifier watches; win32/: an auto-reset
+// event that a QWinEventNotifier watches). A wake-up stays pending until settled.
+class NotificationWakeUp {
+public:
+    NotificationWakeUp(std::function<void()> woken, QObject* parent);
+    ~NotificationWakeUp();
+    NotificationWakeUp(const NotificationWakeUp&) = delete;
+    NotificationWakeUp& operator=(const NotificationWakeUp&) = delete;
+
+    // From any thread.
+    void signal();
+    // Called by the woken thread when more is left for it (it ends a pass early, or a handler
+    // is about to run a nested event loop): it is woken again for that.
+    void again();
+    // Called by the woken thread, under the lock that signalling takes first, once it has seen
+    // that nothing is left: the pending wake-up is taken away.
+    void settle();
+
+private:
+    struct Watch;
+    std::unique_ptr<Watch> m_watch;
+};
+
 // The channel from the worker threads to the component's thread: workers post from any thread,
 // the component's thread delivers in posting order, one notification at a time, also from inside
 // a nested event loop (a message box shown by a handler). Workers never touch Qt: they append to
-// a locked queue and signal an eventfd that a socket notifier on the component's thread watches.
-// What is queued stays queued across closing and reopening the port.
+// a locked queue and wake the component's thread. What is queued stays queued across closing and
+// reopening the port.
 //
 // Received bytes wait here only up to kPendingBytesLimit, far more than any reply holds: a
 // device that floods the line faster than the component's thread takes its bytes (or while it
@@ -59,8 +80,7 @@ private:
     void deliverPending();
 
     Deliver m_deliver;
-    EventFd m_wakeUp;
-    QSocketNotifier* m_notifier = nullptr;
+    NotificationWakeUp m_wakeUp;
     std::mutex m_mutex;
     std::deque<Notification> m_pending;
     std::size_t m_pendingBytes = 0; // received bytes in m_pending

@@ -4,21 +4,8 @@
 #include "PortList.h"
 
 #include <QCoreApplication>
-#include <QSerialPortInfo>
-
-#include <algorithm>
 
 namespace morvent {
-
-std::vector<PortEntry> systemSerialPorts() {
-    std::vector<PortEntry> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        ports.push_back({info.portName(), info.systemLocation(), info.description()});
-    }
-    std::sort(ports.begin(), ports.end(),
-              [](const PortEntry& a, const PortEntry& b) { return a.name < b.name; });
-    return ports;
-}
 
 PortEntry simulatedPort(const QString& devicePath) {
     return {QCoreApplication::translate("PortList", "Simulated controller"), devicePath,

@@ -12,14 +12,16 @@ namespace morvent {
 
 // A port the user can pick in the Port list.
 struct PortEntry {
-    QString name;        // what the list shows; a bare name is a device in /dev
+    QString name;        // what the list shows: ttyUSB0 (a device in /dev), COM7
     QString device;      // what is opened
     QString description; // the adapter's own description, where it gives one
 };
 
 using PortSource = std::function<std::vector<PortEntry>()>;
 
-// The computer's serial ports in a stable order (by name): USB adapters and built-in UARTs.
+// The computer's serial ports in a stable order: USB adapters and built-in UARTs. POSIX: as the
+// system finds them, by name. Windows: the ports the registry lists, in the order of their
+// numbers (COM2 before COM10), described by their adapters' names where Windows has them.
 std::vector<PortEntry> systemSerialPorts();
 
 // The entry under which the built-in simulated controller is listed, so that nobody takes it

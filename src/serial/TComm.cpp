@@ -3,37 +3,48 @@
 
 #include "TComm.h"
 
-#include "ConnectionHelp.h"
-#include "LineDiscipline.h"
-#include "Poll.h"
-#include "TReadThread.h"
-#include "TWriteThread.h"
+#include "CommPort.h"
+#include "NotificationQueue.h"
+#include "SerialSystem.h"
+#include "SignalUndo.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/file.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <QtGlobal>
 
 namespace morvent {
 
-namespace {
-
-// Puts the device back as it was before this program opened it and lets others open it again.
-// Runs also inside a signal handler, so it makes only async-signal-safe calls.
-void restoreDevice(const void* data) {
-    const auto* line = static_cast<const TComm::DeviceLine*>(data);
-    ::tcsetattr(line->fd, TCSANOW, &line->attributes);
-    ::ioctl(line->fd, TIOCNXCL);
+ECommsError commsError(CommsFailure failure, int systemError) {
+    // The component's own texts, translated where they are shown.
+    const char* message = "";
+    switch (failure) {
+    case CommsFailure::AlreadyOpen:
+        message = QT_TRANSLATE_NOOP("Protocol", "This serial port already opened");
+        break;
+    case CommsFailure::Opening:
+        message = QT_TRANSLATE_NOOP("Protocol", "Error opening serial port");
+        break;
+    case CommsFailure::NotACommHandle:
+        message = QT_TRANSLATE_NOOP("Protocol", "File handle is not a comm handle ");
+        break;
+    case CommsFailure::Setup:
+        message = QT_TRANSLATE_NOOP("Protocol", "Cannot setup comm buffer");
+        break;
+    case CommsFailure::Event:
+        message = QT_TRANSLATE_NOOP("Protocol", "Unable to create event");
+        break;
+    case CommsFailure::ReadThread:
+        message = QT_TRANSLATE_NOOP("Protocol", "Unable to create read thread");
+        break;
+    case CommsFailure::WriteThread:
+        message = QT_TRANSLATE_NOOP("Protocol", "Unable to create write thread");
+        break;
+    }
+    return ECommsError(message, systemError);
 }
 
-} // namespace
+TComm::TComm(QObject* owner) : TComm(owner, SerialSystem::real()) {}
 
 TComm::TComm(QObject* owner, const SerialSystem& system)
-    : QObject(owner), m_system(system),
+    : QObject(owner), m_system(std::make_unique<const SerialSystem>(system)),
       m_notifications(new NotificationQueue(
           [this](const Notification& notification) { deliver(notification); }, this)) {}
 
@@ -43,133 +54,33 @@ TComm::~TComm() {
 }
 
 std::string TComm::devicePath(const std::string& commName) {
-    if (!commName.empty() && commName.front() == '/') {
-        return commName;
-    }
-    return "/dev/" + commName;
+    return commDevicePath(commName);
+}
+
+std::uint32_t TComm::ComHandle() const {
+    return m_port ? m_port->handle() : 0;
 }
 
 void TComm::OpenComm() {
     if (isOpen()) {
-        throw ECommsError(QT_TRANSLATE_NOOP("Protocol", "This serial port already opened"));
+        throw commsError(CommsFailure::AlreadyOpen);
     }
-
-    const std::string path = devicePath(m_commName);
-    // An ending signal's undo waits until the line is set up (or given back), and never has a
-    // line changed behind it.
-    const UndoGuard changing;
-    // Also keeps 0 free to mean "closed".
-    m_port.reset(aboveStandardStreams(
-        m_system.openDevice(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)));
-    if (!m_port.valid()) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), errno);
-    }
-    const int fd = m_port.get();
-    // One user at a time: a second component, or another program that locks its ports, is
-    // refused here rather than sharing the line and stealing replies.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), errno);
-    }
-    // A device that went away can linger a moment after its last user let go (an adapter
-    // pulled, the far end of a pseudo-terminal closed); it opens, but is hung up already.
-    pollfd state{fd, 0, 0};
-    if (pollRetrying({&state, 1}, std::chrono::nanoseconds::zero()) > 0 &&
-        (state.revents & (POLLHUP | POLLERR)) != 0) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), EIO);
-    }
-    if (!::isatty(fd)) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "File handle is not a comm handle "), ENOTTY);
-    }
-    // The terminal the program runs in ("tty" typed for a port): raw mode at another speed would
-    // leave the user without a usable terminal, and the bytes typed would go to the controller.
-    if (isOwnTerminal(fd)) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), EBUSY);
-    }
-    // The device's own settings, put back when the port closes, also when a signal ends the
-    // program while it is open.
-    termios own{};
-    if (m_system.getAttributes(fd, &own) != 0) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Cannot setup comm buffer"), errno);
-    }
-    m_device = DeviceLine{fd, own};
-    try {
-        m_restoreOnSignal = SignalUndo(restoreDevice, &m_device);
-    } catch (const std::bad_alloc&) {
-        // Nothing of the line has changed yet; without its undo it must not be.
-        m_device.fd = -1;
-        failOpen("Error opening serial port", ENOMEM);
-    }
-    // Also keeps out programs that do not lock (unless they run as root).
-    ::ioctl(fd, TIOCEXCL);
-
-    ApplyTimeouts();
-    // A line the device will not set up as asked would only garble what goes over it.
-    if (!ApplyLineSettings()) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Cannot setup comm buffer"), errno);
-    }
-    // After the settings: what arrived under the device's own ones is not the controller's.
-    tcflush(fd, TCIOFLUSH);
-
-    m_stopEvent = EventFd(Descriptor(m_system.createEvent()));
-    if (!m_stopEvent.valid()) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Unable to create event"));
-    }
-    m_reader = std::make_unique<TReadThread>(fd, m_stopEvent, *m_notifications, m_system);
-    m_reader->setTimeouts(m_timeouts);
-    m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
-    m_reader->setReplyComplete(m_replyComplete);
-    if (!m_reader->start()) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Unable to create read thread"));
-    }
-    m_writer = std::make_unique<TWriteThread>(fd, m_stopEvent, *m_notifications, m_system);
-    if (!m_writer->start()) {
-        failOpen(QT_TRANSLATE_NOOP("Protocol", "Unable to create write thread"));
-    }
+    m_port = openCommPort(devicePath(m_commName), PortSetup{m_line, m_timeouts, m_replyComplete,
+                                                            *m_notifications, *m_system});
 }
 
 void TComm::OpenCommAlone() {
     OpenComm();
     // Held now, so nobody else can open it any more; whoever has it open already would take the
     // controller's replies.
-    if (!findDeviceHolders(devicePath(m_commName)).empty()) {
+    if (const int inUse = m_port->usedElsewhere(); inUse != 0) {
         CloseComm();
-        throw ECommsError(QT_TRANSLATE_NOOP("Protocol", "Error opening serial port"), EBUSY);
+        throw commsError(CommsFailure::Opening, inUse);
     }
-}
-
-void TComm::failOpen(const char* message, int systemError) {
-    release();
-    throw ECommsError(message, systemError);
-}
-
-void TComm::release() {
-    const UndoGuard changing;
-    // The workers first, while the port they use is still there. The stop event is never reset,
-    // so every wait in both of them sees it until they are gone.
-    if (m_stopEvent.valid()) {
-        m_stopEvent.signal();
-    }
-    if (m_reader) {
-        tcflush(m_port.get(), TCIFLUSH);
-        m_reader.reset();
-    }
-    if (m_writer) {
-        // Drops what the writer could not send yet, so closing never waits for a stuck line.
-        tcflush(m_port.get(), TCOFLUSH);
-        m_writer.reset();
-    }
-    m_stopEvent = EventFd(Descriptor());
-    if (m_device.fd >= 0) {
-        restoreDevice(&m_device);
-        m_restoreOnSignal.reset();
-        m_device.fd = -1;
-    }
-    // The last descriptor of the device closing lets go of the lock.
-    m_port.reset();
 }
 
 void TComm::CloseComm() {
-    release();
+    m_port.reset();
 }
 
 void TComm::discardNotifications() {
@@ -181,23 +92,30 @@ std::uint64_t TComm::droppedBytes() const {
 }
 
 bool TComm::SendData(const std::uint8_t* buffer, std::uint16_t size) {
-    if (!m_writer || size == 0) {
+    if (!m_port || size == 0) {
         return false;
     }
-    return m_writer->enqueue(std::vector<std::uint8_t>(buffer, buffer + size));
+    return m_port->send(std::vector<std::uint8_t>(buffer, buffer + size));
 }
 
-bool TComm::ApplyLineSettings() {
-    if (m_reader) {
-        m_reader->setIgnoreNullChar(m_line.IgnoreNullChar);
+void TComm::applyChangedLine(const std::function<void()>& restore) {
+    const UndoGuard changing;
+    if (!isOpen()) {
+        return;
     }
-    return applyLineSettings(m_port.get(), m_line);
+    if (const int error = ApplyLineSettings(); error != 0) {
+        restore();
+        ApplyLineSettings();
+        throw commsError(CommsFailure::Setup, error);
+    }
+}
+
+int TComm::ApplyLineSettings() {
+    return m_port->applyLineSettings(m_line);
 }
 
 void TComm::ApplyTimeouts() {
-    if (m_reader) {
-        m_reader->setTimeouts(m_timeouts);
-    }
+    m_port->applyTimeouts(m_timeouts);
 }
 
 void TComm::deliver(const Notification& notification) {

@@ -4,29 +4,22 @@
 #pragma once
 
 #include "CommTypes.h"
-#include "Descriptor.h"
-#include "EventFd.h"
-#include "NotificationQueue.h"
-#include "SerialSystem.h"
-#include "SignalUndo.h"
 
 #include <QObject>
 
-#include <termios.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <new>
 #include <string>
 #include <utility>
 
 namespace morvent {
 
-class TReadThread;
-class TWriteThread;
+class CommPort;
+class NotificationQueue;
 class TComm;
+struct Notification;
+struct SerialSystem;
 
 using TReceiveDataEvent =
     std::function<void(TComm* Sender, const std::uint8_t* Buffer, std::uint16_t BufferLength)>;
@@ -43,19 +36,22 @@ class TComm : public QObject {
     Q_OBJECT
 
 public:
-    explicit TComm(QObject* owner = nullptr, const SerialSystem& system = SerialSystem::real());
+    explicit TComm(QObject* owner = nullptr);
+    // With system calls that a test makes fail on demand (SerialSystem.h of each system).
+    TComm(QObject* owner, const SerialSystem& system);
     ~TComm() override;
 
-    // Opens CommName with the current settings; raises ECommsError and stays closed on failure,
-    // also when the device refuses a line setting. The program's own terminal is refused with the
-    // open error.
+    // Opens CommName with the current settings for this program alone; raises ECommsError and
+    // stays closed on failure, also when the device refuses a line setting. On POSIX the
+    // program's own terminal is refused with the open error.
     void OpenComm();
     // OpenComm for a new connection: also refuses with the open error a device that another
-    // process has open without a lock (a terminal program, a logger). That takes a look at every
+    // process has open without a lock (a terminal program, a logger), where the system lets a
+    // second user in (POSIX; Windows refuses it at the open). That takes a look at every
     // process, too slow for each reopen after a reply.
     void OpenCommAlone();
-    // Stops both workers, puts back the device's own terminal settings and lets other programs
-    // open it again; nothing happens when it is closed already.
+    // Stops both workers, puts back the device's own settings and lets other programs open it
+    // again; nothing happens when it is closed already.
     void CloseComm();
     // Forgets every notification the workers posted and the component has not delivered yet:
     // for a user who closed the port, replies to the session he ended are no longer wanted.
@@ -67,14 +63,13 @@ public:
     // the writer has ended. Never waits for the bytes to leave.
     bool SendData(const std::uint8_t* buffer, std::uint16_t size);
 
-    // The open port's file descriptor; 0 while closed.
-    std::uint32_t ComHandle() const {
-        return isOpen() ? static_cast<std::uint32_t>(m_port.get()) : 0;
-    }
-    bool isOpen() const { return m_port.valid(); }
+    // The open port's file descriptor (POSIX) or handle (Windows); 0 while closed.
+    std::uint32_t ComHandle() const;
+    bool isOpen() const { return m_port != nullptr; }
 
-    // A bare name ("ttyUSB0") is a device in /dev; a name starting with "/" is a path as typed.
-    // Takes effect at the next OpenComm.
+    // POSIX: a bare name ("ttyUSB0") is a device in /dev, a name starting with "/" a path as
+    // typed. Windows: a port name ("COM7") is the device \\.\COM7, a name starting with \\.\ is
+    // opened as typed. Takes effect at the next OpenComm.
     const std::string& CommName() const { return m_commName; }
     void setCommName(const std::string& name) { m_commName = name; }
     static std::string devicePath(const std::string& commName);
@@ -126,7 +121,8 @@ public:
 
     // Lets a reply end the moment it is whole instead of after the interval's silence; a reply
     // that stops short still ends by the interval. Empty (the default): only the timeouts end a
-    // reply. Takes effect at the next OpenComm.
+    // reply, as the device's own read timeouts where it has them (Windows). Takes effect at the
+    // next OpenComm.
     void setReplyComplete(ReplyComplete complete) { m_replyComplete = std::move(complete); }
 
     // Timeouts, applied to an open port at once.
@@ -164,25 +160,13 @@ public:
     TNotifyEvent OnRequestHangup;
     TSendDataEmptyEvent OnSendDataEmpty;
 
-    // An open device and its terminal settings from before this component opened it.
-    struct DeviceLine {
-        int fd = -1;
-        termios attributes{};
-    };
-
 private:
     template <typename T> void updateLine(T& field, T value) {
         if (field == value) {
             return;
         }
         const T before = std::exchange(field, value);
-        const UndoGuard changing;
-        if (isOpen() && !ApplyLineSettings()) {
-            const int error = errno;
-            field = before;
-            ApplyLineSettings();
-            throw ECommsError("Cannot setup comm buffer", error);
-        }
+        applyChangedLine([&field, before] { field = before; });
     }
     void updateTimeout(std::uint32_t& field, std::uint32_t value) {
         if (field == value) {
@@ -193,27 +177,22 @@ private:
             ApplyTimeouts();
         }
     }
-    bool ApplyLineSettings();
+    // Applies a changed line setting to an open port; when the device refuses it, puts the
+    // setting back (restore) and the line as it was, and raises ECommsError.
+    void applyChangedLine(const std::function<void()>& restore);
+    // 0, or the system's error number when the device refused the settings.
+    int ApplyLineSettings();
     void ApplyTimeouts();
-    [[noreturn]] void failOpen(const char* message, int systemError = 0);
-    void release();
     void deliver(const Notification& notification);
 
-    SerialSystem m_system;
+    std::unique_ptr<const SerialSystem> m_system;
     std::string m_commName = "COM2";
     LineSettings m_line;
     CommTimeouts m_timeouts;
     ReplyComplete m_replyComplete;
     NotificationQueue* m_notifications;
-
-    // What an open port holds; release() lets go of all of it, whether the port was open or an
-    // open failed halfway.
-    Descriptor m_port;
-    DeviceLine m_device; // fd -1 until the device's own settings are known
-    SignalUndo m_restoreOnSignal;
-    EventFd m_stopEvent{Descriptor()};
-    std::unique_ptr<TReadThread> m_reader;
-    std::unique_ptr<TWriteThread> m_writer;
+    // Everything an open port holds; none while closed.
+    std::unique_ptr<CommPort> m_port;
 };
 
 } // namespace morvent

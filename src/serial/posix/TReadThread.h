@@ -5,6 +5,7 @@
 
 #include "CommTypes.h"
 #include "CommWorker.h"
+#include "ReadTiming.h"
 
 #include <atomic>
 #include <chrono>
@@ -31,29 +32,25 @@ public:
     bool start();
 
     // May be called from the component's thread while the reader runs; the next wait uses them.
-    void setTimeouts(const CommTimeouts& timeouts);
+    void setTimeouts(const CommTimeouts& timeouts) { m_timing.setTimeouts(timeouts); }
     void setIgnoreNullChar(bool ignore) { m_ignoreNullChar.store(ignore); }
     // Only before start(): the reader then ends a chunk also as soon as it holds a whole reply.
-    void setReplyComplete(ReplyComplete complete) { m_replyComplete = std::move(complete); }
+    void setReplyComplete(ReplyComplete complete) {
+        m_timing.setReplyComplete(std::move(complete));
+    }
 
 private:
-    using Clock = std::chrono::steady_clock;
     enum class Outcome { Continue, Stop };
 
     void run();
     // How long the next wait may last; negative: until something happens.
-    std::chrono::milliseconds waitMilliseconds(std::size_t count, Clock::time_point readStart,
-                                               Clock::time_point lastByte) const;
+    std::chrono::milliseconds waitMilliseconds(std::size_t count) const;
     Outcome readAvailable(std::uint8_t* buffer, std::size_t& count, short events);
     void deliver(const std::uint8_t* bytes, std::size_t count);
     void checkLineCounters();
 
-    std::atomic<std::uint32_t> m_interval{10};
-    std::atomic<std::uint32_t> m_totalMultiplier{0};
-    std::atomic<std::uint32_t> m_totalConstant{0};
+    ReadTiming m_timing{kChunkSize};
     std::atomic<bool> m_ignoreNullChar{false};
-
-    ReplyComplete m_replyComplete;
 
     // Only the reader thread touches these.
     bool m_countersKept = false;

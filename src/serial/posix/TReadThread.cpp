@@ -36,13 +36,6 @@ void copyCounters(const serial_icounter_struct& c, std::uint32_t (&out)[CounterC
     out[QueueOverflow] = static_cast<std::uint32_t>(c.buf_overrun);
 }
 
-int remainingMs(std::chrono::steady_clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    // Round up so a wake-up never comes a fraction early and spins for the rest.
-    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(0, left.count() + 1));
-}
-
 } // namespace
 
 TReadThread::TReadThread(int port, const EventFd& stopEvent, NotificationQueue& notifications,
@@ -57,31 +50,13 @@ bool TReadThread::start() {
     return startThread([this] { run(); }, "comm-reader");
 }
 
-void TReadThread::setTimeouts(const CommTimeouts& timeouts) {
-    m_interval.store(timeouts.ReadIntervalTimeout);
-    m_totalMultiplier.store(timeouts.ReadTotalTimeoutMultiplier);
-    m_totalConstant.store(timeouts.ReadTotalTimeoutConstant);
-}
-
-std::chrono::milliseconds TReadThread::waitMilliseconds(std::size_t count,
-                                                        Clock::time_point readStart,
-                                                        Clock::time_point lastByte) const {
-    int wait = -1;
-    auto shorten = [&wait](int ms) { wait = wait < 0 ? ms : std::min(wait, ms); };
-
-    const std::uint32_t interval = m_interval.load();
-    if (count > 0 && interval != 0) {
-        shorten(remainingMs(lastByte + std::chrono::milliseconds(interval)));
+std::chrono::milliseconds TReadThread::waitMilliseconds(std::size_t count) const {
+    const std::chrono::milliseconds due = m_timing.untilDue(count);
+    if (!m_countersKept) {
+        return due;
     }
-    const std::uint64_t total =
-        std::uint64_t{m_totalMultiplier.load()} * kChunkSize + m_totalConstant.load();
-    if (total != 0) {
-        shorten(remainingMs(readStart + std::chrono::milliseconds(total)));
-    }
-    if (m_countersKept) {
-        shorten(kLineStatusPeriodMs);
-    }
-    return std::chrono::milliseconds(wait);
+    const std::chrono::milliseconds period(kLineStatusPeriodMs);
+    return due.count() < 0 ? period : std::min(due, period);
 }
 
 void TReadThread::deliver(const std::uint8_t* bytes, std::size_t count) {
@@ -173,12 +148,10 @@ void TReadThread::run() {
 
     std::uint8_t buffer[kChunkSize];
     std::size_t count = 0;
-    Clock::time_point readStart = Clock::now();
-    Clock::time_point lastByte = readStart;
 
     for (;;) {
         pollfd fds[2] = {{m_stopEvent.fd(), POLLIN, 0}, {m_port, POLLIN, 0}};
-        if (pollRetrying(fds, waitMilliseconds(count, readStart, lastByte)) < 0) {
+        if (pollRetrying(fds, waitMilliseconds(count)) < 0) {
             postHangup();
             break;
         }
@@ -195,33 +168,15 @@ void TReadThread::run() {
                 break;
             }
             if (count > before) {
-                lastByte = Clock::now();
+                m_timing.arrived();
             }
         }
         if (m_countersKept) {
             checkLineCounters();
         }
-
-        const std::uint32_t interval = m_interval.load();
-        const std::uint64_t total =
-            std::uint64_t{m_totalMultiplier.load()} * kChunkSize + m_totalConstant.load();
-        const auto now = Clock::now();
-        const bool full = count == kChunkSize;
-        const bool immediate = interval == kMaxTimeout && total == 0;
-        const bool intervalOver =
-            interval != 0 && now - lastByte >= std::chrono::milliseconds(interval);
-        const bool totalOver = total != 0 && now - readStart >= std::chrono::milliseconds(total);
-
-        const bool whole = count > 0 && m_replyComplete && m_replyComplete({buffer, count});
-        if (count > 0 && (full || immediate || intervalOver || totalOver || whole)) {
+        if (m_timing.due({buffer, count})) {
             deliver(buffer, count);
             count = 0;
-            readStart = now;
-        } else if (totalOver) {
-            // Only a read with nothing in hand gets here: one that timed out empty is simply
-            // started again, since an empty completion must never end the reader and leave the
-            // port open but deaf.
-            readStart = now;
         }
     }
     tcflush(m_port, TCIFLUSH);
