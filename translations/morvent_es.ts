@@ -1252,7 +1252,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation>Desde la conexión no se ha leído de este controlador ni cargado de un archivo: %1. Puede mostrar lo que dejó allí otro controlador o archivo.</translation>
+        <translation>Desde la conexión no se ha leído de este controlador ni cargado de un archivo: %1. Puede que ahí quede lo que dejó otro controlador o archivo.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>

@@ -1252,7 +1252,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation>Ni lu sur ce contrôleur ni chargé depuis un fichier depuis la connexion&#xa0;: %1. Ce qui s&apos;y trouve vient peut-être d&apos;un autre contrôleur ou d&apos;un fichier.</translation>
+        <translation>Depuis la connexion, ni lu sur ce contrôleur ni chargé à partir d&apos;un fichier&#xa0;: %1. Ce qui s&apos;y trouve vient peut-être d&apos;un autre contrôleur ou d&apos;un fichier.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>

@@ -1142,7 +1142,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
-        <translation>Non letto da questa centralina: questi valori sono rimasti sulla pagina da un&apos;altra centralina o da un file e potrebbero non essere quelli di questa bici.</translation>
+        <translation>Non letto da questa centralina: questi valori sono stati lasciati sulla pagina da un&apos;altra centralina o da un file e potrebbero non essere quelli di questa bici.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
