@@ -288,7 +288,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Report &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;richtseinstellungen...</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf der Seite %2 zeigt %3, was sich in einer Parameterdatei nicht speichern lässt</translation>
     </message>
 </context>
 <context>
@@ -1134,43 +1134,43 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsmodus (Drehzahlverhältnis Pedal/Rad)</translation>
     </message>
     <message>
         <source>Read from this controller at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 von diesem Controller gelesen</translation>
     </message>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht von diesem Controller gelesen: Diese Werte hat ein anderer Controller oder eine Datei auf der Seite hinterlassen; sie gehören womöglich nicht zu diesem Rad.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht von diesem Controller gelesen: aus einer Datei geladen oder eingetippt und nicht in den Controller geschrieben.</translation>
     </message>
     <message>
         <source>Technician: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechaniker: %1</translation>
     </message>
     <message>
         <source>Changes in this visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen bei diesem Werkstattbesuch</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1240,27 +1240,27 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <name>morvent::BlockRequests</name>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Schreiben</translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Write Flash</source>
-        <translation type="unfinished">Flash schreiben</translation>
+        <translation>Flash schreiben</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit dem Verbinden weder von diesem Controller gelesen noch aus einer Datei geladen: %1. Dort steht womöglich noch, was ein anderer Controller oder eine Datei hinterlassen hat.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigenen Werte des Controllers für %1 wurden nicht gelesen; nach dem Überschreiben sind sie nirgends mehr festgehalten. Trotzdem mit „%2“ fortfahren?</translation>
     </message>
     <message>
         <source>Not written: %1 on the %2 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben: %1 auf der Seite %2</translation>
     </message>
 </context>
 <context>
@@ -1584,31 +1584,31 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Report Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtseinstellungen</translation>
     </message>
     <message>
         <source>Shop name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Werkstatt:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschrift:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>Logo (a picture file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo (eine Bilddatei):</translation>
     </message>
     <message>
         <source>Technician:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechaniker:</translation>
     </message>
 </context>
 <context>

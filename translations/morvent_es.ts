@@ -288,7 +288,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Report &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del i&amp;nforme...</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la página %2 muestra %3, que un archivo de parámetros no puede guardar</translation>
     </message>
 </context>
 <context>
@@ -1134,43 +1134,43 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo (relación de velocidad pedal/rueda)</translation>
     </message>
     <message>
         <source>Read from this controller at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído de este controlador a las %1</translation>
     </message>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>No leído de este controlador: estos valores los dejó en la página otro controlador o un archivo, y puede que no sean los de esta bici.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No leído de este controlador: cargado de un archivo o introducido a mano, y no escrito en el controlador.</translation>
     </message>
     <message>
         <source>Technician: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Técnico: %1</translation>
     </message>
     <message>
         <source>Changes in this visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios en esta visita al taller</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1240,27 +1240,27 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     <name>morvent::BlockRequests</name>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Escribir</translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Write Flash</source>
-        <translation type="unfinished">Escribir flash</translation>
+        <translation>Escribir flash</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde la conexión no se ha leído de este controlador ni cargado de un archivo: %1. Puede que ahí quede lo que dejó otro controlador o archivo.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores propios del controlador en %1 no se han leído, así que nada los conserva una vez sobrescritos. ¿%2 de todos modos?</translation>
     </message>
     <message>
         <source>Not written: %1 on the %2 page</source>
-        <translation type="unfinished"></translation>
+        <translation>No escrito: %1 en la página %2</translation>
     </message>
 </context>
 <context>
@@ -1584,31 +1584,31 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Report Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del informe</translation>
     </message>
     <message>
         <source>Shop name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del taller:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico:</translation>
     </message>
     <message>
         <source>Logo (a picture file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo (un archivo de imagen):</translation>
     </message>
     <message>
         <source>Technician:</source>
-        <translation type="unfinished"></translation>
+        <translation>Técnico:</translation>
     </message>
 </context>
 <context>

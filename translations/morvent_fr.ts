@@ -288,7 +288,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Report &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du r&amp;apport...</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur la page %2 affiche %3, qu&apos;un fichier de paramètres ne peut pas contenir</translation>
     </message>
 </context>
 <context>
@@ -1134,43 +1134,43 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode (rapport de vitesse pédalier/roue)</translation>
     </message>
     <message>
         <source>Read from this controller at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu sur ce contrôleur à %1</translation>
     </message>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non lu sur ce contrôleur&#xa0;: ces valeurs ont été laissées sur la page par un autre contrôleur ou un fichier, et ne sont peut-être pas celles de ce vélo.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non lu sur ce contrôleur&#xa0;: chargé depuis un fichier ou saisi, et non écrit dans le contrôleur.</translation>
     </message>
     <message>
         <source>Technician: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Technicien&#xa0;: %1</translation>
     </message>
     <message>
         <source>Changes in this visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications lors de ce passage à l&apos;atelier</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1240,27 +1240,27 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     <name>morvent::BlockRequests</name>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Écrire</translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>Write Flash</source>
-        <translation type="unfinished">Écrire flash</translation>
+        <translation>Écrire flash</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis la connexion, ni lu sur ce contrôleur ni chargé à partir d&apos;un fichier&#xa0;: %1. Ce qui s&apos;y trouve vient peut-être d&apos;un autre contrôleur ou d&apos;un fichier.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs propres du contrôleur pour %1 n&apos;ont pas été lues&#xa0;: rien ne les conserve une fois écrasées. %2 quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Not written: %1 on the %2 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non écrit&#xa0;: %1 sur la page %2</translation>
     </message>
 </context>
 <context>
@@ -1584,31 +1584,31 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Report Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du rapport</translation>
     </message>
     <message>
         <source>Shop name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;atelier&#xa0;:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone&#xa0;:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Logo (a picture file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo (un fichier image)&#xa0;:</translation>
     </message>
     <message>
         <source>Technician:</source>
-        <translation type="unfinished"></translation>
+        <translation>Technicien&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -288,7 +288,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Report &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impos&amp;tazioni rapporto...</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nella pagina %2 mostra %3, che un file di parametri non può contenere</translation>
     </message>
 </context>
 <context>
@@ -1134,43 +1134,43 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità (rapporto di velocità pedale/ruota)</translation>
     </message>
     <message>
         <source>Read from this controller at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letto da questa centralina alle %1</translation>
     </message>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non letto da questa centralina: questi valori sono stati lasciati sulla pagina da un&apos;altra centralina o da un file e potrebbero non essere quelli di questa bici.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non letto da questa centralina: caricato da un file o digitato, e non scritto nella centralina.</translation>
     </message>
     <message>
         <source>Technician: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecnico: %1</translation>
     </message>
     <message>
         <source>Changes in this visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche in questo intervento</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -1240,27 +1240,27 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <name>morvent::BlockRequests</name>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Scrivi</translation>
+        <translation>Scrivi</translation>
     </message>
     <message>
         <source>Write Flash</source>
-        <translation type="unfinished">Scrivi flash</translation>
+        <translation>Scrivi flash</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalla connessione non è stato letto da questa centralina né caricato da un file: %1. I valori mostrati potrebbero essere quelli lasciati da un&apos;altra centralina o da un file.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori propri della centralina per %1 non sono stati letti, quindi una volta sovrascritti non ne resta traccia. Vuoi procedere comunque con «%2»?</translation>
     </message>
     <message>
         <source>Not written: %1 on the %2 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scritto: %1 nella pagina %2</translation>
     </message>
 </context>
 <context>
@@ -1584,31 +1584,31 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Report Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni rapporto</translation>
     </message>
     <message>
         <source>Shop name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome officina:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Logo (a picture file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo (un file immagine):</translation>
     </message>
     <message>
         <source>Technician:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecnico:</translation>
     </message>
 </context>
 <context>

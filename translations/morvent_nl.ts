@@ -288,7 +288,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>Report &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport&amp;instellingen...</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op de pagina %2 toont %3, wat een parameterbestand niet kan bevatten</translation>
     </message>
 </context>
 <context>
@@ -1134,43 +1134,43 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkmodus (snelheidsverhouding trapas/wiel)</translation>
     </message>
     <message>
         <source>Read from this controller at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Om %1 uit deze controller gelezen</translation>
     </message>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet uit deze controller gelezen: deze waarden zijn op de pagina achtergelaten door een andere controller of een bestand, en horen mogelijk niet bij deze fiets.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet uit deze controller gelezen: geladen uit een bestand of getypt, en niet naar de controller geschreven.</translation>
     </message>
     <message>
         <source>Technician: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Monteur: %1</translation>
     </message>
     <message>
         <source>Changes in this visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen tijdens dit werkplaatsbezoek</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelling</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 van %2</translation>
     </message>
 </context>
 <context>
@@ -1240,27 +1240,27 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <name>morvent::BlockRequests</name>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Schrijven</translation>
+        <translation>Schrijven</translation>
     </message>
     <message>
         <source>Write Flash</source>
-        <translation type="unfinished">Flash schrijven</translation>
+        <translation>Flash schrijven</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinds het verbinden niet uit deze controller gelezen of uit een bestand geladen: %1. Daar staat mogelijk nog wat een andere controller of een bestand er heeft achtergelaten.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De eigen waarden van de controller voor %1 zijn niet gelezen, dus niets bewaart ze zodra ze worden overschreven. Toch doorgaan met ‘%2’?</translation>
     </message>
     <message>
         <source>Not written: %1 on the %2 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geschreven: %1 op de pagina %2</translation>
     </message>
 </context>
 <context>
@@ -1584,31 +1584,31 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>Report Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapportinstellingen</translation>
     </message>
     <message>
         <source>Shop name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam werkplaats:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Logo (a picture file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo (een afbeeldingsbestand):</translation>
     </message>
     <message>
         <source>Technician:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monteur:</translation>
     </message>
 </context>
 <context>

@@ -288,7 +288,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Report &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ustawienia raportu...</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na stronie %2 ma wartość %3, której nie da się zapisać w pliku parametrów</translation>
     </message>
 </context>
 <context>
@@ -1134,43 +1134,43 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb pracy (stosunek prędkości pedał/koło)</translation>
     </message>
     <message>
         <source>Read from this controller at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytano z tego sterownika o %1</translation>
     </message>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie odczytano z tego sterownika: te wartości pozostawił na stronie inny sterownik lub plik i mogą nie dotyczyć tego roweru.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie odczytano z tego sterownika: wczytano z pliku lub wpisano ręcznie i nie zapisano do sterownika.</translation>
     </message>
     <message>
         <source>Technician: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serwisant: %1</translation>
     </message>
     <message>
         <source>Changes in this visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiany podczas tej wizyty w serwisie</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Przed</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Po</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1240,27 +1240,27 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <name>morvent::BlockRequests</name>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Zapisz</translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Write Flash</source>
-        <translation type="unfinished">Zapis flash</translation>
+        <translation>Zapis flash</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Od połączenia nie odczytano z tego sterownika ani nie wczytano z pliku: %1. Mogą tam być wartości pozostawione przez inny sterownik lub plik.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Własnych wartości sterownika (%1) nie odczytano, więc po ich nadpisaniu nic ich nie zachowa. Mimo to wykonać „%2”?</translation>
     </message>
     <message>
         <source>Not written: %1 on the %2 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano: %1 na stronie %2</translation>
     </message>
 </context>
 <context>
@@ -1588,31 +1588,31 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Report Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia raportu</translation>
     </message>
     <message>
         <source>Shop name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa warsztatu:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Logo (a picture file):</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo (plik graficzny):</translation>
     </message>
     <message>
         <source>Technician:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serwisant:</translation>
     </message>
 </context>
 <context>

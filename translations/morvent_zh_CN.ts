@@ -288,7 +288,7 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Report &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>报告设置(&amp;T)...</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>“%2”页上的%1为 %3，参数文件无法保存此值</translation>
     </message>
 </context>
 <context>
@@ -1134,43 +1134,43 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
-        <translation type="unfinished"></translation>
+        <translation>工作模式（踏板/车轮转速比）</translation>
     </message>
     <message>
         <source>Read from this controller at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已于 %1 从本控制器读取</translation>
     </message>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>未从本控制器读取：这些值是其他控制器或文件留在此页上的，可能不属于这辆车。</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>未从本控制器读取：由文件加载或手动输入，且未写入控制器。</translation>
     </message>
     <message>
         <source>Technician: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>技师：%1</translation>
     </message>
     <message>
         <source>Changes in this visit</source>
-        <translation type="unfinished"></translation>
+        <translation>本次维修中的更改</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>设置项</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>更改前</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>更改后</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 页，共 %2 页</translation>
     </message>
 </context>
 <context>
@@ -1240,27 +1240,27 @@ Read only; not kept in parameter files.</source>
     <name>morvent::BlockRequests</name>
     <message>
         <source>Write</source>
-        <translation type="unfinished">写入</translation>
+        <translation>写入</translation>
     </message>
     <message>
         <source>Write Flash</source>
-        <translation type="unfinished">写入全部</translation>
+        <translation>写入全部</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1和%2</translation>
     </message>
     <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
-        <translation type="unfinished"></translation>
+        <translation>连接后既未从本控制器读取，也未从文件加载：%1。其中可能是其他控制器或文件留下的值。</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>控制器中%1的原有值未读取，一旦被覆盖便无从恢复。仍要%2吗？</translation>
     </message>
     <message>
         <source>Not written: %1 on the %2 page</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入：“%2”页上的%1</translation>
     </message>
 </context>
 <context>
@@ -1580,31 +1580,31 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Report Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>报告设置</translation>
     </message>
     <message>
         <source>Shop name:</source>
-        <translation type="unfinished"></translation>
+        <translation>店铺名称：</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>地址：</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>电话：</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮箱：</translation>
     </message>
     <message>
         <source>Logo (a picture file):</source>
-        <translation type="unfinished"></translation>
+        <translation>标志（图片文件）：</translation>
     </message>
     <message>
         <source>Technician:</source>
-        <translation type="unfinished"></translation>
+        <translation>技师：</translation>
     </message>
 </context>
 <context>
