@@ -287,7 +287,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>Trennen</translation>
     </message>
     <message>
-        <source>Report &amp;Settings...</source>
+        <source>Report Se&amp;ttings...</source>
         <translation>Be&amp;richtseinstellungen...</translation>
     </message>
 </context>

@@ -287,7 +287,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <translation>Desconectar</translation>
     </message>
     <message>
-        <source>Report &amp;Settings...</source>
+        <source>Report Se&amp;ttings...</source>
         <translation>Ajustes del i&amp;nforme...</translation>
     </message>
 </context>

@@ -287,7 +287,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         <translation>Déconnecter</translation>
     </message>
     <message>
-        <source>Report &amp;Settings...</source>
+        <source>Report Se&amp;ttings...</source>
         <translation>Réglages du r&amp;apport...</translation>
     </message>
 </context>

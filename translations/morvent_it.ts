@@ -287,7 +287,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <translation>Disconnetti</translation>
     </message>
     <message>
-        <source>Report &amp;Settings...</source>
+        <source>Report Se&amp;ttings...</source>
         <translation>Impos&amp;tazioni rapporto...</translation>
     </message>
 </context>

@@ -287,7 +287,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         <translation>Verbreken</translation>
     </message>
     <message>
-        <source>Report &amp;Settings...</source>
+        <source>Report Se&amp;ttings...</source>
         <translation>Rapport&amp;instellingen...</translation>
     </message>
 </context>

@@ -287,7 +287,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Rozłącz</translation>
     </message>
     <message>
-        <source>Report &amp;Settings...</source>
+        <source>Report Se&amp;ttings...</source>
         <translation>&amp;Ustawienia raportu...</translation>
     </message>
 </context>

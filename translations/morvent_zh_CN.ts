@@ -287,7 +287,7 @@ Read only; not kept in parameter files.</source>
         <translation>断开</translation>
     </message>
     <message>
-        <source>Report &amp;Settings...</source>
+        <source>Report Se&amp;ttings...</source>
         <translation>报告设置(&amp;T)...</translation>
     </message>
 </context>

@@ -845,7 +845,7 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     Print1 = File1->addAction(tr("&Print..."));
     Print1->setObjectName(QStringLiteral("Print1"));
     Print1->setShortcut(QKeySequence::Print);
-    ReportSettings1 = File1->addAction(tr("Report &Settings..."));
+    ReportSettings1 = File1->addAction(tr("Report Se&ttings..."));
     ReportSettings1->setObjectName(QStringLiteral("ReportSettings1"));
     File1->addSeparator();
     Quit1 = File1->addAction(tr("&Quit"));

@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 
 #include <fcntl.h>
+#include <termios.h>
 #include <grp.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>

@@ -12,17 +12,17 @@ using namespace morvent::test;
 
 namespace {
 
-struct Run {
+struct CliRun {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
 // morvent-cli.exe as a Windows user runs it from a command prompt.
-Run cli(const QStringList& arguments) {
+CliRun cli(const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(MORVENT_CLI), arguments);
-    Run run;
+    CliRun run;
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
@@ -35,7 +35,7 @@ Run cli(const QStringList& arguments) {
     return run;
 }
 
-QString shown(const Run& run) {
+QString shown(const CliRun& run) {
     return QStringLiteral("exit %1\nout: %2\nerr: %3").arg(run.exitCode).arg(run.out, run.err);
 }
 
@@ -54,13 +54,13 @@ TEST_F(WindowsCli, ReadsWritesAndComparesAControllerOnACOMPort) {
     ASSERT_FALSE(sim.port().isEmpty()) << sim.error().toStdString();
     const QString port = sim.port();
 
-    const Run info = cli({"info", "-p", port});
+    const CliRun info = cli({"info", "-p", port});
     EXPECT_EQ(info.exitCode, 0) << shown(info).toStdString();
     EXPECT_TRUE(info.out.contains(QStringLiteral("Manufacturer:KLMN")))
         << shown(info).toStdString();
 
     const QString read = scratch.filePath(QStringLiteral("bike.el"));
-    const Run saved = cli({"read", "-p", port, "-o", read});
+    const CliRun saved = cli({"read", "-p", port, "-o", read});
     ASSERT_EQ(saved.exitCode, 0) << shown(saved).toStdString();
     QFile file(read);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -77,12 +77,12 @@ TEST_F(WindowsCli, ReadsWritesAndComparesAControllerOnACOMPort) {
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(edited);
     out.close();
-    const Run written = cli({"write", "-p", port, "-i", changed});
+    const CliRun written = cli({"write", "-p", port, "-i", changed});
     EXPECT_EQ(written.exitCode, 0) << shown(written).toStdString();
     const QString again = scratch.filePath(QStringLiteral("again.el"));
     EXPECT_EQ(cli({"read", "-p", port, "-o", again}).exitCode, 0);
     EXPECT_EQ(cli({"diff", changed, again}).exitCode, 0);
-    const Run differs = cli({"diff", read, again});
+    const CliRun differs = cli({"diff", read, again});
     EXPECT_EQ(differs.exitCode, 1) << shown(differs).toStdString();
     EXPECT_TRUE(differs.out.contains(QStringLiteral("42 -> 41"))) << shown(differs).toStdString();
 }
@@ -102,7 +102,7 @@ TEST_F(WindowsCli, EndsWithTheExitCodeOfWhatWentWrong) {
         {"a file that is not there", {"diff", "nothing-a.el", "nothing-b.el"}, 2, "nothing-a.el"},
     };
     for (const auto& row : rows) {
-        const Run run = cli(row.arguments);
+        const CliRun run = cli(row.arguments);
         EXPECT_EQ(run.exitCode, row.exitCode) << row.what << '\n' << shown(run).toStdString();
         EXPECT_TRUE((run.out + run.err).contains(QString::fromLatin1(row.says)))
             << row.what << '\n'
@@ -111,7 +111,7 @@ TEST_F(WindowsCli, EndsWithTheExitCodeOfWhatWentWrong) {
 }
 
 TEST_F(WindowsCli, TheBuiltInSimulatedControllerNeedsNoAdapter) {
-    const Run run = cli({"info", "--simulate"});
+    const CliRun run = cli({"info", "--simulate"});
     EXPECT_EQ(run.exitCode, 0) << shown(run).toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Model:PQRS"))) << shown(run).toStdString();
 }

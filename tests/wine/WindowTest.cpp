@@ -3,6 +3,7 @@
 
 #include "Boxes.h"
 #include "LinuxSimulator.h"
+#include "StatusReporter.h"
 #include "Unit1.h"
 #include "Wait.h"
 
@@ -59,8 +60,11 @@ protected:
 
 TEST_F(WindowsWindow, ConnectsReadsWritesAndAsksBeforeLosingWhatWasTyped) {
     button("BitBtn1")->click();
-    ASSERT_TRUE(waitFor([&] { return button("BitBtn2")->isEnabled(); }))
-        << "no identity from " << sim->port().toStdString();
+    // Connected once the firmware text asked for after the identity is in, too.
+    ASSERT_TRUE(waitFor([&] {
+        return button("BitBtn2")->isEnabled() && form->status()->awaitingText().isEmpty();
+    })) << "no identity from "
+        << sim->port().toStdString();
     EXPECT_TRUE(form->findChild<QLabel*>(QStringLiteral("Label9"))->isEnabled());
 
     EXPECT_EQ(answerTo("BitBtn2"), QStringLiteral("info: Read Flash successfully."));
