@@ -34,6 +34,12 @@ int writeNewFile(const std::string& path, std::string_view content);
 // The names in folder; none when it cannot be read.
 std::vector<std::string> namesIn(const std::string& folder);
 
+// The names in folder of regular files, links and folders left out; none when it cannot be read.
+std::vector<std::string> plainFilesIn(const std::string& folder);
+
+// Whether path is a folder itself, not a link (or junction) to one.
+bool isPlainFolder(const std::string& path);
+
 void removeFile(const std::string& path);
 
 // Puts a new name in folder on the disk, where the system needs asking for that.

@@ -12,10 +12,11 @@ namespace morvent {
 
 // Where a save puts what it is about to replace, so that no save loses a file: the folder
 // "replaced" in the backups folder, one folder per file name below it, and in that one copy per
-// replacement named by the local time it was made and the file's own extension,
-// replaced/bike2.el/2026-12-07_08-15-30.el, then ..._2.el within the same second. A copy never
-// takes another's name; the newest kKeptPerName copies of a name stay, and nothing else in the
-// folder is ever removed. Plain C++, for the window and the command-line tool alike.
+// replacement numbered past the copies before it, then named by the local time it was made and the
+// file's own extension, replaced/bike2.el/0007_2026-12-07_08-15-30.el. A copy never takes
+// another's name; the kKeptPerName copies made last stay (by their numbers, since a clock may be
+// set back), the one just made always, and nothing else in the folder (no name of another form,
+// no link, no folder) is ever removed. Plain C++, for the window and the command-line tool alike.
 class ReplacedFiles {
 public:
     static constexpr std::size_t kKeptPerName = 200;

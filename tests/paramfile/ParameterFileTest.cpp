@@ -264,32 +264,39 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
         EXPECT_EQ(copy, c.copied ? kept + c.file + "/" + *copies.begin() : "");
         if (c.copied) {
             EXPECT_EQ(readText(copy), *c.before);
-            // 2026-12-07_08-15-30 and the original's extension
+            // 0001_2026-12-07_08-15-30 and the original's extension
             EXPECT_EQ(*copies.begin(),
-                      copies.begin()->substr(0, 19) + utf8Of(fsPath(c.file).extension()));
+                      "0001_" + copies.begin()->substr(5, 19) + utf8Of(fsPath(c.file).extension()));
         }
     }
 }
 
-// Copies within one second take the next number; the newest 200 of a name stay, and what is
-// not a copy of that name is never removed.
+// Copies are ranked by the order they were made, whatever the clock says (set back here): the
+// newest 200 of a name stay, the one just made always, and what is not a copy of that name
+// (another name, a folder, a link out of the folder) is never removed nor followed.
 TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
     const std::string folder = path("replaced/set.el/");
-    fs::create_directories(fsPath(folder));
-    std::set<std::string> left{"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el"};
-    for (const std::string& stranger : left) {
+    fs::create_directories(fsPath(folder + "0001_2026-01-01_00-00-00.el"));
+    std::set<std::string> left{"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el",
+                               "0001_2026-01-01_00-00-00.el", "2020-01-01_00-00-00.el"};
+    for (const std::string stranger :
+         {"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el"}) {
         writeText(folder + stranger, "mine");
     }
-    // Two seconds: the later second's copies are the newer, whatever their numbers.
+    writeText(path("outside.el"), "theirs");
+    fs::create_symlink(fsPath(path("outside.el")), fsPath(folder + "2020-01-01_00-00-00.el"));
     std::vector<std::string> made;
-    for (int n = 0; n < 205; ++n) {
+    for (int n = 0; n < 250; ++n) {
+        const std::string content = "copy " + std::to_string(n);
         const ReplacedFiles::Outcome kept =
-            ReplacedFiles(path("replaced")).keep("/a/set.el", "", 1'800'000'000 + (n >= 195));
+            ReplacedFiles(path("replaced")).keep("/a/set.el", content, 1'800'000'000 - n / 2);
+        ASSERT_EQ(readText(kept.path), content) << n;
         made.push_back(utf8Of(fsPath(kept.path).filename()));
     }
-    EXPECT_EQ(made[196], made[195].substr(0, 19) + "_2.el");
-    left.insert(made.begin() + 5, made.end());
+    EXPECT_EQ(made[249].substr(0, 5), "0250_");
+    left.insert(made.begin() + 50, made.end());
     EXPECT_EQ(namesIn(folder), left);
+    EXPECT_EQ(readText(path("outside.el")), "theirs");
 }
 
 struct CutShort {};

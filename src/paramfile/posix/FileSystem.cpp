@@ -213,6 +213,26 @@ std::vector<std::string> namesIn(const std::string& folder) {
     return names;
 }
 
+std::vector<std::string> plainFilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    const Descriptor directory(
+        ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    for (std::string& name : namesIn(folder)) {
+        struct stat info {};
+        if (directory.get() >= 0 &&
+            ::fstatat(directory.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode)) {
+            names.push_back(std::move(name));
+        }
+    }
+    return names;
+}
+
+bool isPlainFolder(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 void removeFile(const std::string& path) {
     ::unlink(path.c_str());
 }

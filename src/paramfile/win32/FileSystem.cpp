@@ -358,6 +358,34 @@ std::vector<std::string> namesIn(const std::string& folder) {
     return names;
 }
 
+std::vector<std::string> plainFilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    if (!isPlainFolder(folder)) {
+        return names;
+    }
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(withName(fullPath(folder), L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            !((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+              found.dwReserved0 == IO_REPARSE_TAG_SYMLINK)) {
+            names.push_back(utf8Text(found.cFileName));
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+bool isPlainFolder(const std::string& path) {
+    const std::wstring full = fullPath(path);
+    const DWORD attributes = ::GetFileAttributesW(full.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           !isLink(full);
+}
+
 void removeFile(const std::string& path) {
     ::DeleteFileW(fullPath(path).c_str());
 }
