@@ -198,13 +198,16 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
                                    "does not exist"),
                  {path, linkTarget(path)}));
     }
-    ReadRefusal why = ReadRefusal::Unreadable;
-    const std::optional<std::string> existing = readFile(path, kParameterFileLimit, &why);
-    if (!existing && why == ReadRefusal::TooLarge) {
-        throw ParameterFileError(fill(
+    const auto tooLarge = [&path] {
+        return ParameterFileError(fill(
             QT_TRANSLATE_NOOP(
                 "Protocol", "Unable to write to %1. At more than 1 MiB it is not a parameter file"),
             {path}));
+    };
+    ReadRefusal why = ReadRefusal::Unreadable;
+    const std::optional<std::string> existing = readFile(path, kParameterFileLimit, &why);
+    if (!existing && why == ReadRefusal::TooLarge) {
+        throw tooLarge();
     }
     if (!existing && !isMissing(path)) {
         // There is a file that cannot be read, so its other lines could not be kept.
@@ -223,6 +226,10 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         document.setValue(rows[i].section(), rows[i].key, std::to_string(values[i]));
     }
     const std::string text = document.text();
+    // A file that a load would refuse for its size is not written either.
+    if (text.size() > kParameterFileLimit) {
+        throw tooLarge();
+    }
     // What the file held goes aside first; a save that cannot keep it changes nothing. An empty
     // file, or one that stays as it is, loses nothing.
     std::string copy;

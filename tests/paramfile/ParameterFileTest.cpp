@@ -119,6 +119,8 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
     // Too large to be read whole, so its other lines could not be kept.
     writeText(path("big.el"), "");
     fs::resize_file(path("big.el"), kParameterFileLimit + 1);
+    // Within the limit, but not with the values added to it.
+    writeText(path("full.el"), "[Notes]\r\nN=" + std::string(kParameterFileLimit - 20, 'n'));
     // Files a load refuses for what they are get no sections added, and a link to nothing stays.
     writeText(path("utf16.el"), std::string("\xFF\xFE[\0B\0]\0", 8));
     writeText(path("binary.el"), std::string("[Basic]\r\nLC=1\0\r\n", 15));
@@ -152,6 +154,8 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         {nullptr, nullptr, "sub", "Unable to write to " + path("sub")},
         {nullptr, nullptr, "big.el",
          refused("big.el", ". At more than 1 MiB it is not a parameter file")},
+        {nullptr, nullptr, "full.el",
+         refused("full.el", ". At more than 1 MiB it is not a parameter file")},
         {nullptr, nullptr, "utf16.el", refused("utf16.el", binary)},
         {nullptr, nullptr, "binary.el", refused("binary.el", binary)},
         {nullptr, nullptr, "old.el",
