@@ -19,8 +19,11 @@ namespace morvent {
 // and a drive's colon), 0 when it has none.
 std::size_t nameStart(std::string_view path);
 
-// The local time of a moment, for names that carry it.
-std::tm localTimeOf(std::time_t moment);
+// The UTC time of a moment, for names that carry it.
+std::tm utcTimeOf(std::time_t moment);
+
+// The path made absolute, against the current folder, without following links.
+std::string absolutePath(const std::string& path);
 
 // Makes folder and the folders above it that are missing: 0, or why not (ENOTDIR where a file
 // stands in the way).

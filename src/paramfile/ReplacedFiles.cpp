@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -34,11 +36,24 @@ std::string extensionOf(const std::string& name) {
     return name.substr(dot);
 }
 
+// "2026-12-07_08-15-30Z": in UTC, so that copies named on either side of a change of time zone
+// or summer time still read in the order they were made.
 std::string stampOf(std::time_t now) {
-    const std::tm local = localTimeOf(now);
+    const std::tm utc = utcTimeOf(now);
     char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%S", &local);
+    std::strftime(text, sizeof text, "%Y-%m-%d_%H-%M-%SZ", &utc);
     return text;
+}
+
+// Eight hex digits that tell one folder's path from another's (FNV-1a).
+std::string shortHash(std::string_view text) {
+    std::uint32_t hash = 2166136261U;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+    }
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(hash));
+    return digits;
 }
 
 bool allDigits(std::string_view text) {
@@ -78,7 +93,9 @@ std::optional<CopyOrder> copyOrder(std::string_view name, std::string_view exten
     name.remove_suffix(extension.size());
     const std::size_t digits = name.find_first_not_of("0123456789");
     if (digits != std::string_view::npos && digits > 0 && digits <= 9 && name[digits] == '_' &&
-        name.size() == digits + 1 + kStampLength && isStamp(name.substr(digits + 1))) {
+        (name.size() == digits + 1 + kStampLength ||
+         (name.size() == digits + 2 + kStampLength && name.back() == 'Z')) &&
+        isStamp(name.substr(digits + 1))) {
         return CopyOrder{std::stol(std::string(name.substr(0, digits))), {}, 0};
     }
     if (!isStamp(name)) {
@@ -120,10 +137,16 @@ void prune(const std::string& folder, const std::string& extension, const std::s
 
 } // namespace
 
+std::string ReplacedFiles::folderFor(const std::string& originalPath) const {
+    const std::string absolute = absolutePath(originalPath);
+    const std::size_t start = nameStart(absolute);
+    return m_folder + "/" + absolute.substr(start) + "-" + shortHash(absolute.substr(0, start));
+}
+
 ReplacedFiles::Outcome ReplacedFiles::keep(const std::string& originalPath,
                                            std::string_view content, std::time_t now) const {
     const std::string name = baseNameOf(originalPath);
-    const std::string folder = m_folder + "/" + name;
+    const std::string folder = folderFor(originalPath);
     const auto failed = [](const std::string& what, int error) {
         return Outcome{false, {}, "Unable to keep a copy in " + what + ": " + fileErrorText(error)};
     };
@@ -136,6 +159,13 @@ ReplacedFiles::Outcome ReplacedFiles::keep(const std::string& originalPath,
     // A link in the copies' place could lead pruning out of this folder.
     if (!isPlainFolder(folder)) {
         return failed(folder, ENOTDIR);
+    }
+    // Where the copies came from, for whoever looks for a file's copies among the folders. An
+    // existing record is the same, since the folder's name comes from it.
+    if (const int error =
+            writeNewFile(folder + "/" + kSourceName, absolutePath(originalPath) + "\n");
+        error != 0 && error != EEXIST) {
+        return failed(folder, error);
     }
     const std::string extension = extensionOf(name);
     const std::string stamp = stampOf(now);

@@ -159,7 +159,8 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         {nullptr, nullptr, "utf16.el", refused("utf16.el", binary)},
         {nullptr, nullptr, "binary.el", refused("binary.el", binary)},
         {nullptr, nullptr, "old.el",
-         refused("old.el", ": Unable to keep a copy in " + path("blocked/old.el") +
+         refused("old.el", ": Unable to keep a copy in " +
+                               ReplacedFiles(path("blocked")).folderFor(path("old.el")) +
                                ": Not a directory, so nothing was changed")},
     };
     for (const RefusedSave& row : systemRefusedSaves(dir)) {
@@ -233,8 +234,9 @@ TEST_F(ParameterFileTest, LoadGivesEveryControlTheFilesValueOrZero) {
     EXPECT_EQ(loaded("odd.el"), expected);
 }
 
-// What a save replaces is in replaced/NAME/ first, byte for byte, under its time and the name's
-// extension; a save that replaces nothing (a new, empty or same file) keeps nothing.
+// What a save replaces is in replaced/NAME-HASH/ first, byte for byte, under its number, UTC time
+// and the name's extension, beside the path it came from; a save that replaces nothing (a new,
+// empty or same file) keeps nothing.
 TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
     const ReplacedFiles replaced(path("replaced"));
     const std::string kept = replaced.folder() + "/";
@@ -263,14 +265,18 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
         }
         const std::string copy = SaveParameterFile(distinctSet(1), file, replaced).replacedCopy;
         EXPECT_TRUE(readText(file).ends_with(savedText(distinctSet(1))));
-        const std::set<std::string> copies = namesIn(kept + c.file);
+        const std::string folder = replaced.folderFor(file) + "/";
+        std::set<std::string> copies = namesIn(folder);
+        // The path the copies came from beside them.
+        EXPECT_EQ(readText(folder + ReplacedFiles::kSourceName), c.copied ? file + "\n" : "");
+        copies.erase(ReplacedFiles::kSourceName);
         ASSERT_EQ(copies.size(), c.copied ? 1U : 0U);
-        EXPECT_EQ(copy, c.copied ? kept + c.file + "/" + *copies.begin() : "");
+        EXPECT_EQ(copy, c.copied ? folder + *copies.begin() : "");
         if (c.copied) {
             EXPECT_EQ(readText(copy), *c.before);
-            // 0001_2026-12-07_08-15-30 and the original's extension
+            // 0001_2026-12-07_08-15-30Z and the original's extension
             EXPECT_EQ(*copies.begin(),
-                      "0001_" + copies.begin()->substr(5, 19) + utf8Of(fsPath(c.file).extension()));
+                      "0001_" + copies.begin()->substr(5, 20) + utf8Of(fsPath(c.file).extension()));
         }
     }
 }
@@ -279,7 +285,10 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
 // newest 200 of a name stay, the one just made always, and what is not a copy of that name
 // (another name, a folder, a link out of the folder) is never removed nor followed.
 TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
-    const std::string folder = path("replaced/set.el/");
+    const ReplacedFiles replaced(path("replaced"));
+    const std::string folder = replaced.folderFor("/a/set.el") + "/";
+    // Two folders' files of one name are kept apart.
+    EXPECT_NE(replaced.folderFor("/b/set.el"), replaced.folderFor("/a/set.el"));
     fs::create_directories(fsPath(folder + "0001_2026-01-01_00-00-00.el"));
     std::set<std::string> left{"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el",
                                "0001_2026-01-01_00-00-00.el", "2020-01-01_00-00-00.el"};
@@ -293,11 +302,13 @@ TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
     for (int n = 0; n < 250; ++n) {
         const std::string content = "copy " + std::to_string(n);
         const ReplacedFiles::Outcome kept =
-            ReplacedFiles(path("replaced")).keep("/a/set.el", content, 1'800'000'000 - n / 2);
+            replaced.keep("/a/set.el", content, 1'800'000'000 - n / 2);
         ASSERT_EQ(readText(kept.path), content) << n;
         made.push_back(utf8Of(fsPath(kept.path).filename()));
     }
+    EXPECT_EQ(made[0], "0001_2027-01-15_08-00-00Z.el"); // in UTC
     EXPECT_EQ(made[249].substr(0, 5), "0250_");
+    left.insert(ReplacedFiles::kSourceName);
     left.insert(made.begin() + 50, made.end());
     EXPECT_EQ(namesIn(folder), left);
     EXPECT_EQ(readText(path("outside.el")), "theirs");
@@ -335,9 +346,10 @@ TEST_F(ParameterFileTest, ASaveCutShortAtAnyStepLeavesOldNewOrAFileNoLoadTakes) 
             if (left != old && left != savedText(to)) {
                 EXPECT_THROW(readParameterFile(path(name)), ParameterFileError) << left;
             }
-            const std::set<std::string> copies = namesIn(path("replaced/" + name));
-            ASSERT_EQ(copies.size(), 1U);
-            EXPECT_EQ(readText(path("replaced/" + name + "/" + *copies.begin())), old);
+            const std::string folder = replaced.folderFor(path(name)) + "/";
+            const std::set<std::string> copies = namesIn(folder);
+            ASSERT_EQ(copies.size(), 2U);
+            EXPECT_EQ(readText(folder + *copies.begin()), old);
         }
     }
 }

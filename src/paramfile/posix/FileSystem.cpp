@@ -175,10 +175,16 @@ std::size_t nameStart(std::string_view path) {
     return slash == std::string_view::npos ? 0 : slash + 1;
 }
 
-std::tm localTimeOf(std::time_t moment) {
-    std::tm local{};
-    ::localtime_r(&moment, &local);
-    return local;
+std::tm utcTimeOf(std::time_t moment) {
+    std::tm utc{};
+    ::gmtime_r(&moment, &utc);
+    return utc;
+}
+
+std::string absolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
 }
 
 int makeFolders(const std::string& folder) {

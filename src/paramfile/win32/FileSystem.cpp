@@ -304,10 +304,14 @@ std::size_t nameStart(std::string_view path) {
     return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
-std::tm localTimeOf(std::time_t moment) {
-    std::tm local{};
-    ::localtime_s(&local, &moment);
-    return local;
+std::tm utcTimeOf(std::time_t moment) {
+    std::tm utc{};
+    ::gmtime_s(&utc, &moment);
+    return utc;
+}
+
+std::string absolutePath(const std::string& path) {
+    return utf8Text(fullPath(path));
 }
 
 int makeFolders(const std::string& folder) {
