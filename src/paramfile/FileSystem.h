@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -44,6 +45,20 @@ std::vector<std::string> plainFilesIn(const std::string& folder);
 bool isPlainFolder(const std::string& path);
 
 void removeFile(const std::string& path);
+
+// An exclusive hold on the file at path, made if need be (a link there is not followed), from
+// construction to destruction: a second hold of the same path, by another process or thread,
+// waits until this one ends. Holds nothing when the file cannot be made or opened.
+class FileLock {
+public:
+    explicit FileLock(const std::string& path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    std::intptr_t m_handle; // a descriptor on POSIX, a HANDLE on Windows; -1 for none
+};
 
 // Puts a new name in folder on the disk, where the system needs asking for that.
 void syncFolder(const std::string& folder);

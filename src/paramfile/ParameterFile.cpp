@@ -6,6 +6,7 @@
 
 #include "BlockLayout.h"
 #include "FileIo.h"
+#include "FileSystem.h"
 #include "IniDocument.h"
 #include "NumberConversion.h"
 #include "ParameterTable.h"
@@ -204,6 +205,13 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
                 "Protocol", "Unable to write to %1. At more than 1 MiB it is not a parameter file"),
             {path}));
     };
+    // Held from reading what the file holds until it is replaced, so that a second save of the
+    // file at once (another read-out to the same name) reads what this one wrote and keeps it.
+    const std::string copies = replaced.folderFor(path);
+    const bool lockable = makeFolders(copies) == 0 && isPlainFolder(copies);
+    const std::optional<FileLock> held =
+        lockable ? std::optional<FileLock>(std::in_place, copies + "/" + ReplacedFiles::kLockName)
+                 : std::nullopt;
     ReadRefusal why = ReadRefusal::Unreadable;
     const std::optional<std::string> existing = readFile(path, kParameterFileLimit, &why);
     if (!existing && why == ReadRefusal::TooLarge) {

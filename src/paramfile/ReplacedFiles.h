@@ -24,6 +24,8 @@ public:
     static constexpr std::size_t kKeptPerName = 200;
     // The file in a name's folder that holds the full path its copies came from.
     static constexpr const char* kSourceName = "source.txt";
+    // The file in a name's folder that a save holds from reading the file to replacing it.
+    static constexpr const char* kLockName = ".lock";
 
     struct Outcome {
         bool kept = false;

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <set>
+#include <thread>
 
 namespace morvent::test {
 namespace {
@@ -270,6 +271,7 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
         // The path the copies came from beside them.
         EXPECT_EQ(readText(folder + ReplacedFiles::kSourceName), c.copied ? file + "\n" : "");
         copies.erase(ReplacedFiles::kSourceName);
+        copies.erase(ReplacedFiles::kLockName);
         ASSERT_EQ(copies.size(), c.copied ? 1U : 0U);
         EXPECT_EQ(copy, c.copied ? folder + *copies.begin() : "");
         if (c.copied) {
@@ -314,6 +316,33 @@ TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
     EXPECT_EQ(readText(path("outside.el")), "theirs");
 }
 
+// Two saves of one file at once (two read-outs to one name) each end in the file or among its
+// copies: neither takes the old content after the other has read it.
+TEST_F(ParameterFileTest, SavesOfOneFileAtOnceEachEndInTheFileOrACopy) {
+    const ReplacedFiles replaced(path("replaced"));
+    std::vector<std::string> texts;
+    for (int n = 0; n < 41; ++n) {
+        texts.push_back(savedText(distinctSet(n)));
+    }
+    writeText(path("both.el"), texts[40]);
+    const auto saving = [&](int first) {
+        for (int n = first; n < 40; n += 2) {
+            SaveParameterFile(distinctSet(n), path("both.el"), replaced);
+        }
+    };
+    std::thread other(saving, 1);
+    saving(0);
+    other.join();
+    std::set<std::string> found{readText(path("both.el"))};
+    const std::string folder = replaced.folderFor(path("both.el")) + "/";
+    for (const std::string& name : namesIn(folder)) {
+        found.insert(readText(folder + name));
+    }
+    for (int n = 0; n < 41; ++n) {
+        EXPECT_TRUE(found.contains(texts[n])) << n;
+    }
+}
+
 struct CutShort {};
 
 // A save stopped after any step, as by a kill right there, leaves the old content, the new, or a
@@ -348,8 +377,8 @@ TEST_F(ParameterFileTest, ASaveCutShortAtAnyStepLeavesOldNewOrAFileNoLoadTakes) 
             }
             const std::string folder = replaced.folderFor(path(name)) + "/";
             const std::set<std::string> copies = namesIn(folder);
-            ASSERT_EQ(copies.size(), 2U);
-            EXPECT_EQ(readText(folder + *copies.begin()), old);
+            ASSERT_EQ(copies.size(), 3U); // with the source and the lock
+            EXPECT_EQ(readText(folder + *std::next(copies.begin())), old);
         }
     }
 }

@@ -239,6 +239,18 @@ bool isPlainFolder(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+FileLock::FileLock(const std::string& path)
+    : m_handle(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600)) {
+    while (m_handle >= 0 && ::flock(static_cast<int>(m_handle), LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+FileLock::~FileLock() {
+    if (m_handle >= 0) {
+        ::close(static_cast<int>(m_handle)); // which ends the hold
+    }
+}
+
 void removeFile(const std::string& path) {
     ::unlink(path.c_str());
 }

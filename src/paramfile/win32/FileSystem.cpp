@@ -390,6 +390,30 @@ bool isPlainFolder(const std::string& path) {
            !isLink(full);
 }
 
+FileLock::FileLock(const std::string& path) : m_handle(-1) {
+    const std::wstring full = fullPath(path);
+    if (isLink(full)) {
+        return;
+    }
+    const HANDLE file = ::CreateFileW(full.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll,
+                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    OVERLAPPED where{};
+    if (!::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &where)) {
+        ::CloseHandle(file);
+        return;
+    }
+    m_handle = reinterpret_cast<std::intptr_t>(file);
+}
+
+FileLock::~FileLock() {
+    if (m_handle != -1) {
+        ::CloseHandle(reinterpret_cast<HANDLE>(m_handle)); // which ends the hold
+    }
+}
+
 void removeFile(const std::string& path) {
     ::DeleteFileW(fullPath(path).c_str());
 }
