@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -19,8 +20,11 @@ namespace morvent {
 // and a drive's colon), 0 when it has none.
 std::size_t nameStart(std::string_view path);
 
-// The local time of a moment, for names that carry it.
-std::tm localTimeOf(std::time_t moment);
+// The UTC time of a moment, for names that carry it.
+std::tm utcTimeOf(std::time_t moment);
+
+// The path made absolute, against the current folder, without following links.
+std::string absolutePath(const std::string& path);
 
 // Makes folder and the folders above it that are missing: 0, or why not (ENOTDIR where a file
 // stands in the way).
@@ -34,7 +38,27 @@ int writeNewFile(const std::string& path, std::string_view content);
 // The names in folder; none when it cannot be read.
 std::vector<std::string> namesIn(const std::string& folder);
 
+// The names in folder of regular files, links and folders left out; none when it cannot be read.
+std::vector<std::string> plainFilesIn(const std::string& folder);
+
+// Whether path is a folder itself, not a link (or junction) to one.
+bool isPlainFolder(const std::string& path);
+
 void removeFile(const std::string& path);
+
+// An exclusive hold on the file at path, made if need be (a link there is not followed), from
+// construction to destruction: a second hold of the same path, by another process or thread,
+// waits until this one ends. Holds nothing when the file cannot be made or opened.
+class FileLock {
+public:
+    explicit FileLock(const std::string& path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    std::intptr_t m_handle; // a descriptor on POSIX, a HANDLE on Windows; -1 for none
+};
 
 // Puts a new name in folder on the disk, where the system needs asking for that.
 void syncFolder(const std::string& folder);

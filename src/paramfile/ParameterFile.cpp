@@ -6,6 +6,7 @@
 
 #include "BlockLayout.h"
 #include "FileIo.h"
+#include "FileSystem.h"
 #include "IniDocument.h"
 #include "NumberConversion.h"
 #include "ParameterTable.h"
@@ -198,13 +199,23 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
                                    "does not exist"),
                  {path, linkTarget(path)}));
     }
-    ReadRefusal why = ReadRefusal::Unreadable;
-    const std::optional<std::string> existing = readFile(path, kParameterFileLimit, &why);
-    if (!existing && why == ReadRefusal::TooLarge) {
-        throw ParameterFileError(fill(
+    const auto tooLarge = [&path] {
+        return ParameterFileError(fill(
             QT_TRANSLATE_NOOP(
                 "Protocol", "Unable to write to %1. At more than 1 MiB it is not a parameter file"),
             {path}));
+    };
+    // Held from reading what the file holds until it is replaced, so that a second save of the
+    // file at once (another read-out to the same name) reads what this one wrote and keeps it.
+    const std::string copies = replaced.folderFor(path);
+    const bool lockable = makeFolders(copies) == 0 && isPlainFolder(copies);
+    const std::optional<FileLock> held =
+        lockable ? std::optional<FileLock>(std::in_place, copies + "/" + ReplacedFiles::kLockName)
+                 : std::nullopt;
+    ReadRefusal why = ReadRefusal::Unreadable;
+    const std::optional<std::string> existing = readFile(path, kParameterFileLimit, &why);
+    if (!existing && why == ReadRefusal::TooLarge) {
+        throw tooLarge();
     }
     if (!existing && !isMissing(path)) {
         // There is a file that cannot be read, so its other lines could not be kept.
@@ -223,6 +234,10 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         document.setValue(rows[i].section(), rows[i].key, std::to_string(values[i]));
     }
     const std::string text = document.text();
+    // A file that a load would refuse for its size is not written either.
+    if (text.size() > kParameterFileLimit) {
+        throw tooLarge();
+    }
     // What the file held goes aside first; a save that cannot keep it changes nothing. An empty
     // file, or one that stays as it is, loses nothing.
     std::string copy;

@@ -80,7 +80,8 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields);
 // number, ParameterFileError naming the first list whose shown text the file cannot hold
 // (fileIndex), and ParameterFileError "Unable to write to <path>", with the reason where there is
 // one, when the file cannot be written: also, changing nothing, for a file a load would refuse
-// for what it is (UTF-16 or binary, larger than kParameterFileLimit), a symbolic link to
+// for what it is (UTF-16 or binary, larger than kParameterFileLimit, before or with the new
+// values), a symbolic link to
 // nothing, and a file whose content could not be kept.
 struct SaveOutcome {
     std::string replacedCopy; // where what the file held is kept; empty when nothing was replaced

@@ -142,11 +142,14 @@ TEST_F(Backups, SavingOverAFileKeepsWhatItHeldAndSaysWhere) {
     form->Form4()->Edit1->setText("bike2.el");
     QTest::keyClick(form->Form4()->Edit1, Qt::Key_Return);
     EXPECT_TRUE(boxes.shown.empty() && bytesOf(file).contains("[Torque]"));
-    const QString kept = options.backupsDirectory + "/replaced/bike2.el";
-    const QStringList copies = QDir(kept).entryList(QDir::Files);
+    const QString kept =
+        QString::fromStdString(ReplacedFiles((options.backupsDirectory + "/replaced").toStdString())
+                                   .folderFor(file.toStdString()));
+    const QStringList copies = QDir(kept).entryList({"*.el"}, QDir::Files);
     ASSERT_EQ(copies.size(), 1);
     EXPECT_EQ(bytesOf(kept + "/" + copies[0]), "[Basic]\r\nLC=17\r\n");
-    EXPECT_EQ(note()->text(), "What bike2.el held is kept in replaced/bike2.el/" + copies[0]);
+    EXPECT_EQ(note()->text(), "What bike2.el held is kept in replaced/" +
+                                  QFileInfo(kept).fileName() + "/" + copies[0]);
 }
 
 class Compare : public Form1Test {

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <set>
+#include <thread>
 
 namespace morvent::test {
 namespace {
@@ -119,6 +120,8 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
     // Too large to be read whole, so its other lines could not be kept.
     writeText(path("big.el"), "");
     fs::resize_file(path("big.el"), kParameterFileLimit + 1);
+    // Within the limit, but not with the values added to it.
+    writeText(path("full.el"), "[Notes]\r\nN=" + std::string(kParameterFileLimit - 20, 'n'));
     // Files a load refuses for what they are get no sections added, and a link to nothing stays.
     writeText(path("utf16.el"), std::string("\xFF\xFE[\0B\0]\0", 8));
     writeText(path("binary.el"), std::string("[Basic]\r\nLC=1\0\r\n", 15));
@@ -152,10 +155,13 @@ TEST_F(ParameterFileTest, AFailedSaveLeavesTheFileAsItWas) {
         {nullptr, nullptr, "sub", "Unable to write to " + path("sub")},
         {nullptr, nullptr, "big.el",
          refused("big.el", ". At more than 1 MiB it is not a parameter file")},
+        {nullptr, nullptr, "full.el",
+         refused("full.el", ". At more than 1 MiB it is not a parameter file")},
         {nullptr, nullptr, "utf16.el", refused("utf16.el", binary)},
         {nullptr, nullptr, "binary.el", refused("binary.el", binary)},
         {nullptr, nullptr, "old.el",
-         refused("old.el", ": Unable to keep a copy in " + path("blocked/old.el") +
+         refused("old.el", ": Unable to keep a copy in " +
+                               ReplacedFiles(path("blocked")).folderFor(path("old.el")) +
                                ": Not a directory, so nothing was changed")},
     };
     for (const RefusedSave& row : systemRefusedSaves(dir)) {
@@ -229,8 +235,9 @@ TEST_F(ParameterFileTest, LoadGivesEveryControlTheFilesValueOrZero) {
     EXPECT_EQ(loaded("odd.el"), expected);
 }
 
-// What a save replaces is in replaced/NAME/ first, byte for byte, under its time and the name's
-// extension; a save that replaces nothing (a new, empty or same file) keeps nothing.
+// What a save replaces is in replaced/NAME-HASH/ first, byte for byte, under its number, UTC time
+// and the name's extension, beside the path it came from; a save that replaces nothing (a new,
+// empty or same file) keeps nothing.
 TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
     const ReplacedFiles replaced(path("replaced"));
     const std::string kept = replaced.folder() + "/";
@@ -259,37 +266,81 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
         }
         const std::string copy = SaveParameterFile(distinctSet(1), file, replaced).replacedCopy;
         EXPECT_TRUE(readText(file).ends_with(savedText(distinctSet(1))));
-        const std::set<std::string> copies = namesIn(kept + c.file);
+        const std::string folder = replaced.folderFor(file) + "/";
+        std::set<std::string> copies = namesIn(folder);
+        // The path the copies came from beside them.
+        EXPECT_EQ(readText(folder + ReplacedFiles::kSourceName), c.copied ? file + "\n" : "");
+        copies.erase(ReplacedFiles::kSourceName);
+        copies.erase(ReplacedFiles::kLockName);
         ASSERT_EQ(copies.size(), c.copied ? 1U : 0U);
-        EXPECT_EQ(copy, c.copied ? kept + c.file + "/" + *copies.begin() : "");
+        EXPECT_EQ(copy, c.copied ? folder + *copies.begin() : "");
         if (c.copied) {
             EXPECT_EQ(readText(copy), *c.before);
-            // 2026-12-07_08-15-30 and the original's extension
+            // 0001_2026-12-07_08-15-30Z and the original's extension
             EXPECT_EQ(*copies.begin(),
-                      copies.begin()->substr(0, 19) + utf8Of(fsPath(c.file).extension()));
+                      "0001_" + copies.begin()->substr(5, 20) + utf8Of(fsPath(c.file).extension()));
         }
     }
 }
 
-// Copies within one second take the next number; the newest 200 of a name stay, and what is
-// not a copy of that name is never removed.
+// Copies are ranked by the order they were made, whatever the clock says (set back here): the
+// newest 200 of a name stay, the one just made always, and what is not a copy of that name
+// (another name, a folder, a link out of the folder) is never removed nor followed.
 TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
-    const std::string folder = path("replaced/set.el/");
-    fs::create_directories(fsPath(folder));
-    std::set<std::string> left{"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el"};
-    for (const std::string& stranger : left) {
+    const ReplacedFiles replaced(path("replaced"));
+    const std::string folder = replaced.folderFor("/a/set.el") + "/";
+    // Two folders' files of one name are kept apart.
+    EXPECT_NE(replaced.folderFor("/b/set.el"), replaced.folderFor("/a/set.el"));
+    fs::create_directories(fsPath(folder + "0001_2026-01-01_00-00-00.el"));
+    std::set<std::string> left{"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el",
+                               "0001_2026-01-01_00-00-00.el", "2020-01-01_00-00-00.el"};
+    for (const std::string stranger :
+         {"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el"}) {
         writeText(folder + stranger, "mine");
     }
-    // Two seconds: the later second's copies are the newer, whatever their numbers.
+    writeText(path("outside.el"), "theirs");
+    fs::create_symlink(fsPath(path("outside.el")), fsPath(folder + "2020-01-01_00-00-00.el"));
     std::vector<std::string> made;
-    for (int n = 0; n < 205; ++n) {
+    for (int n = 0; n < 250; ++n) {
+        const std::string content = "copy " + std::to_string(n);
         const ReplacedFiles::Outcome kept =
-            ReplacedFiles(path("replaced")).keep("/a/set.el", "", 1'800'000'000 + (n >= 195));
+            replaced.keep("/a/set.el", content, 1'800'000'000 - n / 2);
+        ASSERT_EQ(readText(kept.path), content) << n;
         made.push_back(utf8Of(fsPath(kept.path).filename()));
     }
-    EXPECT_EQ(made[196], made[195].substr(0, 19) + "_2.el");
-    left.insert(made.begin() + 5, made.end());
+    EXPECT_EQ(made[0], "0001_2027-01-15_08-00-00Z.el"); // in UTC
+    EXPECT_EQ(made[249].substr(0, 5), "0250_");
+    left.insert(ReplacedFiles::kSourceName);
+    left.insert(made.begin() + 50, made.end());
     EXPECT_EQ(namesIn(folder), left);
+    EXPECT_EQ(readText(path("outside.el")), "theirs");
+}
+
+// Two saves of one file at once (two read-outs to one name) each end in the file or among its
+// copies: neither takes the old content after the other has read it.
+TEST_F(ParameterFileTest, SavesOfOneFileAtOnceEachEndInTheFileOrACopy) {
+    const ReplacedFiles replaced(path("replaced"));
+    std::vector<std::string> texts;
+    for (int n = 0; n < 41; ++n) {
+        texts.push_back(savedText(distinctSet(n)));
+    }
+    writeText(path("both.el"), texts[40]);
+    const auto saving = [&](int first) {
+        for (int n = first; n < 40; n += 2) {
+            SaveParameterFile(distinctSet(n), path("both.el"), replaced);
+        }
+    };
+    std::thread other(saving, 1);
+    saving(0);
+    other.join();
+    std::set<std::string> found{readText(path("both.el"))};
+    const std::string folder = replaced.folderFor(path("both.el")) + "/";
+    for (const std::string& name : namesIn(folder)) {
+        found.insert(readText(folder + name));
+    }
+    for (int n = 0; n < 41; ++n) {
+        EXPECT_TRUE(found.contains(texts[n])) << n;
+    }
 }
 
 struct CutShort {};
@@ -324,9 +375,10 @@ TEST_F(ParameterFileTest, ASaveCutShortAtAnyStepLeavesOldNewOrAFileNoLoadTakes) 
             if (left != old && left != savedText(to)) {
                 EXPECT_THROW(readParameterFile(path(name)), ParameterFileError) << left;
             }
-            const std::set<std::string> copies = namesIn(path("replaced/" + name));
-            ASSERT_EQ(copies.size(), 1U);
-            EXPECT_EQ(readText(path("replaced/" + name + "/" + *copies.begin())), old);
+            const std::string folder = replaced.folderFor(path(name)) + "/";
+            const std::set<std::string> copies = namesIn(folder);
+            ASSERT_EQ(copies.size(), 3U); // with the source and the lock
+            EXPECT_EQ(readText(folder + *std::next(copies.begin())), old);
         }
     }
 }

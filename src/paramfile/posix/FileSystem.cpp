@@ -175,10 +175,16 @@ std::size_t nameStart(std::string_view path) {
     return slash == std::string_view::npos ? 0 : slash + 1;
 }
 
-std::tm localTimeOf(std::time_t moment) {
-    std::tm local{};
-    ::localtime_r(&moment, &local);
-    return local;
+std::tm utcTimeOf(std::time_t moment) {
+    std::tm utc{};
+    ::gmtime_r(&moment, &utc);
+    return utc;
+}
+
+std::string absolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
 }
 
 int makeFolders(const std::string& folder) {
@@ -211,6 +217,38 @@ std::vector<std::string> namesIn(const std::string& folder) {
     }
     ::closedir(listing);
     return names;
+}
+
+std::vector<std::string> plainFilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    const Descriptor directory(
+        ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    for (std::string& name : namesIn(folder)) {
+        struct stat info {};
+        if (directory.get() >= 0 &&
+            ::fstatat(directory.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode)) {
+            names.push_back(std::move(name));
+        }
+    }
+    return names;
+}
+
+bool isPlainFolder(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+FileLock::FileLock(const std::string& path)
+    : m_handle(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600)) {
+    while (m_handle >= 0 && ::flock(static_cast<int>(m_handle), LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+FileLock::~FileLock() {
+    if (m_handle >= 0) {
+        ::close(static_cast<int>(m_handle)); // which ends the hold
+    }
 }
 
 void removeFile(const std::string& path) {

@@ -304,10 +304,14 @@ std::size_t nameStart(std::string_view path) {
     return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
-std::tm localTimeOf(std::time_t moment) {
-    std::tm local{};
-    ::localtime_s(&local, &moment);
-    return local;
+std::tm utcTimeOf(std::time_t moment) {
+    std::tm utc{};
+    ::gmtime_s(&utc, &moment);
+    return utc;
+}
+
+std::string absolutePath(const std::string& path) {
+    return utf8Text(fullPath(path));
 }
 
 int makeFolders(const std::string& folder) {
@@ -356,6 +360,58 @@ std::vector<std::string> namesIn(const std::string& folder) {
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
     return names;
+}
+
+std::vector<std::string> plainFilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    if (!isPlainFolder(folder)) {
+        return names;
+    }
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(withName(fullPath(folder), L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            !((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+              found.dwReserved0 == IO_REPARSE_TAG_SYMLINK)) {
+            names.push_back(utf8Text(found.cFileName));
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+bool isPlainFolder(const std::string& path) {
+    const std::wstring full = fullPath(path);
+    const DWORD attributes = ::GetFileAttributesW(full.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           !isLink(full);
+}
+
+FileLock::FileLock(const std::string& path) : m_handle(-1) {
+    const std::wstring full = fullPath(path);
+    if (isLink(full)) {
+        return;
+    }
+    const HANDLE file = ::CreateFileW(full.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll,
+                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    OVERLAPPED where{};
+    if (!::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &where)) {
+        ::CloseHandle(file);
+        return;
+    }
+    m_handle = reinterpret_cast<std::intptr_t>(file);
+}
+
+FileLock::~FileLock() {
+    if (m_handle != -1) {
+        ::CloseHandle(reinterpret_cast<HANDLE>(m_handle)); // which ends the hold
+    }
 }
 
 void removeFile(const std::string& path) {
