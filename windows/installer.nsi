@@ -7,7 +7,8 @@
 ; technician made with the tool (parameter files, reports, backups) is his and stays.
 ; makensis -DVERSION=... -DSTAGE=<installed folder> -DFILELIST=<its Delete lines> -DOUTFILE=<setup.exe>
 
-Unicode true
+; A 64-bit installer for the 64-bit programs (and one that Wine without its 32-bit half runs).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 Name "morvent ${VERSION}"

@@ -64,6 +64,22 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Run a simulated controller in this process and list it first in the "
                        "Port list, for trying the tool without a controller."));
     parser.addOptions({help, version, simulate});
+    // The options Qt itself takes from a window program's command line (-platform offscreen,
+    // -style fusion, -reverse...): known here too, so that the program starts with them rather
+    // than refuse them. Single-dash words are whole options, as Qt spells its own.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* withValue :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "style", "stylesheet",
+          "session", "qwindowgeometry", "qwindowicon", "qwindowtitle", "display", "geometry"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(withValue), QString(), QStringLiteral("x"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char* flag : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(flag));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "morvent: %s\n", qPrintable(parser.errorText()));
         return 2;
