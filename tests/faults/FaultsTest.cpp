@@ -22,13 +22,13 @@
 #include <QRegularExpression>
 
 #include <fcntl.h>
-#include <termios.h>
 #include <grp.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <csignal>
