@@ -55,10 +55,11 @@ KeepingActions::KeepingActions(QMainWindow& window, Form1Ui& ui, Fields& fields,
     : m_window(window), m_ui(ui), m_fields(fields), m_model(model), m_boxes(boxes),
       m_settings(settings), m_options(options), m_guard(std::move(guard)),
       m_loadFields(std::make_unique<NoticingFields>(fields)) {
-    // Where Read Flash keeps its backups, and a save what it replaces.
+    // Where Read Flash keeps its backups, and a save what it replaces: the same folder as
+    // morvent-cli's, which on Windows is the machine's own (local) one, not the roaming profile.
     m_backups = std::make_unique<BackupKeeper>(
         m_options.backupsDirectory.isEmpty()
-            ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+            ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
                   QStringLiteral("/backups")
             : m_options.backupsDirectory);
     // Their behaviour: saving and loading the pages' values; each window owns its dialog.
