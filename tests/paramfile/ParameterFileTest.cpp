@@ -269,7 +269,9 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
         const std::string folder = replaced.folderFor(file) + "/";
         std::set<std::string> copies = namesIn(folder);
         // The path the copies came from beside them.
-        EXPECT_EQ(readText(folder + ReplacedFiles::kSourceName), c.copied ? file + "\n" : "");
+        // As the system writes paths (backslashes on Windows).
+        EXPECT_EQ(readText(folder + ReplacedFiles::kSourceName),
+                  c.copied ? fsPath(file).make_preferred().string() + "\n" : "");
         copies.erase(ReplacedFiles::kSourceName);
         copies.erase(ReplacedFiles::kLockName);
         ASSERT_EQ(copies.size(), c.copied ? 1U : 0U);
@@ -299,7 +301,13 @@ TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
         writeText(folder + stranger, "mine");
     }
     writeText(path("outside.el"), "theirs");
-    fs::create_symlink(fsPath(path("outside.el")), fsPath(folder + "2020-01-01_00-00-00.el"));
+    // Wine makes no symbolic links; there the link's row is left out.
+    std::error_code noLink;
+    fs::create_symlink(fsPath(path("outside.el")), fsPath(folder + "2020-01-01_00-00-00.el"),
+                       noLink);
+    if (noLink) {
+        left.erase("2020-01-01_00-00-00.el");
+    }
     std::vector<std::string> made;
     for (int n = 0; n < 250; ++n) {
         const std::string content = "copy " + std::to_string(n);

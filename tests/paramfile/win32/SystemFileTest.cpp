@@ -74,8 +74,10 @@ TEST_F(ParameterFileTest, AFileAnotherProgramHoldsOpenIsRefusedWithTheReason) {
                                    : "Unable to write to " + path("held.el") +
                                          ": another program has it open");
         EXPECT_EQ(readText(path("held.el")), c.saved ? savedText(distinctSet(2)) : old);
-        EXPECT_EQ(namesIn(path("")), (c.saved ? std::set<std::string>{"held.el", "replaced"}
-                                              : std::set<std::string>{"held.el"}));
+        // Beside the file nothing else: the copies' folder (with its lock) is the tool's own.
+        std::set<std::string> beside = namesIn(path(""));
+        beside.erase("replaced");
+        EXPECT_EQ(beside, std::set<std::string>{"held.el"});
         std::filesystem::remove_all(fsPath(path("replaced")));
     }
 }
