@@ -8,6 +8,7 @@
 #include "Boxes.h"
 #include "LinuxSimulator.h"
 #include "Offscreen.h"
+#include "StatusReporter.h"
 #include "Unit1.h"
 #include "WindowFloors.h"
 
@@ -50,7 +51,12 @@ int main(int argc, char** argv) {
     TForm1 form(boxes, options);
     form.show();
     form.ui().BitBtn1->click();
-    if (!QTest::qWaitFor([&] { return form.ui().BitBtn2->isEnabled(); }, 20000)) {
+    // Connected once the firmware text asked for after the identity is in, too.
+    if (!QTest::qWaitFor(
+            [&] {
+                return form.ui().BitBtn2->isEnabled() && form.status()->awaitingText().isEmpty();
+            },
+            20000)) {
         std::fprintf(stderr, "no identity from %s\n", qPrintable(port));
         return 1;
     }
