@@ -5,9 +5,11 @@
 
 #include "FileIo.h"
 #include "LiveReadingsReply.h"
-#include "OwnedHandle.h"
 #include "SystemErrors.h"
 #include "WideText.h"
+#include "WinHandle.h"
+
+#include <windows.h>
 
 #include <cerrno>
 
@@ -32,15 +34,15 @@ Outcome writeErrorOutcome(int error) {
 // Shared for reading, so that a viewer may follow the readings as they come; a program that
 // holds the file without sharing it refuses it from the start.
 struct CsvFile::Handle {
-    OwnedHandle file;
+    WinHandle file;
     std::wstring path;
 };
 
 CsvFile::CsvFile(std::string path) : m_path(std::move(path)), m_file(std::make_unique<Handle>()) {
     m_file->path = wideText(m_path);
-    m_file->file = OwnedHandle(::CreateFileW(m_file->path.c_str(), GENERIC_WRITE,
-                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    m_file->file = WinHandle(::CreateFileW(m_file->path.c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
     if (m_file->file.valid()) {
         // The read-only mark refuses writing, also where the system lets an administrator open
@@ -65,13 +67,13 @@ CsvFile::CsvFile(std::string path) : m_path(std::move(path)), m_file(std::make_u
 CsvFile::~CsvFile() = default;
 
 void CsvFile::write(std::string_view line) {
-    OwnedHandle& file = m_file->file;
+    WinHandle& file = m_file->file;
     if (!m_started) {
         m_started = true;
         if (!file.valid()) {
-            file = OwnedHandle(::CreateFileW(m_file->path.c_str(), GENERIC_WRITE,
-                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            file = WinHandle(::CreateFileW(m_file->path.c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (!file.valid()) {
                 lastErrorAsErrno();
                 fail();

@@ -3,8 +3,10 @@
 
 #include "RateStore.h"
 
-#include "OwnedHandle.h"
 #include "WideText.h"
+#include "WinHandle.h"
+
+#include <windows.h>
 
 #include <QStandardPaths>
 
@@ -22,14 +24,14 @@ constexpr DWORD kNotPlain =
 // followed), no folder, no device, no second hard link. Looked at before it is opened, and again
 // once open, so that nothing put there in between is used. The folder lies in the user's own
 // %LOCALAPPDATA%, whose access list lets no other user in, so the owner needs no asking here.
-OwnedHandle openOwnFile(const std::wstring& path, DWORD access, DWORD disposition) {
+WinHandle openOwnFile(const std::wstring& path, DWORD access, DWORD disposition) {
     const DWORD before = ::GetFileAttributesW(path.c_str());
     if (before == INVALID_FILE_ATTRIBUTES ? disposition == OPEN_EXISTING
                                           : (before & kNotPlain) != 0) {
         return {};
     }
-    OwnedHandle file(::CreateFileW(path.c_str(), access, kShareAll, nullptr, disposition,
-                                   FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    WinHandle file(::CreateFileW(path.c_str(), access, kShareAll, nullptr, disposition,
+                                 FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
     if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK ||
         !::GetFileInformationByHandle(file.get(), &info) ||
@@ -59,8 +61,8 @@ struct RateStore::Handles {
     std::wstring folder;
     // Held while the store is in use, without FILE_SHARE_DELETE: the folder cannot be renamed or
     // swapped for a junction meanwhile, as a POSIX descriptor of it would pin it.
-    OwnedHandle dir;
-    OwnedHandle lock;
+    WinHandle dir;
+    WinHandle lock;
 
     std::wstring path(const char* name) const { return folder + L'\\' + wideText(name); }
 };
@@ -95,7 +97,7 @@ RateStore::RateStore(const std::string& folder, bool create)
         (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         return;
     }
-    OwnedHandle dir(::CreateFileW(
+    WinHandle dir(::CreateFileW(
         full.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
@@ -115,7 +117,7 @@ bool RateStore::valid() const {
 }
 
 std::string RateStore::read(std::size_t limit) const {
-    const OwnedHandle file = openOwnFile(m_handles->path(kFileName), GENERIC_READ, OPEN_EXISTING);
+    const WinHandle file = openOwnFile(m_handles->path(kFileName), GENERIC_READ, OPEN_EXISTING);
     if (!file.valid()) {
         return {};
     }
@@ -135,7 +137,7 @@ std::string RateStore::read(std::size_t limit) const {
 }
 
 bool RateStore::lock(std::chrono::milliseconds wait) {
-    OwnedHandle lock =
+    WinHandle lock =
         openOwnFile(m_handles->path(kLockName), GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
     if (!lock.valid()) {
         return false;
@@ -168,8 +170,8 @@ void RateStore::replace(const std::string& text) const {
     const std::wstring aside = m_handles->path(kNewName);
     // The name aside is removed first, never followed: DeleteFileW takes a link itself.
     ::DeleteFileW(aside.c_str());
-    OwnedHandle out(::CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    WinHandle out(::CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out.valid()) {
         return;
     }

@@ -3,8 +3,10 @@
 
 #include "SystemNames.h"
 
-#include "OwnedHandle.h"
 #include "WideText.h"
+#include "WinHandle.h"
+
+#include <windows.h>
 
 #include <QRegularExpression>
 
@@ -46,7 +48,7 @@ std::string identityOf(const std::string& path) {
     }
     const std::wstring wide = wideText(path);
     // A file that exists is its volume and its index there, whatever names lead to it.
-    const OwnedHandle file(::CreateFileW(
+    const WinHandle file(::CreateFileW(
         wide.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};

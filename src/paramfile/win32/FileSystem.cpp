@@ -4,10 +4,10 @@
 #include "FileSystem.h"
 #include "FileIo.h"
 
-#include "OwnedHandle.h"
 #include "SignalUndo.h"
 #include "SystemErrors.h"
 #include "WideText.h"
+#include "WinHandle.h"
 
 #include <windows.h>
 #include <winioctl.h>
@@ -62,9 +62,9 @@ std::wstring withName(const std::wstring& folder, const std::wstring& name) {
 }
 
 // Opens what path names, following links, only to ask about it.
-OwnedHandle openToAsk(const std::wstring& path) {
-    return OwnedHandle(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+WinHandle openToAsk(const std::wstring& path) {
+    return WinHandle(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 // Whether the last name of path is a symbolic link or a junction; other reparse points (files
@@ -91,7 +91,7 @@ std::wstring resolved(const std::wstring& path) {
     if (!isLink(path)) {
         return path;
     }
-    const OwnedHandle file = openToAsk(path);
+    const WinHandle file = openToAsk(path);
     std::wstring target(32768, L'\0');
     const DWORD length = file.valid()
                              ? ::GetFinalPathNameByHandleW(file.get(), target.data(),
@@ -157,8 +157,8 @@ void removeTemporary(const void* data) {
 
 // Creates a temporary of a name no other file has (CREATE_NEW, so a name taken in the meantime is
 // never reused) and locks it at once.
-OwnedHandle createTemporary(const std::wstring& folder, const std::string& stem,
-                            Temporary& temporary) {
+WinHandle createTemporary(const std::wstring& folder, const std::string& stem,
+                          Temporary& temporary) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary.exists = false;
         temporary.name = withName(folder, wideText(temporaryName(stem)));
@@ -166,9 +166,9 @@ OwnedHandle createTemporary(const std::wstring& folder, const std::string& stem,
         // they have begun no file is made that they would miss.
         const UndoGuard creating;
         temporary.exists = true;
-        OwnedHandle file(::CreateFileW(temporary.name.c_str(), GENERIC_WRITE,
-                                       FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+        WinHandle file(::CreateFileW(temporary.name.c_str(), GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file.valid()) {
             lockFarByte(file.get(), LOCKFILE_EXCLUSIVE_LOCK);
             return file;
@@ -197,8 +197,8 @@ void removeLeftTemporaries(const std::wstring& folder, const std::string& stem) 
             continue;
         }
         const std::wstring path = withName(folder, found.cFileName);
-        OwnedHandle file(::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr,
-                                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        WinHandle file(::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
         if (file.valid() && ::GetFileType(file.get()) == FILE_TYPE_DISK &&
             lockFarByte(file.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY)) {
             file.close();
@@ -211,8 +211,8 @@ void removeLeftTemporaries(const std::wstring& folder, const std::string& stem) 
 // Whether a refusal of the file at path comes from another program holding it open: asked by
 // opening it as a save must, for writing and for taking its name.
 bool heldOpen(const std::wstring& path) {
-    const OwnedHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, kShareAll, nullptr,
-                                         OPEN_EXISTING, 0, nullptr));
+    const WinHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, kShareAll, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
     const DWORD error = file.valid() ? ERROR_SUCCESS : ::GetLastError();
     return errnoOf(error) == EBUSY;
 }
@@ -230,7 +230,7 @@ bool refused(const std::wstring& path, DWORD error) {
 // changes; while the rest is written the first byte is a NUL, which no load takes, and the first
 // byte goes in last.
 bool writeInPlace(const std::wstring& path, std::string_view content) {
-    const OwnedHandle file(
+    const WinHandle file(
         ::CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
     LARGE_INTEGER size{};
     if (!file.valid() || !::GetFileSizeEx(file.get(), &size)) {
@@ -334,8 +334,8 @@ int makeFolders(const std::string& folder) {
 
 int writeNewFile(const std::string& path, std::string_view content) {
     const std::wstring wide = fullPath(path);
-    OwnedHandle file(::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    WinHandle file(::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         return lastErrorAsErrno();
     }
@@ -431,8 +431,8 @@ std::optional<std::string> readFile(const std::string& path, std::size_t limit, 
     };
     // Shared in every way, so that reading never stands in another program's way; only a
     // file on a disk is one (not a device such as NUL or COM1, nor a pipe).
-    const OwnedHandle file(::CreateFileW(fullPath(path).c_str(), GENERIC_READ, kShareAll, nullptr,
-                                         OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    const WinHandle file(::CreateFileW(fullPath(path).c_str(), GENERIC_READ, kShareAll, nullptr,
+                                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size{};
     if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK ||
         !::GetFileSizeEx(file.get(), &size)) {
@@ -475,7 +475,7 @@ bool isDanglingLink(const std::string& path) {
 }
 
 std::string linkTarget(const std::string& path) {
-    const OwnedHandle link(::CreateFileW(
+    const WinHandle link(::CreateFileW(
         fullPath(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
         FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     // REPARSE_DATA_BUFFER: its tag, then for a link the offsets and lengths of the name the
@@ -512,11 +512,11 @@ int whyNotWritable(const std::string& path) {
     const std::wstring full = fullPath(path);
     // Asked for what a save needs: writing, and taking the name. A user who may write the file
     // but not remove it has it written in place, so writing alone is asked again.
-    OwnedHandle file(::CreateFileW(full.c_str(), GENERIC_WRITE | DELETE, kShareAll, nullptr,
-                                   OPEN_EXISTING, 0, nullptr));
+    WinHandle file(::CreateFileW(full.c_str(), GENERIC_WRITE | DELETE, kShareAll, nullptr,
+                                 OPEN_EXISTING, 0, nullptr));
     if (!file.valid() && ::GetLastError() == ERROR_ACCESS_DENIED) {
-        file = OwnedHandle(::CreateFileW(full.c_str(), GENERIC_WRITE, kShareAll, nullptr,
-                                         OPEN_EXISTING, 0, nullptr));
+        file = WinHandle(::CreateFileW(full.c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
     }
     if (!file.valid()) {
         const DWORD attributes = ::GetFileAttributesW(full.c_str());
@@ -540,9 +540,9 @@ int whyNoNewFile(const std::string& path) {
     const std::wstring folder = folderOf(fullPath(path));
     const std::wstring probe =
         withName(folder, wideText(temporaryName(temporaryStem("morvent-probe"))));
-    const OwnedHandle file(::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
-                                         nullptr));
+    const WinHandle file(::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                       nullptr));
     return file.valid() ? 0 : lastErrorAsErrno();
 }
 
@@ -577,7 +577,7 @@ bool replaceFile(const std::string& path, std::string_view content) {
             errno = refusal > 0 ? refusal : EINVAL;
             return false;
         }
-        const OwnedHandle file = openToAsk(target);
+        const WinHandle file = openToAsk(target);
         BY_HANDLE_FILE_INFORMATION info{};
         if (!file.valid() || !::GetFileInformationByHandle(file.get(), &info)) {
             return failed();
@@ -592,7 +592,7 @@ bool replaceFile(const std::string& path, std::string_view content) {
     // Another save's clean-up may take a temporary for a left one in the moment between its
     // lock and its new name; the replacement then finds it gone, and a new one is tried.
     for (int attempt = 0; renameKeepsIt && attempt < 3; ++attempt) {
-        OwnedHandle file = createTemporary(folder, stem, temporary);
+        WinHandle file = createTemporary(folder, stem, temporary);
         if (!file.valid()) {
             break;
         }

@@ -14,4 +14,9 @@ void WinHandle::reset(Handle handle) noexcept {
     m_handle = none(handle) ? nullptr : handle;
 }
 
+bool WinHandle::close() noexcept {
+    const Handle handle = release();
+    return handle != nullptr && ::CloseHandle(handle) != 0;
+}
+
 } // namespace morvent
