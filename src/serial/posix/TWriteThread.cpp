@@ -29,24 +29,10 @@ bool TWriteThread::start() {
 }
 
 bool TWriteThread::enqueue(std::vector<std::uint8_t> bytes) {
-    if (m_ended.load()) {
+    if (!m_queue.push(std::move(bytes))) {
         return false;
-    }
-    {
-        const std::lock_guard lock(m_mutex);
-        m_queue.push_back(std::move(bytes));
     }
     m_queueEvent.signal();
-    return true;
-}
-
-bool TWriteThread::takeNext(std::vector<std::uint8_t>& bytes) {
-    const std::lock_guard lock(m_mutex);
-    if (m_queue.empty()) {
-        return false;
-    }
-    bytes = std::move(m_queue.front());
-    m_queue.pop_front();
     return true;
 }
 
@@ -92,7 +78,7 @@ void TWriteThread::run() {
     bool announceEmpty = true;
     std::vector<std::uint8_t> bytes;
     for (;;) {
-        if (takeNext(bytes)) {
+        if (m_queue.take(bytes)) {
             if (m_stopEvent.signalled() || !writeWhole(bytes)) {
                 break;
             }
@@ -117,7 +103,7 @@ void TWriteThread::run() {
             break;
         }
     }
-    m_ended.store(true);
+    m_queue.end();
     tcflush(m_port, TCOFLUSH);
 }
 

@@ -4,12 +4,9 @@
 #pragma once
 
 #include "CommWorker.h"
+#include "WriteQueue.h"
 
-#include <atomic>
 #include <cstdint>
-#include <deque>
-#include <memory>
-#include <mutex>
 #include <vector>
 
 namespace morvent {
@@ -32,13 +29,9 @@ public:
 private:
     void run();
     bool writeWhole(const std::vector<std::uint8_t>& bytes);
-    bool takeNext(std::vector<std::uint8_t>& bytes);
 
     EventFd m_queueEvent{Descriptor()};
-    std::atomic<bool> m_ended{false};
-
-    std::mutex m_mutex;
-    std::deque<std::vector<std::uint8_t>> m_queue;
+    WriteQueue m_queue;
 };
 
 } // namespace morvent

@@ -25,24 +25,10 @@ bool TWriteThread::start() {
 }
 
 bool TWriteThread::enqueue(std::vector<std::uint8_t> bytes) {
-    if (m_ended.load()) {
+    if (!m_queue.push(std::move(bytes))) {
         return false;
-    }
-    {
-        const std::lock_guard lock(m_mutex);
-        m_queue.push_back(std::move(bytes));
     }
     ::SetEvent(m_queueEvent.get());
-    return true;
-}
-
-bool TWriteThread::takeNext(std::vector<std::uint8_t>& bytes) {
-    const std::lock_guard lock(m_mutex);
-    if (m_queue.empty()) {
-        return false;
-    }
-    bytes = std::move(m_queue.front());
-    m_queue.pop_front();
     return true;
 }
 
@@ -93,7 +79,7 @@ void TWriteThread::run() {
         bool announceEmpty = true;
         std::vector<std::uint8_t> bytes;
         for (;;) {
-            if (takeNext(bytes)) {
+            if (m_queue.take(bytes)) {
                 if (stopping() || !writeWhole(bytes, written.get())) {
                     break;
                 }
@@ -116,7 +102,7 @@ void TWriteThread::run() {
             }
         }
     }
-    m_ended.store(true);
+    m_queue.end();
     ::PurgeComm(m_port, PURGE_TXABORT | PURGE_TXCLEAR);
 }
 

@@ -5,11 +5,9 @@
 
 #include "CommWorker.h"
 #include "WinHandle.h"
+#include "WriteQueue.h"
 
-#include <atomic>
 #include <cstdint>
-#include <deque>
-#include <mutex>
 #include <vector>
 
 namespace morvent {
@@ -34,13 +32,9 @@ public:
 private:
     void run();
     bool writeWhole(const std::vector<std::uint8_t>& bytes, Handle written);
-    bool takeNext(std::vector<std::uint8_t>& bytes);
 
     WinHandle m_queueEvent;
-    std::atomic<bool> m_ended{false};
-
-    std::mutex m_mutex;
-    std::deque<std::vector<std::uint8_t>> m_queue;
+    WriteQueue m_queue;
 };
 
 } // namespace morvent
