@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 // What the window's flash chains cannot be faster than at 9600 baud: the waits the tool must make
@@ -20,6 +22,16 @@ inline constexpr double kIntervalMs = 100.0;
 inline constexpr auto kRequestWaitMs = static_cast<double>(kRequestPause.count());
 inline constexpr auto kConnectWaitMs = static_cast<double>(kConnectPause.count());
 inline constexpr auto kProbeTickMs = static_cast<double>(kProbeListen.count());
+
+// The number of runs a benchmark was asked for with --runs N: 5 unless told, at least 1.
+inline int runsAsked(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--runs") == 0) {
+            return std::max(1, std::atoi(argv[i + 1]));
+        }
+    }
+    return 5;
+}
 
 inline double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

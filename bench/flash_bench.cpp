@@ -24,7 +24,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -63,12 +62,7 @@ double msSinceProcessStart() {
 
 int main(int argc, char** argv) {
     morvent::test::drawOffscreenUnlessAsked();
-    int runs = 5;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--runs") == 0) {
-            runs = std::max(1, std::stoi(argv[i + 1]));
-        }
-    }
+    const int runs = runsAsked(argc, argv);
     QApplication app(argc, argv);
     const double startedMs = msSinceProcessStart();
 

@@ -19,7 +19,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,12 +28,7 @@ using Clock = std::chrono::steady_clock;
 
 int main(int argc, char** argv) {
     morvent::test::drawOffscreenUnlessAsked();
-    int runs = 5;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--runs") == 0) {
-            runs = std::max(1, std::stoi(argv[i + 1]));
-        }
-    }
+    const int runs = bench::runsAsked(argc, argv);
     QApplication app(argc, argv);
     morvent::test::LinuxSimulator sim({"--pace", "--listen-baud", "1200"});
     if (sim.port().isEmpty()) {
