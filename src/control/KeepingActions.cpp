@@ -73,7 +73,15 @@ KeepingActions::KeepingActions(QMainWindow& window, Form1Ui& ui, Fields& fields,
     };
     saveDialog->saved = [this](const std::string& path) {
         const QString file = QFile::decodeName(path.c_str());
-        m_backupNote->say(tr("Saved: %1").arg(QDir::toNativeSeparators(file)), file);
+        const QString shown = QDir::toNativeSeparators(file);
+        // The name is kept as typed; one without ".el" would seem lost in Load's own list.
+        m_backupNote->say(
+            file.endsWith(QLatin1String(".el"), Qt::CaseInsensitive)
+                ? tr("Saved: %1").arg(shown)
+                : tr("Saved: %1. Its name has no \".el\", so Load lists it under \"All files\" "
+                     "only.")
+                      .arg(shown),
+            file);
     };
     m_loadDialog = new LoadDialog(loadWindow, *m_loadFields, m_boxes);
     // Fields a loaded file did not give are 0 now: marked, so nobody writes them unawares.

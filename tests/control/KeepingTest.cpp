@@ -150,6 +150,13 @@ TEST_F(Backups, SavingOverAFileKeepsWhatItHeldAndSaysWhere) {
     EXPECT_EQ(bytesOf(kept + "/" + copies[0]), "[Basic]\r\nLC=17\r\n");
     EXPECT_EQ(note()->text(), "What bike2.el held is kept in replaced/" +
                                   QFileInfo(kept).fileName() + "/" + copies[0]);
+    // A name without ".el" is saved as typed, and the note says where Load will list it.
+    form->Form4()->show();
+    form->Form4()->Edit1->setText("bike3");
+    QTest::keyClick(form->Form4()->Edit1, Qt::Key_Return);
+    EXPECT_TRUE(QFile::exists(scratchFile("bike3")));
+    EXPECT_TRUE(
+        note()->text().endsWith(R"(has no ".el", so Load lists it under "All files" only.)"));
 }
 
 class Compare : public Form1Test {
