@@ -76,7 +76,9 @@ void ConnectionProbing::searchPorts(const QString& simulatedDevice, const PortSo
             ? help + QLatin1Char('\n') +
                   tr("No adapter found. To try the window without a bike, start it with "
                      "--simulate (the menu entry \"Try with the simulated controller\"): the "
-                     "simulated controller is then first in this list.")
+                     "simulated controller is then first in this list.") +
+                  QLatin1Char('\n') +
+                  tr("F1 opens Getting Started: seven steps from connecting to the report.")
             : help);
 }
 

@@ -30,7 +30,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -165,18 +164,15 @@ void KeepingActions::showPlot() {
     if (!std::exchange(m_plotPlaced, true)) {
         const QByteArray saved = m_settings.value(kPlotGeometry).toByteArray();
         if (saved.isEmpty() || !plot.restoreGeometry(saved)) {
-            // Beside the window, its frame taken to be as the window's; never over the button
-            // that stops Continuous Get, which is what one presses while watching the plot.
-            const QRect frame = m_window.frameGeometry();
-            const QRect geometry = m_window.geometry();
-            const QMargins margins(geometry.left() - frame.left(), geometry.top() - frame.top(),
-                                   frame.right() - geometry.right(),
-                                   frame.bottom() - geometry.bottom());
+            // Beside the window, else over its page; never over the button that stops
+            // Continuous Get, which is what one presses while watching the plot.
             const QRect button(m_ui.BitBtn13->mapToGlobal(QPoint(0, 0)), m_ui.BitBtn13->size());
-            const QRect place = placeBeside(frame, button, plot.size().grownBy(margins),
-                                            m_window.screen()->availableGeometry());
-            plot.move(place.topLeft());
-            plot.resize(place.size().shrunkBy(margins));
+            // It needs more room than a page has: the right panel's below the tabs too.
+            QRect room = coverableArea(m_window, *m_ui.TabbedNotebook1->currentWidget());
+            const int belowTabs = room.top();
+            room |= coverableArea(m_window, *m_ui.Panel2);
+            room.setTop(belowTabs);
+            placeCompanion(plot, m_window, room, button);
         }
     }
     m_liveReadings->showWindow();

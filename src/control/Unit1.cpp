@@ -12,6 +12,7 @@
 #include "ConnectionProbing.h"
 #include "ContinuousGet.h"
 #include "ControllerLine.h"
+#include "GettingStarted.h"
 #include "KeepingActions.h"
 #include "LineTiming.h"
 #include "LiveReadingsMonitor.h"
@@ -41,6 +42,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -130,6 +132,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     m_trafficLog = new TrafficLog(this);
     ViewMenu::add(*this, *m_ui.Help1, *m_trafficLog, *m_settings);
     m_ui.setupAccessKeys();
+    m_gettingStarted = new GettingStarted(m_ui, this);
     // Never so small that controls are cut off: below the designed size the window scrolls.
     setMinimumSize(480, 360);
 
@@ -288,6 +291,11 @@ void TForm1::connectHandlers() {
     connect(m_ui.TabbedNotebook1, &QTabWidget::tabBarClicked, this,
             [this] { TabbedNotebook1Click(); });
     connect(m_ui.Help1, &QAction::triggered, this, [this] { Help1Click(); });
+    // Help itself shows the About box; the first steps are F1 away, and a button in that box.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { showGettingStarted(); });
+    connect(m_form3->GettingStartedButton, &QPushButton::clicked, this,
+            [this] { showGettingStarted(); });
     connect(m_ui.Save1, &QAction::triggered, this, [this] { Save1Click(); });
     connect(m_ui.Load1, &QAction::triggered, this, [this] { Load1Click(); });
     connect(m_ui.Quit1, &QAction::triggered, this, &QWidget::close);
@@ -343,8 +351,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     m_settings->setValue(kWindowPlace, pos());
     Comm1->CloseComm();
     Comm1->discardNotifications();
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             m_form3.get(), m_form4.get(), m_form5.get(), &liveReadings().window(), m_trafficLog}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{m_form3.get(), m_form4.get(),
+                                                           m_form5.get(), &liveReadings().window(),
+                                                           m_trafficLog, m_gettingStarted}) {
         window->close();
     }
     QMainWindow::closeEvent(event);
@@ -381,6 +390,16 @@ void TForm1::FormShow() {
 
 void TForm1::Help1Click() {
     openOver(*m_form3, *this);
+}
+
+void TForm1::showGettingStarted() {
+    if (!m_gettingStarted->isVisible()) {
+        placeCompanion(*m_gettingStarted, *this,
+                       coverableArea(*this, *m_ui.TabbedNotebook1->currentWidget()));
+    }
+    m_gettingStarted->show();
+    m_gettingStarted->raise();
+    m_gettingStarted->activateWindow();
 }
 
 void TForm1::Label3Click() {

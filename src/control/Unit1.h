@@ -44,6 +44,7 @@ class ReviewChanges;
 class StatusReporter;
 class TrafficLog;
 class WindowLine;
+class GettingStarted;
 class TForm3;
 class TForm4;
 class TForm5;
@@ -70,6 +71,7 @@ public:
     TForm3* Form3() const { return m_form3.get(); }
     TForm4* Form4() const { return m_form4.get(); }
     TForm5* Form5() const { return m_form5.get(); }
+    GettingStarted* gettingStarted() const { return m_gettingStarted; }
     StatusReporter* status() const { return m_status; }
     TrafficLog* trafficLog() const { return m_trafficLog; }
     LiveReadingsMonitor& liveReadings() const;
@@ -111,6 +113,8 @@ public:
     void Comm1ReceiveData(TComm* Sender, const std::uint8_t* Buffer, std::uint16_t BufferLength);
     void TabbedNotebook1Click();
     void Help1Click();
+    // F1, or "Getting Started" in the About box: the first steps, beside this window.
+    void showGettingStarted();
     void Label3Click();
     void Save1Click();
     void Load1Click();
@@ -169,6 +173,7 @@ private:
     std::unique_ptr<QSettings> m_settings;
     StatusReporter* m_status = nullptr;
     TrafficLog* m_trafficLog = nullptr;
+    GettingStarted* m_gettingStarted = nullptr;
     bool m_shown = false;
     ParameterModel m_model;
     std::unique_ptr<KeepingActions> m_keeping;

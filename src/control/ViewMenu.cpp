@@ -11,11 +11,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTabWidget>
 
 namespace morvent {
@@ -42,26 +40,12 @@ void ViewMenu::add(QMainWindow& window, QAction& before, TrafficLog& log, QSetti
 }
 
 void ViewMenu::placeLog(QMainWindow& window, QWidget& log) {
-    const QScreen* screen = window.screen();
-    if (!screen) {
-        return;
-    }
-    // Beside the window where the screen has the room; else over its pages, below the tabs and
-    // above the status bar, so the menus, the tabs and what the status bar says stay in view.
-    const QRect frame = window.frameGeometry();
-    const QSize size = log.frameGeometry().size();
-    QRect place = placeBeside(frame, frame, size, screen->availableGeometry());
-    if (place.width() < size.width()) {
-        const auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabbedNotebook1"));
-        const int top = tabs ? tabs->tabBar()->mapToGlobal(QPoint(0, tabs->tabBar()->height())).y()
-                             : window.geometry().top();
-        const int bottom = window.statusBar()->mapToGlobal(QPoint(0, 0)).y();
-        place = QRect(QPoint(frame.left(), top), size);
-        place.setBottom(std::min(place.bottom(), bottom - 1));
-        log.resize(log.size().boundedTo(
-            QSize(log.width(), std::max(120, place.height() - (size.height() - log.height())))));
-    }
-    log.move(place.topLeft());
+    // Beside the window where the screen has the room; else over the lower right of its page,
+    // so the menus, the tabs, the connection's buttons and what the status bar says stay in view.
+    const auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabbedNotebook1"));
+    placeCompanion(log, window,
+                   tabs && tabs->currentWidget() ? coverableArea(window, *tabs->currentWidget())
+                                                 : QRect());
 }
 
 void ViewMenu::addLanguages(QMainWindow& window, QMenu& view, QSettings& settings) {

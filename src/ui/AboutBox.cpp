@@ -4,6 +4,7 @@
 #include "AboutBox.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -35,6 +36,9 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addSpacing(18);
     layout->addWidget(Label2);
     layout->addStretch(1);
+    GettingStartedButton = new QPushButton(tr("&Getting Started"), this);
+    GettingStartedButton->setObjectName(QStringLiteral("GettingStartedButton"));
+    layout->addWidget(GettingStartedButton, 0, Qt::AlignCenter);
 }
 
 } // namespace morvent

@@ -860,7 +860,6 @@ void Form1Ui::setupMenu(QMainWindow* window) {
     // A command of its own on the bar, triggered by a click, with no menu to open.
     Help1 = MainMenu1->addAction(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
-    Help1->setShortcut(QKeySequence::HelpContents);
 }
 
 void Form1Ui::setupHelp(QMainWindow* window) {

@@ -21,9 +21,11 @@ const std::array<QColor, kLiveReadingCount> kColours{
     QColor(0x2e, 0x7d, 0x32), QColor(0x15, 0x65, 0xc0)};
 
 // The torque voltage is what a calibration watches, so its strip is the tallest. The heights are
-// of the plot areas, without the legends, labels and the time scale's title.
+// of the plot areas, without the legends, labels and the time scale's title; the smallest are
+// low enough for the window to fit over the main window's page on a 1280x720 screen, between
+// its tabs and its status bar.
 constexpr std::array<int, LiveReadingsWindow::kStripCount> kStripStretch{5, 3, 3, 3};
-constexpr std::array<int, LiveReadingsWindow::kStripCount> kStripMinimum{110, 64, 64, 64};
+constexpr std::array<int, LiveReadingsWindow::kStripCount> kStripMinimum{76, 44, 44, 44};
 
 // A mark every ten seconds, and one between at five.
 class TimeTicker : public QCPAxisTickerFixed {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -25,6 +26,17 @@ QRect withinHeight(QRect rect, const QRect& available) {
     }
     if (rect.top() < available.top()) {
         rect.moveTop(available.top());
+    }
+    return rect;
+}
+
+// Moved left or right into the screen, as far as its width allows.
+QRect withinWidth(QRect rect, const QRect& available) {
+    if (rect.right() > available.right()) {
+        rect.moveRight(available.right());
+    }
+    if (rect.left() < available.left()) {
+        rect.moveLeft(available.left());
     }
     return rect;
 }
@@ -62,28 +74,97 @@ QRect frameWithin(const QRect& frame, const QRect& available) {
     return rect;
 }
 
-QRect placeBeside(const QRect& main, const QRect& keepClear, QSize size, const QRect& available) {
+QRect placeBeside(const QRect& main, const QRect& room, const QRect& keepClear, QSize size,
+                  const QRect& available, QSize minimum) {
     size = size.boundedTo(available.size());
-    const std::array<int, 4> lefts{main.right() + 1 + kGap, main.left() - kGap - size.width(),
-                                   available.right() + 1 - size.width(), available.left()};
-    for (const int left : lefts) {
-        const QRect rect = withinHeight(QRect(QPoint(left, main.top()), size), available);
-        if (available.contains(rect) && !rect.intersects(keepClear)) {
-            return rect;
+    // Right, left, below, above, each of `sized` where the window is that large on that side.
+    const auto besideAt = [&](std::size_t side, QSize sized) {
+        const std::array<QRect, 4> rects{
+            withinHeight(QRect(QPoint(main.right() + 1 + kGap, main.top()), sized), available),
+            withinHeight(QRect(QPoint(main.left() - kGap - sized.width(), main.top()), sized),
+                         available),
+            withinWidth(QRect(QPoint(main.left(), main.bottom() + 1 + kGap), sized), available),
+            withinWidth(QRect(QPoint(main.left(), main.top() - kGap - sized.height()), sized),
+                        available)};
+        return rects.at(side);
+    };
+    for (std::size_t side = 0; side < 4; ++side) {
+        if (available.contains(besideAt(side, size))) {
+            return besideAt(side, size);
         }
     }
-    // No room for the whole width anywhere: the wider side of what must stay clear.
-    const int rightRoom = available.right() - keepClear.right() - kGap;
-    const int leftRoom = keepClear.left() - available.left() - kGap;
-    QRect rect = withinHeight(QRect(QPoint(0, main.top()), size), available);
-    if (rightRoom >= leftRoom) {
-        rect.setLeft(keepClear.right() + 1 + kGap);
-        rect.setRight(available.right());
-    } else {
-        rect.setLeft(available.left());
-        rect.setRight(keepClear.left() - 1 - kGap);
+    // Narrower or lower beside it, where the window still has its smallest size there.
+    const std::array<QSize, 4> sideRoom{
+        QSize(available.right() - main.right() - kGap, size.height()),
+        QSize(main.left() - available.left() - kGap, size.height()),
+        QSize(size.width(), available.bottom() - main.bottom() - kGap),
+        QSize(size.width(), main.top() - available.top() - kGap)};
+    for (std::size_t side = 0; side < 4 && minimum.isValid(); ++side) {
+        const QSize sized = size.boundedTo(sideRoom.at(side));
+        if (sized.width() >= minimum.width() && sized.height() >= minimum.height() &&
+            available.contains(besideAt(side, sized))) {
+            return besideAt(side, sized);
+        }
     }
-    return rect;
+    // Over the room, and where what must stay clear is in it, in the largest piece beside that
+    // which the window fits into at its smallest; in none, over the room's lower right.
+    const QRect area = room & available;
+    const QRect clear = keepClear & area;
+    const std::array<QRect, 5> pieces{
+        area, QRect(QPoint(clear.right() + 1 + kGap, area.top()), area.bottomRight()),
+        QRect(area.topLeft(), QPoint(clear.left() - 1 - kGap, area.bottom())),
+        QRect(QPoint(area.left(), clear.bottom() + 1 + kGap), area.bottomRight()),
+        QRect(area.topLeft(), QPoint(area.right(), clear.top() - 1 - kGap))};
+    const auto at = [&](const QRect& piece) {
+        QRect rect(QPoint(), size.boundedTo(piece.size()).expandedTo(minimum));
+        rect.moveBottomRight(piece.bottomRight());
+        return rect;
+    };
+    const auto surface = [](const QRect& r) { return r.width() * r.height(); };
+    QRect best;
+    for (const QRect& piece : pieces) {
+        if (piece.isEmpty() || (piece != area && clear.isEmpty()) ||
+            piece.width() < minimum.width() || piece.height() < minimum.height()) {
+            continue;
+        }
+        const QRect rect = at(piece);
+        if (!rect.intersects(clear) && surface(rect) > surface(best)) {
+            best = rect;
+        }
+    }
+    return best.isEmpty() && !area.isEmpty() ? at(area) : best;
+}
+
+QMargins frameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    return window.isVisible() && !margins.isNull() ? margins : kFrameAllowance;
+}
+
+QRect coverableArea(const QWidget& window, const QWidget& pages) {
+    const QRect shown = pages.visibleRegion().boundingRect();
+    const QRect area(pages.mapToGlobal(shown.topLeft()), shown.size());
+    return area & QRect(window.mapToGlobal(QPoint()), window.size());
+}
+
+void placeCompanion(QWidget& companion, const QWidget& owner, const QRect& room,
+                    const QRect& keepClear) {
+    const QScreen* screen = owner.screen();
+    if (!screen) {
+        return;
+    }
+    const QMargins margins = frameMargins(owner);
+    const QRect place = placeBeside(
+        owner.frameGeometry(), room, keepClear, companion.size().grownBy(margins),
+        screen->availableGeometry(),
+        companion.minimumSizeHint().expandedTo(companion.minimumSize()).grownBy(margins));
+    if (place.isEmpty()) {
+        return;
+    }
+    companion.resize(place.size().shrunkBy(margins));
+    companion.move(place.topLeft());
 }
 
 QIcon applicationIcon() {

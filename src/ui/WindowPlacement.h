@@ -30,11 +30,28 @@ void fitWindow(QWidget& window, QSize wanted, const QRect& available);
 // put it: moved in no further than it must, and made smaller where the room is smaller.
 QRect frameWithin(const QRect& frame, const QRect& available);
 
-// Where a window of `size` (frame included) goes beside `main` (frame included) on `available`:
-// to the right of it, else to its left, else against the right or left edge of the screen, the
-// first that fits and keeps `keepClear` uncovered; with no such place, narrower, beside
-// `keepClear`. Top-aligned with `main` as far as the screen lets it.
-QRect placeBeside(const QRect& main, const QRect& keepClear, QSize size, const QRect& available);
+// Where a window of `size` (frame included) that goes with `main` (frame included) opens on
+// `available`: beside it where the screen has the room, to its right, else to its left (level
+// with its top as far as the screen lets it), else below it, else above it. Where the screen has
+// no such room, over `room`, the part of the main window it may cover (its pages, never its
+// menus, tabs or status bar), at the lower right and no larger than the room; clear of
+// `keepClear` too where that lies in the room, in the largest piece of the room beside it that
+// holds the window at its `minimum` size.
+QRect placeBeside(const QRect& main, const QRect& room, const QRect& keepClear, QSize size,
+                  const QRect& available, QSize minimum = {});
+
+// The frame the window system puts around `window`'s frame once it is on the screen (a window
+// shown alongside is given the same); kFrameAllowance until then.
+QMargins frameMargins(const QWidget& window);
+
+// The part of `window` that a window shown with it may cover where the screen has no room beside
+// it: the page `pages` shows, as far as it is in view, in global coordinates.
+QRect coverableArea(const QWidget& window, const QWidget& pages);
+
+// Moves and sizes `companion` (not shown yet) by placeBeside for `owner` as it stands on its
+// screen, `room` and `keepClear` in global coordinates.
+void placeCompanion(QWidget& companion, const QWidget& owner, const QRect& room,
+                    const QRect& keepClear = {});
 
 // The program's icon, drawn: a wheel with its motor hub, and the serial plug that talks to it.
 QIcon applicationIcon();

@@ -6,6 +6,7 @@
 
 #include "AboutBox.h"
 #include "ElidedLabel.h"
+#include "GettingStarted.h"
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -106,7 +108,7 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
 TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     const std::pair<QKeySequence::StandardKey, QWidget*> windows[] = {
-        {QKeySequence::HelpContents, form->Form3()},
+        {QKeySequence::HelpContents, form->gettingStarted()},
         {QKeySequence::Save, form->Form4()},
         {QKeySequence::Open, form->Form5()}};
     for (const auto& [keys, shown] : windows) {
@@ -122,8 +124,26 @@ TEST_F(Form1Test, TheKeyboardOpensClosesAndPresses) {
     QTest::keyClick(form->ui().PlotButton, Qt::Key_Return);
     LiveReadingsWindow& plot = form->liveReadings().window();
     EXPECT_TRUE(plot.isVisible());
-    const QRect stopButton(button("BitBtn13")->mapToGlobal(QPoint()), button("BitBtn13")->size());
-    EXPECT_FALSE(plot.frameGeometry().intersects(stopButton));
+    // The plot, the traffic log and Getting Started leave the menus, the tabs and the status bar
+    // in view, the plot the button that stops Continuous Get too.
+    const auto global = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint()), w->size()); };
+    find<QAction>("Help1")->trigger();
+    form->Form3()->GettingStartedButton->click();
+    form->trafficLog()->toggleViewAction()->trigger();
+    using Widgets = std::initializer_list<const QWidget*>;
+    for (const QWidget* shown : Widgets{&plot, form->trafficLog(), form->gettingStarted()}) {
+        ASSERT_TRUE(shown->isVisible());
+        for (const QWidget* kept : Widgets{form->menuBar(), notebook()->tabBar(), form->statusBar(),
+                                           shown == &plot ? button("BitBtn13") : nullptr}) {
+            EXPECT_FALSE(kept && shown->frameGeometry().intersects(global(kept)))
+                << shown->objectName().toStdString() << " over "
+                << kept->objectName().toStdString();
+        }
+    }
+    form->trafficLog()->close();
+    form->gettingStarted()->close();
+    form->Form3()->close();
+    plot.activateWindow();
     // Esc closes the plot and the review of changes, as the other windows.
     for (QWidget* shown : std::initializer_list<QWidget*>{&plot, &form->review()}) {
         if (shown != &plot) {

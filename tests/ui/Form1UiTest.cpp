@@ -99,7 +99,7 @@ TEST_F(Form1UiTest, EveryControlCarriesItsNameOnItsPage) {
 }
 
 // The main window takes its designed size where that fits with a frame, else the room there is;
-// the plot goes beside it, else where it leaves "Continuous Get" uncovered, else narrower.
+// the plot, the traffic log and Getting Started go beside it, else over its page only.
 TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
     const QSize designed(Form1Ui::kWidth, Form1Ui::kHeight);
     const std::pair<QSize, QSize> fits[] = {{{1920, 1080}, designed},
@@ -114,17 +114,57 @@ TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
         EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint), size != designed);
         EXPECT_EQ(window.size(), size);
     }
+    // Beside: right, left, below, narrower where it still has its smallest size; with no room
+    // beside, over the page's lower right, no larger than the page, and clear of the button
+    // where the button is on it, in a piece of the page that holds the window at its smallest.
+    const QRect hd(0, 0, 1920, 1080);
+    const QRect small(0, 0, 1280, 720);
     const struct {
-        QRect main, keepClear, screen, placed;
+        QRect main, room, keepClear, screen;
+        QSize size, minimum;
+        QRect placed;
     } places[] = {
-        {{0, 0, 986, 793}, {20, 560, 140, 30}, {0, 0, 1920, 1080}, {994, 0, 888, 796}},
-        {{934, 0, 986, 793}, {954, 560, 140, 30}, {0, 0, 1920, 1080}, {38, 0, 888, 796}},
-        {{0, 0, 1366, 768}, {25, 560, 140, 30}, {0, 0, 1366, 768}, {478, 0, 888, 768}},
-        {{0, 0, 1280, 720}, {500, 560, 140, 30}, {0, 0, 1280, 720}, {648, 0, 632, 720}},
-        {{0, 0, 1280, 720}, {700, 560, 140, 30}, {0, 0, 1280, 720}, {0, 0, 692, 720}},
+        {{0, 0, 986, 793},
+         {10, 90, 600, 560},
+         {20, 560, 140, 30},
+         hd,
+         {888, 796},
+         {},
+         {994, 0, 888, 796}},
+        {{934, 300, 986, 793}, {944, 390, 600, 560}, {}, hd, {888, 796}, {}, {38, 284, 888, 796}},
+        {{0, 0, 1900, 400}, {10, 90, 1200, 260}, {}, hd, {768, 356}, {}, {0, 408, 768, 356}},
+        {{467, 0, 986, 793},
+         {477, 90, 600, 560},
+         {},
+         hd,
+         {768, 356},
+         {275, 106},
+         {1461, 0, 459, 356}},
+        {{151, 0, 986, 720}, {161, 90, 600, 560}, {}, small, {768, 356}, {}, {161, 294, 600, 356}},
+        {{467, 0, 986, 793},
+         {477, 100, 600, 560},
+         {487, 560, 140, 30},
+         hd,
+         {888, 796},
+         {},
+         {477, 100, 600, 452}},
+        {{151, 0, 986, 720},
+         {161, 90, 600, 560},
+         {161, 400, 200, 30},
+         small,
+         {888, 796},
+         {400, 300},
+         {161, 90, 600, 302}},
+        {{151, 0, 986, 720},
+         {161, 90, 600, 560},
+         {161, 400, 600, 30},
+         small,
+         {888, 796},
+         {},
+         {161, 90, 600, 302}},
     };
     for (const auto& p : places) {
-        EXPECT_EQ(placeBeside(p.main, p.keepClear, QSize(888, 796), p.screen), p.placed);
+        EXPECT_EQ(placeBeside(p.main, p.room, p.keepClear, p.size, p.screen, p.minimum), p.placed);
     }
     // A frame the window system put with its title bar above the screen, or too large for it, is
     // brought in, 1920x1080 at 150 % being a screen of 1280x720.
