@@ -31,7 +31,8 @@ protected:
     DialogTest() {
         new SaveDialog(save, fields, boxes,
                        ReplacedFiles(backups.filePath("replaced").toStdString()));
-        new LoadDialog(load, fields, boxes);
+        new LoadDialog(load, fields, boxes,
+                       ReplacedFiles(backups.filePath("replaced").toStdString()));
         save.setDirectory(dir.path());
         load.setDirectory(dir.path());
     }
