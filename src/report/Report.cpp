@@ -93,19 +93,24 @@ QString valueCell(const ReportRow& row) {
     return cell;
 }
 
-// "07.12.2026 14:05" in German, "12/7/2026 2:05 PM" in American English: the user's own way
-// (the window sets it from the language chosen), the year written whole.
+// "14:05", "2:05 PM": the user's own way (the window sets it from the language chosen), to the
+// minute, as a customer reads a time.
+QString timeFormat() {
+    static const QRegularExpression seconds(QStringLiteral("[:.]ss"));
+    return QLocale().timeFormat(QLocale::ShortFormat).remove(seconds);
+}
+
+// "07.12.2026 14:05" in German, "12/7/2026 2:05 PM" in American English, the year written whole.
 QString dateAndTime(const QDateTime& when) {
-    const QLocale locale;
-    QString date = locale.dateFormat(QLocale::ShortFormat);
+    QString date = QLocale().dateFormat(QLocale::ShortFormat);
     if (!date.contains(QLatin1String("yyyy"))) {
         date.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     }
-    return locale.toString(when, date + QLatin1Char(' ') + locale.timeFormat(QLocale::ShortFormat));
+    return QLocale().toString(when, date + QLatin1Char(' ') + timeFormat());
 }
 
 QString timeOfDay(const QDateTime& when) {
-    return QLocale().toString(when.time(), QLocale::ShortFormat);
+    return QLocale().toString(when.time(), timeFormat());
 }
 
 // Plain rows: label, value, unit.

@@ -408,6 +408,28 @@ TEST(ReportContentTest, SaysWhereValuesComeFromAndWhatTheVisitChanged) {
     pages.learn(Block::ThrottleHandle);
     document.setHtml(reportHtml(reportOf(pages, &pages, "")));
     EXPECT_EQ(document.toPlainText().count("Read from this controller at"), 1);
+    // A file loaded over the read values, then a value typed: pages of mixed sources.
+    pages.setText("Edit1", "9");
+    pages.loaded();
+    pages.setText("Edit23", "8");
+    document.setHtml(reportHtml(reportOf(pages, &pages, "")));
+    const QString mixed = document.toPlainText().simplified();
+    EXPECT_TRUE(mixed.contains("9 F (controller: 5)") && mixed.contains("8 T (controller: 31)") &&
+                mixed.contains("but for the values marked") && mixed.contains("F: loaded from"))
+        << mixed.toStdString();
+}
+
+// Dates, times and decimals as the user's language writes them.
+TEST(ReportContentTest, PutsDatesTimesAndDecimalsInTheUsersLocale) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ParameterModel pages;
+    pages.setSelectedIndex("ComboBox10", 26); // a ratio of 3.5
+    const QString html =
+        reportHtml(reportOf(pages, nullptr, "", QDateTime(QDate(2026, 12, 7), QTime(14, 5))));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_TRUE(html.contains("07.12.2026 14:05") && html.contains("at 14:05") &&
+                html.contains(">3,5<"))
+        << html.toStdString();
 }
 
 } // namespace
