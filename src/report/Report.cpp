@@ -173,8 +173,15 @@ QString decimal(std::int64_t tenths) {
     return QLocale().toString(static_cast<double>(tenths) / 10.0, 'f', 1);
 }
 
-// The captions' "Kg" as the report's plain words write the unit everywhere else.
-const QRegularExpression kKilograms(QStringLiteral("\\bKg\\b"));
+// The captions' "Kg" and "Inch" as the report's plain words write units everywhere else: small.
+QString smallUnits(QString text) {
+    static const QRegularExpression capitalised(QStringLiteral("\\b(Kg|Inch)\\b"));
+    for (QRegularExpressionMatch unit = capitalised.match(text); unit.hasMatch();
+         unit = capitalised.match(text, unit.capturedEnd())) {
+        text.replace(unit.capturedStart(), unit.capturedLength(), unit.captured().toLower());
+    }
+    return text;
+}
 
 } // namespace
 
@@ -206,10 +213,9 @@ void customerRow(ReportRow& row) {
         unit.clear();
     }
     row.value = value.toStdString();
-    row.unit = unit.replace(kKilograms, QStringLiteral("kg")).toStdString();
-    row.label = label.replace(kKilograms, QStringLiteral("kg")).toStdString();
-    row.column =
-        QString::fromStdString(row.column).replace(kKilograms, QStringLiteral("kg")).toStdString();
+    row.unit = smallUnits(unit).toStdString();
+    row.label = smallUnits(label).toStdString();
+    row.column = smallUnits(QString::fromStdString(row.column)).toStdString();
 }
 
 namespace {

@@ -751,7 +751,7 @@ TEST(Report, PutsValuesAndUnitsAsACustomerReadsThem) {
         {"Edit1", "25", "Limited Current(A)", "25", ""},
         {"ComboBox8", "25Km/H", "Speed Limited", "25", "km/h"},
         {"ComboBox13", "By Display's Command", "Speed Limited", "By Display's Command", ""},
-        {"ComboBox4", "700C", "Wheel Diameler(Inch)", "700C", ""},
+        {"ComboBox4", "700C", "Wheel Diameler(inch)", "700C", ""},
         {"ComboBox10", "35", "Work Mode (pedal/wheel speed ratio)", "3.5", ""},
         {"Edit25", "30", "Time of stop", "300", "ms"},
         {"Edit28", "12", "Start Voltage", "1200", "mV"},
