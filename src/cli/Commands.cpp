@@ -649,7 +649,8 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         }
         if (command == "write") {
             const ParameterModel lists;
-            file = readParameterFile(localBytes(parser.value(input)), &lists);
+            const ReplacedFiles copies = replacedFiles();
+            file = readParameterFile(localBytes(parser.value(input)), &lists, &copies);
             if (!file->problems.empty()) {
                 std::string message = "Nothing was sent: " + localBytes(parser.value(input)) +
                                       " is not a complete, valid parameter file:";

@@ -82,7 +82,7 @@ KeepingActions::KeepingActions(QMainWindow& window, Form1Ui& ui, Fields& fields,
                       .arg(shown),
             file);
     };
-    m_loadDialog = new LoadDialog(loadWindow, *m_loadFields, m_boxes);
+    m_loadDialog = new LoadDialog(loadWindow, *m_loadFields, m_boxes, m_backups->replacedFiles());
     // Fields a loaded file did not give are 0 now: marked, so nobody writes them unawares.
     m_loadDialog->loaded = [this](const std::string& path,
                                   const std::vector<ParameterFileProblem>& problems) {

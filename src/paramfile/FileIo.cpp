@@ -57,4 +57,8 @@ bool isTemporaryName(std::string_view name, const std::string& stem) {
            name.find_first_not_of(kLetters, stem.size()) == std::string_view::npos;
 }
 
+std::string_view markFor(std::string_view content) {
+    return content.size() >= kSavingMark.size() ? kSavingMark : kSavingMark.substr(0, 1);
+}
+
 } // namespace morvent

@@ -73,8 +73,22 @@ std::string heldOpenReason(int error);
 // room reserved first so a full disk fails before a byte changes. A file the user could not
 // have written in place (read-only, another user's) is never replaced. Returns false, with the
 // file as it was, when any step fails; only a save in place that fails midway (an I/O error
-// despite the room reserved) leaves a file that no load takes instead.
+// despite the room reserved, or the process killed) leaves a file that no load takes instead,
+// marked as such: it begins with kSavingMark (only its NUL where the content is shorter).
 bool replaceFile(const std::string& path, std::string_view content);
+
+// What a save in place puts at the head of the file until the new content is whole: a NUL, which
+// no load takes for text, then words that no other program puts there, so that a file left so by
+// a save cut short is told apart from a foreign binary file and known for this program's own.
+// It lies within the first sector, which the disk writes whole, as the new head that ends it does.
+inline constexpr char kSavingMarkText[] =
+    "\0morvent is saving this file in place; if this line stays, that save was cut short\r\n";
+inline constexpr std::string_view kSavingMark(kSavingMarkText, sizeof kSavingMarkText - 1);
+
+// Whether content is what a save in place of this program left when it was cut short.
+inline bool isCutShortSave(std::string_view content) {
+    return content.starts_with(kSavingMark);
+}
 
 // For tests: called with a step's name after each step of replaceFile ("temporary written",
 // and in place "reserved", "marked", "written", "cut to size"). What it throws ends the save

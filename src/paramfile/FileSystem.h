@@ -76,4 +76,8 @@ std::string temporaryStem(const std::string& base);
 std::string temporaryName(const std::string& stem);
 bool isTemporaryName(std::string_view name, const std::string& stem);
 
+// What a save in place writes first over the file's head: kSavingMark, or its NUL alone where the
+// content is shorter than the mark, so that the content's head always covers it whole.
+std::string_view markFor(std::string_view content);
+
 } // namespace morvent

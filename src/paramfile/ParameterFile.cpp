@@ -55,6 +55,28 @@ bool notEightBitText(std::string_view text) {
            text.starts_with("\xFE\xFF");
 }
 
+// A file left by a save in place that was cut short: said so, with where what it held is kept.
+ParameterFileError cutShort(const std::string& path, const ReplacedFiles* replaced) {
+    if (!replaced) {
+        return ParameterFileError(
+            fill(QT_TRANSLATE_NOOP("Protocol",
+                                   "%1 holds no parameters: the last save to it was cut short"),
+                 {path}));
+    }
+    if (const std::string copy = replaced->newestWholeCopy(path); !copy.empty()) {
+        return ParameterFileError(
+            fill(QT_TRANSLATE_NOOP("Protocol",
+                                   "%1 holds no parameters: the last save to it was cut short. "
+                                   "What it held before that save is kept in %2"),
+                 {path, copy}));
+    }
+    return ParameterFileError(
+        fill(QT_TRANSLATE_NOOP("Protocol",
+                               "%1 holds no parameters: the last save to it was cut short, and "
+                               "no copy of what it held before is kept"),
+             {path}));
+}
+
 // A value as the file has it, cut short: it is shown to name the line, not to be read whole.
 std::string shown(const std::string& value) {
     return value.size() <= 40 ? value : value.substr(0, 40) + "...";
@@ -100,7 +122,8 @@ std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem
     return lines;
 }
 
-ParameterFileContent readParameterFile(const std::string& path, const Fields* lists) {
+ParameterFileContent readParameterFile(const std::string& path, const Fields* lists,
+                                       const ReplacedFiles* replaced) {
     ReadRefusal why = ReadRefusal::Unreadable;
     const std::optional<std::string> text = readFile(path, kParameterFileLimit, &why);
     if (!text) {
@@ -111,6 +134,9 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
                            "Unable to read %1. At more than 1 MiB it is not a parameter file"),
                        {path})
                 : fill(QT_TRANSLATE_NOOP("Protocol", "Unable to read %1"), {path}));
+    }
+    if (isCutShortSave(*text)) {
+        throw cutShort(path, replaced);
     }
     if (notEightBitText(*text)) {
         throw ParameterFileError(fill(
@@ -221,15 +247,18 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         // There is a file that cannot be read, so its other lines could not be kept.
         throw unableToWrite(path);
     }
+    // A save of this program's that was cut short left nothing to keep line by line: the file
+    // is made anew, what it holds kept as a copy like any replaced content.
+    const bool ownCutShort = existing && isCutShortSave(*existing);
     // Sections added to it would make a file that no load takes, and that it was not before.
-    if (existing && notEightBitText(*existing)) {
+    if (existing && !ownCutShort && notEightBitText(*existing)) {
         throw ParameterFileError(
             fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: it is not a "
                                                "parameter file: it is UTF-16 or binary, "
                                                "not 8-bit text"),
                  {path}));
     }
-    IniDocument document = existing ? IniDocument(*existing) : IniDocument();
+    IniDocument document = existing && !ownCutShort ? IniDocument(*existing) : IniDocument();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         document.setValue(rows[i].section(), rows[i].key, std::to_string(values[i]));
     }
@@ -270,8 +299,9 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     return {copy};
 }
 
-std::vector<ParameterFileProblem> LoadParameterFile(Fields& fields, const std::string& path) {
-    ParameterFileContent content = readParameterFile(path);
+std::vector<ParameterFileProblem> LoadParameterFile(Fields& fields, const std::string& path,
+                                                    const ReplacedFiles* replaced) {
+    ParameterFileContent content = readParameterFile(path, nullptr, replaced);
     applyParameterFile(content, fields);
     return std::move(content.problems);
 }

@@ -59,10 +59,13 @@ struct ParameterFileContent {
 
 // Reads the file at path. Throws ParameterFileError when it cannot be read ("Unable to read
 // <path>", also for one larger than kParameterFileLimit) or is no parameter file at all: text
-// that is not 8-bit (UTF-16) or holds none of the four sections. Given lists, a list's index
-// that names none of the items there (-1, "nothing selected", included) is a problem too; a
-// load leaves that list with nothing selected, but nothing can be sent from it.
-ParameterFileContent readParameterFile(const std::string& path, const Fields* lists = nullptr);
+// that is not 8-bit (UTF-16) or holds none of the four sections. A file that a save in place cut
+// short left (isCutShortSave) is refused as that, naming the newest whole copy of what it held
+// among replaced where given. Given lists, a list's index that names none of the items there
+// (-1, "nothing selected", included) is a problem too; a load leaves that list with nothing
+// selected, but nothing can be sent from it.
+ParameterFileContent readParameterFile(const std::string& path, const Fields* lists = nullptr,
+                                       const ReplacedFiles* replaced = nullptr);
 
 // Puts the values into the controls: a number as its decimal text, a list's index as
 // applyFileIndex says (an index outside the list selects nothing, but names a wheel size).
@@ -82,7 +85,8 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields);
 // one, when the file cannot be written: also, changing nothing, for a file a load would refuse
 // for what it is (UTF-16 or binary, larger than kParameterFileLimit, before or with the new
 // values), a symbolic link to
-// nothing, and a file whose content could not be kept.
+// nothing, and a file whose content could not be kept. A file that a save of this program's cut
+// short left is its own: it is replaced whole, and kept in replaced first as any other.
 struct SaveOutcome {
     std::string replacedCopy; // where what the file held is kept; empty when nothing was replaced
 };
@@ -92,6 +96,7 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
 // readParameterFile, then applyParameterFile: a missing section or key, or a value that is not
 // a whole number, gives 0. Returns the problems, so the user can be shown which fields the file
 // did not give. Throws as readParameterFile does, and then changes no control.
-std::vector<ParameterFileProblem> LoadParameterFile(Fields& fields, const std::string& path);
+std::vector<ParameterFileProblem> LoadParameterFile(Fields& fields, const std::string& path,
+                                                    const ReplacedFiles* replaced = nullptr);
 
 } // namespace morvent

@@ -19,6 +19,8 @@ namespace {
 
 // More names than this taken past the highest copy means something else is filling the folder.
 constexpr int kNamesTried = 1000;
+// A copy larger than this is no parameter file's, and is not read to find a save's mark in it.
+constexpr std::size_t kCopyReadLimit = std::size_t{1} << 20;
 // "2026-12-07_08-15-30"
 constexpr std::size_t kStampLength = 19;
 
@@ -141,6 +143,21 @@ std::string ReplacedFiles::folderFor(const std::string& originalPath) const {
     const std::string absolute = absolutePath(originalPath);
     const std::size_t start = nameStart(absolute);
     return m_folder + "/" + absolute.substr(start) + "-" + shortHash(absolute.substr(0, start));
+}
+
+std::string ReplacedFiles::newestWholeCopy(const std::string& originalPath) const {
+    const std::string folder = folderFor(originalPath);
+    const auto copies = copiesIn(folder, extensionOf(baseNameOf(originalPath)));
+    for (auto copy = copies.rbegin(); copy != copies.rend(); ++copy) {
+        const std::string path = folder + "/" + copy->second;
+        // Only the head tells, so a copy too large to read whole is taken as it is.
+        ReadRefusal why = ReadRefusal::Unreadable;
+        const std::optional<std::string> content = readFile(path, kCopyReadLimit, &why);
+        if (content ? !isCutShortSave(*content) : why == ReadRefusal::TooLarge) {
+            return path;
+        }
+    }
+    return {};
 }
 
 ReplacedFiles::Outcome ReplacedFiles::keep(const std::string& originalPath,

@@ -49,6 +49,10 @@ public:
     Outcome keep(const std::string& originalPath, std::string_view content,
                  std::time_t now = std::time(nullptr)) const;
 
+    // The newest copy of the file at originalPath that holds what a whole save left, not what a
+    // save cut short did (isCutShortSave); empty when there is none.
+    std::string newestWholeCopy(const std::string& originalPath) const;
+
 private:
     std::string m_folder;
 };

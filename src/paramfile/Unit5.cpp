@@ -8,11 +8,13 @@
 
 namespace morvent {
 
-LoadDialog::LoadDialog(TForm5& window, Fields& parameters, MessageBoxes& boxes)
-    : ParameterFileDialog(window, parameters, boxes) {}
+LoadDialog::LoadDialog(TForm5& window, Fields& parameters, MessageBoxes& boxes,
+                       ReplacedFiles replaced)
+    : ParameterFileDialog(window, parameters, boxes), m_replaced(std::move(replaced)) {}
 
 void LoadDialog::transfer(Fields& parameters, const std::string& path) {
-    const std::vector<ParameterFileProblem> problems = LoadParameterFile(parameters, path);
+    const std::vector<ParameterFileProblem> problems =
+        LoadParameterFile(parameters, path, &m_replaced);
     if (loaded) {
         loaded(path, problems);
     }

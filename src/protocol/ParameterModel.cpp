@@ -96,6 +96,7 @@ void ParameterModel::learn(Block block, const Values& values) {
     }
     m_learnedAt[slot(block)] = std::chrono::system_clock::now();
     m_unread[slot(block)] = false;
+    m_loadedWith[slot(block)].reset();
     if (changed) {
         changed(nullptr);
     }
@@ -131,6 +132,9 @@ void ParameterModel::connected() {
 
 void ParameterModel::loaded() {
     m_unread.fill(false);
+    for (const Block block : kAllBlocks) {
+        m_loadedWith[slot(block)] = values(block);
+    }
     // The file's values are where telling typing apart starts again, not changes themselves.
     if (m_answeredWith.front()) {
         for (const Block block : kAllBlocks) {
@@ -169,6 +173,16 @@ bool ParameterModel::isChanged(const Parameter& p) const {
     const auto a = sent(p, shown(p));
     const auto b = sent(p, *h);
     return !a || !b || *a != *b;
+}
+
+bool ParameterModel::isAsLoaded(const Parameter& p) const {
+    const auto& loaded = m_loadedWith[slot(p.block)];
+    if (!loaded) {
+        return false;
+    }
+    const auto rows = pageParameters(p.block);
+    const auto at = std::find(rows.begin(), rows.end(), &p) - rows.begin();
+    return loaded->at(static_cast<std::size_t>(at)) == shown(p);
 }
 
 std::vector<const Parameter*> ParameterModel::changes() const {

@@ -68,6 +68,8 @@ public:
     // A file's values are on every page.
     void loaded();
     bool isUnread(Block block) const { return m_unread[slot(block)]; }
+    // Whether the value shown is the one the last load put there, not read or written since.
+    bool isAsLoaded(const Parameter& p) const;
 
     // Known, and shown otherwise: by the number a text stands for (an empty text or one with
     // letters always differs), a list by the item it would send.
@@ -109,6 +111,8 @@ private:
     // What each block not yet told about showed when the controller answered, or was loaded.
     std::array<std::optional<Values>, 4> m_answeredWith;
     std::array<bool, 4> m_unread{};
+    // What the last load put on each block's page, until the page is read or written.
+    std::array<std::optional<Values>, 4> m_loadedWith;
     std::array<std::optional<Values>, 4> m_first;
     std::array<std::optional<std::chrono::system_clock::time_point>, 4> m_learnedAt;
 };

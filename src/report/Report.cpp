@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -27,6 +28,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <set>
 
 namespace morvent {
 
@@ -40,17 +42,75 @@ QString escaped(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
 }
 
-// A value, and where it is not what the controller holds, the mark and the controller's value.
+// The mark beside a value from elsewhere than this controller, on a page that mixes sources.
+QString sourceMark(ReportRow::Source source) {
+    switch (source) {
+    case ReportRow::Source::Typed:
+        return QCoreApplication::translate("Report", "T", "mark: typed in, not written");
+    case ReportRow::Source::File:
+        return QCoreApplication::translate("Report", "F", "mark: loaded from a file, not written");
+    case ReportRow::Source::Earlier:
+        return QCoreApplication::translate("Report", "E", "mark: left from before connecting");
+    case ReportRow::Source::Controller:
+        break;
+    }
+    return {};
+}
+
+// What a mark stands for, in the legend at the report's head.
+QString markLegend(ReportRow::Source source) {
+    switch (source) {
+    case ReportRow::Source::Typed:
+        return words(QT_TRANSLATE_NOOP("Report", "%1: typed in, and not written to this "
+                                                 "controller."));
+    case ReportRow::Source::File:
+        return words(QT_TRANSLATE_NOOP("Report", "%1: loaded from a file, and not written to "
+                                                 "this controller."));
+    case ReportRow::Source::Earlier:
+        return words(QT_TRANSLATE_NOOP("Report", "%1: left on the page from before connecting: "
+                                                 "not read from this controller, and may be "
+                                                 "another bike's."));
+    case ReportRow::Source::Controller:
+        break;
+    }
+    return {};
+}
+
+// A value, its source's mark where its page mixes sources, and where it is not what the
+// controller holds, the controller's value.
 QString valueCell(const ReportRow& row) {
     QString cell = escaped(row.value);
+    if (row.marked) {
+        cell += QStringLiteral(" <b>%1</b>").arg(sourceMark(row.source).toHtmlEscaped());
+    }
     if (row.changed()) {
         cell =
-            QStringLiteral("<b>%1 *</b> %2")
+            QStringLiteral("<b>%1</b> %2")
                 .arg(
                     cell,
                     words(QT_TRANSLATE_NOOP("Report", "(controller: %1)")).arg(escaped(*row.held)));
     }
     return cell;
+}
+
+// "14:05", "2:05 PM": the user's own way (the window sets it from the language chosen), to the
+// minute, as a customer reads a time.
+QString timeFormat() {
+    static const QRegularExpression seconds(QStringLiteral("[:.]ss"));
+    return QLocale().timeFormat(QLocale::ShortFormat).remove(seconds);
+}
+
+// "07.12.2026 14:05" in German, "12/7/2026 2:05 PM" in American English, the year written whole.
+QString dateAndTime(const QDateTime& when) {
+    QString date = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!date.contains(QLatin1String("yyyy"))) {
+        date.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    }
+    return QLocale().toString(when, date + QLatin1Char(' ') + timeFormat());
+}
+
+QString timeOfDay(const QDateTime& when) {
+    return QLocale().toString(when.time(), timeFormat());
 }
 
 // Plain rows: label, value, unit.
@@ -108,8 +168,19 @@ bool htmlName(const std::string& path) {
 // "(x10ms)", "(x100mV)" and the like: a caption's note of the scale its number is in.
 const QRegularExpression kScaleNote(QStringLiteral("\\s*\\([x\u00d7]\\d+\\s*m[sSvV]\\)"));
 
+// "3.5", "3,5" in German.
 QString decimal(std::int64_t tenths) {
-    return QString::number(static_cast<double>(tenths) / 10.0, 'f', 1);
+    return QLocale().toString(static_cast<double>(tenths) / 10.0, 'f', 1);
+}
+
+// The captions' "Kg" and "Inch" as the report's plain words write units everywhere else: small.
+QString smallUnits(QString text) {
+    static const QRegularExpression capitalised(QStringLiteral("\\b(Kg|Inch)\\b"));
+    for (QRegularExpressionMatch unit = capitalised.match(text); unit.hasMatch();
+         unit = capitalised.match(text, unit.capturedEnd())) {
+        text.replace(unit.capturedStart(), unit.capturedLength(), unit.captured().toLower());
+    }
+    return text;
 }
 
 } // namespace
@@ -142,9 +213,62 @@ void customerRow(ReportRow& row) {
         unit.clear();
     }
     row.value = value.toStdString();
-    row.unit = unit.toStdString();
-    row.label = label.toStdString();
+    row.unit = smallUnits(unit).toStdString();
+    row.label = smallUnits(label).toStdString();
+    row.column = smallUnits(QString::fromStdString(row.column)).toStdString();
 }
+
+namespace {
+
+ReportRow::Source sourceOf(const Parameter& p, const ParameterModel* model) {
+    using Source = ReportRow::Source;
+    if (!model || (model->isHeld(p) && !model->isChanged(p))) {
+        return Source::Controller;
+    }
+    // After connecting, what was on an unread page before is another controller's or a file's,
+    // unless typed since.
+    if (model->isUnread(p.block) && !model->isChanged(p)) {
+        return Source::Earlier;
+    }
+    return model->isAsLoaded(p) ? Source::File : Source::Typed;
+}
+
+// What a page's note says of the sources of its values; read is the time of its read, if any.
+std::string pageSource(const std::set<ReportRow::Source>& sources, const QString& read) {
+    using Source = ReportRow::Source;
+    if (sources.size() > 1) {
+        return (sources.contains(Source::Controller) && !read.isEmpty()
+                    ? words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1, but for "
+                                                        "the values marked."))
+                          .arg(read)
+                    : words(QT_TRANSLATE_NOOP("Report", "Not read from this controller: each value "
+                                                        "is marked with where it comes from.")))
+            .toStdString();
+    }
+    switch (sources.empty() ? Source::Controller : *sources.begin()) {
+    case Source::Controller:
+        return words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
+            .arg(read)
+            .toStdString();
+    case Source::Typed:
+        return words(QT_TRANSLATE_NOOP("Report", "Not read from this controller: typed in, and "
+                                                 "not written to it."))
+            .toStdString();
+    case Source::File:
+        return words(QT_TRANSLATE_NOOP("Report", "Not read from this controller: loaded from a "
+                                                 "file, and not written to it."))
+            .toStdString();
+    case Source::Earlier:
+        break;
+    }
+    return words(QT_TRANSLATE_NOOP("Report",
+                                   "Not read from this controller: these values were left on the "
+                                   "page by another controller or a file, and may not be this "
+                                   "bike's."))
+        .toStdString();
+}
+
+} // namespace
 
 ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
                        const QDateTime& takenAt, const Wording& wording) {
@@ -162,28 +286,30 @@ ReportContent reportOf(const Fields& pages, const ParameterModel* model, const s
                       shown.column,
                       shown.unit,
                       worded(shownValue(pages, shown.control)),
-                      model && model->isChanged(p) ? std::optional(worded(model->heldText(p)))
-                                                   : std::nullopt,
+                      model && model->isChanged(p) && model->isHeld(p)
+                          ? std::optional(worded(model->heldText(p)))
+                          : std::nullopt,
                       shown.control};
+        row.source = sourceOf(p, model);
         customerRow(row);
         if (row.held) {
             ReportRow held = row;
             held.value = *row.held;
             held.unit = shown.unit;
             held.label = shown.label;
+            held.column = shown.column;
             customerRow(held);
             row.held = held.value;
         }
         content.rows.push_back(std::move(row));
     }
     const auto at = [](std::chrono::system_clock::time_point when) {
-        return QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(when))
-            .toString(QStringLiteral("HH:mm"));
+        return timeOfDay(QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(when)));
     };
     if (!model) {
         // Read for the report there and then.
         content.source = words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
-                             .arg(takenAt.toString(QStringLiteral("HH:mm")))
+                             .arg(timeOfDay(takenAt))
                              .toStdString();
     } else {
         std::optional<std::chrono::system_clock::time_point> latest;
@@ -191,25 +317,20 @@ ReportContent reportOf(const Fields& pages, const ParameterModel* model, const s
         for (const Block block : kAllBlocks) {
             const std::string page = worded(std::string(blockTitle(block)));
             const auto learned = model->learnedAt(block);
-            if (model->isUnread(block)) {
-                content.pageSources[page] =
-                    words(QT_TRANSLATE_NOOP(
-                              "Report",
-                              "Not read from this controller: these values were left on the page "
-                              "by another controller or a file, and may not be this bike's."))
-                        .toStdString();
-            } else if (!learned) {
-                content.pageSources[page] =
-                    words(QT_TRANSLATE_NOOP("Report", "Not read from this controller: loaded from "
-                                                      "a file or typed, and not written to it."))
-                        .toStdString();
-            } else {
-                content.pageSources[page] =
-                    words(QT_TRANSLATE_NOOP("Report", "Read from this controller at %1"))
-                        .arg(at(*learned))
-                        .toStdString();
+            std::set<ReportRow::Source> sources;
+            for (const ReportRow& row : content.rows) {
+                if (parameter(row.control)->block == block) {
+                    sources.insert(row.source);
+                }
             }
-            allRead = allRead && learned && !model->isUnread(block);
+            content.pageSources[page] = pageSource(sources, learned ? at(*learned) : QString());
+            // One source is said by the page; more, by each value not from this controller.
+            for (ReportRow& row : content.rows) {
+                row.marked =
+                    row.marked || (parameter(row.control)->block == block && sources.size() > 1 &&
+                                   row.source != ReportRow::Source::Controller);
+            }
+            allRead = allRead && sources == std::set{ReportRow::Source::Controller};
             latest = learned && (!latest || *learned > *latest) ? learned : latest;
         }
         if (allRead) {
@@ -252,9 +373,9 @@ QString reportHtml(const ReportContent& content) {
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"><title>%1</title></head>"
                                   "<body><h2>%1</h2>")
                        .arg(title);
-    html += QStringLiteral("<p>%1</p>")
-                .arg(words(QT_TRANSLATE_NOOP("Report", "Date: %1"))
-                         .arg(content.takenAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    html +=
+        QStringLiteral("<p>%1</p>")
+            .arg(words(QT_TRANSLATE_NOOP("Report", "Date: %1")).arg(dateAndTime(content.takenAt)));
     if (!content.technician.empty()) {
         html += QStringLiteral("<p>%1</p>")
                     .arg(words(QT_TRANSLATE_NOOP("Report", "Technician: %1"))
@@ -275,11 +396,21 @@ QString reportHtml(const ReportContent& content) {
     html += QStringLiteral("</table>");
     if (std::any_of(content.rows.begin(), content.rows.end(),
                     [](const ReportRow& row) { return row.changed(); })) {
-        html += QStringLiteral("<p><b>*</b> %1</p>")
-                    .arg(words(QT_TRANSLATE_NOOP("Report", "The value is not what the controller "
-                                                           "holds; the controller's value follows "
-                                                           "it."))
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(words(QT_TRANSLATE_NOOP("Report", "Where a value is not what the "
+                                                           "controller holds, the controller's "
+                                                           "value follows it."))
                              .toHtmlEscaped());
+    }
+    for (const auto source :
+         {ReportRow::Source::Typed, ReportRow::Source::File, ReportRow::Source::Earlier}) {
+        if (std::any_of(content.rows.begin(), content.rows.end(), [source](const ReportRow& row) {
+                return row.marked && row.source == source;
+            })) {
+            html += QStringLiteral("<p>%1</p>")
+                        .arg(markLegend(source).toHtmlEscaped().arg(
+                            QStringLiteral("<b>%1</b>").arg(sourceMark(source).toHtmlEscaped())));
+        }
     }
     if (!content.source.empty()) {
         html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(content.source));

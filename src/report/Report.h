@@ -33,6 +33,11 @@ struct ReportRow {
     // Where the value is not what the controller holds: what it holds, as the page would show it.
     std::optional<std::string> held;
     std::string control; // the component name
+    // Where the value comes from: this controller, or what it stands for instead. Where its page
+    // mixes sources, marked says so beside each value not from this controller.
+    enum class Source { Controller, Typed, File, Earlier };
+    Source source = Source::Controller;
+    bool marked = false;
 
     bool changed() const { return held.has_value(); }
 };
@@ -50,7 +55,8 @@ struct ReportContent {
     std::string logo = {}; // a picture's path, drawn at the right of the heading
     std::string technician = {};
     // Where the values come from: "Read from this controller at 14:03" when all are; else each
-    // page not read from the connected controller says where its values come from.
+    // page not read from the connected controller says where its values come from, or, where it
+    // mixes sources, that its values not from this controller are marked.
     std::string source = {};
     std::map<std::string, std::string> pageSources = {};
     // What this visit changed in the controller: value is the one written, held the one read
@@ -59,10 +65,13 @@ struct ReportContent {
 };
 
 // The report of the values the pages hold; given the model, each value that is not what the
-// controller holds is marked with the controller's. Values and units are put as a customer reads
-// them (customerRow); the delta voltages come in ascending bands. The identity lines are the
-// Controller Info labels' texts. Given a wording, the pages' captions and listed values are put in
-// its words (the window's language); the command-line tool's report keeps the table's English.
+// controller holds is followed by the controller's where it is known, and each value not read from
+// this controller has its source (typed, a file, left from before connecting) said by its page or,
+// where the page mixes sources, by a mark. A value the controller's is never held for unknown.
+// Values and units are put as a customer reads them (customerRow); the delta voltages come in
+// ascending bands. The identity lines are the Controller Info labels' texts. Given a wording, the
+// pages' captions and listed values are put in its words (the window's language); the command-line
+// tool's report keeps the table's English.
 ReportContent reportOf(const Fields& pages, const ParameterModel* model, const std::string& note,
                        const QDateTime& takenAt = QDateTime::currentDateTime(),
                        const Wording& wording = {});

@@ -352,10 +352,23 @@ TEST_F(Form1Test, ExportAndPrintReportWhatThePagesShow) {
             EXPECT_TRUE(text.contains("Bike or customer: " + *note)) << text.toStdString();
             EXPECT_TRUE(text.startsWith("Shop One"));
             EXPECT_TRUE(text.contains( // typed, not written: marked, with the controller's
-                QRegularExpression("Start Current\\(%\\)\\s+77 \\* \\(controller: 30\\)")));
+                QRegularExpression("Start Current\\(%\\)\\s+77 T \\(controller: 30\\)")));
         }
     }
     EXPECT_EQ(find<StatusNote>("BackupNote")->text(), "Report saved: r8.pdf");
+    // Closed, another bike connected and not read, a value typed: nothing is this controller's.
+    button("BitBtn11")->click();
+    connectController();
+    setText("Edit24", "12");
+    reportNote = "Bike 13";
+    reportFile = scratchFile("other.pdf");
+    find<QAction>("ExportReport1")->trigger();
+    const QString other = test::pdfText(scratchFile("other.pdf"));
+    EXPECT_FALSE(other.contains("Read from this controller") || other.contains("(controller:"))
+        << other.toStdString();
+    EXPECT_EQ(other.count("these values were left on the page"), 3); // the pages of one source
+    EXPECT_TRUE(other.contains(QRegularExpression("\\s12 T\\s")) && other.contains("77 E") &&
+                other.contains("T: typed in, and not written"));
 }
 
 // A value the pages show that is not what the controller holds is marked, with both values.
@@ -372,7 +385,7 @@ TEST(ReportContentTest, MarksEveryValueNotWhatTheControllerHolds) {
     document.setHtml(reportHtml(reportOf(pages, &pages, "")));
     const QString text = document.toPlainText();
     EXPECT_EQ(text.count("controller: 5"), 2) << text.toStdString();
-    EXPECT_TRUE(text.contains("31 * (controller: 5)") && text.contains("7 * (controller: 5)"));
+    EXPECT_TRUE(text.contains("31 T (controller: 5)") && text.contains("7 T (controller: 5)"));
     document.setHtml(reportHtml(reportOf(pages, nullptr, "")));
     EXPECT_FALSE(document.toPlainText().contains("controller:"));
 }
@@ -402,6 +415,28 @@ TEST(ReportContentTest, SaysWhereValuesComeFromAndWhatTheVisitChanged) {
     pages.learn(Block::ThrottleHandle);
     document.setHtml(reportHtml(reportOf(pages, &pages, "")));
     EXPECT_EQ(document.toPlainText().count("Read from this controller at"), 1);
+    // A file loaded over the read values, then a value typed: pages of mixed sources.
+    pages.setText("Edit1", "9");
+    pages.loaded();
+    pages.setText("Edit23", "8");
+    document.setHtml(reportHtml(reportOf(pages, &pages, "")));
+    const QString mixed = document.toPlainText().simplified();
+    EXPECT_TRUE(mixed.contains("9 F (controller: 5)") && mixed.contains("8 T (controller: 31)") &&
+                mixed.contains("but for the values marked") && mixed.contains("F: loaded from"))
+        << mixed.toStdString();
+}
+
+// Dates, times and decimals as the user's language writes them.
+TEST(ReportContentTest, PutsDatesTimesAndDecimalsInTheUsersLocale) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ParameterModel pages;
+    pages.setSelectedIndex("ComboBox10", 26); // a ratio of 3.5
+    const QString html =
+        reportHtml(reportOf(pages, nullptr, "", QDateTime(QDate(2026, 12, 7), QTime(14, 5))));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_TRUE(html.contains("07.12.2026 14:05") && html.contains("at 14:05") &&
+                html.contains(">3,5<"))
+        << html.toStdString();
 }
 
 } // namespace

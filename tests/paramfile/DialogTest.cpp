@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
 #include "Boxes.h"
+#include "FileIo.h"
 #include "LoadWindow.h"
 #include "ParameterFileFixture.h"
 #include "SaveWindow.h"
@@ -31,7 +32,8 @@ protected:
     DialogTest() {
         new SaveDialog(save, fields, boxes,
                        ReplacedFiles(backups.filePath("replaced").toStdString()));
-        new LoadDialog(load, fields, boxes);
+        new LoadDialog(load, fields, boxes,
+                       ReplacedFiles(backups.filePath("replaced").toStdString()));
         save.setDirectory(dir.path());
         load.setDirectory(dir.path());
     }
@@ -110,6 +112,22 @@ TEST_F(DialogTest, SaveUnderATypedNameThenLoadItBack) {
     EXPECT_FALSE(load.isVisible());
     EXPECT_EQ(snapshot(fields), saved);
     EXPECT_EQ(boxes.shown.size(), 1u);
+
+    // A file a save cut short left is named as that, with the copy of what it held.
+    const std::string copy = ReplacedFiles(backups.filePath("replaced").toStdString())
+                                 .keep(path("cut.el"), "[Basic]\r\nLC=7\r\n")
+                                 .path;
+    writeText(path("cut.el"), std::string(kSavingMark) + "LC=8\r\n");
+    show(load);
+    load.Edit1->setText("cut.el");
+    boxes.shown.clear();
+    QTest::keyClick(load.Edit1, Qt::Key_Return);
+    EXPECT_EQ(boxes.shown, std::vector<QString>{QString::fromStdString(
+                               "error: " + path("cut.el") +
+                               " holds no parameters: the last save to it was cut short. What it "
+                               "held before that save is kept in " +
+                               copy + ".")});
+    EXPECT_TRUE(load.isVisible());
 }
 
 TEST_F(DialogTest, TheNameFieldFollowsTheFileListWhicheverFolderFilterOrDriveIsChosen) {

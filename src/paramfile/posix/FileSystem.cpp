@@ -140,9 +140,10 @@ bool takeOver(int fd, const struct stat& old) {
 }
 
 // Writes the content over the file's own. The room is reserved first, so a full disk fails
-// before a byte changes. While the rest is written the first byte is a NUL, which no load takes
-// (it reads as binary), so a save cut short leaves a file that is refused rather than the new
-// content's head over the old one's tail, which might load; the first byte goes in last.
+// before a byte changes. While the rest is written the file begins with kSavingMark, which no
+// load takes for parameters but knows for a save of this program's cut short, so a save cut
+// short leaves a file that is refused for what it is rather than the new content's head over the
+// old one's tail, which might load; the content's own head goes in last.
 bool writeInPlace(int fd, std::string_view content) {
     const auto size = static_cast<off_t>(content.size());
     if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
@@ -153,11 +154,12 @@ bool writeInPlace(int fd, std::string_view content) {
     if (content.empty()) {
         return ::ftruncate(fd, 0) == 0 && ::fsync(fd) == 0;
     }
-    if (!writeAll(fd, std::string_view("\0", 1)) || ::fdatasync(fd) != 0) {
+    const std::string_view mark = markFor(content);
+    if (!writeAll(fd, mark) || ::fdatasync(fd) != 0) {
         return false;
     }
     saveStepDone("marked");
-    if (!writeAll(fd, content.substr(1), 1)) {
+    if (!writeAll(fd, content.substr(mark.size()), static_cast<off_t>(mark.size()))) {
         return false;
     }
     saveStepDone("written");
@@ -165,7 +167,7 @@ bool writeInPlace(int fd, std::string_view content) {
         return false;
     }
     saveStepDone("cut to size");
-    return writeAll(fd, content.substr(0, 1)) && ::fsync(fd) == 0;
+    return writeAll(fd, content.substr(0, mark.size())) && ::fsync(fd) == 0;
 }
 
 } // namespace

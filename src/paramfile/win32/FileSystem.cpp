@@ -227,8 +227,8 @@ bool refused(const std::wstring& path, DWORD error) {
 // Writes the content over the file's own, as the POSIX save does where a new file could not be
 // the old one's equal (here: a second hard link, or a folder that takes no new file). The room
 // is reserved first where the file system reserves any, so a full disk fails before a byte
-// changes; while the rest is written the first byte is a NUL, which no load takes, and the first
-// byte goes in last.
+// changes; while the rest is written the file begins with kSavingMark, and the content's own
+// head goes in last.
 bool writeInPlace(const std::wstring& path, std::string_view content) {
     const WinHandle file(
         ::CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -248,11 +248,12 @@ bool writeInPlace(const std::wstring& path, std::string_view content) {
     if (content.empty()) {
         return (cutAt(file.get(), 0) && ::FlushFileBuffers(file.get())) || failed();
     }
-    if (!writeAll(file.get(), std::string_view("\0", 1), 0) || !::FlushFileBuffers(file.get())) {
+    const std::string_view mark = markFor(content);
+    if (!writeAll(file.get(), mark, 0) || !::FlushFileBuffers(file.get())) {
         return failed();
     }
     saveStepDone("marked");
-    if (!writeAll(file.get(), content.substr(1), 1)) {
+    if (!writeAll(file.get(), content.substr(mark.size()), mark.size())) {
         return failed();
     }
     saveStepDone("written");
@@ -260,7 +261,8 @@ bool writeInPlace(const std::wstring& path, std::string_view content) {
         return failed();
     }
     saveStepDone("cut to size");
-    return (writeAll(file.get(), content.substr(0, 1), 0) && ::FlushFileBuffers(file.get())) ||
+    return (writeAll(file.get(), content.substr(0, mark.size()), 0) &&
+            ::FlushFileBuffers(file.get())) ||
            failed();
 }
 
