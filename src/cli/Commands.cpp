@@ -120,7 +120,7 @@ void printResult(std::FILE* to, const QString& text) {
 // A line of one port's session: with several ports, each of its lines starts with the port's
 // name.
 void say(const CommandStreams& io, std::FILE* to, const QString& text) {
-    const QString label = io.port.isEmpty() ? QString() : io.port + QStringLiteral(": ");
+    const QString label = io.port.isEmpty() ? QString() : shownName(io.port) + QStringLiteral(": ");
     const QString line = label + QString(text).replace('\n', '\n' + label);
     if (to == io.out) {
         printResult(to, line);
@@ -216,6 +216,66 @@ ReplacedFiles replacedFiles() {
                    QStringLiteral("/morvent/backups/replaced")));
 }
 
+// Why the file a run is to save (read's parameter file, report's report) could not be saved,
+// asked before the controller is read: a folder, a FIFO or a device named as what it is, a link
+// to nothing, a file or folder that does not take writing. Empty when it can be saved.
+std::string targetProblem(const std::string& path) {
+    if (const std::string kind = specialFileKind(path); !kind.empty()) {
+        return "it is " + kind;
+    }
+    if (isDanglingLink(path)) {
+        return "it is a symbolic link to " + linkTarget(path) + ", which does not exist";
+    }
+    const int refused = whyNotWritable(path);
+    if (refused == kNotARegularFile) {
+        return "it is not a regular file";
+    }
+    if (refused != ENOENT) {
+        return refused == 0 ? std::string() : fileErrorText(refused);
+    }
+    const int folder = whyNoNewFile(path);
+    return folder == 0 ? std::string() : fileErrorText(folder);
+}
+
+// A report replaces only a report: a file there (or where a link there leads) that holds
+// something else, a parameter file above all, is refused before anything is read for it. A
+// report is known by its kind, a PDF for FILE.pdf, an HTML page for FILE.html; an empty file
+// loses nothing.
+std::string reportReplaceProblem(const std::string& path) {
+    constexpr std::size_t kReportLimit = std::size_t{64} << 20;
+    ReadRefusal why = ReadRefusal::Unreadable;
+    const std::optional<std::string> held = readFile(path, kReportLimit, &why);
+    if (!held && why == ReadRefusal::TooLarge) {
+        return "it holds more than a report would, and a report replaces only an earlier report";
+    }
+    if (!held || held->empty()) {
+        return {};
+    }
+    std::string_view start(*held);
+    if (start.starts_with("\xEF\xBB\xBF")) {
+        start.remove_prefix(3);
+    }
+    start.remove_prefix(std::min(start.find_first_not_of(" \t\r\n\f"), start.size()));
+    const QString head = QString::fromLatin1(start.substr(0, 16)).toLower();
+    const bool pdf = head.startsWith(QStringLiteral("%pdf-"));
+    const bool html = head.startsWith(QStringLiteral("<html")) ||
+                      head.startsWith(QStringLiteral("<!doctype html"));
+    if (QString::fromStdString(path).endsWith(QStringLiteral(".pdf")) ? pdf : html) {
+        return {};
+    }
+    const ParameterFileContent asParameters = [&] {
+        try {
+            return readParameterFile(path);
+        } catch (const ParameterFileError&) {
+            return ParameterFileContent();
+        }
+    }();
+    const bool parameterFile = !asParameters.values.empty();
+    return std::string(parameterFile ? "it is a parameter file"
+                                     : "it holds something other than a report") +
+           ", and a report replaces only an earlier report; name another file";
+}
+
 // Reads the four blocks into fields, as Read Flash does.
 void readBlocks(ControllerSession& session, Fields& fields, const CommandStreams& io) {
     for (const Block block : kAllBlocks) {
@@ -278,9 +338,10 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
         }
         sayJson(io, result);
     } else {
-        say(io, io.out, QStringLiteral("Saved %1").arg(path));
+        say(io, io.out, QStringLiteral("Saved %1").arg(shownName(path)));
         if (!copy.empty()) {
-            say(io, io.out, QStringLiteral("What it held is kept in %1").arg(argumentText(copy)));
+            say(io, io.out,
+                QStringLiteral("What it held is kept in %1").arg(shownName(argumentText(copy))));
         }
     }
     return Outcome::Success;
@@ -294,8 +355,14 @@ Outcome report(Connection& connection, const QString& path, const QString& note,
     readBlocks(connection.session(), fields, io);
     ReportContent content = reportOf(fields, nullptr, localBytes(note));
     addShopDetails(content, shop);
+    // Checked again: another program may have put something there while the blocks were read.
+    if (const std::string problem = reportReplaceProblem(localBytes(path)); !problem.empty()) {
+        throw SessionError(Outcome::InvalidInput, "Unable to write to " +
+                                                      localBytes(shownName(path)) + ": " + problem +
+                                                      ". The report was not saved.");
+    }
     saveReport(content, localBytes(path));
-    say(io, io.out, QStringLiteral("Saved the report %1").arg(path));
+    say(io, io.out, QStringLiteral("Saved the report %1").arg(shownName(path)));
     return Outcome::Success;
 }
 
@@ -317,6 +384,20 @@ Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
     return differences.empty() ? Outcome::Success : Outcome::Failure;
 }
 
+// A refused value's line names its page and field as the window shows them and the field's key
+// in parameter files, so that a run over a whole file says which value to mend; the message is
+// the one the window shows, the control's name follows it.
+std::string refusalLine(const Refusal& refusal, const std::string& message) {
+    const Parameter* field = parameter(refusal.control);
+    if (field == nullptr) {
+        return message;
+    }
+    std::string label = shownLabel(*field);
+    label.erase(label.find_last_not_of(": ") + 1);
+    return std::string(field->section()) + " page, field " + label + " (key " + field->key +
+           "): " + message;
+}
+
 Outcome write(Connection& connection, const QString& path, const ParameterFileContent& file,
               bool verify, bool json, const CommandStreams& io) {
     ParameterModel fields;
@@ -325,7 +406,7 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
     for (const auto& check :
          {checkWriteFlash(fields, maxCurrent), checkFieldWidthsForFlash(fields)}) {
         if (check) {
-            throw SessionError(Outcome::InvalidInput, check->message);
+            throw SessionError(Outcome::InvalidInput, refusalLine(*check, check->message));
         }
     }
     QStringList written;
@@ -351,7 +432,8 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
             throw SessionError(
                 Outcome::FieldRefused,
                 outcome.kind == StatusKind::FieldRefused
-                    ? outcome.refusal.message + " (" + outcome.refusal.control + ")"
+                    ? refusalLine(outcome.refusal,
+                                  outcome.refusal.message + " (" + outcome.refusal.control + ")")
                     : "The controller answered the " + std::string(layout(block).title) +
                           " block with the unknown status " + std::to_string(status));
         }
@@ -375,7 +457,7 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
                      {"verified", verify},
                      {"differences", QJsonArray::fromStringList(differing)}});
     } else {
-        say(io, io.out, QStringLiteral("Wrote %1").arg(path));
+        say(io, io.out, QStringLiteral("Wrote %1").arg(shownName(path)));
         for (const QString& line : differing) {
             say(io, io.out, line);
         }
@@ -622,11 +704,6 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                 throw SessionError(Outcome::InvalidInput,
                                    "Name the report to write with -o FILE.pdf or -o FILE.html.");
             }
-            const std::string target = localBytes(parser.value(reportOutput));
-            if (const std::string problem = reportTargetProblem(target); !problem.empty()) {
-                throw SessionError(Outcome::InvalidInput,
-                                   "Unable to write to " + target + ": " + problem + ".");
-            }
         }
         if (command == "write" && !parser.isSet(input)) {
             throw SessionError(Outcome::InvalidInput,
@@ -695,6 +772,24 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                 }
             }
         }
+        // Each file a session is to save, checked before any controller is read for it.
+        if (command == "read" || command == "report") {
+            const QString named = parser.value(command == "read" ? output : reportOutput);
+            for (const QString& port : ports) {
+                const QString file = filePerPort(named, port, ports);
+                const std::string target = localBytes(file);
+                std::string problem = targetProblem(target);
+                if (problem.empty() && command == "report") {
+                    problem = reportTargetProblem(target);
+                    problem = problem.empty() ? reportReplaceProblem(target) : problem;
+                }
+                if (!problem.empty()) {
+                    throw SessionError(Outcome::InvalidInput, "Unable to write to " +
+                                                                  localBytes(shownName(file)) +
+                                                                  ": " + problem + ".");
+                }
+            }
+        }
         budget = descriptorBudget(
             static_cast<std::size_t>(ports.size()),
             command == "watch" && parser.isSet(csv) ? static_cast<std::size_t>(ports.size()) : 0);
@@ -733,7 +828,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     const QString outputPath = command == "read"     ? parser.value(output)
                                : command == "report" ? parser.value(reportOutput)
                                                      : QString();
-    const QString reportNote = command == "report" ? parser.value(note) : QString();
+    const QString reportNote = command == "report" ? noteText(parser.value(note)) : QString();
     const ShopDetails reportShop =
         command != "report" ? ShopDetails()
         : parser.isSet(shop)

@@ -126,6 +126,9 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
     const QString fifo = path("fifo");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     std::filesystem::create_symlink("gone/r.pdf", path("dangling.pdf").toStdString());
+    std::filesystem::create_symlink(path("set.el").toStdString(), path("set.pdf").toStdString());
+    std::filesystem::create_symlink("/dev/null", path("null.html").toStdString());
+    std::filesystem::create_directory(path("dir.pdf").toStdString());
     // Given a fault, a command runs against a simulated controller with it.
     using Fault = std::function<void(ControllerModel&)>;
     const Fault none;
@@ -196,8 +199,19 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
          healthy,
          InvalidInput,
          "link to gone/r.pdf, which"},
+        // A target that is no file to replace is named for what it is, before anything is read.
+        {{"read", "-o", path("dir.pdf")}, healthy, InvalidInput, "dir.pdf: it is a folder."},
+        {{"read", "-o", fifo}, healthy, InvalidInput, fifo + ": it is a FIFO."},
+        {{"report", "-o", path("null.html")}, healthy, InvalidInput, "html: it is a device."},
+        {{"report", "-o", path("dir.pdf")}, healthy, InvalidInput, "dir.pdf: it is a folder."},
+        {{"report", "-o", path("set.pdf")}, healthy, InvalidInput, "pdf: it is a parameter file"},
         // The write stops at the refused block.
-        {{"write", "-i", path("set.el")}, refusing, FieldRefused, "Please reset. (Edit23)", 2},
+        {{"write", "-i", path("set.el")},
+         refusing,
+         FieldRefused,
+         "Pedal Assist page, field Start Current(%) (key SC): The Start Current setting "
+         "error,Please reset. (Edit23)",
+         2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -213,9 +227,11 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         EXPECT_TRUE(QString::fromStdString(result.out + result.err).contains(c.says))
             << result.out << result.err;
         EXPECT_EQ(writesTo(sim), c.writes);
-        EXPECT_TRUE(c.arguments.value(0) != "report" || sim.receivedRequests().empty());
+        EXPECT_TRUE((c.arguments.value(0) != "report" && c.outcome != InvalidInput) ||
+                    sim.receivedRequests().empty());
         EXPECT_FALSE(QFile::exists(path("x.el")));
     }
+    EXPECT_TRUE(fileText(path("set.el")).starts_with("[Basic]"));
     // A header and a line for each reading, the readings at their interval however quick.
     const QStringList lines = QString::fromStdString(fileText(csv)).split('\n');
     ASSERT_EQ(lines.size(), 5) << fileText(csv);
@@ -432,7 +448,9 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
         {"choice outside its list", changed("WD=", "WD=-1\r\n"),
          "WD=-1 on line 24 is no item of its list (0 to 15)", "", 0},
         {"limited current out of range", changed("LC=", "LC=26\r\n"),
-         "The Limited Current is out of range,Please input again.", "", 0},
+         "Basic page, field Limited Current(A) (key LC): The Limited Current is out of "
+         "range,Please input again.",
+         "", 0},
         {"torque start out of range", changed("SS0=", "SS0=300\r\n"),
          "The StartKgS0 is out of range,Please input again.", "", 0},
     };
@@ -681,6 +699,13 @@ TEST_F(SharedMachine, ForeignBytesNeitherSteerTheTerminalNorForgeLinesNorBreakJs
     EXPECT_EQ(json.out.find("\\ud"), std::string::npos) << json.out;
     EXPECT_TRUE(object["error"].toString().contains(QString::fromStdString(at("tty?[2J"))))
         << json.out;
+
+    // A name with a line break or a tab keeps its result on one line, its label too.
+    const CliRun saved = run({"read", "--simulate", "-o", path("a\nb\tc.el")});
+    EXPECT_EQ(saved.out, "Saved " + at("a\\nb\\tc.el") + "\n");
+    const CliRun two = run({"info", "-p", path("no\nA"), "-p", path("no\tB")});
+    EXPECT_NE(two.err.find(at("no\\nA: morvent-cli info:")), std::string::npos) << two.err;
+    EXPECT_NE(two.err.find(at("no\\tB: morvent-cli info:")), std::string::npos) << two.err;
 }
 
 // The report of the simulated controller, as PDF and HTML: every value of the four pages on the
@@ -712,9 +737,10 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
         << "[report]\nshopName=Shop One\nshopAddress=Main St 1, Town\ntechnician=K. Huber\n";
     for (const char* name : {"r.pdf", "r.html"}) {
         SCOPED_TRACE(name);
-        const CliRun result = run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>",
-                                              "--shop", path("shop.ini")} +
-                                  on(sim));
+        const CliRun result =
+            run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>\x1b[2J\x07\tok",
+                            "--shop", path("shop.ini")} +
+                on(sim));
         ASSERT_EQ(result.outcome, Outcome::Success) << result.err;
         EXPECT_EQ(result.out, "Saved the report " + path(name).toStdString() + "\n");
         QTextDocument html;
@@ -729,7 +755,7 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
         }
         for (const char* shown :
              {"Manufacturer:KLMN", "Model:PQRS", "Harware Ver: V1.0", "Firmware Ver: V1.2.3.4",
-              "Nominal Voltage: 48V", "Max.Current: 25A", "Bike or customer: Bike 7 <J>",
+              "Nominal Voltage: 48V", "Max.Current: 25A", "Bike or customer: Bike 7 <J>?[2J? ok",
               "Date: 20", "Technician: K. Huber"}) {
             EXPECT_TRUE(text.contains(shown)) << shown;
         }
