@@ -24,6 +24,7 @@
 #include "SessionSlots.h"
 #include "ShopDetails.h"
 #include "ShownText.h"
+#include "SignalUndo.h"
 #include "SimulatedController.h"
 #include "StandardStreams.h"
 #include "StatusTable.h"
@@ -43,6 +44,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -207,6 +209,50 @@ QJsonObject identityJson(const Bytes& identity, const Bytes& firmware) {
         {"firmwareText",
          QString::fromStdString(firmwareCaption.substr(std::string("Firmware Ver:").size()))},
     };
+}
+
+// How far a run over several ports has come, for the summary a signal that ends it prints.
+struct RunTally {
+    std::atomic<std::size_t> done{0};
+    std::atomic<std::size_t> succeeded{0};
+    std::size_t total = 0;
+    int descriptor = -1;
+};
+
+char* put(char* at, const char* text) {
+    while (*text != '\0') {
+        *at++ = *text++;
+    }
+    return at;
+}
+
+char* put(char* at, std::size_t number) {
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    while (count > 0) {
+        *at++ = digits[--count];
+    }
+    return at;
+}
+
+// A run ended by a signal still says how many controllers it served, as its end would have, and
+// how many were cut short: their files are not saved. One write, no allocation, no lock.
+void sayTallyOnSignal(const void* data) {
+    const auto& tally = *static_cast<const RunTally*>(data);
+    const std::size_t done = tally.done.load();
+    char line[160];
+    char* end = put(line, "Ended by a signal: ");
+    end = put(end, tally.succeeded.load());
+    end = put(end, " of ");
+    end = put(end, tally.total);
+    end = put(end, " controllers succeeded; ");
+    end = put(end, tally.total - std::min(done, tally.total));
+    end = put(end, " had not finished.\n");
+    writeAtOnce(tally.descriptor, line, static_cast<std::size_t>(end - line));
 }
 
 // Where a save keeps what it replaces: the window's backups folder, "replaced" in it.
@@ -879,6 +925,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         std::vector<CommandStreams> streams(answered.size(), io);
         std::vector<std::thread> sessions;
         SessionSlots turns(budget.atOnce);
+        RunTally tally;
+        tally.total = answered.size();
+        tally.descriptor = streamDescriptor(io.err);
+        const SignalUndo sayTally(sayTallyOnSignal, &tally);
         if (budget.atOnce < answered.size()) {
             print(io.err,
                   QStringLiteral("Serving %1 ports %2 at a time: the limit of %3 open files "
@@ -894,6 +944,8 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                 // Gives the thread its event dispatcher before the port's notifier needs one.
                 { QEventLoop dispatcher; }
                 outcomes[i] = runOn(i, streams[i]);
+                tally.succeeded += outcomes[i] == Outcome::Success;
+                ++tally.done;
             });
         }
         for (std::thread& session : sessions) {

@@ -30,6 +30,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -37,6 +38,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -331,6 +334,38 @@ TEST_F(Cli, ManyControllersAtOnceEachGetItsOwnSession) {
                       std::to_string(again ? rate : kProbeRates[0]))
                 << port;
         }
+    }
+}
+
+// A run over several ports that a signal ends says how many controllers it served, and ends as
+// the signal ends a program.
+TEST_F(Cli, ASignalEndingARunOverManyPortsLeavesItsSummary) {
+    SimulatedController quick;
+    SimulatedController silent;
+    quick.start();
+    silent.start();
+    silent.withModel([](ControllerModel& m) { m.setDropAllReplies(true); });
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(::strsignal(signal));
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", path("data"));
+        environment.insert("XDG_CACHE_HOME", path("cache"));
+        cli.setProcessEnvironment(environment);
+        test::resetSignalsOnStart(cli);
+        cli.start(MORVENT_CLI_EXECUTABLE,
+                  QStringList{"read", "-o", path("s.el"), "--timeout", "600000"} + on(quick) +
+                      on(silent));
+        QByteArray out;
+        ASSERT_TRUE(test::waitFor([&] {
+            out += cli.readAllStandardOutput();
+            return out.contains("Saved");
+        })) << out.toStdString();
+        ::kill(static_cast<pid_t>(cli.processId()), signal);
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::CrashExit);
+        EXPECT_TRUE(cli.readAllStandardError().contains(
+            "Ended by a signal: 1 of 2 controllers succeeded; 1 had not finished.\n"));
     }
 }
 
