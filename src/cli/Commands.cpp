@@ -372,11 +372,31 @@ Outcome info(Connection& connection, bool json, const CommandStreams& io) {
 }
 
 Outcome read(Connection& connection, const QString& path, bool json, const CommandStreams& io) {
+    // What the file holds before the controller is read: should it hold something else when
+    // the values are saved, another run saved it meanwhile, and it is left to that run.
+    const std::optional<std::string> before = readFile(localBytes(path), kParameterFileLimit);
     ParameterModel fields;
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
-    const std::string copy =
-        SaveParameterFile(fields, localBytes(path), replacedFiles()).replacedCopy;
+    const SaveOutcome saved = SaveParameterFile(fields, localBytes(path), replacedFiles(), before);
+    if (!saved.keptAside.empty()) {
+        const QString aside = argumentText(saved.keptAside);
+        if (json) {
+            sayJson(io, {{"file", jsonName(path)},
+                         {"saved", false},
+                         {"changedMeanwhile", true},
+                         {"valuesKeptIn", jsonName(aside)}});
+        } else {
+            say(io, io.out,
+                QStringLiteral("Not saved: %1 changed while the controller was read (another run "
+                               "saved it?) and is left as it is")
+                    .arg(shownName(path)));
+            say(io, io.out,
+                QStringLiteral("This run's values are kept in %1").arg(shownName(aside)));
+        }
+        return Outcome::KeptAside;
+    }
+    const std::string& copy = saved.replacedCopy;
     if (json) {
         QJsonObject result{{"file", jsonName(path)}, {"saved", true}};
         if (!copy.empty()) {
@@ -954,7 +974,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         std::size_t succeeded = 0;
         for (const Outcome outcome : outcomes) {
             succeeded += outcome == Outcome::Success;
-            worst = std::max(worst, outcome);
+            worst = worseOf(worst, outcome);
         }
         print(
             io.err,

@@ -10,6 +10,7 @@
 #include "ComparisonMarks.h"
 #include "ControllerModel.h"
 #include "FieldStore.h"
+#include "FileSystem.h"
 #include "IniDocument.h"
 #include "LineTiming.h"
 #include "LoadWindow.h"
@@ -17,6 +18,7 @@
 #include "ParameterTable.h"
 #include "PdfText.h"
 #include "ProbeRateMemory.h"
+#include "ReplacedFiles.h"
 #include "Report.h"
 #include "ShownParameters.h"
 #include "SimulatedController.h"
@@ -25,6 +27,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -285,6 +288,37 @@ TEST_F(Cli, NoRunLosesAFileItNames) {
     const QDir replaced(QFileInfo(kept).path());
     const QDir copies(replaced.filePath(replaced.entryList({"kept.el-*"}, QDir::Dirs).value(0)));
     EXPECT_EQ(fileText(copies.filePath(copies.entryList({"*.el"}, QDir::Files).value(0))), before);
+
+    // Another run saves the file while this one reads the controller (and waits for the save's
+    // lock): the file keeps the other run's values, this run's go beside them, and its exit code
+    // and lines say so.
+    SimulatedController slow;
+    slow.start();
+    const std::string copiesFolder =
+        ReplacedFiles(QFileInfo(kept).path().toStdString()).folderFor(el.toStdString());
+    std::filesystem::create_directories(copiesFolder);
+    auto other = std::make_unique<FileLock>(copiesFolder + "/" + ReplacedFiles::kLockName);
+    auto reading = std::async(std::launch::async, [&] {
+        { QEventLoop dispatcher; } // the port's notifier needs the thread's event dispatcher
+        return run(QStringList{"read", "-o", el} + on(slow));
+    });
+    ASSERT_TRUE(test::waitFor([&] {
+        return slow.withModel(
+            [](const ControllerModel& m) { return m.requestCount(Command::Basic); });
+    }));
+    const std::string theirs = "[Basic]\r\nLC=7\r\n";
+    std::ofstream(el.toStdString(), std::ios::binary) << theirs;
+    other.reset();
+    const CliRun late = reading.get();
+    EXPECT_EQ(late.outcome, Outcome::KeptAside) << late.err;
+    EXPECT_EQ(fileText(el), theirs);
+    const std::string aside = "This run's values are kept in ";
+    const std::size_t at = late.out.find(aside) + aside.size();
+    ASSERT_GE(at, aside.size()) << late.out;
+    EXPECT_NE(fileText(QString::fromStdString(late.out.substr(at, late.out.find('\n', at) - at)))
+                  .find("SS0="),
+              std::string::npos)
+        << late.out;
 }
 
 // Sixteen controllers at once, each listening at its own rate and telling its own firmware text,
