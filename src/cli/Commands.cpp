@@ -871,6 +871,15 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                     "Give --count, name fewer ports, or raise the limit.");
         }
         for (const QString& port : ports) {
+            // A FIFO or a device may take the readings as they come; a folder never does.
+            if (command == "watch" && parser.isSet(csv)) {
+                const QString file = filePerPort(parser.value(csv), port, ports);
+                if (specialFileKind(localBytes(file)) == "a folder") {
+                    throw SessionError(Outcome::InvalidInput, "Unable to write to " +
+                                                                  localBytes(shownName(file)) +
+                                                                  ": it is a folder.");
+                }
+            }
             csvFiles.push_back(command == "watch" && parser.isSet(csv)
                                    ? std::make_unique<CsvFile>(
                                          localBytes(filePerPort(parser.value(csv), port, ports)))

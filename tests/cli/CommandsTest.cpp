@@ -208,6 +208,7 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         // A target that is no file to replace is named for what it is, before anything is read.
         {{"read", "-o", path("dir.pdf")}, healthy, InvalidInput, "dir.pdf: it is a folder."},
         {{"read", "-o", fifo}, healthy, InvalidInput, fifo + ": it is a FIFO."},
+        {{"watch", "--csv", path("dir.pdf")}, healthy, InvalidInput, "pdf: it is a folder."},
         {{"report", "-o", path("null.html")}, healthy, InvalidInput, "html: it is a device."},
         {{"report", "-o", path("dir.pdf")}, healthy, InvalidInput, "dir.pdf: it is a folder."},
         {{"report", "-o", path("set.pdf")}, healthy, InvalidInput, "pdf: it is a parameter file"},
