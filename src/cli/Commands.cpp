@@ -453,15 +453,35 @@ Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
 // A refused value's line names its page and field as the window shows them and the field's key
 // in parameter files, so that a run over a whole file says which value to mend; the message is
 // the one the window shows, the control's name follows it.
+std::string fieldLine(const Parameter& field, const std::string& message) {
+    std::string label = shownLabel(field);
+    label.erase(label.find_last_not_of(": ") + 1);
+    return std::string(field.section()) + " page, field " + label + " (key " + field.key +
+           "): " + message;
+}
+
 std::string refusalLine(const Refusal& refusal, const std::string& message) {
     const Parameter* field = parameter(refusal.control);
-    if (field == nullptr) {
-        return message;
+    return field == nullptr ? message : fieldLine(*field, message);
+}
+
+// A file's problems, one line each as describeProblems gives them, a value the file gives
+// that cannot be sent with its page and field.
+std::vector<std::string> problemLines(const std::vector<ParameterFileProblem>& problems) {
+    std::vector<std::string> lines;
+    for (const ParameterFileProblem& problem : problems) {
+        using enum ParameterFileProblem::Kind;
+        if (problem.kind == NotANumber || problem.kind == OutsideList) {
+            lines.push_back(fieldLine(parameterTable()[problem.row], describe(problem)));
+        } else {
+            // A whole section missing is one line, not one a key.
+            const std::vector<std::string> line = describeProblems({problem});
+            if (lines.empty() || line != std::vector{lines.back()}) {
+                lines.insert(lines.end(), line.begin(), line.end());
+            }
+        }
     }
-    std::string label = shownLabel(*field);
-    label.erase(label.find_last_not_of(": ") + 1);
-    return std::string(field->section()) + " page, field " + label + " (key " + field->key +
-           "): " + message;
+    return lines;
 }
 
 Outcome write(Connection& connection, const QString& path, const ParameterFileContent& file,
@@ -796,7 +816,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             if (!file->problems.empty()) {
                 std::string message = "Nothing was sent: " + localBytes(parser.value(input)) +
                                       " is not a complete, valid parameter file:";
-                for (const std::string& line : describeProblems(file->problems)) {
+                for (const std::string& line : problemLines(file->problems)) {
                     message += "\n  " + line;
                 }
                 throw SessionError(Outcome::InvalidInput, message);

@@ -516,7 +516,9 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
         {"section missing", text(good.substr(0, good.find("[Torque]"))), "[Torque] is missing",
          "60 fields were not in bad.el: set to 0", 60, "Edit32"},
         {"choice outside its list", changed("WD=", "WD=-1\r\n"),
-         "WD=-1 on line 24 is no item of its list (0 to 15)", "", 0},
+         "Basic page, field Wheel Diameler(Inch) (key WD): WD=-1 on line 24 is no item of its "
+         "list (0 to 15)",
+         "", 0},
         {"limited current out of range", changed("LC=", "LC=26\r\n"),
          "Basic page, field Limited Current(A) (key LC): The Limited Current is out of "
          "range,Please input again.",
