@@ -24,6 +24,7 @@
 #include "SessionSlots.h"
 #include "ShopDetails.h"
 #include "ShownText.h"
+#include "SignalUndo.h"
 #include "SimulatedController.h"
 #include "StandardStreams.h"
 #include "StatusTable.h"
@@ -43,6 +44,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -120,7 +122,7 @@ void printResult(std::FILE* to, const QString& text) {
 // A line of one port's session: with several ports, each of its lines starts with the port's
 // name.
 void say(const CommandStreams& io, std::FILE* to, const QString& text) {
-    const QString label = io.port.isEmpty() ? QString() : io.port + QStringLiteral(": ");
+    const QString label = io.port.isEmpty() ? QString() : shownName(io.port) + QStringLiteral(": ");
     const QString line = label + QString(text).replace('\n', '\n' + label);
     if (to == io.out) {
         printResult(to, line);
@@ -209,11 +211,115 @@ QJsonObject identityJson(const Bytes& identity, const Bytes& firmware) {
     };
 }
 
+// How far a run over several ports has come, for the summary a signal that ends it prints.
+struct RunTally {
+    std::atomic<std::size_t> done{0};
+    std::atomic<std::size_t> succeeded{0};
+    std::size_t total = 0;
+    int descriptor = -1;
+};
+
+char* put(char* at, const char* text) {
+    while (*text != '\0') {
+        *at++ = *text++;
+    }
+    return at;
+}
+
+char* put(char* at, std::size_t number) {
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    while (count > 0) {
+        *at++ = digits[--count];
+    }
+    return at;
+}
+
+// A run ended by a signal still says how many controllers it served, as its end would have, and
+// how many were cut short: their files are not saved. One write, no allocation, no lock.
+void sayTallyOnSignal(const void* data) {
+    const auto& tally = *static_cast<const RunTally*>(data);
+    const std::size_t done = tally.done.load();
+    char line[160];
+    char* end = put(line, "Ended by a signal: ");
+    end = put(end, tally.succeeded.load());
+    end = put(end, " of ");
+    end = put(end, tally.total);
+    end = put(end, " controllers succeeded; ");
+    end = put(end, tally.total - std::min(done, tally.total));
+    end = put(end, " had not finished.\n");
+    writeAtOnce(tally.descriptor, line, static_cast<std::size_t>(end - line));
+}
+
 // Where a save keeps what it replaces: the window's backups folder, "replaced" in it.
 ReplacedFiles replacedFiles() {
     return ReplacedFiles(
         localBytes(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                    QStringLiteral("/morvent/backups/replaced")));
+}
+
+// Why the file a run is to save (read's parameter file, report's report) could not be saved,
+// asked before the controller is read: a folder, a FIFO or a device named as what it is, a link
+// to nothing, a file or folder that does not take writing. Empty when it can be saved.
+std::string targetProblem(const std::string& path) {
+    if (const std::string kind = specialFileKind(path); !kind.empty()) {
+        return "it is " + kind;
+    }
+    if (isDanglingLink(path)) {
+        return "it is a symbolic link to " + linkTarget(path) + ", which does not exist";
+    }
+    const int refused = whyNotWritable(path);
+    if (refused == kNotARegularFile) {
+        return "it is not a regular file";
+    }
+    if (refused != ENOENT) {
+        return refused == 0 ? std::string() : fileErrorText(refused);
+    }
+    const int folder = whyNoNewFile(path);
+    return folder == 0 ? std::string() : fileErrorText(folder);
+}
+
+// A report replaces only a report: a file there (or where a link there leads) that holds
+// something else, a parameter file above all, is refused before anything is read for it. A
+// report is known by its kind, a PDF for FILE.pdf, an HTML page for FILE.html; an empty file
+// loses nothing.
+std::string reportReplaceProblem(const std::string& path) {
+    constexpr std::size_t kReportLimit = std::size_t{64} << 20;
+    ReadRefusal why = ReadRefusal::Unreadable;
+    const std::optional<std::string> held = readFile(path, kReportLimit, &why);
+    if (!held && why == ReadRefusal::TooLarge) {
+        return "it holds more than a report would, and a report replaces only an earlier report";
+    }
+    if (!held || held->empty()) {
+        return {};
+    }
+    std::string_view start(*held);
+    if (start.starts_with("\xEF\xBB\xBF")) {
+        start.remove_prefix(3);
+    }
+    start.remove_prefix(std::min(start.find_first_not_of(" \t\r\n\f"), start.size()));
+    const QString head = QString::fromLatin1(start.substr(0, 16)).toLower();
+    const bool pdf = head.startsWith(QStringLiteral("%pdf-"));
+    const bool html = head.startsWith(QStringLiteral("<html")) ||
+                      head.startsWith(QStringLiteral("<!doctype html"));
+    if (QString::fromStdString(path).endsWith(QStringLiteral(".pdf")) ? pdf : html) {
+        return {};
+    }
+    const ParameterFileContent asParameters = [&] {
+        try {
+            return readParameterFile(path);
+        } catch (const ParameterFileError&) {
+            return ParameterFileContent();
+        }
+    }();
+    const bool parameterFile = !asParameters.values.empty();
+    return std::string(parameterFile ? "it is a parameter file"
+                                     : "it holds something other than a report") +
+           ", and a report replaces only an earlier report; name another file";
 }
 
 // Reads the four blocks into fields, as Read Flash does.
@@ -266,11 +372,31 @@ Outcome info(Connection& connection, bool json, const CommandStreams& io) {
 }
 
 Outcome read(Connection& connection, const QString& path, bool json, const CommandStreams& io) {
+    // What the file holds before the controller is read: should it hold something else when
+    // the values are saved, another run saved it meanwhile, and it is left to that run.
+    const std::optional<std::string> before = readFile(localBytes(path), kParameterFileLimit);
     ParameterModel fields;
     applyIdentity(connection.identity, fields);
     readBlocks(connection.session(), fields, io);
-    const std::string copy =
-        SaveParameterFile(fields, localBytes(path), replacedFiles()).replacedCopy;
+    const SaveOutcome saved = SaveParameterFile(fields, localBytes(path), replacedFiles(), before);
+    if (!saved.keptAside.empty()) {
+        const QString aside = argumentText(saved.keptAside);
+        if (json) {
+            sayJson(io, {{"file", jsonName(path)},
+                         {"saved", false},
+                         {"changedMeanwhile", true},
+                         {"valuesKeptIn", jsonName(aside)}});
+        } else {
+            say(io, io.out,
+                QStringLiteral("Not saved: %1 changed while the controller was read (another run "
+                               "saved it?) and is left as it is")
+                    .arg(shownName(path)));
+            say(io, io.out,
+                QStringLiteral("This run's values are kept in %1").arg(shownName(aside)));
+        }
+        return Outcome::KeptAside;
+    }
+    const std::string& copy = saved.replacedCopy;
     if (json) {
         QJsonObject result{{"file", jsonName(path)}, {"saved", true}};
         if (!copy.empty()) {
@@ -278,9 +404,10 @@ Outcome read(Connection& connection, const QString& path, bool json, const Comma
         }
         sayJson(io, result);
     } else {
-        say(io, io.out, QStringLiteral("Saved %1").arg(path));
+        say(io, io.out, QStringLiteral("Saved %1").arg(shownName(path)));
         if (!copy.empty()) {
-            say(io, io.out, QStringLiteral("What it held is kept in %1").arg(argumentText(copy)));
+            say(io, io.out,
+                QStringLiteral("What it held is kept in %1").arg(shownName(argumentText(copy))));
         }
     }
     return Outcome::Success;
@@ -294,8 +421,14 @@ Outcome report(Connection& connection, const QString& path, const QString& note,
     readBlocks(connection.session(), fields, io);
     ReportContent content = reportOf(fields, nullptr, localBytes(note));
     addShopDetails(content, shop);
+    // Checked again: another program may have put something there while the blocks were read.
+    if (const std::string problem = reportReplaceProblem(localBytes(path)); !problem.empty()) {
+        throw SessionError(Outcome::InvalidInput, "Unable to write to " +
+                                                      localBytes(shownName(path)) + ": " + problem +
+                                                      ". The report was not saved.");
+    }
     saveReport(content, localBytes(path));
-    say(io, io.out, QStringLiteral("Saved the report %1").arg(path));
+    say(io, io.out, QStringLiteral("Saved the report %1").arg(shownName(path)));
     return Outcome::Success;
 }
 
@@ -317,6 +450,40 @@ Outcome diff(const QStringList& files, bool json, const CommandStreams& io) {
     return differences.empty() ? Outcome::Success : Outcome::Failure;
 }
 
+// A refused value's line names its page and field as the window shows them and the field's key
+// in parameter files, so that a run over a whole file says which value to mend; the message is
+// the one the window shows, the control's name follows it.
+std::string fieldLine(const Parameter& field, const std::string& message) {
+    std::string label = shownLabel(field);
+    label.erase(label.find_last_not_of(": ") + 1);
+    return std::string(field.section()) + " page, field " + label + " (key " + field.key +
+           "): " + message;
+}
+
+std::string refusalLine(const Refusal& refusal, const std::string& message) {
+    const Parameter* field = parameter(refusal.control);
+    return field == nullptr ? message : fieldLine(*field, message);
+}
+
+// A file's problems, one line each as describeProblems gives them, a value the file gives
+// that cannot be sent with its page and field.
+std::vector<std::string> problemLines(const std::vector<ParameterFileProblem>& problems) {
+    std::vector<std::string> lines;
+    for (const ParameterFileProblem& problem : problems) {
+        using enum ParameterFileProblem::Kind;
+        if (problem.kind == NotANumber || problem.kind == OutsideList) {
+            lines.push_back(fieldLine(parameterTable()[problem.row], describe(problem)));
+        } else {
+            // A whole section missing is one line, not one a key.
+            const std::vector<std::string> line = describeProblems({problem});
+            if (lines.empty() || line != std::vector{lines.back()}) {
+                lines.insert(lines.end(), line.begin(), line.end());
+            }
+        }
+    }
+    return lines;
+}
+
 Outcome write(Connection& connection, const QString& path, const ParameterFileContent& file,
               bool verify, bool json, const CommandStreams& io) {
     ParameterModel fields;
@@ -325,7 +492,7 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
     for (const auto& check :
          {checkWriteFlash(fields, maxCurrent), checkFieldWidthsForFlash(fields)}) {
         if (check) {
-            throw SessionError(Outcome::InvalidInput, check->message);
+            throw SessionError(Outcome::InvalidInput, refusalLine(*check, check->message));
         }
     }
     QStringList written;
@@ -351,7 +518,8 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
             throw SessionError(
                 Outcome::FieldRefused,
                 outcome.kind == StatusKind::FieldRefused
-                    ? outcome.refusal.message + " (" + outcome.refusal.control + ")"
+                    ? refusalLine(outcome.refusal,
+                                  outcome.refusal.message + " (" + outcome.refusal.control + ")")
                     : "The controller answered the " + std::string(layout(block).title) +
                           " block with the unknown status " + std::to_string(status));
         }
@@ -375,7 +543,7 @@ Outcome write(Connection& connection, const QString& path, const ParameterFileCo
                      {"verified", verify},
                      {"differences", QJsonArray::fromStringList(differing)}});
     } else {
-        say(io, io.out, QStringLiteral("Wrote %1").arg(path));
+        say(io, io.out, QStringLiteral("Wrote %1").arg(shownName(path)));
         for (const QString& line : differing) {
             say(io, io.out, line);
         }
@@ -622,11 +790,6 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                 throw SessionError(Outcome::InvalidInput,
                                    "Name the report to write with -o FILE.pdf or -o FILE.html.");
             }
-            const std::string target = localBytes(parser.value(reportOutput));
-            if (const std::string problem = reportTargetProblem(target); !problem.empty()) {
-                throw SessionError(Outcome::InvalidInput,
-                                   "Unable to write to " + target + ": " + problem + ".");
-            }
         }
         if (command == "write" && !parser.isSet(input)) {
             throw SessionError(Outcome::InvalidInput,
@@ -654,7 +817,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
             if (!file->problems.empty()) {
                 std::string message = "Nothing was sent: " + localBytes(parser.value(input)) +
                                       " is not a complete, valid parameter file:";
-                for (const std::string& line : describeProblems(file->problems)) {
+                for (const std::string& line : problemLines(file->problems)) {
                     message += "\n  " + line;
                 }
                 throw SessionError(Outcome::InvalidInput, message);
@@ -696,6 +859,24 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                 }
             }
         }
+        // Each file a session is to save, checked before any controller is read for it.
+        if (command == "read" || command == "report") {
+            const QString named = parser.value(command == "read" ? output : reportOutput);
+            for (const QString& port : ports) {
+                const QString file = filePerPort(named, port, ports);
+                const std::string target = localBytes(file);
+                std::string problem = targetProblem(target);
+                if (problem.empty() && command == "report") {
+                    problem = reportTargetProblem(target);
+                    problem = problem.empty() ? reportReplaceProblem(target) : problem;
+                }
+                if (!problem.empty()) {
+                    throw SessionError(Outcome::InvalidInput, "Unable to write to " +
+                                                                  localBytes(shownName(file)) +
+                                                                  ": " + problem + ".");
+                }
+            }
+        }
         budget = descriptorBudget(
             static_cast<std::size_t>(ports.size()),
             command == "watch" && parser.isSet(csv) ? static_cast<std::size_t>(ports.size()) : 0);
@@ -711,6 +892,15 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                     "Give --count, name fewer ports, or raise the limit.");
         }
         for (const QString& port : ports) {
+            // A FIFO or a device may take the readings as they come; a folder never does.
+            if (command == "watch" && parser.isSet(csv)) {
+                const QString file = filePerPort(parser.value(csv), port, ports);
+                if (specialFileKind(localBytes(file)) == "a folder") {
+                    throw SessionError(Outcome::InvalidInput, "Unable to write to " +
+                                                                  localBytes(shownName(file)) +
+                                                                  ": it is a folder.");
+                }
+            }
             csvFiles.push_back(command == "watch" && parser.isSet(csv)
                                    ? std::make_unique<CsvFile>(
                                          localBytes(filePerPort(parser.value(csv), port, ports)))
@@ -734,7 +924,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
     const QString outputPath = command == "read"     ? parser.value(output)
                                : command == "report" ? parser.value(reportOutput)
                                                      : QString();
-    const QString reportNote = command == "report" ? parser.value(note) : QString();
+    const QString reportNote = command == "report" ? noteText(parser.value(note)) : QString();
     const ShopDetails reportShop =
         command != "report" ? ShopDetails()
         : parser.isSet(shop)
@@ -785,6 +975,10 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         std::vector<CommandStreams> streams(answered.size(), io);
         std::vector<std::thread> sessions;
         SessionSlots turns(budget.atOnce);
+        RunTally tally;
+        tally.total = answered.size();
+        tally.descriptor = streamDescriptor(io.err);
+        const SignalUndo sayTally(sayTallyOnSignal, &tally);
         if (budget.atOnce < answered.size()) {
             print(io.err,
                   QStringLiteral("Serving %1 ports %2 at a time: the limit of %3 open files "
@@ -800,6 +994,8 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
                 // Gives the thread its event dispatcher before the port's notifier needs one.
                 { QEventLoop dispatcher; }
                 outcomes[i] = runOn(i, streams[i]);
+                tally.succeeded += outcomes[i] == Outcome::Success;
+                ++tally.done;
             });
         }
         for (std::thread& session : sessions) {
@@ -808,7 +1004,7 @@ Outcome runCommand(const QStringList& arguments, const CommandStreams& io) {
         std::size_t succeeded = 0;
         for (const Outcome outcome : outcomes) {
             succeeded += outcome == Outcome::Success;
-            worst = std::max(worst, outcome);
+            worst = worseOf(worst, outcome);
         }
         print(
             io.err,

@@ -29,6 +29,7 @@ enum class Outcome : int {
     FieldRefused = 3,
     NoReply = 4,
     PortUnavailable = 5,
+    KeptAside = 6,
 };
 
 // Every exit code with its meaning, as the help text lists them.
@@ -41,7 +42,19 @@ inline constexpr std::pair<Outcome, std::string_view> kOutcomeMeanings[] = {
     {Outcome::NoReply, "no reply from the controller"},
     {Outcome::PortUnavailable, "the port cannot be opened or reopened, or the line hung up (a "
                                "write names the blocks already written)"},
+    {Outcome::KeptAside,
+     "read: the file changed while the controller was read (another run saved it), so it is "
+     "left as it is and this run's values are kept in the copy named"},
 };
+
+// Which of two outcomes a run over several ports ends with: the worse, an error before values
+// kept aside, and those before success.
+inline Outcome worseOf(Outcome a, Outcome b) {
+    const auto rank = [](Outcome o) {
+        return o == Outcome::KeptAside ? 1 : o == Outcome::Success ? 0 : 1 + static_cast<int>(o);
+    };
+    return rank(a) >= rank(b) ? a : b;
+}
 
 class SessionError : public std::runtime_error {
 public:

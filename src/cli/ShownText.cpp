@@ -52,6 +52,23 @@ QString terminalText(QString text) {
     return text;
 }
 
+QString shownName(const QString& name) {
+    QString shown = name;
+    return shown.replace('\n', QStringLiteral("\\n"))
+        .replace('\r', QStringLiteral("\\r"))
+        .replace('\t', QStringLiteral("\\t"));
+}
+
+QString noteText(QString note) {
+    for (QChar& c : note) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph) {
+            c = c.isSpace() ? u' ' : u'?';
+        }
+    }
+    return note;
+}
+
 QString controllerText(std::string_view utf8) {
     QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     for (QChar& c : text) {

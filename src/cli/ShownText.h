@@ -21,6 +21,15 @@ namespace morvent {
 // are written back as they came, so the name stays recognisable.
 QString terminalText(QString text);
 
+// A file's or a port's name within a line of output: a line break, carriage return or tab in it
+// is shown as \n, \r or \t, so that one result stays one line and its fields stay apart.
+QString shownName(const QString& name);
+
+// The note a report is given on the command line, as the report prints it: one line of text for
+// a customer to read, so a line break or tab becomes a blank and any other control character
+// (an escape sequence, a bell, a NUL) a '?', never a byte that a viewer or printer would act on.
+QString noteText(QString note);
+
 // A text the controller sent, as one field of one line: line breaks and tabs included, every
 // control character becomes '?'.
 QString controllerText(std::string_view utf8);

@@ -25,6 +25,13 @@ void prepareStandardStreams();
 // reports as EINVAL.
 int streamWriteError(int error);
 
+// The descriptor under a stream, taken while the run goes on, for writeAtOnce.
+int streamDescriptor(std::FILE* stream);
+
+// Writes bytes straight to a descriptor, past any stream's buffer and lock: what an undo step
+// says while the process ends on a signal, when no lock may be taken and nothing allocated.
+void writeAtOnce(int descriptor, const char* bytes, std::size_t size);
+
 // Holds a stream for one thread, so that lines that several sessions print at once stay whole.
 class StreamLock {
 public:

@@ -18,6 +18,11 @@ namespace morvent {
 // with its folder resolved.
 std::string identityOf(const std::string& path);
 
+// What a name an output file is to be written to stands for when that is no file a save could
+// replace: "a folder", "a FIFO", "a device" (a link counts as its target). Empty for a regular
+// file, and for a name that is nothing yet.
+std::string specialFileKind(const std::string& path);
+
 // A port's name as a part of a file's name: the device's name without the folder that holds
 // every device (/dev/, \\.\), its separators made '-'.
 QString portInFileName(const QString& port);

@@ -196,7 +196,8 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields) {
 }
 
 SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
-                              const ReplacedFiles& replaced) {
+                              const ReplacedFiles& replaced,
+                              const std::optional<std::optional<std::string>>& heldWhenBegun) {
     const std::vector<Parameter>& rows = parameterTable();
     std::vector<std::int32_t> values;
     values.reserve(rows.size());
@@ -267,6 +268,16 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     if (text.size() > kParameterFileLimit) {
         throw tooLarge();
     }
+    // Another save came in between: its values stay where it put them, these go beside them.
+    if (heldWhenBegun && *heldWhenBegun != existing && existing != text) {
+        const ReplacedFiles::Outcome kept = replaced.keep(path, text);
+        if (!kept.kept) {
+            throw ParameterFileError(fill(
+                QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2, so nothing was changed"),
+                {path, kept.error}));
+        }
+        return {{}, kept.path};
+    }
     // What the file held goes aside first; a save that cannot keep it changes nothing. An empty
     // file, or one that stays as it is, loses nothing.
     std::string copy;
@@ -296,7 +307,7 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
                 {path, copy}),
             error);
     }
-    return {copy};
+    return {copy, {}};
 }
 
 std::vector<ParameterFileProblem> LoadParameterFile(Fields& fields, const std::string& path,

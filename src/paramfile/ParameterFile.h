@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -87,11 +88,18 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields);
 // values), a symbolic link to
 // nothing, and a file whose content could not be kept. A file that a save of this program's cut
 // short left is its own: it is replaced whole, and kept in replaced first as any other.
+//
+// Given heldWhenBegun, what the file held (nullopt: nothing) when the values were taken (read
+// from a controller): a file that holds something else by the time this save holds it was saved
+// by another run meanwhile. It is then left as that run left it, and these values are kept as a
+// copy in replaced instead, named in keptAside.
 struct SaveOutcome {
     std::string replacedCopy; // where what the file held is kept; empty when nothing was replaced
+    std::string keptAside;    // where these values are kept when the file was not replaced
 };
 SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
-                              const ReplacedFiles& replaced);
+                              const ReplacedFiles& replaced,
+                              const std::optional<std::optional<std::string>>& heldWhenBegun = {});
 
 // readParameterFile, then applyParameterFile: a missing section or key, or a value that is not
 // a whole number, gives 0. Returns the problems, so the user can be shown which fields the file

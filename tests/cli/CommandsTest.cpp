@@ -10,6 +10,7 @@
 #include "ComparisonMarks.h"
 #include "ControllerModel.h"
 #include "FieldStore.h"
+#include "FileSystem.h"
 #include "IniDocument.h"
 #include "LineTiming.h"
 #include "LoadWindow.h"
@@ -17,6 +18,7 @@
 #include "ParameterTable.h"
 #include "PdfText.h"
 #include "ProbeRateMemory.h"
+#include "ReplacedFiles.h"
 #include "Report.h"
 #include "ShownParameters.h"
 #include "SimulatedController.h"
@@ -25,11 +27,13 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -37,6 +41,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -126,6 +132,9 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
     const QString fifo = path("fifo");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     std::filesystem::create_symlink("gone/r.pdf", path("dangling.pdf").toStdString());
+    std::filesystem::create_symlink(path("set.el").toStdString(), path("set.pdf").toStdString());
+    std::filesystem::create_symlink("/dev/null", path("null.html").toStdString());
+    std::filesystem::create_directory(path("dir.pdf").toStdString());
     // Given a fault, a command runs against a simulated controller with it.
     using Fault = std::function<void(ControllerModel&)>;
     const Fault none;
@@ -196,8 +205,20 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
          healthy,
          InvalidInput,
          "link to gone/r.pdf, which"},
+        // A target that is no file to replace is named for what it is, before anything is read.
+        {{"read", "-o", path("dir.pdf")}, healthy, InvalidInput, "dir.pdf: it is a folder."},
+        {{"read", "-o", fifo}, healthy, InvalidInput, fifo + ": it is a FIFO."},
+        {{"watch", "--csv", path("dir.pdf")}, healthy, InvalidInput, "pdf: it is a folder."},
+        {{"report", "-o", path("null.html")}, healthy, InvalidInput, "html: it is a device."},
+        {{"report", "-o", path("dir.pdf")}, healthy, InvalidInput, "dir.pdf: it is a folder."},
+        {{"report", "-o", path("set.pdf")}, healthy, InvalidInput, "pdf: it is a parameter file"},
         // The write stops at the refused block.
-        {{"write", "-i", path("set.el")}, refusing, FieldRefused, "Please reset. (Edit23)", 2},
+        {{"write", "-i", path("set.el")},
+         refusing,
+         FieldRefused,
+         "Pedal Assist page, field Start Current(%) (key SC): The Start Current setting "
+         "error,Please reset. (Edit23)",
+         2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -213,9 +234,11 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         EXPECT_TRUE(QString::fromStdString(result.out + result.err).contains(c.says))
             << result.out << result.err;
         EXPECT_EQ(writesTo(sim), c.writes);
-        EXPECT_TRUE(c.arguments.value(0) != "report" || sim.receivedRequests().empty());
+        EXPECT_TRUE((c.arguments.value(0) != "report" && c.outcome != InvalidInput) ||
+                    sim.receivedRequests().empty());
         EXPECT_FALSE(QFile::exists(path("x.el")));
     }
+    EXPECT_TRUE(fileText(path("set.el")).starts_with("[Basic]"));
     // A header and a line for each reading, the readings at their interval however quick.
     const QStringList lines = QString::fromStdString(fileText(csv)).split('\n');
     ASSERT_EQ(lines.size(), 5) << fileText(csv);
@@ -266,6 +289,37 @@ TEST_F(Cli, NoRunLosesAFileItNames) {
     const QDir replaced(QFileInfo(kept).path());
     const QDir copies(replaced.filePath(replaced.entryList({"kept.el-*"}, QDir::Dirs).value(0)));
     EXPECT_EQ(fileText(copies.filePath(copies.entryList({"*.el"}, QDir::Files).value(0))), before);
+
+    // Another run saves the file while this one reads the controller (and waits for the save's
+    // lock): the file keeps the other run's values, this run's go beside them, and its exit code
+    // and lines say so.
+    SimulatedController slow;
+    slow.start();
+    const std::string copiesFolder =
+        ReplacedFiles(QFileInfo(kept).path().toStdString()).folderFor(el.toStdString());
+    std::filesystem::create_directories(copiesFolder);
+    auto other = std::make_unique<FileLock>(copiesFolder + "/" + ReplacedFiles::kLockName);
+    auto reading = std::async(std::launch::async, [&] {
+        { QEventLoop dispatcher; } // the port's notifier needs the thread's event dispatcher
+        return run(QStringList{"read", "-o", el} + on(slow));
+    });
+    ASSERT_TRUE(test::waitFor([&] {
+        return slow.withModel(
+            [](const ControllerModel& m) { return m.requestCount(Command::Basic); });
+    }));
+    const std::string theirs = "[Basic]\r\nLC=7\r\n";
+    std::ofstream(el.toStdString(), std::ios::binary) << theirs;
+    other.reset();
+    const CliRun late = reading.get();
+    EXPECT_EQ(late.outcome, Outcome::KeptAside) << late.err;
+    EXPECT_EQ(fileText(el), theirs);
+    const std::string aside = "This run's values are kept in ";
+    const std::size_t at = late.out.find(aside) + aside.size();
+    ASSERT_GE(at, aside.size()) << late.out;
+    EXPECT_NE(fileText(QString::fromStdString(late.out.substr(at, late.out.find('\n', at) - at)))
+                  .find("SS0="),
+              std::string::npos)
+        << late.out;
 }
 
 // Sixteen controllers at once, each listening at its own rate and telling its own firmware text,
@@ -315,6 +369,38 @@ TEST_F(Cli, ManyControllersAtOnceEachGetItsOwnSession) {
                       std::to_string(again ? rate : kProbeRates[0]))
                 << port;
         }
+    }
+}
+
+// A run over several ports that a signal ends says how many controllers it served, and ends as
+// the signal ends a program.
+TEST_F(Cli, ASignalEndingARunOverManyPortsLeavesItsSummary) {
+    SimulatedController quick;
+    SimulatedController silent;
+    quick.start();
+    silent.start();
+    silent.withModel([](ControllerModel& m) { m.setDropAllReplies(true); });
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(::strsignal(signal));
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", path("data"));
+        environment.insert("XDG_CACHE_HOME", path("cache"));
+        cli.setProcessEnvironment(environment);
+        test::resetSignalsOnStart(cli);
+        cli.start(MORVENT_CLI_EXECUTABLE,
+                  QStringList{"read", "-o", path("s.el"), "--timeout", "600000"} + on(quick) +
+                      on(silent));
+        QByteArray out;
+        ASSERT_TRUE(test::waitFor([&] {
+            out += cli.readAllStandardOutput();
+            return out.contains("Saved");
+        })) << out.toStdString();
+        ::kill(static_cast<pid_t>(cli.processId()), signal);
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::CrashExit);
+        EXPECT_TRUE(cli.readAllStandardError().contains(
+            "Ended by a signal: 1 of 2 controllers succeeded; 1 had not finished.\n"));
     }
 }
 
@@ -430,9 +516,13 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
         {"section missing", text(good.substr(0, good.find("[Torque]"))), "[Torque] is missing",
          "60 fields were not in bad.el: set to 0", 60, "Edit32"},
         {"choice outside its list", changed("WD=", "WD=-1\r\n"),
-         "WD=-1 on line 24 is no item of its list (0 to 15)", "", 0},
+         "Basic page, field Wheel Diameler(Inch) (key WD): WD=-1 on line 24 is no item of its "
+         "list (0 to 15)",
+         "", 0},
         {"limited current out of range", changed("LC=", "LC=26\r\n"),
-         "The Limited Current is out of range,Please input again.", "", 0},
+         "Basic page, field Limited Current(A) (key LC): The Limited Current is out of "
+         "range,Please input again.",
+         "", 0},
         {"torque start out of range", changed("SS0=", "SS0=300\r\n"),
          "The StartKgS0 is out of range,Please input again.", "", 0},
     };
@@ -681,6 +771,13 @@ TEST_F(SharedMachine, ForeignBytesNeitherSteerTheTerminalNorForgeLinesNorBreakJs
     EXPECT_EQ(json.out.find("\\ud"), std::string::npos) << json.out;
     EXPECT_TRUE(object["error"].toString().contains(QString::fromStdString(at("tty?[2J"))))
         << json.out;
+
+    // A name with a line break or a tab keeps its result on one line, its label too.
+    const CliRun saved = run({"read", "--simulate", "-o", path("a\nb\tc.el")});
+    EXPECT_EQ(saved.out, "Saved " + at("a\\nb\\tc.el") + "\n");
+    const CliRun two = run({"info", "-p", path("no\nA"), "-p", path("no\tB")});
+    EXPECT_NE(two.err.find(at("no\\nA: morvent-cli info:")), std::string::npos) << two.err;
+    EXPECT_NE(two.err.find(at("no\\tB: morvent-cli info:")), std::string::npos) << two.err;
 }
 
 // The report of the simulated controller, as PDF and HTML: every value of the four pages on the
@@ -712,9 +809,10 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
         << "[report]\nshopName=Shop One\nshopAddress=Main St 1, Town\ntechnician=K. Huber\n";
     for (const char* name : {"r.pdf", "r.html"}) {
         SCOPED_TRACE(name);
-        const CliRun result = run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>",
-                                              "--shop", path("shop.ini")} +
-                                  on(sim));
+        const CliRun result =
+            run(QStringList{"report", "-o", path(name), "--note", "Bike 7 <J>\x1b[2J\x07\tok",
+                            "--shop", path("shop.ini")} +
+                on(sim));
         ASSERT_EQ(result.outcome, Outcome::Success) << result.err;
         EXPECT_EQ(result.out, "Saved the report " + path(name).toStdString() + "\n");
         QTextDocument html;
@@ -729,7 +827,7 @@ TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
         }
         for (const char* shown :
              {"Manufacturer:KLMN", "Model:PQRS", "Harware Ver: V1.0", "Firmware Ver: V1.2.3.4",
-              "Nominal Voltage: 48V", "Max.Current: 25A", "Bike or customer: Bike 7 <J>",
+              "Nominal Voltage: 48V", "Max.Current: 25A", "Bike or customer: Bike 7 <J>?[2J? ok",
               "Date: ", "Technician: K. Huber"}) {
             EXPECT_TRUE(text.contains(shown)) << shown;
         }

@@ -489,8 +489,8 @@ const FaultRow kFaultRows[] = {
          t.sim.stop();
          t.sim.start();
          t.sim.setHangUpOnReply(Command::Basic);
-         const CliRun read =
-             t.cli({"read", "-o", "/dev/null", "--timeout", "600000", "-p", t.device()});
+         const CliRun read = t.cli(
+             {"read", "-o", t.scratchFile("hung.el"), "--timeout", "600000", "-p", t.device()});
          EXPECT_EQ(read.exitCode, 5);
          EXPECT_TRUE(read.err.contains("hung up while awaiting the reply to the Basic read"))
              << read.err.toStdString();

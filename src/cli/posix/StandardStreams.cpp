@@ -5,6 +5,8 @@
 
 #include "ArgumentText.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 
 namespace morvent {
@@ -21,6 +23,24 @@ void prepareStandardStreams() {}
 
 int streamWriteError(int error) {
     return error == 0 ? EIO : error;
+}
+
+int streamDescriptor(std::FILE* stream) {
+    return ::fileno(stream);
+}
+
+void writeAtOnce(int descriptor, const char* bytes, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(descriptor, bytes, size);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
 }
 
 StreamLock::StreamLock(std::FILE* stream) : m_stream(stream) {

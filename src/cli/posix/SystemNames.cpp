@@ -26,6 +26,23 @@ std::string identityOf(const std::string& path) {
     return "p" + (real ? std::string(real.get()) : folder) + "/" + name;
 }
 
+std::string specialFileKind(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return {};
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(info.st_mode)) {
+        return "a FIFO";
+    }
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) || S_ISSOCK(info.st_mode)) {
+        return "a device";
+    }
+    return {};
+}
+
 QString portInFileName(const QString& port) {
     QString name = port.startsWith(QStringLiteral("/dev/")) ? port.mid(5) : port;
     return name.replace('/', '-');

@@ -11,6 +11,8 @@
 
 #include <shellapi.h>
 
+#include <io.h>
+
 #include <cerrno>
 #include <cstdlib>
 
@@ -68,6 +70,21 @@ int streamWriteError(int error) {
         }
     }
     return error == 0 ? EIO : error;
+}
+
+int streamDescriptor(std::FILE* stream) {
+    return ::_fileno(stream);
+}
+
+void writeAtOnce(int descriptor, const char* bytes, std::size_t size) {
+    while (size > 0) {
+        const int written = ::_write(descriptor, bytes, static_cast<unsigned>(size));
+        if (written <= 0) {
+            return;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
 }
 
 StreamLock::StreamLock(std::FILE* stream) : m_stream(stream) {

@@ -59,6 +59,16 @@ std::string identityOf(const std::string& path) {
     return "p" + utf8Text(foldedFullPath(wide));
 }
 
+std::string specialFileKind(const std::string& path) {
+    if (!deviceName(QString::fromStdString(path)).isEmpty()) {
+        return "a device";
+    }
+    const DWORD attributes = ::GetFileAttributesW(wideText(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
+               ? "a folder"
+               : std::string();
+}
+
 QString portInFileName(const QString& port) {
     const QString device = deviceName(port);
     QString name = device.isEmpty() ? port : device;
