@@ -331,8 +331,13 @@ void TForm1::endBySignal() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!m_endingBySignal &&
-        !m_keeping->mayLoseChanges(tr("closing the window loses what was typed. Quit anyway?"),
-                                   tr("Quit"))) {
+        !m_keeping->mayLoseChanges(
+            [](int changes) {
+                return tr("%n changes not written to the controller: closing the window loses "
+                          "what was typed. Quit anyway?",
+                          nullptr, changes);
+            },
+            tr("Quit"))) {
         event->ignore();
         return;
     }
@@ -401,7 +406,12 @@ void TForm1::Save1Click() {
 
 void TForm1::Load1Click() {
     if (!m_keeping->mayLoseChanges(
-            tr("a load puts the file's values over what was typed. Load anyway?"), tr("Load"))) {
+            [](int changes) {
+                return tr("%n changes not written to the controller: a load puts the file's "
+                          "values over what was typed. Load anyway?",
+                          nullptr, changes);
+            },
+            tr("Load"))) {
         return;
     }
     openOver(*m_form5, *this);
@@ -418,16 +428,25 @@ void TForm1::Searchcomm() {
 }
 
 void TForm1::BitBtn1Click() {
-    if (m_keeping->mayLoseChanges(tr("connecting forgets what the controller holds, and the "
-                                     "pages show no changes until read again. Connect anyway?"),
-                                  tr("Connect"))) {
+    if (m_keeping->mayLoseChanges(
+            [](int changes) {
+                return tr("%n changes not written to the controller: connecting forgets what the "
+                          "controller holds, and the pages show no changes until read again. "
+                          "Connect anyway?",
+                          nullptr, changes);
+            },
+            tr("Connect"))) {
         m_connection->connect();
     }
 }
 
 void TForm1::BitBtn11Click() {
     if (m_keeping->mayLoseChanges(
-            tr("after Close, what was typed can no longer be written. Close anyway?"),
+            [](int changes) {
+                return tr("%n changes not written to the controller: after Close, what was typed "
+                          "can no longer be written. Close anyway?",
+                          nullptr, changes);
+            },
             tr("Close", "ends the connection to the controller"))) {
         m_connection->close();
     }
