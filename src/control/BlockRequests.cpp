@@ -49,7 +49,7 @@ void BlockRequests::sendWrite(Block block) {
     if (m_pending == FlashWriteChain) {
         if (const auto refusal = checkWriteFlashBlock(block, m_fields, m_maxCurrent)) {
             m_pending = NothingAwaited;
-            information(refusal->message);
+            information(*refusal);
             sayRefused(refusal->control);
             return;
         }
@@ -129,7 +129,7 @@ void BlockRequests::writeFlash() {
 void BlockRequests::checkAndWriteFlash() {
     // Write Flash names a field out of range without leaving the page the user is on.
     if (const auto refusal = checkWriteFlash(m_fields, m_maxCurrent)) {
-        information(refusal->message);
+        information(*refusal);
         sayRefused(refusal->control);
         return;
     }
@@ -183,8 +183,13 @@ void BlockRequests::information(std::string_view text) {
     m_boxes.information(shownText(text));
 }
 
+void BlockRequests::information(const Refusal& refusal) {
+    m_boxes.information(refusal.wording.empty() ? shownText(refusal.message)
+                                                : shownText(refusal.wording));
+}
+
 void BlockRequests::showRefusedField(const Refusal& refusal) {
-    information(refusal.message);
+    information(refusal);
     sayRefused(refusal.control);
     m_pages.setCurrentIndex(refusal.page);
     if (auto* control = m_window.findChild<QWidget*>(QString::fromStdString(refusal.control))) {
@@ -240,8 +245,8 @@ void BlockRequests::sayRefused(const std::string& control) {
     if (!p) {
         return;
     }
-    QString label = p->column.empty() ? QString() : shownText(p->column) + ' ';
-    label = (label + shownText(p->label)).trimmed();
+    QString label = p->column.empty() ? QString() : shownText(p->columnWording) + ' ';
+    label = (label + shownText(p->labelWording)).trimmed();
     if (label.endsWith(':')) {
         label.chop(1);
     }
@@ -278,7 +283,7 @@ void BlockRequests::showUnconverted(std::span<const Block> blocks) {
 
 bool BlockRequests::writeAllowed(Block block, const std::optional<Refusal>& pageCheck) {
     if (pageCheck) {
-        information(pageCheck->message);
+        information(*pageCheck);
         sayRefused(pageCheck->control);
         return false;
     }

@@ -72,6 +72,7 @@ public:
     FieldStore& controllerCopy() { return *m_controllerCopy; }
 
     void information(std::string_view text);
+    void information(const Refusal& refusal);
     // The refusal's message, then its page and field.
     void showRefusedField(const Refusal& refusal);
 

@@ -249,7 +249,7 @@ template <typename Handler> void TForm1::guarded(Handler&& handler) {
 }
 
 void TForm1::showError(const std::exception& error) {
-    QString text = withFullStop(shownText(error.what()));
+    QString text = withFullStop(shownError(error));
     // A port that would not open: the cause and the fix in plain words after the message.
     if (const auto* comms = dynamic_cast<const ECommsError*>(&error)) {
         const QString help =
@@ -419,7 +419,7 @@ void TForm1::Load1Click() {
 
 void TForm1::logReceived(std::span<const std::uint8_t> chunk) {
     // Described before the dispatcher acts on it, with what was awaited when it came.
-    m_trafficLog->addReceived(chunk, shownText(describeReply(chunk, PendingRequest)));
+    m_trafficLog->addReceived(chunk, shownText(describeReplyWording(chunk, PendingRequest)));
     m_status->clearAwaiting();
 }
 
