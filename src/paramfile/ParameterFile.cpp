@@ -11,6 +11,7 @@
 #include "NumberConversion.h"
 #include "ParameterTable.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <vector>
@@ -199,10 +200,19 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         if (!index) {
             std::string label = row.label;
             label.erase(label.find_last_not_of(": ") + 1);
-            throw ParameterFileError(worded(
-                QT_TRANSLATE_NOOP("Protocol",
-                                  "%1 on the %2 page shows %3, which a parameter file cannot hold"),
-                {label, std::string(row.section()), fields.text(row.control)}));
+            // One whole sentence per page: the page's name bends with it in other languages.
+            static constexpr std::array<const char*, 4> kNotHeld{
+                QT_TRANSLATE_NOOP("Protocol", "%1 on the Basic page shows %2, which a parameter "
+                                              "file cannot hold"),
+                QT_TRANSLATE_NOOP("Protocol", "%1 on the Pedal Assist page shows %2, which a "
+                                              "parameter file cannot hold"),
+                QT_TRANSLATE_NOOP("Protocol", "%1 on the Throttle Handle page shows %2, which a "
+                                              "parameter file cannot hold"),
+                QT_TRANSLATE_NOOP("Protocol", "%1 on the Torque page shows %2, which a parameter "
+                                              "file cannot hold"),
+            };
+            throw ParameterFileError(worded(kNotHeld.at(static_cast<std::size_t>(row.block)),
+                                            {label, fields.text(row.control)}));
         }
         values.push_back(*index);
     }
