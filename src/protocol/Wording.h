@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The protocol layer speaks English: the command-line tool prints its texts as they are, for
@@ -29,13 +30,13 @@ std::string fill(std::string_view wording, std::initializer_list<std::string_vie
 
 // A text as it was made: a catalogue's text and the parts put into its %1, %2 ...
 class WordedText {
-public:
     enum class Kind {
         Translated, // the text is the catalogue's (a template where it has arguments)
         Literal,    // shown as it stands: a path, a key, a number, the controller's own words
         Joined,     // a pattern of no words of its own ("%1\n%2"), its arguments filled in
     };
 
+public:
     WordedText() : m_kind(Kind::Literal) {}
     explicit WordedText(std::string text, std::vector<WordedText> arguments = {})
         : m_kind(Kind::Translated), m_text(std::move(text)), m_arguments(std::move(arguments)) {}
@@ -49,9 +50,6 @@ public:
     // and each worded part) goes through `translate`, literal parts stay as they are.
     std::string shown(const std::function<std::string(std::string_view)>& translate) const;
 
-    Kind kind() const { return m_kind; }
-    const std::string& text() const { return m_text; }
-    const std::vector<WordedText>& arguments() const { return m_arguments; }
     bool empty() const { return m_text.empty(); }
 
 private:
