@@ -7,7 +7,6 @@
 #include "Frames.h"
 #include "ParameterTable.h"
 #include "StatusReporter.h"
-#include "Translations.h"
 
 #include <array>
 
@@ -34,6 +33,33 @@ constexpr std::array<BlockWaits, 4> kBlockWaits{{
      QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Waiting for the Torque block to be stored")},
 }};
 
+// A chain's step, one whole sentence per chain and step for the same reason: the blocks in
+// their order, then the live readings that end Read Flash.
+using ChainSteps = std::array<const char*, 5>;
+constexpr ChainSteps kReadSteps{
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Read Flash: Basic, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Read Flash: Pedal Assist, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Read Flash: Throttle Handle, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Read Flash: Torque, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Read Flash: Live Readings, %1 of %2"),
+};
+constexpr ChainSteps kWriteSteps{
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Write Flash: Basic, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Write Flash: Pedal Assist, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Write Flash: Throttle Handle, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Write Flash: Torque, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Write Flash: Live Readings, %1 of %2"),
+};
+constexpr ChainSteps kCompareSteps{
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Compare With Controller: Basic, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Compare With Controller: Pedal Assist, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording",
+                      "Compare With Controller: Throttle Handle, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording", "Compare With Controller: Torque, %1 of %2"),
+    QT_TRANSLATE_NOOP("morvent::AwaitedWording",
+                      "Compare With Controller: Live Readings, %1 of %2"),
+};
+
 } // namespace
 
 void AwaitedWording::awaiting(std::uint8_t code, PendingRequestKind pending, bool polling) {
@@ -47,8 +73,7 @@ void AwaitedWording::awaiting(std::uint8_t code, PendingRequestKind pending, boo
         return;
     }
     m_status.clearActivity();
-    // A chain's step: its name and place, the live readings ending Read Flash.
-    QString step = tr("Live Readings");
+    // A chain's step: its place, the live readings ending Read Flash.
     QString wait = tr("Waiting for the live readings");
     QString stored = wait;
     int place = static_cast<int>(kAllBlocks.size()) + 1;
@@ -56,22 +81,21 @@ void AwaitedWording::awaiting(std::uint8_t code, PendingRequestKind pending, boo
         wait = stored = tr("Waiting for the firmware text");
     } else if (const auto block = blockForCode(code); block && !liveReadings) {
         const BlockWaits& words = kBlockWaits.at(static_cast<std::size_t>(*block));
-        step = shownText(morvent::layout(*block).title);
         wait = tr(words.read);
         stored = tr(words.stored);
         place = static_cast<int>(*block) + 1;
     }
+    const auto step = static_cast<std::size_t>(place - 1);
     const int blocks = static_cast<int>(kAllBlocks.size());
     switch (pending) {
     case FlashReadChain:
-        m_status.awaiting(tr("Read Flash: %1, %2 of %3").arg(step).arg(place).arg(blocks + 1));
+        m_status.awaiting(tr(kReadSteps.at(step)).arg(place).arg(blocks + 1));
         break;
     case FlashWriteChain:
-        m_status.awaiting(tr("Write Flash: %1, %2 of %3").arg(step).arg(place).arg(blocks));
+        m_status.awaiting(tr(kWriteSteps.at(step)).arg(place).arg(blocks));
         break;
     case ControllerComparison:
-        m_status.awaiting(
-            tr("Compare With Controller: %1, %2 of %3").arg(step).arg(place).arg(blocks));
+        m_status.awaiting(tr(kCompareSteps.at(step)).arg(place).arg(blocks));
         break;
     case SingleWrite:
         m_status.awaiting(stored);

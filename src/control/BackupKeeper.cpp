@@ -73,7 +73,7 @@ BackupKeeper::Outcome BackupKeeper::keep(const Fields& fields, const QDateTime& 
             SaveParameterFile(fields, QFile::encodeName(path).toStdString(), replacedFiles());
         } catch (const std::exception& error) {
             QFile::remove(path);
-            return {false, {}, shownText(error.what())};
+            return {false, {}, shownError(error)};
         }
         return {true, path, {}};
     }

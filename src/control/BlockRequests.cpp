@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -48,7 +49,7 @@ void BlockRequests::sendWrite(Block block) {
     if (m_pending == FlashWriteChain) {
         if (const auto refusal = checkWriteFlashBlock(block, m_fields, m_maxCurrent)) {
             m_pending = NothingAwaited;
-            information(refusal->message);
+            information(*refusal);
             sayRefused(refusal->control);
             return;
         }
@@ -96,7 +97,7 @@ void BlockRequests::checkAndWrite(Block block) {
     }
     const bool allowed = writeAllowed(block, pageCheck);
     // Staying leaves everything as it was, what is awaited included.
-    if (allowed && !mayWriteUnread({&block, 1}, tr("Write"))) {
+    if (allowed && !mayWriteUnread({&block, 1}, false)) {
         return;
     }
     // The Throttle Handle page awaits an acknowledgement even when its checks refused the write
@@ -128,7 +129,7 @@ void BlockRequests::writeFlash() {
 void BlockRequests::checkAndWriteFlash() {
     // Write Flash names a field out of range without leaving the page the user is on.
     if (const auto refusal = checkWriteFlash(m_fields, m_maxCurrent)) {
-        information(refusal->message);
+        information(*refusal);
         sayRefused(refusal->control);
         return;
     }
@@ -138,7 +139,7 @@ void BlockRequests::checkAndWriteFlash() {
         showRefusedField(*tooWide);
         return;
     }
-    if (!mayWriteUnread(kAllBlocks, tr("Write Flash"))) {
+    if (!mayWriteUnread(kAllBlocks, true)) {
         return;
     }
     m_pending = FlashWriteChain;
@@ -182,8 +183,13 @@ void BlockRequests::information(std::string_view text) {
     m_boxes.information(shownText(text));
 }
 
+void BlockRequests::information(const Refusal& refusal) {
+    m_boxes.information(refusal.wording.empty() ? shownText(refusal.message)
+                                                : shownText(refusal.wording));
+}
+
 void BlockRequests::showRefusedField(const Refusal& refusal) {
-    information(refusal.message);
+    information(refusal);
     sayRefused(refusal.control);
     m_pages.setCurrentIndex(refusal.page);
     if (auto* control = m_window.findChild<QWidget*>(QString::fromStdString(refusal.control))) {
@@ -205,7 +211,7 @@ QString pageList(const std::vector<Block>& blocks) {
 
 } // namespace
 
-bool BlockRequests::mayWriteUnread(std::span<const Block> blocks, const QString& proceed) {
+bool BlockRequests::mayWriteUnread(std::span<const Block> blocks, bool flash) {
     std::vector<Block> unread;
     std::vector<Block> unknown;
     for (const Block block : blocks) {
@@ -221,15 +227,17 @@ bool BlockRequests::mayWriteUnread(std::span<const Block> blocks, const QString&
     }
     // What a write replaces is kept only where it was read: Read Flash keeps a backup, and a
     // page read alone is what the pages' Undo and the change marks know it held.
+    const QString unseen =
+        flash ? tr("The controller's own values of %1 were not read, so nothing keeps them once "
+                   "they are written over. Write Flash anyway?")
+              : tr("The controller's own values of %1 were not read, so nothing keeps them once "
+                   "they are written over. Write anyway?");
     return m_boxes.proceed(
         tr("Not read from this controller or loaded from a file since connecting: %1, which may "
            "show what another controller or file left there.")
                 .arg(pageList(unread)) +
-            ' ' +
-            tr("The controller's own values of %1 were not read, so nothing keeps them once they "
-               "are written over. %2 anyway?")
-                .arg(pageList(unknown), proceed),
-        proceed);
+            ' ' + unseen.arg(pageList(unknown)),
+        flash ? tr("Write Flash") : tr("Write"));
 }
 
 void BlockRequests::sayRefused(const std::string& control) {
@@ -237,13 +245,19 @@ void BlockRequests::sayRefused(const std::string& control) {
     if (!p) {
         return;
     }
-    QString label = p->column.empty() ? QString() : shownText(p->column) + ' ';
-    label = (label + shownText(p->label)).trimmed();
+    QString label = p->column.empty() ? QString() : shownText(p->columnWording) + ' ';
+    label = (label + shownText(p->labelWording)).trimmed();
     if (label.endsWith(':')) {
         label.chop(1);
     }
-    m_status.setActivity(tr("Not written: %1 on the %2 page").arg(label, shownText(p->section())),
-                         true);
+    // One whole sentence per page: the page's name bends with the sentence in other languages.
+    static constexpr std::array<const char*, 4> kNotWritten{
+        QT_TRANSLATE_NOOP("morvent::BlockRequests", "Not written: %1 on the Basic page"),
+        QT_TRANSLATE_NOOP("morvent::BlockRequests", "Not written: %1 on the Pedal Assist page"),
+        QT_TRANSLATE_NOOP("morvent::BlockRequests", "Not written: %1 on the Throttle Handle page"),
+        QT_TRANSLATE_NOOP("morvent::BlockRequests", "Not written: %1 on the Torque page"),
+    };
+    m_status.setActivity(tr(kNotWritten.at(static_cast<std::size_t>(p->block))).arg(label), true);
 }
 
 void BlockRequests::showUnconverted(std::span<const Block> blocks) {
@@ -269,7 +283,7 @@ void BlockRequests::showUnconverted(std::span<const Block> blocks) {
 
 bool BlockRequests::writeAllowed(Block block, const std::optional<Refusal>& pageCheck) {
     if (pageCheck) {
-        information(pageCheck->message);
+        information(*pageCheck);
         sayRefused(pageCheck->control);
         return false;
     }

@@ -72,6 +72,7 @@ public:
     FieldStore& controllerCopy() { return *m_controllerCopy; }
 
     void information(std::string_view text);
+    void information(const Refusal& refusal);
     // The refusal's message, then its page and field.
     void showRefusedField(const Refusal& refusal);
 
@@ -87,8 +88,9 @@ private:
     bool writeAllowed(Block block, const std::optional<Refusal>& pageCheck);
     // A page neither read from this controller nor loaded from a file since connecting shows what
     // another controller or file left there, and writing it replaces the controller's own values
-    // unseen: true when no such page is among `blocks`, or the user chose to write anyway.
-    bool mayWriteUnread(std::span<const Block> blocks, const QString& proceed);
+    // unseen: true when no such page is among `blocks`, or the user chose to write anyway (with
+    // Write Flash when `flash`, else the page's Write).
+    bool mayWriteUnread(std::span<const Block> blocks, bool flash);
 
     PendingRequestKind& m_pending;
     const int& m_maxCurrent;

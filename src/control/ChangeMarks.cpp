@@ -109,7 +109,7 @@ QString ChangeMarks::countText(int changes) {
 }
 
 QString ChangeMarks::toolTip(const Parameter& p) const {
-    const QString help = shownText(parameterHelp(p.control));
+    const QString help = shownText(parameterHelpWording(p.control));
     if (!m_changed.contains(&p)) {
         return help;
     }

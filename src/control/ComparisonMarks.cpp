@@ -166,7 +166,8 @@ void ComparisonMarks::markNotInFile(const QString& fileName,
         const std::string& control = parameterTable()[problem.row].control;
         if (auto* field = m_window.findChild<QWidget*>(QString::fromStdString(control))) {
             place(*field, control,
-                  tr("Not loaded from %1, so 0: %2").arg(m_source, shownText(describe(problem))));
+                  tr("Not loaded from %1, so 0: %2")
+                      .arg(m_source, shownText(describeWording(problem))));
         }
     }
     report();

@@ -153,14 +153,12 @@ void ConnectionProbing::probeNextRate() {
 
 void ConnectionProbing::sendConnectRequest() {
     m_status.clearAwaiting();
-    QString state = tr("Probing at %1 baud").arg(m_comm.BaudRate());
-    if (m_probeRounds > 0) {
-        // Probing goes on, but after a whole round the likely causes are worth a look.
-        state = tr("%1: no controller answered at any rate. Check its power and key switch, the "
-                   "TX/RX wiring and the port")
-                    .arg(state);
-    }
-    m_status.setConnectionState(state);
+    // Probing goes on, but after a whole round the likely causes are worth a look.
+    m_status.setConnectionState(
+        (m_probeRounds > 0 ? tr("Probing at %1 baud: no controller answered at any rate. Check "
+                                "its power and key switch, the TX/RX wiring and the port")
+                           : tr("Probing at %1 baud"))
+            .arg(m_comm.BaudRate()));
     probe(m_line);
 }
 

@@ -140,13 +140,10 @@ void KeepingActions::loadFile(const QString& path) {
     afterLoad();
 }
 
-bool KeepingActions::mayLoseChanges(const QString& what, const QString& proceed) {
+bool KeepingActions::mayLoseChanges(const std::function<QString(int)>& question,
+                                    const QString& proceed) {
     const int changes = m_changes->count();
-    if (changes == 0) {
-        return true;
-    }
-    return m_boxes.proceed(
-        tr("%1 to the controller: %2").arg(ChangeMarks::countText(changes), what), proceed);
+    return changes == 0 || m_boxes.proceed(question(changes), proceed);
 }
 
 void KeepingActions::keepUnwrittenChanges() {
@@ -203,8 +200,12 @@ void KeepingActions::compareWithFile() {
 }
 
 void KeepingActions::loadBackup() {
-    if (!mayLoseChanges(tr("a load puts the backup's values over what was typed. Load anyway?"),
-                        tr("Load"))) {
+    const auto question = [](int changes) {
+        return tr("%n changes not written to the controller: a load puts the backup's values over "
+                  "what was typed. Load anyway?",
+                  nullptr, changes);
+    };
+    if (!mayLoseChanges(question, tr("Load"))) {
         return;
     }
     const QString folder = backupFolder();

@@ -62,8 +62,9 @@ public:
     void readIntoPages(Block block);
 
     // True when nothing unwritten would be lost, or the user chose to go ahead anyway: asked
-    // with the count, what would happen ("Quit") and the button that does it.
-    bool mayLoseChanges(const QString& what, const QString& proceed);
+    // with the question for the count of changes (one whole sentence, so that the count bends
+    // with it in every language) and the button that goes ahead ("Quit").
+    bool mayLoseChanges(const std::function<QString(int)>& question, const QString& proceed);
     // Read Flash's backup, the outcome in the status bar.
     void keepBackup();
     // Unwritten changes kept among the backups at an end nobody is there to answer; the outcome

@@ -20,6 +20,10 @@ public:
         m_written = true;
         m_fields.setText(name, text);
     }
+    void setWording(std::string_view name, const WordedText& text) override {
+        m_written = true;
+        m_fields.setWording(name, text);
+    }
     int selectedIndex(std::string_view name) const override { return m_fields.selectedIndex(name); }
     void setSelectedIndex(std::string_view name, int index) override {
         m_written = true;

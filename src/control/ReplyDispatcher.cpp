@@ -133,7 +133,7 @@ void ReplyDispatcher::handleBlockReadReply(Block block, std::span<const std::uin
             m_status.setActivity(
                 changes == 0
                     ? tr("No field differs from the controller")
-                    : tr("Compare With Controller: %1").arg(ChangeMarks::countText(changes)));
+                    : tr("Compare With Controller: %n changes not written", nullptr, changes));
         }
     }
 }

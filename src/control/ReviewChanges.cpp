@@ -25,8 +25,8 @@ namespace {
 
 // The caption as the page shows it, in the window's language.
 QString shownCaption(const Parameter& p) {
-    const QString label = shownText(p.label).trimmed();
-    return p.column.empty() ? label : shownText(p.column) + QLatin1Char(' ') + label;
+    const QString label = shownText(p.labelWording).trimmed();
+    return p.column.empty() ? label : shownText(p.columnWording) + QLatin1Char(' ') + label;
 }
 
 } // namespace

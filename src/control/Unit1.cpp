@@ -252,7 +252,7 @@ template <typename Handler> void TForm1::guarded(Handler&& handler) {
 }
 
 void TForm1::showError(const std::exception& error) {
-    QString text = withFullStop(shownText(error.what()));
+    QString text = withFullStop(shownError(error));
     // A port that would not open: the cause and the fix in plain words after the message.
     if (const auto* comms = dynamic_cast<const ECommsError*>(&error)) {
         const QString help =
@@ -339,8 +339,13 @@ void TForm1::endBySignal() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!m_endingBySignal &&
-        !m_keeping->mayLoseChanges(tr("closing the window loses what was typed. Quit anyway?"),
-                                   tr("Quit"))) {
+        !m_keeping->mayLoseChanges(
+            [](int changes) {
+                return tr("%n changes not written to the controller: closing the window loses "
+                          "what was typed. Quit anyway?",
+                          nullptr, changes);
+            },
+            tr("Quit"))) {
         event->ignore();
         return;
     }
@@ -420,7 +425,12 @@ void TForm1::Save1Click() {
 
 void TForm1::Load1Click() {
     if (!m_keeping->mayLoseChanges(
-            tr("a load puts the file's values over what was typed. Load anyway?"), tr("Load"))) {
+            [](int changes) {
+                return tr("%n changes not written to the controller: a load puts the file's "
+                          "values over what was typed. Load anyway?",
+                          nullptr, changes);
+            },
+            tr("Load"))) {
         return;
     }
     openOver(*m_form5, *this);
@@ -428,7 +438,7 @@ void TForm1::Load1Click() {
 
 void TForm1::logReceived(std::span<const std::uint8_t> chunk) {
     // Described before the dispatcher acts on it, with what was awaited when it came.
-    m_trafficLog->addReceived(chunk, shownText(describeReply(chunk, PendingRequest)));
+    m_trafficLog->addReceived(chunk, shownText(describeReplyWording(chunk, PendingRequest)));
     m_status->clearAwaiting();
 }
 
@@ -437,16 +447,25 @@ void TForm1::Searchcomm() {
 }
 
 void TForm1::BitBtn1Click() {
-    if (m_keeping->mayLoseChanges(tr("connecting forgets what the controller holds, and the "
-                                     "pages show no changes until read again. Connect anyway?"),
-                                  tr("Connect"))) {
+    if (m_keeping->mayLoseChanges(
+            [](int changes) {
+                return tr("%n changes not written to the controller: connecting forgets what the "
+                          "controller holds, and the pages show no changes until read again. "
+                          "Connect anyway?",
+                          nullptr, changes);
+            },
+            tr("Connect"))) {
         m_connection->connect();
     }
 }
 
 void TForm1::BitBtn11Click() {
     if (m_keeping->mayLoseChanges(
-            tr("after Close, what was typed can no longer be written. Close anyway?"),
+            [](int changes) {
+                return tr("%n changes not written to the controller: after Close, what was typed "
+                          "can no longer be written. Close anyway?",
+                          nullptr, changes);
+            },
             tr("Close", "ends the connection to the controller"))) {
         m_connection->close();
     }

@@ -39,7 +39,7 @@ void WindowLine::quietUntil(std::chrono::steady_clock::time_point until) {
 }
 
 bool WindowLine::send(const Bytes& frame) {
-    const QString meaning = shownText(describeRequest(frame));
+    const QString meaning = shownText(describeRequestWording(frame));
     if (m_comm.SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
         m_log.addSent(frame, meaning);
         return true;

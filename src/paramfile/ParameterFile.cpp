@@ -11,6 +11,7 @@
 #include "NumberConversion.h"
 #include "ParameterTable.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <vector>
@@ -18,6 +19,16 @@
 namespace morvent {
 
 namespace {
+
+// A message's template and its parts, each shown as it stands: paths, keys, sections as the file
+// has them, numbers and the system's reasons.
+WordedText worded(const char* wording, std::initializer_list<std::string> parts) {
+    std::vector<WordedText> arguments;
+    for (const std::string& part : parts) {
+        arguments.push_back(WordedText::literal(part));
+    }
+    return WordedText(wording, std::move(arguments));
+}
 
 std::string bracketed(std::string_view section) {
     return "[" + std::string(section) + "]";
@@ -42,10 +53,10 @@ ParameterFileError unableToWrite(const std::string& path) {
     const int error = errno;
     if (const std::string held = heldOpenReason(error); !held.empty()) {
         return ParameterFileError(
-            fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"), {path, held}));
+            worded(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"), {path, held}));
     }
-    return ParameterFileError(fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path}),
-                              error);
+    return ParameterFileError(
+        worded(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path}), error);
 }
 
 // A parameter file is 8-bit text: UTF-16 has NUL bytes beside every ASCII character. A load
@@ -85,21 +96,25 @@ std::string shown(const std::string& value) {
 } // namespace
 
 std::string describe(const ParameterFileProblem& problem) {
+    return describeWording(problem).english();
+}
+
+WordedText describeWording(const ParameterFileProblem& problem) {
     const Parameter& row = parameterTable()[problem.row];
     const std::string section = bracketed(row.section());
     const std::string line = std::to_string(problem.line);
     switch (problem.kind) {
     case ParameterFileProblem::Kind::MissingSection:
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing, and %2 with it"),
-                    {section, row.key});
+        return worded(QT_TRANSLATE_NOOP("Protocol", "%1 is missing, and %2 with it"),
+                      {section, row.key});
     case ParameterFileProblem::Kind::MissingKey:
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing from %2 on line %3"),
-                    {row.key, section, line});
+        return worded(QT_TRANSLATE_NOOP("Protocol", "%1 is missing from %2 on line %3"),
+                      {row.key, section, line});
     case ParameterFileProblem::Kind::NotANumber:
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is not a whole number"),
-                    {row.key, shown(problem.value), line});
+        return worded(QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is not a whole number"),
+                      {row.key, shown(problem.value), line});
     case ParameterFileProblem::Kind::OutsideList:
-        return fill(
+        return worded(
             QT_TRANSLATE_NOOP("Protocol", "%1=%2 on line %3 is no item of its list (0 to %4)"),
             {row.key, shown(problem.value), line, std::to_string(problem.items - 1)});
     }
@@ -115,7 +130,8 @@ std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem
             lines.push_back(describe(problem));
         } else if (section != missing) {
             lines.push_back(
-                fill(QT_TRANSLATE_NOOP("Protocol", "%1 is missing"), {bracketed(section)}));
+                worded(QT_TRANSLATE_NOOP("Protocol", "%1 is missing"), {bracketed(section)})
+                    .english());
             missing = section;
         }
     }
@@ -129,17 +145,17 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
     if (!text) {
         throw ParameterFileError(
             why == ReadRefusal::TooLarge
-                ? fill(QT_TRANSLATE_NOOP(
-                           "Protocol",
-                           "Unable to read %1. At more than 1 MiB it is not a parameter file"),
-                       {path})
-                : fill(QT_TRANSLATE_NOOP("Protocol", "Unable to read %1"), {path}));
+                ? worded(QT_TRANSLATE_NOOP(
+                             "Protocol",
+                             "Unable to read %1. At more than 1 MiB it is not a parameter file"),
+                         {path})
+                : worded(QT_TRANSLATE_NOOP("Protocol", "Unable to read %1"), {path}));
     }
     if (isCutShortSave(*text)) {
         throw cutShort(path, replaced);
     }
     if (notEightBitText(*text)) {
-        throw ParameterFileError(fill(
+        throw ParameterFileError(worded(
             QT_TRANSLATE_NOOP("Protocol",
                               "%1 is not a parameter file: it is UTF-16 or binary, not 8-bit text"),
             {path}));
@@ -151,9 +167,9 @@ ParameterFileContent readParameterFile(const std::string& path, const Fields* li
     }
     if (!anySection) {
         throw ParameterFileError(
-            fill(QT_TRANSLATE_NOOP("Protocol",
-                                   "%1 is not a parameter file: it has none of the sections %2"),
-                 {path, allSections()}));
+            worded(QT_TRANSLATE_NOOP("Protocol",
+                                     "%1 is not a parameter file: it has none of the sections %2"),
+                   {path, allSections()}));
     }
 
     using Kind = ParameterFileProblem::Kind;
@@ -211,23 +227,32 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         if (!index) {
             std::string label = row.label;
             label.erase(label.find_last_not_of(": ") + 1);
-            throw ParameterFileError(fill(
-                QT_TRANSLATE_NOOP("Protocol",
-                                  "%1 on the %2 page shows %3, which a parameter file cannot hold"),
-                {label, std::string(row.section()), fields.text(row.control)}));
+            // One whole sentence per page: the page's name bends with it in other languages.
+            static constexpr std::array<const char*, 4> kNotHeld{
+                QT_TRANSLATE_NOOP("Protocol", "%1 on the Basic page shows %2, which a parameter "
+                                              "file cannot hold"),
+                QT_TRANSLATE_NOOP("Protocol", "%1 on the Pedal Assist page shows %2, which a "
+                                              "parameter file cannot hold"),
+                QT_TRANSLATE_NOOP("Protocol", "%1 on the Throttle Handle page shows %2, which a "
+                                              "parameter file cannot hold"),
+                QT_TRANSLATE_NOOP("Protocol", "%1 on the Torque page shows %2, which a parameter "
+                                              "file cannot hold"),
+            };
+            throw ParameterFileError(worded(kNotHeld.at(static_cast<std::size_t>(row.block)),
+                                            {label, fields.text(row.control)}));
         }
         values.push_back(*index);
     }
 
     if (isDanglingLink(path)) {
         throw ParameterFileError(
-            fill(QT_TRANSLATE_NOOP("Protocol",
-                                   "Unable to write to %1: it is a symbolic link to %2, which "
-                                   "does not exist"),
-                 {path, linkTarget(path)}));
+            worded(QT_TRANSLATE_NOOP("Protocol",
+                                     "Unable to write to %1: it is a symbolic link to %2, which "
+                                     "does not exist"),
+                   {path, linkTarget(path)}));
     }
     const auto tooLarge = [&path] {
-        return ParameterFileError(fill(
+        return ParameterFileError(worded(
             QT_TRANSLATE_NOOP(
                 "Protocol", "Unable to write to %1. At more than 1 MiB it is not a parameter file"),
             {path}));
@@ -254,10 +279,10 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     // Sections added to it would make a file that no load takes, and that it was not before.
     if (existing && !ownCutShort && notEightBitText(*existing)) {
         throw ParameterFileError(
-            fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: it is not a "
-                                               "parameter file: it is UTF-16 or binary, "
-                                               "not 8-bit text"),
-                 {path}));
+            worded(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: it is not a "
+                                                 "parameter file: it is UTF-16 or binary, "
+                                                 "not 8-bit text"),
+                   {path}));
     }
     IniDocument document = existing && !ownCutShort ? IniDocument(*existing) : IniDocument();
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -289,7 +314,7 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         }
         const ReplacedFiles::Outcome kept = replaced.keep(path, *existing);
         if (!kept.kept) {
-            throw ParameterFileError(fill(
+            throw ParameterFileError(worded(
                 QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2, so nothing was changed"),
                 {path, kept.error}));
         }
@@ -302,7 +327,7 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         // The system's reason, where it gave one, follows the whole message.
         const int error = errno;
         throw ParameterFileError(
-            fill(
+            worded(
                 QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1 (what it held is kept in %2)"),
                 {path, copy}),
             error);

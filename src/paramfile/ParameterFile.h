@@ -5,21 +5,23 @@
 
 #include "Fields.h"
 #include "ReplacedFiles.h"
+#include "Wording.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvent {
 
 // A parameter file that could not be written or read; the message names the file's path.
-class ParameterFileError : public std::runtime_error {
+class ParameterFileError : public WordedError {
 public:
-    explicit ParameterFileError(const std::string& message, int systemError = 0)
-        : std::runtime_error(message), m_systemError(systemError) {}
+    explicit ParameterFileError(WordedText message, int systemError = 0)
+        : WordedError(std::move(message)), m_systemError(systemError) {}
     // Why the system refused, for "Unable to write to"; 0 for a file that is not as it must be.
     int systemError() const { return m_systemError; }
 
@@ -48,6 +50,7 @@ struct ParameterFileProblem {
 
 // "SS0=abc on line 57 is not a whole number", "LC is missing from [Basic] on line 1", ...
 std::string describe(const ParameterFileProblem& problem);
+WordedText describeWording(const ParameterFileProblem& problem);
 // One line per problem, and one only for a whole section missing.
 std::vector<std::string> describeProblems(const std::vector<ParameterFileProblem>& problems);
 

@@ -105,8 +105,11 @@ std::optional<Refusal> firstTooWide(const BlockLayout& block, const Fields& fiel
         }
         const std::int64_t v = toInteger(fields.text(field.control));
         if (v < range->lowest || v > range->highest) {
-            return Refusal{"The " + field.name + " is out of range,Please input again.",
-                           field.control, block.page};
+            WordedText message(
+                QT_TRANSLATE_NOOP("Protocol", "The %1 is out of range,Please input again."),
+                {WordedText::literal(field.name)});
+            std::string english = message.english();
+            return Refusal{std::move(english), field.control, block.page, std::move(message)};
         }
     }
     return std::nullopt;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "Wording.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +23,10 @@ public:
 
     virtual std::string text(std::string_view name) const = 0;
     virtual void setText(std::string_view name, std::string_view text) = 0;
+    // A label's text as it was made: the window shows it translated, the rest its English.
+    virtual void setWording(std::string_view name, const WordedText& text) {
+        setText(name, text.english());
+    }
 
     virtual int selectedIndex(std::string_view name) const = 0;
     // An index outside 0 .. itemCount-1 leaves no item selected.

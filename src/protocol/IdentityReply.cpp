@@ -31,44 +31,57 @@ std::string character(std::span<const std::uint8_t> reply, std::size_t at) {
 
 Identity decodeIdentity(std::span<const std::uint8_t> reply) {
     Identity id;
-    id.manufacturer =
-        fill(QT_TRANSLATE_NOOP("Protocol", "Manufacturer:%1"), {characters(reply, 2, 4)});
-    id.model = fill(QT_TRANSLATE_NOOP("Protocol", "Model:%1"), {characters(reply, 6, 4)});
-    id.hardware = fill(QT_TRANSLATE_NOOP("Protocol", "Harware Ver: V%1.%2"),
-                       {character(reply, 10), character(reply, 11)});
+    // The controller's own characters and numbers are shown as they stand.
+    const auto literal = [](std::string text) { return WordedText::literal(std::move(text)); };
     std::string version = character(reply, 12);
     for (std::size_t at = 13; at < 16; ++at) {
         version += "." + character(reply, at);
     }
-    id.firmware = fill(QT_TRANSLATE_NOOP("Protocol", "Firmware Ver: V%1"), {version});
     const std::uint8_t voltageClass = replyByte(reply, 16);
-    id.nominalVoltage = std::string(nominalVoltageCaption(voltageClass));
-    id.lowBatteryItems = lowBatteryItems(voltageClass);
     id.maxCurrentAmperes = replyByte(reply, 17);
-    id.maxCurrent = fill(QT_TRANSLATE_NOOP("Protocol", "Max.Current: %1A"),
-                         {std::to_string(id.maxCurrentAmperes)});
+    id.captions = {
+        WordedText(QT_TRANSLATE_NOOP("Protocol", "Manufacturer:%1"),
+                   {literal(characters(reply, 2, 4))}),
+        WordedText(QT_TRANSLATE_NOOP("Protocol", "Model:%1"), {literal(characters(reply, 6, 4))}),
+        WordedText(QT_TRANSLATE_NOOP("Protocol", "Harware Ver: V%1.%2"),
+                   {literal(character(reply, 10)), literal(character(reply, 11))}),
+        WordedText(QT_TRANSLATE_NOOP("Protocol", "Firmware Ver: V%1"), {literal(version)}),
+        WordedText(std::string(nominalVoltageCaption(voltageClass))),
+        WordedText(QT_TRANSLATE_NOOP("Protocol", "Max.Current: %1A"),
+                   {literal(std::to_string(id.maxCurrentAmperes))}),
+    };
+    id.manufacturer = id.captions[0].english();
+    id.model = id.captions[1].english();
+    id.hardware = id.captions[2].english();
+    id.firmware = id.captions[3].english();
+    id.nominalVoltage = id.captions[4].english();
+    id.lowBatteryItems = lowBatteryItems(voltageClass);
+    id.maxCurrent = id.captions[5].english();
     return id;
 }
 
 int applyIdentity(std::span<const std::uint8_t> reply, Fields& fields) {
     const Identity id = decodeIdentity(reply);
-    fields.setText("Label6", id.manufacturer);
-    fields.setText("Label7", id.model);
-    fields.setText("Label8", id.hardware);
-    fields.setText("Label9", id.firmware);
-    fields.setText("Label10", id.nominalVoltage);
-    fields.setItems(voltageClassParameter().control, id.lowBatteryItems);
-    fields.setText("Label11", id.maxCurrent);
+    for (std::size_t n = 0; n < id.captions.size(); ++n) {
+        if (n == 5) {
+            fields.setItems(voltageClassParameter().control, id.lowBatteryItems);
+        }
+        fields.setWording("Label" + std::to_string(6 + n), id.captions[n]);
+    }
     return id.maxCurrentAmperes;
 }
 
+WordedText firmwareTextWording(std::span<const std::uint8_t> reply) {
+    return WordedText(QT_TRANSLATE_NOOP("Protocol", "Firmware Ver:%1"),
+                      {WordedText::literal(characters(reply, 2, replyByte(reply, 1)))});
+}
+
 std::string firmwareTextCaption(std::span<const std::uint8_t> reply) {
-    return fill(QT_TRANSLATE_NOOP("Protocol", "Firmware Ver:%1"),
-                {characters(reply, 2, replyByte(reply, 1))});
+    return firmwareTextWording(reply).english();
 }
 
 void applyFirmwareText(std::span<const std::uint8_t> reply, Fields& fields) {
-    fields.setText("Label9", firmwareTextCaption(reply));
+    fields.setWording("Label9", firmwareTextWording(reply));
 }
 
 } // namespace morvent

@@ -25,6 +25,8 @@ struct Identity {
     std::string maxCurrent;                   // Label11: "Max.Current: 25A"
     std::vector<std::string> lowBatteryItems; // the low-battery list's new items
     int maxCurrentAmperes = 0; // the upper bound of "Limited Current(A):" from now on
+    // Label6 .. Label11 as they were made, for the window to translate.
+    std::vector<WordedText> captions;
 };
 
 // Reads the fixed offsets of the reply whatever its length byte says; bytes that did not
@@ -38,6 +40,7 @@ int applyIdentity(std::span<const std::uint8_t> reply, Fields& fields);
 // The firmware text reply (0x50): "Firmware Ver:" and the N characters of the payload, N taken
 // from byte 1. It replaces the version the identity reply put into Label9.
 std::string firmwareTextCaption(std::span<const std::uint8_t> reply);
+WordedText firmwareTextWording(std::span<const std::uint8_t> reply);
 void applyFirmwareText(std::span<const std::uint8_t> reply, Fields& fields);
 
 inline constexpr std::string_view kIdentityChecksumMessage =

@@ -7,8 +7,8 @@
 namespace morvent {
 
 ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error(
-          fill(QT_TRANSLATE_NOOP("Protocol", "'%1' is not a valid integer value"), {text})) {}
+    : WordedError(WordedText(QT_TRANSLATE_NOOP("Protocol", "'%1' is not a valid integer value"),
+                             {WordedText::literal(std::string(text))})) {}
 
 namespace {
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "Wording.h"
+
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -12,7 +14,7 @@
 namespace morvent {
 
 // Raised when a field's text is not a whole number; the message names the text as it stood.
-class ConversionError : public std::runtime_error {
+class ConversionError : public WordedError {
 public:
     explicit ConversionError(std::string_view text);
 };

@@ -36,6 +36,12 @@ void ParameterModel::setText(std::string_view name, std::string_view text) {
     touched(name, before);
 }
 
+void ParameterModel::setWording(std::string_view name, const WordedText& text) {
+    const ShownValue before{m_shown.text(name), m_shown.selectedIndex(name)};
+    m_shown.setWording(name, text);
+    touched(name, before);
+}
+
 void ParameterModel::setSelectedIndex(std::string_view name, int index) {
     const ShownValue before{m_shown.text(name), m_shown.selectedIndex(name)};
     m_shown.setSelectedIndex(name, index);

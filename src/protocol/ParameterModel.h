@@ -39,6 +39,7 @@ public:
 
     std::string text(std::string_view name) const override { return m_shown.text(name); }
     void setText(std::string_view name, std::string_view text) override;
+    void setWording(std::string_view name, const WordedText& text) override;
     int selectedIndex(std::string_view name) const override { return m_shown.selectedIndex(name); }
     void setSelectedIndex(std::string_view name, int index) override;
     int itemCount(std::string_view name) const override { return m_shown.itemCount(name); }

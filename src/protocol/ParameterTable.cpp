@@ -69,10 +69,17 @@ struct Rows {
         p.key = std::move(key);
         p.label = std::move(label);
         p.meaning = std::move(meaning);
+        p.labelWording = WordedText(p.label);
+        p.meaningWording = WordedText(p.meaning);
         p.unit = std::move(unit);
         p.index = index;
         p.name = std::move(name);
         return p;
+    }
+    // A caption or meaning built from a template: kept as made, the English from it.
+    static void word(std::string& english, WordedText& made, WordedText wording) {
+        english = wording.english();
+        made = std::move(wording);
     }
     // A combo box used by the item it shows, kept in files by its position.
     Parameter& choice(Block block, std::string control, std::string key, std::string label,
@@ -115,26 +122,32 @@ std::vector<Parameter> buildTable() {
           "A", 1, QT_TRANSLATE_NOOP("Protocol", "Limited Current"))
         .check =
         RangeCheck{kNoLowerBound, 0, QT_TRANSLATE_NOOP("Protocol", "Limited Current"), true};
+    const auto assist = [](int level) {
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "Assit%1:"),
+                          {WordedText::literal(number(level))});
+    };
     for (int level = 0; level < 10; ++level) {
-        t.add(Basic, editName(2 + level), "ALC" + number(level),
-              fill(QT_TRANSLATE_NOOP("Protocol", "Assit%1:"), {number(level)}),
-              fill(QT_TRANSLATE_NOOP("Protocol", "Current limit at assist level %1"),
-                   {number(level)}),
-              "%", static_cast<std::size_t>(2 + level), "Limit Current" + number(level))
-            .column = QT_TRANSLATE_NOOP("Protocol", "Limit Current(%)");
+        Parameter& p = t.add(Basic, editName(2 + level), "ALC" + number(level), {}, {}, "%",
+                             static_cast<std::size_t>(2 + level), "Limit Current" + number(level));
+        Rows::word(p.label, p.labelWording, assist(level));
+        Rows::word(p.meaning, p.meaningWording,
+                   WordedText(QT_TRANSLATE_NOOP("Protocol", "Current limit at assist level %1"),
+                              {WordedText::literal(number(level))}));
+        p.column = QT_TRANSLATE_NOOP("Protocol", "Limit Current(%)");
         if (level == 2) {
             t.all.back().quirk = MessageQuirk::NoFullStop;
         }
     }
     for (int level = 0; level < 10; ++level) {
         // The firmware calls level 2 "SPDt2".
-        t.add(
-             Basic, editName(12 + level), "ALBP" + number(level),
-             fill(QT_TRANSLATE_NOOP("Protocol", "Assit%1:"), {number(level)}),
-             fill(QT_TRANSLATE_NOOP("Protocol", "Speed limit at assist level %1"), {number(level)}),
-             "%", static_cast<std::size_t>(12 + level),
-             level == 2 ? "Limit SPDt2" : "Limit SPD" + number(level))
-            .column = QT_TRANSLATE_NOOP("Protocol", "Limit Spd(%)");
+        Parameter& p = t.add(Basic, editName(12 + level), "ALBP" + number(level), {}, {}, "%",
+                             static_cast<std::size_t>(12 + level),
+                             level == 2 ? "Limit SPDt2" : "Limit SPD" + number(level));
+        Rows::word(p.label, p.labelWording, assist(level));
+        Rows::word(p.meaning, p.meaningWording,
+                   WordedText(QT_TRANSLATE_NOOP("Protocol", "Speed limit at assist level %1"),
+                              {WordedText::literal(number(level))}));
+        p.column = QT_TRANSLATE_NOOP("Protocol", "Limit Spd(%)");
     }
     // "700C" sits between 27 and 28 inch, at index 12.
     std::vector<std::string> wheels = numbers(16, 27);
@@ -285,12 +298,16 @@ std::vector<Parameter> buildTable() {
             static_cast<int>(std::count_if(kBands.begin(), kBands.end(), [&](const Band& other) {
                 return other.upper < band.upper;
             }));
-        voltage(editName(35 + b), "DV" + number(b),
-                fill(QT_TRANSLATE_NOOP("Protocol", "%1 Kg:"), {weights}),
-                fill(QT_TRANSLATE_NOOP("Protocol", "Delta voltage of the %1 Kg band"), {weights}),
-                static_cast<std::size_t>(6 + 2 * rank),
-                "DeltaV" + number(band.upper) + "Kg Voltage",
-                QT_TRANSLATE_NOOP("Protocol", "Delta Voltage:"));
+        Parameter& p = voltage(editName(35 + b), "DV" + number(b), {}, {},
+                               static_cast<std::size_t>(6 + 2 * rank),
+                               "DeltaV" + number(band.upper) + "Kg Voltage",
+                               QT_TRANSLATE_NOOP("Protocol", "Delta Voltage:"));
+        Rows::word(
+            p.label, p.labelWording,
+            WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 Kg:"), {WordedText::literal(weights)}));
+        Rows::word(p.meaning, p.meaningWording,
+                   WordedText(QT_TRANSLATE_NOOP("Protocol", "Delta voltage of the %1 Kg band"),
+                              {WordedText::literal(weights)}));
     }
     t.add(Torque, "Edit43", "SBT", QT_TRANSLATE_NOOP("Protocol", "0 Speed Boost Time:"),
           QT_TRANSLATE_NOOP("Protocol", "Boost time at zero speed"), times10ms, 22, "0BootTime");
@@ -328,51 +345,67 @@ std::vector<Parameter> buildTable() {
         for (int c = 0; c < kTorqueGridColumns; ++c) {
             const std::string speed = number(20 * c);
             const auto index = static_cast<std::size_t>(23 + kTorqueGridRows * c + r);
-            Parameter& cell = t.add(
-                Torque, editName(torqueGridEdit(r, c)), std::string(q.prefix) + speed,
-                std::string(q.label),
-                fill(QT_TRANSLATE_NOOP("Protocol", "%1 at speed point Spd%2"), {q.meaning, speed}),
-                std::string(q.unit), index, std::string(q.name) + "S" + number(5 * c));
-            cell.column = fill(QT_TRANSLATE_NOOP("Protocol", "Spd%1"), {speed});
+            Parameter& cell =
+                t.add(Torque, editName(torqueGridEdit(r, c)), std::string(q.prefix) + speed,
+                      std::string(q.label), {}, std::string(q.unit), index,
+                      std::string(q.name) + "S" + number(5 * c));
+            Rows::word(
+                cell.meaning, cell.meaningWording,
+                WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 at speed point Spd%2"),
+                           {WordedText(std::string(q.meaning)), WordedText::literal(speed)}));
+            Rows::word(
+                cell.column, cell.columnWording,
+                WordedText(QT_TRANSLATE_NOOP("Protocol", "Spd%1"), {WordedText::literal(speed)}));
             // Three of the firmware's grid messages carry a second blank before "setting".
             if (index == 31 || index == 35 || index == 59) {
                 cell.quirk = MessageQuirk::BlankBeforeSetting;
             }
         }
     }
+    for (Parameter& p : t.all) {
+        if (p.columnWording.empty() && !p.column.empty()) {
+            p.columnWording = WordedText(p.column);
+        }
+    }
     return std::move(t.all);
 }
 
 // A long list is a run of numbers, after a choice of its own where it has one.
-std::string listed(const std::vector<std::string>& items) {
+WordedText listed(const std::vector<std::string>& items) {
     if (items.empty()) {
         return {};
     }
-    std::string text;
+    const auto and_ = [](WordedText text, WordedText item) {
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1; %2"),
+                          {std::move(text), std::move(item)});
+    };
     if (items.size() <= 4) {
+        WordedText text;
         for (const std::string& item : items) {
-            text =
-                text.empty() ? item : fill(QT_TRANSLATE_NOOP("Protocol", "%1; %2"), {text, item});
+            text = text.empty() ? WordedText(item) : and_(std::move(text), WordedText(item));
         }
         return text;
     }
     const bool special = items.front().empty() || items.front()[0] < '0' || items.front()[0] > '9';
-    text = fill(QT_TRANSLATE_NOOP("Protocol", "%1 to %2"), {items[special ? 1 : 0], items.back()});
-    return special ? fill(QT_TRANSLATE_NOOP("Protocol", "%1; %2"), {items.front(), text}) : text;
+    WordedText text(QT_TRANSLATE_NOOP("Protocol", "%1 to %2"),
+                    {WordedText(items[special ? 1 : 0]), WordedText(items.back())});
+    return special ? and_(WordedText(items.front()), std::move(text)) : text;
 }
 
-std::string accepted(const Parameter& p) {
+WordedText accepted(const Parameter& p) {
     if (p.widget == Widget::Choice) {
-        return fill(QT_TRANSLATE_NOOP("Protocol", "one of the list: %1"), {listed(p.items)});
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "one of the list: %1"), {listed(p.items)});
     }
     const auto range = typedRange(p);
     if (!range) {
         return {};
     }
+    const auto count = [](std::int64_t n) { return WordedText::literal(std::to_string(n)); };
     if (p.encoding == Encoding::WheelSize) {
-        return fill(QT_TRANSLATE_NOOP(
-                        "Protocol", "700C, or a size from %1 to %2, chosen from the list or typed"),
-                    {std::to_string(range->lowest), std::to_string(range->highest)});
+        return WordedText(
+            QT_TRANSLATE_NOOP("Protocol",
+                              "700C, or a size from %1 to %2, chosen from the list or typed"),
+            {count(range->lowest), count(range->highest)});
     }
     std::int64_t lowest = range->lowest;
     std::int64_t highest = range->highest;
@@ -382,20 +415,20 @@ std::string accepted(const Parameter& p) {
             highest = std::min(highest, p.check->highest);
         }
     }
-    std::string text = fill(QT_TRANSLATE_NOOP("Protocol", "%1 to %2"),
-                            {std::to_string(lowest), std::to_string(highest)});
+    WordedText text(QT_TRANSLATE_NOOP("Protocol", "%1 to %2"), {count(lowest), count(highest)});
     if (p.check && p.check->pageWriteOnly) {
-        text = fill(QT_TRANSLATE_NOOP("Protocol", "%1 (Write Flash sends up to %2)"),
-                    {text, std::to_string(range->highest)});
+        text = WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 (Write Flash sends up to %2)"),
+                          {std::move(text), count(range->highest)});
     }
     if (p.check && p.check->upToMaxCurrent) {
-        text = fill(
+        text = WordedText(
             QT_TRANSLATE_NOOP("Protocol",
                               "%1, and not above the controller's maximum current (Max.Current)"),
-            {text});
+            {std::move(text)});
     }
     if (p.isCombo()) {
-        text = fill(QT_TRANSLATE_NOOP("Protocol", "%1, chosen from the list or typed"), {text});
+        text = WordedText(QT_TRANSLATE_NOOP("Protocol", "%1, chosen from the list or typed"),
+                          {std::move(text)});
     }
     return text;
 }
@@ -445,18 +478,31 @@ std::string shownLabel(const Parameter& p) {
 }
 
 std::string parameterHelp(std::string_view control) {
+    return parameterHelpWording(control).english();
+}
+
+WordedText parameterHelpWording(std::string_view control) {
     const Parameter* p = parameter(control);
     if (!p) {
         return {};
     }
-    std::string help = fill(QT_TRANSLATE_NOOP("Protocol", "%1."), {p->meaning});
+    // The key and the section as the file has them: a technician looks for them there.
+    std::vector<WordedText> lines{
+        WordedText(QT_TRANSLATE_NOOP("Protocol", "%1."), {p->meaningWording}),
+    };
     if (!p->unit.empty()) {
-        help += "\n" + fill(QT_TRANSLATE_NOOP("Protocol", "Unit: %1"), {p->unit});
+        lines.push_back(
+            WordedText(QT_TRANSLATE_NOOP("Protocol", "Unit: %1"), {WordedText(p->unit)}));
     }
-    help += "\n" + fill(QT_TRANSLATE_NOOP("Protocol", "Accepted: %1"), {accepted(*p)});
-    help += "\n" + fill(QT_TRANSLATE_NOOP("Protocol", "Parameter file key: %1 in [%2]"),
-                        {p->key, p->section()});
-    return help;
+    lines.push_back(WordedText(QT_TRANSLATE_NOOP("Protocol", "Accepted: %1"), {accepted(*p)}));
+    lines.push_back(
+        WordedText(QT_TRANSLATE_NOOP("Protocol", "Parameter file key: %1 in [%2]"),
+                   {WordedText::literal(p->key), WordedText::literal(std::string(p->section()))}));
+    std::string pattern = "%1";
+    for (std::size_t n = 2; n <= lines.size(); ++n) {
+        pattern += "\n%" + std::to_string(n);
+    }
+    return WordedText::joined(std::move(pattern), std::move(lines));
 }
 
 void fillParameterCombos(Fields& fields) {

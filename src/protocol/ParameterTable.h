@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Fields.h"
+#include "Wording.h"
 
 #include <array>
 #include <cstddef>
@@ -107,6 +108,10 @@ struct Parameter {
     std::string column; // the heading above its column or group, where it has one
     std::string unit;   // empty where the value has none
     std::string meaning;
+    // The caption, heading and meaning as they were made, for the window to translate.
+    WordedText labelWording;
+    WordedText columnWording;
+    WordedText meaningWording;
     std::optional<RangeCheck> check;
 
     // In parameter files: [section] key.
@@ -136,6 +141,7 @@ std::string shownLabel(const Parameter& parameter);
 // tool accepts (its range check within what its wire field can carry, or its list), and its key
 // in parameter files. Empty for a name that is no parameter control.
 std::string parameterHelp(std::string_view control);
+WordedText parameterHelpWording(std::string_view control);
 
 // Fills every parameter combo box with its list (selecting nothing).
 void fillParameterCombos(Fields& fields);

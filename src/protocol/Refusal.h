@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "Wording.h"
+
 #include <string>
 
 namespace morvent {
@@ -13,8 +15,12 @@ struct Refusal {
     std::string message;
     std::string control;
     int page = 0;
+    // The message as it was made, for the window to translate.
+    WordedText wording{};
 
-    bool operator==(const Refusal&) const = default;
+    bool operator==(const Refusal& other) const {
+        return message == other.message && control == other.control && page == other.page;
+    }
 };
 
 } // namespace morvent

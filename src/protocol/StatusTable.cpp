@@ -8,7 +8,7 @@
 
 namespace morvent {
 
-std::string refusedByteMessage(Block block, std::size_t payloadByte) {
+WordedText refusedByteWording(Block block, std::size_t payloadByte) {
     const FieldLayout* field = fieldAtByte(block, payloadByte);
     if (field == nullptr) {
         return {};
@@ -22,9 +22,16 @@ std::string refusedByteMessage(Block block, std::size_t payloadByte) {
     if (field->quirk == MessageQuirk::BlankBeforeSetting) {
         name += ' ';
     }
+    // The name is the controller's own word for the field, shown as it stands.
     return field->quirk == MessageQuirk::NoFullStop
-               ? fill(QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset"), {name})
-               : fill(QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset."), {name});
+               ? WordedText(QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset"),
+                            {WordedText::literal(name)})
+               : WordedText(QT_TRANSLATE_NOOP("Protocol", "The %1 setting error,Please reset."),
+                            {WordedText::literal(name)});
+}
+
+std::string refusedByteMessage(Block block, std::size_t payloadByte) {
+    return refusedByteWording(block, payloadByte).english();
 }
 
 StatusOutcome interpretStatus(Block block, std::uint8_t status) {
@@ -35,8 +42,9 @@ StatusOutcome interpretStatus(Block block, std::uint8_t status) {
     if (status == b.length) {
         return {StatusKind::Accepted, {}};
     }
-    return {StatusKind::FieldRefused, Refusal{refusedByteMessage(block, status),
-                                              fieldAtByte(block, status)->control, b.page}};
+    return {StatusKind::FieldRefused,
+            Refusal{refusedByteMessage(block, status), fieldAtByte(block, status)->control, b.page,
+                    refusedByteWording(block, status)}};
 }
 
 } // namespace morvent

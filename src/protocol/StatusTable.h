@@ -30,5 +30,6 @@ StatusOutcome interpretStatus(Block block, std::uint8_t status);
 
 // The controller's message for a refused payload byte; empty beyond the block's length.
 std::string refusedByteMessage(Block block, std::size_t payloadByte);
+WordedText refusedByteWording(Block block, std::size_t payloadByte);
 
 } // namespace morvent

@@ -12,21 +12,25 @@ namespace morvent {
 
 namespace {
 
-std::string title(Block block) {
-    return std::string(layout(block).title);
+WordedText title(Block block) {
+    return WordedText(std::string(layout(block).title));
 }
 
-std::string withFlaw(std::string what, ReplyFlaw flaw) {
+WordedText literal(std::string text) {
+    return WordedText::literal(std::move(text));
+}
+
+WordedText withFlaw(WordedText what, ReplyFlaw flaw) {
     switch (flaw) {
     case ReplyFlaw::None:
     case ReplyFlaw::WrongCode:
         break;
     case ReplyFlaw::WrongLength:
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1: wrong length"), {what});
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1: wrong length"), {std::move(what)});
     case ReplyFlaw::Cut:
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1: cut short"), {what});
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1: cut short"), {std::move(what)});
     case ReplyFlaw::Checksum:
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1: checksum error"), {what});
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1: checksum error"), {std::move(what)});
     }
     return what;
 }
@@ -48,77 +52,88 @@ std::string hexBytes(std::span<const std::uint8_t> bytes) {
 }
 
 std::string describeRequest(std::span<const std::uint8_t> frame) {
+    return describeRequestWording(frame).english();
+}
+
+std::string describeReply(std::span<const std::uint8_t> chunk, PendingRequestKind awaiting) {
+    return describeReplyWording(chunk, awaiting).english();
+}
+
+WordedText describeRequestWording(std::span<const std::uint8_t> frame) {
     if (frame.size() >= 2 && frame[0] == kRequestLead) {
         if (frame.size() == 5 && frame[1] == code(Command::Identity)) {
-            return QT_TRANSLATE_NOOP("Protocol", "connect request");
+            return WordedText(QT_TRANSLATE_NOOP("Protocol", "connect request"));
         }
         if (frame[1] == code(Command::FirmwareText)) {
-            return QT_TRANSLATE_NOOP("Protocol", "firmware text request");
+            return WordedText(QT_TRANSLATE_NOOP("Protocol", "firmware text request"));
         }
         if (frame[1] == code(Command::LiveReadings)) {
-            return QT_TRANSLATE_NOOP("Protocol", "live readings request");
+            return WordedText(QT_TRANSLATE_NOOP("Protocol", "live readings request"));
         }
         if (const auto block = blockForCode(frame[1])) {
-            return fill(QT_TRANSLATE_NOOP("Protocol", "%1 read request"), {title(*block)});
+            return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 read request"), {title(*block)});
         }
     }
     if (frame.size() >= 2 && frame[0] == kWriteLead) {
         if (const auto block = blockForCode(frame[1])) {
-            return fill(QT_TRANSLATE_NOOP("Protocol", "%1 write"), {title(*block)});
+            return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 write"), {title(*block)});
         }
     }
-    return QT_TRANSLATE_NOOP("Protocol", "unrecognised frame");
+    return WordedText(QT_TRANSLATE_NOOP("Protocol", "unrecognised frame"));
 }
 
-std::string describeReply(std::span<const std::uint8_t> chunk, PendingRequestKind awaiting) {
+WordedText describeReplyWording(std::span<const std::uint8_t> chunk, PendingRequestKind awaiting) {
     if (chunk.empty()) {
-        return QT_TRANSLATE_NOOP("Protocol", "unrecognised chunk");
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "unrecognised chunk"));
     }
     const std::uint8_t first = chunk[0];
     if (first == code(Command::Identity)) {
-        return withFlaw(QT_TRANSLATE_NOOP("Protocol", "identity reply"),
+        return withFlaw(WordedText(QT_TRANSLATE_NOOP("Protocol", "identity reply")),
                         readReplyFlaw(Command::Identity, chunk));
     }
     if (first == code(Command::FirmwareText)) {
-        return withFlaw(QT_TRANSLATE_NOOP("Protocol", "firmware text reply"),
+        return withFlaw(WordedText(QT_TRANSLATE_NOOP("Protocol", "firmware text reply")),
                         readReplyFlaw(Command::FirmwareText, chunk));
     }
     if (first == code(Command::LiveReadings)) {
         if (!awaitsRead(awaiting)) {
-            return QT_TRANSLATE_NOOP("Protocol", "live readings reply, not awaited: ignored");
+            return WordedText(
+                QT_TRANSLATE_NOOP("Protocol", "live readings reply, not awaited: ignored"));
         }
-        return withFlaw(QT_TRANSLATE_NOOP("Protocol", "live readings reply"),
+        return withFlaw(WordedText(QT_TRANSLATE_NOOP("Protocol", "live readings reply")),
                         readReplyFlaw(Command::LiveReadings, chunk));
     }
     const auto block = blockForCode(first);
     if (!block) {
-        return QT_TRANSLATE_NOOP("Protocol", "unrecognised chunk");
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "unrecognised chunk"));
     }
     if (awaitsRead(awaiting)) {
-        return withFlaw(fill(QT_TRANSLATE_NOOP("Protocol", "%1 reply"), {title(*block)}),
+        return withFlaw(WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 reply"), {title(*block)}),
                         readReplyFlaw(layout(*block).command, chunk));
     }
     if (!awaitsWrite(awaiting)) {
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 reply, not awaited: ignored"),
-                    {title(*block)});
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 reply, not awaited: ignored"),
+                          {title(*block)});
     }
     if (const ReplyFlaw flaw = acknowledgementFlaw(layout(*block).command, chunk);
         flaw != ReplyFlaw::None) {
-        return withFlaw(fill(QT_TRANSLATE_NOOP("Protocol", "%1 write"), {title(*block)}), flaw);
+        return withFlaw(WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 write"), {title(*block)}),
+                        flaw);
     }
     const std::uint8_t status = replyByte(chunk, 1);
     const StatusOutcome outcome = interpretStatus(*block, status);
     switch (outcome.kind) {
     case StatusKind::Accepted:
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 write accepted"), {title(*block)});
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 write accepted"), {title(*block)});
     case StatusKind::FieldRefused:
-        return fill(QT_TRANSLATE_NOOP("Protocol", "%1 write refused at byte %2 (%3)"),
-                    {title(*block), std::to_string(status), outcome.refusal.control});
+        return WordedText(
+            QT_TRANSLATE_NOOP("Protocol", "%1 write refused at byte %2 (%3)"),
+            {title(*block), literal(std::to_string(status)), literal(outcome.refusal.control)});
     case StatusKind::NothingShown:
         break;
     }
-    return fill(QT_TRANSLATE_NOOP("Protocol", "%1 write: unknown status %2"),
-                {title(*block), std::to_string(status)});
+    return WordedText(QT_TRANSLATE_NOOP("Protocol", "%1 write: unknown status %2"),
+                      {title(*block), literal(std::to_string(status))});
 }
 
 } // namespace morvent

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AwaitedRequest.h"
+#include "Wording.h"
 
 #include <cstdint>
 #include <span>
@@ -17,10 +18,12 @@ namespace morvent {
 
 // A frame the tool sends.
 std::string describeRequest(std::span<const std::uint8_t> frame);
+WordedText describeRequestWording(std::span<const std::uint8_t> frame);
 
 // A chunk the tool receives, as the tool will take it given what it awaits: a block's reply and
 // its write acknowledgement begin with the same code.
 std::string describeReply(std::span<const std::uint8_t> chunk, PendingRequestKind awaiting);
+WordedText describeReplyWording(std::span<const std::uint8_t> chunk, PendingRequestKind awaiting);
 
 // "11 52": two upper-case hexadecimal digits a byte, separated by blanks.
 std::string hexBytes(std::span<const std::uint8_t> bytes);

@@ -21,10 +21,11 @@ std::optional<Refusal> outOfRange(const Parameter& p, const Fields& fields, int 
     const std::int64_t highest = check.upToMaxCurrent ? maxCurrent : check.highest;
     const std::int64_t v = toInteger(fields.text(p.control));
     if (v > highest || v < check.lowest) {
-        return Refusal{
-            fill(QT_TRANSLATE_NOOP("Protocol", "The %1 is out of range,Please input again."),
-                 {check.name}),
-            p.control, layout(p.block).page};
+        WordedText message(
+            QT_TRANSLATE_NOOP("Protocol", "The %1 is out of range,Please input again."),
+            {WordedText(std::string(check.name))});
+        std::string english = message.english();
+        return Refusal{std::move(english), p.control, layout(p.block).page, std::move(message)};
     }
     return std::nullopt;
 }

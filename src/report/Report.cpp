@@ -546,40 +546,47 @@ QByteArray reportPdf(const ReportContent& content) {
 namespace morvent {
 
 std::string reportTargetProblem(const std::string& path) {
+    return reportTargetWording(path).english();
+}
+
+WordedText reportTargetWording(const std::string& path) {
     if (!htmlName(path) && !endsWith(path, ".pdf")) {
-        return QT_TRANSLATE_NOOP("Protocol", "name the report FILE.pdf or FILE.html");
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "name the report FILE.pdf or FILE.html"));
     }
     if (isDanglingLink(path)) {
-        return fill(
+        return WordedText(
             QT_TRANSLATE_NOOP("Protocol", "it is a symbolic link to %1, which does not exist"),
-            {linkTarget(path)});
+            {WordedText::literal(linkTarget(path))});
     }
-    // An existing file must take writing; a new one, its folder must take it.
+    // An existing file must take writing; a new one, its folder must take it. The system's own
+    // reasons are its words, shown as they are.
     const int refused = whyNotWritable(path);
     if (refused == kNotARegularFile) {
-        return QT_TRANSLATE_NOOP("Protocol", "it is not a regular file");
+        return WordedText(QT_TRANSLATE_NOOP("Protocol", "it is not a regular file"));
     }
     if (refused != ENOENT) {
-        return refused == 0 ? std::string() : fileErrorText(refused);
+        return WordedText::literal(refused == 0 ? std::string() : fileErrorText(refused));
     }
     const int folder = whyNoNewFile(path);
-    return folder == 0 ? std::string() : fileErrorText(folder);
+    return WordedText::literal(folder == 0 ? std::string() : fileErrorText(folder));
 }
 
 void saveReport(const ReportContent& content, const std::string& path) {
-    if (const std::string problem = reportTargetProblem(path); !problem.empty()) {
-        throw ReportError(
-            fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"), {path, problem}));
+    if (WordedText problem = reportTargetWording(path); !problem.empty()) {
+        throw ReportError(WordedText(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"),
+                                     {WordedText::literal(path), std::move(problem)}));
     }
     errno = 0;
     const QByteArray bytes = htmlName(path) ? reportHtml(content).toUtf8() : reportPdf(content);
     if (!replaceFile(path,
                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         const int why = errno;
-        throw ReportError(why == 0
-                              ? fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"), {path})
-                              : fill(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"),
-                                     {path, fileErrorText(why)}));
+        throw ReportError(
+            why == 0
+                ? WordedText(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1"),
+                             {WordedText::literal(path)})
+                : WordedText(QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2"),
+                             {WordedText::literal(path), WordedText::literal(fileErrorText(why))}));
     }
 }
 

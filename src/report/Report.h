@@ -5,6 +5,7 @@
 
 #include "Fields.h"
 #include "ShownParameters.h"
+#include "Wording.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -100,14 +101,15 @@ QByteArray reportPdf(const ReportContent& content);
 // is neither .pdf nor .html, a link to nothing, a file or folder that cannot be written. Empty
 // when it can be.
 std::string reportTargetProblem(const std::string& path);
+WordedText reportTargetWording(const std::string& path);
 
 // Writes the report to path, as HTML for a name ending in .html or .htm and as PDF otherwise;
 // the file appears whole or not at all. Throws ReportError "Unable to write to <path>: why".
 void saveReport(const ReportContent& content, const std::string& path);
 
-class ReportError : public std::runtime_error {
+class ReportError : public WordedError {
 public:
-    using std::runtime_error::runtime_error;
+    using WordedError::WordedError;
 };
 
 } // namespace morvent

@@ -26,8 +26,9 @@ std::string trimmed(std::string caption) {
 
 // A heading over a group of captions of their own ("Error Voltage:") is part of each caption.
 ShownParameter captioned(const Parameter& p, bool inGrid, const Wording& wording) {
-    const std::string label = wording(p.label);
-    const std::string column = p.column.empty() ? std::string() : wording(p.column);
+    const std::string label = wording ? p.labelWording.shown(wording) : p.label;
+    const std::string column =
+        p.column.empty() ? std::string() : (wording ? p.columnWording.shown(wording) : p.column);
     const std::string full = column.empty() ? label : column + " " + label;
     return {p.block,
             inGrid,

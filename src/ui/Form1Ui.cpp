@@ -68,10 +68,10 @@ QStringList itemsOf(const char* control) {
     return toQt(row(QLatin1String(control)).items);
 }
 QString labelOf(const QString& control) {
-    return shownText(row(control).label);
+    return shownText(row(control).labelWording);
 }
 QString columnOf(const QString& control) {
-    return shownText(row(control).column);
+    return shownText(row(control).columnWording);
 }
 
 // The pages' panel keeps its designed width, and widens where a language's words need more.
@@ -865,7 +865,7 @@ void Form1Ui::setupMenu(QMainWindow* window) {
 void Form1Ui::setupHelp(QMainWindow* window) {
     for (const Parameter& p : parameterTable()) {
         if (auto* control = window->findChild<QWidget*>(QString::fromStdString(p.control))) {
-            control->setToolTip(shownText(parameterHelp(p.control)));
+            control->setToolTip(shownText(parameterHelpWording(p.control)));
         }
     }
     for (const FieldLayout& reading : liveReadingFields()) {

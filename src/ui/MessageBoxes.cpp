@@ -19,7 +19,7 @@ QString withFullStop(const QString& text) {
 }
 
 void showGeneralError(MessageBoxes& boxes, const std::exception& error) {
-    boxes.generalError(shownText(error.what()));
+    boxes.generalError(shownError(error));
 }
 
 namespace {

@@ -72,19 +72,6 @@ bool load(QTranslator& translator, const QLocale& locale, const QString& name,
     return translator.load(locale, name, QStringLiteral("_"), folder);
 }
 
-// A template's part that is shown as it is, never translated: what a file or the user wrote (a
-// path, a file's name, a key or a section in brackets or quotes), which must read as it does
-// in the file and on the disk.
-bool isLiteral(const QString& wording, int part, const QString& captured) {
-    static const QRegularExpression fileName(QStringLiteral("\\.[A-Za-z0-9]{1,4}$"));
-    if (captured.contains(QLatin1Char('/')) || captured.contains(QLatin1Char('\\')) ||
-        fileName.match(captured).hasMatch()) {
-        return true;
-    }
-    const qsizetype at = wording.indexOf(QLatin1Char('%') + QString::number(part));
-    return at > 0 && (wording[at - 1] == QLatin1Char('[') || wording[at - 1] == QLatin1Char('\''));
-}
-
 } // namespace
 
 QList<LanguageOffer> languageOffers() {
@@ -154,46 +141,19 @@ QString shownText(std::string_view english) {
         }
         return lines.join(QLatin1Char('\n'));
     }
-    const std::string source = text.toStdString();
-    const QString exact = QCoreApplication::translate(kProtocolContext, source.c_str());
-    if (exact != text || text.isEmpty()) {
-        return exact;
+    return text.isEmpty() ? text : QCoreApplication::translate(kProtocolContext, text.toUtf8());
+}
+
+QString shownText(const WordedText& wording) {
+    return QString::fromStdString(
+        wording.shown([](std::string_view text) { return shownText(text).toStdString(); }));
+}
+
+QString shownError(const std::exception& error) {
+    if (const auto* worded = dynamic_cast<const WordedError*>(&error)) {
+        return shownText(worded->wording());
     }
-    // Built from a template: the template translated, its parts shown the same way.
-    static const auto patterns = [] {
-        std::vector<std::pair<const char*, QRegularExpression>> all;
-        for (const char* wording : wordingTemplates()) {
-            QStringList literal =
-                QString::fromUtf8(wording).split(QRegularExpression(QStringLiteral("%\\d")));
-            for (QString& part : literal) {
-                part = QRegularExpression::escape(part);
-            }
-            const QString pattern = literal.join(QStringLiteral("(.+)"));
-            all.emplace_back(wording,
-                             QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')));
-        }
-        return all;
-    }();
-    for (const auto& [wording, pattern] : patterns) {
-        const QRegularExpressionMatch match = pattern.match(text);
-        if (!match.hasMatch()) {
-            continue;
-        }
-        const QString translated = QCoreApplication::translate(kProtocolContext, wording);
-        QStringList parts;
-        for (int part = 1; part <= match.lastCapturedIndex(); ++part) {
-            const QString captured = match.captured(part);
-            parts.append(isLiteral(QString::fromUtf8(wording), part, captured)
-                             ? captured
-                             : shownText(captured.toStdString()));
-        }
-        QString shown = translated;
-        for (const QString& part : parts) {
-            shown = shown.arg(part);
-        }
-        return shown;
-    }
-    return text;
+    return shownText(error.what());
 }
 
 } // namespace morvent

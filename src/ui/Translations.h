@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "Wording.h"
+
 #include <QList>
 #include <QString>
 
+#include <exception>
 #include <string_view>
 
 namespace morvent {
@@ -33,9 +36,17 @@ inline constexpr std::string_view kLanguageSetting = "language";
 // Returns the code of the catalogue in force, empty for English.
 QString useLanguage(const QString& code);
 
-// A text of the protocol layer as the window shows it: translated where the catalogue knows it
-// or the template it was built from, left as it is otherwise (numbers, names, the controller's
-// own words). Lines are taken one by one.
+// A fixed text of the protocol layer (a caption, a list's item, a unit) as the window shows it:
+// translated where the catalogue knows it as it stands, left as it is otherwise (numbers, the
+// controller's own words). Lines are taken one by one.
 QString shownText(std::string_view english);
+
+// A text as it was made: its template translated, each part shown as what it is (a wording
+// translated the same way, a path, key or number as it stands).
+QString shownText(const WordedText& wording);
+
+// An error's message as the window shows it: translated where it was made with its wording,
+// as it stands otherwise (the system's and the libraries' own words).
+QString shownError(const std::exception& error);
 
 } // namespace morvent

@@ -102,6 +102,14 @@ void WidgetFields::setText(std::string_view name, std::string_view text) {
     }
 }
 
+void WidgetFields::setWording(std::string_view name, const WordedText& text) {
+    if (auto* label = qobject_cast<QLabel*>(&widget(name))) {
+        label->setText(shownText(text));
+    } else {
+        setText(name, text.english());
+    }
+}
+
 int WidgetFields::selectedIndex(std::string_view name) const {
     return combo(name).currentIndex();
 }

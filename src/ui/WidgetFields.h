@@ -34,6 +34,7 @@ public:
     // What a combo box shows, as the protocol's English where it shows one of its items.
     static std::string comboText(const QComboBox& box);
     void setText(std::string_view name, std::string_view text) override;
+    void setWording(std::string_view name, const WordedText& text) override;
 
     int selectedIndex(std::string_view name) const override;
     void setSelectedIndex(std::string_view name, int index) override;

@@ -10,6 +10,8 @@
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
+#include "ParameterFile.h"
+#include "ParameterTable.h"
 #include "ReviewChanges.h"
 #include "SaveWindow.h"
 #include "TrafficDescription.h"
@@ -70,15 +72,13 @@ TEST_P(Languages, TranslateTheWindowAndClipNothing) {
         {ui.edit(1)->toolTip().section('\n', 0, 0), "Limited current: the controller's overall "
                                                     "current limit."},
         {form.liveReadings().window().series[4]->name(), "TqVoltate (mV)"},
-        {shownText(describeReply(Bytes{0x55, 0x47, 0x00}, SingleWrite)),
+        {shownText(describeReplyWording(Bytes{0x55, 0x47, 0x00}, SingleWrite)),
          "Torque write: checksum error"}};
     for (const auto& [text, english] : shown) {
         EXPECT_NE(text, QString::fromUtf8(english)) << english;
     }
     EXPECT_EQ(form.fields().text("ComboBox7"), "By Display's Command");
-    // A file's name, and a key's section, read as they do on the disk and in the file.
-    EXPECT_TRUE(
-        shownText("Unable to write to /tmp/Speed to 25.el").contains("/tmp/Speed to 25.el"));
+    // A key's section reads as it does in the file.
     EXPECT_TRUE(ui.edit(23)->toolTip().contains("[Pedal Assist]"));
     // Alt and one key reaches the buttons a technician presses most and every field's caption;
     // no two on a page, the right panel and the menus included, share one.
@@ -146,6 +146,43 @@ TEST_P(Languages, TranslateTheWindowAndClipNothing) {
                     << checked->objectName().toStdString() << " at " << size.width();
             }
             EXPECT_FALSE(ui.Scroll->horizontalScrollBar()->isVisible()) << size.width();
+        }
+    }
+}
+
+// A message is translated where it is made: its template and the wordings in it, while a path
+// whose words are also the catalogue's, a file's key and its section stay as they are; English
+// (the command-line tool's) comes out as before.
+TEST(WordedTexts, TranslateTheTemplateAndKeepWhatTheFileAndDiskSay) {
+    const std::string path = "/tmp/Torque/Speed to 25.el";
+    WordedText unreadable;
+    try {
+        readParameterFile(path);
+    } catch (const ParameterFileError& error) {
+        unreadable = error.wording();
+    }
+    const std::string help = parameterHelp("ComboBox7");
+    const struct {
+        WordedText wording;
+        const char* english;
+        const char* german;
+    } cases[] = {
+        {unreadable, "Unable to read /tmp/Torque/Speed to 25.el",
+         "/tmp/Torque/Speed to 25.el kann nicht gelesen werden"},
+        {describeReplyWording(Bytes{0x55, 0x47, 0x00}, SingleWrite), "Torque write: checksum error",
+         "Drehmoment schreiben: Prüfsummenfehler"},
+        {parameterHelpWording("ComboBox7"), help.c_str(), nullptr},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.wording.english(), c.english);
+        EXPECT_EQ(shownText(c.wording), QString::fromUtf8(c.english));
+        const InLanguage german(QStringLiteral("de"));
+        const QString shown = shownText(c.wording);
+        if (c.german) {
+            EXPECT_EQ(shown, QString::fromUtf8(c.german));
+        } else {
+            EXPECT_NE(shown, QString::fromStdString(help));
+            EXPECT_TRUE(shown.endsWith(": DA in [Pedal Assist]")) << shown.toStdString();
         }
     }
 }
