@@ -70,22 +70,22 @@ bool notEightBitText(std::string_view text) {
 ParameterFileError cutShort(const std::string& path, const ReplacedFiles* replaced) {
     if (!replaced) {
         return ParameterFileError(
-            fill(QT_TRANSLATE_NOOP("Protocol",
-                                   "%1 holds no parameters: the last save to it was cut short"),
-                 {path}));
+            worded(QT_TRANSLATE_NOOP("Protocol",
+                                     "%1 holds no parameters: the last save to it was cut short"),
+                   {path}));
     }
     if (const std::string copy = replaced->newestWholeCopy(path); !copy.empty()) {
         return ParameterFileError(
-            fill(QT_TRANSLATE_NOOP("Protocol",
-                                   "%1 holds no parameters: the last save to it was cut short. "
-                                   "What it held before that save is kept in %2"),
-                 {path, copy}));
+            worded(QT_TRANSLATE_NOOP("Protocol",
+                                     "%1 holds no parameters: the last save to it was cut short. "
+                                     "What it held before that save is kept in %2"),
+                   {path, copy}));
     }
     return ParameterFileError(
-        fill(QT_TRANSLATE_NOOP("Protocol",
-                               "%1 holds no parameters: the last save to it was cut short, and "
-                               "no copy of what it held before is kept"),
-             {path}));
+        worded(QT_TRANSLATE_NOOP("Protocol",
+                                 "%1 holds no parameters: the last save to it was cut short, and "
+                                 "no copy of what it held before is kept"),
+               {path}));
 }
 
 // A value as the file has it, cut short: it is shown to name the line, not to be read whole.
@@ -297,7 +297,7 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
     if (heldWhenBegun && *heldWhenBegun != existing && existing != text) {
         const ReplacedFiles::Outcome kept = replaced.keep(path, text);
         if (!kept.kept) {
-            throw ParameterFileError(fill(
+            throw ParameterFileError(worded(
                 QT_TRANSLATE_NOOP("Protocol", "Unable to write to %1: %2, so nothing was changed"),
                 {path, kept.error}));
         }
