@@ -96,6 +96,14 @@ lub poczekaj, aż zwolni adapter.</translation>
         <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
         <translation>%1 nie jest portem szeregowym. Wybierz adapter z listy Port.</translation>
     </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, then connect again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form1Ui</name>
@@ -1099,8 +1107,32 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>to nie jest zwykły plik</translation>
     </message>
     <message>
-        <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation>%1 na stronie %2 ma wartość %3, której nie da się zapisać w pliku parametrów</translation>
+        <source>%1 holds no parameters: the last save to it was cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1129,10 +1161,6 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Rower lub klient: %1</translation>
     </message>
     <message>
-        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
-        <translation>Wartość różni się od zapisanej w sterowniku; wartość ze sterownika podano po niej.</translation>
-    </message>
-    <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
         <translation>Tryb pracy (stosunek prędkości pedał/koło)</translation>
     </message>
@@ -1143,10 +1171,6 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
         <translation>Nie odczytano z tego sterownika: te wartości pozostawił na stronie inny sterownik lub plik i mogą nie dotyczyć tego roweru.</translation>
-    </message>
-    <message>
-        <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation>Nie odczytano z tego sterownika: wczytano z pliku lub wpisano ręcznie i nie zapisano do sterownika.</translation>
     </message>
     <message>
         <source>Technician: %1</source>
@@ -1171,6 +1195,53 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>mark: typed in, not written</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>mark: loaded from a file, not written</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>mark: left from before connecting</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: typed in, and not written to this controller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: loaded from a file, and not written to this controller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from this controller at %1, but for the values marked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller: each value is marked with where it comes from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller: typed in, and not written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller: loaded from a file, and not written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1212,10 +1283,6 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Pobieranie ciągłe: bieżące odczyty</translation>
     </message>
     <message>
-        <source>Live Readings</source>
-        <translation>Bieżące odczyty</translation>
-    </message>
-    <message>
         <source>Waiting for the live readings</source>
         <translation>Czekam na bieżące odczyty</translation>
     </message>
@@ -1224,16 +1291,64 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Czekam na tekst oprogramowania</translation>
     </message>
     <message>
-        <source>Read Flash: %1, %2 of %3</source>
-        <translation>Odczyt flash: %1, %2 z %3</translation>
+        <source>Read Flash: Basic, %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write Flash: %1, %2 of %3</source>
-        <translation>Zapis flash: %1, %2 z %3</translation>
+        <source>Read Flash: Pedal Assist, %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Compare With Controller: %1, %2 of %3</source>
-        <translation>Porównaj ze sterownikiem: %1, %2 z %3</translation>
+        <source>Read Flash: Throttle Handle, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Flash: Torque, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Flash: Live Readings, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Basic, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Pedal Assist, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Throttle Handle, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Torque, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Live Readings, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Basic, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Pedal Assist, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Throttle Handle, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Torque, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Live Readings, %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1255,12 +1370,28 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Od połączenia nie odczytano z tego sterownika ani nie wczytano z pliku: %1. Mogą tam być wartości pozostawione przez inny sterownik lub plik.</translation>
     </message>
     <message>
-        <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation>Własnych wartości sterownika (%1) nie odczytano, więc po ich nadpisaniu nic ich nie zachowa. Mimo to wykonać „%2”?</translation>
+        <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Not written: %1 on the %2 page</source>
-        <translation>Nie zapisano: %1 na stronie %2</translation>
+        <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the Basic page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the Pedal Assist page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the Throttle Handle page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the Torque page</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1352,12 +1483,16 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Szukanie przy %1 bodów</translation>
     </message>
     <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1: żaden sterownik nie odpowiedział przy żadnej szybkości transmisji. Sprawdź zasilanie i stacyjkę, okablowanie TX/RX oraz port</translation>
-    </message>
-    <message>
         <source>Connected: %1 %2</source>
         <translation>Połączono: %1 %2</translation>
+    </message>
+    <message>
+        <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1415,6 +1550,49 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
 </context>
 <context>
+    <name>morvent::GettingStarted</name>
+    <message>
+        <source>Getting Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seven steps from a controller on the bench to a report of what it holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>morvent::KeepingActions</name>
     <message>
         <source>What %1 held is kept in %2</source>
@@ -1425,16 +1603,8 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Zapisano: %1</translation>
     </message>
     <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1 do sterownika: %2</translation>
-    </message>
-    <message>
         <source>Compare With File</source>
         <translation>Porównaj z plikiem</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>wczytanie zastąpi wpisane wartości wartościami z kopii zapasowej. Mimo to wczytać?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1451,6 +1621,18 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <message>
         <source>No backup kept</source>
         <translation>Nie zachowano kopii</translation>
+    </message>
+    <message>
+        <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1555,9 +1737,13 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <source>No field differs from the controller</source>
         <translation>Żadne pole nie różni się od sterownika</translation>
     </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>Porównaj ze sterownikiem: %1</translation>
+    <message numerus="yes">
+        <source>Compare With Controller: %n changes not written</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1693,28 +1879,12 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Zignorowano bajty (%1): port był zamknięty</translation>
     </message>
     <message>
-        <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>zamknięcie okna spowoduje utratę wpisanych wartości. Mimo to wyjść?</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>Wyjdź</translation>
     </message>
     <message>
-        <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation>połączenie zapomina, co ma sterownik, a strony nie pokażą zmian do ponownego odczytu. Mimo to połączyć?</translation>
-    </message>
-    <message>
         <source>Connect</source>
         <translation>Połącz</translation>
-    </message>
-    <message>
-        <source>after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation>po rozłączeniu wpisanych wartości nie da się już zapisać. Mimo to rozłączyć?</translation>
-    </message>
-    <message>
-        <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation>wczytanie zastąpi wpisane wartości wartościami z pliku. Mimo to wczytać?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1729,12 +1899,48 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <comment>ends the connection to the controller</comment>
         <translation>Rozłącz</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
     <message>
         <source>About</source>
         <translation>O programie</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,14 @@ ModemManager 会把新的串口适配器当作调制解调器来探测。请用�
         <source>%1 is not a serial port. Pick the adapter from the Port list.</source>
         <translation>%1 不是串口。请在“端口”列表中选择适配器。</translation>
     </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, then connect again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form1Ui</name>
@@ -1099,8 +1107,32 @@ Read only; not kept in parameter files.</source>
         <translation>它不是普通文件</translation>
     </message>
     <message>
-        <source>%1 on the %2 page shows %3, which a parameter file cannot hold</source>
-        <translation>“%2”页上的%1为 %3，参数文件无法保存此值</translation>
+        <source>%1 holds no parameters: the last save to it was cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1129,10 +1161,6 @@ Read only; not kept in parameter files.</source>
         <translation>车辆或客户：%1</translation>
     </message>
     <message>
-        <source>The value is not what the controller holds; the controller&apos;s value follows it.</source>
-        <translation>该值与控制器中的值不同；其后为控制器中的值。</translation>
-    </message>
-    <message>
         <source>Work Mode (pedal/wheel speed ratio)</source>
         <translation>工作模式（踏板/车轮转速比）</translation>
     </message>
@@ -1143,10 +1171,6 @@ Read only; not kept in parameter files.</source>
     <message>
         <source>Not read from this controller: these values were left on the page by another controller or a file, and may not be this bike&apos;s.</source>
         <translation>未从本控制器读取：这些值是其他控制器或文件留在此页上的，可能不属于这辆车。</translation>
-    </message>
-    <message>
-        <source>Not read from this controller: loaded from a file or typed, and not written to it.</source>
-        <translation>未从本控制器读取：由文件加载或手动输入，且未写入控制器。</translation>
     </message>
     <message>
         <source>Technician: %1</source>
@@ -1171,6 +1195,53 @@ Read only; not kept in parameter files.</source>
     <message>
         <source>Page %1 of %2</source>
         <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>mark: typed in, not written</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>mark: loaded from a file, not written</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>mark: left from before connecting</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: typed in, and not written to this controller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: loaded from a file, and not written to this controller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from this controller at %1, but for the values marked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller: each value is marked with where it comes from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller: typed in, and not written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from this controller: loaded from a file, and not written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1212,10 +1283,6 @@ Read only; not kept in parameter files.</source>
         <translation>连续获取：实时读数</translation>
     </message>
     <message>
-        <source>Live Readings</source>
-        <translation>实时读数</translation>
-    </message>
-    <message>
         <source>Waiting for the live readings</source>
         <translation>等待实时读数</translation>
     </message>
@@ -1224,16 +1291,64 @@ Read only; not kept in parameter files.</source>
         <translation>等待固件文本</translation>
     </message>
     <message>
-        <source>Read Flash: %1, %2 of %3</source>
-        <translation>读取全部：%1，第 %2/%3 步</translation>
+        <source>Read Flash: Basic, %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write Flash: %1, %2 of %3</source>
-        <translation>写入全部：%1，第 %2/%3 步</translation>
+        <source>Read Flash: Pedal Assist, %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Compare With Controller: %1, %2 of %3</source>
-        <translation>与控制器比较：%1，第 %2/%3 步</translation>
+        <source>Read Flash: Throttle Handle, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Flash: Torque, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Flash: Live Readings, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Basic, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Pedal Assist, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Throttle Handle, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Torque, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Flash: Live Readings, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Basic, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Pedal Assist, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Throttle Handle, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Torque, %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare With Controller: Live Readings, %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1255,12 +1370,28 @@ Read only; not kept in parameter files.</source>
         <translation>连接后既未从本控制器读取，也未从文件加载：%1。其中可能是其他控制器或文件留下的值。</translation>
     </message>
     <message>
-        <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. %2 anyway?</source>
-        <translation>控制器中%1的原有值未读取，一旦被覆盖便无从恢复。仍要%2吗？</translation>
+        <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Not written: %1 on the %2 page</source>
-        <translation>未写入：“%2”页上的%1</translation>
+        <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the Basic page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the Pedal Assist page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the Throttle Handle page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written: %1 on the Torque page</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1346,12 +1477,16 @@ Read only; not kept in parameter files.</source>
         <translation>正在以 %1 波特率探测</translation>
     </message>
     <message>
-        <source>%1: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation>%1：所有波特率下均无控制器应答。请检查控制器电源和电门锁、TX/RX 接线以及端口</translation>
-    </message>
-    <message>
         <source>Connected: %1 %2</source>
         <translation>已连接：%1 %2</translation>
+    </message>
+    <message>
+        <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1544,49 @@ Read only; not kept in parameter files.</source>
     </message>
 </context>
 <context>
+    <name>morvent::GettingStarted</name>
+    <message>
+        <source>Getting Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seven steps from a controller on the bench to a report of what it holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>morvent::KeepingActions</name>
     <message>
         <source>What %1 held is kept in %2</source>
@@ -1419,16 +1597,8 @@ Read only; not kept in parameter files.</source>
         <translation>已保存：%1</translation>
     </message>
     <message>
-        <source>%1 to the controller: %2</source>
-        <translation>%1到控制器：%2</translation>
-    </message>
-    <message>
         <source>Compare With File</source>
         <translation>与文件比较</translation>
-    </message>
-    <message>
-        <source>a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation>加载会用备份中的值覆盖已输入的内容。仍要加载吗？</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1445,6 +1615,16 @@ Read only; not kept in parameter files.</source>
     <message>
         <source>No backup kept</source>
         <translation>未保留备份</translation>
+    </message>
+    <message>
+        <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1547,9 +1727,11 @@ Read only; not kept in parameter files.</source>
         <source>No field differs from the controller</source>
         <translation>没有字段与控制器不同</translation>
     </message>
-    <message>
-        <source>Compare With Controller: %1</source>
-        <translation>与控制器比较：%1</translation>
+    <message numerus="yes">
+        <source>Compare With Controller: %n changes not written</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1685,28 +1867,12 @@ Read only; not kept in parameter files.</source>
         <translation>忽略 %1 字节：端口已关闭</translation>
     </message>
     <message>
-        <source>closing the window loses what was typed. Quit anyway?</source>
-        <translation>关闭窗口将丢失已输入的内容。仍要退出吗？</translation>
-    </message>
-    <message>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <source>connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation>连接后将不再记得控制器中的值，重新读取前各页不显示更改。仍要连接吗？</translation>
-    </message>
-    <message>
         <source>Connect</source>
         <translation>连接</translation>
-    </message>
-    <message>
-        <source>after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation>断开后将无法再写入已输入的内容。仍要断开吗？</translation>
-    </message>
-    <message>
-        <source>a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation>加载会用文件中的值覆盖已输入的内容。仍要加载吗？</translation>
     </message>
     <message>
         <source>Load</source>
@@ -1721,12 +1887,40 @@ Read only; not kept in parameter files.</source>
         <comment>ends the connection to the controller</comment>
         <translation>断开</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>morvent::TForm3</name>
     <message>
         <source>About</source>
         <translation>关于</translation>
+    </message>
+    <message>
+        <source>&amp;Getting Started</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
