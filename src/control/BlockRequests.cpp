@@ -199,14 +199,13 @@ void BlockRequests::showRefusedField(const Refusal& refusal) {
 
 namespace {
 
-// "Basic", "Basic and Torque", "Basic, Pedal Assist and Torque"
+// "Basic", "Basic and Torque", "Basic, Pedal Assist and Torque": the page titles as a list.
 QString pageList(const std::vector<Block>& blocks) {
     QStringList titles;
     for (const Block block : blocks) {
         titles << shownText(layout(block).title);
     }
-    const QString last = titles.takeLast();
-    return titles.isEmpty() ? last : BlockRequests::tr("%1 and %2").arg(titles.join(", "), last);
+    return shownList(titles);
 }
 
 } // namespace

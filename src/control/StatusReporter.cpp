@@ -96,8 +96,12 @@ void StatusReporter::showAwaiting() {
     // In the window's language's own way: "1,5 s" in German.
     const QString seconds = QLocale().toString(static_cast<double>(elapsed) / 1000.0, 'f', 1);
     if (elapsed < m_noReplyAfterMs) {
+        //: %1 is what is awaited, a whole text of its own ("Read Flash: Pedal Assist, 2 of 5");
+        //: %2 the seconds waited so far.
         m_awaiting->setText(m_quiet ? QString() : tr("%1, %2 s").arg(m_what, seconds));
     } else {
+        //: %1 is what is awaited, a whole text of its own ("Read Flash: Pedal Assist, 2 of 5");
+        //: %2 the seconds waited so far.
         m_awaiting->setText(tr("No reply from the controller (%1, %2 s)").arg(m_what, seconds));
     }
 }

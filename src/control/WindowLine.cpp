@@ -44,6 +44,7 @@ bool WindowLine::send(const Bytes& frame) {
         m_log.addSent(frame, meaning);
         return true;
     }
+    //: %1 is the request as the traffic log names it, a text of its own ("Torque write").
     m_log.addSent(frame, tr("%1: not sent, the port is closed").arg(meaning));
     // Continuous Get would fail again with every tick, one box over the other and over the very
     // button that stops it: it ends here, before the one box.

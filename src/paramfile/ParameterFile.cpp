@@ -225,8 +225,6 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         // A list is kept as the item it shows, which need not be the one selected.
         const std::optional<std::int32_t> index = fileIndex(row, fields);
         if (!index) {
-            std::string label = row.label;
-            label.erase(label.find_last_not_of(": ") + 1);
             // One whole sentence per page: the page's name bends with it in other languages.
             static constexpr std::array<const char*, 4> kNotHeld{
                 QT_TRANSLATE_NOOP("Protocol", "%1 on the Basic page shows %2, which a parameter "
@@ -238,8 +236,9 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
                 QT_TRANSLATE_NOOP("Protocol", "%1 on the Torque page shows %2, which a parameter "
                                               "file cannot hold"),
             };
-            throw ParameterFileError(worded(kNotHeld.at(static_cast<std::size_t>(row.block)),
-                                            {label, fields.text(row.control)}));
+            throw ParameterFileError(WordedText(kNotHeld.at(static_cast<std::size_t>(row.block)),
+                                                {WordedText::caption(row.labelWording),
+                                                 WordedText::literal(fields.text(row.control))}));
         }
         values.push_back(*index);
     }

@@ -22,6 +22,18 @@ template <typename Parts> std::string filled(std::string_view wording, const Par
     return text;
 }
 
+// "Start Current(%): " named in a sentence: "Start Current(%)"; a language's own colon and the
+// blank before it (French " :", Chinese "：") go too.
+std::string withoutColon(std::string text) {
+    for (const std::string_view end : {" ", ":", "\xC2\xA0", "\xEF\xBC\x9A"}) {
+        if (text.ends_with(end)) {
+            text.erase(text.size() - end.size());
+            return withoutColon(std::move(text));
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 std::string fill(std::string_view wording, std::initializer_list<std::string_view> arguments) {
@@ -40,6 +52,12 @@ WordedText WordedText::joined(std::string pattern, std::vector<WordedText> argum
     return w;
 }
 
+WordedText WordedText::caption(WordedText caption) {
+    WordedText w(std::string(), {std::move(caption)});
+    w.m_kind = Kind::Caption;
+    return w;
+}
+
 std::string WordedText::english() const {
     return shown([](std::string_view text) { return std::string(text); });
 }
@@ -47,6 +65,9 @@ std::string WordedText::english() const {
 std::string WordedText::shown(const std::function<std::string(std::string_view)>& translate) const {
     if (m_kind == Kind::Literal) {
         return m_text;
+    }
+    if (m_kind == Kind::Caption) {
+        return withoutColon(m_arguments.front().shown(translate));
     }
     const std::string text =
         m_kind == Kind::Translated && !m_text.empty() ? translate(m_text) : m_text;

@@ -34,6 +34,7 @@ class WordedText {
         Translated, // the text is the catalogue's (a template where it has arguments)
         Literal,    // shown as it stands: a path, a key, a number, the controller's own words
         Joined,     // a pattern of no words of its own ("%1\n%2"), its arguments filled in
+        Caption,    // a field's caption translated, named inside a sentence without its colon
     };
 
 public:
@@ -43,6 +44,7 @@ public:
 
     static WordedText literal(std::string text);
     static WordedText joined(std::string pattern, std::vector<WordedText> arguments);
+    static WordedText caption(WordedText caption);
 
     // As the command-line tool and the English window show it.
     std::string english() const;
@@ -50,7 +52,7 @@ public:
     // and each worded part) goes through `translate`, literal parts stay as they are.
     std::string shown(const std::function<std::string(std::string_view)>& translate) const;
 
-    bool empty() const { return m_text.empty(); }
+    bool empty() const { return m_text.empty() && m_arguments.empty(); }
 
 private:
     Kind m_kind;

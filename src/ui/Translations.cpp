@@ -132,6 +132,14 @@ QString useLanguage(const QString& code) {
     return found;
 }
 
+QString shownList(const QStringList& names) {
+    // English, the language without a catalogue, lists as Britain does: no comma before "and".
+    const bool translated =
+        !installed().empty() && !installed().back()->language().startsWith(QLatin1String("en"));
+    return (translated ? QLocale() : QLocale(QLocale::English, QLocale::UnitedKingdom))
+        .createSeparatedList(names);
+}
+
 QString shownText(std::string_view english) {
     const QString text = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
     if (text.contains(QLatin1Char('\n'))) {

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <exception>
 #include <string_view>
@@ -35,6 +36,10 @@ inline constexpr std::string_view kLanguageSetting = "language";
 // replacing what an earlier call put there. English needs no catalogue but its plural forms.
 // Returns the code of the catalogue in force, empty for English.
 QString useLanguage(const QString& code);
+
+// Names joined as the window's language lists them ("Basic, Pedal Assist and Torque",
+// "Basic, Pedal Assist und Torque"), whatever the system's region says.
+QString shownList(const QStringList& names);
 
 // A fixed text of the protocol layer (a caption, a list's item, a unit) as the window shows it:
 // translated where the catalogue knows it as it stands, left as it is otherwise (numbers, the

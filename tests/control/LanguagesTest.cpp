@@ -172,6 +172,9 @@ TEST(WordedTexts, TranslateTheTemplateAndKeepWhatTheFileAndDiskSay) {
         {describeReplyWording(Bytes{0x55, 0x47, 0x00}, SingleWrite), "Torque write: checksum error",
          "Drehmoment schreiben: Prüfsummenfehler"},
         {parameterHelpWording("ComboBox7"), help.c_str(), nullptr},
+        // A caption named inside a sentence: translated, without its colon.
+        {WordedText::caption(parameter("ComboBox7")->labelWording), "Disignated Assist",
+         "Vorgabestufe"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.wording.english(), c.english);
