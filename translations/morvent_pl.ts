@@ -98,11 +98,11 @@ lub poczekaj, aż zwolni adapter.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, then connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 jest zajęty przez inny program. Zamknij ten program i połącz ponownie.</translation>
     </message>
     <message>
         <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tym komputerze nie ma portu %1. Adapter jest odłączony lub nazwa portu jest błędna; podłącz go i wybierz ponownie z listy Port.</translation>
     </message>
 </context>
 <context>
@@ -1108,31 +1108,31 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie zawiera parametrów: ostatnie zapisywanie tego pliku zostało przerwane</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie zawiera parametrów: ostatnie zapisywanie tego pliku zostało przerwane. Zawartość sprzed tego zapisywania jest w %2</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie zawiera parametrów: ostatnie zapisywanie tego pliku zostało przerwane, a kopia poprzedniej zawartości nie została zachowana</translation>
     </message>
     <message>
         <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole %1 na stronie „Podstawowe” pokazuje %2, a takiej wartości nie można zachować w pliku parametrów</translation>
     </message>
     <message>
         <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole %1 na stronie „Wspomaganie PAS” pokazuje %2, a takiej wartości nie można zachować w pliku parametrów</translation>
     </message>
     <message>
         <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole %1 na stronie „Manetka” pokazuje %2, a takiej wartości nie można zachować w pliku parametrów</translation>
     </message>
     <message>
         <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole %1 na stronie „Moment” pokazuje %2, a takiej wartości nie można zachować w pliku parametrów</translation>
     </message>
 </context>
 <context>
@@ -1199,49 +1199,49 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <message>
         <source>T</source>
         <comment>mark: typed in, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>F</source>
         <comment>mark: loaded from a file, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>E</source>
         <comment>mark: left from before connecting</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>%1: typed in, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wpisane ręcznie i niezapisane do tego sterownika.</translation>
     </message>
     <message>
         <source>%1: loaded from a file, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: wczytane z pliku i niezapisane do tego sterownika.</translation>
     </message>
     <message>
         <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pozostałe na stronie sprzed połączenia: nie odczytano ich z tego sterownika i mogą pochodzić z innego roweru.</translation>
     </message>
     <message>
         <source>Read from this controller at %1, but for the values marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytano z tego sterownika o %1, z wyjątkiem oznaczonych wartości.</translation>
     </message>
     <message>
         <source>Not read from this controller: each value is marked with where it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie odczytano z tego sterownika: przy każdej wartości zaznaczono, skąd pochodzi.</translation>
     </message>
     <message>
         <source>Not read from this controller: typed in, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie odczytano z tego sterownika: wartości wpisano ręcznie i nie zapisano do niego.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie odczytano z tego sterownika: wartości wczytano z pliku i nie zapisano do niego.</translation>
     </message>
     <message>
         <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeśli wartość różni się od tej w sterowniku, po niej podano wartość sterownika.</translation>
     </message>
 </context>
 <context>
@@ -1292,63 +1292,63 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Read Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt flash: Podstawowe, %1 z %2</translation>
     </message>
     <message>
         <source>Read Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt flash: Wspomaganie PAS, %1 z %2</translation>
     </message>
     <message>
         <source>Read Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt flash: Manetka, %1 z %2</translation>
     </message>
     <message>
         <source>Read Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt flash: Moment, %1 z %2</translation>
     </message>
     <message>
         <source>Read Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt flash: bieżące odczyty, %1 z %2</translation>
     </message>
     <message>
         <source>Write Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis flash: Podstawowe, %1 z %2</translation>
     </message>
     <message>
         <source>Write Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis flash: Wspomaganie PAS, %1 z %2</translation>
     </message>
     <message>
         <source>Write Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis flash: Manetka, %1 z %2</translation>
     </message>
     <message>
         <source>Write Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis flash: Moment, %1 z %2</translation>
     </message>
     <message>
         <source>Write Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis flash: bieżące odczyty, %1 z %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie ze sterownikiem: Podstawowe, %1 z %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie ze sterownikiem: Wspomaganie PAS, %1 z %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie ze sterownikiem: Manetka, %1 z %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie ze sterownikiem: Moment, %1 z %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie ze sterownikiem: bieżące odczyty, %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1371,27 +1371,27 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartości zapisane w sterowniku (%1) nie zostały odczytane, więc po nadpisaniu nic ich nie zachowa. Mimo to wykonać zapis flash?</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartości zapisane w sterowniku (%1) nie zostały odczytane, więc po nadpisaniu nic ich nie zachowa. Mimo to zapisać?</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano: %1 na stronie „Podstawowe”</translation>
     </message>
     <message>
         <source>Not written: %1 on the Pedal Assist page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano: %1 na stronie „Wspomaganie PAS”</translation>
     </message>
     <message>
         <source>Not written: %1 on the Throttle Handle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano: %1 na stronie „Manetka”</translation>
     </message>
     <message>
         <source>Not written: %1 on the Torque page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano: %1 na stronie „Moment”</translation>
     </message>
 </context>
 <context>
@@ -1488,11 +1488,11 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 otwiera „Pierwsze kroki”: siedem etapów od połączenia do raportu.</translation>
     </message>
     <message>
         <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukanie przy %1 bodów: żaden sterownik nie odpowiedział przy żadnej szybkości transmisji. Sprawdź zasilanie sterownika i stacyjkę, przewody TX/RX oraz port</translation>
     </message>
 </context>
 <context>
@@ -1553,43 +1553,43 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <name>morvent::GettingStarted</name>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsze kroki</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Połącz.&lt;/b&gt; Podłącz adapter USB-szeregowy do komputera i do przewodu programującego sterownika, a następnie włącz sterownik. Wybierz adapter z listy %1 i naciśnij %2. Gdy sterownik odpowie, w ramce %3 pojawią się jego model i wersja firmware.</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie mając adaptera ani roweru, uruchom morvent z pozycji menu „Wypróbuj z symulowanym sterownikiem” (lub poleceniem &lt;tt&gt;morvent --simulate&lt;/tt&gt;): symulowany sterownik jest wtedy pierwszy na liście %1 i odpowiada tak jak prawdziwy.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Odczytaj.&lt;/b&gt; Naciśnij %1, aby odczytać ze sterownika wszystkie cztery strony, albo przycisk %2 na danej stronie, aby odczytać tylko ją. Przy każdym użyciu %1 zachowywana jest kopia zapasowa zawartości sterownika.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zmień.&lt;/b&gt; Wpisz nowe wartości w pola. Zmienione pole pozostaje oznaczone, dopóki nie zostanie zapisane; %1 przywraca stronę do stanu z odczytu. Zatrzymaj kursor myszy nad polem, aby zobaczyć, co ono ustawia i jakie wartości przyjmuje.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Przejrzyj.&lt;/b&gt; Polecenie %1 w menu %2 (%3) pokazuje, zanim cokolwiek zostanie zapisane, wszystkie zmienione pola z wartością sterownika obok wartości strony.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zapisz.&lt;/b&gt; Naciśnij %1, aby zapisać wszystkie cztery strony, albo przycisk %2 na danej stronie. Jeśli sterownik odrzuci jakąś wartość, komunikat wskaże którą, a jej pole zostanie pokazane.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zachowaj w pliku.&lt;/b&gt; %1 → %2 (%3) zachowuje wartości czterech stron w pliku parametrów (.el); %1 → %4 wczytuje je z powrotem na strony, aby zapisać je do tego lub innego sterownika.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Raport.&lt;/b&gt; %1 → %2 zapisuje zawartość stron do pliku PDF lub HTML dla klienta albo do dokumentacji warsztatu; %1 → %3 drukuje go.</translation>
     </message>
     <message>
         <source>Seven steps from a controller on the bench to a report of what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siedem etapów: od sterownika na stole warsztatowym do raportu z jego ustawień.</translation>
     </message>
 </context>
 <context>
@@ -1624,14 +1624,14 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano: %1. Nazwa nie kończy się na „.el”, więc „Wczytaj plik” pokaże go tylko w widoku „Wszystkie pliki”.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zmiana nie została zapisana do sterownika: wczytanie nadpisze wpisane wartości wartościami z kopii zapasowej. Mimo to wczytać?</numerusform>
+            <numerusform>%n zmiany nie zostały zapisane do sterownika: wczytanie nadpisze wpisane wartości wartościami z kopii zapasowej. Mimo to wczytać?</numerusform>
+            <numerusform>%n zmian nie zostało zapisanych do sterownika: wczytanie nadpisze wpisane wartości wartościami z kopii zapasowej. Mimo to wczytać?</numerusform>
         </translation>
     </message>
 </context>
@@ -1739,10 +1739,10 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message numerus="yes">
         <source>Compare With Controller: %n changes not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Porównanie ze sterownikiem: %n zmiana niezapisana</numerusform>
+            <numerusform>Porównanie ze sterownikiem: %n zmiany niezapisane</numerusform>
+            <numerusform>Porównanie ze sterownikiem: %n zmian niezapisanych</numerusform>
         </translation>
     </message>
 </context>
@@ -1901,34 +1901,34 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zmiana nie została zapisana do sterownika: zamknięcie okna spowoduje utratę wpisanych wartości. Mimo to wyjść?</numerusform>
+            <numerusform>%n zmiany nie zostały zapisane do sterownika: zamknięcie okna spowoduje utratę wpisanych wartości. Mimo to wyjść?</numerusform>
+            <numerusform>%n zmian nie zostało zapisanych do sterownika: zamknięcie okna spowoduje utratę wpisanych wartości. Mimo to wyjść?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zmiana nie została zapisana do sterownika: wczytanie nadpisze wpisane wartości wartościami z pliku. Mimo to wczytać?</numerusform>
+            <numerusform>%n zmiany nie zostały zapisane do sterownika: wczytanie nadpisze wpisane wartości wartościami z pliku. Mimo to wczytać?</numerusform>
+            <numerusform>%n zmian nie zostało zapisanych do sterownika: wczytanie nadpisze wpisane wartości wartościami z pliku. Mimo to wczytać?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zmiana nie została zapisana do sterownika: po połączeniu program zapomni zawartość sterownika, a strony nie będą pokazywać zmian aż do ponownego odczytu. Mimo to połączyć?</numerusform>
+            <numerusform>%n zmiany nie zostały zapisane do sterownika: po połączeniu program zapomni zawartość sterownika, a strony nie będą pokazywać zmian aż do ponownego odczytu. Mimo to połączyć?</numerusform>
+            <numerusform>%n zmian nie zostało zapisanych do sterownika: po połączeniu program zapomni zawartość sterownika, a strony nie będą pokazywać zmian aż do ponownego odczytu. Mimo to połączyć?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zmiana nie została zapisana do sterownika: po rozłączeniu wpisanych wartości nie będzie już można zapisać. Mimo to rozłączyć?</numerusform>
+            <numerusform>%n zmiany nie zostały zapisane do sterownika: po rozłączeniu wpisanych wartości nie będzie już można zapisać. Mimo to rozłączyć?</numerusform>
+            <numerusform>%n zmian nie zostało zapisanych do sterownika: po rozłączeniu wpisanych wartości nie będzie już można zapisać. Mimo to rozłączyć?</numerusform>
         </translation>
     </message>
 </context>
@@ -1940,7 +1940,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pierwsze kroki</translation>
     </message>
 </context>
 <context>

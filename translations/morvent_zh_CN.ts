@@ -98,11 +98,11 @@ ModemManager 会把新的串口适配器当作调制解调器来探测。请用�
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, then connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 正被另一个程序占用。请关闭该程序后重新连接。</translation>
     </message>
     <message>
         <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation type="unfinished"></translation>
+        <translation>本机上没有 %1。适配器未插好或端口名错误；请插好后在“端口”列表中重新选择。</translation>
     </message>
 </context>
 <context>
@@ -1108,31 +1108,31 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中没有参数：上次保存到该文件时被中断</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中没有参数：上次保存到该文件时被中断。该次保存之前的内容保存在 %2</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中没有参数：上次保存到该文件时被中断，且未保留其原有内容的副本</translation>
     </message>
     <message>
         <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>“基本”页上的%1显示为 %2，参数文件无法保存该值</translation>
     </message>
     <message>
         <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>“踏板助力”页上的%1显示为 %2，参数文件无法保存该值</translation>
     </message>
     <message>
         <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>“转把”页上的%1显示为 %2，参数文件无法保存该值</translation>
     </message>
     <message>
         <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>“力矩”页上的%1显示为 %2，参数文件无法保存该值</translation>
     </message>
 </context>
 <context>
@@ -1199,49 +1199,49 @@ Read only; not kept in parameter files.</source>
     <message>
         <source>T</source>
         <comment>mark: typed in, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>输</translation>
     </message>
     <message>
         <source>F</source>
         <comment>mark: loaded from a file, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>文</translation>
     </message>
     <message>
         <source>E</source>
         <comment>mark: left from before connecting</comment>
-        <translation type="unfinished"></translation>
+        <translation>旧</translation>
     </message>
     <message>
         <source>%1: typed in, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：手动输入，未写入本控制器。</translation>
     </message>
     <message>
         <source>%1: loaded from a file, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：从文件加载，未写入本控制器。</translation>
     </message>
     <message>
         <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：连接前遗留在此页上：未从本控制器读取，可能属于另一辆车。</translation>
     </message>
     <message>
         <source>Read from this controller at %1, but for the values marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>已于 %1 从本控制器读取，带标记的值除外。</translation>
     </message>
     <message>
         <source>Not read from this controller: each value is marked with where it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>未从本控制器读取：每个值都标明了其来源。</translation>
     </message>
     <message>
         <source>Not read from this controller: typed in, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>未从本控制器读取：这些值为手动输入，且未写入本控制器。</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>未从本控制器读取：这些值从文件加载，且未写入本控制器。</translation>
     </message>
     <message>
         <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>若某个值与控制器中的不同，其后附有控制器中的值。</translation>
     </message>
 </context>
 <context>
@@ -1292,63 +1292,63 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Read Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>读取全部：基本（%1/%2）</translation>
     </message>
     <message>
         <source>Read Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>读取全部：踏板助力（%1/%2）</translation>
     </message>
     <message>
         <source>Read Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>读取全部：转把（%1/%2）</translation>
     </message>
     <message>
         <source>Read Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>读取全部：力矩（%1/%2）</translation>
     </message>
     <message>
         <source>Read Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>读取全部：实时读数（%1/%2）</translation>
     </message>
     <message>
         <source>Write Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>写入全部：基本（%1/%2）</translation>
     </message>
     <message>
         <source>Write Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>写入全部：踏板助力（%1/%2）</translation>
     </message>
     <message>
         <source>Write Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>写入全部：转把（%1/%2）</translation>
     </message>
     <message>
         <source>Write Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>写入全部：力矩（%1/%2）</translation>
     </message>
     <message>
         <source>Write Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>写入全部：实时读数（%1/%2）</translation>
     </message>
     <message>
         <source>Compare With Controller: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>与控制器比较：基本（%1/%2）</translation>
     </message>
     <message>
         <source>Compare With Controller: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>与控制器比较：踏板助力（%1/%2）</translation>
     </message>
     <message>
         <source>Compare With Controller: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>与控制器比较：转把（%1/%2）</translation>
     </message>
     <message>
         <source>Compare With Controller: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>与控制器比较：力矩（%1/%2）</translation>
     </message>
     <message>
         <source>Compare With Controller: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>与控制器比较：实时读数（%1/%2）</translation>
     </message>
 </context>
 <context>
@@ -1371,27 +1371,27 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未读取控制器中%1的原有值，一旦被覆盖便无从保留。仍要写入全部吗？</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未读取控制器中%1的原有值，一旦被覆盖便无从保留。仍要写入吗？</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入：“基本”页上的%1</translation>
     </message>
     <message>
         <source>Not written: %1 on the Pedal Assist page</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入：“踏板助力”页上的%1</translation>
     </message>
     <message>
         <source>Not written: %1 on the Throttle Handle page</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入：“转把”页上的%1</translation>
     </message>
     <message>
         <source>Not written: %1 on the Torque page</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入：“力矩”页上的%1</translation>
     </message>
 </context>
 <context>
@@ -1482,11 +1482,11 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>按 F1 打开入门指南：从连接到报告的七个步骤。</translation>
     </message>
     <message>
         <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation type="unfinished"></translation>
+        <translation>正在以 %1 波特率探测：所有波特率下均无控制器应答。请检查控制器的电源和钥匙开关、TX/RX 接线以及端口</translation>
     </message>
 </context>
 <context>
@@ -1547,43 +1547,43 @@ Read only; not kept in parameter files.</source>
     <name>morvent::GettingStarted</name>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>入门指南</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;连接。&lt;/b&gt;将 USB 串口适配器插入电脑，另一端接到控制器的编程线上，然后打开控制器电源。在%1列表中选择适配器，再按%2。控制器应答后，%3中会显示其型号和固件版本。</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有适配器或整车时，可从菜单项“使用模拟控制器试用”启动 morvent（或运行 &lt;tt&gt;morvent --simulate&lt;/tt&gt;）：模拟控制器随后列在%1列表的第一位，并像真实控制器一样应答。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;读取。&lt;/b&gt;按%1从控制器读取全部四页，或按某一页自己的%2只读取该页。每次%1都会保留一份控制器原有内容的备份。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;修改。&lt;/b&gt;在字段中输入新值。已更改的字段在写入前一直带有标记；%1可将该页恢复为读取时的状态。将鼠标停在字段上，可查看它设置什么以及接受哪些值。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;查看。&lt;/b&gt;%2菜单中的%1（%3）会在写入任何内容之前列出每个已更改的字段，并将控制器中的值与页面值并列显示。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;写入。&lt;/b&gt;按%1写入全部四页，或按某一页自己的%2。若控制器拒绝某个值，会有消息指出是哪一个，并显示其字段。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;保存。&lt;/b&gt;%1 → %2（%3）将四页的值保存到参数文件（.el）中；%1 → %4 将它们重新加载到各页，以便写入本控制器或其他控制器。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;报告。&lt;/b&gt;%1 → %2 将各页的内容写入 PDF 或 HTML 文件，交给客户或留作店内存档；%1 → %3 则将其打印出来。</translation>
     </message>
     <message>
         <source>Seven steps from a controller on the bench to a report of what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>从工作台上的控制器到其设置报告，共七个步骤。</translation>
     </message>
 </context>
 <context>
@@ -1618,12 +1618,12 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存：%1。文件名不含“.el”，因此“加载”只会在“所有文件”下列出它。</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 处更改尚未写入控制器：加载会用备份中的值覆盖已输入的内容。仍要加载吗？</numerusform>
         </translation>
     </message>
 </context>
@@ -1729,8 +1729,8 @@ Read only; not kept in parameter files.</source>
     </message>
     <message numerus="yes">
         <source>Compare With Controller: %n changes not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>与控制器比较：%n 处更改未写入</numerusform>
         </translation>
     </message>
 </context>
@@ -1889,26 +1889,26 @@ Read only; not kept in parameter files.</source>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 处更改尚未写入控制器：关闭窗口将丢失已输入的内容。仍要退出吗？</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 处更改尚未写入控制器：加载会用文件中的值覆盖已输入的内容。仍要加载吗？</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 处更改尚未写入控制器：连接后将不再记得控制器中的值，各页在重新读取前不会显示更改。仍要连接吗？</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 处更改尚未写入控制器：断开后，已输入的内容将无法再写入。仍要断开吗？</numerusform>
         </translation>
     </message>
 </context>
@@ -1920,7 +1920,7 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>入门指南(&amp;G)</translation>
     </message>
 </context>
 <context>
