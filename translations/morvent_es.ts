@@ -98,11 +98,11 @@ o espere a que libere el adaptador.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, then connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando %1. Cierre ese programa y vuelva a conectar.</translation>
     </message>
     <message>
         <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe en este equipo. El adaptador está desconectado o el nombre del puerto es incorrecto; conéctelo y vuelva a elegirlo en la lista Puerto.</translation>
     </message>
 </context>
 <context>
@@ -271,7 +271,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>The serial port the controller is on; a device path may be typed.</source>
-        <translation>El puerto serie del controlador; se puede escribir una ruta de dispositivo.</translation>
+        <translation>El puerto serie del controlador; se puede introducir una ruta de dispositivo.</translation>
     </message>
     <message>
         <source>The line speed. Connect finds the controller&apos;s own by trying each in turn from the first; once it answers, the line runs at 9600.</source>
@@ -868,7 +868,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>700C, or a size from %1 to %2, chosen from the list or typed</source>
-        <translation>700C, o una medida de %1 a %2, elegida de la lista o escrita</translation>
+        <translation>700C, o una medida de %1 a %2, elegida de la lista o introducida</translation>
     </message>
     <message>
         <source>%1 (Write Flash sends up to %2)</source>
@@ -880,7 +880,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>%1, chosen from the list or typed</source>
-        <translation>%1, elegido de la lista o escrito</translation>
+        <translation>%1, elegido de la lista o introducido</translation>
     </message>
     <message>
         <source>Basic</source>
@@ -908,7 +908,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Accepted: %1</source>
-        <translation>Admitido: %1</translation>
+        <translation>Valores admitidos: %1</translation>
     </message>
     <message>
         <source>Parameter file key: %1 in [%2]</source>
@@ -1108,31 +1108,31 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene parámetros: el último guardado se interrumpió</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene parámetros: el último guardado se interrumpió. Lo que contenía antes se guarda en %2</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene parámetros: el último guardado se interrumpió, y no se guardó ninguna copia de lo que contenía antes</translation>
     </message>
     <message>
         <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la página Básico muestra %2, que un archivo de parámetros no puede contener</translation>
     </message>
     <message>
         <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la página Asistencia pedaleo muestra %2, que un archivo de parámetros no puede contener</translation>
     </message>
     <message>
         <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la página Acelerador muestra %2, que un archivo de parámetros no puede contener</translation>
     </message>
     <message>
         <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la página Par muestra %2, que un archivo de parámetros no puede contener</translation>
     </message>
 </context>
 <context>
@@ -1199,49 +1199,49 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     <message>
         <source>T</source>
         <comment>mark: typed in, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>F</source>
         <comment>mark: loaded from a file, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>E</source>
         <comment>mark: left from before connecting</comment>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>%1: typed in, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: valor introducido a mano, no escrito en este controlador.</translation>
     </message>
     <message>
         <source>%1: loaded from a file, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: valor cargado de un archivo, no escrito en este controlador.</translation>
     </message>
     <message>
         <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: valor que quedó en la página desde antes de conectar: no leído de este controlador, puede ser de otra bici.</translation>
     </message>
     <message>
         <source>Read from this controller at %1, but for the values marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído de este controlador a las %1, salvo los valores marcados.</translation>
     </message>
     <message>
         <source>Not read from this controller: each value is marked with where it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>No leído de este controlador: cada valor lleva una marca que indica de dónde procede.</translation>
     </message>
     <message>
         <source>Not read from this controller: typed in, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No leído de este controlador: valores introducidos a mano, no escritos en él.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No leído de este controlador: valores cargados de un archivo, no escritos en él.</translation>
     </message>
     <message>
         <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando un valor no coincide con el del controlador, el valor del controlador figura a continuación.</translation>
     </message>
 </context>
 <context>
@@ -1292,63 +1292,63 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Read Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer flash: Básico, %1 de %2</translation>
     </message>
     <message>
         <source>Read Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer flash: Asistencia pedaleo, %1 de %2</translation>
     </message>
     <message>
         <source>Read Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer flash: Acelerador, %1 de %2</translation>
     </message>
     <message>
         <source>Read Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer flash: Par, %1 de %2</translation>
     </message>
     <message>
         <source>Read Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer flash: Lecturas en vivo, %1 de %2</translation>
     </message>
     <message>
         <source>Write Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir flash: Básico, %1 de %2</translation>
     </message>
     <message>
         <source>Write Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir flash: Asistencia pedaleo, %1 de %2</translation>
     </message>
     <message>
         <source>Write Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir flash: Acelerador, %1 de %2</translation>
     </message>
     <message>
         <source>Write Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir flash: Par, %1 de %2</translation>
     </message>
     <message>
         <source>Write Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir flash: Lecturas en vivo, %1 de %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con controlador: Básico, %1 de %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con controlador: Asistencia pedaleo, %1 de %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con controlador: Acelerador, %1 de %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con controlador: Par, %1 de %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con controlador: Lecturas en vivo, %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1371,27 +1371,27 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores originales del controlador de %1 no se han leído, así que nada los conserva una vez sobrescritos. ¿Escribir flash de todos modos?</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los valores originales del controlador de %1 no se han leído, así que nada los conserva una vez sobrescritos. ¿Escribir de todos modos?</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
-        <translation type="unfinished"></translation>
+        <translation>No escrito: %1 en la página Básico</translation>
     </message>
     <message>
         <source>Not written: %1 on the Pedal Assist page</source>
-        <translation type="unfinished"></translation>
+        <translation>No escrito: %1 en la página Asistencia pedaleo</translation>
     </message>
     <message>
         <source>Not written: %1 on the Throttle Handle page</source>
-        <translation type="unfinished"></translation>
+        <translation>No escrito: %1 en la página Acelerador</translation>
     </message>
     <message>
         <source>Not written: %1 on the Torque page</source>
-        <translation type="unfinished"></translation>
+        <translation>No escrito: %1 en la página Par</translation>
     </message>
 </context>
 <context>
@@ -1485,11 +1485,11 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 abre «Primeros pasos»: siete pasos, de la conexión al informe.</translation>
     </message>
     <message>
         <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando a %1 baudios: ningún controlador respondió a ninguna velocidad. Compruebe la alimentación y el interruptor de llave, el cableado TX/RX y el puerto</translation>
     </message>
 </context>
 <context>
@@ -1550,43 +1550,43 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     <name>morvent::GettingStarted</name>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeros pasos</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Conexión.&lt;/b&gt; Conecte el adaptador USB-serie al equipo y al cable de programación del controlador, y encienda el controlador. Elija el adaptador en la lista %1 y pulse %2. En cuanto el controlador responda, %3 mostrará su modelo y su firmware.</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin adaptador ni bicicleta, inicie morvent desde su entrada de menú «Probar con el controlador simulado» (o con &lt;tt&gt;morvent --simulate&lt;/tt&gt;): el controlador simulado aparece entonces el primero de la lista %1 y responde igual que uno real.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Lectura.&lt;/b&gt; Pulse %1 para leer las cuatro páginas del controlador, o el botón %2 de una página para leer solo esa. Cada %1 guarda una copia de seguridad de lo que tenía el controlador.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Cambios.&lt;/b&gt; Introduzca los valores nuevos en los campos. Un campo cambiado queda marcado hasta que se escribe; %1 deja su página como se leyó. Deje el ratón sobre un campo para ver qué ajusta y qué valores admite.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Revisión.&lt;/b&gt; %1 en el menú %2 (%3) muestra cada campo cambiado con el valor del controlador junto al de la página, antes de escribir nada.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Escritura.&lt;/b&gt; Pulse %1 para escribir las cuatro páginas, o el botón %2 de una página. Si el controlador rechaza un valor, un mensaje indica cuál y se muestra su campo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Guardado.&lt;/b&gt; %1 → %2 (%3) guarda los valores de las cuatro páginas en un archivo de parámetros (.el); %1 → %4 los devuelve a las páginas, para escribirlos en este controlador o en otro.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Informe.&lt;/b&gt; %1 → %2 guarda lo que contienen las páginas en un archivo PDF o HTML, para el cliente o los registros del taller; %1 → %3 lo imprime.</translation>
     </message>
     <message>
         <source>Seven steps from a controller on the bench to a report of what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete pasos, desde el controlador en el banco hasta el informe de lo que contiene.</translation>
     </message>
 </context>
 <context>
@@ -1621,13 +1621,13 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado: %1. Su nombre no termina en «.el», así que Cargar solo lo muestra en «Todos los archivos».</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambio sin escribir en el controlador: al cargar, los valores de la copia de seguridad sustituyen lo introducido. ¿Cargar de todos modos?</numerusform>
+            <numerusform>%n cambios sin escribir en el controlador: al cargar, los valores de la copia de seguridad sustituyen lo introducido. ¿Cargar de todos modos?</numerusform>
         </translation>
     </message>
 </context>
@@ -1734,9 +1734,9 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message numerus="yes">
         <source>Compare With Controller: %n changes not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Comparar con controlador: %n cambio sin escribir</numerusform>
+            <numerusform>Comparar con controlador: %n cambios sin escribir</numerusform>
         </translation>
     </message>
 </context>
@@ -1895,30 +1895,30 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambio sin escribir en el controlador: al cerrar la ventana se pierde lo introducido. ¿Salir de todos modos?</numerusform>
+            <numerusform>%n cambios sin escribir en el controlador: al cerrar la ventana se pierde lo introducido. ¿Salir de todos modos?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambio sin escribir en el controlador: al cargar, los valores del archivo sustituyen lo introducido. ¿Cargar de todos modos?</numerusform>
+            <numerusform>%n cambios sin escribir en el controlador: al cargar, los valores del archivo sustituyen lo introducido. ¿Cargar de todos modos?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambio sin escribir en el controlador: al conectar se olvida lo que tiene el controlador, y las páginas no muestran cambios hasta que se vuelvan a leer. ¿Conectar de todos modos?</numerusform>
+            <numerusform>%n cambios sin escribir en el controlador: al conectar se olvida lo que tiene el controlador, y las páginas no muestran cambios hasta que se vuelvan a leer. ¿Conectar de todos modos?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cambio sin escribir en el controlador: tras desconectar, lo introducido ya no se podrá escribir. ¿Desconectar de todos modos?</numerusform>
+            <numerusform>%n cambios sin escribir en el controlador: tras desconectar, lo introducido ya no se podrá escribir. ¿Desconectar de todos modos?</numerusform>
         </translation>
     </message>
 </context>
@@ -1930,7 +1930,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primeros pasos</translation>
     </message>
 </context>
 <context>

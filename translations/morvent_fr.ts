@@ -98,11 +98,11 @@ ou attendez qu&apos;il libère l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, then connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme utilise %1. Fermez ce programme, puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas sur cet ordinateur. L&apos;adaptateur est débranché ou le nom du port est faux ; branchez-le et choisissez-le à nouveau dans la liste Port.</translation>
     </message>
 </context>
 <context>
@@ -1108,31 +1108,31 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun paramètre&#xa0;: son dernier enregistrement a été interrompu</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun paramètre&#xa0;: son dernier enregistrement a été interrompu. Son contenu d&apos;avant cet enregistrement est conservé dans %2</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun paramètre&#xa0;: son dernier enregistrement a été interrompu, et aucune copie de son contenu antérieur n&apos;a été conservée</translation>
     </message>
     <message>
         <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur la page Base affiche %2, qu&apos;un fichier de paramètres ne peut pas contenir</translation>
     </message>
     <message>
         <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur la page Assistance pédalage affiche %2, qu&apos;un fichier de paramètres ne peut pas contenir</translation>
     </message>
     <message>
         <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur la page Accélérateur affiche %2, qu&apos;un fichier de paramètres ne peut pas contenir</translation>
     </message>
     <message>
         <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur la page Couple affiche %2, qu&apos;un fichier de paramètres ne peut pas contenir</translation>
     </message>
 </context>
 <context>
@@ -1199,49 +1199,49 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     <message>
         <source>T</source>
         <comment>mark: typed in, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>F</source>
         <comment>mark: loaded from a file, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>E</source>
         <comment>mark: left from before connecting</comment>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>%1: typed in, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: valeur saisie, non écrite sur ce contrôleur.</translation>
     </message>
     <message>
         <source>%1: loaded from a file, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: valeur chargée depuis un fichier, non écrite sur ce contrôleur.</translation>
     </message>
     <message>
         <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: valeur laissée sur la page avant la connexion&#xa0;: non lue sur ce contrôleur, elle est peut-être celle d&apos;un autre vélo.</translation>
     </message>
     <message>
         <source>Read from this controller at %1, but for the values marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu sur ce contrôleur à %1, sauf les valeurs marquées.</translation>
     </message>
     <message>
         <source>Not read from this controller: each value is marked with where it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non lu sur ce contrôleur&#xa0;: chaque valeur porte une marque qui indique sa provenance.</translation>
     </message>
     <message>
         <source>Not read from this controller: typed in, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non lu sur ce contrôleur&#xa0;: valeurs saisies, non écrites sur celui-ci.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non lu sur ce contrôleur&#xa0;: valeurs chargées depuis un fichier, non écrites sur celui-ci.</translation>
     </message>
     <message>
         <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand une valeur diffère de celle du contrôleur, la valeur du contrôleur est indiquée à sa suite.</translation>
     </message>
 </context>
 <context>
@@ -1292,63 +1292,63 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Read Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire flash&#xa0;: Base, %1 sur %2</translation>
     </message>
     <message>
         <source>Read Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire flash&#xa0;: Assistance pédalage, %1 sur %2</translation>
     </message>
     <message>
         <source>Read Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire flash&#xa0;: Accélérateur, %1 sur %2</translation>
     </message>
     <message>
         <source>Read Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire flash&#xa0;: Couple, %1 sur %2</translation>
     </message>
     <message>
         <source>Read Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire flash&#xa0;: Mesures en direct, %1 sur %2</translation>
     </message>
     <message>
         <source>Write Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire flash&#xa0;: Base, %1 sur %2</translation>
     </message>
     <message>
         <source>Write Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire flash&#xa0;: Assistance pédalage, %1 sur %2</translation>
     </message>
     <message>
         <source>Write Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire flash&#xa0;: Accélérateur, %1 sur %2</translation>
     </message>
     <message>
         <source>Write Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire flash&#xa0;: Couple, %1 sur %2</translation>
     </message>
     <message>
         <source>Write Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire flash&#xa0;: Mesures en direct, %1 sur %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le contrôleur&#xa0;: Base, %1 sur %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le contrôleur&#xa0;: Assistance pédalage, %1 sur %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le contrôleur&#xa0;: Accélérateur, %1 sur %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le contrôleur&#xa0;: Couple, %1 sur %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec le contrôleur&#xa0;: Mesures en direct, %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1371,27 +1371,27 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs d&apos;origine du contrôleur pour %1 n&apos;ont pas été lues&#xa0;: une fois écrasées, rien ne les conserve. Écrire flash quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs d&apos;origine du contrôleur pour %1 n&apos;ont pas été lues&#xa0;: une fois écrasées, rien ne les conserve. Écrire quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non écrit&#xa0;: %1 sur la page Base</translation>
     </message>
     <message>
         <source>Not written: %1 on the Pedal Assist page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non écrit&#xa0;: %1 sur la page Assistance pédalage</translation>
     </message>
     <message>
         <source>Not written: %1 on the Throttle Handle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non écrit&#xa0;: %1 sur la page Accélérateur</translation>
     </message>
     <message>
         <source>Not written: %1 on the Torque page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non écrit&#xa0;: %1 sur la page Couple</translation>
     </message>
 </context>
 <context>
@@ -1485,11 +1485,11 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 ouvre «&#xa0;Premiers pas&#xa0;»&#xa0;: sept étapes, de la connexion au rapport.</translation>
     </message>
     <message>
         <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche à %1 bauds&#xa0;: aucun contrôleur n&apos;a répondu, à aucun débit. Vérifiez son alimentation et son contacteur à clé, le câblage TX/RX et le port</translation>
     </message>
 </context>
 <context>
@@ -1550,43 +1550,43 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     <name>morvent::GettingStarted</name>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Premiers pas</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connexion.&lt;/b&gt; Branchez l&apos;adaptateur USB-série sur l&apos;ordinateur et sur le câble de programmation du contrôleur, puis mettez le contrôleur sous tension. Choisissez l&apos;adaptateur dans la liste %1 et appuyez sur %2. Dès que le contrôleur répond, %3 affiche son modèle et son firmware.</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans adaptateur ni vélo, lancez morvent par son entrée de menu «&#xa0;Essayer avec le contrôleur simulé&#xa0;» (ou par &lt;tt&gt;morvent --simulate&lt;/tt&gt;)&#xa0;: le contrôleur simulé figure alors en tête de la liste %1 et répond comme un vrai.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Lecture.&lt;/b&gt; Appuyez sur %1 pour lire les quatre pages du contrôleur, ou sur le bouton %2 d&apos;une page pour cette page seule. Chaque %1 conserve une sauvegarde du contenu du contrôleur.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Modification.&lt;/b&gt; Saisissez les nouvelles valeurs dans les champs. Un champ modifié reste marqué jusqu&apos;à ce qu&apos;il soit écrit ; %1 remet sa page telle qu&apos;elle a été lue. Laissez la souris sur un champ pour voir ce qu&apos;il règle et quelles valeurs il accepte.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vérification.&lt;/b&gt; %1 dans le menu %2 (%3) liste chaque champ modifié avec la valeur du contrôleur à côté de celle de la page, avant toute écriture.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Écriture.&lt;/b&gt; Appuyez sur %1 pour écrire les quatre pages, ou sur le bouton %2 d&apos;une page. Si le contrôleur refuse une valeur, un message indique laquelle et son champ est affiché.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Enregistrement.&lt;/b&gt; %1 → %2 (%3) conserve les valeurs des quatre pages dans un fichier de paramètres (.el) ; %1 → %4 les remet dans les pages, pour les écrire sur ce contrôleur ou sur un autre.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rapport.&lt;/b&gt; %1 → %2 enregistre le contenu des pages dans un fichier PDF ou HTML, pour le client ou les archives de l&apos;atelier ; %1 → %3 l&apos;imprime.</translation>
     </message>
     <message>
         <source>Seven steps from a controller on the bench to a report of what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept étapes, du contrôleur sur l&apos;établi au rapport de ce qu&apos;il contient.</translation>
     </message>
 </context>
 <context>
@@ -1621,13 +1621,13 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré&#xa0;: %1. Son nom ne se termine pas par «&#xa0;.el&#xa0;», donc Charger ne l&apos;affiche que sous «&#xa0;Tous les fichiers&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modification non écrite sur le contrôleur&#xa0;: le chargement remplace ce qui a été saisi par les valeurs de la sauvegarde. Charger quand même&#xa0;?</numerusform>
+            <numerusform>%n modifications non écrites sur le contrôleur&#xa0;: le chargement remplace ce qui a été saisi par les valeurs de la sauvegarde. Charger quand même&#xa0;?</numerusform>
         </translation>
     </message>
 </context>
@@ -1734,9 +1734,9 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message numerus="yes">
         <source>Compare With Controller: %n changes not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Comparer avec le contrôleur&#xa0;: %n modification non écrite</numerusform>
+            <numerusform>Comparer avec le contrôleur&#xa0;: %n modifications non écrites</numerusform>
         </translation>
     </message>
 </context>
@@ -1886,7 +1886,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>the device went away (hang-up)</source>
-        <translation>l&apos;appareil a disparu (liaison coupée)</translation>
+        <translation>le périphérique a disparu (liaison coupée)</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1895,30 +1895,30 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modification non écrite sur le contrôleur&#xa0;: en fermant la fenêtre, ce qui a été saisi sera perdu. Quitter quand même&#xa0;?</numerusform>
+            <numerusform>%n modifications non écrites sur le contrôleur&#xa0;: en fermant la fenêtre, ce qui a été saisi sera perdu. Quitter quand même&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modification non écrite sur le contrôleur&#xa0;: le chargement remplace ce qui a été saisi par les valeurs du fichier. Charger quand même&#xa0;?</numerusform>
+            <numerusform>%n modifications non écrites sur le contrôleur&#xa0;: le chargement remplace ce qui a été saisi par les valeurs du fichier. Charger quand même&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modification non écrite sur le contrôleur&#xa0;: la connexion oublie le contenu du contrôleur, et les pages n&apos;affichent plus de modifications tant qu&apos;elles ne sont pas relues. Connecter quand même&#xa0;?</numerusform>
+            <numerusform>%n modifications non écrites sur le contrôleur&#xa0;: la connexion oublie le contenu du contrôleur, et les pages n&apos;affichent plus de modifications tant qu&apos;elles ne sont pas relues. Connecter quand même&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modification non écrite sur le contrôleur&#xa0;: une fois déconnecté, ce qui a été saisi ne pourra plus être écrit. Déconnecter quand même&#xa0;?</numerusform>
+            <numerusform>%n modifications non écrites sur le contrôleur&#xa0;: une fois déconnecté, ce qui a été saisi ne pourra plus être écrit. Déconnecter quand même&#xa0;?</numerusform>
         </translation>
     </message>
 </context>
@@ -1930,7 +1930,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Premiers pas</translation>
     </message>
 </context>
 <context>

@@ -98,11 +98,11 @@ oppure attendi che rilasci l&apos;adattatore.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, then connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma sta usando %1. Chiudi quel programma, poi riconnetti.</translation>
     </message>
     <message>
         <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste su questo computer. L&apos;adattatore è scollegato o il nome della porta è errato; collegalo e sceglilo di nuovo dall&apos;elenco Porta.</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1000,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Unable to write to %1. At more than 1 MiB it is not a parameter file</source>
-        <translation>Impossibile scrivere su %1. Con più di 1 MiB non è un file di parametri</translation>
+        <translation>Impossibile scrivere in %1. Oltre 1 MiB non è un file di parametri</translation>
     </message>
     <message>
         <source>Unable to write to %1: it is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
@@ -1012,7 +1012,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
-        <translation>Impossibile scrivere su %1 (il contenuto precedente è conservato in %2)</translation>
+        <translation>Impossibile scrivere in %1 (il contenuto precedente è conservato in %2)</translation>
     </message>
     <message>
         <source>%1: wrong length</source>
@@ -1096,7 +1096,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>name the report FILE.pdf or FILE.html</source>
-        <translation>chiamare il rapporto FILE.pdf o FILE.html</translation>
+        <translation>dai al rapporto il nome FILE.pdf o FILE.html</translation>
     </message>
     <message>
         <source>it is a symbolic link to %1, which does not exist</source>
@@ -1108,31 +1108,31 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene parametri: l&apos;ultimo salvataggio è stato interrotto</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene parametri: l&apos;ultimo salvataggio è stato interrotto. Il contenuto precedente a quel salvataggio è conservato in %2</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene parametri: l&apos;ultimo salvataggio è stato interrotto e non è stata conservata nessuna copia del contenuto precedente</translation>
     </message>
     <message>
         <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nella pagina Base mostra %2, che un file di parametri non può contenere</translation>
     </message>
     <message>
         <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nella pagina Pedalata assistita mostra %2, che un file di parametri non può contenere</translation>
     </message>
     <message>
         <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nella pagina Acceleratore mostra %2, che un file di parametri non può contenere</translation>
     </message>
     <message>
         <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nella pagina Coppia mostra %2, che un file di parametri non può contenere</translation>
     </message>
 </context>
 <context>
@@ -1199,49 +1199,49 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <message>
         <source>T</source>
         <comment>mark: typed in, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>F</source>
         <comment>mark: loaded from a file, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>E</source>
         <comment>mark: left from before connecting</comment>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>%1: typed in, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: valore digitato, non scritto su questa centralina.</translation>
     </message>
     <message>
         <source>%1: loaded from a file, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: valore caricato da un file, non scritto su questa centralina.</translation>
     </message>
     <message>
         <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: valore rimasto sulla pagina da prima della connessione: non letto da questa centralina, potrebbe essere di un&apos;altra bici.</translation>
     </message>
     <message>
         <source>Read from this controller at %1, but for the values marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letto da questa centralina alle %1, tranne i valori contrassegnati.</translation>
     </message>
     <message>
         <source>Not read from this controller: each value is marked with where it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non letto da questa centralina: ogni valore è contrassegnato con la sua provenienza.</translation>
     </message>
     <message>
         <source>Not read from this controller: typed in, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non letto da questa centralina: valori digitati, non scritti su di essa.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non letto da questa centralina: valori caricati da un file, non scritti su di essa.</translation>
     </message>
     <message>
         <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove un valore differisce da quello della centralina, il valore della centralina è riportato subito dopo.</translation>
     </message>
 </context>
 <context>
@@ -1292,63 +1292,63 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Read Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi flash: Base, %1 di %2</translation>
     </message>
     <message>
         <source>Read Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi flash: Pedalata assistita, %1 di %2</translation>
     </message>
     <message>
         <source>Read Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi flash: Acceleratore, %1 di %2</translation>
     </message>
     <message>
         <source>Read Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi flash: Coppia, %1 di %2</translation>
     </message>
     <message>
         <source>Read Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi flash: Letture in tempo reale, %1 di %2</translation>
     </message>
     <message>
         <source>Write Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi flash: Base, %1 di %2</translation>
     </message>
     <message>
         <source>Write Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi flash: Pedalata assistita, %1 di %2</translation>
     </message>
     <message>
         <source>Write Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi flash: Acceleratore, %1 di %2</translation>
     </message>
     <message>
         <source>Write Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi flash: Coppia, %1 di %2</translation>
     </message>
     <message>
         <source>Write Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi flash: Letture in tempo reale, %1 di %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con centralina: Base, %1 di %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con centralina: Pedalata assistita, %1 di %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con centralina: Acceleratore, %1 di %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con centralina: Coppia, %1 di %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con centralina: Letture in tempo reale, %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -1371,27 +1371,27 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori originali della centralina per %1 non sono stati letti, quindi una volta sovrascritti non ne resta traccia. Vuoi scrivere comunque in flash?</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori originali della centralina per %1 non sono stati letti, quindi una volta sovrascritti non ne resta traccia. Vuoi scrivere comunque?</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scritto: %1 nella pagina Base</translation>
     </message>
     <message>
         <source>Not written: %1 on the Pedal Assist page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scritto: %1 nella pagina Pedalata assistita</translation>
     </message>
     <message>
         <source>Not written: %1 on the Throttle Handle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scritto: %1 nella pagina Acceleratore</translation>
     </message>
     <message>
         <source>Not written: %1 on the Torque page</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scritto: %1 nella pagina Coppia</translation>
     </message>
 </context>
 <context>
@@ -1485,11 +1485,11 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 apre «Primi passi»: sette passaggi, dalla connessione al rapporto.</translation>
     </message>
     <message>
         <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca a %1 baud: nessuna centralina ha risposto a nessuna velocità. Controlla l&apos;alimentazione e l&apos;interruttore a chiave, il cablaggio TX/RX e la porta</translation>
     </message>
 </context>
 <context>
@@ -1550,50 +1550,50 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <name>morvent::GettingStarted</name>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Primi passi</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connessione.&lt;/b&gt; Collega l&apos;adattatore USB-seriale al computer e al cavo di programmazione della centralina, poi accendi la centralina. Scegli l&apos;adattatore nell&apos;elenco %1 e premi %2. Appena la centralina risponde, %3 ne mostra il modello e il firmware.</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza adattatore né bici, avvia morvent dalla voce di menu «Prova con la centralina simulata» (o con &lt;tt&gt;morvent --simulate&lt;/tt&gt;): la centralina simulata è allora la prima dell&apos;elenco %1 e risponde come una vera.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Lettura.&lt;/b&gt; Premi %1 per leggere tutte e quattro le pagine dalla centralina, oppure il pulsante %2 di una pagina per leggere solo quella. Ogni %1 conserva un backup di ciò che la centralina conteneva.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Modifica.&lt;/b&gt; Digita i nuovi valori nei campi. Un campo modificato resta contrassegnato finché non viene scritto; %1 riporta la sua pagina com&apos;era alla lettura. Tieni il mouse su un campo per vedere cosa imposta e quali valori accetta.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Revisione.&lt;/b&gt; %1 nel menu %2 (%3) elenca ogni campo modificato con il valore della centralina accanto a quello della pagina, prima di scrivere qualsiasi cosa.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Scrittura.&lt;/b&gt; Premi %1 per scrivere tutte e quattro le pagine, oppure il pulsante %2 di una pagina. Se la centralina rifiuta un valore, un messaggio indica quale e ne mostra il campo.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Salvataggio.&lt;/b&gt; %1 → %2 (%3) conserva i valori delle quattro pagine in un file di parametri (.el); %1 → %4 li riporta nelle pagine, per scriverli su questa centralina o su un&apos;altra.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rapporto.&lt;/b&gt; %1 → %2 scrive il contenuto delle pagine in un file PDF o HTML, per il cliente o l&apos;archivio dell&apos;officina; %1 → %3 lo stampa.</translation>
     </message>
     <message>
         <source>Seven steps from a controller on the bench to a report of what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sette passaggi, dalla centralina sul banco al rapporto di ciò che contiene.</translation>
     </message>
 </context>
 <context>
     <name>morvent::KeepingActions</name>
     <message>
         <source>What %1 held is kept in %2</source>
-        <translation>Il contenuto precedente di %1 è in %2</translation>
+        <translation>Il contenuto precedente di %1 è conservato in %2</translation>
     </message>
     <message>
         <source>Saved: %1</source>
@@ -1613,21 +1613,21 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>Backup kept: %1</source>
-        <translation>Backup salvato: %1</translation>
+        <translation>Backup conservato: %1</translation>
     </message>
     <message>
         <source>No backup kept</source>
-        <translation>Nessun backup salvato</translation>
+        <translation>Nessun backup conservato</translation>
     </message>
     <message>
         <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato: %1. Il nome non termina in «.el», quindi Carica lo elenca solo sotto «Tutti i file».</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modifica non scritta sulla centralina: il caricamento sostituisce ciò che hai digitato con i valori del backup. Vuoi caricare comunque?</numerusform>
+            <numerusform>%n modifiche non scritte sulla centralina: il caricamento sostituisce ciò che hai digitato con i valori del backup. Vuoi caricare comunque?</numerusform>
         </translation>
     </message>
 </context>
@@ -1734,9 +1734,9 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message numerus="yes">
         <source>Compare With Controller: %n changes not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Confronta con centralina: %n modifica non scritta</numerusform>
+            <numerusform>Confronta con centralina: %n modifiche non scritte</numerusform>
         </translation>
     </message>
 </context>
@@ -1862,7 +1862,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <name>morvent::TForm1</name>
     <message>
         <source>Connection lost: press Connect to start again</source>
-        <translation>Connessione persa: premere Connetti per ricominciare</translation>
+        <translation>Connessione persa: premi Connetti per ricominciare</translation>
     </message>
     <message>
         <source>Parameter files (*.el);;All files (*)</source>
@@ -1895,30 +1895,30 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modifica non scritta sulla centralina: chiudendo la finestra, ciò che hai digitato va perso. Vuoi uscire comunque?</numerusform>
+            <numerusform>%n modifiche non scritte sulla centralina: chiudendo la finestra, ciò che hai digitato va perso. Vuoi uscire comunque?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modifica non scritta sulla centralina: il caricamento sostituisce ciò che hai digitato con i valori del file. Vuoi caricare comunque?</numerusform>
+            <numerusform>%n modifiche non scritte sulla centralina: il caricamento sostituisce ciò che hai digitato con i valori del file. Vuoi caricare comunque?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modifica non scritta sulla centralina: connettendoti, i valori noti della centralina vengono dimenticati e le pagine non mostrano modifiche finché non vengono rilette. Vuoi connetterti comunque?</numerusform>
+            <numerusform>%n modifiche non scritte sulla centralina: connettendoti, i valori noti della centralina vengono dimenticati e le pagine non mostrano modifiche finché non vengono rilette. Vuoi connetterti comunque?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n modifica non scritta sulla centralina: dopo la disconnessione, ciò che hai digitato non potrà più essere scritto. Vuoi disconnetterti comunque?</numerusform>
+            <numerusform>%n modifiche non scritte sulla centralina: dopo la disconnessione, ciò che hai digitato non potrà più essere scritto. Vuoi disconnetterti comunque?</numerusform>
         </translation>
     </message>
 </context>
@@ -1930,7 +1930,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primi passi</translation>
     </message>
 </context>
 <context>
