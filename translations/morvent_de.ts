@@ -1112,7 +1112,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
-        <translation>%1 enthält keine Parameter: Das letzte Speichern in die Datei wurde vorzeitig abgebrochen. Der Inhalt von vor diesem Speichern liegt in %2</translation>
+        <translation>%1 enthält keine Parameter: Das letzte Speichern in die Datei wurde vorzeitig abgebrochen. Der Inhalt vor diesem Speichern liegt in %2</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
@@ -1221,7 +1221,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
-        <translation>%1: stand schon vor dem Verbinden auf der Seite: nicht von diesem Controller gelesen, gehört womöglich zu einem anderen Rad.</translation>
+        <translation>%1: stand schon vor dem Verbinden auf der Seite: nicht von diesem Controller gelesen und gehört womöglich zu einem anderen Rad.</translation>
     </message>
     <message>
         <source>Read from this controller at %1, but for the values marked.</source>
@@ -1371,11 +1371,11 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation>Die bisherigen Werte des Controllers für %1 wurden nicht gelesen, daher sind sie nirgends gesichert, sobald sie überschrieben sind. Trotzdem Flash schreiben?</translation>
+        <translation>Die bisherigen Werte des Controllers für %1 wurden nicht gelesen; nach dem Überschreiben sind sie daher nirgends gesichert. Trotzdem Flash schreiben?</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation>Die bisherigen Werte des Controllers für %1 wurden nicht gelesen, daher sind sie nirgends gesichert, sobald sie überschrieben sind. Trotzdem schreiben?</translation>
+        <translation>Die bisherigen Werte des Controllers für %1 wurden nicht gelesen; nach dem Überschreiben sind sie daher nirgends gesichert. Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
@@ -1554,7 +1554,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation>&lt;b&gt;Verbinden.&lt;/b&gt; Stecken Sie den USB-Seriell-Adapter am Computer und am Programmierkabel des Controllers an und schalten Sie den Controller ein. Wählen Sie den Adapter in der Liste %1 und drücken Sie %2. Sobald der Controller antwortet, zeigt %3 sein Modell und seine Firmware.</translation>
+        <translation>&lt;b&gt;Verbinden.&lt;/b&gt; Stecken Sie den USB-Seriell-Adapter am Computer und am Programmierkabel des Controllers an und schalten Sie den Controller ein. Wählen Sie den Adapter in der Liste %1 und drücken Sie %2. Sobald der Controller antwortet, stehen Modell und Firmware unter %3.</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
@@ -1574,7 +1574,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
-        <translation>&lt;b&gt;Schreiben.&lt;/b&gt; Drücken Sie %1, um alle vier Seiten zu schreiben, oder %2 auf einer Seite. Lehnt der Controller einen Wert ab, nennt eine Meldung ihn, und sein Feld wird angezeigt.</translation>
+        <translation>&lt;b&gt;Schreiben.&lt;/b&gt; Drücken Sie %1, um alle vier Seiten zu schreiben, oder %2 auf einer Seite. Lehnt der Controller einen Wert ab, sagt eine Meldung, welchen, und sein Feld wird angezeigt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>

@@ -1371,11 +1371,11 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation>De eigen waarden van de controller voor %1 zijn niet gelezen, dus ze worden nergens bewaard zodra ze overschreven zijn. Toch Flash schrijven?</translation>
+        <translation>De huidige waarden van de controller voor %1 zijn niet gelezen, dus na het overschrijven worden ze nergens bewaard. Toch Flash schrijven?</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation>De eigen waarden van de controller voor %1 zijn niet gelezen, dus ze worden nergens bewaard zodra ze overschreven zijn. Toch schrijven?</translation>
+        <translation>De huidige waarden van de controller voor %1 zijn niet gelezen, dus na het overschrijven worden ze nergens bewaard. Toch schrijven?</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
@@ -1554,7 +1554,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation>&lt;b&gt;Verbinden.&lt;/b&gt; Steek de USB-seriële adapter in de computer en in de programmeerkabel van de controller, en zet de controller aan. Kies de adapter in de lijst %1 en druk op %2. Zodra de controller antwoordt, toont %3 het model en de firmware.</translation>
+        <translation>&lt;b&gt;Verbinden.&lt;/b&gt; Steek de USB-seriële adapter in de computer en in de programmeerkabel van de controller, en zet de controller aan. Kies de adapter in de lijst %1 en druk op %2. Zodra de controller antwoordt, staan het model en de firmware onder %3.</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
