@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Schreiben nach %1 nicht möglich</translation>
+        <translation>Schreiben in %1 nicht möglich</translation>
     </message>
     <message>
         <source>Unable to find a free name in %1</source>
@@ -98,11 +98,11 @@ oder warten Sie, bis er den Adapter freigibt.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, then connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird von einem anderen Programm belegt. Schließen Sie dieses Programm und verbinden Sie dann erneut.</translation>
     </message>
     <message>
         <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es auf diesem Computer nicht. Der Adapter ist abgesteckt oder der Portname ist falsch; stecken Sie ihn ein und wählen Sie ihn erneut in der Port-Liste.</translation>
     </message>
 </context>
 <context>
@@ -956,7 +956,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Schreiben nach %1 nicht möglich</translation>
+        <translation>Schreiben in %1 nicht möglich</translation>
     </message>
     <message>
         <source>%1 is missing, and %2 with it</source>
@@ -996,7 +996,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Unable to write to %1: it is a symbolic link to %2, which does not exist</source>
-        <translation>Schreiben nach %1 nicht möglich: es ist ein symbolischer Link auf %2, das nicht existiert</translation>
+        <translation>Schreiben in %1 nicht möglich: es ist ein symbolischer Link auf %2, das nicht existiert</translation>
     </message>
     <message>
         <source>Unable to write to %1. At more than 1 MiB it is not a parameter file</source>
@@ -1004,11 +1004,11 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Unable to write to %1: it is not a parameter file: it is UTF-16 or binary, not 8-bit text</source>
-        <translation>Schreiben nach %1 nicht möglich: es ist keine Parameterdatei: sie ist UTF-16 oder binär, kein 8-Bit-Text</translation>
+        <translation>Schreiben in %1 nicht möglich: es ist keine Parameterdatei: sie ist UTF-16 oder binär, kein 8-Bit-Text</translation>
     </message>
     <message>
         <source>Unable to write to %1: %2, so nothing was changed</source>
-        <translation>Schreiben nach %1 nicht möglich: %2, daher wurde nichts geändert</translation>
+        <translation>Schreiben in %1 nicht möglich: %2, daher wurde nichts geändert</translation>
     </message>
     <message>
         <source>Unable to write to %1 (what it held is kept in %2)</source>
@@ -1092,7 +1092,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Unable to write to %1: %2</source>
-        <translation>Schreiben nach %1 nicht möglich: %2</translation>
+        <translation>Schreiben in %1 nicht möglich: %2</translation>
     </message>
     <message>
         <source>name the report FILE.pdf or FILE.html</source>
@@ -1108,38 +1108,38 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Parameter: Das letzte Speichern in die Datei wurde vorzeitig abgebrochen</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Parameter: Das letzte Speichern in die Datei wurde vorzeitig abgebrochen. Der Inhalt vor diesem Speichern liegt in %2</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Parameter: Das letzte Speichern in die Datei wurde vorzeitig abgebrochen, und vom vorherigen Inhalt gibt es keine Kopie</translation>
     </message>
     <message>
         <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf der Seite Basis zeigt %2; diesen Wert kann eine Parameterdatei nicht aufnehmen</translation>
     </message>
     <message>
         <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf der Seite Tretunterstützung zeigt %2; diesen Wert kann eine Parameterdatei nicht aufnehmen</translation>
     </message>
     <message>
         <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf der Seite Gasgriff zeigt %2; diesen Wert kann eine Parameterdatei nicht aufnehmen</translation>
     </message>
     <message>
         <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf der Seite Drehmoment zeigt %2; diesen Wert kann eine Parameterdatei nicht aufnehmen</translation>
     </message>
 </context>
 <context>
     <name>ReadingRecorder</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Schreiben nach %1 nicht möglich</translation>
+        <translation>Schreiben in %1 nicht möglich</translation>
     </message>
 </context>
 <context>
@@ -1199,49 +1199,49 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <message>
         <source>T</source>
         <comment>mark: typed in, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>F</source>
         <comment>mark: loaded from a file, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>mark: left from before connecting</comment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>%1: typed in, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eingetippt und nicht in diesen Controller geschrieben.</translation>
     </message>
     <message>
         <source>%1: loaded from a file, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aus einer Datei geladen und nicht in diesen Controller geschrieben.</translation>
     </message>
     <message>
         <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: stand schon vor dem Verbinden auf der Seite: nicht von diesem Controller gelesen und gehört womöglich zu einem anderen Rad.</translation>
     </message>
     <message>
         <source>Read from this controller at %1, but for the values marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 von diesem Controller gelesen, außer den markierten Werten.</translation>
     </message>
     <message>
         <source>Not read from this controller: each value is marked with where it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht von diesem Controller gelesen: Jeder Wert ist mit seiner Herkunft markiert.</translation>
     </message>
     <message>
         <source>Not read from this controller: typed in, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht von diesem Controller gelesen: eingetippt und nicht in den Controller geschrieben.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht von diesem Controller gelesen: aus einer Datei geladen und nicht in den Controller geschrieben.</translation>
     </message>
     <message>
         <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weicht ein Wert von dem im Controller ab, steht der Wert des Controllers dahinter.</translation>
     </message>
 </context>
 <context>
@@ -1292,63 +1292,63 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Read Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lesen: Basis, %1 von %2</translation>
     </message>
     <message>
         <source>Read Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lesen: Tretunterstützung, %1 von %2</translation>
     </message>
     <message>
         <source>Read Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lesen: Gasgriff, %1 von %2</translation>
     </message>
     <message>
         <source>Read Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lesen: Drehmoment, %1 von %2</translation>
     </message>
     <message>
         <source>Read Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lesen: Live-Messwerte, %1 von %2</translation>
     </message>
     <message>
         <source>Write Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schreiben: Basis, %1 von %2</translation>
     </message>
     <message>
         <source>Write Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schreiben: Tretunterstützung, %1 von %2</translation>
     </message>
     <message>
         <source>Write Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schreiben: Gasgriff, %1 von %2</translation>
     </message>
     <message>
         <source>Write Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schreiben: Drehmoment, %1 von %2</translation>
     </message>
     <message>
         <source>Write Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schreiben: Live-Messwerte, %1 von %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Controller vergleichen: Basis, %1 von %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Controller vergleichen: Tretunterstützung, %1 von %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Controller vergleichen: Gasgriff, %1 von %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Controller vergleichen: Drehmoment, %1 von %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Controller vergleichen: Live-Messwerte, %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1371,27 +1371,27 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bisherigen Werte des Controllers für %1 wurden nicht gelesen; nach dem Überschreiben sind sie daher nirgends gesichert. Trotzdem Flash schreiben?</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bisherigen Werte des Controllers für %1 wurden nicht gelesen; nach dem Überschreiben sind sie daher nirgends gesichert. Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben: %1 auf der Seite Basis</translation>
     </message>
     <message>
         <source>Not written: %1 on the Pedal Assist page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben: %1 auf der Seite Tretunterstützung</translation>
     </message>
     <message>
         <source>Not written: %1 on the Throttle Handle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben: %1 auf der Seite Gasgriff</translation>
     </message>
     <message>
         <source>Not written: %1 on the Torque page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben: %1 auf der Seite Drehmoment</translation>
     </message>
 </context>
 <context>
@@ -1485,11 +1485,11 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 öffnet „Erste Schritte“: sieben Schritte vom Verbinden bis zum Bericht.</translation>
     </message>
     <message>
         <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche mit %1 Baud: Bei keiner Baudrate hat ein Controller geantwortet. Prüfen Sie Stromversorgung und Schlüsselschalter, die TX/RX-Verkabelung und den Port</translation>
     </message>
 </context>
 <context>
@@ -1550,43 +1550,43 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <name>morvent::GettingStarted</name>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Schritte</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Verbinden.&lt;/b&gt; Stecken Sie den USB-Seriell-Adapter am Computer und am Programmierkabel des Controllers an und schalten Sie den Controller ein. Wählen Sie den Adapter in der Liste %1 und drücken Sie %2. Sobald der Controller antwortet, stehen Modell und Firmware unter %3.</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Adapter oder Fahrrad starten Sie morvent über den Menüeintrag „Mit dem simulierten Controller ausprobieren“ (oder als &lt;tt&gt;morvent --simulate&lt;/tt&gt;): Der simulierte Controller steht dann als erster in der Liste %1 und antwortet wie ein echter.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Lesen.&lt;/b&gt; Drücken Sie %1, um alle vier Seiten aus dem Controller zu lesen, oder %2 auf einer Seite, um nur diese Seite zu lesen. Bei jedem %1 wird eine Sicherung des bisherigen Controller-Inhalts angelegt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ändern.&lt;/b&gt; Tippen Sie die neuen Werte in die Felder ein. Ein geändertes Feld bleibt markiert, bis es geschrieben ist; %1 stellt seine Seite wieder so her, wie sie gelesen wurde. Halten Sie die Maus über ein Feld, um zu sehen, was es einstellt und welche Werte es annimmt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Prüfen.&lt;/b&gt; %1 im Menü %2 (%3) listet jedes geänderte Feld mit dem Wert des Controllers neben dem der Seite auf, bevor etwas geschrieben wird.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Schreiben.&lt;/b&gt; Drücken Sie %1, um alle vier Seiten zu schreiben, oder %2 auf einer Seite. Lehnt der Controller einen Wert ab, sagt eine Meldung, welchen, und sein Feld wird angezeigt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Speichern.&lt;/b&gt; %1 → %2 (%3) speichert die Werte der vier Seiten in einer Parameterdatei (.el); %1 → %4 holt sie zurück in die Seiten, um sie in diesen oder einen anderen Controller zu schreiben.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bericht.&lt;/b&gt; %1 → %2 schreibt den Inhalt der Seiten in eine PDF- oder HTML-Datei für den Kunden oder die Unterlagen der Werkstatt; %1 → %3 druckt ihn aus.</translation>
     </message>
     <message>
         <source>Seven steps from a controller on the bench to a report of what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieben Schritte vom Controller auf der Werkbank bis zum Bericht über seinen Inhalt.</translation>
     </message>
 </context>
 <context>
@@ -1621,13 +1621,13 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert: %1. Der Name endet nicht auf „.el“, daher zeigt Laden die Datei nur unter „Alle Dateien“.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Änderung nicht in den Controller geschrieben: Laden überschreibt das Eingetippte mit den Werten der Sicherung. Trotzdem laden?</numerusform>
+            <numerusform>%n Änderungen nicht in den Controller geschrieben: Laden überschreibt das Eingetippte mit den Werten der Sicherung. Trotzdem laden?</numerusform>
         </translation>
     </message>
 </context>
@@ -1674,7 +1674,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Recording to %1: %2</source>
-        <translation>Aufzeichnung nach %1: %2</translation>
+        <translation>Aufzeichnung in %1: %2</translation>
     </message>
     <message>
         <source>Recording stopped: %1 (%2 kept)</source>
@@ -1682,7 +1682,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Recorded %1 to %2</source>
-        <translation>%1 nach %2 aufgezeichnet</translation>
+        <translation>%1 in %2 aufgezeichnet</translation>
     </message>
 </context>
 <context>
@@ -1734,9 +1734,9 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message numerus="yes">
         <source>Compare With Controller: %n changes not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mit Controller vergleichen: %n Änderung nicht geschrieben</numerusform>
+            <numerusform>Mit Controller vergleichen: %n Änderungen nicht geschrieben</numerusform>
         </translation>
     </message>
 </context>
@@ -1862,7 +1862,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <name>morvent::TForm1</name>
     <message>
         <source>Connection lost: press Connect to start again</source>
-        <translation>Verbindung verloren: Drücken Sie „Verbinden“, um neu zu beginnen</translation>
+        <translation>Verbindung unterbrochen: Drücken Sie „Verbinden“, um neu zu beginnen</translation>
     </message>
     <message>
         <source>Parameter files (*.el);;All files (*)</source>
@@ -1895,30 +1895,30 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Änderung nicht in den Controller geschrieben: Beim Schließen des Fensters geht das Eingetippte verloren. Trotzdem beenden?</numerusform>
+            <numerusform>%n Änderungen nicht in den Controller geschrieben: Beim Schließen des Fensters geht das Eingetippte verloren. Trotzdem beenden?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Änderung nicht in den Controller geschrieben: Laden überschreibt das Eingetippte mit den Werten der Datei. Trotzdem laden?</numerusform>
+            <numerusform>%n Änderungen nicht in den Controller geschrieben: Laden überschreibt das Eingetippte mit den Werten der Datei. Trotzdem laden?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Änderung nicht in den Controller geschrieben: Beim Verbinden wird vergessen, was der Controller enthält, und die Seiten zeigen bis zum erneuten Lesen keine Änderungen. Trotzdem verbinden?</numerusform>
+            <numerusform>%n Änderungen nicht in den Controller geschrieben: Beim Verbinden wird vergessen, was der Controller enthält, und die Seiten zeigen bis zum erneuten Lesen keine Änderungen. Trotzdem verbinden?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Änderung nicht in den Controller geschrieben: Nach dem Trennen kann das Eingetippte nicht mehr geschrieben werden. Trotzdem trennen?</numerusform>
+            <numerusform>%n Änderungen nicht in den Controller geschrieben: Nach dem Trennen kann das Eingetippte nicht mehr geschrieben werden. Trotzdem trennen?</numerusform>
         </translation>
     </message>
 </context>
@@ -1930,7 +1930,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erste Schritte</translation>
     </message>
 </context>
 <context>
@@ -1975,7 +1975,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>Unable to write to %1: %2</source>
-        <translation>Schreiben nach %1 nicht möglich: %2</translation>
+        <translation>Schreiben in %1 nicht möglich: %2</translation>
     </message>
     <message>
         <source>received</source>

@@ -98,11 +98,11 @@ of wacht tot hij de adapter loslaat.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, then connect again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt gebruikt door een ander programma. Sluit dat programma en verbind opnieuw.</translation>
     </message>
     <message>
         <source>There is no %1 on this computer. The adapter is unplugged or the port name is wrong; plug it in and pick it again from the Port list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet op deze computer. De adapter is losgekoppeld of de poortnaam klopt niet; steek hem in en kies hem opnieuw in de lijst Poort.</translation>
     </message>
 </context>
 <context>
@@ -1108,31 +1108,31 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat geen parameters: het laatste opslaan ervan is voortijdig afgebroken</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short. What it held before that save is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat geen parameters: het laatste opslaan ervan is voortijdig afgebroken. Wat het vóór dat opslaan bevatte, staat in %2</translation>
     </message>
     <message>
         <source>%1 holds no parameters: the last save to it was cut short, and no copy of what it held before is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat geen parameters: het laatste opslaan ervan is voortijdig afgebroken, en van wat het daarvoor bevatte is geen kopie bewaard</translation>
     </message>
     <message>
         <source>%1 on the Basic page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op de pagina Basis toont %2, en dat kan een parameterbestand niet bevatten</translation>
     </message>
     <message>
         <source>%1 on the Pedal Assist page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op de pagina Trapondersteuning toont %2, en dat kan een parameterbestand niet bevatten</translation>
     </message>
     <message>
         <source>%1 on the Throttle Handle page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op de pagina Gashendel toont %2, en dat kan een parameterbestand niet bevatten</translation>
     </message>
     <message>
         <source>%1 on the Torque page shows %2, which a parameter file cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op de pagina Koppel toont %2, en dat kan een parameterbestand niet bevatten</translation>
     </message>
 </context>
 <context>
@@ -1199,49 +1199,49 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <message>
         <source>T</source>
         <comment>mark: typed in, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>F</source>
         <comment>mark: loaded from a file, not written</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>E</source>
         <comment>mark: left from before connecting</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>%1: typed in, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: getypt en niet naar deze controller geschreven.</translation>
     </message>
     <message>
         <source>%1: loaded from a file, and not written to this controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: uit een bestand geladen en niet naar deze controller geschreven.</translation>
     </message>
     <message>
         <source>%1: left on the page from before connecting: not read from this controller, and may be another bike&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: stond al vóór het verbinden op de pagina: niet uit deze controller gelezen, en hoort mogelijk bij een andere fiets.</translation>
     </message>
     <message>
         <source>Read from this controller at %1, but for the values marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om %1 uit deze controller gelezen, behalve de gemarkeerde waarden.</translation>
     </message>
     <message>
         <source>Not read from this controller: each value is marked with where it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet uit deze controller gelezen: bij elke waarde staat gemarkeerd waar ze vandaan komt.</translation>
     </message>
     <message>
         <source>Not read from this controller: typed in, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet uit deze controller gelezen: getypt en niet naar de controller geschreven.</translation>
     </message>
     <message>
         <source>Not read from this controller: loaded from a file, and not written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet uit deze controller gelezen: uit een bestand geladen en niet naar de controller geschreven.</translation>
     </message>
     <message>
         <source>Where a value is not what the controller holds, the controller&apos;s value follows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijkt een waarde af van die in de controller, dan staat de waarde van de controller erachter.</translation>
     </message>
 </context>
 <context>
@@ -1292,63 +1292,63 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>Read Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lezen: Basis, %1 van %2</translation>
     </message>
     <message>
         <source>Read Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lezen: Trapondersteuning, %1 van %2</translation>
     </message>
     <message>
         <source>Read Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lezen: Gashendel, %1 van %2</translation>
     </message>
     <message>
         <source>Read Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lezen: Koppel, %1 van %2</translation>
     </message>
     <message>
         <source>Read Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash lezen: live-metingen, %1 van %2</translation>
     </message>
     <message>
         <source>Write Flash: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schrijven: Basis, %1 van %2</translation>
     </message>
     <message>
         <source>Write Flash: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schrijven: Trapondersteuning, %1 van %2</translation>
     </message>
     <message>
         <source>Write Flash: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schrijven: Gashendel, %1 van %2</translation>
     </message>
     <message>
         <source>Write Flash: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schrijven: Koppel, %1 van %2</translation>
     </message>
     <message>
         <source>Write Flash: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flash schrijven: live-metingen, %1 van %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Basic, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met controller: Basis, %1 van %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Pedal Assist, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met controller: Trapondersteuning, %1 van %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Throttle Handle, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met controller: Gashendel, %1 van %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Torque, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met controller: Koppel, %1 van %2</translation>
     </message>
     <message>
         <source>Compare With Controller: Live Readings, %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met controller: live-metingen, %1 van %2</translation>
     </message>
 </context>
 <context>
@@ -1371,27 +1371,27 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write Flash anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De huidige waarden van de controller voor %1 zijn niet gelezen, dus na het overschrijven worden ze nergens bewaard. Toch Flash schrijven?</translation>
     </message>
     <message>
         <source>The controller&apos;s own values of %1 were not read, so nothing keeps them once they are written over. Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De huidige waarden van de controller voor %1 zijn niet gelezen, dus na het overschrijven worden ze nergens bewaard. Toch schrijven?</translation>
     </message>
     <message>
         <source>Not written: %1 on the Basic page</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geschreven: %1 op de pagina Basis</translation>
     </message>
     <message>
         <source>Not written: %1 on the Pedal Assist page</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geschreven: %1 op de pagina Trapondersteuning</translation>
     </message>
     <message>
         <source>Not written: %1 on the Throttle Handle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geschreven: %1 op de pagina Gashendel</translation>
     </message>
     <message>
         <source>Not written: %1 on the Torque page</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geschreven: %1 op de pagina Koppel</translation>
     </message>
 </context>
 <context>
@@ -1485,11 +1485,11 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>F1 opens Getting Started: seven steps from connecting to the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>F1 opent ‘Aan de slag’: zeven stappen van verbinden tot rapport.</translation>
     </message>
     <message>
         <source>Probing at %1 baud: no controller answered at any rate. Check its power and key switch, the TX/RX wiring and the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken op %1 baud: bij geen enkele baudrate antwoordde een controller. Controleer de voeding en het contactslot, de TX/RX-bedrading en de poort</translation>
     </message>
 </context>
 <context>
@@ -1550,43 +1550,43 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <name>morvent::GettingStarted</name>
     <message>
         <source>Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan de slag</translation>
     </message>
     <message>
         <source>&lt;b&gt;Connect.&lt;/b&gt; Plug the USB-serial adapter into the computer and into the controller&apos;s programming lead, and switch the controller on. Choose the adapter in the %1 list and press %2. Once the controller answers, %3 shows its model and firmware.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Verbinden.&lt;/b&gt; Steek de USB-seriële adapter in de computer en in de programmeerkabel van de controller, en zet de controller aan. Kies de adapter in de lijst %1 en druk op %2. Zodra de controller antwoordt, staan het model en de firmware onder %3.</translation>
     </message>
     <message>
         <source>Without an adapter or a bike, start morvent from its menu entry &quot;Try with the simulated controller&quot; (or as &lt;tt&gt;morvent --simulate&lt;/tt&gt;): the simulated controller is then first in the %1 list and answers as a real one does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonder adapter of fiets start u morvent via het menu-item ‘Uitproberen met de gesimuleerde controller’ (of als &lt;tt&gt;morvent --simulate&lt;/tt&gt;): de gesimuleerde controller staat dan bovenaan de lijst %1 en antwoordt zoals een echte.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Read.&lt;/b&gt; Press %1 to read all four pages from the controller, or a page&apos;s own %2 for that page alone. Each %1 keeps a backup of what the controller held.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Lezen.&lt;/b&gt; Druk op %1 om alle vier pagina&apos;s uit de controller te lezen, of op %2 van een pagina om alleen die pagina te lezen. Bij elke %1 wordt een back-up bewaard van wat de controller bevatte.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Change.&lt;/b&gt; Type the new values into the fields. A changed field is marked until it is written; %1 puts its page back as it was read. Rest the mouse on a field to see what it sets and which values it takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Wijzigen.&lt;/b&gt; Typ de nieuwe waarden in de velden. Een gewijzigd veld blijft gemarkeerd tot het geschreven is; %1 zet de pagina terug zoals ze gelezen is. Houd de muis boven een veld om te zien wat het instelt en welke waarden het aanneemt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Review.&lt;/b&gt; %1 in the %2 menu (%3) lists every changed field with the controller&apos;s value beside the page&apos;s, before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bekijken.&lt;/b&gt; %1 in het menu %2 (%3) toont elk gewijzigd veld met de waarde van de controller naast die van de pagina, voordat er iets geschreven wordt.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Write.&lt;/b&gt; Press %1 to write all four pages, or a page&apos;s own %2. Should the controller refuse a value, a message says which, and its field is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Schrijven.&lt;/b&gt; Druk op %1 om alle vier pagina&apos;s te schrijven, of op %2 van een pagina. Weigert de controller een waarde, dan meldt een bericht welke, en wordt het veld getoond.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Save.&lt;/b&gt; %1 → %2 (%3) keeps the four pages&apos; values in a parameter file (.el); %1 → %4 puts them back into the pages, to write to this controller or another.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Opslaan.&lt;/b&gt; %1 → %2 (%3) bewaart de waarden van de vier pagina&apos;s in een parameterbestand (.el); %1 → %4 zet ze terug in de pagina&apos;s, om ze naar deze of een andere controller te schrijven.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Report.&lt;/b&gt; %1 → %2 writes what the pages hold to a PDF or HTML file for the customer or the workshop&apos;s records; %1 → %3 prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Rapport.&lt;/b&gt; %1 → %2 schrijft wat de pagina&apos;s bevatten naar een PDF- of HTML-bestand voor de klant of het archief van de werkplaats; %1 → %3 drukt het af.</translation>
     </message>
     <message>
         <source>Seven steps from a controller on the bench to a report of what it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeven stappen van een controller op de werkbank tot een rapport van wat hij bevat.</translation>
     </message>
 </context>
 <context>
@@ -1621,13 +1621,13 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>Saved: %1. Its name has no &quot;.el&quot;, so Load lists it under &quot;All files&quot; only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen: %1. De naam eindigt niet op &quot;.el&quot;, dus Laden toont het bestand alleen onder &quot;Alle bestanden&quot;.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the backup&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wijziging niet naar de controller geschreven: laden overschrijft wat getypt is met de waarden van de back-up. Toch laden?</numerusform>
+            <numerusform>%n wijzigingen niet naar de controller geschreven: laden overschrijft wat getypt is met de waarden van de back-up. Toch laden?</numerusform>
         </translation>
     </message>
 </context>
@@ -1734,9 +1734,9 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message numerus="yes">
         <source>Compare With Controller: %n changes not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vergelijken met controller: %n wijziging niet geschreven</numerusform>
+            <numerusform>Vergelijken met controller: %n wijzigingen niet geschreven</numerusform>
         </translation>
     </message>
 </context>
@@ -1862,7 +1862,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <name>morvent::TForm1</name>
     <message>
         <source>Connection lost: press Connect to start again</source>
-        <translation>Verbinding verbroken: druk op Verbinden om opnieuw te beginnen</translation>
+        <translation>Verbinding weggevallen: druk op Verbinden om opnieuw te beginnen</translation>
     </message>
     <message>
         <source>Parameter files (*.el);;All files (*)</source>
@@ -1895,30 +1895,30 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: closing the window loses what was typed. Quit anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wijziging niet naar de controller geschreven: bij het sluiten van het venster gaat verloren wat getypt is. Toch afsluiten?</numerusform>
+            <numerusform>%n wijzigingen niet naar de controller geschreven: bij het sluiten van het venster gaat verloren wat getypt is. Toch afsluiten?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: a load puts the file&apos;s values over what was typed. Load anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wijziging niet naar de controller geschreven: laden overschrijft wat getypt is met de waarden uit het bestand. Toch laden?</numerusform>
+            <numerusform>%n wijzigingen niet naar de controller geschreven: laden overschrijft wat getypt is met de waarden uit het bestand. Toch laden?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: connecting forgets what the controller holds, and the pages show no changes until read again. Connect anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wijziging niet naar de controller geschreven: bij het verbinden wordt vergeten wat de controller bevat, en de pagina&apos;s tonen geen wijzigingen tot ze opnieuw gelezen zijn. Toch verbinden?</numerusform>
+            <numerusform>%n wijzigingen niet naar de controller geschreven: bij het verbinden wordt vergeten wat de controller bevat, en de pagina&apos;s tonen geen wijzigingen tot ze opnieuw gelezen zijn. Toch verbinden?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n changes not written to the controller: after Close, what was typed can no longer be written. Close anyway?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wijziging niet naar de controller geschreven: na het verbreken kan wat getypt is niet meer geschreven worden. Toch verbreken?</numerusform>
+            <numerusform>%n wijzigingen niet naar de controller geschreven: na het verbreken kan wat getypt is niet meer geschreven worden. Toch verbreken?</numerusform>
         </translation>
     </message>
 </context>
@@ -1930,7 +1930,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>&amp;Getting Started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aan de slag</translation>
     </message>
 </context>
 <context>
