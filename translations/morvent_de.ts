@@ -1362,10 +1362,6 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
         <translation>Flash schreiben</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
         <translation>Seit dem Verbinden weder von diesem Controller gelesen noch aus einer Datei geladen: %1. Dort steht womöglich noch, was ein anderer Controller oder eine Datei hinterlassen hat.</translation>
     </message>
@@ -1851,10 +1847,12 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     </message>
     <message>
         <source>%1, %2 s</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>%1, %2 s</translation>
     </message>
     <message>
         <source>No reply from the controller (%1, %2 s)</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>Keine Antwort vom Controller (%1, %2 s)</translation>
     </message>
 </context>
@@ -2013,6 +2011,7 @@ Nur lesbar; wird nicht in Parameterdateien gespeichert.</translation>
     <name>morvent::WindowLine</name>
     <message>
         <source>%1: not sent, the port is closed</source>
+        <extracomment>%1 is the request as the traffic log names it, a text of its own (&quot;Torque write&quot;).</extracomment>
         <translation>%1: nicht gesendet, der Port ist geschlossen</translation>
     </message>
     <message>

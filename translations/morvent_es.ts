@@ -1362,10 +1362,6 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
         <translation>Escribir flash</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 y %2</translation>
-    </message>
-    <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
         <translation>Desde la conexión no se ha leído de este controlador ni cargado de un archivo: %1. Puede que ahí quede lo que dejó otro controlador o archivo.</translation>
     </message>
@@ -1851,10 +1847,12 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     </message>
     <message>
         <source>%1, %2 s</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>%1, %2 s</translation>
     </message>
     <message>
         <source>No reply from the controller (%1, %2 s)</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>Sin respuesta del controlador (%1, %2 s)</translation>
     </message>
 </context>
@@ -2013,6 +2011,7 @@ Solo lectura; no se guarda en los archivos de parámetros.</translation>
     <name>morvent::WindowLine</name>
     <message>
         <source>%1: not sent, the port is closed</source>
+        <extracomment>%1 is the request as the traffic log names it, a text of its own (&quot;Torque write&quot;).</extracomment>
         <translation>%1: no enviado, el puerto está cerrado</translation>
     </message>
     <message>

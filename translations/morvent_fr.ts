@@ -1362,10 +1362,6 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
         <translation>Écrire flash</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 et %2</translation>
-    </message>
-    <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
         <translation>Depuis la connexion, ni lu sur ce contrôleur ni chargé à partir d&apos;un fichier&#xa0;: %1. Ce qui s&apos;y trouve vient peut-être d&apos;un autre contrôleur ou d&apos;un fichier.</translation>
     </message>
@@ -1851,10 +1847,12 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     </message>
     <message>
         <source>%1, %2 s</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>%1, %2 s</translation>
     </message>
     <message>
         <source>No reply from the controller (%1, %2 s)</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>Pas de réponse du contrôleur (%1, %2 s)</translation>
     </message>
 </context>
@@ -2013,6 +2011,7 @@ Lecture seule ; non enregistrée dans les fichiers de paramètres.</translation>
     <name>morvent::WindowLine</name>
     <message>
         <source>%1: not sent, the port is closed</source>
+        <extracomment>%1 is the request as the traffic log names it, a text of its own (&quot;Torque write&quot;).</extracomment>
         <translation>%1&#xa0;: non envoyé, le port est fermé</translation>
     </message>
     <message>

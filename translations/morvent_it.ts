@@ -1362,10 +1362,6 @@ Sola lettura; non salvata nei file di parametri.</translation>
         <translation>Scrivi flash</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 e %2</translation>
-    </message>
-    <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
         <translation>Dalla connessione non è stato letto da questa centralina né caricato da un file: %1. I valori mostrati potrebbero essere quelli lasciati da un&apos;altra centralina o da un file.</translation>
     </message>
@@ -1851,10 +1847,12 @@ Sola lettura; non salvata nei file di parametri.</translation>
     </message>
     <message>
         <source>%1, %2 s</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>%1, %2 s</translation>
     </message>
     <message>
         <source>No reply from the controller (%1, %2 s)</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>Nessuna risposta dalla centralina (%1, %2 s)</translation>
     </message>
 </context>
@@ -2013,6 +2011,7 @@ Sola lettura; non salvata nei file di parametri.</translation>
     <name>morvent::WindowLine</name>
     <message>
         <source>%1: not sent, the port is closed</source>
+        <extracomment>%1 is the request as the traffic log names it, a text of its own (&quot;Torque write&quot;).</extracomment>
         <translation>%1: non inviato, la porta è chiusa</translation>
     </message>
     <message>

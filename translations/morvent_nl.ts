@@ -1362,10 +1362,6 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
         <translation>Flash schrijven</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 en %2</translation>
-    </message>
-    <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
         <translation>Sinds het verbinden niet uit deze controller gelezen of uit een bestand geladen: %1. Daar staat mogelijk nog wat een andere controller of een bestand er heeft achtergelaten.</translation>
     </message>
@@ -1851,10 +1847,12 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     </message>
     <message>
         <source>%1, %2 s</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>%1, %2 s</translation>
     </message>
     <message>
         <source>No reply from the controller (%1, %2 s)</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>Geen antwoord van de controller (%1, %2 s)</translation>
     </message>
 </context>
@@ -2013,6 +2011,7 @@ Alleen lezen; niet bewaard in parameterbestanden.</translation>
     <name>morvent::WindowLine</name>
     <message>
         <source>%1: not sent, the port is closed</source>
+        <extracomment>%1 is the request as the traffic log names it, a text of its own (&quot;Torque write&quot;).</extracomment>
         <translation>%1: niet verzonden, de poort is gesloten</translation>
     </message>
     <message>

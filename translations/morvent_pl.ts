@@ -1362,10 +1362,6 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
         <translation>Zapis flash</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1 i %2</translation>
-    </message>
-    <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
         <translation>Od połączenia nie odczytano z tego sterownika ani nie wczytano z pliku: %1. Mogą tam być wartości pozostawione przez inny sterownik lub plik.</translation>
     </message>
@@ -1857,10 +1853,12 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     </message>
     <message>
         <source>%1, %2 s</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>%1, %2 s</translation>
     </message>
     <message>
         <source>No reply from the controller (%1, %2 s)</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>Brak odpowiedzi sterownika (%1, %2 s)</translation>
     </message>
 </context>
@@ -2023,6 +2021,7 @@ Tylko do odczytu; nie jest zapisywany w plikach parametrów.</translation>
     <name>morvent::WindowLine</name>
     <message>
         <source>%1: not sent, the port is closed</source>
+        <extracomment>%1 is the request as the traffic log names it, a text of its own (&quot;Torque write&quot;).</extracomment>
         <translation>%1: nie wysłano, port jest zamknięty</translation>
     </message>
     <message>

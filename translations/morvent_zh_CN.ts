@@ -1362,10 +1362,6 @@ Read only; not kept in parameter files.</source>
         <translation>写入全部</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation>%1和%2</translation>
-    </message>
-    <message>
         <source>Not read from this controller or loaded from a file since connecting: %1, which may show what another controller or file left there.</source>
         <translation>连接后既未从本控制器读取，也未从文件加载：%1。其中可能是其他控制器或文件留下的值。</translation>
     </message>
@@ -1845,10 +1841,12 @@ Read only; not kept in parameter files.</source>
     </message>
     <message>
         <source>%1, %2 s</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>%1，%2 秒</translation>
     </message>
     <message>
         <source>No reply from the controller (%1, %2 s)</source>
+        <extracomment>%1 is what is awaited, a whole text of its own (&quot;Read Flash: Pedal Assist, 2 of 5&quot;); %2 the seconds waited so far.</extracomment>
         <translation>控制器无应答（%1，%2 秒）</translation>
     </message>
 </context>
@@ -2003,6 +2001,7 @@ Read only; not kept in parameter files.</source>
     <name>morvent::WindowLine</name>
     <message>
         <source>%1: not sent, the port is closed</source>
+        <extracomment>%1 is the request as the traffic log names it, a text of its own (&quot;Torque write&quot;).</extracomment>
         <translation>%1：未发送，端口已关闭</translation>
     </message>
     <message>
