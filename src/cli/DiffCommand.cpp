@@ -3,9 +3,13 @@
 
 #include "DiffCommand.h"
 
+#include "ArgumentText.h"
+#include "CliCommand.h"
+#include "CommandOutput.h"
 #include "FieldStore.h"
 #include "ParameterFile.h"
 #include "ParameterTable.h"
+#include "RunGuard.h"
 #include "ShownParameters.h"
 
 #include <cstring>
@@ -79,6 +83,58 @@ SessionError diffOutputError(int error) {
 QJsonObject differenceJson(const FileDifference& d) {
     return {{"page", text(d.page)}, {"label", text(d.label)}, {"unit", text(d.unit)},
             {"key", text(d.key)},   {"a", text(d.a)},         {"b", text(d.b)}};
+}
+
+namespace {
+
+// diff: every difference of two parameter files, as diff lists the lines of two texts: 0 when
+// there is none, 1 when there are some, 2 for a file that is refused (thrown).
+class DiffCommand : public CliCommand {
+public:
+    void describe(QCommandLineParser& parser) const override {
+        parser.setApplicationDescription(
+            "Compare two parameter files: every parameter whose value differs, page by page, "
+            "with its label, unit and both values.");
+        parser.addPositionalArgument("A.el", "The first file.");
+        parser.addPositionalArgument("B.el", "The second file.");
+        parser.addOption(jsonOption());
+    }
+
+    bool takesArguments() const override { return true; }
+
+    QString exitCodesHelp() const override {
+        return QStringLiteral("Exit codes: 0 no differences; 1 some differ; 2 a file refused or "
+                              "invalid arguments.");
+    }
+
+    void take(const QCommandLineParser&, CommandRequest& request) const override {
+        if (request.files.size() != 2) {
+            throw SessionError(Outcome::InvalidInput, "Name the two files to compare: A.el B.el.");
+        }
+    }
+
+    Outcome run(const CommandRequest& request, const RunGuard& guard,
+                const CommandStreams& io) const override {
+        return guard(io, [&] {
+            const std::vector<FileDifference> differences =
+                differingParameters(localBytes(request.files[0]), localBytes(request.files[1]));
+            for (const FileDifference& difference : differences) {
+                if (!print(io.out, request.json ? jsonText(differenceJson(difference))
+                                                : differenceLine(difference))) {
+                    // Exit 1 says "some differ": a list that did not get out is trouble, as for
+                    // diff.
+                    throw diffOutputError(errno);
+                }
+            }
+            return differences.empty() ? Outcome::Success : Outcome::Failure;
+        });
+    }
+};
+
+} // namespace
+
+std::shared_ptr<CliCommand> makeDiffCommand() {
+    return std::make_shared<DiffCommand>();
 }
 
 } // namespace morvent
