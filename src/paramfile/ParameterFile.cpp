@@ -211,9 +211,10 @@ void applyParameterFile(const ParameterFileContent& content, Fields& fields) {
     }
 }
 
-SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
-                              const ReplacedFiles& replaced,
-                              const std::optional<std::optional<std::string>>& heldWhenBegun) {
+namespace {
+
+// The values a save puts in the file, one a row of the parameter table, as the pages show them.
+std::vector<std::int32_t> valuesToSave(const Fields& fields) {
     const std::vector<Parameter>& rows = parameterTable();
     std::vector<std::int32_t> values;
     values.reserve(rows.size());
@@ -242,7 +243,16 @@ SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
         }
         values.push_back(*index);
     }
+    return values;
+}
 
+} // namespace
+
+SaveOutcome SaveParameterFile(const Fields& fields, const std::string& path,
+                              const ReplacedFiles& replaced,
+                              const std::optional<std::optional<std::string>>& heldWhenBegun) {
+    const std::vector<Parameter>& rows = parameterTable();
+    const std::vector<std::int32_t> values = valuesToSave(fields);
     if (isDanglingLink(path)) {
         throw ParameterFileError(
             worded(QT_TRANSLATE_NOOP("Protocol",
