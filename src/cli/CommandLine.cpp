@@ -11,6 +11,8 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <cerrno>
+
 namespace morvent {
 
 namespace {

@@ -12,6 +12,7 @@
 #include "RunGuard.h"
 #include "ShownParameters.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace morvent {
