@@ -128,6 +128,15 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         ASSERT_EQ(run(QStringList{"read", "-o", path("set.el")} + on(sim)).outcome,
                   Outcome::Success);
     }
+    // A value that is no number and an index naming no item of its list.
+    {
+        QString text = QString::fromStdString(fileText(path("set.el")));
+        text.replace(QRegularExpression("\\nSMM=\\d+"), "\nSMM=77");
+        text.replace(QRegularExpression("\\nSC=\\d+"), "\nSC=abc");
+        QFile bad(path("bad.el"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write(text.toUtf8());
+    }
     const QString csv = path("live.csv");
     const QString fifo = path("fifo");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
@@ -212,6 +221,15 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         {{"report", "-o", path("null.html")}, healthy, InvalidInput, "html: it is a device."},
         {{"report", "-o", path("dir.pdf")}, healthy, InvalidInput, "dir.pdf: it is a folder."},
         {{"report", "-o", path("set.pdf")}, healthy, InvalidInput, "pdf: it is a parameter file"},
+        {{"write", "-i", path("bad.el")},
+         healthy,
+         InvalidInput,
+         "Basic page, field Speed Meter Model (key SMM): SMM=77 on line 25 is no item of its list"},
+        {{"write", "-i", path("bad.el")},
+         healthy,
+         InvalidInput,
+         "Throttle Handle page, field Start Current(%) (key SC): SC=abc on line 45 is not a whole "
+         "number"},
         // The write stops at the refused block.
         {{"write", "-i", path("set.el")},
          refusing,
