@@ -22,6 +22,10 @@ ControllerSession::ControllerSession(const std::string& device, std::chrono::mil
     : ExchangeLine(ReplyEnd::WhenWhole), m_timeout(timeout) {
     m_comm.setCommName(device);
     useControllerLine(m_comm);
+    m_comm.setReplyComplete([this](std::span<const std::uint8_t> received) {
+        const std::lock_guard lock(m_wholeLock);
+        return m_whole && m_whole(received);
+    });
     m_comm.OnReceiveData = [this](TComm*, const std::uint8_t* buffer, std::uint16_t length) {
         // One event is one reply, as in the window.
         m_chunk = Bytes(buffer, buffer + length);
@@ -84,7 +88,8 @@ void ControllerSession::setRate(std::uint32_t baud) {
 }
 
 void ControllerSession::expectReply(ReplyWhole whole) {
-    m_comm.setReplyComplete(std::move(whole));
+    const std::lock_guard lock(m_wholeLock);
+    m_whole = std::move(whole);
 }
 
 void ControllerSession::prepareRequest() {
@@ -150,7 +155,7 @@ void ControllerSession::noReply(const std::string& what) const {
 Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probing,
                                  std::optional<std::uint32_t> first) {
     const std::vector<std::uint32_t> order = probeOrder(first);
-    m_comm.setReplyComplete(replyEnding(replyEnd(), Command::Identity, SingleRead));
+    expectReply(replyEnding(replyEnd(), Command::Identity, SingleRead));
     m_comm.setBaudRate(order.front());
     try {
         m_comm.OpenCommAlone();
@@ -221,6 +226,60 @@ std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
                                                  hexBytes(*chunk) + ").");
     }
     return (*chunk)[1];
+}
+
+namespace {
+
+// The session as the cycle's hands: its frames go out through the exchange, each reply kept for
+// the cycle; the pages' part is the caller's.
+class SessionHands : public RequestCycle::Hands {
+public:
+    using Exchange = std::function<std::optional<Bytes>(const Bytes&, const Awaited&)>;
+    SessionHands(Exchange exchange, RequestCycle::Hands& pages)
+        : m_exchange(std::move(exchange)), m_pages(pages) {}
+    std::optional<Bytes> reply;
+
+    bool send(const Bytes& frame, const Awaited& awaiting) override {
+        reply = m_exchange(frame, awaiting);
+        return true;
+    }
+    std::optional<ChainRefusal> prepareWrite(Block block, bool chain) override {
+        return m_pages.prepareWrite(block, chain);
+    }
+    WriteFrame writeFrame(Block block) override { return m_pages.writeFrame(block); }
+    void carryOut(const Step& step) override {
+        // The session reopens the port itself, within the quiet before its next request.
+        if (step.kind != Step::Kind::Reopen) {
+            m_pages.carryOut(step);
+        }
+    }
+
+private:
+    Exchange m_exchange;
+    RequestCycle::Hands& m_pages;
+};
+
+} // namespace
+
+void ControllerSession::run(RequestCycle& cycle, Steps steps, RequestCycle::Hands& pages) {
+    SessionHands hands(
+        [this](const Bytes& frame, const Awaited& awaiting) {
+            auto reply = exchange(frame, awaiting.kind);
+            if (!reply) {
+                noReply(describeRequest(frame));
+            }
+            return reply;
+        },
+        pages);
+    while (!steps.empty()) {
+        hands.reply.reset();
+        cycle.run(steps, hands);
+        if (!hands.reply) {
+            break;
+        }
+        m_taken = std::move(*hands.reply);
+        steps = cycle.onReply(m_taken);
+    }
 }
 
 } // namespace morvent

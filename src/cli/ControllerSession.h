@@ -5,11 +5,13 @@
 
 #include "ControllerExchange.h"
 #include "Frames.h"
+#include "RequestCycle.h"
 #include "TComm.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -93,6 +95,14 @@ public:
     // tested as read does.
     std::uint8_t write(Command command, const Bytes& frame);
 
+    // Runs an action through the request cycle as the window does, each reply taken the moment
+    // it is whole and handed back to the cycle, until nothing more is sent: `pages` carries out
+    // what concerns the values and the messages (with lastReply() for the reply they are about),
+    // the session the frames and the reopens. What is still awaited after it, the caller judges.
+    void run(RequestCycle& cycle, Steps steps, RequestCycle::Hands& pages);
+    // The reply the cycle's steps are about while run() carries them out.
+    std::span<const std::uint8_t> lastReply() const { return m_taken; }
+
 private:
     // The line as the probing and the exchange drive it: a reply is waited for on the spot.
     void setRate(std::uint32_t baud) override;
@@ -114,6 +124,11 @@ private:
     [[noreturn]] void hungUp(const std::string& what) const;
     [[noreturn]] void noReply(const std::string& what) const;
 
+    // What ends the awaited reply, asked by the reader as bytes come (on its own thread), so that
+    // it holds from the request on whether or not the port was opened again since. Before the
+    // port, whose reader asks it until the port is gone.
+    std::mutex m_wholeLock;
+    ReplyWhole m_whole;
     TComm m_comm;
     std::chrono::milliseconds m_timeout;
     std::optional<Bytes> m_chunk;
@@ -124,6 +139,7 @@ private:
     bool m_reopenDue = false;
     std::uint32_t m_answeredRate = 0;
     QEventLoop* m_waiting = nullptr;
+    Bytes m_taken;
 };
 
 } // namespace morvent
