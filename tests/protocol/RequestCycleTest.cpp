@@ -240,6 +240,8 @@ TEST_F(RequestCycleTest, ReadingsEndOnlyTheRequestThatWentOutForThem) {
     EXPECT_EQ(cycle.awaited().code, 0);
     EXPECT_EQ(run(cycle.onLiveReadings(ReplyFlaw::None)), " =1");
     EXPECT_FALSE(replyEnding(ReplyEnd::WhenWhole, cycle.awaited()));
+    EXPECT_EQ(run(cycle.startWrite(Block::Basic, true)), "write 2 failed@2 =2");
+    EXPECT_EQ(cycle.awaited().code, 0);
     hands.sends = true;
     run(cycle.startGet());
     EXPECT_EQ(run(cycle.onLiveReadings(ReplyFlaw::Checksum)),
