@@ -22,10 +22,6 @@ ControllerSession::ControllerSession(const std::string& device, std::chrono::mil
     : ExchangeLine(ReplyEnd::WhenWhole), m_timeout(timeout) {
     m_comm.setCommName(device);
     useControllerLine(m_comm);
-    m_comm.setReplyComplete([this](std::span<const std::uint8_t> received) {
-        const std::lock_guard lock(m_wholeLock);
-        return m_whole && m_whole(received);
-    });
     m_comm.OnReceiveData = [this](TComm*, const std::uint8_t* buffer, std::uint16_t length) {
         // One event is one reply, as in the window.
         m_chunk = Bytes(buffer, buffer + length);
@@ -88,8 +84,7 @@ void ControllerSession::setRate(std::uint32_t baud) {
 }
 
 void ControllerSession::expectReply(ReplyWhole whole) {
-    const std::lock_guard lock(m_wholeLock);
-    m_whole = std::move(whole);
+    m_comm.setReplyComplete(std::move(whole));
 }
 
 void ControllerSession::prepareRequest() {
@@ -155,7 +150,7 @@ void ControllerSession::noReply(const std::string& what) const {
 Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probing,
                                  std::optional<std::uint32_t> first) {
     const std::vector<std::uint32_t> order = probeOrder(first);
-    expectReply(replyEnding(replyEnd(), Command::Identity, SingleRead));
+    m_comm.setReplyComplete(replyEnding(replyEnd(), Command::Identity, SingleRead));
     m_comm.setBaudRate(order.front());
     try {
         m_comm.OpenCommAlone();

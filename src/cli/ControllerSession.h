@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -124,11 +123,6 @@ private:
     [[noreturn]] void hungUp(const std::string& what) const;
     [[noreturn]] void noReply(const std::string& what) const;
 
-    // What ends the awaited reply, asked by the reader as bytes come (on its own thread), so that
-    // it holds from the request on whether or not the port was opened again since. Before the
-    // port, whose reader asks it until the port is gone.
-    std::mutex m_wholeLock;
-    ReplyWhole m_whole;
     TComm m_comm;
     std::chrono::milliseconds m_timeout;
     std::optional<Bytes> m_chunk;
