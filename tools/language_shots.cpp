@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     ui.BitBtn2->click();
-    (void)QTest::qWaitFor([&] { return form.PendingRequest == NothingAwaited; }, 8000);
+    (void)QTest::qWaitFor([&] { return form.PendingRequest() == NothingAwaited; }, 8000);
     ui.edit(23)->setText(QStringLiteral("42"));
     const auto shot = [&](QWidget& widget, const QString& name) {
         QTest::qWait(200);

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     ui.TabbedNotebook1->tabBar()->grab().save(folder + "/tabs-basic-read.png");
 
     ui.BitBtn2->click();
-    (void)QTest::qWaitFor([&] { return form.PendingRequest == FlashReadChain; }, 2000);
+    (void)QTest::qWaitFor([&] { return form.PendingRequest() == FlashReadChain; }, 2000);
     QTest::qWait(250);
     status("read-flash-step");
     ui.TabbedNotebook1->setCurrentIndex(1);

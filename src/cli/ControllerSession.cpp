@@ -223,4 +223,58 @@ std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
     return (*chunk)[1];
 }
 
+namespace {
+
+// The session as the cycle's hands: its frames go out through the exchange, each reply kept for
+// the cycle; the pages' part is the caller's.
+class SessionHands : public RequestCycle::Hands {
+public:
+    using Exchange = std::function<std::optional<Bytes>(const Bytes&, const Awaited&)>;
+    SessionHands(Exchange exchange, RequestCycle::Hands& pages)
+        : m_exchange(std::move(exchange)), m_pages(pages) {}
+    std::optional<Bytes> reply;
+
+    bool send(const Bytes& frame, const Awaited& awaiting) override {
+        reply = m_exchange(frame, awaiting);
+        return true;
+    }
+    std::optional<ChainRefusal> prepareWrite(Block block, bool chain) override {
+        return m_pages.prepareWrite(block, chain);
+    }
+    WriteFrame writeFrame(Block block) override { return m_pages.writeFrame(block); }
+    void carryOut(const Step& step) override {
+        // The session reopens the port itself, within the quiet before its next request.
+        if (step.kind != Step::Kind::Reopen) {
+            m_pages.carryOut(step);
+        }
+    }
+
+private:
+    Exchange m_exchange;
+    RequestCycle::Hands& m_pages;
+};
+
+} // namespace
+
+void ControllerSession::run(RequestCycle& cycle, Steps steps, RequestCycle::Hands& pages) {
+    SessionHands hands(
+        [this](const Bytes& frame, const Awaited& awaiting) {
+            auto reply = exchange(frame, awaiting.kind);
+            if (!reply) {
+                noReply(describeRequest(frame));
+            }
+            return reply;
+        },
+        pages);
+    while (!steps.empty()) {
+        hands.reply.reset();
+        cycle.run(steps, hands);
+        if (!hands.reply) {
+            break;
+        }
+        m_taken = std::move(*hands.reply);
+        steps = cycle.onReply(m_taken);
+    }
+}
+
 } // namespace morvent

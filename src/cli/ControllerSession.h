@@ -5,6 +5,7 @@
 
 #include "ControllerExchange.h"
 #include "Frames.h"
+#include "RequestCycle.h"
 #include "TComm.h"
 
 #include <chrono>
@@ -93,6 +94,14 @@ public:
     // tested as read does.
     std::uint8_t write(Command command, const Bytes& frame);
 
+    // Runs an action through the request cycle as the window does, each reply taken the moment
+    // it is whole and handed back to the cycle, until nothing more is sent: `pages` carries out
+    // what concerns the values and the messages (with lastReply() for the reply they are about),
+    // the session the frames and the reopens. What is still awaited after it, the caller judges.
+    void run(RequestCycle& cycle, Steps steps, RequestCycle::Hands& pages);
+    // The reply the cycle's steps are about while run() carries them out.
+    std::span<const std::uint8_t> lastReply() const { return m_taken; }
+
 private:
     // The line as the probing and the exchange drive it: a reply is waited for on the spot.
     void setRate(std::uint32_t baud) override;
@@ -124,6 +133,7 @@ private:
     bool m_reopenDue = false;
     std::uint32_t m_answeredRate = 0;
     QEventLoop* m_waiting = nullptr;
+    Bytes m_taken;
 };
 
 } // namespace morvent

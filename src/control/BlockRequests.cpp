@@ -5,7 +5,6 @@
 
 #include "BlockCodec.h"
 #include "ControllerExchange.h"
-#include "FieldStore.h"
 #include "Frames.h"
 #include "MessageBoxes.h"
 #include "NumberConversion.h"
@@ -25,49 +24,63 @@
 
 namespace morvent {
 
-BlockRequests::BlockRequests(PendingRequestKind& pending, const int& maxCurrent, WindowLine& line,
-                             Fields& fields, ParameterModel& model, MessageBoxes& boxes,
-                             StatusReporter& status, QTabWidget& pages, QWidget& window,
-                             const QWidget& readFlash)
-    : m_pending(pending), m_maxCurrent(maxCurrent), m_line(line), m_fields(fields), m_model(model),
-      m_boxes(boxes), m_status(status), m_pages(pages), m_window(window), m_readFlash(readFlash) {}
+BlockRequests::BlockRequests(RequestCycle& cycle, WindowLine& line, Fields& fields,
+                             ParameterModel& model, MessageBoxes& boxes, StatusReporter& status,
+                             QTabWidget& pages, QWidget& window)
+    : m_cycle(cycle), m_line(line), m_fields(fields), m_model(model), m_boxes(boxes),
+      m_status(status), m_pages(pages), m_window(window) {}
 
 BlockRequests::~BlockRequests() = default;
 
+void BlockRequests::run(const Steps& steps) {
+    m_cycle.run(steps, *this);
+}
+
 void BlockRequests::sendRead(std::uint8_t code) {
-    if (code == morvent::code(Command::FirmwareText)) {
-        m_firmwareTextAwaited = true;
-    }
-    m_lastReadCode = code;
-    request(m_line, Bytes{kRequestLead, code}, m_pending);
+    run({{.kind = Step::Kind::SendRead, .code = code}});
 }
 
 void BlockRequests::sendWrite(Block block) {
+    run({{.kind = Step::Kind::SendWrite, .block = block}});
+}
+
+bool BlockRequests::send(const Bytes& frame, const Awaited& awaiting) {
+    return request(m_line, frame, awaiting.kind);
+}
+
+std::optional<ChainRefusal> BlockRequests::prepareWrite(Block block, bool chain) {
     settleCombos(block, m_fields);
-    // The pages stay open to typing while Write Flash runs, so each block is checked again as its
-    // frame is built; a value refused here ends the chain before anything of it is sent.
-    if (m_pending == FlashWriteChain) {
-        if (const auto refusal = checkWriteFlashBlock(block, m_fields, m_maxCurrent)) {
-            m_pending = NothingAwaited;
-            information(*refusal);
-            sayRefused(refusal->control);
-            return;
-        }
-        if (const auto tooWide = checkFieldWidths(block, m_fields)) {
-            m_pending = NothingAwaited;
-            showRefusedField(*tooWide);
-            return;
-        }
+    if (!chain) {
+        return std::nullopt;
     }
-    // Built before the pause: a field that is not a number stops the write before anything waits.
-    const Bytes frame = buildWriteFrame(block, m_fields);
-    m_sent[static_cast<std::size_t>(block)] = m_model.values(block);
-    request(m_line, frame, m_pending);
+    if (auto refusal = checkWriteFlashBlock(block, m_fields, m_cycle.maxCurrent())) {
+        return ChainRefusal{std::move(*refusal), false};
+    }
+    if (auto tooWide = checkFieldWidths(block, m_fields)) {
+        return ChainRefusal{std::move(*tooWide), true};
+    }
+    return std::nullopt;
+}
+
+WriteFrame BlockRequests::writeFrame(Block block) {
+    // The frame first: a field that is not a number stops the write with nothing recorded.
+    Bytes frame = buildWriteFrame(block, m_fields);
+    return {std::move(frame), m_model.values(block)};
+}
+
+void BlockRequests::carryOut(const Step& step) {
+    if (step.kind == Step::Kind::Message) {
+        information(step.text);
+    } else if (step.kind == Step::Kind::Refuse && step.showField) {
+        showRefusedField(step.refusal);
+    } else if (step.kind == Step::Kind::Refuse) {
+        information(step.refusal);
+        sayRefused(step.refusal.control);
+    }
 }
 
 void BlockRequests::read(Block block) {
-    m_pending = SingleRead;
-    sendRead(morvent::code(morvent::layout(block).command));
+    run(m_cycle.startRead(block));
 }
 
 void BlockRequests::write(Block block) {
@@ -83,7 +96,7 @@ void BlockRequests::checkAndWrite(Block block) {
     std::optional<Refusal> pageCheck;
     switch (block) {
     case Block::Basic:
-        pageCheck = checkBasicWrite(m_fields, m_maxCurrent);
+        pageCheck = checkBasicWrite(m_fields, m_cycle.maxCurrent());
         break;
     case Block::PedalAssist:
         pageCheck = checkPedalAssistWrite(m_fields);
@@ -100,21 +113,16 @@ void BlockRequests::checkAndWrite(Block block) {
     if (allowed && !mayWriteUnread({&block, 1}, false)) {
         return;
     }
-    // The Throttle Handle page awaits an acknowledgement even when its checks refused the write
-    // and nothing went out; only a field that is not a number (raised above) leaves the state
-    // alone.
-    if (block == Block::ThrottleHandle) {
-        m_pending = SingleWrite;
-    }
-    if (allowed) {
-        m_pending = SingleWrite;
-        sendWrite(block);
-    }
+    // Only a field that is not a number (raised above) leaves the state alone.
+    run(m_cycle.startWrite(block, allowed));
 }
 
 void BlockRequests::readFlash() {
-    m_pending = FlashReadChain;
-    sendRead(morvent::code(Command::Basic));
+    run(m_cycle.startReadFlash());
+}
+
+void BlockRequests::get() {
+    run(m_cycle.startGet());
 }
 
 void BlockRequests::writeFlash() {
@@ -128,7 +136,7 @@ void BlockRequests::writeFlash() {
 
 void BlockRequests::checkAndWriteFlash() {
     // Write Flash names a field out of range without leaving the page the user is on.
-    if (const auto refusal = checkWriteFlash(m_fields, m_maxCurrent)) {
+    if (const auto refusal = checkWriteFlash(m_fields, m_cycle.maxCurrent())) {
         information(*refusal);
         sayRefused(refusal->control);
         return;
@@ -142,41 +150,22 @@ void BlockRequests::checkAndWriteFlash() {
     if (!mayWriteUnread(kAllBlocks, true)) {
         return;
     }
-    m_pending = FlashWriteChain;
-    sendWrite(Block::Basic);
-}
-
-bool BlockRequests::comparisonAllowed() const {
-    return m_readFlash.isEnabled() && !isChain(m_pending);
+    run(m_cycle.startWriteFlash());
 }
 
 void BlockRequests::compareWithController() {
-    if (!comparisonAllowed()) {
-        return;
-    }
-    m_controllerCopy = std::make_unique<FieldStore>();
-    fillParameterCombos(*m_controllerCopy);
-    m_pending = ControllerComparison;
-    sendRead(morvent::code(Command::Basic));
+    run(m_cycle.startComparison());
 }
 
 void BlockRequests::endByTabClick() {
     // The chain's awaited reply will be dropped when it comes; the chain ends here, and says so.
-    if (isChain(m_pending)) {
+    if (m_cycle.chainRunning()) {
         m_status.setActivity(m_status.awaitedWhat() +
                                  QStringLiteral(": ended by a tab click, its reply not taken"),
                              true);
     }
-    m_pending = NothingAwaited;
+    m_cycle.cancel();
     m_status.clearAwaiting();
-}
-
-bool BlockRequests::takeFirmwareTextAwaited() {
-    return std::exchange(m_firmwareTextAwaited, false);
-}
-
-const ParameterModel::Values& BlockRequests::sent(Block block) const {
-    return m_sent[static_cast<std::size_t>(block)];
 }
 
 void BlockRequests::information(std::string_view text) {

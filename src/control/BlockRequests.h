@@ -3,16 +3,14 @@
 
 #pragma once
 
-#include "AwaitedRequest.h"
 #include "BlockLayout.h"
 #include "ParameterModel.h"
 #include "Refusal.h"
+#include "RequestCycle.h"
 
 #include <QCoreApplication>
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,27 +22,26 @@ class QWidget;
 namespace morvent {
 
 class Fields;
-class FieldStore;
 class MessageBoxes;
 class StatusReporter;
 class WindowLine;
 
 // What the window asks of the controller's four blocks: a block read or written alone, Read
 // Flash and Write Flash (the blocks in turn, then the live readings for the read), and Compare
-// With Controller (the blocks read into a copy kept aside). It sets what is awaited and sends the
-// first frame; the dispatcher sends each next one as a reply is taken. Every write is checked
-// against the pages' rules and the bytes on the wire first.
-class BlockRequests {
+// With Controller (the blocks read into a copy kept aside). The request cycle says what each
+// action and reply leads to; these are the hands that send its frames and show its boxes. Every
+// write is checked against the pages' rules and the bytes on the wire first.
+class BlockRequests : public RequestCycle::Hands {
     Q_DECLARE_TR_FUNCTIONS(morvent::BlockRequests)
 
 public:
-    // `window` holds the fields a refusal shows, `readFlash` is enabled only when connected and
-    // not polling.
-    BlockRequests(PendingRequestKind& pending, const int& maxCurrent, WindowLine& line,
-                  Fields& fields, ParameterModel& model, MessageBoxes& boxes,
-                  StatusReporter& status, QTabWidget& pages, QWidget& window,
-                  const QWidget& readFlash);
-    ~BlockRequests();
+    // `window` holds the fields a refusal shows.
+    BlockRequests(RequestCycle& cycle, WindowLine& line, Fields& fields, ParameterModel& model,
+                  MessageBoxes& boxes, StatusReporter& status, QTabWidget& pages, QWidget& window);
+    ~BlockRequests() override;
+
+    // Carries out what the cycle says next.
+    void run(const Steps& steps);
 
     // A read request, after the quiet the controller needs.
     void sendRead(std::uint8_t code);
@@ -56,20 +53,17 @@ public:
     void write(Block block);
     void readFlash();
     void writeFlash();
-    // Connected, not polling (both as Read Flash), and no chain of any kind running.
-    bool comparisonAllowed() const;
     void compareWithController();
+    // "Get": the live readings once.
+    void get();
     // A tab click drops the awaited reply, ending any chain: the state says so.
     void endByTabClick();
 
-    // True once for the firmware text that was asked for.
-    bool takeFirmwareTextAwaited();
-    // The code of the last read request sent; 0 before any.
-    std::uint8_t lastReadCode() const { return m_lastReadCode; }
-    // What the block's last write frame carried: the controller holds it once it accepts.
-    const ParameterModel::Values& sent(Block block) const;
-    // What Compare With Controller reads, kept aside from the pages.
-    FieldStore& controllerCopy() { return *m_controllerCopy; }
+    // The hands: the frames, the boxes and the refusals.
+    bool send(const Bytes& frame, const Awaited& awaiting) override;
+    std::optional<ChainRefusal> prepareWrite(Block block, bool chain) override;
+    WriteFrame writeFrame(Block block) override;
+    void carryOut(const Step& step) override;
 
     void information(std::string_view text);
     void information(const Refusal& refusal);
@@ -92,8 +86,7 @@ private:
     // Write Flash when `flash`, else the page's Write).
     bool mayWriteUnread(std::span<const Block> blocks, bool flash);
 
-    PendingRequestKind& m_pending;
-    const int& m_maxCurrent;
+    RequestCycle& m_cycle;
     WindowLine& m_line;
     Fields& m_fields;
     ParameterModel& m_model;
@@ -101,12 +94,6 @@ private:
     StatusReporter& m_status;
     QTabWidget& m_pages;
     QWidget& m_window;
-    const QWidget& m_readFlash;
-    std::array<ParameterModel::Values, 4> m_sent;
-    std::unique_ptr<FieldStore> m_controllerCopy;
-    // Set when the firmware text is asked for, so only its answer can change the caption.
-    bool m_firmwareTextAwaited = false;
-    std::uint8_t m_lastReadCode = 0;
 };
 
 } // namespace morvent

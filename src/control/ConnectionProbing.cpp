@@ -13,6 +13,7 @@
 #include "TComm.h"
 #include "WindowLine.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,11 +24,18 @@ namespace morvent {
 
 ConnectionProbing::ConnectionProbing(TComm& comm, QTimer& probeTimer, WindowLine& line, Form1Ui& ui,
                                      StatusReporter& status, ParameterModel& model,
-                                     BackupKeeper& backups, QSettings& settings, int& connectFlag,
-                                     std::function<void()> stopPolling)
+                                     BackupKeeper& backups, QSettings& settings)
     : m_comm(comm), m_probeTimer(probeTimer), m_line(line), m_ui(ui), m_status(status),
-      m_model(model), m_backups(backups), m_settings(settings), m_connectFlag(connectFlag),
-      m_stopPolling(std::move(stopPolling)) {}
+      m_model(model), m_backups(backups), m_settings(settings) {
+    // The user may pick the next rate to probe by hand.
+    QObject::connect(m_ui.ComboBox2, &QComboBox::currentIndexChanged, this,
+                     [this](int index) { m_probeIndex = static_cast<std::size_t>(index); });
+}
+
+void ConnectionProbing::showDisconnected() {
+    setControllerButtonsEnabled(false);
+    m_connectFlag = 0;
+}
 
 QList<QPushButton*> ConnectionProbing::controllerButtons() const {
     return {m_ui.BitBtn11, m_ui.BitBtn9,  m_ui.BitBtn8, m_ui.BitBtn7, m_ui.BitBtn6,
@@ -36,6 +44,7 @@ QList<QPushButton*> ConnectionProbing::controllerButtons() const {
 }
 
 void ConnectionProbing::setControllerButtonsEnabled(bool enabled) {
+    m_connected = enabled;
     for (QPushButton* button : controllerButtons()) {
         button->setEnabled(enabled);
     }
@@ -116,6 +125,7 @@ void ConnectionProbing::connect() {
     setIdentityCurrent(false);
     m_status.clearActivity();
     m_comm.setCommName(deviceFor(m_ui.ComboBox1->currentText()).toStdString());
+    m_probeIndex = 0;
     m_ui.ComboBox2->setCurrentIndex(0);
     m_comm.setBaudRate(kProbeRates[0]);
     m_comm.OpenCommAlone();
@@ -140,10 +150,11 @@ void ConnectionProbing::close() {
 }
 
 void ConnectionProbing::probeNextRate() {
-    const auto next = nextProbeIndex(static_cast<std::size_t>(m_ui.ComboBox2->currentIndex()));
+    const std::size_t next = nextProbeIndex(m_probeIndex);
     if (next == 0) {
         ++m_probeRounds;
     }
+    m_probeIndex = next;
     m_ui.ComboBox2->setCurrentIndex(static_cast<int>(next));
     // Stopped first: a rate the adapter refuses is shown once, not at every tick behind the box.
     m_probeTimer.stop();
@@ -174,6 +185,8 @@ void ConnectionProbing::identified(const std::string& manufacturer, const std::s
     setIdentityCurrent(true);
     m_model.connected();
     m_settings.setValue(QStringLiteral("lastPort"), m_ui.ComboBox1->currentText());
+    // The list shows the line's rate from now on.
+    m_probeIndex = 1;
     m_ui.ComboBox2->setCurrentIndex(1);
     setControllerButtonsEnabled(true);
 }
@@ -182,7 +195,7 @@ void ConnectionProbing::lost() {
     // Nothing answers any more. The device is let go too, so that an adapter plugged in again
     // gets its old name back rather than a new one.
     m_probeTimer.stop();
-    m_stopPolling();
+    emit connectionLost();
     m_comm.CloseComm();
     m_comm.discardNotifications();
     m_status.clearAwaiting();

@@ -5,10 +5,10 @@
 
 #include "PortList.h"
 
-#include <QCoreApplication>
 #include <QList>
+#include <QObject>
 
-#include <functional>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,18 +27,26 @@ class WindowLine;
 
 // Connecting and finding the controller's rate: the Port list, "Connect" and its probing (the
 // connect request at each rate in turn, one a tick of the probe timer, round after round until
-// an identity comes), "Close", and a connection that is lost.
-class ConnectionProbing {
-    Q_DECLARE_TR_FUNCTIONS(morvent::ConnectionProbing)
+// an identity comes), "Close", and a connection that is lost. The state is kept here: whether a
+// "Connect" holds the port, whether a controller named itself, and the rate being probed; the
+// Bandrate list and the buttons only show it.
+class ConnectionProbing : public QObject {
+    Q_OBJECT
 
 public:
     static constexpr const char* kConnectionLost =
         QT_TRANSLATE_NOOP("morvent::TForm1", "Connection lost: press Connect to start again");
 
-    // `stopPolling` ends Continuous Get when the connection is lost.
     ConnectionProbing(TComm& comm, QTimer& probeTimer, WindowLine& line, Form1Ui& ui,
                       StatusReporter& status, ParameterModel& model, BackupKeeper& backups,
-                      QSettings& settings, int& connectFlag, std::function<void()> stopPolling);
+                      QSettings& settings);
+
+    // 1 from a successful "Connect" until "Close": connected or probing.
+    int connectFlag() const { return m_connectFlag; }
+    // A controller named itself since the window showed or "Close": its buttons are offered.
+    bool connected() const { return m_connected; }
+    // The window as it first shows: nothing connected, nothing offered.
+    void showDisconnected();
 
     // The buttons that need a connected controller, in the order they are switched.
     QList<QPushButton*> controllerButtons() const;
@@ -64,6 +72,10 @@ public:
     // The port would not open again: connected or not, the state says what is left.
     void portClosedByError();
 
+signals:
+    // The line is gone: whatever polls it ends.
+    void connectionLost();
+
 private:
     QString deviceFor(const QString& portName) const;
     // The identity shown is this controller's, or greyed as the last one's.
@@ -77,8 +89,10 @@ private:
     ParameterModel& m_model;
     BackupKeeper& m_backups;
     QSettings& m_settings;
-    int& m_connectFlag;
-    std::function<void()> m_stopPolling;
+    int m_connectFlag = 0;
+    bool m_connected = false;
+    // The place in kProbeRates being probed, which the Bandrate list shows.
+    std::size_t m_probeIndex = 0;
     std::vector<PortEntry> m_ports;
     // Full rounds through the five rates since "Connect" without an answer.
     int m_probeRounds = 0;

@@ -5,18 +5,29 @@
 
 #include "BlockRequests.h"
 #include "Form1Ui.h"
-#include "Frames.h"
 #include "StatusReporter.h"
 
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 namespace morvent {
 
-ContinuousGet::ContinuousGet(QTimer& pollTimer, PendingRequestKind& pending, int& blink,
-                             BlockRequests& requests, StatusReporter& status, Form1Ui& ui)
-    : m_pollTimer(pollTimer), m_pending(pending), m_blink(blink), m_requests(requests),
-      m_status(status), m_ui(ui) {}
+ContinuousGet::ContinuousGet(QTimer& pollTimer, int& blink, BlockRequests& requests,
+                             StatusReporter& status, Form1Ui& ui)
+    : m_pollTimer(pollTimer), m_blink(blink), m_requests(requests), m_status(status), m_ui(ui) {}
+
+void ContinuousGet::setPolling(bool polling) {
+    if (polling) {
+        m_pollTimer.start();
+    } else {
+        m_pollTimer.stop();
+    }
+    if (std::exchange(m_polling, polling) != polling) {
+        emit pollingChanged(polling);
+    }
+}
 
 QList<QPushButton*> ContinuousGet::lockedButtons() const {
     return {m_ui.BitBtn11, m_ui.BitBtn9, m_ui.BitBtn8, m_ui.BitBtn7, m_ui.BitBtn6,
@@ -25,17 +36,16 @@ QList<QPushButton*> ContinuousGet::lockedButtons() const {
 }
 
 void ContinuousGet::getOnce() {
-    m_pending = SingleRead;
-    m_requests.sendRead(code(Command::LiveReadings));
-    m_pollTimer.stop();
+    m_requests.get();
+    setPolling(false);
 }
 
 void ContinuousGet::toggle() {
-    if (!m_pollTimer.isActive()) {
+    if (!m_polling) {
         // The caption as the window gave it, with its access key, to blink with.
         m_caption = m_ui.BitBtn13->text();
         // The first request goes out with the first tick, 500 ms from now.
-        m_pollTimer.start();
+        setPolling(true);
         for (QPushButton* button : lockedButtons()) {
             button->setEnabled(false);
         }
@@ -46,10 +56,10 @@ void ContinuousGet::toggle() {
 }
 
 void ContinuousGet::stop() {
-    if (!m_pollTimer.isActive()) {
+    if (!m_polling) {
         return;
     }
-    m_pollTimer.stop();
+    setPolling(false);
     m_status.clearActivity();
     m_ui.BitBtn13->setText(m_caption);
     for (QPushButton* button : lockedButtons()) {
@@ -59,11 +69,10 @@ void ContinuousGet::stop() {
 
 void ContinuousGet::tick() {
     // One request a tick, whether or not the last one was answered.
-    m_pending = SingleRead;
-    m_requests.sendRead(code(Command::LiveReadings));
+    m_requests.get();
     // A send that failed, or a hang-up while its box was open, has ended polling and put the
     // caption back; blinking on would blank it.
-    if (!m_pollTimer.isActive()) {
+    if (!m_polling) {
         return;
     }
     m_blink = m_blink == 0 ? 1 : 0;

@@ -3,10 +3,8 @@
 
 #pragma once
 
-#include "AwaitedRequest.h"
-
-#include <QCoreApplication>
 #include <QList>
+#include <QObject>
 #include <QString>
 
 class QPushButton;
@@ -19,13 +17,16 @@ class Form1Ui;
 class StatusReporter;
 
 // "Get" and "Continuous Get": the live readings once, or once a tick of the poll timer with the
-// caption blinking and the buttons that would cut in locked until it is pressed again.
-class ContinuousGet {
-    Q_DECLARE_TR_FUNCTIONS(morvent::ContinuousGet)
+// caption blinking and the buttons that would cut in locked until it is pressed again. Whether
+// it polls is kept here; the timer only paces the requests.
+class ContinuousGet : public QObject {
+    Q_OBJECT
 
 public:
-    ContinuousGet(QTimer& pollTimer, PendingRequestKind& pending, int& blink,
-                  BlockRequests& requests, StatusReporter& status, Form1Ui& ui);
+    ContinuousGet(QTimer& pollTimer, int& blink, BlockRequests& requests, StatusReporter& status,
+                  Form1Ui& ui);
+
+    bool polling() const { return m_polling; }
 
     // The buttons polling locks while it runs, in the order they are switched.
     QList<QPushButton*> lockedButtons() const;
@@ -37,9 +38,14 @@ public:
     void stop();
     void tick();
 
+signals:
+    void pollingChanged(bool polling);
+
 private:
+    void setPolling(bool polling);
+
     QTimer& m_pollTimer;
-    PendingRequestKind& m_pending;
+    bool m_polling = false;
     int& m_blink;
     QString m_caption;
     BlockRequests& m_requests;

@@ -3,58 +3,54 @@
 
 #pragma once
 
-#include "AwaitedRequest.h"
 #include "BlockLayout.h"
+#include "RequestCycle.h"
 
-#include <QCoreApplication>
+#include <QObject>
 
 #include <cstdint>
-#include <functional>
 #include <span>
 
 namespace morvent {
 
 class BlockRequests;
 class ChangeMarks;
-class ConnectionProbing;
 class Fields;
 class LiveReadingsMonitor;
 class ParameterModel;
 class StatusReporter;
 class WindowLine;
 
-// Every reply passes through here: one receive event is one reply, taken only when it is what
-// is awaited and whole, written into the pages (or the comparison's copy), and followed by the
-// port's reopen and the chain's next request.
-class ReplyDispatcher {
-    Q_DECLARE_TR_FUNCTIONS(morvent::ReplyDispatcher)
+// Every reply passes through here: one receive event is one reply, checked for what it is and
+// what is wrong with it, and handed to the request cycle; what the cycle says follows is carried
+// out here (the pages, the copy, the port's reopen) or by the block requests (frames and boxes).
+class ReplyDispatcher : public QObject, private RequestCycle::Hands {
+    Q_OBJECT
 
 public:
-    // What the window does with a reply besides the pages: a block read into them is the one to
-    // undo to and compares afresh; Read Flash's end keeps a backup.
-    struct Hooks {
-        std::function<void(Block)> blockReadIntoPages;
-        std::function<void()> keepBackup;
-    };
-
-    ReplyDispatcher(PendingRequestKind& pending, int& maxCurrent, ConnectionProbing& connection,
-                    BlockRequests& requests, WindowLine& line, Fields& fields,
+    ReplyDispatcher(RequestCycle& cycle, BlockRequests& requests, WindowLine& line, Fields& fields,
                     ParameterModel& model, StatusReporter& status, ChangeMarks& changes,
-                    LiveReadingsMonitor& liveReadings, Hooks hooks);
+                    LiveReadingsMonitor& liveReadings);
 
     void dispatch(const std::uint8_t* buffer, std::uint16_t length);
 
-private:
-    void handleIdentity(std::span<const std::uint8_t> reply);
-    void handleFirmwareText(std::span<const std::uint8_t> reply);
-    void handleBlockReply(Block block, std::span<const std::uint8_t> reply);
-    void handleBlockReadReply(Block block, std::span<const std::uint8_t> reply);
-    void handleWriteAcknowledgement(Block block, std::span<const std::uint8_t> reply);
-    void handleLiveReadings(std::span<const std::uint8_t> reply);
+signals:
+    // An identity arrived: probing ends, whatever it holds.
+    void identityArrived();
+    // A good identity from this maker and model.
+    void identified(const std::string& manufacturer, const std::string& model);
+    // A block read into the pages: the one to undo to, compared afresh.
+    void blockReadIntoPages(morvent::Block block);
+    // Read Flash's end: a backup is kept before its box.
+    void keepBackup();
 
-    PendingRequestKind& m_pending;
-    int& m_maxCurrent;
-    ConnectionProbing& m_connection;
+private:
+    bool send(const Bytes& frame, const Awaited& awaiting) override;
+    std::optional<ChainRefusal> prepareWrite(Block block, bool chain) override;
+    WriteFrame writeFrame(Block block) override;
+    void carryOut(const Step& step) override;
+
+    RequestCycle& m_cycle;
     BlockRequests& m_requests;
     WindowLine& m_line;
     Fields& m_fields;
@@ -62,7 +58,8 @@ private:
     StatusReporter& m_status;
     ChangeMarks& m_changes;
     LiveReadingsMonitor& m_liveReadings;
-    Hooks m_hooks;
+    // The reply the steps being carried out are about.
+    std::span<const std::uint8_t> m_reply;
 };
 
 } // namespace morvent

@@ -145,23 +145,17 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     liveReadings().window().installEventFilter(this);
 
     m_wording = std::make_unique<AwaitedWording>(*m_status);
-    m_line =
-        std::make_unique<WindowLine>(*Comm1, *Timer1, *Timer2, *m_trafficLog, *m_wording, m_boxes);
+    m_line = std::make_unique<WindowLine>(*Comm1, *Timer1, *m_trafficLog, *m_wording, m_boxes);
     m_connection = std::make_unique<ConnectionProbing>(*Comm1, *Timer1, *m_line, m_ui, *m_status,
-                                                       m_model, backups(), *m_settings, ConnectFlag,
-                                                       [this] { m_continuousGet->stop(); });
-    m_requests = std::make_unique<BlockRequests>(PendingRequest, MaxCurrent, *m_line, m_fields,
-                                                 m_model, m_boxes, *m_status, *m_ui.TabbedNotebook1,
-                                                 *this, *m_ui.BitBtn2);
-    m_continuousGet = std::make_unique<ContinuousGet>(*Timer2, PendingRequest, ContinuousBlink,
-                                                      *m_requests, *m_status, m_ui);
-    m_line->pollingFailed = [this] { m_connection->lost(); };
-    m_dispatcher = std::make_unique<ReplyDispatcher>(
-        PendingRequest, MaxCurrent, *m_connection, *m_requests, *m_line, m_fields, m_model,
-        *m_status, changes(), liveReadings(),
-        ReplyDispatcher::Hooks{[this](Block block) { m_keeping->readIntoPages(block); },
-                               [this] { m_keeping->keepBackup(); }});
+                                                       m_model, backups(), *m_settings);
+    m_requests = std::make_unique<BlockRequests>(m_cycle, *m_line, m_fields, m_model, m_boxes,
+                                                 *m_status, *m_ui.TabbedNotebook1, *this);
+    m_continuousGet =
+        std::make_unique<ContinuousGet>(*Timer2, ContinuousBlink, *m_requests, *m_status, m_ui);
+    m_dispatcher = std::make_unique<ReplyDispatcher>(m_cycle, *m_requests, *m_line, m_fields,
+                                                     m_model, *m_status, changes(), liveReadings());
 
+    connectRooms();
     connectHandlers();
     fitToScreen(screen()->availableGeometry());
     returnToLastPlace();
@@ -267,6 +261,32 @@ void TForm1::showError(const std::exception& error) {
     m_boxes.generalError(text);
 }
 
+void TForm1::connectRooms() {
+    // Every room exists by now, and each announcement has one listener, so the order of these
+    // does not matter.
+    connect(m_line.get(), &WindowLine::pollingFailed, m_connection.get(), &ConnectionProbing::lost);
+    connect(m_connection.get(), &ConnectionProbing::connectionLost, m_continuousGet.get(),
+            &ContinuousGet::stop);
+    connect(m_continuousGet.get(), &ContinuousGet::pollingChanged, m_line.get(),
+            &WindowLine::setPolling);
+    connect(m_dispatcher.get(), &ReplyDispatcher::identityArrived, m_connection.get(),
+            &ConnectionProbing::stopProbing);
+    connect(m_dispatcher.get(), &ReplyDispatcher::identified, m_connection.get(),
+            &ConnectionProbing::identified);
+    connect(m_dispatcher.get(), &ReplyDispatcher::blockReadIntoPages, this,
+            [this](Block block) { m_keeping->readIntoPages(block); });
+    connect(m_dispatcher.get(), &ReplyDispatcher::keepBackup, this,
+            [this] { m_keeping->keepBackup(); });
+}
+
+int TForm1::ConnectFlag() const {
+    return m_connection->connectFlag();
+}
+
+bool TForm1::comparisonAllowed() const {
+    return m_connection->connected() && !m_continuousGet->polling() && !m_cycle.chainRunning();
+}
+
 void TForm1::connectHandlers() {
     auto on = [this](QPushButton* button, void (TForm1::*handler)()) {
         connect(button, &QPushButton::clicked, this,
@@ -310,7 +330,7 @@ void TForm1::connectHandlers() {
     // Offered as the File menu opens, which is the only way to it: connected, and nothing else
     // running that it would cut into.
     connect(m_ui.File1, &QMenu::aboutToShow, this,
-            [this] { m_ui.CompareWithController1->setEnabled(m_requests->comparisonAllowed()); });
+            [this] { m_ui.CompareWithController1->setEnabled(comparisonAllowed()); });
     connect(m_ui.OpenBackupsFolder1, &QAction::triggered, this,
             [this] { OpenBackupsFolder1Click(); });
     // A combo box shows what it will be sent as once the user leaves it.
@@ -386,11 +406,10 @@ void TForm1::FormShow() {
     m_ui.ComboBox4->setCurrentIndex(-1);
     Form1Ui::fillCombo(m_ui.ComboBox5, Form1Ui::speedMeterItems());
     m_ui.ComboBox5->setCurrentIndex(-1);
-    m_connection->setControllerButtonsEnabled(false);
+    m_continuousGet->stop();
+    m_connection->showDisconnected();
     m_ui.BitBtn1->setEnabled(true);
     Timer1->stop();
-    Timer2->stop();
-    ConnectFlag = 0;
 }
 
 void TForm1::Help1Click() {
@@ -438,7 +457,7 @@ void TForm1::Load1Click() {
 
 void TForm1::logReceived(std::span<const std::uint8_t> chunk) {
     // Described before the dispatcher acts on it, with what was awaited when it came.
-    m_trafficLog->addReceived(chunk, shownText(describeReplyWording(chunk, PendingRequest)));
+    m_trafficLog->addReceived(chunk, shownText(describeReplyWording(chunk, PendingRequest())));
     m_status->clearAwaiting();
 }
 
@@ -532,7 +551,9 @@ void TForm1::LoadBackup1Click() {
     m_keeping->loadBackup();
 }
 void TForm1::CompareWithController1Click() {
-    m_requests->compareWithController();
+    if (comparisonAllowed()) {
+        m_requests->compareWithController();
+    }
 }
 void TForm1::OpenBackupsFolder1Click() {
     m_keeping->openBackupsFolder();

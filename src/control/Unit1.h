@@ -10,6 +10,7 @@
 #include "ParameterModel.h"
 #include "PortList.h"
 #include "Refusal.h"
+#include "RequestCycle.h"
 #include "TComm.h"
 #include "WidgetFields.h"
 
@@ -83,11 +84,14 @@ public:
     ChangeMarks& changes() const;
     ReviewChanges& review() const;
 
-    PendingRequestKind PendingRequest = NothingAwaited;
+    // What is awaited from the controller.
+    PendingRequestKind PendingRequest() const { return m_cycle.PendingRequest(); }
     // 1 from a successful "Connect" until "Close": connected or probing.
-    int ConnectFlag = 0;
+    int ConnectFlag() const;
     // The controller's maximum current from its identity, 0 until one arrives.
-    int MaxCurrent = 0;
+    int MaxCurrent() const { return m_cycle.maxCurrent(); }
+    // Compare With Controller: connected, not polling, and no chain of any kind running.
+    bool comparisonAllowed() const;
     // Flips with every tick of continuous reading, to blink the "Continuous Get" caption.
     int ContinuousBlink = 0;
 
@@ -159,6 +163,8 @@ private:
     // Runs a handler; an error nobody caught ends it and goes to the general error display.
     template <typename Handler> void guarded(Handler&& handler);
     void connectHandlers();
+    // What the rooms announce, connected once they all exist.
+    void connectRooms();
     void showError(const std::exception& error);
     void logReceived(std::span<const std::uint8_t> chunk);
     bool m_endingBySignal = false;
@@ -176,6 +182,7 @@ private:
     GettingStarted* m_gettingStarted = nullptr;
     bool m_shown = false;
     ParameterModel m_model;
+    RequestCycle m_cycle;
     std::unique_ptr<KeepingActions> m_keeping;
     std::unique_ptr<AwaitedWording> m_wording;
     std::unique_ptr<WindowLine> m_line;

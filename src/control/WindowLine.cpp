@@ -16,10 +16,10 @@
 
 namespace morvent {
 
-WindowLine::WindowLine(TComm& comm, QTimer& probeTimer, QTimer& pollTimer, TrafficLog& log,
-                       AwaitedWording& wording, MessageBoxes& boxes)
-    : ExchangeLine(ReplyEnd::AfterSilence), m_comm(comm), m_probeTimer(probeTimer),
-      m_pollTimer(pollTimer), m_log(log), m_wording(wording), m_boxes(boxes) {}
+WindowLine::WindowLine(TComm& comm, QTimer& probeTimer, TrafficLog& log, AwaitedWording& wording,
+                       MessageBoxes& boxes)
+    : ExchangeLine(ReplyEnd::AfterSilence), m_comm(comm), m_probeTimer(probeTimer), m_log(log),
+      m_wording(wording), m_boxes(boxes) {}
 
 void WindowLine::reopen() {
     m_comm.CloseComm();
@@ -48,15 +48,15 @@ bool WindowLine::send(const Bytes& frame) {
     m_log.addSent(frame, tr("%1: not sent, the port is closed").arg(meaning));
     // Continuous Get would fail again with every tick, one box over the other and over the very
     // button that stops it: it ends here, before the one box.
-    if (m_pollTimer.isActive() && pollingFailed) {
-        pollingFailed();
+    if (m_polling) {
+        emit pollingFailed();
     }
     m_boxes.plain(tr("Error sending!"));
     return false;
 }
 
 void WindowLine::awaitReply(std::uint8_t code, PendingRequestKind awaiting) {
-    m_wording.awaiting(code, awaiting, m_pollTimer.isActive());
+    m_wording.awaiting(code, awaiting, m_polling);
 }
 
 void WindowLine::listen(std::chrono::milliseconds time) {

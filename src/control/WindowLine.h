@@ -5,9 +5,7 @@
 
 #include "ControllerExchange.h"
 
-#include <QCoreApplication>
-
-#include <functional>
+#include <QObject>
 
 class QTimer;
 
@@ -22,15 +20,15 @@ class TrafficLog;
 // quiet line between frames; a reply ends after the line's silence and comes to the dispatcher
 // through the component's receive event, so awaiting it is only saying so in the status bar.
 // Every frame goes to the traffic log, sent or not.
-class WindowLine : public ExchangeLine {
-    Q_DECLARE_TR_FUNCTIONS(morvent::WindowLine)
+class WindowLine : public QObject, public ExchangeLine {
+    Q_OBJECT
 
 public:
-    WindowLine(TComm& comm, QTimer& probeTimer, QTimer& pollTimer, TrafficLog& log,
-               AwaitedWording& wording, MessageBoxes& boxes);
+    WindowLine(TComm& comm, QTimer& probeTimer, TrafficLog& log, AwaitedWording& wording,
+               MessageBoxes& boxes);
 
-    // Called when a frame could not be sent while Continuous Get runs, before the box says so.
-    std::function<void()> pollingFailed;
+    // Continuous Get runs: a request is one of its ticks.
+    void setPolling(bool polling) { m_polling = polling; }
 
     // After a reply: the reader starts afresh for the next one.
     void reopen();
@@ -43,10 +41,14 @@ public:
     // Probing goes on with the probe timer's tick when no identity came by then.
     void listen(std::chrono::milliseconds time) override;
 
+signals:
+    // A frame could not be sent while Continuous Get runs, before the box says so.
+    void pollingFailed();
+
 private:
     TComm& m_comm;
     QTimer& m_probeTimer;
-    QTimer& m_pollTimer;
+    bool m_polling = false;
     TrafficLog& m_log;
     AwaitedWording& m_wording;
     MessageBoxes& m_boxes;

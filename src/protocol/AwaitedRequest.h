@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <cstdint>
+
 namespace morvent {
 
 // What the tool awaits from the controller. A block's read reply and its write acknowledgement
@@ -16,6 +18,14 @@ enum PendingRequestKind : int {
     FlashWriteChain = 4,
     // "Compare With Controller": the four blocks read in turn into a copy kept aside.
     ControllerComparison = 5,
+};
+
+// What is awaited: its kind (the window's PendingRequest) and the request on its way for it.
+struct Awaited {
+    PendingRequestKind kind = NothingAwaited;
+    // The code of the request that went out for it; 0 while none did (nothing sent yet, or a
+    // send that failed), so that no reply can be taken as its answer.
+    std::uint8_t code = 0;
 };
 
 // A read reply is awaited: a single read, the read chain or the comparison's reads.

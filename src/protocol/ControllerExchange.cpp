@@ -23,6 +23,13 @@ ReplyWhole replyEnding(ReplyEnd end, Command command, PendingRequestKind awaitin
     };
 }
 
+ReplyWhole replyEnding(ReplyEnd end, const Awaited& awaited) {
+    if (awaited.code == 0) {
+        return {};
+    }
+    return replyEnding(end, static_cast<Command>(awaited.code), awaited.kind);
+}
+
 ReplyFlaw replyFlaw(Command command, PendingRequestKind awaiting,
                     std::span<const std::uint8_t> reply) {
     return awaitsWrite(awaiting) ? acknowledgementFlaw(command, reply)
@@ -60,9 +67,10 @@ bool probe(ExchangeLine& line) {
 bool request(ExchangeLine& line, const Bytes& frame, PendingRequestKind awaiting) {
     // Every frame's second byte is its command's code.
     const std::uint8_t code = frame.at(1);
-    // The reader that takes the reply is opened knowing its shape: the line reopens after every
-    // reply, before the next request.
-    line.expectReply(replyEnding(line.replyEnd(), static_cast<Command>(code), awaiting));
+    // What ends the reply belongs to the request it answers, told to the line before the frame
+    // goes out; the command-line tool's reader takes it up as the port reopens after the last
+    // reply, within the quiet.
+    line.expectReply(replyEnding(line.replyEnd(), Awaited{awaiting, code}));
     // The line is quiet while it is prepared, so that time counts towards the pause.
     const auto sendAt = std::chrono::steady_clock::now() + kRequestPause;
     line.prepareRequest();

@@ -37,6 +37,8 @@ using ReplyWhole = std::function<bool(std::span<const std::uint8_t> received)>;
 // What ends a reply to `command`, awaited as `awaiting`, besides the line's silence: nothing
 // for AfterSilence.
 ReplyWhole replyEnding(ReplyEnd end, Command command, PendingRequestKind awaiting);
+// What ends the reply to `awaited`, as above; the silence alone while nothing is on its way.
+ReplyWhole replyEnding(ReplyEnd end, const Awaited& awaited);
 
 // What keeps a reply to `command`, awaited as `awaiting`, from being taken: a read reply's flaws
 // when a read is awaited, an acknowledgement's when a write is.

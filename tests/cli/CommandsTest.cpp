@@ -430,7 +430,7 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
     TForm1& form = *window.form;
     form.ui().BitBtn2->click();
     ASSERT_TRUE(test::waitFor([&] {
-        return form.PendingRequest == NothingAwaited && form.ui().edit(96)->text() != "0";
+        return form.PendingRequest() == NothingAwaited && form.ui().edit(96)->text() != "0";
     }));
     SaveParameterFile(form.fields(), path("window.el").toStdString(),
                       form.backups().replacedFiles());

@@ -38,7 +38,7 @@ protected:
     void answered(const char* name) {
         boxes.shown.clear();
         button(name)->click();
-        ASSERT_TRUE(waitFor([this] { return form->PendingRequest == NothingAwaited; }));
+        ASSERT_TRUE(waitFor([this] { return form->PendingRequest() == NothingAwaited; }));
     }
 };
 
@@ -187,7 +187,7 @@ protected:
             action->trigger();
             emit form->ui().File1->aboutToShow();
             EXPECT_FALSE(action->isEnabled());
-            ASSERT_TRUE(waitFor([this] { return form->PendingRequest == NothingAwaited; }));
+            ASSERT_TRUE(waitFor([this] { return form->PendingRequest() == NothingAwaited; }));
             EXPECT_EQ(snapshot(), pages);
             EXPECT_EQ(requests(Command::LiveReadings), 1u); // only Read Flash's
             EXPECT_EQ(form->status()->activityText(), "No field differs from the controller");
@@ -248,8 +248,8 @@ const QuestionCase kQuestions[] = {
      "Assist were not read, so nothing keeps them once they are written over. Write anyway? "
      "[Write/Stay]",
      [](TForm1& f) {
-         return f.PendingRequest == SingleWrite &&
-                test::waitFor([&] { return f.PendingRequest == NothingAwaited; });
+         return f.PendingRequest() == SingleWrite &&
+                test::waitFor([&] { return f.PendingRequest() == NothingAwaited; });
      }},
     {"WriteFlashUnread", [](TForm1& f) { f.ui().BitBtn3->click(); },
      "Not read from this controller or loaded from a file since connecting: Throttle Handle and "
@@ -257,8 +257,8 @@ const QuestionCase kQuestions[] = {
      "values of Throttle Handle and Torque were not read, so nothing keeps them once they are "
      "written over. Write Flash anyway? [Write Flash/Stay]",
      [](TForm1& f) {
-         return f.PendingRequest == FlashWriteChain &&
-                test::waitFor([&] { return f.PendingRequest == NothingAwaited; });
+         return f.PendingRequest() == FlashWriteChain &&
+                test::waitFor([&] { return f.PendingRequest() == NothingAwaited; });
      }},
     {"Close", [](TForm1& f) { f.ui().BitBtn11->click(); },
      "1 change not written to the controller: after Close, what was typed can no longer be "
@@ -278,7 +278,7 @@ TEST_F(Changes, EveryWayOfLosingWhatWasTypedNamesTheCountAndLetsTheUserStay) {
         ASSERT_TRUE(waitFor([this] {
             return !form->Timer1->isActive() && form->status()->awaitingText().isEmpty();
         }));
-        if (!form->ConnectFlag) {
+        if (!form->ConnectFlag()) {
             connectController();
         }
         if (c.readFirst) {
@@ -288,7 +288,7 @@ TEST_F(Changes, EveryWayOfLosingWhatWasTypedNamesTheCountAndLetsTheUserStay) {
         setText("Edit12", QString::number(form->ui().edit(12)->text().toInt() + 1));
         c.act(*form);
         EXPECT_EQ(boxes.shown, std::vector<QString>{"question: " + c.question});
-        EXPECT_EQ(form->PendingRequest, NothingAwaited);
+        EXPECT_EQ(form->PendingRequest(), NothingAwaited);
         EXPECT_FALSE(c.happened(*form));
         EXPECT_EQ(changed(), QStringList({"Edit12"}));
 

@@ -37,7 +37,7 @@ TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
     EXPECT_EQ(enabledCount(form->controllerButtons()), 0);
     EXPECT_FALSE(find<QAction>("CompareWithController1")->isEnabled());
     EXPECT_FALSE(form->Timer1->isActive() || form->Timer2->isActive());
-    EXPECT_EQ(form->ConnectFlag + form->PendingRequest + form->MaxCurrent, 0);
+    EXPECT_EQ(form->ConnectFlag() + form->PendingRequest() + form->MaxCurrent(), 0);
     EXPECT_FALSE(form->Comm1->isOpen());
     // Frames sent while the port is closed show "Error sending!" and change nothing.
     form->Comm1->setBaudRate(1200);
@@ -279,12 +279,12 @@ TEST_P(Probing, FindsTheControllersRateFromTheStartOfTheListAndShowsWhoItIs) {
                                : std::vector<QString>{});
     EXPECT_EQ(connectRates(sim), c.rates);
     EXPECT_EQ(caption("Label6"), "Manufacturer:KLMN");
-    EXPECT_EQ(form->MaxCurrent, 25);
+    EXPECT_EQ(form->MaxCurrent(), 25);
     EXPECT_EQ(requests(Command::FirmwareText), 1u);
     EXPECT_EQ(find<QComboBox>("ComboBox2")->currentText(), "9600");
     EXPECT_EQ(enabledCount(form->controllerButtons()), form->controllerButtons().size());
     EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->ConnectFlag, 1);
+    EXPECT_EQ(form->ConnectFlag(), 1);
     EXPECT_EQ(form->status()->connectionState(), "Connected: KLMN PQRS");
 }
 
@@ -319,7 +319,7 @@ TEST_F(Form1Test, ConnectProbesAgainAndCloseStopsProbingAtOnce) {
     ASSERT_TRUE(waitFor([this] { return connectRates(sim).size() >= 4; })); // and on to 9600
     // That the timer and the port stop at once is checked with the other ways out of a probe.
     button("BitBtn11")->click();
-    EXPECT_EQ(form->ConnectFlag, 0);
+    EXPECT_EQ(form->ConnectFlag(), 0);
     EXPECT_EQ(enabledCount(form->controllerButtons()), 0);
     EXPECT_EQ(form->status()->connectionState(), "Disconnected");
 }
@@ -347,7 +347,7 @@ TEST_P(ConnectFailure, ShowsTheOpenErrorWithItsCauseAndStaysDisconnected) {
     // The message of old first, as the general error display shows it, then the cause and fix.
     EXPECT_TRUE(boxes.shown[0].startsWith(QString("error: ") + c.shown + "\n\n"));
     EXPECT_TRUE(boxes.shown[0].contains(c.help)) << boxes.shown[0].toStdString();
-    EXPECT_EQ(form->ConnectFlag, 0);
+    EXPECT_EQ(form->ConnectFlag(), 0);
     EXPECT_FALSE(form->Comm1->isOpen());
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_FALSE(button("BitBtn11")->isEnabled());

@@ -91,7 +91,7 @@ public:
         boxes.shown.clear();
     }
     void awaitReply() {
-        ASSERT_TRUE(waitFor([this] { return form->PendingRequest == NothingAwaited; }));
+        ASSERT_TRUE(waitFor([this] { return form->PendingRequest() == NothingAwaited; }));
     }
     // Every text a reply can write, to show that one changed nothing.
     std::vector<QString> snapshot() const {

@@ -298,7 +298,7 @@ TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
         EXPECT_EQ(snapshot(), expected) << undo;
     }
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(form->PendingRequest, NothingAwaited); // nothing went to the controller
+    EXPECT_EQ(form->PendingRequest(), NothingAwaited); // nothing went to the controller
 
     // After a load, undo goes back to what was loaded.
     form->ui().edit(12)->setText("44");

@@ -72,7 +72,7 @@ TEST_F(Pages, ReadFillsEachPageFromTheControllerAndWriteStoresWhatItShows) {
         setText(page.editedField, page.editedValue);
         clickForAnswer(page.writeButton);
         EXPECT_EQ(boxes.shown, std::vector<QString>{QString("info: ") + page.success});
-        EXPECT_EQ(form->PendingRequest, NothingAwaited);
+        EXPECT_EQ(form->PendingRequest(), NothingAwaited);
         EXPECT_EQ(image(page.block), shown(page.block));
         EXPECT_NE(image(page.block), changed);
         boxes.shown.clear();
@@ -161,7 +161,7 @@ TEST_F(Pages, WriteChecksStopAtTheFieldWithItsMessageAndSendNothingAfter) {
         form->status()->clearActivity();
         QTest::mouseClick(notebook()->tabBar(), Qt::LeftButton, {},
                           notebook()->tabBar()->tabRect(2).center());
-        ASSERT_EQ(form->PendingRequest, NothingAwaited);
+        ASSERT_EQ(form->PendingRequest(), NothingAwaited);
         const std::size_t before = sim.receivedRequests().size();
         if (c.value && !c.typedDuringWriteFlash) {
             setText(c.field, c.value);
@@ -175,7 +175,7 @@ TEST_F(Pages, WriteChecksStopAtTheFieldWithItsMessageAndSendNothingAfter) {
         ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
         EXPECT_EQ(sim.receivedRequests().size() - before, c.framesSent);
         EXPECT_EQ(boxes.shown, std::vector<QString>{c.shown});
-        EXPECT_EQ(form->PendingRequest, c.pendingAfter);
+        EXPECT_EQ(form->PendingRequest(), c.pendingAfter);
         EXPECT_EQ(notebook()->currentIndex(), c.page < 0 ? 2 : c.page);
         if (c.page >= 0) {
             EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(c.field));
@@ -208,7 +208,7 @@ TEST_F(Pages, ReadFlashAndWriteFlashCoverTheFourBlocksAskingOnceForEach) {
         EXPECT_EQ(image(page.block), shown(page.block)) << page.name;
         EXPECT_EQ(writes(layout(page.block).command).size(), 1u);
     }
-    EXPECT_EQ(form->PendingRequest, NothingAwaited);
+    EXPECT_EQ(form->PendingRequest(), NothingAwaited);
 
     // A click on a page tab forgets a chain's awaited reply: what comes then is dropped, and the
     // chain asks for nothing more.
@@ -224,7 +224,7 @@ TEST_F(Pages, ReadFlashAndWriteFlashCoverTheFourBlocksAskingOnceForEach) {
     button("BitBtn2")->click();
     QTest::mouseClick(notebook()->tabBar(), Qt::LeftButton, {},
                       notebook()->tabBar()->tabRect(1).center());
-    EXPECT_EQ(form->PendingRequest, NothingAwaited);
+    EXPECT_EQ(form->PendingRequest(), NothingAwaited);
     ASSERT_TRUE(waitFor([&] { return logged(basicReply) > basicReplies; }));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(logged(pedalRequest), pedalRequests);
@@ -360,7 +360,7 @@ TEST_F(Pages, TheDispatcherTakesOnlyWhatIsAwaited) {
         sim.injectNoise(c.bytes);
         ASSERT_TRUE(waitFor([&] { return log.lineCount() > lines; }));
         EXPECT_EQ(boxes.shown, std::vector<QString>{});
-        EXPECT_EQ(form->PendingRequest, c.pendingAfter);
+        EXPECT_EQ(form->PendingRequest(), c.pendingAfter);
         if (c.awaiting && std::string_view(c.awaiting) == "BitBtn5") {
             EXPECT_EQ(form->ui().edit(1)->text(), "11");        // the first reply, Basic, taken
             EXPECT_EQ(form->ui().edit(23)->text(), before[22]); // the second left

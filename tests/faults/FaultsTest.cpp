@@ -64,10 +64,10 @@ protected:
         const bool connecting = c.code == Command::Identity;
         // A connect starts from a closed port, anything else from a connected window that has read
         // Read Flash: values the controller takes, and a chain that changes nothing.
-        if (connecting && form->ConnectFlag) {
+        if (connecting && form->ConnectFlag()) {
             button("BitBtn11")->click();
         } else if (!connecting && !m_flashRead) {
-            if (!form->ConnectFlag) {
+            if (!form->ConnectFlag()) {
                 connectController();
             }
             readFlash();
@@ -111,7 +111,7 @@ protected:
         }));
         EXPECT_EQ(boxes.shown, expected);
         EXPECT_EQ(snapshot(), before);
-        EXPECT_EQ(form->PendingRequest, c.pending);
+        EXPECT_EQ(form->PendingRequest(), c.pending);
         EXPECT_EQ(button("BitBtn2")->isEnabled(), !connecting);
         EXPECT_FALSE(form->Timer1->isActive());
 
@@ -120,7 +120,7 @@ protected:
         button(c.next ? c.next : c.button)->click();
         // A connect ends with the firmware text.
         ASSERT_TRUE(waitFor([this] {
-            return form->PendingRequest == NothingAwaited && button("BitBtn2")->isEnabled() &&
+            return form->PendingRequest() == NothingAwaited && button("BitBtn2")->isEnabled() &&
                    form->status()->awaitingText().isEmpty();
         }));
         EXPECT_TRUE(std::ranges::all_of(
@@ -285,7 +285,7 @@ public:
     // status bar says so, and Connect on its new name works. The boxes shown are kept for the
     // caller: only the open error may be among them.
     void vanishInAChain(const char* chain, Command after) {
-        if (!form->ConnectFlag) {
+        if (!form->ConnectFlag()) {
             ASSERT_TRUE(window.connect());
         }
         if (!m_pagesRead) {
@@ -432,7 +432,7 @@ const FaultRow kFaultRows[] = {
              ::kill(holder, SIGKILL);
              ::waitpid(holder, nullptr, 0);
          }
-         EXPECT_EQ(t.form->ConnectFlag, 0);
+         EXPECT_EQ(t.form->ConnectFlag(), 0);
          t.connectController();
          t.button("BitBtn11")->click();
      }},
