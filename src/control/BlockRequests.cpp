@@ -254,7 +254,7 @@ void BlockRequests::showUnconverted(std::span<const Block> blocks) {
         for (const Parameter* p : pageParameters(block)) {
             const std::string text = m_fields.text(p->control);
             const bool converted = p->widget == Widget::Choice ||
-                                   (p->encoding == Encoding::WheelSize && text == "700C") ||
+                                   (p->encoding == Encoding::WheelSize && text == k700C) ||
                                    parseInteger(text).has_value();
             if (!converted) {
                 m_pages.setCurrentIndex(layout(block).page);

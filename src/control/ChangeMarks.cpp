@@ -4,7 +4,6 @@
 #include "ChangeMarks.h"
 
 #include "Translations.h"
-#include "WidgetFields.h"
 
 #include "BlockLayout.h"
 #include "ComparisonMarks.h"
@@ -55,44 +54,22 @@ ChangeMarks::ChangeMarks(QWidget& window, QStatusBar& bar, ParameterModel& model
     m_note->setObjectName(QStringLiteral("ChangesNote"));
     bar.addPermanentWidget(m_note);
     m_note->hide();
-    for (const Parameter& p : parameterTable()) {
-        QWidget* widget = m_window.findChild<QWidget*>(QString::fromStdString(p.control));
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            connect(edit, &QLineEdit::textChanged, this, [this, &p] { mirror(p); });
-        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-            connect(list, &QComboBox::currentIndexChanged, this, [this, &p] { mirror(p); });
-            connect(list, &QComboBox::editTextChanged, this, [this, &p] { mirror(p); });
+    // When a comparison's mark goes, the field's tooltip is this help again.
+    connect(&m_comparison, &ComparisonMarks::markGone, this, [this](const QString& control) {
+        const Parameter* p = parameter(control.toStdString());
+        QWidget* widget = m_window.findChild<QWidget*>(control);
+        if (p && widget) {
+            widget->setToolTip(toolTip(*p));
         }
-        mirror(p);
-    }
-    m_comparison.changesOnPage = [this](int page) { return countOnPage(page); };
-    m_comparison.changesText = &ChangeMarks::countText;
-    m_comparison.isUnread = [this](int page) {
-        return std::any_of(kAllBlocks.begin(), kAllBlocks.end(), [&](Block block) {
-            return layout(block).page == page && m_model.isUnread(block);
-        });
-    };
-    m_comparison.ownToolTip = [this](const std::string& control) {
-        const Parameter* p = parameter(control);
-        return p ? toolTip(*p) : QString();
-    };
-    m_model.changed = [this](const Parameter* p) {
+    });
+    m_model.listen([this](const Parameter* p) {
         if (p) {
             refresh(*p);
             report();
         } else {
             refreshAll();
         }
-    };
-}
-
-void ChangeMarks::mirror(const Parameter& p) {
-    QWidget* widget = m_window.findChild<QWidget*>(QString::fromStdString(p.control));
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        m_model.show(p.control, edit->text().toStdString(), -1);
-    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-        m_model.show(p.control, WidgetFields::comboText(*list), list->currentIndex());
-    }
+    });
 }
 
 int ChangeMarks::countOnPage(int page) const {
@@ -102,10 +79,7 @@ int ChangeMarks::countOnPage(int page) const {
 }
 
 QString ChangeMarks::countText(int changes) {
-    if (changes == 0) {
-        return {};
-    }
-    return tr("%n changes not written", nullptr, changes);
+    return ComparisonMarks::changesText(changes);
 }
 
 QString ChangeMarks::toolTip(const Parameter& p) const {

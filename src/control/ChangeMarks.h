@@ -21,8 +21,8 @@ class ComparisonMarks;
 
 // The pages' unwritten changes, as the parameter model knows them: each changed field carries a
 // sign in its corner and a tooltip that begins "Changed: the controller holds X.", the tabs of
-// pages holding one say so, and the status bar counts them. The model learns every value the
-// widgets show from here, as they change, typed or put.
+// pages holding one say so, and the status bar counts them. It follows the model, whatever
+// changed it.
 class ChangeMarks : public QObject {
     Q_OBJECT
 public:
@@ -41,7 +41,6 @@ signals:
     void changesUpdated();
 
 private:
-    void mirror(const Parameter& p);
     void refresh(const Parameter& p);
     void refreshAll();
     void report();

@@ -11,16 +11,18 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPen>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QTabWidget>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace morvent {
 
@@ -124,10 +126,42 @@ QString fileValueText(const FieldDifference& difference, const QWidget& field) {
 } // namespace
 
 ComparisonMarks::ComparisonMarks(QWidget& window, QTabWidget& notebook, StatusNote& note,
-                                 QAction& clearAction)
+                                 QAction& clearAction, ParameterModel& model)
     : QObject(&window), m_window(window), m_notebook(notebook), m_note(note),
-      m_clearAction(clearAction) {
+      m_clearAction(clearAction), m_model(model) {
     m_clearAction.setEnabled(false);
+    model.listen([this](const Parameter* p) {
+        if (p) {
+            unmark(p->control);
+        }
+    });
+}
+
+QString ComparisonMarks::changesText(int changes) {
+    if (changes == 0) {
+        return {};
+    }
+    // Said by the marks of unwritten changes, in whose words it was made.
+    return QCoreApplication::translate("morvent::ChangeMarks", "%n changes not written", nullptr,
+                                       changes);
+}
+
+int ComparisonMarks::changesOnPage(int page) const {
+    int changes = 0;
+    for (const Block block : kAllBlocks) {
+        if (layout(block).page == page) {
+            for (const Parameter* p : pageParameters(block)) {
+                changes += m_model.isChanged(*p) ? 1 : 0;
+            }
+        }
+    }
+    return changes;
+}
+
+bool ComparisonMarks::isUnread(int page) const {
+    return std::any_of(kAllBlocks.begin(), kAllBlocks.end(), [&](Block block) {
+        return layout(block).page == page && m_model.isUnread(block);
+    });
 }
 
 void ComparisonMarks::compareWith(const QString& path, const Fields& window) {
@@ -192,13 +226,6 @@ void ComparisonMarks::place(QWidget& field, const std::string& control, const QS
     mark.toolTip = field.toolTip();
     // In words as well as in colour, the field's own help kept below.
     field.setToolTip(toolTip + QLatin1Char('\n') + mark.toolTip);
-    const auto changed = [this, control] { unmark(control); };
-    if (auto* edit = qobject_cast<QLineEdit*>(&field)) {
-        mark.changes.push_back(connect(edit, &QLineEdit::textChanged, this, changed));
-    } else if (auto* list = qobject_cast<QComboBox*>(&field)) {
-        mark.changes.push_back(connect(list, &QComboBox::currentIndexChanged, this, changed));
-        mark.changes.push_back(connect(list, &QComboBox::editTextChanged, this, changed));
-    }
     m_marks.insert_or_assign(control, std::move(mark));
 }
 
@@ -208,15 +235,16 @@ void ComparisonMarks::unmark(const std::string& control) {
         return;
     }
     Mark& mark = it->second;
-    for (const QMetaObject::Connection& change : mark.changes) {
-        disconnect(change);
-    }
     delete mark.frame.data();
-    if (mark.field) {
-        const std::string name = control; // the mark, and the key with it, goes below
-        mark.field->setToolTip(ownToolTip ? ownToolTip(name) : mark.toolTip);
+    const bool shown = mark.field;
+    if (shown) {
+        mark.field->setToolTip(mark.toolTip);
     }
+    const QString name = QString::fromStdString(control); // the key goes with the mark
     m_marks.erase(it);
+    if (shown) {
+        emit markGone(name);
+    }
     report();
 }
 
@@ -260,8 +288,8 @@ void ComparisonMarks::report() {
     }
     for (int page = 0; page < m_notebook.count(); ++page) {
         const int marks = perPage.contains(page) ? perPage[page] : 0;
-        const int changes = changesOnPage ? changesOnPage(page) : 0;
-        const bool unread = isUnread && isUnread(page);
+        const int changes = changesOnPage(page);
+        const bool unread = isUnread(page);
         m_notebook.setTabIcon(page, unread        ? unreadPageIcon()
                                     : changes > 0 ? changedPageIcon()
                                     : marks > 0   ? markedPageIcon()
@@ -270,7 +298,7 @@ void ComparisonMarks::report() {
         if (unread) {
             tips << tr(kUnreadTip);
         }
-        if (changes > 0 && changesText) {
+        if (changes > 0) {
             tips << changesText(changes);
         }
         if (marks > 0) {

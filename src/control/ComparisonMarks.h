@@ -7,6 +7,7 @@
 #include "Fields.h"
 #include "ParameterComparison.h"
 #include "ParameterFile.h"
+#include "ParameterModel.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,7 +16,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,7 +39,10 @@ class ComparisonMarks : public QObject {
 public:
     // The controls are found by name under window, on the pages of notebook; note and
     // clearAction are kept up to date.
-    ComparisonMarks(QWidget& window, QTabWidget& notebook, StatusNote& note, QAction& clearAction);
+    // A mark goes when the model's value of its control changes; the tabs show the model's
+    // unwritten changes and unread pages too.
+    ComparisonMarks(QWidget& window, QTabWidget& notebook, StatusNote& note, QAction& clearAction,
+                    ParameterModel& model);
 
     // Compares the window's values with the file at path and marks the differences, replacing
     // an earlier comparison. Throws ParameterFileError, marking nothing and keeping the earlier
@@ -67,15 +70,12 @@ public:
 
     // Shows the marks' count and the pages' state on their tabs again.
     void report();
-    // The unwritten changes a page holds, shown on its tab before the comparison's dot.
-    std::function<int(int page)> changesOnPage;
-    // How a count of unwritten changes is said in the tab's tooltip.
-    std::function<QString(int changes)> changesText;
-    // A page neither read, loaded nor written since connecting: its tab gets a warning sign and
-    // a tooltip instead of its dot (the count stays in the tooltip), the caption unchanged.
-    std::function<bool(int page)> isUnread;
-    // The tooltip a control gets back when its mark goes; its tooltip from before, when unset.
-    std::function<QString(const std::string& control)> ownToolTip;
+    // How a count of unwritten changes is said ("3 changes not written"); empty at none.
+    static QString changesText(int changes);
+
+signals:
+    // A mark went; the control's tooltip is the one it had before it was marked.
+    void markGone(const QString& control);
 
 private:
     struct Mark {
@@ -83,17 +83,19 @@ private:
         QPointer<QWidget> frame;
         int page = -1;
         QString toolTip; // the control's own, put back when the mark goes
-        std::vector<QMetaObject::Connection> changes;
     };
 
     void mark(const FieldDifference& difference);
     void place(QWidget& field, const std::string& control, const QString& toolTip);
     void unmark(const std::string& control);
+    int changesOnPage(int page) const;
+    bool isUnread(int page) const;
 
     QWidget& m_window;
     QTabWidget& m_notebook;
     StatusNote& m_note;
     QAction& m_clearAction;
+    const ParameterModel& m_model;
     QString m_source; // the file's name, or what else the window was compared with
     int m_differences = 0;
     // The marks are of fields a load did not find, not of differences.

@@ -95,11 +95,11 @@ KeepingActions::KeepingActions(QMainWindow& window, Form1Ui& ui, Fields& fields,
     m_backupNote = new StatusNote(QStringLiteral("BackupNote"), &bar);
     auto* comparisonNote = new StatusNote(QStringLiteral("ComparisonNote"), &bar);
     m_comparison = new ComparisonMarks(m_window, *m_ui.TabbedNotebook1, *comparisonNote,
-                                       *m_ui.ClearComparison1);
-    m_undo = new PageUndo(m_model, m_fields, m_ui.UndoButtons, &m_window);
+                                       *m_ui.ClearComparison1, m_model);
+    m_undo = new PageUndo(m_model, m_ui.UndoButtons, &m_window);
     m_changes = new ChangeMarks(m_window, bar, m_model, *m_comparison);
     m_review =
-        new ReviewChanges(m_window, *m_ui.TabbedNotebook1, m_model, m_fields, *m_changes,
+        new ReviewChanges(m_window, *m_ui.TabbedNotebook1, m_model,
                           [this, writeFlash = std::move(writeFlash)] { m_guard(writeFlash); });
     QObject::connect(m_ui.ReviewChanges1, &QAction::triggered, &m_window, [this] {
         m_review->show();

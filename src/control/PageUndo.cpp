@@ -17,9 +17,9 @@ std::size_t pageOf(Block block) {
 
 } // namespace
 
-PageUndo::PageUndo(ParameterModel& model, Fields& fields,
-                   const std::array<QPushButton*, 4>& buttons, QObject* parent)
-    : QObject(parent), m_model(model), m_fields(fields), m_buttons(buttons) {
+PageUndo::PageUndo(ParameterModel& model, const std::array<QPushButton*, 4>& buttons,
+                   QObject* parent)
+    : QObject(parent), m_model(model), m_buttons(buttons) {
     for (Block block : kAllBlocks) {
         QPushButton* button = m_buttons[pageOf(block)];
         button->setEnabled(false);
@@ -45,7 +45,9 @@ void PageUndo::rememberAll() {
 
 void PageUndo::undo(Block block) {
     if (const auto& kept = m_model.keptForUndo(block)) {
-        ParameterModel::put(block, *kept, m_fields);
+        // A copy: putting the values back is a change the model is told of.
+        const ParameterModel::Values values = *kept;
+        ParameterModel::put(block, values, m_model);
     }
 }
 

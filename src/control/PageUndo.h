@@ -21,8 +21,8 @@ namespace morvent {
 class PageUndo : public QObject {
     Q_OBJECT
 public:
-    // buttons by page index; each one's click undoes its page into fields.
-    PageUndo(ParameterModel& model, Fields& fields, const std::array<QPushButton*, 4>& buttons,
+    // buttons by page index; each one's click puts its page's kept values back into the model.
+    PageUndo(ParameterModel& model, const std::array<QPushButton*, 4>& buttons,
              QObject* parent = nullptr);
 
     // The page now holds what the controller or a file gave it.
@@ -34,7 +34,6 @@ public:
 
 private:
     ParameterModel& m_model;
-    Fields& m_fields;
     std::array<QPushButton*, 4> m_buttons;
 };
 

@@ -6,7 +6,6 @@
 #include "Translations.h"
 
 #include "BlockLayout.h"
-#include "ChangeMarks.h"
 #include "KeyboardNavigation.h"
 
 #include <QHBoxLayout>
@@ -32,8 +31,8 @@ QString shownCaption(const Parameter& p) {
 } // namespace
 
 ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterModel& model,
-                             Fields& fields, ChangeMarks& marks, std::function<void()> writeFlash)
-    : QDialog(&window), m_window(window), m_notebook(notebook), m_model(model), m_fields(fields) {
+                             std::function<void()> writeFlash)
+    : QDialog(&window), m_window(window), m_notebook(notebook), m_model(model) {
     setObjectName(QStringLiteral("ReviewChanges"));
     setWindowTitle(tr("Review Changes"));
     auto* layout = new QVBoxLayout(this);
@@ -78,7 +77,7 @@ ReviewChanges::ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterMod
     connect(m_putBack, &QPushButton::clicked, this, [this] { putBack(); });
     connect(m_writeFlash, &QPushButton::clicked, this, std::move(writeFlash));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-    connect(&marks, &ChangeMarks::changesUpdated, this, [this] {
+    m_model.listen([this](const Parameter*) {
         if (isVisible()) {
             refresh();
         }
@@ -127,7 +126,7 @@ void ReviewChanges::putBack() {
         chosen.push_back(m_rows.at(static_cast<std::size_t>(index.row())));
     }
     for (const Parameter* p : chosen) {
-        m_model.putBack(*p, m_fields);
+        m_model.putBack(*p, m_model);
     }
 }
 

@@ -16,8 +16,6 @@ class QTableWidget;
 
 namespace morvent {
 
-class ChangeMarks;
-
 // Edit > "Review Changes...": every unwritten change, one row each (page, label, unit, the
 // controller's value, the page's), kept up to date while open. Double-click or Enter takes the
 // keyboard to the field on its page; "Put Back" gives the selected rows the controller's values;
@@ -25,8 +23,8 @@ class ChangeMarks;
 class ReviewChanges : public QDialog {
     Q_OBJECT
 public:
-    ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterModel& model, Fields& fields,
-                  ChangeMarks& marks, std::function<void()> writeFlash);
+    ReviewChanges(QWidget& window, QTabWidget& notebook, ParameterModel& model,
+                  std::function<void()> writeFlash);
 
     QTableWidget* table() const { return m_table; }
     QPushButton* putBackButton() const { return m_putBack; }
@@ -43,7 +41,6 @@ private:
     QWidget& m_window;
     QTabWidget& m_notebook;
     ParameterModel& m_model;
-    Fields& m_fields;
     QTableWidget* m_table = nullptr;
     QPushButton* m_putBack = nullptr;
     QPushButton* m_writeFlash = nullptr;

@@ -19,6 +19,7 @@
 #include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
 #include "MessageBoxes.h"
+#include "ModelBinding.h"
 #include "ParameterTable.h"
 #include "PortComboBox.h"
 #include "ReplyDispatcher.h"
@@ -76,9 +77,10 @@ void openOver(QWidget& window, const QWidget& owner) {
 } // namespace
 
 TForm1::TForm1(MessageBoxes& boxes, Options options)
-    : m_boxes(boxes), m_options(std::move(options)), m_fields(*this) {
+    : m_boxes(boxes), m_options(std::move(options)), m_fields(m_model, *this) {
     setObjectName(QStringLiteral("Form1"));
     m_ui.setupUi(this);
+    m_binding = std::make_unique<ModelBinding>(*this, m_model);
 
     Comm1 = new TComm(this);
     Comm1->setObjectName(QStringLiteral("Comm1"));

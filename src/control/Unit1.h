@@ -12,7 +12,7 @@
 #include "Refusal.h"
 #include "RequestCycle.h"
 #include "TComm.h"
-#include "WidgetFields.h"
+#include "WindowFields.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -38,6 +38,7 @@ class ConnectionProbing;
 class ContinuousGet;
 class KeepingActions;
 class LiveReadingsMonitor;
+class ModelBinding;
 class MessageBoxes;
 class ReplyDispatcher;
 class ReportActions;
@@ -52,9 +53,9 @@ class TForm5;
 
 // The main window: its handlers, named after their controls and events, hand the work to the
 // connection and probing, the block requests and chains, the reply dispatcher through which every
-// reply passes, Continuous Get, and what is kept for the user. Frames are built from the widgets
-// and replies written into them; the parameter model follows them, and knows what the controller
-// holds.
+// reply passes, Continuous Get, and what is kept for the user. Frames are built from the parameter
+// model and replies written into it; the pages' widgets are its views (ModelBinding), and it
+// knows what the controller holds.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -172,7 +173,10 @@ private:
     MessageBoxes& m_boxes;
     Options m_options;
     Form1Ui m_ui;
-    WidgetFields m_fields;
+    ParameterModel m_model;
+    // Parameters in the model, the rest (identity, live readings) in their widgets.
+    WindowFields m_fields;
+    std::unique_ptr<ModelBinding> m_binding;
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TForm4> m_form4;
     std::unique_ptr<TForm5> m_form5;
@@ -181,7 +185,6 @@ private:
     TrafficLog* m_trafficLog = nullptr;
     GettingStarted* m_gettingStarted = nullptr;
     bool m_shown = false;
-    ParameterModel m_model;
     RequestCycle m_cycle;
     std::unique_ptr<KeepingActions> m_keeping;
     std::unique_ptr<AwaitedWording> m_wording;

@@ -24,10 +24,24 @@ std::uint32_t bits(std::int32_t v) {
     return static_cast<std::uint32_t>(v);
 }
 
+// What the field's control shows, as the controller would be sent it; a text that stands for no
+// number raises ConversionError with the text.
+std::int64_t wired(const FieldLayout& field, const Fields& fields) {
+    const std::string text = fields.text(field.control);
+    const int index =
+        field.encoding == Encoding::ComboIndex ? fields.selectedIndex(field.control) : -1;
+    if (const auto v = wireValue(field, text, index)) {
+        return *v;
+    }
+    return toInteger(text);
+}
+
 void encode(const FieldLayout& field, const Fields& fields, Bytes& payload) {
+    // Unsigned arithmetic: a typed value may be anything a 32-bit integer holds, and only its
+    // low bits travel.
+    const auto v = static_cast<std::uint32_t>(wired(field, fields));
     switch (field.encoding) {
-    case Encoding::Number: {
-        const std::uint32_t v = bits(toInteger(fields.text(field.control)));
+    case Encoding::Number:
         if (field.width == 2) {
             payload[field.index] = low8(v >> 8);
             payload[field.index + 1] = low8(v);
@@ -35,26 +49,19 @@ void encode(const FieldLayout& field, const Fields& fields, Bytes& payload) {
             payload[field.index] = low8(v);
         }
         break;
-    }
-    case Encoding::ComboIndex: {
-        const int index = shownItem(fields, field.control);
-        payload[field.index] = field.displayCommandAtZero && index == 0
-                                   ? std::uint8_t{0xFF}
-                                   : low8(bits(index + field.offset));
+    case Encoding::ComboIndex:
+        payload[field.index] = field.displayCommandAtZero && v == 0 ? std::uint8_t{0xFF}
+                                                                    : low8(v + bits(field.offset));
         break;
-    }
-    case Encoding::WheelSize: {
-        // By the text shown, not by the item selected: a size typed over "700C" is that size.
-        const std::string size = fields.text(field.control);
-        payload[field.index] = size == k700C ? k700CCode : low8(bits(toInteger(size)) * 2u);
+    case Encoding::WheelSize:
+        payload[field.index] = low8(v);
         break;
-    }
     case Encoding::SpeedMeter: {
         // With no model selected the model bits come out as "By Motor Phase", as the
         // controller has always received them.
         const int model = fields.selectedIndex(field.partner);
         const std::uint32_t m = model == 2 ? 192u : bits(model * 64);
-        payload[field.index] = low8(m + bits(toInteger(fields.text(field.control))));
+        payload[field.index] = low8(m + v);
         break;
     }
     }
@@ -73,7 +80,7 @@ void decode(const FieldLayout& field, std::span<const std::uint8_t> reply, Field
             field.control, field.displayCommandAtZero && b == 0xFF ? 0 : int{b} - field.offset);
         break;
     case Encoding::WheelSize: {
-        // Sizes travel doubled; an odd code rounds up, except 0x37, which is "700C".
+        // Sizes travel doubled; an odd code rounds up, except k700C's.
         const int h = b / 2 + b % 2;
         int index = h - 15;
         if (h <= 27) {
@@ -117,6 +124,27 @@ std::optional<Refusal> firstTooWide(const BlockLayout& block, const Fields& fiel
 
 } // namespace
 
+std::optional<std::int64_t> wireValue(const Parameter& p, std::string_view text, int index) {
+    switch (p.encoding) {
+    case Encoding::ComboIndex: {
+        const auto named = std::find(p.items.begin(), p.items.end(), text);
+        return named != p.items.end() ? named - p.items.begin() : index;
+    }
+    case Encoding::WheelSize: {
+        // By the text shown, not by the item selected: a size typed over k700C is that size.
+        if (text == k700C) {
+            return k700CCode;
+        }
+        const auto size = parseInteger(text);
+        return size ? std::optional<std::int64_t>(std::int64_t{*size} * 2) : std::nullopt;
+    }
+    case Encoding::Number:
+    case Encoding::SpeedMeter:
+        break;
+    }
+    return parseInteger(text);
+}
+
 Bytes buildPayload(Block block, const Fields& fields) {
     const BlockLayout& b = layout(block);
     Bytes payload(b.length, 0);
@@ -139,20 +167,6 @@ void applyReplyFields(std::span<const FieldLayout> definitions, std::span<const 
 
 void applyReadReply(Block block, std::span<const std::uint8_t> reply, Fields& fields) {
     applyReplyFields(layout(block).fields, reply, fields);
-}
-
-std::optional<TypedRange> typedRange(const FieldLayout& field) {
-    switch (field.encoding) {
-    case Encoding::Number:
-        return TypedRange{0, field.width == 2 ? 0xFFFF : 0xFF};
-    case Encoding::WheelSize:
-        return TypedRange{0, 0xFF / 2};
-    case Encoding::SpeedMeter:
-        return TypedRange{0, 0x3F};
-    case Encoding::ComboIndex:
-        break;
-    }
-    return std::nullopt;
 }
 
 void settleCombo(std::string_view control, Fields& fields) {

@@ -21,6 +21,12 @@ namespace morvent {
 // checkFieldWidths.
 Bytes buildPayload(Block block, const Fields& fields);
 
+// The number a value shown goes to the controller as, before its field's width cuts it and its
+// byte is shared: a list's item (the one its text names, else the one selected), a wheel size's
+// code, a typed number. Nothing for a text that stands for no number. Two values are the same to
+// the controller exactly when these are.
+std::optional<std::int64_t> wireValue(const Parameter& p, std::string_view text, int index);
+
 // 0x16, code, N, the payload above and the checksum.
 Bytes buildWriteFrame(Block block, const Fields& fields);
 
@@ -43,15 +49,6 @@ std::optional<Refusal> checkFieldWidths(Block block, const Fields& fields);
 // checkFieldWidths over the four blocks in the order Write Flash sends them.
 std::optional<Refusal> checkFieldWidthsForFlash(const Fields& fields);
 
-// The values a field's typed number may take: the width of its wire field, or less where the
-// byte carries something else besides (the speed meter's signal count has six bits, a wheel
-// size travels doubled). Nothing for combo boxes used by their index.
-struct TypedRange {
-    std::int64_t lowest;
-    std::int64_t highest;
-};
-std::optional<TypedRange> typedRange(const FieldLayout& field);
-
 // Makes a combo box show what it will be sent as, when the user leaves it and before a write
 // reads it. One used by its selected item (a fixed list) selects the item its text names, or
 // else shows its selected item's text again (nothing, with none selected). One used by its text
@@ -60,10 +57,5 @@ std::optional<TypedRange> typedRange(const FieldLayout& field);
 void settleCombo(std::string_view control, Fields& fields);
 // settleCombo for every combo box of the block.
 void settleCombos(Block block, Fields& fields);
-
-// "700C" is the 13th wheel size and has a code of its own; it is sent so only when shown.
-inline constexpr std::string_view k700C = "700C";
-inline constexpr int k700CIndex = 12;
-inline constexpr std::uint8_t k700CCode = 0x37;
 
 } // namespace morvent

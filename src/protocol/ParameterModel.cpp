@@ -3,7 +3,7 @@
 
 #include "ParameterModel.h"
 
-#include "NumberConversion.h"
+#include "BlockCodec.h"
 
 #include <algorithm>
 
@@ -11,17 +11,10 @@ namespace morvent {
 
 namespace {
 
-// What a value would go to the controller as, as far as telling two apart needs: a list's item,
-// a wheel size or a number; nothing for a text that is no number, which differs from every value.
+// What a value would go to the controller as: nothing for a text that is no number, which
+// differs from every value.
 std::optional<std::int64_t> sent(const Parameter& p, const ShownValue& v) {
-    if (p.widget == Widget::Choice && p.encoding != Encoding::WheelSize) {
-        const auto named = std::find(p.items.begin(), p.items.end(), v.text);
-        return named != p.items.end() ? named - p.items.begin() : v.index;
-    }
-    if (p.encoding == Encoding::WheelSize && v.text == "700C") {
-        return -1;
-    }
-    return parseInteger(v.text);
+    return wireValue(p, v.text, v.index);
 }
 
 } // namespace
@@ -49,9 +42,17 @@ void ParameterModel::setSelectedIndex(std::string_view name, int index) {
 }
 
 void ParameterModel::setItems(std::string_view name, const std::vector<std::string>& items) {
+    const bool refilled = m_shown.items(name) != items;
     const ShownValue before{m_shown.text(name), m_shown.selectedIndex(name)};
     m_shown.setItems(name, items);
-    touched(name, before);
+    if (refilled) {
+        // A list refilled with the same value shown still has other items to offer.
+        if (const Parameter* p = parameter(name)) {
+            tell(p);
+        }
+    } else {
+        touched(name, before);
+    }
 }
 
 void ParameterModel::show(std::string_view control, std::string text, int index) {
@@ -61,10 +62,27 @@ void ParameterModel::show(std::string_view control, std::string text, int index)
 }
 
 void ParameterModel::touched(std::string_view control, const ShownValue& before) {
-    if (changed && before != ShownValue{m_shown.text(control), m_shown.selectedIndex(control)}) {
+    if (before != ShownValue{m_shown.text(control), m_shown.selectedIndex(control)}) {
         if (const Parameter* p = parameter(control)) {
-            changed(p);
+            tell(p);
         }
+    }
+}
+
+ParameterModel::Listening ParameterModel::listen(Listener listener) {
+    m_listeners.emplace_back(++m_lastListening, std::move(listener));
+    return m_lastListening;
+}
+
+void ParameterModel::stopListening(Listening listening) {
+    std::erase_if(m_listeners, [listening](const auto& l) { return l.first == listening; });
+}
+
+void ParameterModel::tell(const Parameter* p) {
+    // A copy: a listener may start or stop listening while it is told.
+    const auto listeners = m_listeners;
+    for (const auto& [listening, listener] : listeners) {
+        listener(p);
     }
 }
 
@@ -103,9 +121,7 @@ void ParameterModel::learn(Block block, const Values& values) {
     m_learnedAt[slot(block)] = std::chrono::system_clock::now();
     m_unread[slot(block)] = false;
     m_loadedWith[slot(block)].reset();
-    if (changed) {
-        changed(nullptr);
-    }
+    tell(nullptr);
 }
 
 void ParameterModel::learnFrom(Block block, const Fields& held) {
@@ -121,9 +137,7 @@ void ParameterModel::forget() {
     m_answeredWith = {};
     m_first = {};
     m_learnedAt = {};
-    if (changed) {
-        changed(nullptr);
-    }
+    tell(nullptr);
 }
 
 void ParameterModel::connected() {
@@ -131,9 +145,7 @@ void ParameterModel::connected() {
     for (const Block block : kAllBlocks) {
         m_answeredWith[slot(block)] = values(block);
     }
-    if (changed) {
-        changed(nullptr);
-    }
+    tell(nullptr);
 }
 
 void ParameterModel::loaded() {
@@ -147,9 +159,7 @@ void ParameterModel::loaded() {
             m_answeredWith[slot(block)] = values(block);
         }
     }
-    if (changed) {
-        changed(nullptr);
-    }
+    tell(nullptr);
 }
 
 std::optional<ShownValue> ParameterModel::held(const Parameter& p) const {

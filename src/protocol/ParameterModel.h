@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvent {
@@ -29,8 +30,8 @@ struct ShownValue {
 // the page showed then), so that nothing typed before the first read is lost without a word.
 //
 // As Fields it is the pages without widgets, with the window's behaviour of combo boxes (see
-// FieldStore), every list filled from the parameter table. A window keeps its widgets and the
-// model alike through show().
+// FieldStore), every list filled from the parameter table. A window's widgets are views of it
+// (ModelBinding), which tell it through show() what they show.
 class ParameterModel final : public Fields {
 public:
     using Values = std::vector<ShownValue>; // a block's controls in table order
@@ -49,6 +50,10 @@ public:
     void show(std::string_view control, std::string text, int index);
 
     ShownValue shown(const Parameter& p) const;
+    // A combo box's list as the page offers it.
+    const std::vector<std::string>& items(std::string_view control) const {
+        return m_shown.items(control);
+    }
     Values values(Block block) const;
     // Puts values taken from a block's page back into fields, lists by their selection.
     static void put(Block block, const Values& values, Fields& into);
@@ -97,13 +102,17 @@ public:
     void keepForUndo(Block block) { m_undo[slot(block)] = values(block); }
     const std::optional<Values>& keptForUndo(Block block) const { return m_undo[slot(block)]; }
 
-    // Told after a control's shown value changes (with its row) or after what is known changes
-    // (with nullptr: any row may have changed).
-    std::function<void(const Parameter*)> changed;
+    // Told after a control's shown value or list changes (with its row) or after what is known
+    // changes (with nullptr: any row may have changed), in the order they started listening.
+    using Listener = std::function<void(const Parameter*)>;
+    using Listening = int;
+    Listening listen(Listener listener);
+    void stopListening(Listening listening);
 
 private:
     static std::size_t slot(Block block) { return static_cast<std::size_t>(block); }
     void touched(std::string_view control, const ShownValue& before);
+    void tell(const Parameter* p);
     std::optional<ShownValue> held(const Parameter& p) const;
 
     FieldStore m_shown;
@@ -116,6 +125,8 @@ private:
     std::array<std::optional<Values>, 4> m_loadedWith;
     std::array<std::optional<Values>, 4> m_first;
     std::array<std::optional<std::chrono::system_clock::time_point>, 4> m_learnedAt;
+    std::vector<std::pair<Listening, Listener>> m_listeners;
+    Listening m_lastListening = 0;
 };
 
 } // namespace morvent

@@ -3,7 +3,6 @@
 
 #include "ParameterTable.h"
 
-#include "BlockCodec.h"
 #include "EditNames.h"
 #include "NumberConversion.h"
 #include "Wording.h"
@@ -149,9 +148,8 @@ std::vector<Parameter> buildTable() {
                               {WordedText::literal(number(level))}));
         p.column = QT_TRANSLATE_NOOP("Protocol", "Limit Spd(%)");
     }
-    // "700C" sits between 27 and 28 inch, at index 12.
     std::vector<std::string> wheels = numbers(16, 27);
-    wheels.emplace_back("700C");
+    wheels.emplace_back(k700C);
     for (const std::string& size : numbers(28, 30)) {
         wheels.push_back(size);
     }
@@ -505,6 +503,20 @@ WordedText parameterHelpWording(std::string_view control) {
     return WordedText::joined(std::move(pattern), std::move(lines));
 }
 
+std::optional<TypedRange> typedRange(const Parameter& field) {
+    switch (field.encoding) {
+    case Encoding::Number:
+        return TypedRange{0, field.width == 2 ? 0xFFFF : 0xFF};
+    case Encoding::WheelSize:
+        return TypedRange{0, 0xFF / 2};
+    case Encoding::SpeedMeter:
+        return TypedRange{0, 0x3F};
+    case Encoding::ComboIndex:
+        break;
+    }
+    return std::nullopt;
+}
+
 void fillParameterCombos(Fields& fields) {
     for (const Parameter& p : parameterTable()) {
         if (p.isCombo()) {
@@ -527,10 +539,9 @@ int shownItem(const Fields& fields, std::string_view control) {
 
 namespace {
 
-// The wheel list: every size from 16 inch up, "700C" in the place after 27 inch.
+// The wheel list: every size from 16 inch up, k700C in the place after 27 inch.
 constexpr std::int64_t kFirstWheel = 16;
-constexpr std::int64_t k700CPlace = 12;
-constexpr std::string_view k700CText = "700C";
+constexpr std::int64_t k700CPlace = k700CIndex;
 
 std::int64_t wheelPlace(std::int64_t size) {
     return size - kFirstWheel + (size - kFirstWheel >= k700CPlace ? 1 : 0);
@@ -545,7 +556,7 @@ std::int64_t wheelAt(std::int64_t place) {
 std::optional<std::int32_t> fileIndex(const Parameter& p, const Fields& fields) {
     const std::string shown = fields.text(p.control);
     if (p.encoding == Encoding::WheelSize) {
-        if (shown.empty() || shown == k700CText) {
+        if (shown.empty() || shown == k700C) {
             return shown.empty() ? -1 : static_cast<std::int32_t>(k700CPlace);
         }
         const std::optional<std::int32_t> size = parseInteger(shown);

@@ -34,13 +34,19 @@ enum class Encoding : std::uint8_t {
     // the one selected) plus an offset; where index 0 means "leave it to the display" (or
     // "Undeterminated"), that index travels as 0xFF instead.
     ComboIndex,
-    // Wheel diameter, by the text shown: "700C" has a code of its own between 27 and 28 inch;
+    // Wheel diameter, by the text shown: k700C has a code of its own between 27 and 28 inch;
     // every other size, listed or typed, travels doubled.
     WheelSize,
     // One byte shared by two controls: the speed meter model in bits 7..6 (from the partner
     // combo box) and the signal count in bits 5..0 (from the control's text).
     SpeedMeter,
 };
+
+// The one wheel size that is no number of inches: the 13th item of the wheel list, sent with a
+// code of its own, and only while it is shown.
+inline constexpr std::string_view k700C = "700C";
+inline constexpr int k700CIndex = 12;
+inline constexpr std::uint8_t k700CCode = 0x37;
 
 // Irregular status messages of the controller's firmware, kept as its users know them.
 enum class MessageQuirk : std::uint8_t {
@@ -142,6 +148,15 @@ std::string shownLabel(const Parameter& parameter);
 // in parameter files. Empty for a name that is no parameter control.
 std::string parameterHelp(std::string_view control);
 WordedText parameterHelpWording(std::string_view control);
+
+// The values a field's typed number may take: the width of its wire field, or less where the
+// byte carries something else besides (the speed meter's signal count has six bits, a wheel
+// size travels doubled). Nothing for combo boxes used by their index.
+struct TypedRange {
+    std::int64_t lowest;
+    std::int64_t highest;
+};
+std::optional<TypedRange> typedRange(const Parameter& field);
 
 // Fills every parameter combo box with its list (selecting nothing).
 void fillParameterCombos(Fields& fields);

@@ -79,7 +79,7 @@ ReportContent reportOf(const Fields& pages, const ParameterModel* model, const s
 
 // A value and its unit as a customer reads them, the captions beside them plain where the page's
 // put the unit or a scale in the caption: no unit said twice ("Limited Current(A)" and "25", not
-// "25 A"), none on a choice that has none ("700C", "By Display's Command"), the scale worked out
+// "25 A"), none on a choice that has none (k700C, "By Display's Command"), the scale worked out
 // ("Time of stop" "300" "ms" for "Time of stop(x10ms)" 30) and the work mode as the ratio it is
 // (3.5 for 35).
 void customerRow(ReportRow& row);

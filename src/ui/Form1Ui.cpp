@@ -46,7 +46,7 @@ constexpr int kPanel1Width = 609;
 
 // Wide enough for five digits, the largest value a 16-bit field holds.
 constexpr int kNumberWidth = 64;
-// A combo of short numbers ("18", "700C") and one of worded choices ("By Display's Command").
+// A combo of short numbers ("18", k700C) and one of worded choices ("By Display's Command").
 constexpr int kShortComboWidth = 96;
 constexpr int kWideComboWidth = 200;
 constexpr int kButtonWidth = 96;

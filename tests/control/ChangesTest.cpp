@@ -6,6 +6,7 @@
 #include "LoadWindow.h"
 #include "ReviewChanges.h"
 #include "StatusReporter.h"
+#include "WidgetFields.h"
 
 #include <QAction>
 #include <QLabel>
@@ -297,6 +298,93 @@ TEST_F(Changes, EveryWayOfLosingWhatWasTypedNamesTheCountAndLetsTheUserStay) {
         c.act(*form);
         EXPECT_EQ(boxes.shown.size(), 1u);
         EXPECT_TRUE(c.happened(*form));
+    }
+}
+
+// The pages' controls are views of the parameter model: a change on either side is on the other
+// at once, as a write would read it, and the model's listeners hear of it (twice only where the
+// widget shows the model's value otherwise: a list lacking the text selects nothing).
+class Binding : public Form1Test {};
+
+struct BindingCase {
+    const char* name;
+    const char* control;
+    std::function<void(TForm1&)> prepare;
+    std::function<void(TForm1&)> change;
+    std::string text;
+    int index;
+    int told;
+};
+
+TEST_F(Binding, WidgetAndModelShowOneValueHoweverItChanges) {
+    const auto combo = [](TForm1& f, const char* name) {
+        return f.findChild<QComboBox*>(QString::fromLatin1(name));
+    };
+    const auto typedOver = [combo](TForm1& f) {
+        combo(f, "ComboBox4")->setCurrentIndex(2);
+        combo(f, "ComboBox4")->setEditText("31");
+    };
+    const BindingCase cases[] = {
+        {"Typed",
+         "Edit12",
+         {},
+         [](TForm1& f) { f.findChild<QLineEdit*>("Edit12")->setText("45"); },
+         "45",
+         -1,
+         1},
+        {"TypedOverAnItem", "ComboBox4",
+         [combo](TForm1& f) { combo(f, "ComboBox4")->setCurrentIndex(2); },
+         [combo](TForm1& f) { combo(f, "ComboBox4")->setEditText("31"); }, "31", 2, 1},
+        {"Picked",
+         "ComboBox5",
+         {},
+         [combo](TForm1& f) { combo(f, "ComboBox5")->setCurrentIndex(1); },
+         "Internal,Motor Meter",
+         1,
+         1},
+        {"Replied",
+         "Edit12",
+         {},
+         [](TForm1& f) { f.model().setText("Edit12", "77"); },
+         "77",
+         -1,
+         1},
+        {"RepliedOverTyping", "ComboBox4", typedOver,
+         [](TForm1& f) { f.model().setSelectedIndex("ComboBox4", 2); }, "18", 2, 1},
+        {"Refilled", "ComboBox3", typedOver,
+         [](TForm1& f) {
+             f.model().setItems("ComboBox3", {"40", "41", "42"});
+         },
+         "", -1, 1},
+        {"NoSuchItem",
+         "ComboBox5",
+         {},
+         [](TForm1& f) { f.model().setText("ComboBox5", "Nonsense"); },
+         "",
+         -1,
+         2},
+    };
+    for (const BindingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.prepare) {
+            c.prepare(*form);
+        }
+        int told = 0;
+        const auto listening = form->model().listen(
+            [&](const Parameter* p) { told += p && p->control == c.control ? 1 : 0; });
+        c.change(*form);
+        form->model().stopListening(listening);
+        const Parameter& p = *parameter(c.control);
+        EXPECT_EQ(form->model().shown(p), (ShownValue{c.text, c.index}));
+        EXPECT_EQ(told, c.told);
+        QWidget* widget = find(c.control);
+        if (auto* box = qobject_cast<QComboBox*>(widget)) {
+            EXPECT_EQ(WidgetFields::comboText(*box), c.text);
+            EXPECT_EQ(box->currentIndex(), c.index);
+            EXPECT_EQ(box->count(), form->model().itemCount(c.control));
+        } else {
+            EXPECT_EQ(qobject_cast<QLineEdit*>(widget)->text().toStdString(), c.text);
+        }
     }
 }
 
