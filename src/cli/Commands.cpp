@@ -168,7 +168,8 @@ public:
             m_simulator->start();
             path = m_simulator->devicePath();
         }
-        m_session = std::make_unique<ControllerSession>(TComm::devicePath(path), timeout);
+        m_session =
+            std::make_unique<ControllerSession>(TComm::devicePath(path), timeout, io.timing);
         identity = m_session->connect(
             [this](std::uint32_t baud) {
                 say(m_io, m_io.err, QStringLiteral("Probing at %1 baud").arg(baud));

@@ -17,8 +17,8 @@
 namespace morvent {
 
 WindowLine::WindowLine(TComm& comm, QTimer& probeTimer, QTimer& pollTimer, TrafficLog& log,
-                       AwaitedWording& wording, MessageBoxes& boxes)
-    : ExchangeLine(ReplyEnd::AfterSilence), m_comm(comm), m_probeTimer(probeTimer),
+                       AwaitedWording& wording, MessageBoxes& boxes, const LineTiming& timing)
+    : ExchangeLine(ReplyEnd::AfterSilence, timing), m_comm(comm), m_probeTimer(probeTimer),
       m_pollTimer(pollTimer), m_log(log), m_wording(wording), m_boxes(boxes) {}
 
 void WindowLine::reopen() {

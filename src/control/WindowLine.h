@@ -27,7 +27,7 @@ class WindowLine : public ExchangeLine {
 
 public:
     WindowLine(TComm& comm, QTimer& probeTimer, QTimer& pollTimer, TrafficLog& log,
-               AwaitedWording& wording, MessageBoxes& boxes);
+               AwaitedWording& wording, MessageBoxes& boxes, const LineTiming& timing);
 
     // Called when a frame could not be sent while Continuous Get runs, before the box says so.
     std::function<void()> pollingFailed;
