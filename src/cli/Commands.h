@@ -20,6 +20,8 @@ struct CommandStreams {
     std::FILE* err = stderr;
     // With several ports, the port whose session prints: its name begins each of its lines.
     QString port = {};
+    // The line's waits: the controller's own unless a test shortens them.
+    LineTiming timing = kControllerTiming;
 };
 
 Outcome runCommand(const QStringList& arguments, const CommandStreams& io);

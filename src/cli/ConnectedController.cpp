@@ -19,7 +19,7 @@ ConnectedController::ConnectedController(const std::string& device,
         m_simulator->start();
         path = m_simulator->devicePath();
     }
-    m_session = std::make_unique<ControllerSession>(TComm::devicePath(path), timeout);
+    m_session = std::make_unique<ControllerSession>(TComm::devicePath(path), timeout, io.timing);
     identity = m_session->connect(
         [&io](std::uint32_t baud) {
             say(io, io.err, QStringLiteral("Probing at %1 baud").arg(baud));

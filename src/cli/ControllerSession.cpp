@@ -18,10 +18,11 @@
 
 namespace morvent {
 
-ControllerSession::ControllerSession(const std::string& device, std::chrono::milliseconds timeout)
-    : ExchangeLine(ReplyEnd::WhenWhole), m_timeout(timeout) {
+ControllerSession::ControllerSession(const std::string& device, std::chrono::milliseconds timeout,
+                                     const LineTiming& timing)
+    : ExchangeLine(ReplyEnd::WhenWhole, timing), m_timeout(timeout) {
     m_comm.setCommName(device);
-    useControllerLine(m_comm);
+    useControllerLine(m_comm, timing.readInterval);
     m_comm.OnReceiveData = [this](TComm*, const std::uint8_t* buffer, std::uint16_t length) {
         // One event is one reply, as in the window.
         m_chunk = Bytes(buffer, buffer + length);

@@ -75,7 +75,9 @@ private:
 // NoReply, a line that hangs up or a port that will not open again with PortUnavailable.
 class ControllerSession : private ExchangeLine {
 public:
-    ControllerSession(const std::string& device, std::chrono::milliseconds timeout);
+    // `timing`: the line's waits, the controller's own unless a test shortens them.
+    ControllerSession(const std::string& device, std::chrono::milliseconds timeout,
+                      const LineTiming& timing = kControllerTiming);
 
     // Opens the port and probes the rates as "Connect" does, once through the list, starting
     // with `first` when given (the rate that answered last time); returns the identity reply,

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "LineTiming.h"
 #include "PortList.h"
 
 #include <QString>
@@ -42,6 +43,8 @@ struct Form1Options {
     std::function<bool(QPrinter&)> choosePrinter;
     // Fills in and accepts File > "Report Settings..." (false: cancelled); empty: the dialog.
     std::function<bool(QDialog&)> fillReportSettings;
+    // The line's waits: the controller's own unless a test shortens them.
+    LineTiming timing = kControllerTiming;
 };
 
 } // namespace morvent

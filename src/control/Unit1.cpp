@@ -84,7 +84,7 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
     Comm1 = new TComm(this);
     Comm1->setObjectName(QStringLiteral("Comm1"));
-    useControllerLine(*Comm1);
+    useControllerLine(*Comm1, m_options.timing.readInterval);
     Comm1->OnReceiveData = [this](TComm* sender, const std::uint8_t* buffer, std::uint16_t length) {
         // Read before the port was closed and not wanted since: handled, a reply would reopen
         // the port behind the user's back.
@@ -104,13 +104,13 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kProbeListen);
+    Timer1->setInterval(m_options.timing.probeListen);
     // Precise timers: a coarse one may fire 5 % late, which every probing step and every
     // continuous reading would add up.
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(500);
+    Timer2->setInterval(m_options.timing.pollInterval);
     Timer2->setTimerType(Qt::PreciseTimer);
 
     // Windows of their own, beside the main window rather than inside its object tree, so the
@@ -147,7 +147,8 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     liveReadings().window().installEventFilter(this);
 
     m_wording = std::make_unique<AwaitedWording>(*m_status);
-    m_line = std::make_unique<WindowLine>(*Comm1, *Timer1, *m_trafficLog, *m_wording, m_boxes);
+    m_line = std::make_unique<WindowLine>(*Comm1, *Timer1, *m_trafficLog, *m_wording, m_boxes,
+                                          m_options.timing);
     m_connection = std::make_unique<ConnectionProbing>(*Comm1, *Timer1, *m_line, m_ui, *m_status,
                                                        m_model, backups(), *m_settings);
     m_requests = std::make_unique<BlockRequests>(m_cycle, *m_line, m_fields, m_model, m_boxes,

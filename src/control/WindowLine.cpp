@@ -17,9 +17,9 @@
 namespace morvent {
 
 WindowLine::WindowLine(TComm& comm, QTimer& probeTimer, TrafficLog& log, AwaitedWording& wording,
-                       MessageBoxes& boxes)
-    : ExchangeLine(ReplyEnd::AfterSilence), m_comm(comm), m_probeTimer(probeTimer), m_log(log),
-      m_wording(wording), m_boxes(boxes) {}
+                       MessageBoxes& boxes, const LineTiming& timing)
+    : ExchangeLine(ReplyEnd::AfterSilence, timing), m_comm(comm), m_probeTimer(probeTimer),
+      m_log(log), m_wording(wording), m_boxes(boxes) {}
 
 void WindowLine::reopen() {
     m_comm.CloseComm();

@@ -25,7 +25,7 @@ class WindowLine : public QObject, public ExchangeLine {
 
 public:
     WindowLine(TComm& comm, QTimer& probeTimer, TrafficLog& log, AwaitedWording& wording,
-               MessageBoxes& boxes);
+               MessageBoxes& boxes, const LineTiming& timing);
 
     // Continuous Get runs: a request is one of its ticks.
     void setPolling(bool polling) { m_polling = polling; }

@@ -54,13 +54,14 @@ std::size_t nextProbeIndex(std::size_t index) {
 }
 
 bool probe(ExchangeLine& line) {
-    line.quietUntil(std::chrono::steady_clock::now() + kConnectPause);
+    const LineTiming& timing = line.timing();
+    line.quietUntil(std::chrono::steady_clock::now() + timing.connectPause);
     if (!line.send(connectRequest())) {
         return false;
     }
-    line.quietUntil(std::chrono::steady_clock::now() + kConnectPause);
+    line.quietUntil(std::chrono::steady_clock::now() + timing.connectPause);
     line.setRate(kLineRate);
-    line.listen(kProbeListen);
+    line.listen(timing.probeListen);
     return true;
 }
 
@@ -72,7 +73,7 @@ bool request(ExchangeLine& line, const Bytes& frame, PendingRequestKind awaiting
     // reply, within the quiet.
     line.expectReply(replyEnding(line.replyEnd(), Awaited{awaiting, code}));
     // The line is quiet while it is prepared, so that time counts towards the pause.
-    const auto sendAt = std::chrono::steady_clock::now() + kRequestPause;
+    const auto sendAt = std::chrono::steady_clock::now() + line.timing().requestPause;
     line.prepareRequest();
     line.quietUntil(sendAt);
     if (!line.send(frame)) {

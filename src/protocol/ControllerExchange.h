@@ -5,6 +5,7 @@
 
 #include "AwaitedRequest.h"
 #include "Frames.h"
+#include "LineTiming.h"
 
 #include <chrono>
 #include <cstdint>
@@ -54,9 +55,12 @@ std::size_t nextProbeIndex(std::size_t index);
 // The line as the exchange needs it; each front end gives its own.
 class ExchangeLine {
 public:
-    explicit ExchangeLine(ReplyEnd end) : m_end(end) {}
+    explicit ExchangeLine(ReplyEnd end, const LineTiming& timing = kControllerTiming)
+        : m_end(end), m_timing(timing) {}
     virtual ~ExchangeLine() = default;
     ReplyEnd replyEnd() const { return m_end; }
+    // The waits the exchange keeps on this line.
+    const LineTiming& timing() const { return m_timing; }
 
     // Moves the line to another rate.
     virtual void setRate(std::uint32_t baud) = 0;
@@ -76,6 +80,7 @@ public:
 
 private:
     ReplyEnd m_end;
+    LineTiming m_timing;
 };
 
 // One probing attempt at the rate the line is at: the quiet before the connect request, the
@@ -83,7 +88,7 @@ private:
 // for the identity. False, and nothing after it, when the request could not be sent.
 bool probe(ExchangeLine& line);
 
-// One request or write frame: the quiet before it (kRequestPause), the frame, and the reply it
+// One request or write frame: the quiet before it (the request pause), the frame, and the reply it
 // awaits, ended as the line's ReplyEnd says. False, and nothing awaited, when it could not be
 // sent.
 bool request(ExchangeLine& line, const Bytes& frame, PendingRequestKind awaiting);

@@ -38,5 +38,25 @@ inline constexpr std::chrono::milliseconds kRequestPause{50};
 inline constexpr std::chrono::milliseconds kConnectPause{80};
 // How long one probing attempt listens for the identity reply before the next rate is tried.
 inline constexpr std::chrono::milliseconds kProbeListen{200};
+// Continuous Get asks this often.
+inline constexpr std::chrono::milliseconds kPollInterval{500};
+
+// The line's waits together, so that one value paces a whole front end. The programs go by
+// kControllerTiming alone; tests give shorter ones, in proportion, so that what depends on how
+// the waits compare (a reply split by a pause longer than the silence) holds as it does on the
+// line.
+struct LineTiming {
+    // The quiet before a read request or a write frame.
+    std::chrono::milliseconds requestPause;
+    // The quiet before the connect request, and the time it is given to leave afterwards.
+    std::chrono::milliseconds connectPause;
+    std::chrono::milliseconds probeListen;
+    // The silence that ends a reply (LineFormat::readInterval).
+    std::chrono::milliseconds readInterval;
+    std::chrono::milliseconds pollInterval;
+};
+
+inline constexpr LineTiming kControllerTiming{kRequestPause, kConnectPause, kProbeListen,
+                                              kControllerLine.readInterval, kPollInterval};
 
 } // namespace morvent

@@ -9,6 +9,10 @@
 namespace morvent {
 
 void useControllerLine(TComm& comm) {
+    useControllerLine(comm, kControllerLine.readInterval);
+}
+
+void useControllerLine(TComm& comm, std::chrono::milliseconds readInterval) {
     const LineFormat& line = kControllerLine;
     comm.setByteSize(static_cast<TByteSize>(line.dataBits - 5));
     comm.setParity(line.parityBit ? TParity::Even : TParity::None);
@@ -17,7 +21,7 @@ void useControllerLine(TComm& comm) {
     comm.setOutx_DsrFlow(line.flowControl);
     comm.setOutx_XonXoffFlow(line.flowControl);
     comm.setInx_XonXoffFlow(line.flowControl);
-    comm.setReadIntervalTimeout(static_cast<std::uint32_t>(line.readInterval.count()));
+    comm.setReadIntervalTimeout(static_cast<std::uint32_t>(readInterval.count()));
 }
 
 } // namespace morvent

@@ -204,12 +204,14 @@ void ControllerModel::setReplyDelay(std::chrono::milliseconds delay) {
     m_delay = delay;
 }
 
-void ControllerModel::setSplit(Command code, std::size_t offset, std::chrono::milliseconds pause) {
+void ControllerModel::setSplit(Command code, std::size_t offset,
+                               std::optional<std::chrono::milliseconds> pause) {
     requireCommand(code);
-    if (offset == 0 || pause.count() < 0) {
+    const std::chrono::milliseconds gap = pause.value_or(m_toolReadInterval * 3 / 2);
+    if (offset == 0 || gap.count() < 0) {
         throw std::invalid_argument("a split needs an offset above 0 and a pause of 0 or more");
     }
-    m_splits[code] = Split{offset, pause};
+    m_splits[code] = Split{offset, gap};
 }
 
 void ControllerModel::clearSplit(Command code) {

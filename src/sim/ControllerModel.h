@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Frames.h"
+#include "LineTiming.h"
 #include "LiveReadingSource.h"
 #include "RequestParser.h"
 
@@ -111,9 +112,13 @@ public:
     std::chrono::milliseconds replyDelay() const { return m_delay; }
 
     // Replies that start with this code go out in two parts, the first `offset` bytes, a pause,
-    // then the rest. A pause above 100 ms makes the tool's reader deliver two chunks.
+    // then the rest. A pause above the tool's read interval makes its reader deliver two chunks;
+    // without one given, the pause outlasts the read interval by half.
     void setSplit(Command code, std::size_t offset,
-                  std::chrono::milliseconds pause = kDefaultSplitPause);
+                  std::optional<std::chrono::milliseconds> pause = std::nullopt);
+    // The waits of the tool at the other end (its read interval above all), so that the model's
+    // own pauses keep to them when a test shortens them.
+    void setToolTiming(const LineTiming& timing) { m_toolReadInterval = timing.readInterval; }
     void clearSplit(Command code);
 
     // Requests seen with this code, whether or not understood.
@@ -154,6 +159,7 @@ private:
     std::set<Command> m_emptiedCodes;
     std::chrono::milliseconds m_delay{0};
     std::map<Command, Split> m_splits;
+    std::chrono::milliseconds m_toolReadInterval = kControllerLine.readInterval;
 
     std::map<Command, std::size_t> m_requestCounts;
     std::deque<ReceivedRequest> m_requestLog;

@@ -23,6 +23,7 @@
 #include "ShownParameters.h"
 #include "SimulatedController.h"
 #include "SimulatedWindow.h"
+#include "TestTiming.h"
 #include "Wait.h"
 
 #include <QDateTime>
@@ -75,10 +76,10 @@ std::string drained(std::FILE* stream) {
     return text;
 }
 
-// Its results go to `out` (a temporary file unless given).
+// Its results go to `out` (a temporary file unless given); the line goes by the test's timing.
 CliRun run(const QStringList& arguments, std::FILE* out = std::tmpfile()) {
     std::FILE* err = std::tmpfile();
-    const Outcome outcome = runCommand(arguments, {out, err});
+    const Outcome outcome = runCommand(arguments, {out, err, {}, test::lineTimingOfThisTest()});
     return {outcome, drained(out), drained(err)};
 }
 
@@ -244,7 +245,10 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
         QStringList arguments = c.arguments;
         if (c.fault) {
             sim.start();
-            sim.withModel(c.fault);
+            sim.withModel([&c](ControllerModel& m) {
+                m.setToolTiming(test::lineTimingOfThisTest());
+                c.fault(m);
+            });
             arguments += on(sim);
         }
         const CliRun result = run(arguments);
@@ -343,7 +347,10 @@ TEST_F(Cli, NoRunLosesAFileItNames) {
 // Sixteen controllers at once, each listening at its own rate and telling its own firmware text,
 // one of them silent: each port's result is its own controller's, the silent one fails alone and
 // its exit code ends the run. Run again, each port is probed first at the rate that answered.
-TEST_F(Cli, ManyControllersAtOnceEachGetItsOwnSession) {
+// With the line's own waits, as the tests of the shared machine below and the report's.
+using RealTimingCli = Cli;
+
+TEST_F(RealTimingCli, ManyControllersAtOnceEachGetItsOwnSession) {
     // The rates are kept in the cache folder: this test's own.
     const Setting cacheHere("XDG_CACHE_HOME", folder.path().toLocal8Bit());
     constexpr int kCount = 16;
@@ -392,7 +399,7 @@ TEST_F(Cli, ManyControllersAtOnceEachGetItsOwnSession) {
 
 // A run over several ports that a signal ends says how many controllers it served, and ends as
 // the signal ends a program.
-TEST_F(Cli, ASignalEndingARunOverManyPortsLeavesItsSummary) {
+TEST_F(RealTimingCli, ASignalEndingARunOverManyPortsLeavesItsSummary) {
     SimulatedController quick;
     SimulatedController silent;
     quick.start();
@@ -585,7 +592,7 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
 namespace fs = std::filesystem;
 
 // The tool on a shared workshop PC: names as raw bytes in this test's folder.
-class SharedMachine : public Cli {
+class RealTimingSharedMachine : public Cli {
 protected:
     std::string at(const std::string& name) const {
         return folder.path().toStdString() + "/" + name;
@@ -596,7 +603,7 @@ protected:
 // through a user's HOME): only the user's own regular file is read or replaced, nothing is
 // followed or waited on, at most a MiB and 256 ports are read or kept, the folder is made only to
 // save, and runs saving at once keep all their rates.
-TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
+TEST_F(RealTimingSharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
     const std::string cache = at("cache");
     const std::string memory = cache + "/morvent/probe-rates";
     const Setting xdg("XDG_CACHE_HOME", QByteArray::fromStdString(cache));
@@ -709,7 +716,7 @@ TEST_F(SharedMachine, TheProbeRateMemoryIsOnlyEverTheUsersOwnRegularFile) {
 
 // Two ports that are one device, or whose files would be one file, are refused before any port
 // is opened and before anything is written.
-TEST_F(SharedMachine, PortsThatWouldShareADeviceOrAFileAreRefusedBeforeAnything) {
+TEST_F(RealTimingSharedMachine, PortsThatWouldShareADeviceOrAFileAreRefusedBeforeAnything) {
     SimulatedController first;
     SimulatedController second;
     first.start();
@@ -744,7 +751,7 @@ TEST_F(SharedMachine, PortsThatWouldShareADeviceOrAFileAreRefusedBeforeAnything)
 
 // Output that does not get out (standard output on a full device) is a failure of the run: exit
 // 1 and one message on stderr, whatever the command and however it prints.
-TEST_F(SharedMachine, OutputThatCannotBeWrittenEndsTheRunWithExit1) {
+TEST_F(RealTimingSharedMachine, OutputThatCannotBeWrittenEndsTheRunWithExit1) {
     const QString file = path("set.el");
     for (const QStringList& arguments :
          {QStringList{"info", "--simulate"}, QStringList{"info", "--simulate", "--json"},
@@ -764,7 +771,7 @@ TEST_F(SharedMachine, OutputThatCannotBeWrittenEndsTheRunWithExit1) {
 // Bytes from outside the tool (a controller's texts, a file's or a port's name that is not
 // UTF-8) neither steer the terminal nor forge lines: C1 controls, line breaks and tabs are shown
 // as '?' in text; JSON output stays valid JSON.
-TEST_F(SharedMachine, ForeignBytesNeitherSteerTheTerminalNorForgeLinesNorBreakJson) {
+TEST_F(RealTimingSharedMachine, ForeignBytesNeitherSteerTheTerminalNorForgeLinesNorBreakJson) {
     SimulatedController sim;
     sim.start();
     sim.withModel([](ControllerModel& m) { m.setFirmwareText("FW\nModel:FAKE\t\x9B[2J\x1b\x07"); });
@@ -801,7 +808,7 @@ TEST_F(SharedMachine, ForeignBytesNeitherSteerTheTerminalNorForgeLinesNorBreakJs
 // The report of the simulated controller, as PDF and HTML: every value of the four pages on the
 // line of its label (grids as the page lays them out), the identity and the note, on at most
 // two A4 pages of real text.
-TEST_F(Cli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
+TEST_F(RealTimingCli, TheReportOfTheSimulatorHoldsEveryLabelAndValue) {
     SimulatedController sim;
     sim.start();
     // The values the pages show after a read, through the file read writes.

@@ -297,11 +297,14 @@ const ProbeCase kProbes[] = {
     {"FirmwareTextChecksumWrong", 9600, 0, false, true, {1200, 9600}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rates, Probing, testing::ValuesIn(kProbes), test::rowName);
+// With the line's own waits: the probing listen and the pauses around the connect request.
+INSTANTIATE_TEST_SUITE_P(RealTiming, Probing, testing::ValuesIn(kProbes), test::rowName);
 
 // Connect while connected probes again and keeps the old identity until the new one arrives;
 // Close stops probing at once.
-TEST_F(Form1Test, ConnectProbesAgainAndCloseStopsProbingAtOnce) {
+using RealTimingForm1 = Form1Test;
+
+TEST_F(RealTimingForm1, ConnectProbesAgainAndCloseStopsProbingAtOnce) {
     connectController();
     sim.withModel([](ControllerModel& m) {
         Bytes identity = m.identity();

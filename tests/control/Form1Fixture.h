@@ -7,6 +7,7 @@
 #include "Boxes.h"
 #include "LineTiming.h"
 #include "SimulatedWindow.h"
+#include "TestTiming.h"
 #include "TrafficDescription.h"
 #include "TrafficLog.h"
 #include "Wait.h"
@@ -35,10 +36,12 @@ inline constexpr auto rowName = [](const auto& info) { return std::string(info.p
 // The real main window offscreen against the simulated controller, its backups and settings in
 // a scratch folder; the ports beyond the simulated one, the opened web addresses and the files
 // the window would ask for (to compare with, to load as a backup, to record to) are the test's.
+// Both go by the test's line timing (lineTimingOfThisTest).
 class Form1Test : public testing::Test {
 public:
     Form1Test()
         : window(boxes, [this](TForm1::Options& o) {
+              o.timing = timing;
               o.ports = [this] { return extraPorts; };
               o.openUrl = [this](const QUrl& url) { openedUrls.push_back(url); };
               o.chooseComparisonFile = o.chooseBackupFile = [this](const QString& folder) {
@@ -57,7 +60,10 @@ public:
           }) {
         // The controller answers the first rate probed, so a connect takes one probe; probing on
         // through the list is the probing table's to show.
-        sim.withModel([](ControllerModel& m) { m.setListenBaud(kProbeRates[0]); });
+        sim.withModel([this](ControllerModel& m) {
+            m.setListenBaud(kProbeRates[0]);
+            m.setToolTiming(timing);
+        });
     }
 
     QString scratchFile(const QString& name) const { return window.scratch.filePath(name); }
@@ -135,6 +141,7 @@ public:
         return payloads;
     }
 
+    const LineTiming timing = lineTimingOfThisTest();
     RecordedBoxes boxes;
     std::vector<PortEntry> extraPorts;
     std::vector<QUrl> openedUrls;

@@ -47,7 +47,10 @@ protected:
     }
 };
 
-TEST_F(LiveReadings, GetAndContinuousGetMakeEachReadingOnePointOfEveryLineOfThePlot) {
+// With the line's own waits: Continuous Get's interval.
+using RealTimingLiveReadings = LiveReadings;
+
+TEST_F(RealTimingLiveReadings, GetAndContinuousGetMakeEachReadingOnePointOfEveryLineOfThePlot) {
     button("PlotButton")->click();
     EXPECT_TRUE(plot().isVisible());
     for (int n = 1; n <= 3; ++n) {

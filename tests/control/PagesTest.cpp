@@ -34,6 +34,9 @@ protected:
     }
 };
 
+// With the line's own waits: every chain's pauses, and the silence that ends a reply.
+using RealTimingPages = Pages;
+
 struct PageCase {
     const char* name;
     Block block;
@@ -193,7 +196,7 @@ TEST_F(Pages, WriteChecksStopAtTheFieldWithItsMessageAndSendNothingAfter) {
     EXPECT_EQ(sim.receivedRequests().size() - first, framesSent);
 }
 
-TEST_F(Pages, ReadFlashAndWriteFlashCoverTheFourBlocksAskingOnceForEach) {
+TEST_F(RealTimingPages, ReadFlashAndWriteFlashCoverTheFourBlocksAskingOnceForEach) {
     for (const PageCase& page : kPages) {
         EXPECT_EQ(shown(page.block), image(page.block)) << page.name;
         setText(page.editedField, page.editedValue);
@@ -234,9 +237,9 @@ TEST_F(Pages, ReadFlashAndWriteFlashCoverTheFourBlocksAskingOnceForEach) {
 // A reply ends after a silence of the line's read interval, never the moment it is whole: a
 // pause shorter than that within it (after its tenth byte) ends nothing, and a whole reply is
 // taken only once the line has been quiet that long. A lower bound no slow machine can break.
-TEST_F(Pages, AReplyEndsOnlyAfterTheLinesSilence) {
+TEST_F(RealTimingPages, AReplyEndsOnlyAfterTheLinesSilence) {
     const Bytes held = image(Block::Basic);
-    for (const auto pause : {kControllerLine.readInterval / 2, std::chrono::milliseconds(0)}) {
+    for (const auto pause : {timing.readInterval / 2, std::chrono::milliseconds(0)}) {
         SCOPED_TRACE(pause.count());
         sim.withModel([&](ControllerModel& m) {
             pause.count() > 0 ? m.setSplit(Command::Basic, 10, pause)
@@ -249,7 +252,7 @@ TEST_F(Pages, AReplyEndsOnlyAfterTheLinesSilence) {
         const auto taken = std::chrono::steady_clock::now() - clicked;
         EXPECT_TRUE(boxes.shown.empty());
         EXPECT_EQ(shown(Block::Basic), held);
-        EXPECT_GE(taken, kRequestPause + pause + kControllerLine.readInterval);
+        EXPECT_GE(taken, timing.requestPause + pause + timing.readInterval);
     }
 }
 
@@ -344,7 +347,7 @@ const ArrivalCase kArrivals[] = {
      FlashReadChain},
 };
 
-TEST_F(Pages, TheDispatcherTakesOnlyWhatIsAwaited) {
+TEST_F(RealTimingPages, TheDispatcherTakesOnlyWhatIsAwaited) {
     TrafficLog& log = *form->trafficLog();
     for (const ArrivalCase& c : kArrivals) {
         SCOPED_TRACE(c.name);
