@@ -97,12 +97,65 @@ struct Rows {
     }
 };
 
-std::vector<Parameter> buildTable() {
-    using enum Block;
-    Rows t;
-    const std::string times10ms = "\u00d710 ms";
-    const std::string times100mV = "\u00d7100 mV";
+// The units of the timing and throttle-voltage fields.
+constexpr const char* kTimes10ms = "\u00d710 ms";
+constexpr const char* kTimes100mV = "\u00d7100 mV";
 
+// The caption of an assist level's limit, in both columns of the Basic page ("Assit3:").
+WordedText assistCaption(int level) {
+    return WordedText(QT_TRANSLATE_NOOP("Protocol", "Assit%1:"),
+                      {WordedText::literal(number(level))});
+}
+
+// The wheel list: every size from 16 to 30 inch, k700C in its place after 27 inch.
+std::vector<std::string> wheelSizes() {
+    std::vector<std::string> wheels = numbers(16, 27);
+    wheels.emplace_back(k700C);
+    for (const std::string& size : numbers(28, 30)) {
+        wheels.push_back(size);
+    }
+    return wheels;
+}
+
+// The lists shared by the Pedal Assist and Throttle Handle pages, the display's choice first.
+std::vector<std::string> assistLevelItems() {
+    return after(kDisplayCommand, numbers(0, 9));
+}
+
+std::vector<std::string> speedLimitItems() {
+    return after(kDisplayCommand, numbers(15, 40, "Km/H"));
+}
+
+// The current and speed limits of the ten assist levels, the Basic page's two columns.
+void addAssistLimits(Rows& t) {
+    using enum Block;
+    for (int level = 0; level < 10; ++level) {
+        Parameter& p = t.add(Basic, editName(2 + level), "ALC" + number(level), {}, {}, "%",
+                             static_cast<std::size_t>(2 + level), "Limit Current" + number(level));
+        Rows::word(p.label, p.labelWording, assistCaption(level));
+        Rows::word(p.meaning, p.meaningWording,
+                   WordedText(QT_TRANSLATE_NOOP("Protocol", "Current limit at assist level %1"),
+                              {WordedText::literal(number(level))}));
+        p.column = QT_TRANSLATE_NOOP("Protocol", "Limit Current(%)");
+        if (level == 2) {
+            t.all.back().quirk = MessageQuirk::NoFullStop;
+        }
+    }
+    for (int level = 0; level < 10; ++level) {
+        // The firmware calls level 2 "SPDt2".
+        Parameter& p = t.add(Basic, editName(12 + level), "ALBP" + number(level), {}, {}, "%",
+                             static_cast<std::size_t>(12 + level),
+                             level == 2 ? "Limit SPDt2" : "Limit SPD" + number(level));
+        Rows::word(p.label, p.labelWording, assistCaption(level));
+        Rows::word(p.meaning, p.meaningWording,
+                   WordedText(QT_TRANSLATE_NOOP("Protocol", "Speed limit at assist level %1"),
+                              {WordedText::literal(number(level))}));
+        p.column = QT_TRANSLATE_NOOP("Protocol", "Limit Spd(%)");
+    }
+}
+
+void addBasic(Rows& t) {
+    using enum Block;
     // The low-battery voltage travels and is kept by its text: its list follows the controller's
     // voltage class, so a position would mean another voltage on another controller, and a read
     // writes whatever voltage the controller holds.
@@ -121,42 +174,11 @@ std::vector<Parameter> buildTable() {
           "A", 1, QT_TRANSLATE_NOOP("Protocol", "Limited Current"))
         .check =
         RangeCheck{kNoLowerBound, 0, QT_TRANSLATE_NOOP("Protocol", "Limited Current"), true};
-    const auto assist = [](int level) {
-        return WordedText(QT_TRANSLATE_NOOP("Protocol", "Assit%1:"),
-                          {WordedText::literal(number(level))});
-    };
-    for (int level = 0; level < 10; ++level) {
-        Parameter& p = t.add(Basic, editName(2 + level), "ALC" + number(level), {}, {}, "%",
-                             static_cast<std::size_t>(2 + level), "Limit Current" + number(level));
-        Rows::word(p.label, p.labelWording, assist(level));
-        Rows::word(p.meaning, p.meaningWording,
-                   WordedText(QT_TRANSLATE_NOOP("Protocol", "Current limit at assist level %1"),
-                              {WordedText::literal(number(level))}));
-        p.column = QT_TRANSLATE_NOOP("Protocol", "Limit Current(%)");
-        if (level == 2) {
-            t.all.back().quirk = MessageQuirk::NoFullStop;
-        }
-    }
-    for (int level = 0; level < 10; ++level) {
-        // The firmware calls level 2 "SPDt2".
-        Parameter& p = t.add(Basic, editName(12 + level), "ALBP" + number(level), {}, {}, "%",
-                             static_cast<std::size_t>(12 + level),
-                             level == 2 ? "Limit SPDt2" : "Limit SPD" + number(level));
-        Rows::word(p.label, p.labelWording, assist(level));
-        Rows::word(p.meaning, p.meaningWording,
-                   WordedText(QT_TRANSLATE_NOOP("Protocol", "Speed limit at assist level %1"),
-                              {WordedText::literal(number(level))}));
-        p.column = QT_TRANSLATE_NOOP("Protocol", "Limit Spd(%)");
-    }
-    std::vector<std::string> wheels = numbers(16, 27);
-    wheels.emplace_back(k700C);
-    for (const std::string& size : numbers(28, 30)) {
-        wheels.push_back(size);
-    }
+    addAssistLimits(t);
     Parameter& wheel =
         t.choice(Basic, "ComboBox4", "WD", QT_TRANSLATE_NOOP("Protocol", "Wheel Diameler(Inch): "),
                  QT_TRANSLATE_NOOP("Protocol", "Wheel diameter"),
-                 QT_TRANSLATE_NOOP("Protocol", "inch"), 22, "SpdMT", wheels);
+                 QT_TRANSLATE_NOOP("Protocol", "inch"), 22, "SpdMT", wheelSizes());
     wheel.widget = Widget::TypedChoice;
     wheel.encoding = Encoding::WheelSize;
     t.choice(Basic, "ComboBox5", "SMM", QT_TRANSLATE_NOOP("Protocol", "Speed Meter Model: "),
@@ -172,9 +194,12 @@ std::vector<Parameter> buildTable() {
     meter.encoding = Encoding::SpeedMeter;
     meter.partner = "ComboBox5";
     meter.check = RangeCheck{1, 36, QT_TRANSLATE_NOOP("Protocol", "SpdMeter Signal")};
+}
 
-    const auto assistLevels = after(kDisplayCommand, numbers(0, 9));
-    const auto speedLimits = after(kDisplayCommand, numbers(15, 40, "Km/H"));
+void addPedalAssist(Rows& t) {
+    using enum Block;
+    const auto assistLevels = assistLevelItems();
+    const auto speedLimits = speedLimitItems();
     t.choice(
         PedalAssist, "ComboBox6", "PT", QT_TRANSLATE_NOOP("Protocol", "Pedal Type: "),
         QT_TRANSLATE_NOOP("Protocol", "Pedal sensor type"), "", 0, "Pedal Type",
@@ -209,7 +234,7 @@ std::vector<Parameter> buildTable() {
           QT_TRANSLATE_NOOP("Protocol", "Startup Dgree"))
         .check = RangeCheck{1, 20, QT_TRANSLATE_NOOP("Protocol", "Startup Dgree")};
     t.add(PedalAssist, "Edit25", "TS", QT_TRANSLATE_NOOP("Protocol", "Time of stop(x10ms): "),
-          QT_TRANSLATE_NOOP("Protocol", "Time of stop"), times10ms, 7,
+          QT_TRANSLATE_NOOP("Protocol", "Time of stop"), kTimes10ms, 7,
           QT_TRANSLATE_NOOP("Protocol", "Time of stop"))
         .check = RangeCheck{0, 255, QT_TRANSLATE_NOOP("Protocol", "Time of stop")};
     t.add(PedalAssist, "Edit26", "CD", QT_TRANSLATE_NOOP("Protocol", "Current Decay(1-8): "),
@@ -217,7 +242,7 @@ std::vector<Parameter> buildTable() {
           QT_TRANSLATE_NOOP("Protocol", "Current Decay"))
         .check = RangeCheck{1, 8, QT_TRANSLATE_NOOP("Protocol", "Current Decay")};
     t.add(PedalAssist, "Edit27", "SD", QT_TRANSLATE_NOOP("Protocol", "Stop Decay(x10ms): "),
-          QT_TRANSLATE_NOOP("Protocol", "Stop decay"), times10ms, 9,
+          QT_TRANSLATE_NOOP("Protocol", "Stop decay"), kTimes10ms, 9,
           QT_TRANSLATE_NOOP("Protocol", "Stop Decay"))
         .check = RangeCheck{0, 255, QT_TRANSLATE_NOOP("Protocol", "Stop Decay")};
     t.add(PedalAssist, "Edit31", "KC", QT_TRANSLATE_NOOP("Protocol", "Keep Current(%)"),
@@ -225,15 +250,20 @@ std::vector<Parameter> buildTable() {
           QT_TRANSLATE_NOOP("Protocol", "Keep Current"))
         .check =
         RangeCheck{1, 100, QT_TRANSLATE_NOOP("Protocol", "Keep Current"), false, false, true};
+}
 
+void addThrottleHandle(Rows& t) {
+    using enum Block;
+    const auto assistLevels = assistLevelItems();
+    const auto speedLimits = speedLimitItems();
     t.add(ThrottleHandle, "Edit28", "SV", QT_TRANSLATE_NOOP("Protocol", "Start Voltage(x100mv): "),
           QT_TRANSLATE_NOOP("Protocol",
                             "Start voltage: the throttle voltage at which the motor starts"),
-          times100mV, 0, QT_TRANSLATE_NOOP("Protocol", "Start Voltage"))
+          kTimes100mV, 0, QT_TRANSLATE_NOOP("Protocol", "Start Voltage"))
         .check = RangeCheck{0, 50, QT_TRANSLATE_NOOP("Protocol", "Start Voltage")};
     t.add(ThrottleHandle, "Edit29", "EV", QT_TRANSLATE_NOOP("Protocol", "End Voltage(x100mV): "),
           QT_TRANSLATE_NOOP("Protocol", "End voltage: the throttle voltage of full command"),
-          times100mV, 1, QT_TRANSLATE_NOOP("Protocol", "End Voltage"))
+          kTimes100mV, 1, QT_TRANSLATE_NOOP("Protocol", "End Voltage"))
         .check = RangeCheck{0, 50, QT_TRANSLATE_NOOP("Protocol", "End Voltage")};
     t.choice(ThrottleHandle, "ComboBox11", "MODE", QT_TRANSLATE_NOOP("Protocol", "Mode: "),
              QT_TRANSLATE_NOOP("Protocol", "What the throttle commands: speed or current"), "", 2,
@@ -252,7 +282,11 @@ std::vector<Parameter> buildTable() {
           QT_TRANSLATE_NOOP("Protocol", "Start current under the throttle"), "%", 5,
           QT_TRANSLATE_NOOP("Protocol", "Start Current"))
         .check = RangeCheck{1, 100, QT_TRANSLATE_NOOP("Protocol", "Start Current")};
+}
 
+// The Torque page's sensor voltages and its zero-speed boost, ahead of its calibration grid.
+void addTorqueVoltages(Rows& t) {
+    using enum Block;
     // The two blanks of "The BaseVoltage of  is out of range" are the tool's message as it has
     // always read.
     const auto voltage = [&](std::string control, std::string key, std::string label,
@@ -308,8 +342,11 @@ std::vector<Parameter> buildTable() {
                               {WordedText::literal(weights)}));
     }
     t.add(Torque, "Edit43", "SBT", QT_TRANSLATE_NOOP("Protocol", "0 Speed Boost Time:"),
-          QT_TRANSLATE_NOOP("Protocol", "Boost time at zero speed"), times10ms, 22, "0BootTime");
+          QT_TRANSLATE_NOOP("Protocol", "Boost time at zero speed"), kTimes10ms, 22, "0BootTime");
+}
 
+void addTorqueGrid(Rows& t) {
+    using enum Block;
     // The calibration grid, a quantity at a time and within it from the lowest speed point up.
     // The page shows it row by row, but the controller takes it column by column; its messages
     // name the speed points S0 .. S25.
@@ -360,6 +397,16 @@ std::vector<Parameter> buildTable() {
             }
         }
     }
+}
+
+// The pages in the order a parameter file holds them.
+std::vector<Parameter> buildTable() {
+    Rows t;
+    addBasic(t);
+    addPedalAssist(t);
+    addThrottleHandle(t);
+    addTorqueVoltages(t);
+    addTorqueGrid(t);
     for (Parameter& p : t.all) {
         if (p.columnWording.empty() && !p.column.empty()) {
             p.columnWording = WordedText(p.column);
