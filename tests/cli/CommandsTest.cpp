@@ -401,10 +401,13 @@ TEST_F(RealTimingCli, ManyControllersAtOnceEachGetItsOwnSession) {
 // the signal ends a program.
 TEST_F(RealTimingCli, ASignalEndingARunOverManyPortsLeavesItsSummary) {
     SimulatedController quick;
-    SimulatedController silent;
+    SimulatedController stalled;
     quick.start();
-    silent.start();
-    silent.withModel([](ControllerModel& m) { m.setDropAllReplies(true); });
+    stalled.start();
+    // Connected, and waiting for a reply that never comes: however slowly the quick one is
+    // read, this one has not finished when the signal comes (one that never answers would give
+    // up probing after a round of the rates).
+    stalled.withModel([](ControllerModel& m) { m.setRepliesDropped(Command::Basic, true); });
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         SCOPED_TRACE(::strsignal(signal));
         QProcess cli;
@@ -415,7 +418,7 @@ TEST_F(RealTimingCli, ASignalEndingARunOverManyPortsLeavesItsSummary) {
         test::resetSignalsOnStart(cli);
         cli.start(MORVENT_CLI_EXECUTABLE,
                   QStringList{"read", "-o", path("s.el"), "--timeout", "600000"} + on(quick) +
-                      on(silent));
+                      on(stalled));
         QByteArray out;
         ASSERT_TRUE(test::waitFor([&] {
             out += cli.readAllStandardOutput();
