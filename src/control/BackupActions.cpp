@@ -23,6 +23,8 @@ namespace morvent {
 
 namespace {
 
+// The texts here keep the translation context "morvent::KeepingActions" they are catalogued
+// under; the file dialogs' filter is looked up there too, as it always was.
 constexpr const char* kParameterFiles =
     QT_TRANSLATE_NOOP("morvent::TForm1", "Parameter files (*.el);;All files (*)");
 
