@@ -5,24 +5,31 @@
 
 #include "AboutBox.h"
 #include "AwaitedWording.h"
+#include "BackupActions.h"
+#include "BackupKeeper.h"
 #include "BlockCodec.h"
 #include "BlockRequests.h"
+#include "ChangeMarks.h"
 #include "ClickableLabel.h"
+#include "ComparisonMarks.h"
 #include "ConnectionHelp.h"
 #include "ConnectionProbing.h"
 #include "ContinuousGet.h"
 #include "ControllerLine.h"
+#include "FileActions.h"
 #include "GettingStarted.h"
-#include "KeepingActions.h"
 #include "LineTiming.h"
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
 #include "LoadWindow.h"
+#include "MarksActions.h"
 #include "MessageBoxes.h"
 #include "ModelBinding.h"
 #include "ParameterTable.h"
+#include "PlotPlacement.h"
 #include "PortComboBox.h"
 #include "ReplyDispatcher.h"
+#include "ReportActions.h"
 #include "SaveWindow.h"
 #include "StatusReporter.h"
 #include "TrafficDescription.h"
@@ -138,11 +145,15 @@ TForm1::TForm1(MessageBoxes& boxes, Options options)
     // Never so small that controls are cut off: below the designed size the window scrolls.
     setMinimumSize(480, 360);
 
-    // The backups, saving and loading, comparison, undo, the report and the plot.
-    m_keeping = std::make_unique<KeepingActions>(
-        *this, m_ui, m_fields, m_model, m_boxes, *m_settings, m_options, *m_form4, *m_form5,
-        [this](const std::function<void()>& handler) { guarded(handler); },
-        [this] { BitBtn3Click(); });
+    // The backups, saving and loading, the plot, comparison and undo, and the report. Each is
+    // built from what exists; what they announce is connected in connectRooms.
+    m_backupRoom = std::make_unique<BackupActions>(*this, m_fields, m_options);
+    m_files = std::make_unique<FileActions>(
+        m_fields, m_boxes, *m_form4, *m_form5, backups().replacedFiles(),
+        [this](const std::function<void()>& handler) { guarded(handler); });
+    m_plot = std::make_unique<PlotPlacement>(*this, m_ui, m_boxes, *m_settings, m_options);
+    m_marks = std::make_unique<MarksActions>(*this, m_ui, m_fields, m_model, m_boxes, m_options);
+    buildReport();
     // Where the user leaves the plot is where it opens next time, in this run or the next.
     liveReadings().window().installEventFilter(this);
 
@@ -201,31 +212,42 @@ TForm1::~TForm1() {
     LiveReadingsWindow& plot = liveReadings().window();
     plot.removeEventFilter(this);
     if (plot.isVisible()) {
-        m_keeping->rememberPlotPlace();
+        m_plot->rememberPlotPlace();
     }
 }
 
+void TForm1::buildReport() {
+    m_report =
+        new ReportActions(*this, m_fields, m_model, m_boxes, m_backupRoom->note(), *m_settings,
+                          {m_options.askReportNote, m_options.chooseReportFile,
+                           m_options.choosePrinter, m_options.fillReportSettings});
+    connect(m_ui.ReportSettings1, &QAction::triggered, m_report,
+            &ReportActions::ReportSettings1Click);
+    connect(m_ui.ExportReport1, &QAction::triggered, m_report, &ReportActions::ExportReport1Click);
+    connect(m_ui.Print1, &QAction::triggered, m_report, &ReportActions::Print1Click);
+}
+
 LiveReadingsMonitor& TForm1::liveReadings() const {
-    return m_keeping->liveReadings();
+    return m_plot->liveReadings();
 }
 BackupKeeper& TForm1::backups() const {
-    return m_keeping->backups();
+    return m_backupRoom->keeper();
 }
 ComparisonMarks& TForm1::comparison() const {
-    return m_keeping->comparison();
+    return m_marks->comparison();
 }
 ReportActions& TForm1::report() const {
-    return m_keeping->report();
+    return *m_report;
 }
 ChangeMarks& TForm1::changes() const {
-    return m_keeping->changes();
+    return m_marks->changes();
 }
 ReviewChanges& TForm1::review() const {
-    return m_keeping->review();
+    return m_marks->review();
 }
 
 void TForm1::showPlot() {
-    m_keeping->showPlot();
+    m_plot->showPlot();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -235,7 +257,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         keepFrameWithin(screen()->availableGeometry());
     }
     if (watched == &liveReadings().window() && event->type() == QEvent::Hide) {
-        m_keeping->rememberPlotPlace();
+        m_plot->rememberPlotPlace();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -276,10 +298,20 @@ void TForm1::connectRooms() {
             &ConnectionProbing::stopProbing);
     connect(m_dispatcher.get(), &ReplyDispatcher::identified, m_connection.get(),
             &ConnectionProbing::identified);
-    connect(m_dispatcher.get(), &ReplyDispatcher::blockReadIntoPages, this,
-            [this](Block block) { m_keeping->readIntoPages(block); });
-    connect(m_dispatcher.get(), &ReplyDispatcher::keepBackup, this,
-            [this] { m_keeping->keepBackup(); });
+    connect(m_dispatcher.get(), &ReplyDispatcher::blockReadIntoPages, m_marks.get(),
+            &MarksActions::readIntoPages);
+    connect(m_dispatcher.get(), &ReplyDispatcher::keepBackup, m_backupRoom.get(),
+            &BackupActions::keepBackup);
+    connect(m_files.get(), &FileActions::saved, m_backupRoom.get(), &BackupActions::noteSaved);
+    connect(m_files.get(), &FileActions::replacedKept, m_backupRoom.get(),
+            &BackupActions::noteReplacedKept);
+    connect(m_files.get(), &FileActions::loaded, &comparison(), &ComparisonMarks::markNotInFile);
+    connect(m_files.get(), &FileActions::loadedIntoPages, m_marks.get(),
+            &MarksActions::loadedIntoPages);
+    connect(m_backupRoom.get(), &BackupActions::backupChosen, m_files.get(),
+            &FileActions::loadFile);
+    connect(m_marks.get(), &MarksActions::writeFlashWanted, this,
+            [this] { guarded([this] { BitBtn3Click(); }); });
 }
 
 int TForm1::ConnectFlag() const {
@@ -355,14 +387,16 @@ QList<QPushButton*> TForm1::pollingLockedButtons() const {
 }
 
 void TForm1::endBySignal() {
-    m_keeping->keepUnwrittenChanges();
+    if (changes().count() > 0) {
+        m_backupRoom->keepUnwrittenChanges();
+    }
     m_endingBySignal = true;
     close();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (!m_endingBySignal &&
-        !m_keeping->mayLoseChanges(
+        !m_marks->mayLoseChanges(
             [](int changes) {
                 return tr("%n changes not written to the controller: closing the window loses "
                           "what was typed. Quit anyway?",
@@ -446,7 +480,7 @@ void TForm1::Save1Click() {
 }
 
 void TForm1::Load1Click() {
-    if (!m_keeping->mayLoseChanges(
+    if (!m_marks->mayLoseChanges(
             [](int changes) {
                 return tr("%n changes not written to the controller: a load puts the file's "
                           "values over what was typed. Load anyway?",
@@ -469,7 +503,7 @@ void TForm1::Searchcomm() {
 }
 
 void TForm1::BitBtn1Click() {
-    if (m_keeping->mayLoseChanges(
+    if (m_marks->mayLoseChanges(
             [](int changes) {
                 return tr("%n changes not written to the controller: connecting forgets what the "
                           "controller holds, and the pages show no changes until read again. "
@@ -482,7 +516,7 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::BitBtn11Click() {
-    if (m_keeping->mayLoseChanges(
+    if (m_marks->mayLoseChanges(
             [](int changes) {
                 return tr("%n changes not written to the controller: after Close, what was typed "
                           "can no longer be written. Close anyway?",
@@ -548,10 +582,12 @@ void TForm1::BitBtn3Click() {
 }
 
 void TForm1::CompareWithFile1Click() {
-    m_keeping->compareWithFile();
+    m_marks->compareWithFile(m_backupRoom->folder());
 }
 void TForm1::LoadBackup1Click() {
-    m_keeping->loadBackup();
+    if (m_marks->mayLoseChanges(&BackupActions::loadQuestion, BackupActions::loadAnswer())) {
+        m_backupRoom->chooseBackup();
+    }
 }
 void TForm1::CompareWithController1Click() {
     if (comparisonAllowed()) {
@@ -559,7 +595,7 @@ void TForm1::CompareWithController1Click() {
     }
 }
 void TForm1::OpenBackupsFolder1Click() {
-    m_keeping->openBackupsFolder();
+    m_backupRoom->openBackupsFolder();
 }
 
 void TForm1::SendReadCommand(std::uint8_t code) {

@@ -30,16 +30,19 @@ class QTimer;
 namespace morvent {
 
 class AwaitedWording;
+class BackupActions;
 class BackupKeeper;
 class BlockRequests;
 class ChangeMarks;
 class ComparisonMarks;
 class ConnectionProbing;
 class ContinuousGet;
-class KeepingActions;
+class FileActions;
 class LiveReadingsMonitor;
+class MarksActions;
 class ModelBinding;
 class MessageBoxes;
+class PlotPlacement;
 class ReplyDispatcher;
 class ReportActions;
 class ReviewChanges;
@@ -164,6 +167,8 @@ private:
     // Runs a handler; an error nobody caught ends it and goes to the general error display.
     template <typename Handler> void guarded(Handler&& handler);
     void connectHandlers();
+    // File > "Report Settings...", "Export Report..." and "Print...".
+    void buildReport();
     // What the rooms announce, connected once they all exist.
     void connectRooms();
     void showError(const std::exception& error);
@@ -186,7 +191,12 @@ private:
     GettingStarted* m_gettingStarted = nullptr;
     bool m_shown = false;
     RequestCycle m_cycle;
-    std::unique_ptr<KeepingActions> m_keeping;
+    // What is kept for the user: backups, files, the plot's place, the pages' marks.
+    std::unique_ptr<BackupActions> m_backupRoom;
+    std::unique_ptr<FileActions> m_files;
+    std::unique_ptr<PlotPlacement> m_plot;
+    std::unique_ptr<MarksActions> m_marks;
+    ReportActions* m_report = nullptr;
     std::unique_ptr<AwaitedWording> m_wording;
     std::unique_ptr<WindowLine> m_line;
     std::unique_ptr<ConnectionProbing> m_connection;
