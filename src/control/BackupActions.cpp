@@ -21,14 +21,8 @@
 
 namespace morvent {
 
-namespace {
-
 // The texts here keep the translation context "morvent::KeepingActions" they are catalogued
-// under; the file dialogs' filter is looked up there too, as it always was.
-constexpr const char* kParameterFiles =
-    QT_TRANSLATE_NOOP("morvent::TForm1", "Parameter files (*.el);;All files (*)");
-
-} // namespace
+// under.
 
 BackupActions::BackupActions(QMainWindow& window, Fields& fields, const Form1Options& options)
     : m_window(window), m_fields(fields), m_options(options) {
@@ -100,7 +94,7 @@ void BackupActions::chooseBackup() {
             ? m_options.chooseBackupFile(folder)
             : QFileDialog::getOpenFileName(
                   &m_window, QCoreApplication::translate("morvent::KeepingActions", "Load Backup"),
-                  folder, QCoreApplication::translate("morvent::KeepingActions", kParameterFiles));
+                  folder, parameterFileFilter());
     if (!path.isEmpty()) {
         emit backupChosen(path);
     }

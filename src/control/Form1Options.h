@@ -6,6 +6,7 @@
 #include "LineTiming.h"
 #include "PortList.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 
@@ -16,6 +17,11 @@ class QDialog;
 class QPrinter;
 
 namespace morvent {
+
+// What the file choosers of Load Backup and Compare With File list, in the window's language.
+inline QString parameterFileFilter() {
+    return QCoreApplication::translate("morvent::TForm1", "Parameter files (*.el);;All files (*)");
+}
 
 // What the main window takes from outside: where its ports come from, the simulated controller
 // to list first (demo mode), and how a web address is opened.

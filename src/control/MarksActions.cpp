@@ -21,14 +21,8 @@
 
 namespace morvent {
 
-namespace {
-
 // The texts here keep the translation context "morvent::KeepingActions" they are catalogued
-// under; the file dialogs' filter is looked up there too, as it always was.
-constexpr const char* kParameterFiles =
-    QT_TRANSLATE_NOOP("morvent::TForm1", "Parameter files (*.el);;All files (*)");
-
-} // namespace
+// under.
 
 MarksActions::MarksActions(QMainWindow& window, Form1Ui& ui, const Fields& fields,
                            ParameterModel& model, MessageBoxes& boxes, const Form1Options& options)
@@ -73,7 +67,7 @@ void MarksActions::compareWithFile(const QString& folder) {
             : QFileDialog::getOpenFileName(
                   &m_window,
                   QCoreApplication::translate("morvent::KeepingActions", "Compare With File"),
-                  folder, QCoreApplication::translate("morvent::KeepingActions", kParameterFiles));
+                  folder, parameterFileFilter());
     if (!path.isEmpty()) {
         m_comparison->compareWith(path, m_fields);
     }
