@@ -30,11 +30,40 @@ ConnectedController::ConnectedController(const std::string& device,
 
 ConnectedController::~ConnectedController() = default;
 
-void readBlocks(ControllerSession& session, Fields& fields, const CommandStreams& io) {
-    for (const Block block : kAllBlocks) {
-        say(io, io.err, QStringLiteral("Reading the %1 block").arg(utf8Text(layout(block).title)));
-        applyReadReply(block, session.read(layout(block).command), fields);
+WriteFrame RunPages::writeFrame(Block block) {
+    return {buildWriteFrame(block, m_fields), {}};
+}
+
+void RunPages::carryOut(const Step& step) {
+    switch (step.kind) {
+    case Step::Kind::SendRead:
+    case Step::Kind::SendWrite:
+        if (const auto block = blockForCode(step.code)) {
+            say(m_io, m_io.err,
+                (step.kind == Step::Kind::SendRead ? QStringLiteral("Reading the %1 block")
+                                                   : QStringLiteral("Writing the %1 block"))
+                    .arg(utf8Text(layout(*block).title)));
+        }
+        break;
+    case Step::Kind::ReadIntoPages:
+    case Step::Kind::ReadIntoCopy:
+        applyReadReply(step.block, m_session.lastReply(), m_fields);
+        break;
+    case Step::Kind::LearnWritten:
+        written.push_back(step.block);
+        break;
+    case Step::Kind::Refuse:
+        refused = step.refusal;
+        break;
+    default:
+        break;
     }
+}
+
+void readBlocks(ControllerSession& session, Fields& fields, const CommandStreams& io) {
+    RequestCycle cycle;
+    RunPages pages(session, fields, io);
+    session.run(cycle, cycle.startComparison(), pages);
 }
 
 } // namespace morvent

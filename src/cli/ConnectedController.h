@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace morvent {
 
@@ -35,7 +36,33 @@ private:
     std::unique_ptr<ControllerSession> m_session;
 };
 
-// Reads the four blocks into fields, as Read Flash does.
+// The pages of a command-line run, as the request cycle's chains need them: each block's reply
+// read into `fields`, each write frame built from them, each block said on stderr as its frame
+// goes out.
+class RunPages : public RequestCycle::Hands {
+public:
+    RunPages(const ControllerSession& session, Fields& fields, const CommandStreams& io)
+        : m_session(session), m_fields(fields), m_io(io) {}
+
+    // The blocks the controller accepted, in order, and the refusal a write stopped at.
+    std::vector<Block> written;
+    std::optional<Refusal> refused;
+
+    // The session sends the frames itself (ControllerSession::run).
+    bool send(const Bytes&, const Awaited&) override { return false; }
+    // The file's values were checked once, before the first frame.
+    std::optional<ChainRefusal> prepareWrite(Block, bool) override { return std::nullopt; }
+    WriteFrame writeFrame(Block block) override;
+    void carryOut(const Step& step) override;
+
+private:
+    const ControllerSession& m_session;
+    Fields& m_fields;
+    const CommandStreams& m_io;
+};
+
+// Reads the four blocks into fields in the order and with the stop rules of Read Flash, without
+// its live readings: the comparison's chain, which ends with the last block.
 void readBlocks(ControllerSession& session, Fields& fields, const CommandStreams& io);
 
 } // namespace morvent

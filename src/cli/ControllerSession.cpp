@@ -197,31 +197,26 @@ Bytes ControllerSession::connect(const std::function<void(std::uint32_t)>& probi
                            " baud).");
 }
 
-Bytes ControllerSession::read(Command command) {
-    auto chunk = exchange(readRequest(command), SingleRead);
-    if (!chunk) {
-        noReply(describeRequest(readRequest(command)));
-    }
-    if (replyFlaw(command, SingleRead, *chunk) != ReplyFlaw::None) {
-        throw SessionError(Outcome::NoReply, "Unexpected reply to the " +
-                                                 describeRequest(readRequest(command)) + ": " +
-                                                 describeReply(*chunk, SingleRead) + " (" +
-                                                 hexBytes(*chunk) + ").");
-    }
-    return *chunk;
-}
-
-std::uint8_t ControllerSession::write(Command command, const Bytes& frame) {
-    auto chunk = exchange(frame, SingleWrite);
-    if (!chunk) {
+Bytes ControllerSession::answer(const Bytes& frame, PendingRequestKind awaiting,
+                                std::optional<Bytes> reply) const {
+    if (!reply) {
         noReply(describeRequest(frame));
     }
-    if (replyFlaw(command, SingleWrite, *chunk) != ReplyFlaw::None) {
-        throw SessionError(Outcome::NoReply, "Unexpected answer to the " + describeRequest(frame) +
-                                                 ": " + describeReply(*chunk, SingleWrite) + " (" +
-                                                 hexBytes(*chunk) + ").");
+    // Read as a single request's would be: what the request is part of changes nothing of that.
+    const PendingRequestKind single = awaitsWrite(awaiting) ? SingleWrite : SingleRead;
+    if (replyFlaw(static_cast<Command>(frame.at(1)), single, *reply) != ReplyFlaw::None) {
+        throw SessionError(Outcome::NoReply,
+                           std::string(single == SingleWrite ? "Unexpected answer to the "
+                                                             : "Unexpected reply to the ") +
+                               describeRequest(frame) + ": " + describeReply(*reply, single) +
+                               " (" + hexBytes(*reply) + ").");
     }
-    return (*chunk)[1];
+    return std::move(*reply);
+}
+
+Bytes ControllerSession::read(Command command) {
+    const Bytes frame = readRequest(command);
+    return answer(frame, SingleRead, exchange(frame, SingleRead));
 }
 
 namespace {
@@ -236,6 +231,14 @@ public:
     std::optional<Bytes> reply;
 
     bool send(const Bytes& frame, const Awaited& awaiting) override {
+        // The pages are told of each frame as it goes out, as the step that sent it, so that a
+        // front end can say which block is under way.
+        const std::uint8_t sentCode = frame.at(1);
+        m_pages.carryOut(awaitsWrite(awaiting.kind)
+                             ? Step{.kind = Step::Kind::SendWrite,
+                                    .code = sentCode,
+                                    .block = blockForCode(sentCode).value_or(Block::Basic)}
+                             : Step{.kind = Step::Kind::SendRead, .code = sentCode});
         reply = m_exchange(frame, awaiting);
         return true;
     }
@@ -260,11 +263,8 @@ private:
 void ControllerSession::run(RequestCycle& cycle, Steps steps, RequestCycle::Hands& pages) {
     SessionHands hands(
         [this](const Bytes& frame, const Awaited& awaiting) {
-            auto reply = exchange(frame, awaiting.kind);
-            if (!reply) {
-                noReply(describeRequest(frame));
-            }
-            return reply;
+            return std::optional<Bytes>(
+                answer(frame, awaiting.kind, exchange(frame, awaiting.kind)));
         },
         pages);
     while (!steps.empty()) {

@@ -90,16 +90,17 @@ public:
     std::uint64_t droppedBytes() const { return m_comm.droppedBytes(); }
 
     // Sends a read request and returns the reply, whole and with the command's length and a good
-    // checksum (readReplyFlaw); any other answer ends the session with NoReply.
+    // checksum (readReplyFlaw); any other answer ends the session with NoReply. The blocks are
+    // read and written by running the request cycle's chains (run).
     Bytes read(Command command);
-    // Sends a write frame and returns the acknowledgement's status byte, the acknowledgement
-    // tested as read does.
-    std::uint8_t write(Command command, const Bytes& frame);
 
     // Runs an action through the request cycle as the window does, each reply taken the moment
     // it is whole and handed back to the cycle, until nothing more is sent: `pages` carries out
     // what concerns the values and the messages (with lastReply() for the reply they are about),
-    // the session the frames and the reopens. What is still awaited after it, the caller judges.
+    // the session the frames and the reopens. Each frame is shown to `pages` as it goes out, as
+    // the SendRead or SendWrite step that sent it. Each reply is tested as read() and write()
+    // test theirs, a missing or flawed one ending the session; a status the cycle stops at, and
+    // so what is still awaited after it, the caller judges.
     void run(RequestCycle& cycle, Steps steps, RequestCycle::Hands& pages);
     // The reply the cycle's steps are about while run() carries them out.
     std::span<const std::uint8_t> lastReply() const { return m_taken; }
@@ -116,6 +117,9 @@ private:
     void awaitReply(std::uint8_t code, PendingRequestKind awaiting) override;
     void listen(std::chrono::milliseconds time) override;
 
+    // The reply to `frame`, awaited as `awaiting`, when it is whole and sound (replyFlaw, as for
+    // a single request); otherwise the session ends with NoReply, saying what came instead.
+    Bytes answer(const Bytes& frame, PendingRequestKind awaiting, std::optional<Bytes> reply) const;
     // Sends a request or write frame and returns its reply, none after the timeout.
     std::optional<Bytes> exchange(const Bytes& frame, PendingRequestKind awaiting);
     // Returns early when the line hangs up.

@@ -101,6 +101,20 @@ ParameterFileContent fileToWrite(const QString& path) {
     return file;
 }
 
+// The block a write stopped at, with the field the controller refused or the status it gave.
+SessionError notAccepted(const std::optional<Refusal>& refused,
+                         std::span<const std::uint8_t> acknowledgement) {
+    if (refused) {
+        return SessionError(
+            Outcome::FieldRefused,
+            refusalLine(*refused, refused->message + " (" + refused->control + ")"));
+    }
+    const Block block = blockForCode(acknowledgement[0]).value_or(Block::Basic);
+    return SessionError(Outcome::FieldRefused,
+                        "The controller answered the " + std::string(layout(block).title) +
+                            " block with the unknown status " + std::to_string(acknowledgement[1]));
+}
+
 Outcome write(ConnectedController& controller, const QString& path,
               const ParameterFileContent& file, bool verify, bool json, const CommandStreams& io) {
     ParameterModel fields;
@@ -112,36 +126,31 @@ Outcome write(ConnectedController& controller, const QString& path,
             throw SessionError(Outcome::InvalidInput, refusalLine(*check, check->message));
         }
     }
-    QStringList written;
+    RequestCycle cycle;
+    RunPages pages(controller.session(), fields, io);
     // A write that ends half way says how far it came, whatever ended it.
     const auto sayWritten = [&](const SessionError& error) {
+        QStringList written;
+        for (const Block block : pages.written) {
+            written << utf8Text(layout(block).title);
+        }
         return SessionError(error.outcome(),
                             error.what() + (written.isEmpty()
                                                 ? std::string(" No block was written.")
                                                 : " Blocks already written: " +
                                                       written.join(", ").toStdString() + "."));
     };
-    for (const Block block : kAllBlocks) {
-        say(io, io.err, QStringLiteral("Writing the %1 block").arg(utf8Text(layout(block).title)));
-        std::uint8_t status = 0;
-        try {
-            status =
-                controller.session().write(layout(block).command, buildWriteFrame(block, fields));
-        } catch (const SessionError& error) {
-            throw sayWritten(error);
-        }
-        const StatusOutcome outcome = interpretStatus(block, status);
-        if (outcome.kind != StatusKind::Accepted) {
-            throw SessionError(
-                Outcome::FieldRefused,
-                outcome.kind == StatusKind::FieldRefused
-                    ? refusalLine(outcome.refusal,
-                                  outcome.refusal.message + " (" + outcome.refusal.control + ")")
-                    : "The controller answered the " + std::string(layout(block).title) +
-                          " block with the unknown status " + std::to_string(status));
-        }
+    try {
+        controller.session().run(cycle, cycle.startWriteFlash(), pages);
+    } catch (const SessionError& error) {
+        throw sayWritten(error);
+    }
+    for (const Block block : pages.written) {
         fields.learn(block);
-        written << utf8Text(layout(block).title);
+    }
+    // The chain stops at the block the controller did not accept, still awaiting.
+    if (cycle.PendingRequest() != NothingAwaited) {
+        throw notAccepted(pages.refused, controller.session().lastReply());
     }
     QStringList differing;
     if (verify) {

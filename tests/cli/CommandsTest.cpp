@@ -88,6 +88,19 @@ std::string fileText(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
+// What a run sent after its last connect request, a request each: R or W and the code, in hex.
+std::string sentAfterConnect(const SimulatedController& sim) {
+    std::string sent;
+    for (const ReceivedRequest& r : sim.receivedRequests()) {
+        const bool write = r.request.kind == ControllerRequest::Kind::Write;
+        sent = r.request.kind == ControllerRequest::Kind::Connect
+                   ? ""
+                   : sent + (write ? "W" : "R") +
+                         QByteArray(1, char(code(r.request.command))).toHex().toStdString() + " ";
+    }
+    return sent;
+}
+
 QStringList on(const SimulatedController& sim) {
     return {"-p", QString::fromStdString(sim.devicePath())};
 }
@@ -455,6 +468,8 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
     const CliRun read = run(QStringList{"read", "-o", path("cli.el")} + on(window.sim));
     ASSERT_EQ(read.outcome, Outcome::Success) << read.err;
     EXPECT_EQ(fileText(path("cli.el")), fileText(path("window.el")));
+    // The four blocks, not the live readings that end the window's Read Flash.
+    EXPECT_EQ(sentAfterConnect(window.sim), "R50 R52 R53 R54 R55 ");
 
     // The identity's version line, which the firmware text replaces in the window, aside.
     const CliRun info = run(QStringList{"info"} + on(window.sim));
@@ -488,6 +503,12 @@ TEST_F(Cli, InfoReadAndWriteAgreeWithTheWindowAndTheController) {
     const CliRun write = run({"write", "-i", argumentText(changed), "-p", argumentText(port)});
     ASSERT_EQ(write.outcome, Outcome::Success) << write.err << write.out;
     EXPECT_EQ(write.out, "Wrote " + path("changed").toStdString() + "?\xFF.el\n"); // C1 as '?'
+    EXPECT_EQ(sentAfterConnect(window.sim), "R50 W52 W53 W54 W55 R52 R53 R54 R55 ");
+    EXPECT_TRUE(write.err.ends_with(
+        "Writing the Basic block\nWriting the Pedal Assist block\nWriting the Throttle Handle "
+        "block\nWriting the Torque block\nReading the Basic block\nReading the Pedal Assist "
+        "block\nReading the Throttle Handle block\nReading the Torque block\n"))
+        << write.err;
     ASSERT_EQ(run(QStringList{"read", "-o", path("after\U0001F480.el")} + on(window.sim)).outcome,
               Outcome::Success);
     EXPECT_EQ(fileText(path("after\U0001F480.el")), document.text());
