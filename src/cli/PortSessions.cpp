@@ -21,6 +21,7 @@
 #include <atomic>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace morvent {
@@ -74,8 +75,11 @@ void sayTallyOnSignal(const void* data) {
 // One session a port, each in a thread of its own with its own event loop, so a slow or failing
 // controller holds up nobody else. std::thread rather than QThread, so that ThreadSanitizer
 // judges the sessions too.
-Outcome runAtOnce(const PortPlan& plan, const CommandStreams& io,
-                  const std::function<Outcome(std::size_t, const CommandStreams&)>& runOn) {
+using ResultKnown = std::function<void(Outcome)>;
+
+Outcome runAtOnce(
+    const PortPlan& plan, const CommandStreams& io,
+    const std::function<Outcome(std::size_t, const CommandStreams&, const ResultKnown&)>& runOn) {
     const std::size_t total = static_cast<std::size_t>(plan.ports.size());
     std::vector<Outcome> outcomes(total, Outcome::Failure);
     std::vector<CommandStreams> streams(total, io);
@@ -98,9 +102,15 @@ Outcome runAtOnce(const PortPlan& plan, const CommandStreams& io,
             const SessionSlots::Slot turn(turns);
             // Gives the thread its event dispatcher before the port's notifier needs one.
             { QEventLoop dispatcher; }
-            outcomes[i] = runOn(i, streams[i]);
-            tally.succeeded += outcomes[i] == Outcome::Success;
-            ++tally.done;
+            bool counted = false;
+            const auto count = [&](Outcome outcome) {
+                if (!std::exchange(counted, true)) {
+                    tally.succeeded += outcome == Outcome::Success;
+                    ++tally.done;
+                }
+            };
+            outcomes[i] = runOn(i, streams[i], count);
+            count(outcomes[i]);
         });
     }
     for (std::thread& session : sessions) {
@@ -178,7 +188,7 @@ Outcome runOnEachPort(const PortPlan& plan, std::chrono::milliseconds timeout,
                                             : rates.rateOf(TComm::devicePath(localBytes(port))));
     }
     std::vector<std::uint32_t> answered(static_cast<std::size_t>(plan.ports.size()), 0);
-    const auto runOn = [&](std::size_t i, const CommandStreams& streams) {
+    const auto runOn = [&](std::size_t i, const CommandStreams& streams, const ResultKnown& known) {
         return guard(streams, [&] {
             const QString& port = plan.ports[static_cast<qsizetype>(i)];
             ConnectedController controller(localBytes(port), timeout, firstRates[i], streams);
@@ -193,10 +203,17 @@ Outcome runOnEachPort(const PortPlan& plan, std::chrono::milliseconds timeout,
                             .arg(dropped));
                 }
             });
-            return work(controller, i, streams);
+            const Outcome outcome = work(controller, i, streams);
+            // Counted the moment it is known: a signal while the port is let go finds this
+            // controller finished, its result already shown.
+            if (known) {
+                known(outcome);
+            }
+            return outcome;
         });
     };
-    const Outcome worst = plan.ports.size() == 1 ? runOn(0, io) : runAtOnce(plan, io, runOn);
+    const Outcome worst =
+        plan.ports.size() == 1 ? runOn(0, io, ResultKnown()) : runAtOnce(plan, io, runOn);
     for (std::size_t i = 0; i < answered.size(); ++i) {
         if (const QString& port = plan.ports[static_cast<qsizetype>(i)]; !port.isEmpty()) {
             rates.remember(TComm::devicePath(localBytes(port)), answered[i]);

@@ -432,16 +432,20 @@ TEST_F(RealTimingCli, ASignalEndingARunOverManyPortsLeavesItsSummary) {
         cli.start(MORVENT_CLI_EXECUTABLE,
                   QStringList{"read", "-o", path("s.el"), "--timeout", "600000"} + on(quick) +
                       on(stalled));
+        const std::size_t asked = stalled.requestCount(Command::Basic);
         QByteArray out;
+        // The quick one's values saved, the stalled one connected and waiting.
         ASSERT_TRUE(test::waitFor([&] {
             out += cli.readAllStandardOutput();
-            return out.contains("Saved");
+            return out.contains("Saved") && stalled.requestCount(Command::Basic) > asked;
         })) << out.toStdString();
         ::kill(static_cast<pid_t>(cli.processId()), signal);
         ASSERT_TRUE(cli.waitForFinished(10000));
         EXPECT_EQ(cli.exitStatus(), QProcess::CrashExit);
-        EXPECT_TRUE(cli.readAllStandardError().contains(
-            "Ended by a signal: 1 of 2 controllers succeeded; 1 had not finished.\n"));
+        const QByteArray err = cli.readAllStandardError();
+        EXPECT_TRUE(
+            err.contains("Ended by a signal: 1 of 2 controllers succeeded; 1 had not finished.\n"))
+            << err.toStdString();
     }
 }
 
