@@ -49,12 +49,6 @@ struct Step {
     std::string_view text{};
     Refusal refusal{};
     bool showField = false;
-
-    bool operator==(const Step& other) const {
-        return kind == other.kind && awaiting == other.awaiting && code == other.code &&
-               block == other.block && text == other.text && refusal == other.refusal &&
-               showField == other.showField;
-    }
 };
 using Steps = std::vector<Step>;
 

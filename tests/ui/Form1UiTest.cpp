@@ -8,6 +8,7 @@
 #include "BlockLayout.h"
 #include "ClickableLabel.h"
 #include "DigitsOnlyFilter.h"
+#include "FieldOverlay.h"
 #include "FieldStore.h"
 #include "FocusFrameStyle.h"
 #include "Layout.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -474,6 +476,37 @@ TEST_F(Form1UiTest, MistakenLookupsAreProgrammingErrors) {
             EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
         }
     }
+}
+
+// A sign keeps to its control when the control, or a container between it and the page, moves or
+// resizes, and shows and hides with the control.
+TEST(FieldOverlayTest, FollowsItsControlThroughItsContainers) {
+    struct Sign : FieldOverlay {
+        explicit Sign(QWidget& target) : FieldOverlay(target, QStringLiteral("Sign")) { follow(); }
+        QRect placed(const QRect& target) const override { return target.adjusted(-2, -2, 2, 2); }
+    };
+    QStackedWidget pages;
+    auto* page = new QWidget;
+    pages.addWidget(page);
+    auto* box = new QWidget(page);
+    auto* edit = new QLineEdit(box);
+    const Sign sign(*edit);
+    pages.resize(400, 300);
+    pages.show();
+    const auto expected = [&] {
+        return QRect(edit->mapTo(page, QPoint(0, 0)), edit->size()).adjusted(-2, -2, 2, 2);
+    };
+    ASSERT_EQ(sign.parentWidget(), page);
+    const std::vector<std::function<void()>> moves{
+        [&] { box->move(30, 40); }, [&] { edit->move(5, 7); }, [&] { edit->resize(120, 30); }};
+    for (const auto& move : moves) {
+        move();
+        EXPECT_EQ(sign.geometry(), expected());
+    }
+    edit->hide();
+    EXPECT_FALSE(sign.isVisible());
+    edit->show();
+    EXPECT_TRUE(sign.isVisible());
 }
 
 } // namespace
