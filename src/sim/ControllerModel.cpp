@@ -207,7 +207,8 @@ void ControllerModel::setReplyDelay(std::chrono::milliseconds delay) {
 void ControllerModel::setSplit(Command code, std::size_t offset,
                                std::optional<std::chrono::milliseconds> pause) {
     requireCommand(code);
-    const std::chrono::milliseconds gap = pause.value_or(m_toolReadInterval * 3 / 2);
+    const std::chrono::milliseconds gap =
+        pause.value_or(m_toolReadInterval + std::chrono::milliseconds(100));
     if (offset == 0 || gap.count() < 0) {
         throw std::invalid_argument("a split needs an offset above 0 and a pause of 0 or more");
     }

@@ -113,7 +113,8 @@ public:
 
     // Replies that start with this code go out in two parts, the first `offset` bytes, a pause,
     // then the rest. A pause above the tool's read interval makes its reader deliver two chunks;
-    // without one given, the pause outlasts the read interval by half.
+    // without one given, the pause outlasts the read interval by a tenth of a second, so that a
+    // reader kept from the processor for a moment on a busy machine still sees it.
     void setSplit(Command code, std::size_t offset,
                   std::optional<std::chrono::milliseconds> pause = std::nullopt);
     // The waits of the tool at the other end (its read interval above all), so that the model's

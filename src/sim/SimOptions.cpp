@@ -219,7 +219,7 @@ answers requests on it until SIGINT or SIGTERM. SIGUSR1 hangs up the line, as a 
   --drop-all                lose every reply (requests are still acted on)
   --delay MS                wait MS milliseconds before each reply
   --split CODE:OFFSET[:MS]  send replies that start with CODE in two parts: OFFSET bytes, a pause
-                            of MS milliseconds (default 150), then the rest; may be repeated
+                            of MS milliseconds (default 200), then the rest; may be repeated
   --identity HEX            the 16 identity bytes as 32 hexadecimal digits: maker (4), model (4),
                             hardware (2), firmware (4), voltage class, maximum current
                             (default 4B4C4D4E505152533130313233340219, 48 V and 25 A)
