@@ -85,7 +85,7 @@ void ControllerSession::setRate(std::uint32_t baud) {
 }
 
 void ControllerSession::expectReply(ReplyWhole whole) {
-    m_comm.setReplyComplete(std::move(whole));
+    m_replyEnding = std::move(whole);
 }
 
 void ControllerSession::prepareRequest() {
@@ -100,11 +100,17 @@ void ControllerSession::quietUntil(std::chrono::steady_clock::time_point until) 
 }
 
 bool ControllerSession::send(const Bytes& frame) {
-    m_chunk.reset();
     m_sent = frame;
     if (m_hungUp) {
         hungUp(describeRequest(frame));
     }
+    // The reply this request awaits starts now, ended by its own rule, whether or not the port
+    // was opened again since the last one: what came before (a late identity from a rate probed
+    // earlier) is no part of it.
+    if (m_replyEnding) {
+        m_comm.startReply(*std::exchange(m_replyEnding, std::nullopt));
+    }
+    m_chunk.reset();
     if (!m_comm.SendData(frame.data(), static_cast<std::uint16_t>(frame.size()))) {
         throw SessionError(Outcome::PortUnavailable, "Error sending! The port is closed.");
     }

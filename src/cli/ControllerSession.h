@@ -72,7 +72,9 @@ private:
 // request) but without widgets and, unlike the window, at the speed of the line and never
 // waiting for ever: a reply is taken the moment its last byte arrives rather than after the
 // interval's silence, a reply that does not come within the timeout ends the session with
-// NoReply, a line that hangs up or a port that will not open again with PortUnavailable.
+// NoReply, a line that hangs up or a port that will not open again with PortUnavailable. What
+// ends a reply is its request's, handed to the port's reader as the request goes out together
+// with where the reply starts; the probing's identity rule is the port's from its opening.
 class ControllerSession : private ExchangeLine {
 public:
     // `timing`: the line's waits, the controller's own unless a test shortens them.
@@ -130,6 +132,8 @@ private:
     [[noreturn]] void noReply(const std::string& what) const;
 
     TComm m_comm;
+    // What ends the reply to the request about to go out, handed to the reader as it goes.
+    std::optional<ReplyWhole> m_replyEnding;
     std::chrono::milliseconds m_timeout;
     std::optional<Bytes> m_chunk;
     // The last reply taken, and the frame it answers.

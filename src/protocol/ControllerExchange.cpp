@@ -69,8 +69,8 @@ bool request(ExchangeLine& line, const Bytes& frame, PendingRequestKind awaiting
     // Every frame's second byte is its command's code.
     const std::uint8_t code = frame.at(1);
     // What ends the reply belongs to the request it answers, told to the line before the frame
-    // goes out; the command-line tool's reader takes it up as the port reopens after the last
-    // reply, within the quiet.
+    // goes out; the command-line tool's reader takes it up as the frame goes out, so that
+    // nothing received before counts into the reply.
     line.expectReply(replyEnding(line.replyEnd(), Awaited{awaiting, code}));
     // The line is quiet while it is prepared, so that time counts towards the pause.
     const auto sendAt = std::chrono::steady_clock::now() + line.timing().requestPause;

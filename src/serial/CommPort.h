@@ -33,6 +33,10 @@ public:
     virtual void applyTimeouts(const CommTimeouts& timeouts) = 0;
     // Queues the bytes for the writer; false once the writer has ended.
     virtual bool send(std::vector<std::uint8_t> bytes) = 0;
+    // The reply awaited next starts with the next byte to come and ends as `complete` says:
+    // what came before, in the device or in the reader's hands, is dropped. A port whose reader
+    // cannot take this up while it runs keeps the rule it was opened with.
+    virtual void startReply(const ReplyComplete& complete) { static_cast<void>(complete); }
     // The system's error number for "in use" when another process has the device open too
     // (without a lock that kept this open out), 0 when nobody has.
     virtual int usedElsewhere() const = 0;

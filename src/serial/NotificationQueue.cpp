@@ -34,6 +34,18 @@ void NotificationQueue::discard() {
     m_pendingBytes = 0;
 }
 
+void NotificationQueue::discardReceived() {
+    std::deque<Notification> kept;
+    const std::lock_guard lock(m_mutex);
+    for (Notification& notification : m_pending) {
+        if (notification.kind != CommNotification::ReceiveData) {
+            kept.push_back(std::move(notification));
+        }
+    }
+    kept.swap(m_pending);
+    m_pendingBytes = 0;
+}
+
 void NotificationQueue::deliverPending() {
     // Only what was there on entry: a worker that posts as fast as this thread delivers must not
     // keep it here for ever, away from its timers and from a handler's quit. The rest comes on

@@ -73,6 +73,8 @@ public:
               std::unique_ptr<std::uint8_t[]> bytes = nullptr);
     // Drops everything not delivered yet.
     void discard();
+    // Drops the received bytes not delivered yet, and nothing else: a hang-up still comes.
+    void discardReceived();
     // Received bytes dropped so far because too many were waiting.
     std::uint64_t droppedBytes() const { return m_droppedBytes.load(); }
 

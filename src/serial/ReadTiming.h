@@ -26,7 +26,7 @@ public:
 
     // From any thread, while the reader runs: the next wait uses them.
     void setTimeouts(const CommTimeouts& timeouts);
-    // Before the reader starts.
+    // Before the reader starts, or under a lock its reader holds around due().
     void setReplyComplete(ReplyComplete complete) { m_replyComplete = std::move(complete); }
 
     // How long the reader may wait for more with `count` bytes in hand before a chunk could be

@@ -83,6 +83,15 @@ void TComm::CloseComm() {
     m_port.reset();
 }
 
+void TComm::startReply(ReplyComplete complete) {
+    m_replyComplete = std::move(complete);
+    if (m_port) {
+        m_port->startReply(m_replyComplete);
+    }
+    // After the reader has let go of what it held: a chunk it posted before is among these.
+    m_notifications->discardReceived();
+}
+
 void TComm::discardNotifications() {
     m_notifications->discard();
 }

@@ -124,6 +124,11 @@ public:
     // reply, as the device's own read timeouts where it has them (Windows). Takes effect at the
     // next OpenComm.
     void setReplyComplete(ReplyComplete complete) { m_replyComplete = std::move(complete); }
+    // The reply awaited next starts here, before its request goes out, and ends as `complete`
+    // says, on the open port at once (where its system's reader can take that up while it runs;
+    // POSIX) and on every port opened later. Nothing received before becomes part of it: bytes
+    // still in the device or in the reader's hands, and those not delivered yet, are dropped.
+    void startReply(ReplyComplete complete);
 
     // Timeouts, applied to an open port at once.
     const CommTimeouts& timeouts() const { return m_timeouts; }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
 #include "CommRecorder.h"
+#include "ControllerExchange.h"
 #include "ControllerLine.h"
 #include "NotificationQueue.h"
 #include "ProcessProbes.h"
@@ -22,6 +23,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <functional>
 #include <mutex>
@@ -451,6 +453,44 @@ TEST(Receiving, AHandlerMayReopenThePortAndRunANestedLoopAndKeepsItsBuffer) {
     port.peer.write(pattern(27, 1));
     ASSERT_TRUE(waitFor([&] { return order.size() == 2; }));
     EXPECT_EQ(order, (Chunks{pattern(27, 1), {2}}));
+}
+
+// The reply awaited starts as its request goes out and ends by that request's rule, the port
+// left open: a late identity before it, whole but not delivered yet, the start of another in
+// the reader's hands and its next byte in the device, never runs into it. Here only a whole reply
+// ends a chunk. The identity's rule also tells how far the reader has got: it is asked about every
+// byte the reader takes.
+TEST(Receiving, AReplyStartsWithItsRequestAndEndsByItsRuleWithoutAReopen) {
+    std::atomic<std::size_t> wholes{0};
+    std::atomic<std::size_t> inHand{0};
+    OpenPort port(60000);
+    port.comm.startReply([&, end = replyEnding(ReplyEnd::WhenWhole, Command::Identity, SingleRead)](
+                             std::span<const std::uint8_t> got) {
+        inHand = got.size();
+        const bool whole = end(got);
+        wholes += whole ? 1 : 0;
+        return whole;
+    });
+    port.comm.OpenComm();
+    const Bytes identity = readReply(Command::Identity, Bytes(kIdentityLength, 7));
+    port.peer.write(identity);
+    ASSERT_TRUE(waitFor([&] { return port.events.chunks.size() == 1; }));
+    const auto taken = [&](const std::function<bool()>& done) {
+        const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!done() && std::chrono::steady_clock::now() < limit) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    };
+    port.peer.write(identity);
+    taken([&] { return wholes == 2; });
+    port.peer.write(Bytes(identity.begin(), identity.begin() + 5));
+    taken([&] { return inHand == 5; });
+    port.peer.write({0x51}); // and one still on its way in
+    port.comm.startReply(replyEnding(ReplyEnd::WhenWhole, Command::FirmwareText, SingleRead));
+    const Bytes firmware = readReply(Command::FirmwareText, Bytes{'V', '2', '.', '1'});
+    port.peer.write(firmware);
+    ASSERT_TRUE(waitFor([&] { return port.events.chunks.size() >= 2; }));
+    EXPECT_EQ(port.events.chunks, (Chunks{identity, firmware}));
 }
 
 // A pseudo-terminal keeps no UART counters, so this one device property is faked: the counters

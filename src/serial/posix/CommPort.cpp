@@ -74,6 +74,12 @@ public:
         return m_writer && m_writer->enqueue(std::move(bytes));
     }
 
+    void startReply(const ReplyComplete& complete) override {
+        if (m_reader) {
+            m_reader->startReply(complete);
+        }
+    }
+
     int usedElsewhere() const override { return findDeviceHolders(m_path).empty() ? 0 : EBUSY; }
 
 private:

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace morvent {
 
@@ -48,6 +49,13 @@ TReadThread::~TReadThread() {
 
 bool TReadThread::start() {
     return startThread([this] { run(); }, "comm-reader");
+}
+
+void TReadThread::startReply(ReplyComplete complete) {
+    const std::lock_guard lock(m_lock);
+    tcflush(m_port, TCIFLUSH);
+    m_timing.setReplyComplete(std::move(complete));
+    m_replyStarts = true;
 }
 
 std::chrono::milliseconds TReadThread::waitMilliseconds(std::size_t count) const {
@@ -162,6 +170,10 @@ void TReadThread::run() {
             break;
         }
 
+        const std::lock_guard lock(m_lock);
+        if (std::exchange(m_replyStarts, false)) {
+            count = 0;
+        }
         if (fds[1].revents != 0) {
             const std::size_t before = count;
             if (readAvailable(buffer, count, fds[1].revents) == Outcome::Stop) {

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 
 namespace morvent {
 
@@ -34,10 +35,14 @@ public:
     // May be called from the component's thread while the reader runs; the next wait uses them.
     void setTimeouts(const CommTimeouts& timeouts) { m_timing.setTimeouts(timeouts); }
     void setIgnoreNullChar(bool ignore) { m_ignoreNullChar.store(ignore); }
-    // Only before start(): the reader then ends a chunk also as soon as it holds a whole reply.
+    // Before start(): the reader then ends a chunk also as soon as it holds a whole reply.
     void setReplyComplete(ReplyComplete complete) {
         m_timing.setReplyComplete(std::move(complete));
     }
+    // While it runs, from the component's thread: the reply awaited next starts with the next
+    // byte read and ends as `complete` says. Under the reader's lock, so that no byte is read
+    // in between: what the device holds now is flushed and what the reader holds is dropped.
+    void startReply(ReplyComplete complete);
 
 private:
     enum class Outcome { Continue, Stop };
@@ -51,6 +56,11 @@ private:
 
     ReadTiming m_timing{kChunkSize};
     std::atomic<bool> m_ignoreNullChar{false};
+    // Held by the reader from a read to the chunk it may end, and by startReply(): the rule of
+    // m_timing and the reply's start change only between two reads.
+    std::mutex m_lock;
+    // The bytes in hand came before the awaited reply; taken by the reader under m_lock.
+    bool m_replyStarts = false;
 
     // Only the reader thread touches these.
     bool m_countersKept = false;
