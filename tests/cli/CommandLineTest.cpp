@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
 #include "CommandLine.h"
+#include "ShownText.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,30 @@ TEST(CommandLine, EachOptionLandsInItsOwnFieldWithTheDefaultsElsewhere) {
         ASSERT_TRUE(std::holds_alternative<CommandRequest>(parsed))
             << c.arguments.join(' ').toStdString();
         EXPECT_EQ(fieldsOf(std::get<CommandRequest>(parsed)), c.fields);
+    }
+}
+
+// Half of a pair of UTF-16 surrogates cannot be written as UTF-8 and is replaced; a whole pair is
+// one character and kept, also when its second half looks like an escaped control byte.
+TEST(ShownText, ReplacesLoneHalvesOfAPairAndKeepsWholePairs) {
+    const QChar high(0xD83D);
+    const QChar low(0xDC80); // with `high`, U+1F480; alone, the escape of byte 0x80, a control
+    const struct {
+        QString text;
+        QString json;
+        QString terminal;
+    } cases[] = {
+        {QString("a") + high + low + "b", QString("a") + high + low + "b",
+         QString("a") + high + low + "b"},
+        {QString("a") + high, "a?", QString("a") + high},
+        {QString(high) + "x", "?x", QString(high) + "x"},
+        {QString(low) + "x", "?x", "?x"},
+        {QString("x") + low, "x?", "x?"},
+        {QString(low) + low, "??", "??"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(jsonSafe(c.text), c.json) << c.text.toStdString();
+        EXPECT_EQ(terminalText(c.text), c.terminal) << c.text.toStdString();
     }
 }
 

@@ -279,6 +279,7 @@ TEST_P(Probing, FindsTheControllersRateFromTheStartOfTheListAndShowsWhoItIs) {
                                : std::vector<QString>{});
     EXPECT_EQ(connectRates(sim), c.rates);
     EXPECT_EQ(caption("Label6"), "Manufacturer:KLMN");
+    EXPECT_TRUE(find<QLabel>("Label6")->isEnabled()); // the identity is this connection's
     EXPECT_EQ(form->MaxCurrent(), 25);
     EXPECT_EQ(requests(Command::FirmwareText), 1u);
     EXPECT_EQ(find<QComboBox>("ComboBox2")->currentText(), "9600");
@@ -325,6 +326,7 @@ TEST_F(RealTimingForm1, ConnectProbesAgainAndCloseStopsProbingAtOnce) {
     EXPECT_EQ(form->ConnectFlag(), 0);
     EXPECT_EQ(enabledCount(form->controllerButtons()), 0);
     EXPECT_EQ(form->status()->connectionState(), "Disconnected");
+    EXPECT_FALSE(find<QLabel>("Label6")->isEnabled()); // greyed: another time's identity
 }
 
 struct OpenCase {

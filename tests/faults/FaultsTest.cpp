@@ -306,6 +306,7 @@ public:
         button(chain)->click();
         ASSERT_TRUE(waitFor(
             [this] { return form->status()->connectionState().startsWith("Connection lost"); }));
+        EXPECT_FALSE(find<QLabel>("Label6")->isEnabled()); // the identity of a lost connection
         const std::vector<QString> shown = boxes.shown;
         sim.stop();
         sim.start();
