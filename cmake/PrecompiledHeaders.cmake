@@ -10,9 +10,8 @@
 # Off by default where a compiler cache is in use: a file that takes a precompiled header is one
 # ccache does not store without extra settings, and with the cache the headers cost nothing
 # anyway. Off for Windows, whose build stays as it was and so keeps proving that every file
-# includes what it uses, which a precompiled header would hide. Off for the fuzz targets' build,
-# which compiles the protocol alone.
-if(CMAKE_CXX_COMPILER_LAUNCHER OR WIN32 OR MORVENT_FUZZ)
+# includes what it uses, which a precompiled header would hide.
+if(CMAKE_CXX_COMPILER_LAUNCHER OR WIN32)
     set(morvent_pch_default OFF)
 else()
     set(morvent_pch_default ON)

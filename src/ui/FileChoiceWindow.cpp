@@ -110,7 +110,7 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
+QPushButton* makeChoiceButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     // Enter on a focused button presses it, as Space does.
@@ -230,8 +230,8 @@ FileChoiceWindow::FileChoiceWindow(const QString& name, const QString& caption,
     DriveComboBox1 = new DriveComboBox([this] { fillDrives(); }, this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
 
-    BitBtn1 = makeButton("BitBtn1", action, this);
-    BitBtn2 = makeButton("BitBtn2", tr("Cancel"), this);
+    BitBtn1 = makeChoiceButton("BitBtn1", action, this);
+    BitBtn2 = makeChoiceButton("BitBtn2", tr("Cancel"), this);
 
     buildLayout();
 

@@ -39,7 +39,7 @@ protected:
     int getSubTickCount(double) override { return 1; }
 };
 
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
+QPushButton* makeReadingsButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setMinimumWidth(130);
@@ -63,9 +63,9 @@ LiveReadingsWindow::LiveReadingsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 
     auto* bar = new QHBoxLayout;
     bar->setSpacing(10);
-    PauseButton = makeButton("PauseButton", tr("Pause"), this);
+    PauseButton = makeReadingsButton("PauseButton", tr("Pause"), this);
     PauseButton->setCheckable(true);
-    RecordButton = makeButton("RecordButton", tr("Record to CSV..."), this);
+    RecordButton = makeReadingsButton("RecordButton", tr("Record to CSV..."), this);
     RecordingLabel = new QLabel(this);
     RecordingLabel->setObjectName(QStringLiteral("RecordingLabel"));
     RecordingLabel->setTextFormat(Qt::PlainText);

@@ -912,8 +912,9 @@ TEST(Report, PutsValuesAndUnitsAsACustomerReadsThem) {
     }
     const std::vector<ReportRow> rows = reportOf(pages, nullptr, "").rows;
     for (const auto& [control, value, label, shown, unit] : cases) {
-        const auto row = std::find_if(rows.begin(), rows.end(),
-                                      [&](const ReportRow& r) { return r.control == control; });
+        const auto row =
+            std::find_if(rows.begin(), rows.end(),
+                         [wanted = control](const ReportRow& r) { return r.control == wanted; });
         ASSERT_NE(row, rows.end());
         EXPECT_EQ(std::tie(row->label, row->value, row->unit),
                   std::tuple(std::string(label), std::string(shown), std::string(unit)));

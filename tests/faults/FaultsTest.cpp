@@ -40,6 +40,15 @@
 #include <thread>
 #include <vector>
 
+// GCC tells of the address sanitizer by a macro, clang by a feature test.
+#if defined(__SANITIZE_ADDRESS__)
+#define MORVENT_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MORVENT_ADDRESS_SANITIZER
+#endif
+#endif
+
 namespace morvent {
 namespace {
 
@@ -624,7 +633,7 @@ const FaultRow kFaultRows[] = {
              << own.err.toStdString();
          EXPECT_TRUE(t.sim.receivedRequests().empty());
          EXPECT_EQ(t.cli({}).exitCode, 2); // no command: the usage
-#ifndef __SANITIZE_ADDRESS__
+#ifndef MORVENT_ADDRESS_SANITIZER
          // Too few descriptors for the built-in controller's pseudo-terminal. Not under the
          // address sanitizer: with no descriptor left it cannot check the thrown error's type and
          // reports that check as failed.

@@ -58,7 +58,7 @@ std::string directoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string baseNameOf(const std::string& path) {
+std::string fileNameOf(const std::string& path) {
     return path.substr(nameStart(path));
 }
 
@@ -346,7 +346,7 @@ bool replaceFile(const std::string& path, std::string_view content) {
     }
     const std::string target = resolved(path);
     const std::string directory = directoryOf(target);
-    const std::string stem = temporaryStem(baseNameOf(target));
+    const std::string stem = temporaryStem(fileNameOf(target));
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
