@@ -23,8 +23,10 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <numeric>
 #include <optional>
+#include <span>
 #include <thread>
 
 namespace morvent {
@@ -307,6 +309,28 @@ INSTANTIATE_TEST_SUITE_P(
                     ReceiveCase{
                         "AReplyThatStopsShortEndsByTheInterval", 100, true, {{{1, 2}}}, {{1, 2}}}),
     [](const testing::TestParamInfo<ReceiveCase>& info) { return info.param.name; });
+
+// The reply awaited starts as its request goes out and ends by that request's rule, the port
+// left open, and one opened without a rule takes it up: the start of a late reply in the
+// reader's hands never runs into it. Only a whole reply ends a chunk here, which the device's
+// own timeouts, with this interval, would never do in time.
+TEST_F(WindowsComm, AReplyStartsWithItsRequestAndEndsByItsRuleWithoutAReopen) {
+    std::atomic<std::size_t> inHand{0};
+    port->comm.setReadIntervalTimeout(60000);
+    port->comm.OpenComm();
+    port->comm.startReply([&](std::span<const std::uint8_t> got) {
+        inHand = got.size();
+        return got.size() >= 4;
+    });
+    port->link.write({1, 2, 3, 4});
+    ASSERT_TRUE(waitFor([&] { return port->events.chunks.size() == 1; }));
+    port->link.write({7, 7});
+    ASSERT_TRUE(waitFor([&] { return inHand == 2; }));
+    port->comm.startReply([](std::span<const std::uint8_t> got) { return got.size() >= 3; });
+    port->link.write({5, 6, 8});
+    ASSERT_TRUE(waitFor([&] { return port->events.chunks.size() >= 2; }));
+    EXPECT_EQ(port->events.chunks, (Chunks{{1, 2, 3, 4}, {5, 6, 8}}));
+}
 
 TEST_F(WindowsComm, AHandlerMayReopenThePortAndRunANestedLoop) {
     port->comm.OpenComm();

@@ -127,6 +127,17 @@ public:
         return m_writer && m_writer->enqueue(std::move(bytes));
     }
 
+    void startReply(const ReplyComplete& complete) override {
+        if (!m_reader) {
+            return;
+        }
+        // A rule makes the reader time its chunks itself, the device handing bytes over as they
+        // come; without one the device's own timeouts end them again.
+        m_replyComplete = static_cast<bool>(complete);
+        applyTimeouts(m_timeouts);
+        m_reader->startReply(complete);
+    }
+
     // Nobody can have it: the open shares it with nobody.
     int usedElsewhere() const override { return 0; }
 
@@ -136,7 +147,10 @@ private:
     void release();
 
     const SerialSystem& m_system;
-    const bool m_replyComplete;
+    // Whether the awaited reply has a rule that ends it, and the component's timeouts: together
+    // they make the device's own.
+    bool m_replyComplete;
+    CommTimeouts m_timeouts{};
     // What an open port holds; release() lets go of all of it, whether the port was open or an
     // open failed halfway.
     WinHandle m_port;
@@ -256,6 +270,7 @@ int Win32CommPort::applyLineSettings(const LineSettings& line) {
 }
 
 void Win32CommPort::applyTimeouts(const CommTimeouts& timeouts) {
+    m_timeouts = timeouts;
     const bool itself = m_replyComplete || completesAtOnce(timeouts);
     if (m_reader) {
         m_reader->setTimeouts(timeouts);

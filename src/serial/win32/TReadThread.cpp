@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace morvent {
 
@@ -31,7 +32,12 @@ public:
         }
         m_read.hEvent = m_readEvent.get();
         m_status.hEvent = m_statusEvent.get();
-        if (armStatus() && armRead()) {
+        bool armed = false;
+        {
+            const std::lock_guard lock(m_reader.m_lock);
+            armed = armStatus() && armRead();
+        }
+        if (armed) {
             while (waitOnce()) {
             }
         }
@@ -42,6 +48,8 @@ public:
         if (m_statusPending) {
             m_reader.abandon(&m_status);
         }
+        const std::lock_guard lock(m_reader.m_lock);
+        m_reader.m_readUnderWay = nullptr;
     }
 
 private:
@@ -69,6 +77,13 @@ private:
         if (woken == WAIT_OBJECT_0) {
             return false;
         }
+        const std::lock_guard lock(m_reader.m_lock);
+        if (std::exchange(m_reader.m_replyStarts, false)) {
+            m_count = 0;
+            // Cancelled, the read comes back with bytes that came before the reply, or none. One
+            // made after the reply started (the first, when it started before) is the reply's.
+            m_dropRead = std::exchange(m_reader.m_readCancelled, false);
+        }
         if (woken == WAIT_TIMEOUT) {
             chunkIfDue();
             return true;
@@ -79,6 +94,7 @@ private:
         }
         if (m_readPending && woken == readAt) {
             m_readPending = false;
+            m_reader.m_readUnderWay = nullptr;
             return readCompleted() && armRead();
         }
         m_reader.postHangup();
@@ -101,6 +117,7 @@ private:
             const DWORD error = ::GetLastError();
             if (error == ERROR_IO_PENDING) {
                 m_readPending = true;
+                m_reader.m_readUnderWay = &m_read;
                 return true;
             }
             if (error == ERROR_TIMEOUT) {
@@ -113,11 +130,16 @@ private:
 
     bool readCompleted() {
         DWORD got = 0;
-        if (::GetOverlappedResult(m_port, &m_read, &got, FALSE)) {
+        const bool done = ::GetOverlappedResult(m_port, &m_read, &got, FALSE);
+        const DWORD error = done ? ERROR_SUCCESS : ::GetLastError();
+        if (std::exchange(m_dropRead, false) &&
+            (done || error == ERROR_OPERATION_ABORTED || error == ERROR_TIMEOUT)) {
+            return true;
+        }
+        if (done) {
             took(got);
             return true;
         }
-        const DWORD error = ::GetLastError();
         // Wine completes a read whose total timeout ran out empty with a timeout error, where
         // Windows completes it with no bytes.
         if (error == ERROR_TIMEOUT) {
@@ -255,6 +277,8 @@ private:
     OVERLAPPED m_read{};
     OVERLAPPED m_status{};
     bool m_readPending = false;
+    // The read under way was cancelled as the awaited reply started: what it brings is dropped.
+    bool m_dropRead = false;
     bool m_statusPending = false;
     bool m_statusWatched = true;
     DWORD m_mask = 0;
@@ -273,6 +297,19 @@ TReadThread::~TReadThread() {
 
 bool TReadThread::start() {
     return startThread([this] { run(); }, "comm-reader");
+}
+
+void TReadThread::startReply(ReplyComplete complete) {
+    const std::lock_guard lock(m_lock);
+    // The read first: bytes that reach the device after it was cancelled are purged with the
+    // rest. It completes with what it had, and the reader, woken by that, drops it.
+    if (m_readUnderWay != nullptr) {
+        ::CancelIoEx(m_port, static_cast<OVERLAPPED*>(m_readUnderWay));
+        m_readCancelled = true;
+    }
+    ::PurgeComm(m_port, PURGE_RXCLEAR);
+    m_timing.setReplyComplete(std::move(complete));
+    m_replyStarts = true;
 }
 
 void TReadThread::run() {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 
 namespace morvent {
 
@@ -40,10 +41,15 @@ public:
     // May be called from the component's thread while the reader runs; the next wait uses them.
     void setTimeouts(const CommTimeouts& timeouts) { m_timing.setTimeouts(timeouts); }
     void setTimesChunks(bool itself) { m_timesChunks.store(itself); }
-    // Only before start(): the reader then ends a chunk also as soon as it holds a whole reply.
+    // Before start(): the reader then ends a chunk also as soon as it holds a whole reply.
     void setReplyComplete(ReplyComplete complete) {
         m_timing.setReplyComplete(std::move(complete));
     }
+    // While it runs, from the component's thread: the reply awaited next starts with the next
+    // byte read and ends as `complete` says. Under the reader's lock, so that no read is taken
+    // in between: the read under way is cancelled and what it brings dropped, what the device
+    // holds now is purged, and what the reader holds is dropped.
+    void startReply(ReplyComplete complete);
 
 private:
     class Loop;
@@ -51,6 +57,15 @@ private:
 
     ReadTiming m_timing{kChunkSize};
     std::atomic<bool> m_timesChunks{false};
+    // Held by the reader from the moment a wait ends until it waits again, and by startReply():
+    // the rule of m_timing and the reply's start change only while the reader waits.
+    std::mutex m_lock;
+    // Under m_lock: the bytes in hand came before the awaited reply, and so did those of the
+    // read under way, which was cancelled; that read's record (an OVERLAPPED), null while none
+    // is under way.
+    bool m_replyStarts = false;
+    bool m_readCancelled = false;
+    void* m_readUnderWay = nullptr;
 };
 
 } // namespace morvent
