@@ -568,6 +568,15 @@ TEST_F(Cli, ABadFileIsRefusedOrMarkedByTheWindowAndNeverWritten) {
          "1 field was not in bad.el: set to 0", 1, "Edit1"},
         {"section missing", text(good.substr(0, good.find("[Torque]"))), "[Torque] is missing",
          "60 fields were not in bad.el: set to 0", 60, "Edit32"},
+        // Each missing place is named, not only the first.
+        {"a key and a section missing",
+         [&] {
+             std::string content = good.substr(0, good.find("[Torque]"));
+             const std::size_t at = content.find("LC=");
+             text(content.erase(at, content.find('\n', at) + 1 - at))();
+         },
+         "LC is missing from [Basic] on line 1\n  [Torque] is missing",
+         "61 fields were not in bad.el: set to 0", 61, "Edit1"},
         {"choice outside its list", changed("WD=", "WD=-1\r\n"),
          "Basic page, field Wheel Diameler(Inch) (key WD): WD=-1 on line 24 is no item of its "
          "list (0 to 15)",

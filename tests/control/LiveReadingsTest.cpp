@@ -6,6 +6,7 @@
 
 #include "LiveReadingsMonitor.h"
 #include "LiveReadingsWindow.h"
+#include "ReadingHistory.h"
 
 #include <QAccessible>
 #include <QDateTime>
@@ -147,6 +148,29 @@ TEST_F(LiveReadings, TheRecordingHoldsExactlyTheReadingsTakenWhileItRan) {
         const QString time = columns.takeFirst(); // local time, to the millisecond
         EXPECT_EQ(QDateTime::fromString(time, Qt::ISODateWithMs).toString(Qt::ISODateWithMs), time);
         EXPECT_EQ(columns, shown[static_cast<std::size_t>(n)]);
+    }
+}
+
+// The plot keeps the readings of the last minute, the one exactly a minute old included, and
+// starts again when the clock it is given does.
+TEST(ReadingHistoryTest, KeepsTheLastMinuteAndStartsAgainWithItsClock) {
+    using std::chrono::milliseconds;
+    const struct {
+        long long at;
+        std::vector<long long> kept;
+    } steps[] = {{0, {0}},
+                 {30000, {0, 30000}},
+                 {60000, {0, 30000, 60000}},
+                 {60001, {30000, 60000, 60001}},
+                 {5, {5}}};
+    ReadingHistory history;
+    for (const auto& step : steps) {
+        history.add(milliseconds(step.at), LiveReadingValues{});
+        std::vector<long long> kept;
+        for (const ReadingHistory::Point& point : history.points()) {
+            kept.push_back(point.at.count());
+        }
+        EXPECT_EQ(kept, step.kept) << "after " << step.at;
     }
 }
 
