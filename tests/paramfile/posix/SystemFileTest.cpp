@@ -4,6 +4,7 @@
 // Saves as POSIX systems have them: owners, modes, hard links, symbolic links and signals.
 
 #include "Children.h"
+#include "EndingSignals.h"
 #include "ParameterFileFixture.h"
 #include "SignalUndo.h"
 #include "Wait.h"
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <functional>
 #include <grp.h>
+#include <poll.h>
 #include <optional>
 #include <random>
 #include <set>
@@ -195,6 +197,53 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
     ::kill(pid, SIGHUP);
     ::kill(pid, SIGTERM);
     EXPECT_EQ(endOfChild(pid), 128 + SIGTERM);
+}
+
+// The longest name a folder takes saves too, whatever its bytes: the temporary file beside it
+// takes a shorter stem, cut between characters where the name has them.
+TEST_F(ParameterFileTest, TheLongestNamesSaveWhateverTheirBytes) {
+    std::string accented = "b";
+    for (int i = 0; i < 125; ++i) {
+        accented += "\xC3\xA9";
+    }
+    for (const std::string& stem : {std::string(251, 'a'), std::string(251, '\x80'), accented}) {
+        const std::string file = dir.path().toStdString() + "/" + stem + ".el"; // byte for byte
+        SaveParameterFile(distinctSet(1), file, scratchReplaced());
+        EXPECT_TRUE(readText(file).ends_with(savedText(distinctSet(1))));
+    }
+}
+
+// While the program listens for an ending signal, each one not ignored wakes it and is told; one
+// it started with ignored (under nohup) stays ignored; after, each has what it had before.
+TEST(EndingSignals, WakeWhileListenedForAndAreGivenBackAfter) {
+    const auto handlerOf = [](int signal) {
+        struct sigaction now {};
+        ::sigaction(signal, nullptr, &now);
+        return now.sa_handler;
+    };
+    const auto set = [](int signal, void (*handler)(int)) {
+        struct sigaction action {};
+        action.sa_handler = handler;
+        sigemptyset(&action.sa_mask);
+        ASSERT_EQ(::sigaction(signal, &action, nullptr), 0);
+    };
+    set(SIGINT, SIG_DFL);
+    set(SIGTERM, SIG_DFL);
+    set(SIGHUP, SIG_IGN);
+    {
+        EndingSignals listening;
+        ASSERT_GE(listening.fd(), 0);
+        EXPECT_EQ(handlerOf(SIGHUP), SIG_IGN);
+        for (const int signal : {SIGINT, SIGTERM}) {
+            ::raise(signal);
+            pollfd woken{listening.fd(), POLLIN, 0};
+            EXPECT_EQ(::poll(&woken, 1, 5000), 1);
+            EXPECT_EQ(listening.take(), signal);
+        }
+    }
+    EXPECT_EQ(handlerOf(SIGINT), SIG_DFL);
+    EXPECT_EQ(handlerOf(SIGTERM), SIG_DFL);
+    EXPECT_EQ(handlerOf(SIGHUP), SIG_IGN);
 }
 
 // An ending signal waits for the change under way, however its guards nest, and only then runs
