@@ -253,7 +253,8 @@ TEST_F(ParameterFileTest, EverySaveThatChangesAFileKeepsWhatItHeld) {
                  {"bike2.el", other, true},
                  {"linked.el", other, true, true},
                  {unusualName(), other, true},
-                 {"abc", other, true}};
+                 {"abc", other, true},
+                 {"notes.0123456789abcde", other, true}}; // the longest extension kept
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         // As the bytes they are: a name is kept byte for byte.
