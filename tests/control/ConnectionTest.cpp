@@ -32,6 +32,23 @@ namespace {
 using test::Form1Test;
 using test::waitFor;
 
+// A window the system first shows with its title bar off the screen, where it could be neither
+// moved nor maximised, is brought onto the screen once shown.
+TEST(FirstShow, BringsAFrameShownOffTheScreenOntoIt) {
+    test::RecordedBoxes boxes;
+    QTemporaryDir scratch;
+    TForm1::Options options;
+    options.ports = [] { return std::vector<PortEntry>{}; };
+    options.backupsDirectory = scratch.filePath(QStringLiteral("backups"));
+    options.settingsFile = scratch.filePath(QStringLiteral("settings.ini"));
+    TForm1 form(boxes, options);
+    form.move(-200, -150);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_TRUE(waitFor(
+        [&] { return form.screen()->availableGeometry().contains(form.frameGeometry()); }));
+}
+
 TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {
     EXPECT_TRUE(button("BitBtn1")->isEnabled());
     EXPECT_EQ(enabledCount(form->controllerButtons()), 0);

@@ -301,6 +301,10 @@ TEST_F(ParameterFileTest, TheNewestCopiesOfANameStayAndNothingElseGoes) {
          {"notes.txt", "2026-01-01_00-00-00.txt", "2026-01-01_00-00-0x.el"}) {
         writeText(folder + stranger, "mine");
     }
+    // Copies named by their time alone, as they once were, are older than any numbered one.
+    for (const char* named : {"2026-01-01_00-00-02.el", "2026-01-01_00-00-02_2.el"}) {
+        writeText(folder + named, "old copy");
+    }
     writeText(path("outside.el"), "theirs");
     // Wine makes no symbolic links; there the link's row is left out.
     std::error_code noLink;
