@@ -28,6 +28,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace morvent {
 namespace {
@@ -123,6 +125,18 @@ TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
         EXPECT_TRUE(kept.kept) << kept.error.toStdString();
         EXPECT_EQ(kept.path, path);
     }
+    // Out of descriptors, a backup is not kept, and says where it could not write.
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
+    const int lowestFree = ::dup(0);
+    ::close(lowestFree);
+    rlimit few = before;
+    few.rlim_cur = static_cast<rlim_t>(lowestFree);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &few), 0);
+    const BackupKeeper::Outcome refused = keeper.keep(fields, now.addMSecs(880));
+    ::setrlimit(RLIMIT_NOFILE, &before);
+    EXPECT_FALSE(refused.kept);
+    EXPECT_EQ(refused.error.toStdString(), ("Unable to write to " + stem + "_4.el").toStdString());
 }
 
 // The Save window replaces the file it names without a question, as it always has; what the
