@@ -492,6 +492,8 @@ const FaultRow kFaultRows[] = {
                                     : "KERNEL==\"ttyUSB[0-9]*\", GROUP=\"dialout\""))
                  << help.toStdString();
              EXPECT_FALSE(help.contains("root\"") || help.contains("-aG root"));
+             // The group is to be made first only where the system lacks it.
+             EXPECT_EQ(help.contains("sudo groupadd dialout"), !join && !::getgrnam("dialout"));
          }
      }},
     {"CliEndsWithExit5WhenTheLineGoesAwayAndWriteNamesTheBlocksWritten",
