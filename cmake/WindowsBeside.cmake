@@ -3,7 +3,8 @@
 
 # The Windows build inside a Linux build (the `both` preset): building the Linux folder also
 # cross-builds the Windows programs and tests into its windows/ subfolder, and one ctest run there
-# runs both suites, the Windows one under Wine against this build's simulated controller. It is
+# runs both suites, the Windows one under Wine against this build's simulated controller and
+# far end of the line (pty_link). It is
 # made for judging the tests as a whole, such as with a sample of planted faults: a fault in a
 # file only Windows compiles is then built and met by the tests that run that file, and a fault
 # that does not compile for Windows is seen not to compile.
@@ -18,10 +19,11 @@ ExternalProject_Add(windows_build
                -DMORVENT_WERROR=${MORVENT_WERROR}
                -DMORVENT_BUILD_EXTRAS=OFF
                "-DMORVENT_LINUX_SIM=$<TARGET_FILE:morvent-sim>"
+               "-DMORVENT_PTY_LINK=$<TARGET_FILE:pty_link>"
     # Always handed to ninja, which alone knows whether a source changed.
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
-    DEPENDS morvent-sim
+    DEPENDS morvent-sim pty_link
     USES_TERMINAL_BUILD ON)
 # ctest takes the Windows folder's tests in with this folder's own.
 file(WRITE "${PROJECT_BINARY_DIR}/windows-tests.cmake" "subdirs(\"${_windows_folder}\")\n")
