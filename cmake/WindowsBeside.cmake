@@ -3,11 +3,10 @@
 
 # The Windows build inside a Linux build (the `both` preset): building the Linux folder also
 # cross-builds the Windows programs and tests into its windows/ subfolder, and one ctest run there
-# runs both suites, the Windows one under Wine against this build's simulated controller and
-# far end of the line (pty_link). It is
-# made for judging the tests as a whole, such as with a sample of planted faults: a fault in a
-# file only Windows compiles is then built and met by the tests that run that file, and a fault
-# that does not compile for Windows is seen not to compile.
+# runs both suites, the Windows one under Wine against this build's simulated controller and far
+# end of the line (pty_link). It is made for judging the tests as a whole, such as with a sample
+# of planted faults: a fault in a file only Windows compiles is then built and met by the tests
+# that run that file, and a fault that does not compile for Windows is seen not to compile.
 include(ExternalProject)
 set(_windows_folder "${PROJECT_BINARY_DIR}/windows")
 ExternalProject_Add(windows_build
