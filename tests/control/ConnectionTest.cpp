@@ -45,8 +45,8 @@ TEST(FirstShow, BringsAFrameShownOffTheScreenOntoIt) {
     form.move(-200, -150);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_TRUE(waitFor(
-        [&] { return form.screen()->availableGeometry().contains(form.frameGeometry()); }));
+    EXPECT_TRUE(
+        waitFor([&] { return form.screen()->availableGeometry().contains(form.frameGeometry()); }));
 }
 
 TEST_F(Form1Test, StartsDisconnectedWithNothingClippedAndSendsNothing) {

@@ -6,12 +6,10 @@
 #include "Frames.h"
 #include "LineTiming.h"
 #include "StatusReporter.h"
-#include "TrafficLog.h"
 
 #include <QApplication>
 
 #include <chrono>
-#include <string_view>
 
 namespace morvent {
 namespace {
@@ -305,68 +303,6 @@ TEST_F(Form1Test, CombosSendWhatTheyShow) {
         EXPECT_EQ(combo->currentText(), c.shownAfter);
         EXPECT_EQ(combo->currentIndex(), combo->findText(c.shownAfter));
         awaitReply();
-    }
-}
-
-// Bytes that come as one chunk, unasked or in place of the awaited reply: only a reply that
-// matches what is awaited is taken, and only the first reply in a chunk.
-Bytes joined(Bytes first, const Bytes& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
-struct ArrivalCase {
-    const char* name;
-    const char* awaiting; // the button whose Basic request is awaited (its reply lost); nullptr
-    Bytes bytes;
-    int pendingAfter;
-};
-
-const ArrivalCase kArrivals[] = {
-    {"BlockReplyUnawaited", nullptr, readReply(Command::Basic, Bytes(24, 11)), NothingAwaited},
-    {"ReadingsUnawaited", nullptr, readReply(Command::LiveReadings, Bytes(9, 0x44)),
-     NothingAwaited},
-    {"UnrequestedFirmwareText", nullptr, readReply(Command::FirmwareText, Bytes{'X', 'Y'}),
-     NothingAwaited},
-    {"StatusAboveTheBlocksLength", "BitBtn4", writeAcknowledgement(Command::Basic, 30),
-     NothingAwaited},
-    {"OnlyTheFirstOfTwoReplies", "BitBtn5",
-     joined(readReply(Command::Basic, Bytes(24, 11)),
-            readReply(Command::PedalAssist, Bytes(11, 77))),
-     NothingAwaited},
-    // Readings asked for before Read Flash, come with its first reply, end nothing.
-    {"ReadingsInPlaceOfReadFlashsFirstReply", "BitBtn2",
-     joined(readReply(Command::LiveReadings, Bytes(9, 0x44)),
-            readReply(Command::Basic, Bytes(24, 11))),
-     FlashReadChain},
-};
-
-TEST_F(RealTimingPages, TheDispatcherTakesOnlyWhatIsAwaited) {
-    TrafficLog& log = *form->trafficLog();
-    for (const ArrivalCase& c : kArrivals) {
-        SCOPED_TRACE(c.name);
-        const std::vector<QString> before = snapshot();
-        boxes.shown.clear();
-        sim.withModel([](ControllerModel& m) { m.setRepliesDropped(Command::Basic, true); });
-        if (c.awaiting) {
-            const std::size_t asked = requests(Command::Basic);
-            button(c.awaiting)->click();
-            ASSERT_TRUE(waitFor([&] { return requests(Command::Basic) > asked; }));
-        }
-        const int lines = log.lineCount();
-        sim.injectNoise(c.bytes);
-        ASSERT_TRUE(waitFor([&] { return log.lineCount() > lines; }));
-        EXPECT_EQ(boxes.shown, std::vector<QString>{});
-        EXPECT_EQ(form->PendingRequest(), c.pendingAfter);
-        if (c.awaiting && std::string_view(c.awaiting) == "BitBtn5") {
-            EXPECT_EQ(form->ui().edit(1)->text(), "11");        // the first reply, Basic, taken
-            EXPECT_EQ(form->ui().edit(23)->text(), before[22]); // the second left
-        } else {
-            EXPECT_EQ(snapshot(), before);
-        }
-        EXPECT_TRUE(form->Comm1->isOpen());
-        form->TabbedNotebook1Click(); // ends a chain left waiting
-        sim.withModel([](ControllerModel& m) { m.setRepliesDropped(Command::Basic, false); });
     }
 }
 

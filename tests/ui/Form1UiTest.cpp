@@ -166,7 +166,7 @@ TEST(WindowPlacement, FitsTheScreenAndKeepsTheButtonClear) {
          {161, 90, 600, 302}},
         // No room right or left: lower, below the window or above it.
         {{0, 0, 1900, 580}, {10, 90, 600, 400}, {}, hd, {768, 600}, {275, 106}, {0, 588, 768, 492}},
-        {{0, 500, 1900, 580}, {10, 590, 600, 400}, {}, hd, {768, 600}, {275, 106}, {0, 0, 768, 492}},
+        {{0, 500, 1900, 580}, {10, 90, 600, 400}, {}, hd, {768, 600}, {275, 106}, {0, 0, 768, 492}},
     };
     for (const auto& p : places) {
         EXPECT_EQ(placeBeside(p.main, p.room, p.keepClear, p.size, p.screen, p.minimum), p.placed);

@@ -16,8 +16,8 @@
 #include <cstring>
 #include <functional>
 #include <grp.h>
-#include <poll.h>
 #include <optional>
+#include <poll.h>
 #include <random>
 #include <set>
 #include <sys/stat.h>
@@ -202,10 +202,7 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
 // The longest name a folder takes saves too, whatever its bytes: the temporary file beside it
 // takes a shorter stem, cut between characters where the name has them.
 TEST_F(ParameterFileTest, TheLongestNamesSaveWhateverTheirBytes) {
-    std::string accented = "b";
-    for (int i = 0; i < 125; ++i) {
-        accented += "\xC3\xA9";
-    }
+    const std::string accented = "b" + QString(125, QChar(0xE9)).toStdString();
     for (const std::string& stem : {std::string(251, 'a'), std::string(251, '\x80'), accented}) {
         const std::string file = dir.path().toStdString() + "/" + stem + ".el"; // byte for byte
         SaveParameterFile(distinctSet(1), file, scratchReplaced());
@@ -221,15 +218,9 @@ TEST(EndingSignals, WakeWhileListenedForAndAreGivenBackAfter) {
         ::sigaction(signal, nullptr, &now);
         return now.sa_handler;
     };
-    const auto set = [](int signal, void (*handler)(int)) {
-        struct sigaction action {};
-        action.sa_handler = handler;
-        sigemptyset(&action.sa_mask);
-        ASSERT_EQ(::sigaction(signal, &action, nullptr), 0);
-    };
-    set(SIGINT, SIG_DFL);
-    set(SIGTERM, SIG_DFL);
-    set(SIGHUP, SIG_IGN);
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGHUP, SIG_IGN);
     {
         EndingSignals listening;
         ASSERT_GE(listening.fd(), 0);
