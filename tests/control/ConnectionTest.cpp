@@ -32,8 +32,7 @@ namespace {
 using test::Form1Test;
 using test::waitFor;
 
-// A window the system first shows with its title bar off the screen, where it could be neither
-// moved nor maximised, is brought onto the screen once shown.
+// A window first shown with its title bar off the screen, so unmovable, is brought onto it.
 TEST(FirstShow, BringsAFrameShownOffTheScreenOntoIt) {
     test::RecordedBoxes boxes;
     QTemporaryDir scratch;

@@ -130,8 +130,7 @@ TEST(BackupKeeper, NamesAFolderPerControllerAndAFilePerBackup) {
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
     const int lowestFree = ::dup(0);
     ::close(lowestFree);
-    rlimit few = before;
-    few.rlim_cur = static_cast<rlim_t>(lowestFree);
+    const rlimit few{static_cast<rlim_t>(lowestFree), before.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &few), 0);
     const BackupKeeper::Outcome refused = keeper.keep(fields, now.addMSecs(880));
     ::setrlimit(RLIMIT_NOFILE, &before);

@@ -272,18 +272,32 @@ TEST_F(Form1UiTest, AssistiveToolsHearNamesAndHelpAndTheTextReadsWell) {
                 << control->objectName().toStdString();
         }
     }
-    // ... and stands in its field's row or column.
+    // ... and stands in its field's row or column, nearer it than any other field there.
+    const auto place = [&](auto* w) { return QRect(w->mapTo(&window, QPoint()), w->size()); };
+    const auto row = [](QRect a, QRect b) {
+        return a.top() <= b.bottom() && b.top() <= a.bottom();
+    };
+    const auto column = [&](QRect a, QRect b) { return row(a.transposed(), b.transposed()); };
     for (int page = 0; page < 4; ++page) {
         ui.TabbedNotebook1->setCurrentIndex(page);
         test::settle();
         for (QLabel* label : ui.TabbedNotebook1->widget(page)->findChildren<QLabel*>()) {
             ASSERT_TRUE(label->buddy() && ui.edit(1)->window() == label->buddy()->window())
                 << label->text().toStdString();
-            const QRect at(label->mapTo(&window, QPoint()), label->size());
-            const QRect field(label->buddy()->mapTo(&window, QPoint()), label->buddy()->size());
-            EXPECT_TRUE((at.top() <= field.bottom() && field.top() <= at.bottom()) ||
-                        (at.left() <= field.right() && field.left() <= at.right()))
-                << label->text().toStdString();
+            const QRect at = place(label);
+            const QRect field = place(label->buddy());
+            const bool inRow = row(at, field);
+            EXPECT_TRUE(inRow || column(at, field)) << label->text().toStdString();
+            const auto away = [&](QRect r) { return (r.center() - at.center()).manhattanLength(); };
+            for (const QLineEdit* other :
+                 ui.TabbedNotebook1->widget(page)->findChildren<QLineEdit*>()) {
+                const QRect there = place(other);
+                EXPECT_TRUE(other->objectName().isEmpty() ||
+                            !(inRow ? row(at, there) : column(at, there)) ||
+                            away(there) >= away(field))
+                    << label->text().toStdString() << " nearer "
+                    << other->objectName().toStdString();
+            }
         }
     }
     ui.Label6->setEnabled(false);
