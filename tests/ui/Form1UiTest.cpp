@@ -289,6 +289,9 @@ TEST_F(Form1UiTest, AssistiveToolsHearNamesAndHelpAndTheTextReadsWell) {
             const QRect at = place(label), field = place(label->buddy());
             const bool inRow = row(at, field);
             EXPECT_TRUE(inRow || column(at, field)) << label->text().toStdString();
+            // A caption ending in a colon leads its field.
+            EXPECT_TRUE(!inRow || !label->text().endsWith(':') || at.right() < field.left())
+                << label->text().toStdString();
             const auto away = [&](QRect r) { return (r.center() - at.center()).manhattanLength(); };
             for (const QLineEdit* other :
                  ui.TabbedNotebook1->widget(page)->findChildren<QLineEdit*>()) {
@@ -296,7 +299,7 @@ TEST_F(Form1UiTest, AssistiveToolsHearNamesAndHelpAndTheTextReadsWell) {
                 EXPECT_TRUE(other->objectName().isEmpty() ||
                             !(inRow ? row(at, there) : column(at, there)) ||
                             away(there) >= away(field))
-                    << label->text().toStdString() << other->objectName().toStdString();
+                    << label->text().toStdString() << " / " << other->objectName().toStdString();
             }
         }
     }

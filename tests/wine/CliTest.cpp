@@ -2,9 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
 #include "LinuxSimulator.h"
+#include "ProbeRateMemory.h"
+#include "RateStore.h"
 
+#include <windows.h>
+
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -114,6 +120,34 @@ TEST_F(WindowsCli, TheBuiltInSimulatedControllerNeedsNoAdapter) {
     const CliRun run = cli({"info", "--simulate"});
     EXPECT_EQ(run.exitCode, 0) << shown(run).toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Model:PQRS"))) << shown(run).toStdString();
+
+    // The readings recorded: the heading once, then one line each.
+    const QString csv = scratch.filePath(QStringLiteral("readings.csv"));
+    const CliRun watched =
+        cli({"watch", "--simulate", "--interval", "20", "--count", "3", "--csv", csv});
+    EXPECT_EQ(watched.exitCode, 0) << shown(watched).toStdString();
+    QFile recorded(csv);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = recorded.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 5) << shown(watched).toStdString();
+    EXPECT_TRUE(lines[0].startsWith("time,"));
+    EXPECT_FALSE(lines[1].startsWith("time,"));
+}
+
+// A rate learnt in one run is known to the next, from the user's own plain file only.
+TEST(WindowsRateMemory, KeepsARateForTheNextRunInAFileOfItsOwn) {
+    QStandardPaths::setTestModeEnabled(true);
+    QDir folder(QString::fromStdString(morvent::ProbeRateMemory().folder()));
+    folder.removeRecursively();
+    morvent::ProbeRateMemory learnt;
+    learnt.remember("COM7", 19200);
+    learnt.save();
+    EXPECT_EQ(morvent::ProbeRateMemory().rateOf("COM7"), 19200u);
+    const std::wstring file =
+        QDir::toNativeSeparators(folder.filePath(morvent::RateStore::kFileName)).toStdWString();
+    ASSERT_TRUE(::CreateHardLinkW((file + L"2").c_str(), file.c_str(), nullptr));
+    EXPECT_FALSE(morvent::ProbeRateMemory().rateOf("COM7")) << "read through a second link";
+    folder.removeRecursively();
 }
 
 } // namespace
