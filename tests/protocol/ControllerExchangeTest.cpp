@@ -21,35 +21,36 @@ class RecordingLine : public ExchangeLine {
 public:
     RecordingLine(ReplyEnd end, Command command, bool sends)
         : ExchangeLine(end), m_command(command), m_sends(sends) {}
-    std::vector<std::string> steps;
+    std::string steps; // "; " between steps
 
-    void setRate(std::uint32_t baud) override { steps.push_back("rate " + std::to_string(baud)); }
+    void setRate(std::uint32_t baud) override { step("rate " + std::to_string(baud)); }
     void expectReply(ReplyWhole whole) override {
         // Which whole reply ends it early: the block's read reply or its acknowledgement.
         const Bytes read = readReply(m_command, Bytes(*replyPayloadLength(m_command), 0));
         const Bytes acknowledged = writeAcknowledgement(m_command, 0);
-        steps.push_back(!whole                ? "expect silence"
-                        : whole(acknowledged) ? "expect acknowledgement"
-                        : whole(read)         ? "expect read reply"
-                                              : "expect nothing whole");
+        step(!whole                ? "expect silence"
+             : whole(acknowledged) ? "expect acknowledgement"
+             : whole(read)         ? "expect read reply"
+                                   : "expect nothing whole");
     }
-    void prepareRequest() override { steps.push_back("prepare"); }
+    void prepareRequest() override { step("prepare"); }
     void quietUntil(std::chrono::steady_clock::time_point until) override {
         // Never in the past: the controller needs the whole pause.
-        steps.push_back(until > std::chrono::steady_clock::now() ? "quiet" : "no quiet");
+        step(until > std::chrono::steady_clock::now() ? "quiet" : "no quiet");
     }
     bool send(const Bytes& frame) override {
-        steps.push_back("send " + hexBytes(frame));
+        step("send " + hexBytes(frame));
         return m_sends;
     }
     void awaitReply(std::uint8_t code, PendingRequestKind awaiting) override {
-        steps.push_back("await " + hexBytes(Bytes{code}) + " as " + std::to_string(awaiting));
+        step("await " + hexBytes(Bytes{code}) + " as " + std::to_string(awaiting));
     }
     void listen(std::chrono::milliseconds time) override {
-        steps.push_back("listen " + std::to_string(time.count()));
+        step("listen " + std::to_string(time.count()));
     }
 
 private:
+    void step(const std::string& what) { steps += (steps.empty() ? "" : "; ") + what; }
     Command m_command;
     bool m_sends;
 };
@@ -60,7 +61,7 @@ struct Sequence {
     Command command;
     PendingRequestKind awaiting; // NothingAwaited: a probe
     bool sends;
-    std::vector<std::string> steps;
+    std::string steps; // "; " between steps
 };
 
 class Exchange : public testing::TestWithParam<Sequence> {};
@@ -79,54 +80,25 @@ TEST_P(Exchange, RunsItsStepsInOrder) {
     EXPECT_EQ(line.steps, c.steps);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, Exchange,
-    testing::Values(Sequence{"Probe",
-                             ReplyEnd::AfterSilence,
-                             Command::Identity,
-                             NothingAwaited,
-                             true,
-                             {"quiet", "send 11 51 25 80 F6", "quiet", "rate 9600", "listen 200"}},
-                    Sequence{"ProbeNotSent",
-                             ReplyEnd::WhenWhole,
-                             Command::Identity,
-                             NothingAwaited,
-                             false,
-                             {"quiet", "send 11 51 25 80 F6"}},
-                    Sequence{"WindowRead",
-                             ReplyEnd::AfterSilence,
-                             Command::Torque,
-                             FlashReadChain,
-                             true,
-                             {"expect silence", "prepare", "quiet", "send 11 55", "await 55 as 3"}},
-                    Sequence{
-                        "CliRead",
-                        ReplyEnd::WhenWhole,
-                        Command::Torque,
-                        SingleRead,
-                        true,
-                        {"expect read reply", "prepare", "quiet", "send 11 55", "await 55 as 1"}},
-                    Sequence{"WindowWrite",
-                             ReplyEnd::AfterSilence,
-                             Command::ThrottleHandle,
-                             SingleWrite,
-                             true,
-                             {"expect silence", "prepare", "quiet",
-                              "send 16 54 06 01 01 01 01 01 01 60", "await 54 as 2"}},
-                    Sequence{"CliWrite",
-                             ReplyEnd::WhenWhole,
-                             Command::ThrottleHandle,
-                             FlashWriteChain,
-                             true,
-                             {"expect acknowledgement", "prepare", "quiet",
-                              "send 16 54 06 01 01 01 01 01 01 60", "await 54 as 4"}},
-                    Sequence{"ReadNotSent",
-                             ReplyEnd::AfterSilence,
-                             Command::Basic,
-                             SingleRead,
-                             false,
-                             {"expect silence", "prepare", "quiet", "send 11 52"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+const Sequence kSequences[] = {
+    {"Probe", ReplyEnd::AfterSilence, Command::Identity, NothingAwaited, true,
+     "quiet; send 11 51 25 80 F6; quiet; rate 9600; listen 200"},
+    {"ProbeNotSent", ReplyEnd::WhenWhole, Command::Identity, NothingAwaited, false,
+     "quiet; send 11 51 25 80 F6"},
+    {"WindowRead", ReplyEnd::AfterSilence, Command::Torque, FlashReadChain, true,
+     "expect silence; prepare; quiet; send 11 55; await 55 as 3"},
+    {"CliRead", ReplyEnd::WhenWhole, Command::Torque, SingleRead, true,
+     "expect read reply; prepare; quiet; send 11 55; await 55 as 1"},
+    {"WindowWrite", ReplyEnd::AfterSilence, Command::ThrottleHandle, SingleWrite, true,
+     "expect silence; prepare; quiet; send 16 54 06 01 01 01 01 01 01 60; await 54 as 2"},
+    {"CliWrite", ReplyEnd::WhenWhole, Command::ThrottleHandle, FlashWriteChain, true,
+     "expect acknowledgement; prepare; quiet; send 16 54 06 01 01 01 01 01 01 60; await 54 as 4"},
+    {"ReadNotSent", ReplyEnd::AfterSilence, Command::Basic, SingleRead, false,
+     "expect silence; prepare; quiet; send 11 52"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, Exchange, testing::ValuesIn(kSequences),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProbeOrder, StartsWithTheRateThatAnsweredLastAndWrapsRoundTheList) {
     using Rates = std::vector<std::uint32_t>;
