@@ -160,18 +160,17 @@ TEST_F(Cli, EveryCommandEndsWithTheExitCodeOfHowItWent) {
     std::filesystem::create_directory(path("dir.pdf").toStdString());
     // Given a fault, a command runs against a simulated controller with it.
     using Fault = std::function<void(ControllerModel&)>;
+    using enum Command;
     const Fault none;
     const Fault healthy = [](ControllerModel&) {};
     const Fault silent = [](ControllerModel& m) { m.setDropAllReplies(true); };
-    const Fault noBasic = [](ControllerModel& m) { m.setRepliesDropped(Command::Basic, true); };
-    const Fault emptyBasic = [](ControllerModel& m) { m.setRepliesEmptied(Command::Basic, true); };
-    const Fault emptyIdentity = [](ControllerModel& m) {
-        m.setRepliesEmptied(Command::Identity, true);
-    };
-    const Fault refusing = [](ControllerModel& m) { m.refuseByte(Command::PedalAssist, 3); };
-    const Fault foreign = [](ControllerModel& m) { m.setIdentityCode(Command::Basic); };
+    const Fault noBasic = [](ControllerModel& m) { m.setRepliesDropped(Basic, true); };
+    const Fault emptyBasic = [](ControllerModel& m) { m.setRepliesEmptied(Basic, true); };
+    const Fault emptyIdentity = [](ControllerModel& m) { m.setRepliesEmptied(Identity, true); };
+    const Fault refusing = [](ControllerModel& m) { m.refuseByte(PedalAssist, 3); };
+    const Fault foreign = [](ControllerModel& m) { m.setIdentityCode(Basic); };
     // A reply that stops short is not taken for whole, however long the tool waits for the rest.
-    const Fault splitBasic = [](ControllerModel& m) { m.setSplit(Command::Basic, 10); };
+    const Fault splitBasic = [](ControllerModel& m) { m.setSplit(Basic, 10); };
     using enum Outcome;
     const struct {
         QStringList arguments;

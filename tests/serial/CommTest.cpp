@@ -409,15 +409,9 @@ Chunks thirds(const std::vector<std::uint8_t>& b) {
 }
 
 using R = ReceiveCase;
-void longInterval(TComm& c) {
-    c.setReadIntervalTimeout(400);
-}
-void totalTimeout(TComm& c) {
-    c.setReadTotalTimeoutConstant(20);
-}
-void dropNulls(TComm& c) {
-    c.setIgnoreNullChar(true);
-}
+constexpr auto longInterval = [](TComm& c) { c.setReadIntervalTimeout(400); };
+constexpr auto totalTimeout = [](TComm& c) { c.setReadTotalTimeoutConstant(20); };
+constexpr auto dropNulls = [](TComm& c) { c.setIgnoreNullChar(true); };
 
 INSTANTIATE_TEST_SUITE_P(
     Timeouts, Receiving,

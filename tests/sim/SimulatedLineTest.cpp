@@ -136,16 +136,14 @@ TEST(SimulatedLine, ToolSeesEveryWayTheLineGoes) {
         bool replied;
         Knob after; // once the reader has had its reply
     } cases[] = {
-        {"hang-up", {}, true, [](SimulatedController& sim) { sim.hangUp(); }},
-        {"stop", {}, true, [](SimulatedController& sim) { sim.stop(); }},
+        {"hang-up", nullptr, true, [](SimulatedController& sim) { sim.hangUp(); }},
+        {"stop", nullptr, true, [](SimulatedController& sim) { sim.stop(); }},
         {"hang-up instead of a reply",
-         [](SimulatedController& sim) { sim.setHangUpOnReply(Command::FirmwareText); },
-         false,
-         {}},
+         [](SimulatedController& sim) { sim.setHangUpOnReply(Command::FirmwareText); }, false,
+         nullptr},
         {"vanish after a reply",
-         [](SimulatedController& sim) { sim.setVanishAfterReply(Command::FirmwareText); },
-         true,
-         {}},
+         [](SimulatedController& sim) { sim.setVanishAfterReply(Command::FirmwareText); }, true,
+         nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
