@@ -4,7 +4,6 @@
 // Saves as POSIX systems have them: owners, modes, hard links, symbolic links and signals.
 
 #include "Children.h"
-#include "EndingSignals.h"
 #include "ParameterFileFixture.h"
 #include "SignalUndo.h"
 #include "Wait.h"
@@ -17,7 +16,6 @@
 #include <functional>
 #include <grp.h>
 #include <optional>
-#include <poll.h>
 #include <random>
 #include <set>
 #include <sys/stat.h>
@@ -197,32 +195,6 @@ TEST_F(ParameterFileTest, AnInterruptedSaveLeavesTheOldFileOrTheNewAndNoTemporar
     ::kill(pid, SIGHUP);
     ::kill(pid, SIGTERM);
     EXPECT_EQ(endOfChild(pid), 128 + SIGTERM);
-}
-
-// While the program listens for an ending signal, each one not ignored wakes it and is told; one
-// it started with ignored (under nohup) stays ignored; after, each has what it had before.
-TEST(EndingSignals, WakeWhileListenedForAndAreGivenBackAfter) {
-    const auto handlerOf = [](int signal) {
-        struct sigaction now {};
-        ::sigaction(signal, nullptr, &now);
-        return now.sa_handler;
-    };
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGHUP, SIG_IGN);
-    {
-        EndingSignals listening;
-        ASSERT_GE(listening.fd(), 0);
-        EXPECT_EQ(handlerOf(SIGHUP), SIG_IGN);
-        for (const int signal : {SIGINT, SIGTERM}) {
-            ::raise(signal);
-            pollfd woken{listening.fd(), POLLIN, 0};
-            EXPECT_EQ(::poll(&woken, 1, 5000), 1);
-            EXPECT_EQ(listening.take(), signal);
-        }
-    }
-    EXPECT_EQ(std::set({handlerOf(SIGINT), handlerOf(SIGTERM)}), std::set({SIG_DFL}));
-    EXPECT_EQ(handlerOf(SIGHUP), SIG_IGN);
 }
 
 // An ending signal waits for the change under way, however its guards nest, and only then runs
