@@ -28,17 +28,20 @@ void NotificationQueue::post(CommNotification kind, std::uint32_t parameter,
 }
 
 void NotificationQueue::discard() {
-    std::deque<Notification> dropped;
-    const std::lock_guard lock(m_mutex);
-    dropped.swap(m_pending);
-    m_pendingBytes = 0;
+    discardWhere([](const Notification&) { return true; });
 }
 
 void NotificationQueue::discardReceived() {
+    discardWhere([](const Notification& n) { return n.kind == CommNotification::ReceiveData; });
+}
+
+void NotificationQueue::discardWhere(bool (*drop)(const Notification&)) {
+    // Both ways of discarding drop every received byte, so none is left pending. The dropped
+    // buffers are freed after the lock is released.
     std::deque<Notification> kept;
     const std::lock_guard lock(m_mutex);
     for (Notification& notification : m_pending) {
-        if (notification.kind != CommNotification::ReceiveData) {
+        if (!drop(notification)) {
             kept.push_back(std::move(notification));
         }
     }

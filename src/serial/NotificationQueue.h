@@ -80,6 +80,7 @@ public:
 
 private:
     void deliverPending();
+    void discardWhere(bool (*drop)(const Notification&));
 
     Deliver m_deliver;
     NotificationWakeUp m_wakeUp;

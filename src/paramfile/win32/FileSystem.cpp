@@ -323,7 +323,7 @@ int makeFolders(const std::string& folder) {
         return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : ENOTDIR;
     }
     const std::wstring parent = folderOf(full);
-    if (parent.size() < full.size() && parent != full) {
+    if (parent.size() < full.size()) {
         if (const int error = makeFolders(utf8Text(parent)); error != 0) {
             return error;
         }
