@@ -4,6 +4,7 @@
 // Saves as Windows has them: files other programs hold open, the read-only mark, links that
 // only some systems let a user make.
 
+#include "FileIo.h"
 #include "ParameterFileFixture.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,24 @@ TEST_F(ParameterFileTest, AFileAnotherProgramHoldsOpenIsRefusedWithTheReason) {
         EXPECT_EQ(beside, std::set<std::string>{"held.el"});
         std::filesystem::remove_all(fsPath(path("replaced")));
     }
+}
+
+// A copies' folder under a name Windows refuses to make is refused with Windows' own reason,
+// not taken for a folder already there, and the file stays as it was.
+TEST_F(ParameterFileTest, ACopiesFolderWindowsCannotMakeIsRefusedWithItsReason) {
+    const std::string old = savedText(distinctSet(1));
+    writeText(path("old.el"), old);
+    const ReplacedFiles replaced(path("copies|kept"));
+    try {
+        SaveParameterFile(distinctSet(2), path("old.el"), replaced);
+        ADD_FAILURE() << "saved";
+    } catch (const ParameterFileError& error) {
+        EXPECT_EQ(error.what(), "Unable to write to " + path("old.el") +
+                                    ": Unable to keep a copy in " +
+                                    replaced.folderFor(path("old.el")) + ": " +
+                                    fileErrorText(EINVAL) + ", so nothing was changed");
+    }
+    EXPECT_EQ(readText(path("old.el")), old);
 }
 
 // As on POSIX: a link is saved through, its target written and the link kept; a link to nothing
