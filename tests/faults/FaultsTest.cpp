@@ -494,6 +494,11 @@ const FaultRow kFaultRows[] = {
              // The group is to be made first only where the system lacks it.
              EXPECT_EQ(help.contains("sudo groupadd dialout"), !join && !::getgrnam("dialout"));
          }
+         // A name that ends in no number is matched as it is.
+         const QString plain = t.scratchFile("adapter");
+         QFile(plain).open(QIODevice::WriteOnly);
+         EXPECT_TRUE(openFailureHelp(plain.toStdString(), EACCES)
+                         .contains("KERNEL==\"adapter\", GROUP=\"dialout\""));
      }},
     {"CliEndsWithExit5WhenTheLineGoesAwayAndWriteNamesTheBlocksWritten", true,
      [](FaultTable& t) {

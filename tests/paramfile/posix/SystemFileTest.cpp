@@ -4,6 +4,7 @@
 // Saves as POSIX systems have them: owners, modes, hard links, symbolic links and signals.
 
 #include "Children.h"
+#include "FileIo.h"
 #include "ParameterFileFixture.h"
 #include "SignalUndo.h"
 #include "Wait.h"
@@ -221,6 +222,18 @@ TEST_F(ParameterFileTest, AnEndingSignalWaitsForTheChangeUnderWay) {
     EXPECT_EQ(::read(line[0], seen, sizeof seen), 2);
     EXPECT_STREQ(seen, "cu");
     ::close(line[0]);
+}
+
+// Should the path have become something else since the save looked at it, the step that writes
+// refuses it on its own, and leaves it as it is: a folder, a named pipe nobody reads.
+TEST_F(ParameterFileTest, ReplacingRefusesWhatIsNoLongerARegularFile) {
+    fs::create_directory(path("folder.el"));
+    ASSERT_EQ(::mkfifo(path("pipe.el").c_str(), 0600), 0);
+    for (const char* name : {"folder.el", "pipe.el"}) {
+        EXPECT_FALSE(replaceFile(path(name), savedText(distinctSet(1)))) << name;
+    }
+    EXPECT_TRUE(fs::is_directory(path("folder.el")) && fs::is_empty(path("folder.el")));
+    EXPECT_TRUE(fs::is_fifo(path("pipe.el")));
 }
 
 } // namespace
