@@ -69,6 +69,10 @@ TEST_F(RealTimingLiveReadings, GetAndContinuousGetMakeEachReadingOnePointOfEvery
         EXPECT_EQ(plot().series[c]->lineStyle() == QCPGraph::lsStepLeft, c == 1) << c;
     }
     EXPECT_EQ(plot().series[4]->name(), "TqVoltate (mV): " + form->ui().edit(96)->text());
+    // The time scale is named once, under the lowest strip.
+    for (std::size_t s = 0; s < plot().timeAxes.size(); ++s) {
+        EXPECT_EQ(plot().timeAxes[s]->label().isEmpty(), s + 1 < plot().timeAxes.size()) << s;
+    }
     // Its values fill the strip, however far from 0: the axis runs little beyond them.
     const auto [low, high] =
         std::ranges::minmax(*plot().series[4]->data(), {}, &QCPGraphData::value);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The morvent authors
 
 #include "Boxes.h"
+#include "ElidedLabel.h"
 #include "FileIo.h"
 #include "LoadWindow.h"
 #include "ParameterFileFixture.h"
@@ -78,6 +79,9 @@ TEST_F(DialogTest, SaveUnderATypedNameThenLoadItBack) {
     show(save);
     // Heard as a dialog, its name field by name.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&save)->role(), QAccessible::Dialog);
+    // They alone: a label of the tool's own is heard as the text it is.
+    ElidedLabel label;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&label)->role(), QAccessible::StaticText);
     EXPECT_FALSE(
         QAccessible::queryAccessibleInterface(save.Edit1)->text(QAccessible::Name).isEmpty());
     // An empty name does nothing.
