@@ -6,6 +6,7 @@
 #include "Children.h"
 #include "FileIo.h"
 #include "ParameterFileFixture.h"
+#include "ProcessProbes.h"
 #include "SignalUndo.h"
 #include "Wait.h"
 
@@ -222,6 +223,17 @@ TEST_F(ParameterFileTest, AnEndingSignalWaitsForTheChangeUnderWay) {
     EXPECT_EQ(::read(line[0], seen, sizeof seen), 2);
     EXPECT_STREQ(seen, "cu");
     ::close(line[0]);
+}
+
+// Saves, new or replacing, with the copy each keeps, and a load leave no descriptor open.
+TEST_F(ParameterFileTest, SavesAndLoadsLeaveNoDescriptorOpen) {
+    const int before = openDescriptorCount();
+    for (const int seed : {1, 2}) {
+        SaveParameterFile(distinctSet(seed), path("set.el"), scratchReplaced());
+    }
+    FieldStore back = distinctSet(3);
+    LoadParameterFile(back, path("set.el"));
+    EXPECT_EQ(openDescriptorCount(), before);
 }
 
 // Should the path have become something else since the save looked at it, the step that writes
