@@ -110,6 +110,27 @@ void expectOwnSettingsBack(const PtyPeer& peer, const termios& own) {
     EXPECT_TRUE(after.lockable);
 }
 
+// A component made anew has the published defaults: a program sets only what its line needs.
+TEST(TComm, StartsWithThePublishedDefaults) {
+    const TComm comm;
+    const LineSettings& s = comm.lineSettings();
+    EXPECT_EQ(std::tie(s.BaudRate, s.ParityCheck, s.Outx_CtsFlow, s.Outx_DsrFlow, s.DtrControl,
+                       s.DsrSensitivity, s.TxContinueOnXoff, s.Outx_XonXoffFlow, s.Inx_XonXoffFlow,
+                       s.ReplaceWhenParityError, s.IgnoreNullChar, s.RtsControl),
+              std::tuple(9600u, false, true, true, TDtrControl::DtrEnable, false, true, false,
+                         false, false, false, TRtsControl::RtsEnable));
+    EXPECT_EQ(
+        std::tie(s.XonLimit, s.XoffLimit, s.ByteSize, s.Parity, s.StopBits, s.XonChar, s.XoffChar,
+                 s.ReplacedChar),
+        std::tuple(10, 10, TByteSize::_8, TParity::None, TStopBits::_1, '\x11', '\x13', '\0'));
+    const CommTimeouts& t = comm.timeouts();
+    EXPECT_EQ(std::tie(t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier,
+                       t.ReadTotalTimeoutConstant, t.WriteTotalTimeoutMultiplier,
+                       t.WriteTotalTimeoutConstant),
+              std::tuple(10u, 0u, 0u, 0u, 0u));
+    EXPECT_EQ(comm.ComHandle(), 0u);
+}
+
 TEST(TComm, OpensTheControllerLineFromNothingAndPutsTheDeviceBackOnClose) {
     OpenPort port;
     useControllerLine(port.comm);
