@@ -399,6 +399,8 @@ TEST(ReportContentTest, MarksEveryValueNotWhatTheControllerHolds) {
     const QString text = document.toPlainText();
     EXPECT_EQ(text.count("controller: 5"), 2) << text.toStdString();
     EXPECT_TRUE(text.contains("31 T (controller: 5)") && text.contains("7 T (controller: 5)"));
+    // The legend explains the marks there are, and no other.
+    EXPECT_TRUE(text.contains("T: typed in, and not written") && !text.contains("F: loaded"));
     document.setHtml(reportHtml(reportOf(pages, nullptr, "")));
     EXPECT_FALSE(document.toPlainText().contains("controller:"));
 }

@@ -329,8 +329,17 @@ TEST(TComm, QueuedBuffersGoOutWholeAndInOrderUntilThePortCloses) {
     EXPECT_EQ(port.events.hangups, 0);
 
     port.comm.OpenComm();
+    ASSERT_TRUE(waitFor([&] { return port.events.emptyQueues == 3; }));
     ASSERT_TRUE(port.send({0x11, 0x56}));
     EXPECT_EQ(port.peer.read(2), (std::vector<std::uint8_t>{0x11, 0x56}));
+    ASSERT_TRUE(waitFor([&] { return port.events.emptyQueues == 4; }));
+    // Closing while the only write is held announces no emptied queue: not all of it went out.
+    port.peer.fillLine();
+    ASSERT_TRUE(port.send(c));
+    QTest::qWait(50);
+    port.comm.CloseComm();
+    QTest::qWait(50);
+    EXPECT_EQ(port.events.emptyQueues, 4);
 }
 
 TEST(TComm, TheDeviceGoingAwayIsAHangUpAfterTheBytesBeforeIt) {
