@@ -102,6 +102,17 @@ inline std::string savedText(const FieldStore& fields) {
     return readText(pathIn(scratch, "x.el"));
 }
 
+// Why a save of the set was refused; empty when it saved.
+inline std::string saveRefusal(const FieldStore& fields, const std::string& file,
+                               const ReplacedFiles& replaced = scratchReplaced()) {
+    try {
+        SaveParameterFile(fields, file, replaced);
+        return {};
+    } catch (const std::exception& refused) {
+        return refused.what();
+    }
+}
+
 // The names in a folder; none for a folder that is not there.
 inline std::set<std::string> namesIn(const std::string& folder) {
     std::set<std::string> names;

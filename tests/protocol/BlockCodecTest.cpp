@@ -5,6 +5,7 @@
 #include "NumberConversion.h"
 #include "TestFields.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace morvent {
@@ -118,12 +119,8 @@ TEST(BlockCodec, ConversionStopsAtTheFirstBadFieldInPayloadOrder) {
     // Edit39 precedes Edit36 in the payload although it follows it on the page.
     test::set(fields, "Edit39= Edit91=x");
     fields.setText("Edit36", "1 ");
-    try {
-        buildPayload(Block::Torque, fields);
-        FAIL() << "built a payload from an empty field";
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'' is not a valid integer value");
-    }
+    EXPECT_THAT([&] { buildPayload(Block::Torque, fields); },
+                testing::ThrowsMessage<ConversionError>("'' is not a valid integer value"));
 }
 
 } // namespace

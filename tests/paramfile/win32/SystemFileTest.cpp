@@ -64,12 +64,7 @@ TEST_F(ParameterFileTest, AFileAnotherProgramHoldsOpenIsRefusedWithTheReason) {
         const HANDLE held = ::CreateFileW(wide(path("held.el")).c_str(), GENERIC_READ, c.sharing,
                                           nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        std::string message;
-        try {
-            SaveParameterFile(distinctSet(2), path("held.el"), replaced);
-        } catch (const ParameterFileError& error) {
-            message = error.what();
-        }
+        const std::string message = saveRefusal(distinctSet(2), path("held.el"), replaced);
         ::CloseHandle(held);
         EXPECT_EQ(message, c.saved ? std::string()
                                    : "Unable to write to " + path("held.el") +
@@ -89,15 +84,10 @@ TEST_F(ParameterFileTest, ACopiesFolderWindowsCannotMakeIsRefusedWithItsReason) 
     const std::string old = savedText(distinctSet(1));
     writeText(path("old.el"), old);
     const ReplacedFiles replaced(path("copies|kept"));
-    try {
-        SaveParameterFile(distinctSet(2), path("old.el"), replaced);
-        ADD_FAILURE() << "saved";
-    } catch (const ParameterFileError& error) {
-        EXPECT_EQ(error.what(), "Unable to write to " + path("old.el") +
-                                    ": Unable to keep a copy in " +
-                                    replaced.folderFor(path("old.el")) + ": " +
-                                    fileErrorText(EINVAL) + ", so nothing was changed");
-    }
+    EXPECT_EQ(saveRefusal(distinctSet(2), path("old.el"), replaced),
+              "Unable to write to " + path("old.el") + ": Unable to keep a copy in " +
+                  replaced.folderFor(path("old.el")) + ": " + fileErrorText(EINVAL) +
+                  ", so nothing was changed");
     EXPECT_EQ(readText(path("old.el")), old);
 }
 
@@ -113,14 +103,9 @@ TEST_F(ParameterFileTest, ALinkIsSavedThroughAndALinkToNothingIsRefused) {
     EXPECT_EQ(readText(path("target.el")), savedText(distinctSet(2)));
     EXPECT_TRUE(::GetFileAttributesW(wide(path("link.el")).c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
     ASSERT_TRUE(madeLink(path("dangling.el"), "gone\\set.el"));
-    try {
-        SaveParameterFile(distinctSet(2), path("dangling.el"), scratchReplaced());
-        ADD_FAILURE() << "saved";
-    } catch (const ParameterFileError& error) {
-        EXPECT_EQ(error.what(),
-                  "Unable to write to " + path("dangling.el") +
-                      ": it is a symbolic link to gone\\set.el, which does not exist");
-    }
+    EXPECT_EQ(saveRefusal(distinctSet(2), path("dangling.el")),
+              "Unable to write to " + path("dangling.el") +
+                  ": it is a symbolic link to gone\\set.el, which does not exist");
 }
 
 } // namespace
