@@ -72,8 +72,7 @@ TEST_F(Changes, FieldsPagesAndTheStatusBarShowWhatDiffersFromWhatIsKnown) {
     button("UndoBasic")->click();
     button("UndoPedalAssist")->click();
     EXPECT_EQ(note(), "");
-    EXPECT_TRUE(notebook()->tabIcon(0).isNull());
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(notebook()->tabIcon(0).isNull() && boxes.shown.empty());
 
     // Connect forgets all that was known: the pages keep what they show and count nothing
     // until read.

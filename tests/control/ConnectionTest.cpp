@@ -369,8 +369,7 @@ TEST_P(ConnectFailure, ShowsTheOpenErrorWithItsCauseAndStaysDisconnected) {
     EXPECT_TRUE(boxes.shown[0].startsWith(QString("error: ") + c.shown + "\n\n"));
     EXPECT_TRUE(boxes.shown[0].contains(c.help)) << boxes.shown[0].toStdString();
     EXPECT_EQ(form->ConnectFlag(), 0);
-    EXPECT_FALSE(form->Comm1->isOpen());
-    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_FALSE(form->Comm1->isOpen() || form->Timer1->isActive());
     EXPECT_FALSE(button("BitBtn11")->isEnabled());
 }
 

@@ -52,6 +52,7 @@ protected:
 };
 
 TEST_F(Backups, EveryReadFlashKeepsTheValuesReadInANewSavedFileOrSaysWhyNot) {
+    EXPECT_FALSE(note()->isProblem()); // a note that has said nothing warns of nothing
     // The folder opens even before the first backup.
     find<QAction>("OpenBackupsFolder1")->trigger();
     EXPECT_EQ(openedUrls, std::vector<QUrl>{QUrl::fromLocalFile(options.backupsDirectory)});
@@ -93,8 +94,7 @@ TEST_F(Backups, EveryReadFlashKeepsTheValuesReadInANewSavedFileOrSaysWhyNot) {
     blocker.close();
     readFlash();
     EXPECT_EQ(note()->text(), "No backup kept");
-    EXPECT_TRUE(note()->isProblem());
-    EXPECT_TRUE(note()->toolTip().contains(folder()));
+    EXPECT_TRUE(note()->isProblem() && note()->toolTip().contains(folder()));
 }
 
 // A folder per controller, named safely whatever its texts hold, and a file per backup, named
@@ -272,8 +272,7 @@ TEST_F(Compare, MarksExactlyTheFieldsThatDifferFromTheFileUntilTheyAreEditedRead
     clearAction()->trigger();
     EXPECT_TRUE(marked().isEmpty());
     EXPECT_EQ(note(), "");
-    EXPECT_FALSE(clearAction()->isEnabled());
-    EXPECT_FALSE(notebook()->tabToolTip(0).contains("differ"));
+    EXPECT_FALSE(clearAction()->isEnabled() || notebook()->tabToolTip(0).contains("differ"));
 }
 
 TEST_F(Form1Test, UndoPutsBackAPageAsReadOrLoadedAndLeavesTheOtherPagesAlone) {
