@@ -22,8 +22,7 @@ TEST(Frames, AreByteForByteTheControllersOwn) {
     EXPECT_EQ(readReply(Command::Identity, Bytes(kIdentity.begin() + 2, kIdentity.end() - 1)),
               kIdentity);
     // The low byte of the plain sum, no seed, no complement.
-    EXPECT_EQ(checksum(Bytes(3, 0xFF)), 0xFD);
-    EXPECT_EQ(checksum(Bytes{}), 0x00);
+    EXPECT_EQ(std::tuple(checksum(Bytes(3, 0xFF)), checksum(Bytes{})), std::tuple(0xFD, 0x00));
     // Positions beyond what arrived read as 0, whatever lies behind them.
     const Bytes arrived = hex("52 02 77");
     EXPECT_EQ(replyByte(std::span(arrived).first(2), 2), 0);
@@ -87,6 +86,10 @@ TEST(ReceivedChunk, OfAnotherCommandIsNoReplyToThisOne) {
     EXPECT_EQ(readReplyFlaw(Command::PedalAssist, Bytes{}), ReplyFlaw::WrongCode);
     EXPECT_EQ(acknowledgementFlaw(Command::PedalAssist, hex("52 18 6A")), ReplyFlaw::WrongCode);
     EXPECT_EQ(acknowledgementFlaw(Command::PedalAssist, Bytes{}), ReplyFlaw::WrongCode);
+    // Nor is it whole, whatever its length.
+    EXPECT_FALSE(readReplyComplete(
+        Command::PedalAssist,
+        readReply(Command::ThrottleHandle, Bytes(*replyPayloadLength(Command::PedalAssist), 0))));
 }
 
 TEST(SentFrame, IsNamedInTheLog) {

@@ -317,8 +317,7 @@ TEST(TComm, QueuedBuffersGoOutWholeAndInOrderUntilThePortCloses) {
     EXPECT_LT(port.peer.read(stuck, 300).size(), stuck);
     EXPECT_FALSE(port.send({0x11}));
     QTest::qWait(50);
-    EXPECT_EQ(port.events.emptyQueues, 2);
-    EXPECT_EQ(port.events.hangups, 0);
+    EXPECT_EQ(std::tuple(port.events.emptyQueues, port.events.hangups), std::tuple(2, 0));
 
     port.comm.OpenComm();
     ASSERT_TRUE(waitFor([&] { return port.events.emptyQueues == 3; }));
@@ -418,8 +417,7 @@ TEST_P(Receiving, ChunksEndByTheIntervalTheTotalTimeoutOrAFullBuffer) {
     }
     ASSERT_TRUE(waitFor([&] { return port.events.chunks.size() >= row.chunks.size(); }));
     QTest::qWait(150);
-    EXPECT_EQ(port.events.chunks, row.chunks);
-    EXPECT_EQ(port.events.hangups, 0);
+    EXPECT_EQ(std::tuple(port.events.chunks, port.events.hangups), std::tuple(row.chunks, 0));
 }
 
 const std::vector<std::uint8_t> kFlood = pattern(3000);

@@ -362,6 +362,8 @@ TEST_F(Form1UiTest, TypingAndClickingDoOnlyWhatTheyShould) {
             EXPECT_EQ(combo->count(), count) << combo->objectName().toStdString();
         }
     }
+    // The maker and the version stand out as headings; the address reads as a link.
+    EXPECT_TRUE(ui.Label1->font().bold() && ui.Label2->font().bold());
     EXPECT_TRUE(ui.Label3->font().underline() && ui.Label3->palette().color(QPalette::WindowText) ==
                                                      window.palette().color(QPalette::Link));
     QSignalSpy clicked(ui.Label3, &ClickableLabel::clicked);
